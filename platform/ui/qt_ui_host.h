@@ -1,0 +1,18 @@
+#pragma once
+// The UI host the program runs with: Qt's modal dialogs, an event-pumping sleep and
+// QProcess/QDesktopServices for launches.
+
+#include "platform/ui/ui_host.h"
+
+class QtUiHost final : public UiHost {
+public:
+    int messageBox(const QString& text, const QString& caption, unsigned flags) override;
+    void showMessage(const QString& text) override;
+    bool inputQuery(const QString& caption, const QString& prompt, QString& value) override;
+    std::optional<QString> openFileName(const FileDialogRequest& request) override;
+    std::optional<QString> saveFileName(const FileDialogRequest& request) override;
+    void sleep(unsigned ms) override;
+    void reportException(const QString& message) override;
+    bool shellOpen(const QString& target, const QStringList& arguments,
+                   const QString& workingDir) override;
+};

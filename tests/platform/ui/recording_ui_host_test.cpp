@@ -1,0 +1,17 @@
+#include "tests/support/recording_ui_host.h"
+
+#include <gtest/gtest.h>
+
+TEST(UiHost, ScopedHostReplacesAndRestoresTheCurrentHost) {
+    UiHost* before = &uiHost();
+    {
+        RecordingUiHost host;
+        ScopedUiHost guard(host);
+        EXPECT_EQ(&uiHost(), &host);
+        uiHost().sleep(250);
+        EXPECT_EQ(uiHost().messageBox(QStringLiteral("Ok?"), QStringLiteral("T"), MB_YESNO), IDYES);
+        EXPECT_EQ(host.log, QStringList({QStringLiteral("sleep: 250"),
+                                         QStringLiteral("messageBox: T | Ok?")}));
+    }
+    EXPECT_EQ(&uiHost(), before);
+}

@@ -1,0 +1,75 @@
+#include "tests/support/recording_ui_host.h"
+
+int RecordingUiHost::messageBox(const QString& text, const QString& caption, unsigned flags) {
+    log << QStringLiteral("messageBox: %1 | %2").arg(caption, text);
+    if (onMessageBox)
+        onMessageBox(text);
+    if (!messageBoxAnswers.empty()) {
+        const int answer = messageBoxAnswers.front();
+        messageBoxAnswers.pop_front();
+        return answer;
+    }
+    return (flags & 0xF) == MB_YESNO ? IDYES : IDOK;
+}
+
+void RecordingUiHost::showMessage(const QString& text) {
+    log << QStringLiteral("showMessage: %1").arg(text);
+    if (onMessageBox)
+        onMessageBox(text);
+}
+
+bool RecordingUiHost::inputQuery(const QString& caption, const QString& prompt, QString& value) {
+    log << QStringLiteral("inputQuery: %1 | %2 | %3").arg(caption, prompt, value);
+    if (inputAnswers.empty() || !inputAnswers.front()) {
+        if (!inputAnswers.empty())
+            inputAnswers.pop_front();
+        return false;
+    }
+    value = *inputAnswers.front();
+    inputAnswers.pop_front();
+    return true;
+}
+
+std::optional<QString> RecordingUiHost::openFileName(const FileDialogRequest& request) {
+    log << QStringLiteral("openFileName: %1").arg(request.filter);
+    if (fileAnswers.empty())
+        return std::nullopt;
+    auto answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+std::optional<QString> RecordingUiHost::saveFileName(const FileDialogRequest& request) {
+    log << QStringLiteral("saveFileName: %1").arg(request.filter);
+    if (fileAnswers.empty())
+        return std::nullopt;
+    auto answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+void RecordingUiHost::sleep(unsigned ms) {
+    log << QStringLiteral("sleep: %1").arg(ms);
+    if (onSleep)
+        onSleep(ms);
+}
+
+void RecordingUiHost::reportException(const QString& message) {
+    log << QStringLiteral("exception: %1").arg(message);
+}
+
+bool RecordingUiHost::shellOpen(const QString& target, const QStringList& arguments,
+                                const QString& workingDir) {
+    log << QStringLiteral("shellOpen: %1 | %2 | %3")
+               .arg(target, arguments.join(QLatin1Char(' ')), workingDir);
+    return shellResult;
+}
+
+QStringList RecordingUiHost::entries(const QString& prefix) const {
+    QStringList result;
+    for (const QString& line : log) {
+        if (line.startsWith(prefix))
+            result << line;
+    }
+    return result;
+}
