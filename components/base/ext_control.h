@@ -5,6 +5,7 @@
 // flag. A hook that is not overridden hands the event to the Qt class exactly once.
 
 #include "components/base/ext_hint.h"
+#include "components/base/highlight_frame.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -21,6 +22,12 @@ public:
     TColor HintColor() const { return FHintColor; }
     void SetHintColor(TColor color) { FHintColor = color; }
     bool MouseOver() const { return FMouseOver; }
+    // A two-pixel frame that lights up while the control has the focus or the mouse.
+    bool DotNetHighlighting() const { return FDotNetHighlighting; }
+    void SetDotNetHighlighting(bool on) {
+        FDotNetHighlighting = on;
+        this->update();
+    }
 
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
@@ -69,7 +76,26 @@ protected:
         return ShowHint(info);
     }
 
+    void paintEvent(QPaintEvent* event) override {
+        Base::paintEvent(event);
+        if (FDotNetHighlighting)
+            DrawHighlightFrame(this, this->hasFocus() || FMouseOver);
+    }
+
     bool event(QEvent* event) override {
+        const bool result = dispatch(event);
+        if (FDotNetHighlighting && refreshesHighlight(event->type()))
+            this->update();
+        return result;
+    }
+
+private:
+    static bool refreshesHighlight(QEvent::Type type) {
+        return type == QEvent::FocusIn || type == QEvent::FocusOut || type == QEvent::Enter ||
+               type == QEvent::Leave;
+    }
+
+    bool dispatch(QEvent* event) {
         switch (event->type()) {
         case QEvent::Enter:
             return NotifyMouseEnter(event);
@@ -113,7 +139,6 @@ protected:
         }
     }
 
-private:
     bool dispatchHint(QEvent* event) {
         THintInfo info = ApplicationHintInfo(this, event);
         if (PrepareHint(info))
@@ -123,6 +148,7 @@ private:
 
     TColor FHintColor = clDefault;
     bool FMouseOver = false;
+    bool FDotNetHighlighting = false;
 };
 
 // The family's members, one per Qt class the library's controls stand on.

@@ -1,10 +1,13 @@
 #include "components/chart/chart.h"
 
+#include "platform/ui/ui_host.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 TWkChart::TWkChart(QWidget* parent) : TWkExGraphicControl(parent), FOptions(this) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -96,6 +99,65 @@ void TWkChart::PivotData() {
     PlotGraph();
 }
 
+void TWkChart::guarded(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (const std::exception& e) {
+        uiHost().reportException(QString::fromUtf8(e.what()));
+    }
+}
+
+namespace {
+
+// Offsets and font heights that PlotPicture scales and puts back.
+struct ScaledSettings {
+    TWkChartOptions& options;
+    int xStartOffset = options.XStartOffset;
+    int yStartOffset = options.YStartOffset;
+    int headerHeight = options.HeaderFont.Height;
+    int legendHeight = options.LegendFont.Height;
+    int axisHeight = options.AxisFont.Height;
+
+    void scale(double factor) {
+        const auto scaled = [factor](int value) {
+            return RoundHalfEven(value * factor);
+        };
+        options.XStartOffset = scaled(xStartOffset);
+        options.YStartOffset = scaled(yStartOffset);
+        options.HeaderFont.Height = scaled(headerHeight);
+        options.LegendFont.Height = scaled(legendHeight);
+        options.AxisFont.Height = scaled(axisHeight);
+    }
+    ~ScaledSettings() {
+        options.XStartOffset = xStartOffset;
+        options.YStartOffset = yStartOffset;
+        options.HeaderFont.Height = headerHeight;
+        options.LegendFont.Height = legendHeight;
+        options.AxisFont.Height = axisHeight;
+    }
+};
+
+} // namespace
+
+void TWkChart::PlotPicture(QImage& picture, double fontScaling) {
+    if (picture.isNull())
+        throw std::runtime_error(
+            "WkChart.PlotToPicture: You must initialize picture.Graphic.Bitmap first");
+    {
+        ScaledSettings settings{FOptions};
+        settings.scale(fontScaling);
+        LayoutPlotArea(FOptions, picture.width(), picture.height());
+        FOptions.PrimaryYAxis().Normalize();
+        FOptions.SecondaryYAxis().Normalize();
+        FPlotGraphCalled = true;
+        plotInto(picture);
+        TCanvas canvas(&picture);
+        paintFloatingMarkers(canvas);
+    }
+    ResizeChartCanvas();
+    update();
+}
+
 void TWkChart::GraphToClipboard() {
     if (auto* clipboard = QGuiApplication::clipboard())
         clipboard->setImage(FBitmap);
@@ -182,7 +244,7 @@ TWkChartFloatingMarker* TWkChart::FloatingMarker(int index) const {
 void TWkChart::paintEvent(QPaintEvent*) {
     if (FOptions.AutoUpdateGraph && !FAutoPlotDone) {
         FAutoPlotDone = true;
-        plotGraph(false);
+        guarded([this] { plotGraph(false); });
     }
     TCanvas canvas(this);
     canvas.StretchDraw(Rect(0, 0, width(), height()), FBitmap);

@@ -58,6 +58,10 @@ public:
     // values than a chart can have pens.
     void PivotData();
     void GraphToClipboard();
+    // Plots into picture, with the offsets and fonts scaled by fontScaling for the time of the
+    // call, then returns to the control's own size. Throws std::runtime_error for a null
+    // picture.
+    void PlotPicture(QImage& picture, double fontScaling);
 
     TWkChartHorizontalBar* AddHorizontalBar();
     TWkChartVerticalBar* AddVerticalBar();
@@ -106,6 +110,9 @@ protected:
 private:
     // Plot steps (chart_plot.cpp).
     void plotGraph(bool invalidate);
+    void plotInto(QImage& target);
+    // Runs a step that may throw from an event handler; the error is reported, not passed on.
+    void guarded(const std::function<void()>& step);
     void plotWithValues(TCanvas& canvas);
     void plotWithoutValues(TCanvas& canvas);
     void drawFrame(TCanvas& canvas);
@@ -115,6 +122,7 @@ private:
     void drawYLegends(TCanvas& canvas);
     void drawXAxis(TCanvas& canvas);
     void drawVerticalDivisions(TCanvas& canvas);
+    void drawDateTimeDivisions(TCanvas& canvas);
     void drawXLegends(TCanvas& canvas);
     void drawPenLegend(TCanvas& canvas);
     void drawTitles(TCanvas& canvas);
@@ -134,6 +142,8 @@ private:
     void paintFloatingMarkers(TCanvas& canvas);
     void paintCursor(TCanvas& canvas);
     // Mouse (chart_mouse.cpp).
+    void mousePress(QMouseEvent* event);
+    void mouseRelease(QMouseEvent* event);
     bool pickFloatingMarker(int x, int y);
     bool handleEditRegions(int x, int y);
     bool fireRegionEvents(int x, int y);

@@ -94,6 +94,8 @@ void TWkChart::plotStackedBars(TCanvas& canvas, bool shares) {
     const int pens = FOptions.PenCount();
     const int gap = FOptions.XEnd > 200 ? 3 : 1;
     const double xg = FFrame.XPixelGap;
+    if (shares)
+        FAverageData.SetPenCount(std::max(1, pens));
     for (int v = 0; v < FFrame.XValueCount; ++v) {
         if (shares) {
             double sum = 0;

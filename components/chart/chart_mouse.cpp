@@ -38,6 +38,10 @@ QString numberText(double value) {
 
 void TWkChart::mousePressEvent(QMouseEvent* event) {
     TWkExGraphicControl::mousePressEvent(event);
+    guarded([&] { mousePress(event); });
+}
+
+void TWkChart::mousePress(QMouseEvent* event) {
     const int x = event->position().toPoint().x();
     const int y = event->position().toPoint().y();
     if (FOptions.MouseDragObjects && !FDragFloatingMarker && pickFloatingMarker(x, y))
@@ -299,6 +303,10 @@ void TWkChart::mouseMoveEvent(QMouseEvent* event) {
 void TWkChart::mouseReleaseEvent(QMouseEvent* event) {
     unsetCursor();
     TWkExGraphicControl::mouseReleaseEvent(event);
+    guarded([&] { mouseRelease(event); });
+}
+
+void TWkChart::mouseRelease(QMouseEvent* event) {
     const int x = event->position().toPoint().x();
     if (FOptions.MouseDragObjects && FDragFloatingMarker) {
         TWkChartFloatingMarker* marker = FDragFloatingMarker;

@@ -23,46 +23,48 @@ void TWkChart::plotGraph(bool invalidate) {
         FInPlotGraph = false;
     }
     FPlotGraphCalled = true;
-    if (isEnabled() && !isHidden() && !FBitmap.isNull()) {
-        TCanvas canvas(&FBitmap);
-        FOptions.PrimaryYAxis().Active = true;
-        bool secondary = false;
-        for (int p = 0; p < FOptions.PenCount(); ++p)
-            secondary = secondary || FOptions.PenSecondaryAxisFlag(p);
-        FOptions.SecondaryYAxis().Active = secondary;
-
-        canvas.Brush = TBrush{FOptions.PaperColor(), bsSolid};
-        canvas.FillRect(Rect(0, 0, 3 * FOptions.XStartOffset + FOptions.XEnd + FOptions.LegendWidth,
-                             5 * FOptions.YStartOffset + FOptions.YEnd));
-        FOptions.XValueCount = std::min(FOptions.XValueCount, MaxPlottedValues);
-        RebuildYLegends();
-        if (!FOptions.XAxisHeader.isEmpty()) {
-            canvas.Font = FOptions.HeaderFont;
-            const int needed = 2 * (canvas.TextHeight(FOptions.XAxisHeader) + 8);
-            if (FOptions.YStartOffset < needed) {
-                FOptions.YStartOffset = needed;
-                LayoutPlotArea(FOptions, FBitmap.width(), FBitmap.height());
-                FOptions.PrimaryYAxis().Normalize();
-                FOptions.SecondaryYAxis().Normalize();
-            }
-        }
-        FOldYOrigin = FOptions.YOrigin;
-        if (FOptions.ChartKind == ckChartStackedBar ||
-            FOptions.ChartKind == ckChartStackedBarAverage)
-            FOptions.YOrigin = 0;
-        FOldYGap = FOptions.PrimaryYAxis().YGap;
-
-        if (FData.ValueCount() > 0)
-            FOptions.XValueCount = std::min(FData.ValueCount(), MaxPlottedValues);
-        drawFrame(canvas);
-        if (FData.ValueCount() != 0)
-            plotWithValues(canvas);
-        else
-            plotWithoutValues(canvas);
-        FOptions.YOrigin = FOldYOrigin;
-    }
+    if (isEnabled() && !isHidden() && !FBitmap.isNull())
+        plotInto(FBitmap);
     if (invalidate)
         update();
+}
+
+void TWkChart::plotInto(QImage& target) {
+    TCanvas canvas(&target);
+    FOptions.PrimaryYAxis().Active = true;
+    bool secondary = false;
+    for (int p = 0; p < FOptions.PenCount(); ++p)
+        secondary = secondary || FOptions.PenSecondaryAxisFlag(p);
+    FOptions.SecondaryYAxis().Active = secondary;
+
+    canvas.Brush = TBrush{FOptions.PaperColor(), bsSolid};
+    canvas.FillRect(Rect(0, 0, 3 * FOptions.XStartOffset + FOptions.XEnd + FOptions.LegendWidth,
+                         5 * FOptions.YStartOffset + FOptions.YEnd));
+    FOptions.XValueCount = std::min(FOptions.XValueCount, MaxPlottedValues);
+    RebuildYLegends();
+    if (!FOptions.XAxisHeader.isEmpty()) {
+        canvas.Font = FOptions.HeaderFont;
+        const int needed = 2 * (canvas.TextHeight(FOptions.XAxisHeader) + 8);
+        if (FOptions.YStartOffset < needed) {
+            FOptions.YStartOffset = needed;
+            LayoutPlotArea(FOptions, target.width(), target.height());
+            FOptions.PrimaryYAxis().Normalize();
+            FOptions.SecondaryYAxis().Normalize();
+        }
+    }
+    FOldYOrigin = FOptions.YOrigin;
+    if (FOptions.ChartKind == ckChartStackedBar || FOptions.ChartKind == ckChartStackedBarAverage)
+        FOptions.YOrigin = 0;
+    FOldYGap = FOptions.PrimaryYAxis().YGap;
+
+    if (FData.ValueCount() > 0)
+        FOptions.XValueCount = std::min(FData.ValueCount(), MaxPlottedValues);
+    drawFrame(canvas);
+    if (FData.ValueCount() != 0)
+        plotWithValues(canvas);
+    else
+        plotWithoutValues(canvas);
+    FOptions.YOrigin = FOldYOrigin;
 }
 
 void TWkChart::drawFrame(TCanvas& canvas) {
@@ -294,7 +296,30 @@ void TWkChart::drawYLegends(TCanvas& canvas) {
     }
 }
 
+void TWkChart::drawDateTimeDivisions(TCanvas& canvas) {
+    // The data's date-time span is spread over the plot's width.
+    constexpr int MaxDivisionLines = 10000;
+    const double span = FData.EndDateTime - FData.StartDateTime;
+    const double division = FOptions.XAxisDateTimeDivision;
+    if (!(span > 0) || !(division > 0))
+        return;
+    const double pixelsPerDay = (FOptions.XEnd - FOptions.XStartOffset) / span;
+    canvas.Pen = TPen{FOptions.DivisionLineColor, psDot, 1};
+    for (int k = 1; k <= MaxDivisionLines; ++k) {
+        const int x = RoundHalfEven(FOptions.XStartOffset + k * division * pixelsPerDay);
+        if (x > FOptions.XEnd)
+            return;
+        canvas.MoveTo(x, FFrame.XAxisRow - 1);
+        canvas.LineTo(x, FOptions.YStartOffset + 1);
+    }
+}
+
 void TWkChart::drawVerticalDivisions(TCanvas& canvas) {
+    if (FOptions.XAxisDateTimeMode) {
+        if (isEnabled() && FOptions.XAxisDivisionMarkers)
+            drawDateTimeDivisions(canvas);
+        return;
+    }
     const int per = FOptions.XAxisValuesPerDivision;
     if (!isEnabled() || FFrame.XValueCount < 1 || FOptions.XStartOffset < 1 ||
         !FOptions.XAxisDivisionMarkers || per < 1)
@@ -377,7 +402,9 @@ void TWkChart::drawYAxisHeader(TCanvas& canvas) {
     canvas.Font = rotated;
     const int textWidth = canvas.TextWidth(FOptions.YAxisHeader);
     canvas.Brush.Style = bsClear;
-    canvas.TextOut(2, std::max(0, 2 * FOptions.YStartOffset + height() / 2 - textWidth / 2),
+    canvas.TextOut(2,
+                   std::max(0, 2 * FOptions.YStartOffset + canvas.Painter().device()->height() / 2 -
+                                   textWidth / 2),
                    FOptions.YAxisHeader);
     canvas.Brush.Style = bsSolid;
 }

@@ -135,3 +135,31 @@ TEST(ExtControl, ControlWithoutParentKeepsTheHintColourOnDefault) {
     lonely.ResolveHintColorOf(info);
     EXPECT_EQ(info.HintColor, clAqua);
 }
+
+TEST(ExtControl, HighlightFrameLightsUpWhileTheMouseIsOver) {
+    EnsureQtApplication();
+    TWkExGraphicControl control;
+    control.resize(20, 10);
+    QPalette cream;
+    cream.setColor(QPalette::Window, ToQColor(clCream));
+    control.setPalette(cream);
+    control.SetDotNetHighlighting(true);
+    const struct {
+        const char* name;
+        QEvent::Type event;
+        TColor outer, inner;
+    } steps[] = {
+        {"idle", QEvent::None, UnfocusedFrameColor, clCream},
+        {"mouse over", QEvent::Enter, FocusedFrameColor, FocusedFrameColor},
+        {"mouse gone", QEvent::Leave, UnfocusedFrameColor, clCream},
+    };
+    for (const auto& step : steps) {
+        if (step.event != QEvent::None)
+            send(control, step.event);
+        const QImage image = control.grab().toImage();
+        EXPECT_EQ(image.pixel(0, 0), ToQColor(step.outer).rgb()) << step.name;
+        EXPECT_EQ(image.pixel(19, 9), ToQColor(step.outer).rgb()) << step.name;
+        EXPECT_EQ(image.pixel(1, 1), ToQColor(step.inner).rgb()) << step.name;
+        EXPECT_EQ(image.pixel(18, 8), ToQColor(step.inner).rgb()) << step.name;
+    }
+}

@@ -1,4 +1,5 @@
 #include "chart_fixture.h"
+#include "tests/support/recording_ui_host.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -173,4 +174,43 @@ TEST(ChartPaint, PivotSwapsPensAndValues) {
     EXPECT_EQ(f.chart->Data().Value(2, 1), 12);
     EXPECT_EQ(f.chart->Data().Value(0, 0), 0);
     EXPECT_EQ(f.chart->Options().XLegends, (QStringList{"a", "b"}));
+}
+
+TEST(ChartPaint, PlotPictureDrawsAtThePicturesSizeAndPutsTheSettingsBack) {
+    ChartFixture f;
+    f.fill(11, 45, 75);
+    f.chart->Options().SetPenColor(0, clRed);
+    f.chart->PlotGraph();
+    const TWkChartOptions& options = f.chart->Options();
+    const int xEnd = options.XEnd;
+    const int axisFont = options.AxisFont.Height;
+
+    QImage picture(600, 400, QImage::Format_RGB32);
+    f.chart->PlotPicture(picture, 2.0);
+    // Offsets doubled: Y axis at x = 90 from row 20 down to the origin row 379, 35.9 rows a
+    // division.
+    EXPECT_EQ(picture.pixel(90, 200), Rgb(clBlack));
+    const int row = RoundHalfEven(379 - 4.5 * 35.9);
+    EXPECT_EQ(picture.pixel(300, row), Rgb(clRed));
+    EXPECT_EQ(options.XStartOffset, 45);
+    EXPECT_EQ(options.YStartOffset, 10);
+    EXPECT_EQ(options.AxisFont.Height, axisFont);
+    EXPECT_EQ(options.XEnd, xEnd);
+
+    QImage none;
+    EXPECT_THROW(f.chart->PlotPicture(none, 1.0), std::runtime_error);
+}
+
+TEST(ChartPaint, AFailingPlotIsReportedNotPassedToTheEventLoop) {
+    ChartFixture f;
+    RecordingUiHost host;
+    ScopedUiHost guard(host);
+    f.chart->Options().SetPenCount(2);
+    f.chart->Data().PreGrow(1000, 0); // rows of 1000 pens: value 12001 lies past the store's limit
+    f.chart->Data().SetValueCount(15000);
+    EXPECT_THROW(f.chart->PlotGraph(), ERangeError);
+    f.chart->grab(); // the first paint plots
+    EXPECT_EQ(host.entries(QStringLiteral("exception")),
+              QStringList{
+                  QStringLiteral("exception: Data: index too large. Probably an internal error")});
 }
