@@ -5,11 +5,16 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// A decimal text's value, or fallback when it is none (the page's edits).
 int StrToIntDef(const QString& text, int fallback) {
     bool ok = false;
     const int value = text.toInt(&ok);
     return ok ? value : fallback;
 }
+
+} // namespace
 
 ChartRange VisualRange(const QString& minText, const QString& maxText) {
     return ChartRange{StrToIntDef(minText, 0), StrToIntDef(maxText, LiveChartFullRange)};

@@ -13,9 +13,6 @@ class TWkChart;
 constexpr int LiveChartFullRange = 16384;
 constexpr int LiveChartLastPosition = 500;
 
-// A decimal text's value, or fallback when it is none (the page's edits).
-int StrToIntDef(const QString& text, int fallback);
-
 struct ChartRange {
     int Min = 0;
     int Max = LiveChartFullRange;
