@@ -166,3 +166,15 @@ TEST(ChartMouse, LegendEdgeDragWidensThePlot) {
     mouse(f.chart, QEvent::MouseButtonRelease, 45 + xEnd - 12, 100);
     EXPECT_EQ(f.chart->Options().LegendWidth, legend + 10);
 }
+
+TEST(ChartMouse, HintBoxNearTheLowerRightCornerIsMovedInside) {
+    MouseFixture f;
+    f.chart->Options().PenLegends = QStringList{"X", "Y"};
+    f.chart->PlotGraph();
+    click(f.chart, f.chart->Options().XEnd - 10, 185);
+    ASSERT_EQ(f.chart->HintLines().size(), 2);
+    const QImage screen = f.chart->grab().toImage();
+    // The box ends at the control's last row and column instead of running past them.
+    EXPECT_EQ(screen.pixel(298, 199), Rgb(clBlack));
+    EXPECT_EQ(screen.pixel(298, 170), Rgb(f.chart->Options().HintColor));
+}

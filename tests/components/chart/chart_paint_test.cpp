@@ -214,3 +214,13 @@ TEST(ChartPaint, AFailingPlotIsReportedNotPassedToTheEventLoop) {
               QStringList{
                   QStringLiteral("exception: Data: index too large. Probably an internal error")});
 }
+
+TEST(ChartPaint, ResizingAShownChartLaysItOutAgain) {
+    ChartFixture f;
+    f.parent->resize(1000, 500);
+    f.parent->show();
+    f.chart->resize(530, 277);
+    EXPECT_EQ(f.chart->Picture().size(), QSize(530, 277));
+    EXPECT_EQ(f.chart->Options().XEnd, 506);
+    EXPECT_EQ(f.chart->Options().YEnd, 257);
+}
