@@ -1,6 +1,6 @@
 #include "configurator/loader/about_box.h"
 #include "configurator/loader/tool_launchers.h"
-#include "tests/configurator/loader/qt_print.h"
+#include "tests/configurator/files/qt_print.h"
 #include "tests/support/recording_ui_host.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "configurator/files/text_file.h"
 #include "configurator/loader/firmware_loader.h"
-#include "tests/configurator/loader/qt_print.h"
+#include "tests/configurator/files/qt_print.h"
 #include "tests/support/recording_ui_host.h"
 
 #include <QDir>

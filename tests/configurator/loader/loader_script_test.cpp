@@ -1,5 +1,5 @@
 #include "configurator/loader/loader_script.h"
-#include "tests/configurator/loader/qt_print.h"
+#include "tests/configurator/files/qt_print.h"
 
 #include <gtest/gtest.h>
 

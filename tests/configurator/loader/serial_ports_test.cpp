@@ -1,5 +1,5 @@
 #include "configurator/loader/serial_ports.h"
-#include "tests/configurator/loader/qt_print.h"
+#include "tests/configurator/files/qt_print.h"
 
 #include <QDir>
 #include <QFile>

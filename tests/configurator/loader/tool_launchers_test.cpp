@@ -1,5 +1,5 @@
 #include "configurator/loader/tool_launchers.h"
-#include "tests/configurator/loader/qt_print.h"
+#include "tests/configurator/files/qt_print.h"
 #include "tests/support/recording_ui_host.h"
 
 #include <functional>
