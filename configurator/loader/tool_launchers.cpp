@@ -3,6 +3,7 @@
 #include "platform/ui/ui_host.h"
 
 #include <QDir>
+#include <QStandardPaths>
 
 namespace {
 
@@ -35,12 +36,21 @@ void openToolProgram(const QString& programFolder, ToolProgram tool) {
     shellOpen(toolProgramPath(programFolder, tool));
 }
 
+bool openInstalledProgram(const QString& name) {
+    // A bare name the shell cannot find would be taken for a web address.
+    const QString program = QStandardPaths::findExecutable(name);
+    if (program.isEmpty())
+        return false;
+    shellOpen(program);
+    return true;
+}
+
 void openDeviceManager() {
-    shellOpen(QStringLiteral("hardinfo"));
+    openInstalledProgram(QStringLiteral("hardinfo"));
 }
 
 void openGameControllerPanel() {
-    shellOpen(QStringLiteral("jstest-gtk"));
+    openInstalledProgram(QStringLiteral("jstest-gtk"));
 }
 
 void openDonationPage() {

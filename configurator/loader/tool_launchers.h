@@ -16,6 +16,9 @@ enum class ToolProgram {
 QString toolProgramPath(const QString& programFolder, ToolProgram tool);
 
 void openToolProgram(const QString& programFolder, ToolProgram tool);
+// Starts the program of that name found on the search path; when there is none nothing is
+// started (and nothing shown). Returns whether it was handed to the shell.
+bool openInstalledProgram(const QString& name);
 // btn_devmgmt: the desktop's hardware overview ("hardinfo").
 void openDeviceManager();
 // Windows_Joysticks: the game-controller panel ("jstest-gtk").

@@ -2,6 +2,7 @@
 #include "tests/configurator/files/qt_print.h"
 #include "tests/support/recording_ui_host.h"
 
+#include <QStandardPaths>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -25,8 +26,6 @@ TEST(ToolLaunchers, EachButtonOpensItsTargetAndIgnoresFailure) {
          "/opt/tavro/tools/DAZ_BtnTester.exe"},
         {"DAZ_Joystick_Tester", [&] { openToolProgram(program, ToolProgram::JoystickTester); },
          "/opt/tavro/tools/DAZ_JoyTester.exe"},
-        {"btn_devmgmt", openDeviceManager, "hardinfo"},
-        {"Windows_Joysticks", openGameControllerPanel, "jstest-gtk"},
         {"BtnDonate", openDonationPage, donationPageAddress()},
     };
     for (const auto& c : cases) {
@@ -34,6 +33,17 @@ TEST(ToolLaunchers, EachButtonOpensItsTargetAndIgnoresFailure) {
         c.click();
         EXPECT_EQ(host.log, QStringList({"shellOpen: " + c.target + " |  | "})) << c.name;
     }
+}
+
+TEST(ToolLaunchers, SystemProgramsAreStartedFromTheSearchPathOnly) {
+    RecordingUiHost host;
+    ScopedUiHost scoped(host);
+    EXPECT_FALSE(openInstalledProgram("tavro-no-such-program"));
+    EXPECT_TRUE(host.log.isEmpty());
+    const QString shell = QStandardPaths::findExecutable("sh");
+    ASSERT_FALSE(shell.isEmpty());
+    EXPECT_TRUE(openInstalledProgram("sh"));
+    EXPECT_EQ(host.log, QStringList({"shellOpen: " + shell + " |  | "}));
 }
 
 } // namespace
