@@ -4,13 +4,29 @@
 #include "golden_descriptors.h"
 #include "parsed_descriptor.h"
 
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <vector>
 
 namespace {
 
-// Calls each report function once on a zeroed report of every kind and id byte 0..7.
+// A fixed-seed generator, so every run sees the same descriptors and reports.
+class Lcg {
+public:
+    std::uint32_t next(std::uint32_t bound) {
+        state_ = state_ * 1664525u + 1013904223u;
+        return (state_ >> 8) % bound;
+    }
+
+private:
+    std::uint32_t state_ = 12345;
+};
+
+// Calls each report function once on a report of every kind and id byte 0..7, prepared by
+// HidP_InitializeReportForID and then filled with arbitrary bytes.
 void exerciseCollection(const ParsedDescriptor& parsed, size_t index) {
+    Lcg random;
     PHIDP_PREPARSED_DATA data = parsed[index];
     for (HIDP_REPORT_TYPE type : {HidP_Input, HidP_Output, HidP_Feature}) {
         for (UCHAR id = 0; id < 8; ++id) {
@@ -19,6 +35,8 @@ void exerciseCollection(const ParsedDescriptor& parsed, size_t index) {
                 continue;
             const auto length = static_cast<ULONG>(report.size());
             HidP_InitializeReportForID(type, id, data, report.data(), length);
+            for (size_t i = 1; i < report.size(); ++i)
+                report[i] = static_cast<char>(random.next(256));
             HIDP_DATA list[64];
             ULONG listLength = 64;
             HidP_GetData(type, list, &listLength, data, report.data(), length);
@@ -84,6 +102,48 @@ TEST(RobustnessTest, EveryDamagedByteParsesOrIsRefused) {
             bytes[position] = original;
         }
     }
+}
+
+// Items picked at random, with data kept near the values real descriptors use so that many of
+// them parse; open collections are closed at the end.
+std::vector<BYTE> randomDescriptor(Lcg& random) {
+    struct Pick {
+        BYTE prefix;
+        std::uint32_t bound;
+    };
+    const Pick picks[] = {
+        {0x05, 16},  {0x06, 0x10000}, {0x15, 256}, {0x25, 256}, {0x26, 0x10000}, {0x35, 256},
+        {0x46, 400}, {0x65, 256},     {0x75, 34},  {0x95, 40},  {0x96, 300},     {0x85, 4},
+        {0xA4, 1},   {0xB4, 1},       {0xC5, 256}, {0x09, 64},  {0x0A, 0x400},   {0x19, 8},
+        {0x29, 16},  {0xA9, 2},       {0x79, 4},   {0x81, 256}, {0x91, 8},       {0xB1, 8},
+        {0xA1, 3},   {0xC0, 1},       {0xC0, 1},   {0x0B, 1},
+    };
+    std::vector<BYTE> bytes = {0x05, 0x01, 0x09, 0x04, 0xA1, 0x01};
+    int depth = 1;
+    const std::uint32_t items = 1 + random.next(40);
+    for (std::uint32_t i = 0; i < items; ++i) {
+        const Pick& pick = picks[random.next(std::size(picks))];
+        const BYTE size = (pick.prefix & 0x03) == 3 ? 4 : pick.prefix & 0x03;
+        std::uint32_t data = random.next(pick.bound);
+        bytes.push_back(pick.prefix);
+        for (BYTE b = 0; b < size; ++b, data >>= 8)
+            bytes.push_back(static_cast<BYTE>(data));
+        depth += pick.prefix == 0xA1 ? 1 : pick.prefix == 0xC0 ? -1 : 0;
+    }
+    for (; depth > 0; --depth)
+        bytes.push_back(0xC0);
+    return bytes;
+}
+
+TEST(RobustnessTest, RandomDescriptorsParseOrAreRefused) {
+    Lcg random;
+    int parsedCount = 0;
+    for (int i = 0; i < 3000; ++i) {
+        const std::vector<BYTE> bytes = randomDescriptor(random);
+        expectParsesOrRefuses(bytes);
+        parsedCount += ParsedDescriptor(bytes).status() == HIDP_STATUS_SUCCESS;
+    }
+    EXPECT_GT(parsedCount, 300) << "too few random descriptors parse to exercise the functions";
 }
 
 } // namespace
