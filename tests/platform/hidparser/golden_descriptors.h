@@ -158,6 +158,74 @@ inline constexpr BYTE kVendorFeatures[] = {
     0xC0,             // End Collection
 };
 
+// A joystick as the configurator generates it, input report 1 (3 bytes): X of 10 bits
+// (0..1023) and 6 bits of constant padding.
+inline constexpr BYTE kJoystickOneAxis[] = {
+    0x05, 0x01,       // Usage Page (Generic Desktop)
+    0x09, 0x04,       // Usage (Joystick)
+    0xA1, 0x01,       // Collection (Application)
+    0x85, 0x01,       //   Report ID (1)
+    0x15, 0x00,       //   Logical Minimum (0)
+    0x26, 0xFF, 0x03, //   Logical Maximum (1023)
+    0x95, 0x01,       //   Report Count (1)
+    0x75, 0x0A,       //   Report Size (10)
+    0x09, 0x30,       //   Usage (X)
+    0x81, 0x02,       //   Input (Data,Var,Abs)
+    0x15, 0x00,       //   Logical Minimum (0)
+    0x25, 0x01,       //   Logical Maximum (1)
+    0x75, 0x01,       //   Report Size (1)
+    0x95, 0x06,       //   Report Count (6)
+    0x81, 0x03,       //   Input (Const,Var,Abs)
+    0xC0,             // End Collection
+};
+
+// The same generator with X and Rudder of 8 bits, hat 1 (no null state) and buttons 1..8,
+// input report 1 (5 bytes): X, Rudder, hat in bits 24..27, buttons in bits 28..35, 4 bits pad.
+inline constexpr BYTE kJoystickAxesHatButtons[] = {
+    0x05, 0x01,       // Usage Page (Generic Desktop)
+    0x09, 0x04,       // Usage (Joystick)
+    0xA1, 0x01,       // Collection (Application)
+    0x85, 0x01,       //   Report ID (1)
+    0x15, 0x00,       //   Logical Minimum (0)
+    0x26, 0xFF, 0x00, //   Logical Maximum (255)
+    0x95, 0x01,       //   Report Count (1)
+    0x75, 0x08,       //   Report Size (8)
+    0x09, 0x30,       //   Usage (X)
+    0x81, 0x02,       //   Input (Data,Var,Abs)
+    0x15, 0x00,       //   Logical Minimum (0)
+    0x26, 0xFF, 0x00, //   Logical Maximum (255)
+    0x95, 0x01,       //   Report Count (1)
+    0x75, 0x08,       //   Report Size (8)
+    0x05, 0x02,       //   Usage Page (Simulation Controls)
+    0x09, 0xBA,       //   Usage (Rudder)
+    0x81, 0x02,       //   Input (Data,Var,Abs)
+    0x05, 0x01,       //   Usage Page (Generic Desktop)
+    0x09, 0x39,       //   Usage (Hat switch)
+    0x35, 0x00,       //   Physical Minimum (0)
+    0x46, 0x3B, 0x01, //   Physical Maximum (315)
+    0x15, 0x00,       //   Logical Minimum (0)
+    0x25, 0x07,       //   Logical Maximum (7)
+    0x65, 0x14,       //   Unit (Eng Rot: Degrees)
+    0x95, 0x01,       //   Report Count (1)
+    0x75, 0x04,       //   Report Size (4)
+    0x81, 0x02,       //   Input (Data,Var,Abs)
+    0x05, 0x09,       //   Usage Page (Button)
+    0x15, 0x00,       //   Logical Minimum (0)
+    0x25, 0x01,       //   Logical Maximum (1)
+    0x19, 0x01,       //   Usage Minimum (1)
+    0x29, 0x08,       //   Usage Maximum (8)
+    0x75, 0x01,       //   Report Size (1)
+    0x95, 0x08,       //   Report Count (8)
+    0x81, 0x02,       //   Input (Data,Var,Abs)
+    0x05, 0x01,       //   Usage Page (Generic Desktop)
+    0x15, 0x00,       //   Logical Minimum (0)
+    0x25, 0x01,       //   Logical Maximum (1)
+    0x75, 0x01,       //   Report Size (1)
+    0x95, 0x04,       //   Report Count (4)
+    0x81, 0x03,       //   Input (Const,Var,Abs)
+    0xC0,             // End Collection
+};
+
 struct GoldenDescriptor {
     const char* name;
     std::span<const BYTE> bytes;
@@ -168,4 +236,6 @@ inline constexpr GoldenDescriptor kGoldenDescriptors[] = {
     {"boot_keyboard", kBootKeyboard},
     {"mouse_and_consumer", kMouseAndConsumer},
     {"vendor_features", kVendorFeatures},
+    {"joystick_one_axis", kJoystickOneAxis},
+    {"joystick_axes_hat_buttons", kJoystickAxesHatButtons},
 };
