@@ -79,6 +79,12 @@ private:
     bool sawReportIdSet_ = false;
 };
 
+// Many devices write a maximum such as 255 in one byte (25 FF). With a minimum of 0 or more the
+// field is unsigned, so the maximum is read unsigned too, as the Linux HID core does.
+LONG upperExtent(const DescriptorItem& item, LONG lowerExtent) {
+    return lowerExtent >= 0 && item.size < 4 ? static_cast<LONG>(item.data) : item.signedData();
+}
+
 bool DescriptorParser::fail(DescriptorError error, ULONG offset) {
     result_.error = error;
     result_.errorOffset = offset;
@@ -95,13 +101,13 @@ bool DescriptorParser::globalItem(const DescriptorItem& item) {
         globals_.logicalMin = item.signedData();
         return true;
     case kLogicalMax:
-        globals_.logicalMax = item.signedData();
+        globals_.logicalMax = upperExtent(item, globals_.logicalMin);
         return true;
     case kPhysicalMin:
         globals_.physicalMin = item.signedData();
         return true;
     case kPhysicalMax:
-        globals_.physicalMax = item.signedData();
+        globals_.physicalMax = upperExtent(item, globals_.physicalMin);
         return true;
     case kUnitExponent:
         globals_.unitExp = item.data;

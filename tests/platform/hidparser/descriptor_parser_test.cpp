@@ -184,6 +184,32 @@ TEST(DescriptorParserTest, LinkCollectionTree) {
         EXPECT_EQ(nodes[i].Parent, 0);
 }
 
+TEST(DescriptorParserTest, ExtentsAreSignedOnlyBelowZero) {
+    struct Case {
+        const char* name;
+        BYTE minPrefix, min, maxPrefix, max;
+        LONG logicalMin, logicalMax;
+    };
+    const Case cases[] = {
+        {"maximum 255 in one byte after minimum 0", 0x15, 0x00, 0x25, 0xFF, 0, 255},
+        {"maximum -1 after minimum -128", 0x15, 0x80, 0x25, 0xFF, -128, -1},
+        {"maximum 127 after minimum -127", 0x15, 0x81, 0x25, 0x7F, -127, 127},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const BYTE descriptor[] = {0xA1, 0x01, c.minPrefix, c.min, c.maxPrefix, c.max, 0x09, 0x30,
+                                   0x75, 0x08, 0x95,        0x01,  0x81,        0x02,  0xC0};
+        ParsedDescriptor parsed(descriptor);
+        ASSERT_EQ(parsed.status(), HIDP_STATUS_SUCCESS);
+        HIDP_VALUE_CAPS value{};
+        USHORT length = 1;
+        ASSERT_EQ(HidP_GetSpecificValueCaps(HidP_Input, 0, 0, 0, &value, &length, parsed[0]),
+                  HIDP_STATUS_SUCCESS);
+        EXPECT_EQ(value.LogicalMin, c.logicalMin);
+        EXPECT_EQ(value.LogicalMax, c.logicalMax);
+    }
+}
+
 struct MalformedCase {
     const char* name;
     std::vector<BYTE> bytes;
