@@ -35,6 +35,14 @@ enum class HidAccess {
     Write,     // output reports only
 };
 
+inline bool accessReads(HidAccess access) {
+    return access == HidAccess::ReadWrite || access == HidAccess::Read;
+}
+
+inline bool accessWrites(HidAccess access) {
+    return access == HidAccess::ReadWrite || access == HidAccess::Write;
+}
+
 // An open connection to one node. The Win32 layer checks the access form before it calls a
 // transfer; the base answers ERROR_INVALID_FUNCTION for what a channel does not support.
 // Transfers take the report id in byte 0 of the buffer, as

@@ -14,10 +14,6 @@ namespace {
 // the oldest, so a device nobody reads cannot grow without bound.
 constexpr std::size_t kMaxQueuedReports = 512;
 
-bool readsInput(HidAccess access) {
-    return access == HidAccess::ReadWrite || access == HidAccess::Read;
-}
-
 } // namespace
 
 struct SimHidBus::Device {
@@ -100,7 +96,7 @@ public:
         return ERROR_SUCCESS;
     }
 
-    int pollFd() const override { return readsInput(access()) ? wakeFd : -1; }
+    int pollFd() const override { return accessReads(access()) ? wakeFd : -1; }
 
     DWORD flush() override {
         std::lock_guard lock(device->mutex);
@@ -229,7 +225,7 @@ void SimHidBus::queueInput(DeviceId id, std::vector<BYTE> report) {
     if (!device->plugged)
         return;
     for (Channel* channel : device->channels) {
-        if (readsInput(channel->access()))
+        if (accessReads(channel->access()))
             channel->push(report);
     }
 }
