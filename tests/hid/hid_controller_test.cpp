@@ -21,6 +21,30 @@ TEST_F(ControllerScan, FirstMessageReportsAChangeAndAQuietBroadcastDoesNot) {
     EXPECT_EQ(controller->Enumerate(), 0);
 }
 
+TEST_F(ControllerScan, NewChangeHandlerRescansUnlessLoading) {
+    bus.addDevice(JoystickSpec(0x1234, 0x0001, QStringLiteral("First")));
+    StartController();
+    // The second device's change message stays queued: only a rescan can find it.
+    bus.addDevice(JoystickSpec(0x1234, 0x0002, QStringLiteral("Second")));
+    EventLog log;
+    controller->SetLoading(true);
+    controller->SetOnDeviceChange(TNotifyEvent(&log, &EventLog::DeviceChange));
+    controller->SetLoading(false);
+    EXPECT_EQ(Offered().size(), 1u);
+
+    controller->SetOnDeviceChange(TNotifyEvent(&log, &EventLog::DeviceChange));
+    EXPECT_EQ(Offered().size(), 1u) << "the same handler changes nothing";
+    EXPECT_TRUE(log.lines.isEmpty());
+
+    EventLog other;
+    controller->SetOnDeviceChange(TNotifyEvent(&other, &EventLog::DeviceChange));
+    EXPECT_EQ(Offered().size(), 1u) << "same method on another object: same code";
+    controller->SetOnDeviceChange(
+        TNotifyEvent::FromCallable([&](QObject*) { other.lines << QStringLiteral("new"); }));
+    EXPECT_EQ(Offered().size(), 2u);
+    EXPECT_EQ(other.lines, QStringList{QStringLiteral("new")});
+}
+
 TEST_F(ControllerScan, UnplugOfACheckedInDeviceRemovesIt) {
     const auto id = bus.addDevice(JoystickSpec(0x1234, 0x0001, QStringLiteral("Stick")));
     StartController();
