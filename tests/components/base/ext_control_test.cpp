@@ -1,5 +1,4 @@
 #include "components/base/ext_control.h"
-#include "tests/support/qt_test_app.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -57,7 +56,6 @@ void send(QWidget& w, QEvent::Type type) {
 } // namespace
 
 TEST(ExtControl, MouseEnterRunsTheHandlerFirstAndLeaveRunsItLast) {
-    EnsureQtApplication();
     QStringList log;
     Probe probe;
     probe.log = &log;
@@ -76,7 +74,6 @@ TEST(ExtControl, MouseEnterRunsTheHandlerFirstAndLeaveRunsItLast) {
 }
 
 TEST(ExtControl, OwnAndParentColourChangesReachTheirOwnHooks) {
-    EnsureQtApplication();
     QWidget parent;
     auto* child = new ColourHooks(&parent);
     QStringList log;
@@ -102,7 +99,6 @@ TEST(ExtControl, OwnAndParentColourChangesReachTheirOwnHooks) {
 }
 
 TEST(ExtControl, HintColourComesFromTheControlItsParentOrTheApplication) {
-    EnsureQtApplication();
     const TColor application = FromQColor(QToolTip::palette().color(QPalette::ToolTipBase));
     const struct {
         const char* name;
@@ -128,7 +124,6 @@ TEST(ExtControl, HintColourComesFromTheControlItsParentOrTheApplication) {
 }
 
 TEST(ExtControl, ControlWithoutParentKeepsTheHintColourOnDefault) {
-    EnsureQtApplication();
     TWkExGraphicControl lonely;
     THintInfo info;
     info.HintColor = clAqua;
@@ -137,7 +132,6 @@ TEST(ExtControl, ControlWithoutParentKeepsTheHintColourOnDefault) {
 }
 
 TEST(ExtControl, HighlightFrameLightsUpWhileTheMouseIsOver) {
-    EnsureQtApplication();
     TWkExGraphicControl control;
     control.resize(20, 10);
     QPalette cream;

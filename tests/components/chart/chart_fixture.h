@@ -3,14 +3,12 @@
 // plot origin (45, 189), 17.9 pixels per division.
 
 #include "components/chart/chart.h"
-#include "tests/support/qt_test_app.h"
 
 #include <QWidget>
 #include <memory>
 
 struct ChartFixture {
     ChartFixture() {
-        EnsureQtApplication();
         parent = std::make_unique<QWidget>();
         chart = new TWkChart(parent.get());
         chart->setGeometry(0, 0, 300, 200);

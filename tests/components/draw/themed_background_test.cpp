@@ -1,5 +1,4 @@
 #include "components/draw/themed_background.h"
-#include "tests/support/qt_test_app.h"
 
 #include <QImage>
 #include <QLinearGradient>
@@ -10,11 +9,7 @@ namespace {
 
 // A parent whose background is a left-to-right gradient from black to white, so a pixel tells
 // whether it came from the parent or from a plain fill.
-struct AppFirst {
-    AppFirst() { EnsureQtApplication(); }
-};
-
-struct GradientParent : AppFirst {
+struct GradientParent {
     QWidget parent;
     QWidget* child;
 

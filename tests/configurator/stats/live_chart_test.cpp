@@ -1,6 +1,5 @@
 #include "components/chart/chart.h"
 #include "configurator/stats/live_chart.h"
-#include "tests/support/qt_test_app.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -9,7 +8,6 @@ namespace {
 
 struct LiveChart {
     LiveChart() {
-        EnsureQtApplication();
         parent = std::make_unique<QWidget>();
         chart = new TWkChart(parent.get());
         chart->setGeometry(0, 0, 915, 423);

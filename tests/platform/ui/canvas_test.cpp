@@ -1,6 +1,5 @@
 #include "platform/ui/canvas.h"
 #include "platform/ui/shading.h"
-#include "tests/support/qt_test_app.h"
 
 #include <QImage>
 #include <functional>
@@ -13,7 +12,6 @@ constexpr QRgb Black = 0xFF000000;
 
 // Draws on a white 16 x 12 image and returns which pixels changed, row by row.
 QStringList paint(const std::function<void(TCanvas&)>& draw) {
-    EnsureQtApplication();
     QImage image(16, 12, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
@@ -103,7 +101,6 @@ TEST(Canvas, VerticalLineStopsAboveItsEnd) {
 }
 
 TEST(Canvas, TextIsOpaqueUnlessTheBrushIsClear) {
-    EnsureQtApplication();
     for (const TBrushStyle style : {bsSolid, bsClear}) {
         QImage image(60, 30, QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -119,7 +116,6 @@ TEST(Canvas, TextIsOpaqueUnlessTheBrushIsClear) {
 }
 
 TEST(Canvas, CalcRectMeasuresWithoutDrawing) {
-    EnsureQtApplication();
     QImage image(100, 40, QImage::Format_RGB32);
     image.fill(Qt::white);
     TCanvas canvas(&image);
@@ -135,7 +131,6 @@ TEST(Canvas, CalcRectMeasuresWithoutDrawing) {
 }
 
 TEST(Canvas, RightAlignedTextEndsAtTheRectangle) {
-    EnsureQtApplication();
     QImage image(100, 30, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
@@ -171,7 +166,6 @@ TEST(Shading, ChannelsStepByTheCeilingOfTheirShare) {
 }
 
 TEST(Shading, FillsEveryRowOnceAndKeepsThePen) {
-    EnsureQtApplication();
     QImage image(8, 8, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
