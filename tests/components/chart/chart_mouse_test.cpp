@@ -178,3 +178,31 @@ TEST(ChartMouse, HintBoxNearTheLowerRightCornerIsMovedInside) {
     EXPECT_EQ(screen.pixel(298, 199), Rgb(clBlack));
     EXPECT_EQ(screen.pixel(298, 170), Rgb(f.chart->Options().HintColor));
 }
+
+TEST(ChartMouse, BarClickNamesTheBarUnderThePointer) {
+    ChartFixture f;
+    f.fill(4, 25, 50);
+    TWkChartOptions& options = f.chart->Options();
+    options.ChartKind = ckChartBar;
+    options.SetPenColor(1, clBlue);
+    f.chart->PlotGraph();
+    // Eight bar slots of 28.75 pixels; pen 1 at value 2 is slot 5: columns 190..214, from row
+    // 100 down to the axis.
+    EXPECT_EQ(f.picture(200, 150), Rgb(clBlue));
+    EXPECT_EQ(f.picture(200, 95), Rgb(options.PaperColor()));
+    EXPECT_EQ(f.picture(188, 150), Rgb(options.PaperColor()));
+
+    int value = -1;
+    int pen = -1;
+    f.chart->OnChartClick = [&](TWkChart*, Qt::MouseButton, Qt::KeyboardModifiers, int, int, int v,
+                                int p, bool&, bool&, QStringList&) {
+        value = v;
+        pen = p;
+    };
+    click(f.chart, 200, 150);
+    EXPECT_EQ(value, 2);
+    EXPECT_EQ(pen, 1);
+    click(f.chart, 170, 150);
+    EXPECT_EQ(value, 2);
+    EXPECT_EQ(pen, 0);
+}
