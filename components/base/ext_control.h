@@ -41,21 +41,18 @@ protected:
 
     virtual bool NotifyMouseEnter(QEvent* event) {
         FMouseOver = true;
-        if (OnMouseEnter)
-            OnMouseEnter(this);
+        FireNotifyEvent(OnMouseEnter, this);
         return SendToInherited(event);
     }
     virtual bool NotifyMouseLeave(QEvent* event) {
         FMouseOver = false;
         const bool result = SendToInherited(event);
-        if (OnMouseLeave)
-            OnMouseLeave(this);
+        FireNotifyEvent(OnMouseLeave, this);
         return result;
     }
     virtual bool NotifyParentColorChanged(QEvent* event) {
         const bool result = SendToInherited(event);
-        if (OnParentColorChange)
-            OnParentColorChange(this);
+        FireNotifyEvent(OnParentColorChange, this);
         return result;
     }
     virtual bool NotifyColorChanged(QEvent* event) { return SendToInherited(event); }

@@ -1,9 +1,12 @@
 #include "components/base/ext_hint.h"
 
+#include "platform/ui/ui_host.h"
+
 #include <QHelpEvent>
 #include <QPalette>
 #include <QToolTip>
 #include <QWidget>
+#include <exception>
 
 namespace {
 
@@ -12,6 +15,16 @@ TColor applicationHintColor() {
 }
 
 } // namespace
+
+void FireNotifyEvent(const TNotifyEvent& event, QObject* sender) {
+    if (!event)
+        return;
+    try {
+        event(sender);
+    } catch (const std::exception& e) {
+        uiHost().reportException(QString::fromUtf8(e.what()));
+    }
+}
 
 void ResolveHintColor(THintInfo& info, QWidget* control, TColor hintColor) {
     if (hintColor == clNone) {

@@ -14,6 +14,10 @@ class QWidget;
 
 using TNotifyEvent = std::function<void(QObject* sender)>;
 
+// Calls the event when it is set. It runs inside a Qt event handler, so an exception it throws
+// is reported through the UI host instead of passed on.
+void FireNotifyEvent(const TNotifyEvent& event, QObject* sender);
+
 struct THintInfo {
     QWidget* Control = nullptr;
     QString HintText;

@@ -39,7 +39,7 @@ void TWkChart::RepaintChart() {
 
 void TWkChart::NotifyBoundsChanged() {
     if (FBitmap.size() != size())
-        ResizeChartCanvas();
+        guarded([this] { ResizeChartCanvas(); });
 }
 
 void TWkChart::ResizeChartCanvas() {
@@ -247,13 +247,17 @@ void TWkChart::paintEvent(QPaintEvent*) {
         guarded([this] { plotGraph(false); });
     }
     TCanvas canvas(this);
+    if (FBitmap.isNull()) {
+        canvas.Brush = TBrush{FOptions.PaperColor(), bsSolid};
+        canvas.FillRect(Rect(0, 0, width(), height()));
+    }
     canvas.StretchDraw(Rect(0, 0, width(), height()), FBitmap);
     paintFloatingMarkers(canvas);
     paintCursor(canvas);
     if (FMouseLegend)
         paintHintBox(canvas);
     if (OnChartPaint)
-        OnChartPaint(this, canvas);
+        guarded([&] { OnChartPaint(this, canvas); });
 }
 
 void TWkChart::paintCursor(TCanvas& canvas) {

@@ -1,4 +1,5 @@
 #include "components/base/ext_control.h"
+#include "tests/support/recording_ui_host.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -156,4 +157,16 @@ TEST(ExtControl, HighlightFrameLightsUpWhileTheMouseIsOver) {
         EXPECT_EQ(image.pixel(1, 1), ToQColor(step.inner).rgb()) << step.name;
         EXPECT_EQ(image.pixel(18, 8), ToQColor(step.inner).rgb()) << step.name;
     }
+}
+
+TEST(ExtControl, AnEventThatThrowsIsReportedAndTheControlGoesOn) {
+    RecordingUiHost host;
+    ScopedUiHost guard(host);
+    TWkExGraphicControl control;
+    control.OnMouseEnter = [](QObject*) {
+        throw std::runtime_error("enter failed");
+    };
+    send(control, QEvent::Enter);
+    EXPECT_TRUE(control.MouseOver());
+    EXPECT_EQ(host.log, QStringList{QStringLiteral("exception: enter failed")});
 }
