@@ -57,7 +57,7 @@ ReportImages DefaultControllerImages() {
     return ConfigToReport(config).images;
 }
 
-SimController::SimController(QString serial) : images_(DefaultControllerImages()) {
+SimController::SimController(QString serial, const ReportImages& images) : images_(images) {
     identity_.serial = std::move(serial);
     live_.board = BoardAtmega32u4;
     start();

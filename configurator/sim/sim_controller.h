@@ -21,6 +21,9 @@
 
 constexpr int HatCentred = 15; // outside the hat's logical 0..7: no direction
 
+// The images a controller holds after a configuration reset.
+ReportImages DefaultControllerImages();
+
 // What the controller shows on USB.
 struct SimControllerIdentity {
     WORD vendorId = 0;
@@ -33,7 +36,9 @@ struct SimControllerIdentity {
 
 class SimController {
 public:
-    explicit SimController(QString serial = QStringLiteral("TAVRO-SIM-0001"));
+    // Starts with images as its stored configuration (a reset still returns to the defaults).
+    explicit SimController(QString serial = QStringLiteral("TAVRO-SIM-0001"),
+                           const ReportImages& images = DefaultControllerImages());
 
     // Feature reports of the configuration interface; report[0] is the report id and the span
     // the whole transfer. ERROR_SUCCESS, ERROR_GEN_FAILURE for a report id the controller does
@@ -82,6 +87,3 @@ private:
     int elapsedMs_ = 0;
     std::optional<ControllerCommand> pending_;
 };
-
-// The images a controller holds after a configuration reset.
-ReportImages DefaultControllerImages();

@@ -29,7 +29,8 @@ std::vector<BYTE> ConfigInterfaceDescriptor() {
 }
 
 struct SimControllerDevice::Shared : std::enable_shared_from_this<Shared> {
-    explicit Shared(SimHidBus& b, QString serial) : bus(b), controller(std::move(serial)) {}
+    Shared(SimHidBus& b, QString serial, const ReportImages& images)
+        : bus(b), controller(std::move(serial), images) {}
 
     // Plugs both interfaces in with the controller's current identity.
     void plug();
@@ -107,8 +108,8 @@ DWORD SimControllerDevice::Shared::setFeature(std::span<const BYTE> report) {
     return result;
 }
 
-SimControllerDevice::SimControllerDevice(SimHidBus& bus, QString serial)
-    : shared_(std::make_shared<Shared>(bus, std::move(serial))) {
+SimControllerDevice::SimControllerDevice(SimHidBus& bus, QString serial, const ReportImages& images)
+    : shared_(std::make_shared<Shared>(bus, std::move(serial), images)) {
     shared_->plug();
 }
 

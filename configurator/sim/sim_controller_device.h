@@ -21,7 +21,9 @@
 
 class SimControllerDevice {
 public:
-    explicit SimControllerDevice(SimHidBus& bus, QString serial = QStringLiteral("TAVRO-SIM-0001"));
+    // Plugs the controller in; it starts with images as its stored configuration.
+    explicit SimControllerDevice(SimHidBus& bus, QString serial = QStringLiteral("TAVRO-SIM-0001"),
+                                 const ReportImages& images = DefaultControllerImages());
     ~SimControllerDevice();
     SimControllerDevice(const SimControllerDevice&) = delete;
     SimControllerDevice& operator=(const SimControllerDevice&) = delete;

@@ -104,6 +104,16 @@ TEST_F(SimControllerDeviceTest, TickSendsTheInputReport) {
     EXPECT_EQ(report[2], 1);
 }
 
+TEST_F(SimControllerDeviceTest, StartsWithGivenImages) {
+    SimControllerDevice controller(bus, QStringLiteral("S2"),
+                                   ConfigToReport(JoystickConfig()).images);
+    const std::vector<HidNodeInfo> nodes = bus.nodes();
+    ASSERT_EQ(nodes.size(), 2u);
+    EXPECT_EQ(nodes[1].product, QStringLiteral("My Stick"));
+    EXPECT_EQ(nodes[1].serial, QStringLiteral("S2"));
+    EXPECT_TRUE(controller.joystickInterface());
+}
+
 TEST_F(SimControllerDeviceTest, BootloaderLeavesForGood) {
     SimControllerDevice controller(bus);
     auto channel = Open(bus, *controller.configInterface());
