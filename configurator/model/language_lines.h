@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+
 #include <utility>
 
 class LanguageLines {
