@@ -1,11 +1,18 @@
 #include "configurator/stats/joy_statistics.h"
 
+#include "configurator/model/input_report_layout.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
-int AxisFieldWidth(int precisionIndex) {
-    return 8 + std::clamp(precisionIndex, 0, 6);
+std::array<int, StatAxisCount> StatFieldWidths(const Config& config) {
+    std::array<int, StatAxisCount> widths{};
+    for (int i = 0; i < StatAxisCount; ++i) {
+        const AxisRow& row = config.axes[static_cast<std::size_t>(i)];
+        widths[static_cast<std::size_t>(i)] = row.source == SourceNone ? 0 : AxisFieldBits(row);
+    }
+    return widths;
 }
 
 void JoyStatistics::HIDDeviceData(int reportId, const std::uint8_t* data, std::size_t size,

@@ -4,6 +4,8 @@
 // Input report 1 carries the configured axes one after the other from bit 0 of its first data
 // byte, each field least significant bit first.
 
+#include "configurator/model/config.h"
+
 #include <QString>
 #include <array>
 #include <cstddef>
@@ -14,8 +16,9 @@ constexpr int StatAxisCount = 8;
 // Bytes of an input report's data kept for decoding; longer reports are cut.
 constexpr std::size_t InputReportBufferSize = 104;
 
-// Field width in bits of an axis of the given precision item (0..6): 8 to 14 bits.
-int AxisFieldWidth(int precisionIndex);
+// Field widths of axes 1..8 in input report 1 as the configuration lays them out: 8 to 14
+// bits by precision, 0 for an axis without a source.
+std::array<int, StatAxisCount> StatFieldWidths(const Config& config);
 
 // One axis's figures; an empty value is shown as "x" (nothing since the last reset).
 struct AxisStatistics {

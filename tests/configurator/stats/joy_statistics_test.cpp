@@ -99,9 +99,3 @@ TEST(JoyStatistics, RatesCountReportsAndChangesSinceTheLastTick) {
     EXPECT_EQ(second.ReportsPerSecond, 0);
     EXPECT_EQ(second.ChangesPerSecond[0], 0);
 }
-
-TEST(JoyStatistics, FieldWidthFollowsThePrecision) {
-    EXPECT_EQ(AxisFieldWidth(0), 8);
-    EXPECT_EQ(AxisFieldWidth(6), 14);
-    EXPECT_EQ(AxisFieldWidth(9), 14);
-}
