@@ -224,3 +224,21 @@ TEST(ChartPaint, ResizingAShownChartLaysItOutAgain) {
     EXPECT_EQ(f.chart->Options().XEnd, 506);
     EXPECT_EQ(f.chart->Options().YEnd, 257);
 }
+
+TEST(ChartPaint, MarkerKindDrawsOnlyTheMarkers) {
+    ChartFixture f;
+    f.fill(11, 45, 75);
+    TWkChartOptions& options = f.chart->Options();
+    options.ChartKind = ckChartMarkers;
+    options.SetPenColor(0, clRed);
+    options.SetPenMarkerKind(0, pmkDiamond);
+    options.SetPenMarkerKind(1, pmkCross);
+    options.SetPenColor(1, clBlue);
+    f.chart->PlotGraph();
+    const int x = column(4);
+    EXPECT_EQ(f.picture(x, 108), Rgb(clRed));
+    EXPECT_EQ(f.picture(x + 1, 108), Rgb(clRed)); // inside the diamond
+    EXPECT_EQ(f.picture(x + 2, 55), Rgb(clBlue)); // the cross's arm
+    EXPECT_EQ(f.picture(x + 1, 56), Rgb(options.PaperColor()));
+    EXPECT_EQ(f.picture((column(4) + column(5)) / 2, 108), Rgb(options.PaperColor()));
+}
