@@ -1,3 +1,4 @@
+#include "configurator/model/item_lists.h"
 #include "configurator/window/design_items.h"
 #include "configurator/window/form_layout.h"
 #include "configurator/window/widget_factory.h"
@@ -106,21 +107,18 @@ void BuildSelections(QWidget* page, int n) {
     auto name = [n](const char* pattern) {
         return NumberName(pattern, n);
     };
-    MakeCombo(page, name("osi_%1_src"), DesignItems::AxisSources(), Cell(Src, n));
-    MakeCombo(page, name("osi_%1_src_port"), DesignItems::Pins(), Cell(Port, n));
-    MakeCombo(page, name("osi_%1_src_chnl"), DesignItems::Numbered(QStringLiteral("--"), 8),
-              Cell(Chnl, n));
-    MakeCombo(page, name("osi_%1_name"),
-              n <= 8 ? DesignItems::AxisUsages() : DesignItems::MouseUsages(), Cell(Usage, n));
-    MakeCombo(page, name("osi_%1_filter"), DesignItems::Filters(), Cell(Filter, n));
+    MakeCombo(page, name("osi_%1_src"), DesignSourceItems(), Cell(Src, n));
+    MakeCombo(page, name("osi_%1_src_port"), PortItems(), Cell(Port, n));
+    MakeCombo(page, name("osi_%1_src_chnl"), ChannelItems(), Cell(Chnl, n));
+    MakeCombo(page, name("osi_%1_name"), UsageItems(n), Cell(Usage, n));
+    MakeCombo(page, name("osi_%1_filter"), FilterItems(), Cell(Filter, n));
     MakeCheck(page, name("osi_%1_invert"), QString(), Cell(Invert, n));
     MakeCombo(page, name("osi_%1_acal"), DesignItems::AutoCalibration(), Cell(Acal, n));
-    MakeCombo(page, name("osi_%1_prcsn"), DesignItems::Precisions(), Cell(Prcsn, n));
-    MakeCombo(page, name("osi_%1_specfunc"), DesignItems::Numbered(QStringLiteral("---"), 6),
-              Cell(Specfunc, n));
-    MakeCombo(page, name("osi_%1_ms_btn_d"), DesignItems::Buttons(), Cell(BtnDown, n));
-    MakeCombo(page, name("osi_%1_ms_btn"), DesignItems::Buttons(), Cell(BtnCentre, n));
-    MakeCombo(page, name("osi_%1_ms_btn_u"), DesignItems::Buttons(), Cell(BtnUp, n));
+    MakeCombo(page, name("osi_%1_prcsn"), PrecisionItems(), Cell(Prcsn, n));
+    MakeCombo(page, name("osi_%1_specfunc"), SpecialFunctionItems(), Cell(Specfunc, n));
+    MakeCombo(page, name("osi_%1_ms_btn_d"), ButtonItems(), Cell(BtnDown, n));
+    MakeCombo(page, name("osi_%1_ms_btn"), ButtonItems(), Cell(BtnCentre, n));
+    MakeCombo(page, name("osi_%1_ms_btn_u"), ButtonItems(), Cell(BtnUp, n));
 }
 
 void BuildNumbers(QWidget* page, int n) {

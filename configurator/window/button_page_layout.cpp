@@ -1,3 +1,4 @@
+#include "configurator/model/item_lists.h"
 #include "configurator/window/design_items.h"
 #include "configurator/window/form_layout.h"
 #include "configurator/window/string_grid.h"
@@ -16,7 +17,8 @@ constexpr int GridRowHeight = 24;
 constexpr int PanelLeft = 520;
 constexpr int ComboWidth = 46;
 
-void MakeGrid(QWidget* page, const QString& name, int rows, bool fixedCol, Place place) {
+void MakeGrid(QWidget* page, const QString& name, int rows, bool fixedCol, const char* first,
+              Place place) {
     auto* grid = new StringGrid(6, rows, fixedCol, page);
     grid->setObjectName(name);
     grid->setGeometry(place.x, place.y, place.width, place.height);
@@ -24,18 +26,24 @@ void MakeGrid(QWidget* page, const QString& name, int rows, bool fixedCol, Place
     for (int col = 0; col < 6; ++col) {
         grid->SetColWidth(col, GridColWidths[col]);
     }
+    const char* headers[] = {first, "Input", "Mode", "Shift", "Timer on", "Timer off"};
+    for (int col = 0; col < 6; ++col) {
+        grid->SetCell(col, 0, QString::fromLatin1(headers[col]));
+    }
+    if (fixedCol) {
+        for (int row = 1; row < rows; ++row) {
+            grid->SetCell(0, row, QStringLiteral("Button %1").arg(row));
+        }
+    }
 }
 
 // The in-place editors: one hidden combo per grid column, shared by both grids.
 void BuildEditors(QWidget* page) {
     const char* editors[] = {"KnpGrid_CB_Type",  "KnpGrid_CB_Number", "KnpGrid_CB_Mode",
                              "KnpGrid_CB_Shift", "KnpGrid_CB_TimOn",  "KnpGrid_CB_TimOf"};
-    const QStringList items[] = {{},
-                                 DesignItems::GridNumbers(),
-                                 DesignItems::GridModes(),
-                                 DesignItems::GridShifts(),
-                                 DesignItems::GridOnTimers(),
-                                 DesignItems::GridOffTimers()};
+    const QStringList items[] = {KbMsFunctionItems(),         ButtonItems(),
+                                 DesignItems::GridModes(),    DesignItems::GridShifts(),
+                                 DesignItems::GridOnTimers(), DesignItems::GridOffTimers()};
     for (int col = 0; col < 6; ++col) {
         auto* editor = MakeCombo(page, QString::fromLatin1(editors[col]), items[col],
                                  {0, 0, GridColWidths[col], GridRowHeight});
@@ -44,7 +52,7 @@ void BuildEditors(QWidget* page) {
 }
 
 QComboBox* ButtonCombo(QWidget* page, const QString& name, int x, int y) {
-    return MakeCombo(page, name, DesignItems::Buttons(), {x, y, ComboWidth, 22});
+    return MakeCombo(page, name, ButtonItems(), {x, y, ComboWidth, 22});
 }
 
 void BuildHats(QWidget* page) {
@@ -84,16 +92,15 @@ void BuildMatrixAndRegisters(QWidget* page) {
               {PanelLeft, 290, 80, 22});
     for (int k = 1; k <= 10; ++k) {
         const int x = PanelLeft + 84 + 50 * (k - 1);
-        MakeCombo(page, NumberName("hw_br_%1", k), DesignItems::Pins(), {x, 266, ComboWidth, 22});
-        MakeCombo(page, NumberName("hw_bc_%1", k), DesignItems::Pins(), {x, 290, ComboWidth, 22});
+        MakeCombo(page, NumberName("hw_br_%1", k), PortItems(), {x, 266, ComboWidth, 22});
+        MakeCombo(page, NumberName("hw_bc_%1", k), PortItems(), {x, 290, ComboWidth, 22});
     }
     MakeLabel(page, QStringLiteral("lbl_dev_btn_sr"), QStringLiteral("Shift registers"),
               {PanelLeft, 318, 80, 22});
     for (int k = 1; k <= 2; ++k) {
         const int x = PanelLeft + 84 + 104 * (k - 1);
-        MakeCombo(page, NumberName("sr_%1_prt", k, 2), DesignItems::Pins(),
-                  {x, 318, ComboWidth, 22});
-        MakeCombo(page, NumberName("sr_%1_len", k, 2), DesignItems::ShiftLengths(),
+        MakeCombo(page, NumberName("sr_%1_prt", k, 2), PortItems(), {x, 318, ComboWidth, 22});
+        MakeCombo(page, NumberName("sr_%1_len", k, 2), ShiftRegisterLengthItems(),
                   {x + 50, 318, ComboWidth, 22});
     }
 }
@@ -123,8 +130,7 @@ void BuildAxisButtons(QWidget* page) {
         const int x = PanelLeft + 84 + 210 * ((k - 1) / 2);
         const int y = 394 + 24 * ((k - 1) % 2);
         ButtonCombo(page, NumberName("ab_%1_b", k, 2), x, y);
-        MakeCombo(page, NumberName("ab_%1_a", k, 2), DesignItems::Numbered(QStringLiteral("--"), 8),
-                  {x + 50, y, ComboWidth, 22});
+        MakeCombo(page, NumberName("ab_%1_a", k, 2), RangeAxisItems(), {x + 50, y, ComboWidth, 22});
         MakeEdit(page, NumberName("ab_%1_l", k, 2), QStringLiteral("0"),
                  {x + 100, y, ComboWidth, 22});
         MakeEdit(page, NumberName("ab_%1_h", k, 2), QStringLiteral("0"),
@@ -135,8 +141,8 @@ void BuildAxisButtons(QWidget* page) {
 } // namespace
 
 void BuildButtonPage(QWidget* page) {
-    MakeGrid(page, QStringLiteral("KnpGrid"), 65, true, {4, 4, 510, 456});
-    MakeGrid(page, QStringLiteral("KbMsGrid"), 16, false, {PanelLeft, 4, 510, 178});
+    MakeGrid(page, QStringLiteral("KnpGrid"), 65, true, "Button", {4, 4, 510, 456});
+    MakeGrid(page, QStringLiteral("KbMsGrid"), 16, false, "Function", {PanelLeft, 4, 510, 178});
     BuildHats(page);
     BuildShiftsAndTimers(page);
     BuildMatrixAndRegisters(page);

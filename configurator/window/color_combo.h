@@ -9,6 +9,7 @@
 struct Place;
 
 class ColorCombo final : public QComboBox {
+    Q_OBJECT
 public:
     explicit ColorCombo(QWidget* parent);
 

@@ -1,3 +1,4 @@
+#include "configurator/model/item_lists.h"
 #include "configurator/window/design_items.h"
 #include "configurator/window/form_layout.h"
 #include "configurator/window/widget_factory.h"
@@ -45,8 +46,7 @@ void BuildSlot(QWidget* page, int slot) {
             ->setValue(100);
     }
     MakeCheck(page, NumberName("osi_%1_curve_s", slot), QString(), {SymmetryLeft, top, 22, 22});
-    MakeCombo(page, NumberName("osi_%1_zm_knp", slot), DesignItems::Buttons(),
-              {ButtonLeft, top, 52, 22});
+    MakeCombo(page, NumberName("osi_%1_zm_knp", slot), ButtonItems(), {ButtonLeft, top, 52, 22});
     MakeEdit(page, NumberName("osi_%1_zm_del", slot), QStringLiteral("2"),
              {DelayLeft, top, 44, 22});
     MakeEdit(page, NumberName("osi_%1_zm_spd", slot), QStringLiteral("1"),
@@ -63,8 +63,7 @@ void BuildCurvePage(QWidget* page) {
     MakeChartPlace(page, QStringLiteral("CurveVisual"), {680, 4, 480, 400});
     MakeLabel(page, QStringLiteral("lbl_CurveVisualAxis"), QStringLiteral("Axis"),
               {680, 412, 110, 22});
-    MakeCombo(page, QStringLiteral("CurveVisualAxis"),
-              DesignItems::Numbered(QStringLiteral("--"), 16), {794, 412, 60, 22});
+    MakeCombo(page, QStringLiteral("CurveVisualAxis"), CurveAxisItems(), {794, 412, 60, 22});
     MakeEdit(page, QStringLiteral("CurveVisualAxisValue"), QString(), {860, 412, 80, 22})
         ->setReadOnly(true);
     MakeEdit(page, QStringLiteral("CurveVisualAxisValueFixed"), QString(), {946, 412, 80, 22})

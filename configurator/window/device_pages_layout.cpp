@@ -1,3 +1,4 @@
+#include "configurator/model/item_lists.h"
 #include "configurator/window/color_combo.h"
 #include "configurator/window/design_items.h"
 #include "configurator/window/form_layout.h"
@@ -11,7 +12,7 @@
 
 void BuildLedPage(QWidget* page) {
     MakeLabel(page, QStringLiteral("lbl_led_port"), QStringLiteral("LED pin"), {10, 10, 100, 22});
-    MakeCombo(page, QStringLiteral("led_port"), DesignItems::Pins(), {114, 10, 60, 22});
+    MakeCombo(page, QStringLiteral("led_port"), PortItems(), {114, 10, 60, 22});
     for (int k = 1; k <= 10; ++k) {
         const int y = 44 + 28 * (k - 1);
         MakeLabel(page, QString(), QStringLiteral("LED %1").arg(k), {10, y, 100, 22});

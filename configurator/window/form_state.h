@@ -2,6 +2,7 @@
 // The window's shared state: what the handlers of the device list, the controller exchange,
 // the live data and the editors read and write. Zero at start.
 
+#include "configurator/model/config.h"
 #include "configurator/model/language_lines.h"
 
 #include <QString>
@@ -38,5 +39,7 @@ struct FormState {
     int ChartCursor = 0;
     int SelectedCurve = 0;
     GridEditState GridEdit;
-    std::array<QString, SettingsLineCount> Settings; // the settings file's lines as read
+    std::array<KnpRow, LogicalButtonCount> KnpTable{}; // behind KnpGrid rows 1..64
+    std::array<KbMsRow, KbMsRowCount> KbMsTable{};     // behind KbMsGrid rows 1..15
+    std::array<QString, SettingsLineCount> Settings;   // the settings file's lines as read
 };

@@ -2,6 +2,7 @@
 
 #include "configurator/window/event_guard.h"
 #include "configurator/window/form_layout.h"
+#include "configurator/window/string_grid.h"
 #include "configurator/window/timer_pause.h"
 
 #include <QCheckBox>
@@ -93,6 +94,14 @@ void TMForm::FindControls() {
     translate_ = Named<QComboBox>("Translate");
     debugView_ = Named<QCheckBox>("DebugView");
     debugText_ = Named<QLineEdit>("DebugText");
+    checkInfo_ = Named<QLineEdit>("chk_report_info");
+    knpGrid_ = Named<StringGrid>("KnpGrid");
+    kbMsGrid_ = Named<StringGrid>("KbMsGrid");
+    const char* editors[] = {"KnpGrid_CB_Type",  "KnpGrid_CB_Number", "KnpGrid_CB_Mode",
+                             "KnpGrid_CB_Shift", "KnpGrid_CB_TimOn",  "KnpGrid_CB_TimOf"};
+    for (std::size_t col = 0; col < gridEditors_.size(); ++col) {
+        gridEditors_[col] = Named<QComboBox>(editors[col]);
+    }
 }
 
 void TMForm::ConnectHandlers() {
@@ -100,22 +109,29 @@ void TMForm::ConnectHandlers() {
     connect(&tmrForVisual_, &QTimer::timeout, this, Guarded([this] { TmrForVisualTimer(); }));
     connect(&tmrPerSecond_, &QTimer::timeout, this, Guarded([this] { TmrPerSecondTimer(); }));
     connect(debugView_, &QCheckBox::toggled, this, Guarded([this] { DebugViewClick(); }));
+    ConnectGridHandlers();
 }
 
 void TMForm::FormCreate() {
     arrays_ = AssignObjects(*this);
+    controls_ = FindConfigControls(*this, arrays_);
+    ConnectConfigHandlers();
+    ConnectCurveHandlers();
     state_.ReportLengths = {254, 246, 223, 169, 5};
     state_.GridEdit = {};
     // Until the settings file reader exists the settings read as seven empty lines.
     state_.Settings = {};
     ApplySettings();
     ListLanguages();
+    btnClrConfigClick();
+    osi_Change();
     state_.ChartCursor = 0;
     state_.SelectedCurve = 1;
     pages_->setCurrentIndex(TabOSI);
     deviceList_->clear();
     state_.ConfigDevice = nullptr;
     state_.JoystickDevice = nullptr;
+    CheckConfig();
     StartTimers();
 }
 

@@ -3,6 +3,7 @@
 // buttons below. Owns the HID controller, the shared state and the three timers; its handlers
 // carry the names of the window's scheme.
 
+#include "configurator/window/config_controls.h"
 #include "configurator/window/control_arrays.h"
 #include "configurator/window/form_state.h"
 
@@ -17,6 +18,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTabWidget;
+class StringGrid;
 
 class TMForm final : public QWidget {
     Q_OBJECT
@@ -47,6 +49,31 @@ public:
     bool FormCloseQuery();
     void FormClose();
 
+    // The configuration the window shows, with the button tables.
+    Config CurrentConfig() const;
+    // Axis rows: enabling and values forced by each row's source, then the check.
+    void osi_Change();
+    void btnClrConfigClick();
+    void hat_1_onClick();
+    void dev_vidChange();
+    void btn_timer_1Change();
+    void osi_1_cal_01_editChange();
+    // Validates the configuration, shows the verdict in chk_report_info and keeps ConfigError.
+    void CheckConfig();
+
+    // Special-function slots: the shown curve and its highlighted point editors.
+    void osi_S_curve_Click(int slot);
+    void CurveVisualRefrash();
+
+    // Button grids and their in-place editors.
+    void BTN_ClearButtonsClick();
+    void KnpGridSelectCell(int col, int row);
+    void KbMsGridSelectCell(int col, int row);
+    void KnpGridDblClick();
+    void KbMsGridDblClick();
+    // Change or Exit of the editor of grid column col (0 Type .. 5 TimOf).
+    void GridEditorDone(int col);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -55,6 +82,13 @@ private:
     void BuildPages();
     void FindControls();
     void ConnectHandlers();
+    void ConnectConfigHandlers();
+    void CheckConfigTyping(const QWidget* typing);
+    void ShowRules(const Config& config);
+    void ConnectCurveHandlers();
+    void ConnectGridHandlers();
+    void ShowButtonTables();
+    void OpenGridEditor(StringGrid* grid, GridEditorState& editor, GridEditorState& other);
     void FormCreate();
     void ApplySettings();
     void ListLanguages();
@@ -66,6 +100,7 @@ private:
     QString programFolder_;
     FormState state_;
     ControlArrays arrays_;
+    ConfigControls controls_;
     QTimer tmrGetRawData_;
     QTimer tmrForVisual_;
     QTimer tmrPerSecond_;
@@ -82,4 +117,8 @@ private:
     QComboBox* translate_ = nullptr;
     QCheckBox* debugView_ = nullptr;
     QLineEdit* debugText_ = nullptr;
+    QLineEdit* checkInfo_ = nullptr;
+    StringGrid* knpGrid_ = nullptr;
+    StringGrid* kbMsGrid_ = nullptr;
+    std::array<QComboBox*, 6> gridEditors_{}; // KnpGrid_CB_Type .. KnpGrid_CB_TimOf
 };

@@ -1,3 +1,4 @@
+#include "configurator/model/item_lists.h"
 #include "configurator/window/design_items.h"
 #include "configurator/window/form_layout.h"
 #include "configurator/window/widget_factory.h"
@@ -44,7 +45,7 @@ void BuildCommands(QWidget* group) {
     MakeCombo(group, QStringLiteral("Translate"), {}, {576, 22, 130, 24});
     MakeButton(group, QStringLiteral("btn_about"), QStringLiteral("About"), {576, 52, 130, 26});
     MakeLabel(group, QStringLiteral("lbl_dev_shm"), QStringLiteral("Board"), {576, 84, 130, 18});
-    MakeCombo(group, QStringLiteral("joy_hardware"), DesignItems::Boards(), {576, 104, 130, 24});
+    MakeCombo(group, QStringLiteral("joy_hardware"), BoardItems(), {576, 104, 130, 24});
     MakeButton(group, QStringLiteral("btnRead_MK"), QStringLiteral("Read from device"),
                {716, 22, 150, 26});
     MakeButton(group, QStringLiteral("btnWrite_MK"), QStringLiteral("Write to device"),
@@ -67,7 +68,7 @@ void BuildIdentity(QWidget* group) {
     MakeEdit(group, QStringLiteral("dev_vid"), QString(), {950, 82, 52, 24});
     MakeEdit(group, QStringLiteral("dev_pid"), QString(), {1008, 82, 52, 24});
     MakeLabel(group, QString(), QStringLiteral("Poll, ms"), {876, 114, 70, 20});
-    MakeCombo(group, QStringLiteral("dev_poll"), DesignItems::PollIntervals(), {950, 112, 52, 24});
+    MakeCombo(group, QStringLiteral("dev_poll"), PollIntervalItems(), {950, 112, 52, 24});
     auto* check =
         MakeEdit(group, QStringLiteral("chk_report_info"), QString(), {576, 144, 589, 22});
     check->setReadOnly(true);

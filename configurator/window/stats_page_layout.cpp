@@ -1,3 +1,4 @@
+#include "configurator/model/item_lists.h"
 #include "configurator/window/color_combo.h"
 #include "configurator/window/design_items.h"
 #include "configurator/window/form_layout.h"
@@ -11,7 +12,7 @@ void BuildStatisticsPage(QWidget* page) {
     MakeChartPlace(page, QStringLiteral("joy_osi_visual"), {4, 4, 756, 440});
     MakeEdit(page, QStringLiteral("joy_osi_visual_max"), QStringLiteral("16384"), {770, 4, 70, 22});
     MakeEdit(page, QStringLiteral("joy_osi_visual_min"), QStringLiteral("0"), {770, 422, 70, 22});
-    const QStringList pens = DesignItems::Numbered(QStringLiteral("--"), 8);
+    const QStringList pens = RangeAxisItems(); // "--", axes "1".."8"
     MakeCombo(page, QStringLiteral("joy_osi_use_01"), pens, {850, 4, 60, 22});
     MakeCombo(page, QStringLiteral("joy_osi_use_02"), pens, {850, 32, 60, 22});
     MakeColorCombo(page, QStringLiteral("joy_osi_clr_01"), {916, 4, 110, 22})->SetColorValue(clRed);
