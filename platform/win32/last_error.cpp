@@ -83,6 +83,7 @@ constexpr ErrorText errorTexts[] = {
     {ERROR_MORE_DATA, "More data is available."},
     {WAIT_TIMEOUT_ERROR, "The wait operation timed out."},
     {ERROR_NO_MORE_ITEMS, "No more data is available."},
+    {ERROR_NOT_OWNER, "Attempt to release mutex not owned by caller."},
     {ERROR_OPERATION_ABORTED,
      "The I/O operation has been aborted because of either a thread exit or an application "
      "request."},

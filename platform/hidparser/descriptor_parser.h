@@ -1,0 +1,53 @@
+#pragma once
+// Reads a report descriptor into one preparsed-data object per top-level collection, or says at
+// which item and why the descriptor cannot be used.
+
+#include "platform/hidparser/preparsed_data.h"
+
+#include <memory>
+
+// A HID class descriptor gives the report descriptor's length in 16 bits.
+constexpr ULONG kMaxDescriptorBytes = 0xFFFF;
+// The largest report the Linux HID core has always moved (its transfer buffer); the controller's
+// longest report has 255 bytes. The cap keeps report lengths, field counts and data indices within
+// the 16-bit fields of the HIDP records.
+constexpr ULONG kMaxReportBytes = 4096;
+constexpr ULONG kMaxReportBits = 8 * kMaxReportBytes;
+// A field's value travels in a 32-bit ULONG.
+constexpr ULONG kMaxReportSize = 32;
+// Nesting no real device comes near; the caps bound the state a hostile descriptor can make us
+// keep.
+constexpr size_t kMaxGlobalStackDepth = 16;
+constexpr size_t kMaxCollectionDepth = 32;
+
+enum class DescriptorError {
+    None,
+    NoCollection,
+    DescriptorTooLong,
+    TruncatedItem,
+    LongItem,
+    PushTooDeep,
+    PopWithoutPush,
+    CollectionTooDeep,
+    EndWithoutCollection,
+    UnclosedCollection,
+    MainItemOutsideCollection,
+    ReportSizeTooLarge,
+    ReportCountTooLarge,
+    ReportTooLong,
+    InvalidReportId,
+    MixedReportIds,
+    ReportIdInTwoCollections,
+    BadUsageRange,
+    BadDelimiter,
+    TooManyDataIndices,
+    TooManyCaps,
+};
+
+struct DescriptorParse {
+    DescriptorError error = DescriptorError::None;
+    ULONG errorOffset = 0; // where the offending item starts
+    std::vector<std::unique_ptr<HidpPreparsedData>> collections;
+};
+
+DescriptorParse parseDescriptor(const BYTE* bytes, ULONG length);

@@ -1,0 +1,32 @@
+#include "platform/hidparser/preparsed_data.h"
+
+#include "platform/hidparser/descriptor_parser.h"
+
+const HidpPreparsedData* preparsedData(PHIDP_PREPARSED_DATA handle) {
+    if (handle == nullptr || handle->magic != HidpPreparsedData::kMagic)
+        return nullptr;
+    return handle;
+}
+
+const ReportKind* reportKind(const HidpPreparsedData& data, HIDP_REPORT_TYPE type) {
+    if (type != HidP_Input && type != HidP_Output && type != HidP_Feature)
+        return nullptr;
+    return &data.kinds[type];
+}
+
+NTSTATUS HidParserParse(const BYTE* descriptor, ULONG length,
+                        std::vector<PHIDP_PREPARSED_DATA>& collections) {
+    DescriptorParse parse = parseDescriptor(descriptor, length);
+    if (parse.error != DescriptorError::None)
+        return STATUS_COULD_NOT_INTERPRET;
+    for (auto& collection : parse.collections)
+        collections.push_back(collection.release());
+    return HIDP_STATUS_SUCCESS;
+}
+
+void HidParserFree(PHIDP_PREPARSED_DATA data) {
+    if (preparsedData(data) == nullptr)
+        return;
+    data->magic = 0;
+    delete data;
+}

@@ -1,0 +1,63 @@
+#include "util/locale_utils.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+namespace {
+
+class DefaultLocale {
+public:
+    explicit DefaultLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~DefaultLocale() { QLocale::setDefault(previous); }
+
+private:
+    QLocale previous;
+};
+
+TEST(LocaleUtils, DecimalSeparatorAndFloatTextFollowTheLocale) {
+    {
+        const DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
+        EXPECT_EQ(CurrentDecimalSeparator(), QChar(u','));
+        EXPECT_EQ(FloatToText(-1234.25), QStringLiteral("-1234,25"));
+    }
+    const DefaultLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(CurrentDecimalSeparator(), QChar(u'.'));
+    EXPECT_EQ(FloatToText(0.1), QStringLiteral("0.1"));
+    EXPECT_EQ(FloatToText(3), QStringLiteral("3"));
+}
+
+TEST(LocaleUtils, CompareTextRange) {
+    const QString same = QStringLiteral("abc");
+    const struct {
+        const char* name;
+        QString s1;
+        QString s2;
+        int index;
+        int count;
+        bool caseSensitive;
+        int expected;
+    } cases[] = {
+        {"equal range", "xabcx", "yabcy", 2, 3, true, 0},
+        {"case ignored", "ABC", "abc", 1, 3, false, 0},
+        {"case counted", "ABC", "abc", 1, 3, true, 'A' - 'a'},
+        {"first difference", "abd", "abc", 1, 3, true, 1},
+        {"one empty", "", "abc", 1, 1, true, -1},
+        {"other empty", "abc", "", 1, 1, true, -1},
+        {"no count", "abc", "abc", 1, 0, true, -2},
+        {"past end of first", "abc", "abcdef", 2, 3, true, -2},
+        {"index before start", "abc", "abc", 0, 1, true, -2},
+        {"past end of second", "abcd", "ab", 1, 4, true, 'c'},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CompareTextRange(c.s1, c.s2, c.index, c.count, c.caseSensitive), c.expected)
+            << c.name;
+    EXPECT_EQ(CompareTextRange(same, same, 3, 5, true), 0);
+}
+
+TEST(LocaleUtils, CompareTextLocaleIgnoresCase) {
+    EXPECT_EQ(CompareTextLocale(u"Apple", u"aPPLE"), 0);
+    EXPECT_EQ(CompareTextLocale(u"apple", u"Banana"), -1);
+    EXPECT_EQ(CompareTextLocale(u"Cherry", u"banana"), 1);
+}
+
+} // namespace

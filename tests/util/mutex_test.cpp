@@ -1,0 +1,119 @@
+#include "platform/win32/last_error.h"
+#include "util/errors.h"
+#include "util/mutex.h"
+
+#include <chrono>
+#include <future>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+
+constexpr auto Bound = std::chrono::seconds(10);
+
+TEST(WaitResult, MapsWaitCodes) {
+    const struct {
+        DWORD code;
+        TCkWaitResult result;
+    } cases[] = {
+        {0x0, wrSignaled},  {0x80, wrAbandoned}, {0xC0, wrIoCompletion},
+        {0x102, wrTimeout}, {0x1, wrError},      {0xFFFFFFFF, wrError},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WaitResultFromCode(c.code), c.result) << c.code;
+}
+
+// Runs body on another thread and waits, bounded, for it to end.
+template <typename Body> void OnOtherThread(Body body) {
+    auto done = std::async(std::launch::async, body);
+    ASSERT_EQ(done.wait_for(Bound), std::future_status::ready);
+    done.get();
+}
+
+TEST(Mutex, WaitOnMutexHeldElsewhereTimesOut) {
+    TCkMutex mutex(false, QString());
+    std::promise<void> taken;
+    std::promise<void> mayRelease;
+    std::thread holder([&] {
+        EXPECT_TRUE(mutex.Acquire());
+        taken.set_value();
+        mayRelease.get_future().wait_for(Bound);
+        EXPECT_TRUE(mutex.Release());
+    });
+    ASSERT_EQ(taken.get_future().wait_for(Bound), std::future_status::ready);
+    EXPECT_EQ(mutex.WaitFor(0), wrTimeout);
+    EXPECT_FALSE(mutex.Acquire(0));
+    mayRelease.set_value();
+    holder.join();
+    EXPECT_EQ(mutex.WaitFor(0), wrSignaled);
+    EXPECT_TRUE(mutex.Release());
+}
+
+TEST(Mutex, OwnerReentersAndReleasesOncePerAcquire) {
+    TCkMutex mutex(false, QString());
+    EXPECT_TRUE(mutex.Acquire());
+    EXPECT_TRUE(mutex.Acquire(0));
+    EXPECT_TRUE(mutex.Release());
+    OnOtherThread([&] { EXPECT_EQ(mutex.WaitFor(0), wrTimeout); }); // still held once
+    EXPECT_TRUE(mutex.Release());
+    SetLastError(ERROR_SUCCESS);
+    EXPECT_FALSE(mutex.Release());
+    EXPECT_EQ(GetLastError(), ERROR_NOT_OWNER);
+    OnOtherThread([&] {
+        EXPECT_EQ(mutex.WaitFor(0), wrSignaled);
+        EXPECT_TRUE(mutex.Release());
+    });
+}
+
+TEST(Mutex, OwnerThatEndsLeavesTheMutexAbandoned) {
+    TCkMutex mutex(false, QString());
+    OnOtherThread([&] {
+        EXPECT_TRUE(mutex.Acquire());
+        EXPECT_TRUE(mutex.Acquire());
+    });
+    EXPECT_EQ(mutex.WaitFor(0), wrAbandoned);
+    EXPECT_TRUE(mutex.Release()); // the abandoned mutex was taken over with one acquire
+    EXPECT_EQ(mutex.WaitFor(0), wrSignaled);
+    EXPECT_TRUE(mutex.Release());
+
+    OnOtherThread([&] { EXPECT_TRUE(mutex.Acquire()); });
+    EXPECT_TRUE(mutex.Acquire(0)); // taking over an abandoned mutex counts as acquired
+    EXPECT_TRUE(mutex.Release());
+}
+
+TEST(Mutex, SameNameGivesTheSameMutex) {
+    TCkMutex first(true, QStringLiteral("MutexTest_Same"));
+    EXPECT_FALSE(first.Existed());
+    TCkMutex second(true, QStringLiteral("MutexTest_Same"));
+    EXPECT_TRUE(second.Existed());
+    EXPECT_EQ(second.Handle(), first.Handle());
+    EXPECT_EQ(second.Name(), QStringLiteral("MutexTest_Same"));
+    const TCkMutex opened = TCkMutex::Open(QStringLiteral("MutexTest_Same"));
+    EXPECT_TRUE(opened.Existed());
+    EXPECT_EQ(opened.Handle(), first.Handle());
+    // Only the first creator became owner: one release frees it for others.
+    EXPECT_TRUE(first.Release());
+    OnOtherThread([&] {
+        EXPECT_EQ(second.WaitFor(0), wrSignaled);
+        EXPECT_TRUE(second.Release());
+    });
+}
+
+TEST(Mutex, OpeningAMissingNameRaisesWithTheSystemError) {
+    try {
+        TCkMutex::Open(QStringLiteral("MutexTest_Missing"));
+        FAIL() << "missing mutex opened";
+    } catch (const ECkMutexError& e) {
+        EXPECT_EQ(e.LastError(), ERROR_FILE_NOT_FOUND);
+        EXPECT_TRUE(e.Message().endsWith(QStringLiteral("(2)\r\nFailed to open mutex")));
+    }
+}
+
+TEST(Mutex, NameIsFreedWithItsLastHolder) {
+    { TCkMutex gone(false, QStringLiteral("MutexTest_Gone")); }
+    EXPECT_THROW(TCkMutex::Open(QStringLiteral("MutexTest_Gone")), ECkMutexError);
+    TCkMutex again(false, QStringLiteral("MutexTest_Gone"));
+    EXPECT_FALSE(again.Existed());
+}
+
+} // namespace

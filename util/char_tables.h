@@ -1,0 +1,34 @@
+#pragma once
+// Character classes and case maps for 8-bit characters and UTF-16 code units, built once and
+// then read by table look-up. The 8-bit character set is Latin-1, so byte c is code unit c.
+
+#include "platform/win32/types.h"
+
+// Class bits of a character, valued as the Windows CT_CTYPE1 classes.
+constexpr WORD C1_UPPER = 0x0001;
+constexpr WORD C1_LOWER = 0x0002;
+constexpr WORD C1_DIGIT = 0x0004;
+constexpr WORD C1_SPACE = 0x0008;
+constexpr WORD C1_PUNCT = 0x0010;
+constexpr WORD C1_CNTRL = 0x0020;
+constexpr WORD C1_BLANK = 0x0040;
+constexpr WORD C1_XDIGIT = 0x0080;
+constexpr WORD C1_ALPHA = 0x0100;
+constexpr WORD C1_DEFINED = 0x0200;
+
+// Builds every table now; the look-ups below build them on first use otherwise.
+void BuildCharTables();
+
+WORD AnsiCharType(BYTE c);
+BYTE AnsiLowerCase(BYTE c);
+BYTE AnsiUpperCase(BYTE c);
+// Upper case becomes lower case, lower case becomes upper case, anything else stays.
+BYTE AnsiReflectCase(BYTE c);
+
+WORD WideCharType(char16_t c);
+char16_t WideLowerCase(char16_t c);
+char16_t WideUpperCase(char16_t c);
+char16_t WideReflectCase(char16_t c);
+
+// Stands for characters that the 8-bit character set cannot hold.
+constexpr char AnsiReplacementChar = '?';

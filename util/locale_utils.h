@@ -1,0 +1,24 @@
+#pragma once
+// Locale-dependent texts and comparisons.
+
+#include <QChar>
+#include <QString>
+#include <QStringView>
+
+// The decimal separator of the current locale (QLocale's default, the user's unless a program
+// set another).
+QChar CurrentDecimalSeparator();
+
+// A floating-point number as text: up to 15 significant digits, the current decimal separator,
+// no group separators.
+QString FloatToText(double value);
+
+// Compares count characters of s1 and s2 from the 1-based index. Results: 0 when they are equal
+// (or when s1 and s2 are the same text and count > 0); -1 when exactly one text is empty; -2 when
+// count <= 0 or the range does not lie inside s1; otherwise the difference of the first differing
+// characters (case-insensitively through the wide lower-case map unless caseSensitive). A range
+// that passes the end of s2 compares the missing characters as U+0000.
+int CompareTextRange(QStringView s1, QStringView s2, int index, int count, bool caseSensitive);
+
+// Compares two texts by the current locale, ignoring case: -1, 0 or 1.
+int CompareTextLocale(QStringView s1, QStringView s2);
