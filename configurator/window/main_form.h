@@ -63,6 +63,9 @@ public:
 
     // The configuration the window shows, with the button tables.
     Config CurrentConfig() const;
+    // Shows config in every control, the button tables and grids included, with each row's
+    // enabling, then runs the check.
+    void SetConfig(const Config& config);
     // Axis rows: enabling and values forced by each row's source, then the check.
     void osi_Change();
     void btnClrConfigClick();
