@@ -145,9 +145,7 @@ void TMForm::FormCreate() {
     pages_->setCurrentIndex(TabOSI);
     ClearDeviceList();
     DropDevices();
-    if (hid_ != nullptr) {
-        hid_->Enumerate();
-    }
+    EnumerateDevices();
     CheckConfig();
     StartTimers();
 }

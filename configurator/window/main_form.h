@@ -108,6 +108,8 @@ private:
     // Gives both borrowed interfaces back to the controller, so their readers stop.
     void DropDevices();
     void ClearDeviceList();
+    // Offers every device to HIDEnumerate; nothing when there is no controller.
+    void EnumerateDevices();
     void ConnectGridHandlers();
     void ShowButtonTables();
     void OpenGridEditor(StringGrid* grid, GridEditorState& editor, GridEditorState& other);
