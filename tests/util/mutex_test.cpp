@@ -1,6 +1,7 @@
 #include "platform/win32/last_error.h"
 #include "util/errors.h"
 #include "util/mutex.h"
+#include "util/robust_mutex.h"
 
 #include <chrono>
 #include <future>
@@ -114,6 +115,22 @@ TEST(Mutex, NameIsFreedWithItsLastHolder) {
     EXPECT_THROW(TCkMutex::Open(QStringLiteral("MutexTest_Gone")), ECkMutexError);
     TCkMutex again(false, QStringLiteral("MutexTest_Gone"));
     EXPECT_FALSE(again.Existed());
+}
+
+TEST(DispatcherObject, AttachedObjectIsWaitedOnDirectly) {
+    bool existed = true;
+    const auto raw = RobustMutex::Create(QString(), true, existed);
+    EXPECT_FALSE(existed);
+    TCkDispatcherObject attached = TCkDispatcherObject::Attach(raw);
+    EXPECT_TRUE(attached.Existed());
+    EXPECT_TRUE(attached.Name().isEmpty());
+    EXPECT_EQ(attached.Handle(), raw.get());
+    OnOtherThread([&] { EXPECT_EQ(attached.WaitFor(0), wrTimeout); }); // owned by its maker
+    EXPECT_TRUE(raw->Release());
+    OnOtherThread([&] {
+        EXPECT_EQ(attached.WaitFor(0), wrSignaled);
+        EXPECT_TRUE(raw->Release());
+    });
 }
 
 } // namespace

@@ -1,0 +1,69 @@
+#include "platform/win32/last_error.h"
+#include "util/file_utils.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <array>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(FileUtils, PresenceOfFilesAndFolders) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("présent.txt"));
+    QFile(file).open(QIODevice::WriteOnly);
+    const struct {
+        QString path;
+        bool file;
+        bool directory;
+    } cases[] = {
+        {file, true, false},
+        {dir.path(), false, true},
+        {dir.filePath(QStringLiteral("missing")), false, false},
+        {QString(), false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FilePresent(c.path), c.file) << c.path.toStdString();
+        EXPECT_EQ(DirectoryPresent(c.path), c.directory) << c.path.toStdString();
+    }
+}
+
+TEST(FileUtils, DisplayPaths) {
+    const struct {
+        QString path;
+        QString expected;
+    } cases[] = {
+        {"/home/user/tavro", "/home/user/tavro"},
+        {"\\\\server\\share\\x", "\\\\server\\share\\x"},
+        {"C:\\", "C:"},
+        {"C:\\dir\\file.tavro", "C:\\dir\\file.tavro"},
+        {"C:\\dir\\", "C:\\dir"},
+        {"C:dir", "C:\\dir"},
+        {"relative\\dir", "relative\\dir"},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PathToDisplayPath(c.path), c.expected) << c.path.toStdString();
+}
+
+TEST(FileUtils, BufferKeepsEveryByte) {
+    const std::array<BYTE, 3> bytes{65, 0, 66};
+    const QByteArray text = BufferToAnsiString(bytes);
+    EXPECT_EQ(text, QByteArray("A\0B", 3));
+    EXPECT_TRUE(BufferToAnsiString({}).isEmpty());
+}
+
+TEST(FileUtils, ModuleFileNames) {
+    EXPECT_EQ(ModuleFileName(CurrentModule()),
+              QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget());
+    int notAModule = 0;
+    SetLastError(ERROR_SUCCESS);
+    EXPECT_TRUE(ModuleFileName(&notAModule).isEmpty());
+    EXPECT_EQ(GetLastError(), ERROR_MOD_NOT_FOUND);
+    EXPECT_TRUE(ModuleFileName(nullptr).isEmpty());
+}
+
+} // namespace
