@@ -2,6 +2,7 @@
 // The window's shared state: what the handlers of the device list, the controller exchange,
 // the live data and the editors read and write. Zero at start.
 
+#include "configurator/files/settings_file.h"
 #include "configurator/model/config.h"
 #include "configurator/model/language_lines.h"
 
@@ -23,8 +24,6 @@ struct GridEditState {
     GridEditorState kbms;
 };
 
-constexpr int SettingsLineCount = 7;
-
 struct FormState {
     TWkHidDevice* ConfigDevice = nullptr;   // configuration interface (usage 1) of the selection
     TWkHidDevice* JoystickDevice = nullptr; // joystick interface (usage 4) of the selection
@@ -41,5 +40,5 @@ struct FormState {
     GridEditState GridEdit;
     std::array<KnpRow, LogicalButtonCount> KnpTable{}; // behind KnpGrid rows 1..64
     std::array<KbMsRow, KbMsRowCount> KbMsTable{};     // behind KbMsGrid rows 1..15
-    std::array<QString, SettingsLineCount> Settings;   // the settings file's lines as read
+    SettingsRecord Settings;                           // the settings file as read at start
 };

@@ -48,6 +48,8 @@ public:
 
     bool FormCloseQuery();
     void FormClose();
+    // The seven settings lines as the window holds them now.
+    SettingsRecord CurrentSettings() const;
 
     // The configuration the window shows, with the button tables.
     Config CurrentConfig() const;

@@ -1,0 +1,78 @@
+#include "configurator/loader/firmware_loader.h"
+
+#include "configurator/files/text_file.h"
+#include "configurator/loader/loader_script.h"
+#include "platform/ui/ui_host.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// Templates are a few command lines; anything far larger is not one.
+constexpr qint64 MaxTemplateBytes = 1024 * 1024;
+
+struct LoaderFolder {
+    const char* folder;
+    const char* templateName;
+};
+
+// Indexed by LoaderKind; Custom has no folder of its own.
+const LoaderFolder LoaderFolders[] = {
+    {"", ""},
+    {"Plexivane_atmeldfu", "atmeldfu.cmd"},
+    {"Plexivane_arduino", "arduino.cmd"},
+    {"Plexivane_teensy2", "teensy2.cmd"},
+};
+
+bool hasFolder(int loaderKind) {
+    return loaderKind >= static_cast<int>(LoaderKind::AtmelFlip) &&
+           loaderKind <= static_cast<int>(LoaderKind::Teensy2);
+}
+
+void showLoaderError(const QString& text) {
+    uiHost().messageBox(text, QStringLiteral("Tavro2"), MB_OK | MB_ICONERROR);
+}
+
+} // namespace
+
+QString loaderFolder(const QString& programFolder, int loaderKind) {
+    if (!hasFolder(loaderKind))
+        return QString();
+    return QDir(programFolder).filePath(QLatin1String(LoaderFolders[loaderKind].folder)) +
+           QLatin1Char('/');
+}
+
+QString loaderTemplatePath(const QString& programFolder, int loaderKind,
+                           const QString& commandFile) {
+    if (!hasFolder(loaderKind))
+        return commandFile;
+    return loaderFolder(programFolder, loaderKind) +
+           QLatin1String(LoaderFolders[loaderKind].templateName);
+}
+
+bool startFirmwareLoader(const FirmwareLoaderRequest& request) {
+    const QString folder = loaderFolder(request.programFolder, request.loaderKind);
+    const LoaderValues values{request.chip, request.firmwareFile, request.port, folder};
+    if (const auto name = valueWithLineBreak(values)) {
+        showLoaderError(
+            QStringLiteral("The %1 holds a line break; the loader is not started.").arg(*name));
+        return false;
+    }
+    QString error;
+    const QString templatePath =
+        loaderTemplatePath(request.programFolder, request.loaderKind, request.commandFile);
+    const auto templateLines = readTextLines(templatePath, MaxTemplateBytes, &error);
+    if (!templateLines) {
+        showLoaderError(error);
+        return false;
+    }
+    const QString script =
+        QFileInfo(folder + QStringLiteral("Plexivane_temp.cmd")).absoluteFilePath();
+    if (!writeTextLines(script, loaderScriptLines(*templateLines, values), &error)) {
+        showLoaderError(error);
+        return false;
+    }
+    uiHost().shellOpen(QStringLiteral("/bin/sh"), {script}, folder);
+    return true;
+}

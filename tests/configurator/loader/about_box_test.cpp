@@ -1,0 +1,58 @@
+#include "configurator/loader/about_box.h"
+#include "configurator/loader/tool_launchers.h"
+#include "tests/configurator/files/qt_print.h"
+#include "tests/support/recording_ui_host.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "about_box_test";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+TEST(AboutBox, ShowsAddressAndCreditsAndClosesWithOk) {
+    application();
+    RecordingUiHost host;
+    ScopedUiHost scoped(host);
+    TAboutBox box;
+    EXPECT_EQ(box.windowTitle(), "Tavro2");
+    EXPECT_EQ(box.size(), QSize(760, 376));
+    EXPECT_EQ(box.addressButton()->text(), projectPageAddress());
+    const auto credits = box.findChildren<QPlainTextEdit*>();
+    ASSERT_EQ(credits.size(), 2);
+    for (const QPlainTextEdit* text : credits) {
+        EXPECT_FALSE(text->isEnabled());
+        EXPECT_FALSE(text->toPlainText().isEmpty());
+    }
+    EXPECT_TRUE(credits[0]->toPlainText().contains(QStringLiteral(u"Спасибо")));
+    EXPECT_TRUE(credits[1]->toPlainText().contains("Thanks"));
+
+    box.addressButton()->click();
+    EXPECT_EQ(host.log, QStringList({"shellOpen: " + projectPageAddress() + " |  | "}));
+
+    box.okButton()->click();
+    EXPECT_EQ(box.result(), 1);
+}
+
+TEST(AboutBox, ShownBoxIsModalAndFreesItselfWhenClosed) {
+    application();
+    QWidget window;
+    QPointer<TAboutBox> box = showAboutBox(&window);
+    ASSERT_TRUE(box);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_TRUE(box->isModal() || box->windowModality() != Qt::NonModal);
+    box->okButton()->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(box);
+}
+
+} // namespace

@@ -1,0 +1,120 @@
+#include "configurator/files/text_file.h"
+#include "configurator/loader/firmware_loader.h"
+#include "tests/configurator/files/qt_print.h"
+#include "tests/support/recording_ui_host.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class FirmwareLoaderTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString program = dir.path();
+    RecordingUiHost host;
+    ScopedUiHost scopedHost{host};
+
+    void writeTemplate(int kind, const QStringList& lines) {
+        ASSERT_TRUE(QDir(program).mkpath(loaderFolder(program, kind)));
+        QString error;
+        ASSERT_TRUE(writeTextLines(loaderTemplatePath(program, kind, ""), lines, &error));
+    }
+    FirmwareLoaderRequest request(int kind) {
+        return {program, kind, "-", "atmega32u4", "/fw/joy.hex", "/dev/ttyACM0"};
+    }
+    QStringList scriptLines(int kind) {
+        QString error;
+        return readTextLines(loaderFolder(program, kind) + "Plexivane_temp.cmd", 4096, &error)
+            .value_or(QStringList{"<missing>"});
+    }
+};
+
+TEST_F(FirmwareLoaderTest, EachKindHasItsFolderAndTemplate) {
+    const struct {
+        int kind;
+        const char* folder;
+        const char* templateName;
+    } cases[] = {
+        {1, "/Plexivane_atmeldfu/", "/Plexivane_atmeldfu/atmeldfu.cmd"},
+        {2, "/Plexivane_arduino/", "/Plexivane_arduino/arduino.cmd"},
+        {3, "/Plexivane_teensy2/", "/Plexivane_teensy2/teensy2.cmd"},
+        {0, nullptr, nullptr},
+        {4, nullptr, nullptr},
+        {-1, nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        if (!c.folder) {
+            EXPECT_EQ(loaderFolder(program, c.kind), "") << c.kind;
+            EXPECT_EQ(loaderTemplatePath(program, c.kind, "my.cmd"), "my.cmd") << c.kind;
+            continue;
+        }
+        EXPECT_EQ(loaderFolder(program, c.kind), program + c.folder) << c.kind;
+        EXPECT_EQ(loaderTemplatePath(program, c.kind, "my.cmd"), program + c.templateName);
+    }
+}
+
+TEST_F(FirmwareLoaderTest, WritesTheTwoSubstitutedLinesAndRunsThemInTheLoaderFolder) {
+    writeTemplate(2,
+                  {"avrdude -p $chip$ -P $PORT$ -U flash:w:$FILE$:i", "echo $PATH$", "rm -rf x"});
+    EXPECT_TRUE(startFirmwareLoader(request(2)));
+    const QString folder = loaderFolder(program, 2);
+    EXPECT_EQ(scriptLines(2),
+              QStringList({"avrdude -p 'atmega32u4' -P '/dev/ttyACM0' -U flash:w:'/fw/joy.hex':i",
+                           "echo '" + folder + "'"}));
+    EXPECT_EQ(host.log,
+              QStringList({"shellOpen: /bin/sh | " + folder + "Plexivane_temp.cmd | " + folder}));
+}
+
+TEST_F(FirmwareLoaderTest, OneLineTemplateGivesAnEmptySecondLine) {
+    writeTemplate(3, {"teensy_loader_cli --mcu=$CHIP$ -w $FILE$"});
+    EXPECT_TRUE(startFirmwareLoader(request(3)));
+    EXPECT_EQ(scriptLines(3),
+              QStringList({"teensy_loader_cli --mcu='atmega32u4' -w '/fw/joy.hex'", ""}));
+}
+
+TEST_F(FirmwareLoaderTest, MissingTemplateOrLineBreakStartsNothing) {
+    writeTemplate(1, {"dfu-programmer $CHIP$ erase"});
+    FirmwareLoaderRequest broken = request(1);
+    broken.firmwareFile = "joy.hex\nreboot";
+    const struct {
+        const char* name;
+        FirmwareLoaderRequest request;
+        const char* message;
+    } cases[] = {
+        {"custom kind with the design text", request(0), "'-'"},
+        {"template missing", request(2), "arduino.cmd"},
+        {"file name with a line break", broken, "firmware file holds a line break"},
+    };
+    for (const auto& c : cases) {
+        host.log.clear();
+        EXPECT_FALSE(startFirmwareLoader(c.request)) << c.name;
+        ASSERT_EQ(host.log.size(), 1) << c.name;
+        EXPECT_TRUE(host.log[0].startsWith("messageBox:")) << host.log[0].toStdString();
+        EXPECT_TRUE(host.log[0].contains(c.message)) << host.log[0].toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(loaderFolder(program, 1) + "Plexivane_temp.cmd"));
+}
+
+TEST_F(FirmwareLoaderTest, HostileFileNameReachesTheLoaderAsOneArgument) {
+    // The template prints each argument on its own line instead of starting a loader.
+    writeTemplate(2, {"printf '[%s]\\n' $FILE$ $PORT$ > $PATH$args.txt", "cd $PATH$"});
+    FirmwareLoaderRequest hostile = request(2);
+    hostile.firmwareFile = "my fw's \"v2\"; touch pwned; $(id) `id` *.hex";
+    hostile.port = "$HOME";
+    ASSERT_TRUE(startFirmwareLoader(hostile));
+    const QString folder = loaderFolder(program, 2);
+    QProcess shell;
+    shell.setWorkingDirectory(folder);
+    shell.start("/bin/sh", {folder + "Plexivane_temp.cmd"});
+    ASSERT_TRUE(shell.waitForFinished(10000));
+    QFile args(folder + "args.txt");
+    ASSERT_TRUE(args.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(args.readAll()), "[" + hostile.firmwareFile + "]\n[$HOME]\n");
+    EXPECT_FALSE(QFile::exists(folder + "pwned"));
+}
+
+} // namespace
