@@ -10,7 +10,9 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 
+class FormExchange;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -33,6 +35,8 @@ public:
     QTimer& TmrGetRawData() { return tmrGetRawData_; }
     QTimer& TmrForVisual() { return tmrForVisual_; }
     QTimer& TmrPerSecond() { return tmrPerSecond_; }
+    // The controller exchange, LED sheet and live-data poll; exists once FormCreate has run.
+    FormExchange& Exchange() { return *exchange_; }
 
     // Pages of WkPageControl, by the index the handlers test.
     enum Page { TabOSI, TabOSI_SF, TabKNP, TabLED, TabFMW, TabJoyStat };
@@ -80,6 +84,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend class FormExchange;
+
     template <typename Control> Control* Named(const char* name) const;
     void BuildPages();
     void FindControls();
@@ -123,4 +129,5 @@ private:
     StringGrid* knpGrid_ = nullptr;
     StringGrid* kbMsGrid_ = nullptr;
     std::array<QComboBox*, 6> gridEditors_{}; // KnpGrid_CB_Type .. KnpGrid_CB_TimOf
+    std::unique_ptr<FormExchange> exchange_;
 };
