@@ -6,10 +6,12 @@
 #include "configurator/window/form_layout.h"
 #include "configurator/window/string_grid.h"
 #include "configurator/window/timer_pause.h"
+#include "hid/hid_controller.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,8 +30,12 @@ constexpr int ClientHeight = 694;
 // The settings file's record; a file that is missing or cannot be read gives seven empty lines,
 // so the start goes on with no language, no debug line and no controller chosen.
 SettingsRecord ReadSettings(const QString& programFolder) {
+    const QString path = settingsFilePath(programFolder);
+    if (!QFileInfo::exists(path)) {
+        return {};
+    }
     QString error;
-    const auto settings = readSettingsFile(settingsFilePath(programFolder), &error);
+    const auto settings = readSettingsFile(path, &error);
     if (!settings) {
         qCInfo(lcWindow) << error;
         return {};
@@ -52,11 +58,13 @@ TMForm::TMForm(const QString& programFolder, QWidget* parent)
     tmrForVisual_.setInterval(10);
     tmrPerSecond_.setInterval(1000);
     ConnectHandlers();
+    RunGuarded([this] { CreateHidController(); });
     RunGuarded([this] { FormCreate(); });
 }
 
 TMForm::~TMForm() {
     StopEverything();
+    DropDevices();
 }
 
 template <typename Control> Control* TMForm::Named(const char* name) const {
@@ -137,9 +145,11 @@ void TMForm::FormCreate() {
     state_.ChartCursor = 0;
     state_.SelectedCurve = 1;
     pages_->setCurrentIndex(TabOSI);
-    deviceList_->clear();
-    state_.ConfigDevice = nullptr;
-    state_.JoystickDevice = nullptr;
+    ClearDeviceList();
+    DropDevices();
+    if (hid_ != nullptr) {
+        hid_->Enumerate();
+    }
     CheckConfig();
     StartTimers();
 }
@@ -215,9 +225,8 @@ void TMForm::StopEverything() {
 bool TMForm::FormCloseQuery() {
     StopEverything();
     uiHost().sleep(100);
-    deviceList_->clear();
-    state_.ConfigDevice = nullptr;
-    state_.JoystickDevice = nullptr;
+    ClearDeviceList();
+    DropDevices();
     return true;
 }
 

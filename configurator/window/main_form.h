@@ -6,6 +6,7 @@
 #include "configurator/window/config_controls.h"
 #include "configurator/window/control_arrays.h"
 #include "configurator/window/form_state.h"
+#include "platform/hidclass/hidsdi.h"
 
 #include <QString>
 #include <QTimer>
@@ -21,6 +22,7 @@ class QListWidget;
 class QPushButton;
 class QTabWidget;
 class StringGrid;
+class TWkHidDeviceController;
 
 class TMForm final : public QWidget {
     Q_OBJECT
@@ -35,6 +37,7 @@ public:
     QTimer& TmrGetRawData() { return tmrGetRawData_; }
     QTimer& TmrForVisual() { return tmrForVisual_; }
     QTimer& TmrPerSecond() { return tmrPerSecond_; }
+    TWkHidDeviceController& HID() { return *hid_; }
     // The controller exchange, LED sheet and live-data poll; exists once FormCreate has run.
     FormExchange& Exchange() { return *exchange_; }
 
@@ -54,6 +57,12 @@ public:
     void FormClose();
     // The seven settings lines as the window holds them now.
     SettingsRecord CurrentSettings() const;
+
+    // Device list and the selected controller's interfaces.
+    bool HIDEnumerate(TWkHidDevice* device, int index);
+    void HIDDeviceChange(QObject* sender);
+    void lstHID_DeviceListClick();
+    void btn_clr_dev_listClick();
 
     // The configuration the window shows, with the button tables.
     Config CurrentConfig() const;
@@ -94,6 +103,13 @@ private:
     void CheckConfigTyping(const QWidget* typing);
     void ShowRules(const Config& config);
     void ConnectCurveHandlers();
+    void CreateHidController();
+    void ListDevice(TWkHidDevice* device);
+    bool Borrow(TWkHidDevice* device, TWkHidDevice*& reference);
+    void ShowConnected(const HIDD_ATTRIBUTES& attributes, const QString& product);
+    // Gives both borrowed interfaces back to the controller, so their readers stop.
+    void DropDevices();
+    void ClearDeviceList();
     void ConnectGridHandlers();
     void ShowButtonTables();
     void OpenGridEditor(StringGrid* grid, GridEditorState& editor, GridEditorState& other);
@@ -109,6 +125,7 @@ private:
     FormState state_;
     ControlArrays arrays_;
     ConfigControls controls_;
+    std::unique_ptr<TWkHidDeviceController> hid_;
     QTimer tmrGetRawData_;
     QTimer tmrForVisual_;
     QTimer tmrPerSecond_;
