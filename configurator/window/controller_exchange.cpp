@@ -186,15 +186,14 @@ void ControllerExchange::Command(ControllerCommand command) {
     images_.general.fill(0);
     std::copy(report.begin(), report.end(), images_.general.begin());
     state.LastTransferOk = session.SetFeature(images_.general.data(), CommandReportLength).ok;
+    // A restarting controller leaves and may come back; one in its bootloader does not.
     switch (command) {
     case ControllerCommand::Restart:
-        state.ConfigDevice = nullptr;
-        state.JoystickDevice = nullptr;
+        window_.DropDevices();
         window_.EnumerateDevices();
         break;
     case ControllerCommand::Bootloader:
-        state.ConfigDevice = nullptr;
-        state.JoystickDevice = nullptr;
+        window_.DropDevices();
         break;
     case ControllerCommand::ResetConfiguration:
         break;

@@ -25,6 +25,8 @@ public:
     virtual void ShowDeviceConfig(const Config& config) = 0;
     // Clears the statistics page's counters.
     virtual void ResetStatistics() = 0;
+    // Lets go of the configuration and joystick interfaces.
+    virtual void DropDevices() = 0;
     // Offers every device again, which checks the selected controller out anew.
     virtual void EnumerateDevices() = 0;
     // The machine's serial ports as comma text.

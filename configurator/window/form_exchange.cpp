@@ -6,6 +6,7 @@
 #include "configurator/window/event_guard.h"
 #include "configurator/window/main_form.h"
 #include "configurator/window/named_control.h"
+#include "hid/hid_controller.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -68,9 +69,20 @@ void FormExchange::ShowDeviceConfig(const Config& config) {
     form_.ShowButtonTables();
 }
 
-void FormExchange::ResetStatistics() {}
+// The statistics page's reset button carries its reset handler.
+void FormExchange::ResetStatistics() {
+    Button("JoyStatReset")->click();
+}
 
-void FormExchange::EnumerateDevices() {}
+void FormExchange::DropDevices() {
+    form_.DropDevices();
+}
+
+void FormExchange::EnumerateDevices() {
+    if (form_.hid_ != nullptr) {
+        form_.hid_->Enumerate();
+    }
+}
 
 QString FormExchange::ComPortList() {
     return GetComPortList();

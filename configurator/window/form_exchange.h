@@ -28,6 +28,7 @@ public:
     Config CurrentConfig() const override;
     void ShowDeviceConfig(const Config& config) override;
     void ResetStatistics() override;
+    void DropDevices() override;
     void EnumerateDevices() override;
     QString ComPortList() override;
     void StartFirmware() override;

@@ -116,11 +116,10 @@ TEST_F(ExchangeTest, WriteSendsTheImagesAndAsksForARestart) {
         const char* name;
         int answer;
         QStringList tail;
-        bool keepsDevice;
     };
     const Case cases[] = {
-        {"no", IDNO, {}, true},
-        {"yes", IDYES, {"sleep: 250", "set 7 (170) cmd 0"}, false},
+        {"no", IDNO, {}},
+        {"yes", IDYES, {"sleep: 250", "set 7 (170) cmd 0"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -128,16 +127,30 @@ TEST_F(ExchangeTest, WriteSendsTheImagesAndAsksForARestart) {
         SetUp();
         Connect();
         host.messageBoxAnswers = {c.answer};
+        const ReportImages expected = ConfigToReport(form->CurrentConfig()).images;
 
         Exchange().Exchange().btnWrite_MKClick();
 
         EXPECT_EQ(Log(), WriteLog + c.tail);
-        EXPECT_FALSE(State().PollingEnabled);
-        EXPECT_EQ(State().ConfigDevice != nullptr, c.keepsDevice);
-        const ReportImages sent = Exchange().Exchange().Images();
-        sim->with(
-            [&](SimController& controller) { EXPECT_EQ(controller.images().axis, sent.axis); });
+        sim->with([&](SimController& controller) {
+            EXPECT_EQ(controller.images().axis, expected.axis);
+            EXPECT_EQ(controller.images().hid, expected.hid);
+        });
     }
+}
+
+TEST_F(ExchangeTest, AfterAWriteLivePollingStaysOffUntilTheNextRead) {
+    Connect();
+    host.messageBoxAnswers = {IDNO};
+    Exchange().Exchange().btnWrite_MKClick();
+    EXPECT_FALSE(State().PollingEnabled);
+    host.log.clear();
+    form->TmrGetRawDataTimer();
+    EXPECT_TRUE(Log().isEmpty());
+
+    Exchange().Exchange().btnRead_MKClick();
+
+    EXPECT_TRUE(State().PollingEnabled);
 }
 
 TEST_F(ExchangeTest, WriteThenReadRestoresEveryControl) {
@@ -298,13 +311,15 @@ TEST_F(ExchangeTest, CommandsWithAndWithoutADevice) {
     struct Case {
         const char* button;
         int command;
-        bool dropsDevice;
+        // A restart lets go of the controller and enumerates at once, which finds it still
+        // listed and connects it again; the bootloader lets go for good.
+        bool connectedAfter;
         std::vector<const char*> disabledWithoutDevice;
     };
     const Case cases[] = {
         {"btnRestart", 0, true, {"btnRead_MK", "btnWrite_MK", "btnRestart"}},
-        {"btnOpenBL", 1, true, {"btnRestart", "btnOpenBL", "btnResetCnf"}},
-        {"btnResetCnf", 2, false, {"btnRestart", "btnOpenBL", "btnResetCnf"}},
+        {"btnOpenBL", 1, false, {"btnRestart", "btnOpenBL", "btnResetCnf"}},
+        {"btnResetCnf", 2, true, {"btnRestart", "btnOpenBL", "btnResetCnf"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.button);
@@ -317,9 +332,9 @@ TEST_F(ExchangeTest, CommandsWithAndWithoutADevice) {
 
         EXPECT_EQ(Log(),
                   QStringList({"sleep: 250", QStringLiteral("set 7 (170) cmd %1").arg(c.command)}));
-        EXPECT_FALSE(State().PollingEnabled);
         EXPECT_TRUE(State().LastTransferOk);
-        EXPECT_EQ(State().ConfigDevice == nullptr, c.dropsDevice);
+        EXPECT_EQ(State().ConfigDevice != nullptr, c.connectedAfter);
+        EXPECT_EQ(State().PollingEnabled, c.command == 0);
 
         State().ConfigDevice = nullptr;
         EnableDeviceButtons();
@@ -328,6 +343,7 @@ TEST_F(ExchangeTest, CommandsWithAndWithoutADevice) {
         Button(c.button)->click();
 
         EXPECT_EQ(Log(), QStringList({"sleep: 250"}));
+        EXPECT_FALSE(State().PollingEnabled);
         for (const char* disabled : c.disabledWithoutDevice) {
             EXPECT_FALSE(Button(disabled)->isEnabled()) << disabled;
         }

@@ -1,5 +1,6 @@
 #include "tests/configurator/exchange/exchange_fixture.h"
 
+#include "hid/hid_controller.h"
 #include "platform/modules/standard_modules.h"
 #include "platform/win32/last_error.h"
 
@@ -18,32 +19,33 @@ void ExchangeTest::SetUp() {
     RegisterStandardModules();
     busGuard = std::make_unique<ScopedHidBus>(logBus);
     sim = std::make_unique<SimControllerDevice>(simBus);
-    hid = std::make_unique<TWkHidDeviceController>();
-    hid->DeviceChange();
     Open();
+    // The first scan, which the controller's posted message would start.
+    form->HID().DeviceChange();
 }
 
 void ExchangeTest::TearDown() {
     WindowTest::TearDown();
-    if (device != nullptr) {
-        hid->CheckIn(device);
-    }
-    hid.reset();
+    device = nullptr;
     sim.reset();
     busGuard.reset();
 }
 
 void ExchangeTest::Connect() {
-    ASSERT_TRUE(hid->CheckOutByCallback(
-        device, [](TWkHidDevice* candidate) { return candidate->Caps().Usage == 1; }));
-    State().ConfigDevice = device;
-    State().PollingEnabled = true;
+    SimControllerIdentity identity;
+    sim->with([&](SimController& c) { identity = c.identity(); });
+    State().FilterVid = identity.vendorId;
+    State().FilterPid = identity.productId;
+    form->HID().Enumerate();
+    device = State().ConfigDevice;
+    ASSERT_NE(device, nullptr);
+    ASSERT_TRUE(State().PollingEnabled);
     host.log.clear();
 }
 
 void ExchangeTest::Unplug() {
     sim.reset();
-    hid->DeviceChange();
+    form->HID().DeviceChange();
 }
 
 QPushButton* ExchangeTest::Button(const char* name) {

@@ -1,11 +1,10 @@
 #pragma once
-// The real main window with a simulated controller on the simulated HID bus: the HID controller
-// checks out the controller's configuration interface and the window takes it as its
-// ConfigDevice. Pauses, messages and every transfer with the device land in one ordered log.
+// The real main window with a simulated controller on the simulated HID bus, connected the way a
+// click on its list line connects it. Pauses, messages and every transfer with the device land
+// in one ordered log.
 
 #include "configurator/sim/sim_controller_device.h"
 #include "configurator/window/form_exchange.h"
-#include "hid/hid_controller.h"
 #include "tests/configurator/exchange/transfer_log_bus.h"
 #include "tests/configurator/window/window_fixture.h"
 
@@ -22,10 +21,10 @@ protected:
 
     FormExchange& Exchange() { return form->Exchange(); }
     FormState& State() { return Exchange().State(); }
-    // Gives the window the controller's configuration interface and turns polling on, as a
-    // connection does; the log starts empty afterwards.
+    // Selects the simulated controller and lets the window enumerate, which checks out its
+    // configuration interface and turns polling on; the log starts empty afterwards.
     void Connect();
-    // Unplugs the simulated controller and lets the HID controller notice.
+    // Unplugs the simulated controller and lets the window's HID controller notice.
     void Unplug();
     // The log as the sequence left it, from its start.
     QStringList Log() const { return host.log; }
@@ -38,6 +37,5 @@ protected:
     TransferLogBus logBus{simBus, host.log};
     std::unique_ptr<ScopedHidBus> busGuard;
     std::unique_ptr<SimControllerDevice> sim;
-    std::unique_ptr<TWkHidDeviceController> hid;
-    TWkHidDevice* device = nullptr;
+    TWkHidDevice* device = nullptr; // the configuration interface Connect found
 };

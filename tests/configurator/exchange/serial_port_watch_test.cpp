@@ -26,6 +26,7 @@ public:
     Config CurrentConfig() const override { return window_.CurrentConfig(); }
     void ShowDeviceConfig(const Config& config) override { window_.ShowDeviceConfig(config); }
     void ResetStatistics() override { window_.ResetStatistics(); }
+    void DropDevices() override { window_.DropDevices(); }
     void EnumerateDevices() override { window_.EnumerateDevices(); }
     QString ComPortList() override { return ports; }
     void StartFirmware() override { log_ << QStringLiteral("start firmware loader"); }
