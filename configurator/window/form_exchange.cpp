@@ -46,6 +46,10 @@ FormState& FormExchange::State() {
     return form_.state_;
 }
 
+int FormExchange::ActivePage() const {
+    return form_.ActivePage();
+}
+
 void FormExchange::ShowNoDevice() {
     form_.ShowNoDevice();
 }

@@ -22,6 +22,7 @@ public:
     LedSheet& Leds() { return leds_; }
 
     FormState& State() override;
+    int ActivePage() const override;
     void ShowNoDevice() override;
     void ShowNoFirmwareDevice() override;
     void CheckConfig() override;
