@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -114,6 +115,10 @@ std::optional<QString> QtUiHost::saveFileName(const FileDialogRequest& request) 
     if (name.isEmpty())
         return std::nullopt;
     return withDefaultExtension(name, request.defaultExtension);
+}
+
+int QtUiHost::execDialog(QDialog& dialog) {
+    return dialog.exec();
 }
 
 void QtUiHost::sleep(unsigned ms) {

@@ -11,6 +11,7 @@ public:
     bool inputQuery(const QString& caption, const QString& prompt, QString& value) override;
     std::optional<QString> openFileName(const FileDialogRequest& request) override;
     std::optional<QString> saveFileName(const FileDialogRequest& request) override;
+    int execDialog(QDialog& dialog) override;
     void sleep(unsigned ms) override;
     void reportException(const QString& message) override;
     bool shellOpen(const QString& target, const QStringList& arguments,

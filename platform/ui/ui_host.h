@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <optional>
 
+class QDialog;
+
 // Message-box flags and answers, valued as on the original platform so callers can pass them on.
 enum MessageBoxFlag : unsigned {
     MB_OK = 0x0,
@@ -47,6 +49,8 @@ public:
     virtual bool inputQuery(const QString& caption, const QString& prompt, QString& value) = 0;
     virtual std::optional<QString> openFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> saveFileName(const FileDialogRequest& request) = 0;
+    // Runs a dialog of the program modally; returns its result code (QDialog::Accepted ...).
+    virtual int execDialog(QDialog& dialog) = 0;
     // Waits ms milliseconds while the event loop keeps running.
     virtual void sleep(unsigned ms) = 0;
     // Shows an exception that reached an event handler the way the framework's default report

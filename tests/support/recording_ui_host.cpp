@@ -1,5 +1,7 @@
 #include "tests/support/recording_ui_host.h"
 
+#include <QDialog>
+
 int RecordingUiHost::messageBox(const QString& text, const QString& caption, unsigned flags) {
     log << QStringLiteral("messageBox: %1 | %2").arg(caption, text);
     if (onMessageBox)
@@ -46,6 +48,11 @@ std::optional<QString> RecordingUiHost::saveFileName(const FileDialogRequest& re
     auto answer = fileAnswers.front();
     fileAnswers.pop_front();
     return answer;
+}
+
+int RecordingUiHost::execDialog(QDialog& dialog) {
+    log << QStringLiteral("dialog: %1").arg(dialog.windowTitle());
+    return dialogResult;
 }
 
 void RecordingUiHost::sleep(unsigned ms) {

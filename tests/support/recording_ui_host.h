@@ -16,6 +16,7 @@ public:
     std::deque<std::optional<QString>> inputAnswers; // default: cancelled
     std::deque<std::optional<QString>> fileAnswers;  // default: cancelled
     bool shellResult = true;
+    int dialogResult = 0; // QDialog::Rejected
     // Runs inside sleep(), so a test can act "while" the program waits.
     std::function<void(unsigned)> onSleep;
     // Runs inside messageBox(), before the answer, so a test can act while a box is open.
@@ -26,6 +27,7 @@ public:
     bool inputQuery(const QString& caption, const QString& prompt, QString& value) override;
     std::optional<QString> openFileName(const FileDialogRequest& request) override;
     std::optional<QString> saveFileName(const FileDialogRequest& request) override;
+    int execDialog(QDialog& dialog) override;
     void sleep(unsigned ms) override;
     void reportException(const QString& message) override;
     bool shellOpen(const QString& target, const QStringList& arguments,

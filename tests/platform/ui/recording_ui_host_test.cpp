@@ -1,5 +1,6 @@
 #include "tests/support/recording_ui_host.h"
 
+#include <QDialog>
 #include <gtest/gtest.h>
 
 TEST(UiHost, ScopedHostReplacesAndRestoresTheCurrentHost) {
@@ -14,4 +15,14 @@ TEST(UiHost, ScopedHostReplacesAndRestoresTheCurrentHost) {
                                          QStringLiteral("messageBox: T | Ok?")}));
     }
     EXPECT_EQ(&uiHost(), before);
+}
+
+TEST(UiHost, RecordingHostRunsNoDialogAndAnswersWithTheSetResult) {
+    RecordingUiHost host;
+    host.dialogResult = QDialog::Accepted;
+    QDialog dialog;
+    dialog.setWindowTitle(QStringLiteral("About"));
+    EXPECT_EQ(host.execDialog(dialog), QDialog::Accepted);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(host.log, QStringList{QStringLiteral("dialog: About")});
 }
