@@ -2,7 +2,6 @@
 
 #include "configurator/loader/firmware_loader.h"
 #include "configurator/loader/serial_ports.h"
-#include "configurator/window/config_binder.h"
 #include "configurator/window/event_guard.h"
 #include "configurator/window/main_form.h"
 #include "configurator/window/named_control.h"

@@ -337,7 +337,7 @@ TEST_F(ExchangeTest, CommandsWithAndWithoutADevice) {
         EXPECT_EQ(State().ConfigDevice != nullptr, c.connectedAfter);
         EXPECT_EQ(State().PollingEnabled, c.command == 0);
 
-        State().ConfigDevice = nullptr;
+        Exchange().DropDevices();
         EnableDeviceButtons();
         host.log.clear();
 
