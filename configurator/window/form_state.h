@@ -4,8 +4,10 @@
 
 #include "configurator/model/config.h"
 #include "configurator/model/language_lines.h"
+#include "configurator/model/report_image.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
@@ -42,4 +44,8 @@ struct FormState {
     std::array<KnpRow, LogicalButtonCount> KnpTable{}; // behind KnpGrid rows 1..64
     std::array<KbMsRow, KbMsRowCount> KbMsTable{};     // behind KbMsGrid rows 1..15
     std::array<QString, SettingsLineCount> Settings;   // the settings file's lines as read
+    ReportImage ConfigAxisBuffer{};                    // report 4 image
+    ReportImage ConfigBuffer{};                        // report 5 image
+    ReportImage ConfigHidBuffer{};                     // report 6 image: identity and descriptor
+    QStringList HidDebugLines;                         // text dump of the last built descriptor
 };

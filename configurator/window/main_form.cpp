@@ -110,6 +110,9 @@ void TMForm::ConnectHandlers() {
     connect(&tmrPerSecond_, &QTimer::timeout, this, Guarded([this] { TmrPerSecondTimer(); }));
     connect(debugView_, &QCheckBox::toggled, this, Guarded([this] { DebugViewClick(); }));
     ConnectGridHandlers();
+    ConnectFileHandlers();
+    ConnectLanguageHandlers();
+    ConnectLoaderHandlers();
 }
 
 void TMForm::FormCreate() {
@@ -119,10 +122,10 @@ void TMForm::FormCreate() {
     ConnectCurveHandlers();
     state_.ReportLengths = {254, 246, 223, 169, 5};
     state_.GridEdit = {};
-    // Until the settings file reader exists the settings read as seven empty lines.
-    state_.Settings = {};
+    ReadSettings();
     ApplySettings();
     ListLanguages();
+    TranslateChange();
     btnClrConfigClick();
     osi_Change();
     state_.ChartCursor = 0;
@@ -222,6 +225,7 @@ bool TMForm::FormCloseQuery() {
 
 void TMForm::FormClose() {
     FormCloseQuery();
+    WriteSettings();
 }
 
 void TMForm::closeEvent(QCloseEvent* event) {
