@@ -1,0 +1,179 @@
+#include "tests/configurator/window/wiring_fixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+
+namespace {
+
+class FilesTest : public WiringTest {
+protected:
+    TMForm& OpenWithLanguage() {
+        WriteLanguage("Lines", "L");
+        WriteSettings({"Lines"});
+        return Open();
+    }
+    qint64 SizeOf(const QString& name) const { return QFileInfo(Path(name)).size(); }
+};
+
+TEST_F(FilesTest, SaveThenLoadRestoresTheConfiguration) {
+    TMForm& window = OpenWithLanguage();
+    LoadThroughWindow(RichConfig());
+    const Config saved = window.CurrentConfig();
+    ASSERT_EQ(saved.kbMsTable[2].type, 7);
+    ASSERT_EQ(saved.specialFunctions[1].points[8], 90);
+
+    host.fileAnswers.push_back(Path("cfg.tavro"));
+    Click("btnWrite_PC");
+    EXPECT_EQ(SizeOf("cfg.tavro"), 1001);
+    EXPECT_EQ(SizeOf("cfg.tavro_axis"), 1001);
+    EXPECT_EQ(SizeOf("cfg.tavro_HID_raw"), 1001);
+    EXPECT_EQ(ReadLines("cfg.tavro_HID_txt").size(), 1000);
+
+    Click("btnClrConfig");
+    ASSERT_NE(window.CurrentConfig(), saved);
+    // Loading needs neither the raw descriptor image nor its text dump.
+    QFile::remove(Path("cfg.tavro_HID_raw"));
+    QFile::remove(Path("cfg.tavro_HID_txt"));
+    host.fileAnswers.push_back(Path("cfg.tavro"));
+    Click("btnRead_PC");
+
+    EXPECT_EQ(window.CurrentConfig(), saved);
+    EXPECT_TRUE(host.entries("messageBox").isEmpty()) << host.log.join('\n').toStdString();
+    EXPECT_TRUE(host.entries("exception").isEmpty()) << host.log.join('\n').toStdString();
+}
+
+TEST_F(FilesTest, FailedOrCancelledLoadChangesNothing) {
+    struct Case {
+        const char* name;
+        void (*spoil)(const QString& base);
+        bool cancel;
+        int messages;
+    };
+    const Case cases[] = {
+        {"missing axis file", [](const QString& base) { QFile::remove(base + "_axis"); }, false, 1},
+        {"short main file", [](const QString& base) { QFile(base).resize(1000); }, false, 1},
+        {"missing main file", [](const QString& base) { QFile::remove(base); }, false, 1},
+        {"cancelled dialog", [](const QString&) {}, true, 0},
+    };
+    TMForm& window = OpenWithLanguage();
+    for (const Case& test : cases) {
+        SaveFileSet("other.tavro", RichConfig());
+        test.spoil(Path("other.tavro"));
+        Click("btnClrConfig");
+        const Config before = window.CurrentConfig();
+        const FormState images = window.State();
+        host.log.clear();
+
+        host.fileAnswers.push_back(test.cancel ? std::nullopt
+                                               : std::optional<QString>(Path("other.tavro")));
+        Click("btnRead_PC");
+
+        EXPECT_EQ(window.CurrentConfig(), before) << test.name;
+        EXPECT_EQ(window.State().ConfigBuffer, images.ConfigBuffer) << test.name;
+        EXPECT_EQ(window.State().ConfigAxisBuffer, images.ConfigAxisBuffer) << test.name;
+        EXPECT_EQ(host.entries("messageBox").size(), test.messages)
+            << test.name << "\n"
+            << host.log.join('\n').toStdString();
+    }
+}
+
+TEST_F(FilesTest, InvalidConfigurationIsShownThenSavedAnyway) {
+    OpenWithLanguage();
+    Config config = DefaultConfig();
+    config.axes[0].source = 2; // no usage: the check fails
+    LoadThroughWindow(config);
+    host.log.clear();
+
+    host.fileAnswers.push_back(Path("bad.tavro"));
+    Click("btnWrite_PC");
+
+    EXPECT_EQ(host.log,
+              QStringList({"showMessage: L49 1", "saveFileName: Tavro Config file|*.tavro"}));
+    EXPECT_EQ(SizeOf("bad.tavro"), 1001);
+}
+
+TEST_F(FilesTest, UnencodableValueIsShownAndNothingIsSaved) {
+    OpenWithLanguage();
+    // A vendor id of two digits has no encoding.
+    Find<QLineEdit>("dev_vid")->setText("12");
+    host.log.clear();
+
+    host.fileAnswers.push_back(Path("none.tavro"));
+    Click("btnWrite_PC");
+
+    ASSERT_EQ(host.log.size(), 1) << host.log.join('\n').toStdString();
+    EXPECT_TRUE(host.log[0].startsWith("messageBox: "));
+    EXPECT_FALSE(QFileInfo::exists(Path("none.tavro")));
+}
+
+struct SettingsCase {
+    const char* name;
+    QStringList lines;
+    bool debugShown;
+    quint16 vid;
+    quint16 pid;
+    const char* language;
+};
+
+class SettingsReadTest : public WiringTest, public ::testing::WithParamInterface<SettingsCase> {};
+
+TEST_P(SettingsReadTest, AppliedAtStart) {
+    const SettingsCase& test = GetParam();
+    WriteLanguage("Lines", "L");
+    WriteLanguage("Other", "O");
+    if (!test.lines.isEmpty()) {
+        WriteSettings(test.lines);
+    }
+    TMForm& window = Open();
+    EXPECT_EQ(Find<QCheckBox>("DebugView")->isChecked(), test.debugShown);
+    EXPECT_EQ(Find<QLineEdit>("DebugText")->isHidden(), !test.debugShown);
+    EXPECT_EQ(window.State().FilterVid, test.vid);
+    EXPECT_EQ(window.State().FilterPid, test.pid);
+    EXPECT_EQ(Find<QComboBox>("Translate")->currentText(), QString::fromLatin1(test.language));
+    // The firmware page starts with its design values whatever the file holds.
+    EXPECT_EQ(Find<QLineEdit>("com_port")->text(), "COM1");
+    EXPECT_EQ(Find<QComboBox>("select_bootloader")->currentIndex(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, SettingsReadTest,
+    ::testing::Values(SettingsCase{"full",
+                                   {"Other", "Debug", "COM3", "fw.hex", "2", "1155", "22352"},
+                                   true,
+                                   1155,
+                                   22352,
+                                   "Other"},
+                      SettingsCase{"lower-case debug", {"Lines", "debug"}, false, 0, 0, "Lines"},
+                      SettingsCase{"hex and negative ids",
+                                   {"Lines", "NoDebug", "", "", "", "0x10", "-1"},
+                                   false,
+                                   0,
+                                   0,
+                                   "Lines"},
+                      SettingsCase{"unknown language", {"Klingon", "Debug"}, true, 0, 0, ""},
+                      SettingsCase{"missing file", {}, false, 0, 0, ""}),
+    [](const auto& info) {
+        QString name = QString::fromLatin1(info.param.name);
+        name.replace(QLatin1Char(' '), QLatin1Char('_')).remove(QLatin1Char('-'));
+        return name.toStdString();
+    });
+
+TEST_F(FilesTest, SettingsWrittenAtClose) {
+    WriteLanguage("Lines", "L");
+    WriteSettings({"Lines", "NoDebug", "COM9", "old.hex", "1", "1155", "22352"});
+    Open();
+    Find<QCheckBox>("DebugView")->setChecked(true);
+    Find<QLineEdit>("com_port")->setText("/dev/ttyACM0");
+    Find<QLineEdit>("FileFirm")->setText("/fw/new.hex");
+    Find<QComboBox>("select_bootloader")->setCurrentIndex(3);
+
+    EXPECT_TRUE(form->close());
+
+    EXPECT_EQ(ReadLines("Brantuse.ini"),
+              QStringList({"Lines", "Debug", "/dev/ttyACM0", "/fw/new.hex", "3", "1155", "22352"}));
+}
+
+} // namespace
