@@ -1,10 +1,12 @@
 #include "configurator/window/main_form.h"
+#include "platform/modules/standard_modules.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavro2"));
+    RegisterStandardModules();
     TMForm form(QCoreApplication::applicationDirPath());
     form.show();
     return app.exec();

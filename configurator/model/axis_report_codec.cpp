@@ -18,10 +18,6 @@ int UsageItemCountOf(int row) {
     return row > JoystickAxisCount ? MouseUsageItemCount : UsageItemCount;
 }
 
-int Index(int value, int itemCount) {
-    return value >= 0 && value < itemCount ? value : 0;
-}
-
 void PutWord(ReportImage& image, int at, int value) {
     const int v = std::clamp(value, 0, CalibrationMax);
     image[at] = std::uint8_t(v & 0xFF);
@@ -33,18 +29,18 @@ int Word(const ReportImage& image, int at) {
 }
 
 void EncodeAxis(const AxisRow& row, int number, std::uint8_t* r) {
-    r[0] = std::uint8_t(Index(row.source, SourceItemCount) +
-                        16 * Index(row.channel, ChannelItemCount));
-    r[1] = std::uint8_t(Index(row.port, PortItemCount));
-    r[2] = std::uint8_t(Index(row.filter, FilterItemCount) + 16 * (row.invert ? 1 : 0) +
-                        32 * Index(row.autoCalibration, AutoCalibrationItemCount));
-    r[3] = std::uint8_t(Index(row.usage, UsageItemCountOf(number)));
-    r[4] = std::uint8_t(Index(row.precision, PrecisionItemCount));
+    r[0] = std::uint8_t(StoredIndex(row.source, SourceItemCount) +
+                        16 * StoredIndex(row.channel, ChannelItemCount));
+    r[1] = std::uint8_t(StoredIndex(row.port, PortItemCount));
+    r[2] = std::uint8_t(StoredIndex(row.filter, FilterItemCount) + 16 * (row.invert ? 1 : 0) +
+                        32 * StoredIndex(row.autoCalibration, AutoCalibrationItemCount));
+    r[3] = std::uint8_t(StoredIndex(row.usage, UsageItemCountOf(number)));
+    r[4] = std::uint8_t(StoredIndex(row.precision, PrecisionItemCount));
     r[5] = FitByte(row.step.value_or(0), StepMax);
-    r[6] = std::uint8_t(Index(row.buttonUp, ButtonItemCount));
-    r[7] = std::uint8_t(Index(row.buttonCentre, ButtonItemCount));
-    r[8] = std::uint8_t(Index(row.buttonDown, ButtonItemCount));
-    r[9] = std::uint8_t(Index(row.specialFunction, SpecialFunctionItemCount));
+    r[6] = std::uint8_t(StoredIndex(row.buttonUp, ButtonItemCount));
+    r[7] = std::uint8_t(StoredIndex(row.buttonCentre, ButtonItemCount));
+    r[8] = std::uint8_t(StoredIndex(row.buttonDown, ButtonItemCount));
+    r[9] = std::uint8_t(StoredIndex(row.specialFunction, SpecialFunctionItemCount));
     r[10] = std::uint8_t(FitByte(row.deadZoneLow, DeadZoneMax) +
                          16 * FitByte(row.deadZoneHigh, DeadZoneMax));
     r[11] = std::uint8_t(FitByte(row.deadZoneCentre, DeadZoneMax) +
@@ -88,7 +84,7 @@ void EncodeAxisReport(const Config& config, ReportImage& image) {
         const SpecialFunctionSlot& slot = config.specialFunctions[s - 1];
         for (int p = 0; p < CurvePointCount; ++p)
             image[at + p] = FitByte(slot.points[p], CurvePointMax);
-        image[at + 9] = std::uint8_t(Index(slot.button, ButtonItemCount));
+        image[at + 9] = std::uint8_t(StoredIndex(slot.button, ButtonItemCount));
         image[at + 10] = FitByte(slot.delay.value_or(0), ByteMax);
         image[at + 11] = FitByte(slot.speed.value_or(0), ByteMax);
         if (slot.symmetric)

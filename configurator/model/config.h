@@ -157,3 +157,9 @@ struct Config {
 inline Config DefaultConfig() {
     return Config{};
 }
+
+// BTN_ClearButtonsClick: every row of both button tables back to item 0.
+inline void ClearButtonTables(Config& config) {
+    config.knpTable = {};
+    config.kbMsTable = {};
+}

@@ -7,6 +7,7 @@
 
 #include <QChar>
 #include <QString>
+#include <optional>
 
 constexpr int IdentityIdLength = 4;
 constexpr int DeviceNameLength = 15;

@@ -32,14 +32,11 @@ constexpr int MouseTypeLast = 3;
 // dev_poll item -> interval in the high nibble of the flags; "-" sends 8.
 constexpr int PollIntervals[PollIntervalItemCount] = {8, 1, 2, 4, 8};
 
-std::uint8_t Idx(int value, int itemCount) {
-    return std::uint8_t(value >= 0 && value < itemCount ? value : 0);
-}
-
 std::uint8_t PackParams(const KnpRow& row) {
-    return std::uint8_t(Idx(row.mode, GridModeItemCount) + 8 * Idx(row.shift, GridShiftItemCount) +
-                        32 * Idx(row.timOn, GridTimOnItemCount) +
-                        128 * Idx(row.timOf, GridTimOfItemCount));
+    return std::uint8_t(StoredIndex(row.mode, GridModeItemCount) +
+                        8 * StoredIndex(row.shift, GridShiftItemCount) +
+                        32 * StoredIndex(row.timOn, GridTimOnItemCount) +
+                        128 * StoredIndex(row.timOf, GridTimOfItemCount));
 }
 
 void UnpackParams(std::uint8_t b, KnpRow& row) {
@@ -58,13 +55,13 @@ int InterfaceFlags(const Config& config) {
     bool mouse = config.axes[8].source > 0 || config.axes[9].source > 0;
     bool keyboard = false;
     for (const KbMsRow& row : config.kbMsTable) {
-        const int type = Idx(row.type, KbMsFunctionItemCount);
+        const int type = StoredIndex(row.type, KbMsFunctionItemCount);
         mouse = mouse || (type >= 1 && type <= MouseTypeLast);
         keyboard = keyboard || type > MouseTypeLast;
     }
     return (joystick ? JoystickInterface : 0) + (mouse ? MouseInterface : 0) +
            (keyboard ? KeyboardInterface : 0) +
-           16 * PollIntervals[Idx(config.pollInterval, PollIntervalItemCount)];
+           16 * PollIntervals[StoredIndex(config.pollInterval, PollIntervalItemCount)];
 }
 
 int PollItemOfInterval(int interval, int current) {
@@ -88,43 +85,43 @@ int PollItemOfInterval(int interval, int current) {
 void EncodeGeneralReport(const Config& config, ReportImage& image) {
     image[0] = 5;
     for (int i = 0; i < MatrixLineCount; ++i) {
-        image[MatrixRowsAt + i] = Idx(config.matrixRows[i], PortItemCount);
-        image[MatrixColumnsAt + i] = Idx(config.matrixColumns[i], PortItemCount);
+        image[MatrixRowsAt + i] = StoredIndex(config.matrixRows[i], PortItemCount);
+        image[MatrixColumnsAt + i] = StoredIndex(config.matrixColumns[i], PortItemCount);
     }
     for (int h = 0; h < HatCount; ++h)
         for (int d = 0; d < 4; ++d)
-            image[HatsAt + 4 * h + d] = Idx(config.hats[h].directions[d], ButtonItemCount);
+            image[HatsAt + 4 * h + d] = StoredIndex(config.hats[h].directions[d], ButtonItemCount);
     for (int r = 0; r < LogicalButtonCount; ++r) {
-        image[KnpNumberAt + r] = Idx(config.knpTable[r].number, GridNumberItemCount);
+        image[KnpNumberAt + r] = StoredIndex(config.knpTable[r].number, GridNumberItemCount);
         image[KnpParamsAt + r] = PackParams(config.knpTable[r]);
     }
     for (int r = 0; r < KbMsRowCount; ++r) {
-        image[KbMsNumberAt + r] = Idx(config.kbMsTable[r].number, GridNumberItemCount);
+        image[KbMsNumberAt + r] = StoredIndex(config.kbMsTable[r].number, GridNumberItemCount);
         image[KbMsParamsAt + r] = PackParams(config.kbMsTable[r]);
-        image[KbMsTypeAt + r] = Idx(config.kbMsTable[r].type, KbMsFunctionItemCount);
+        image[KbMsTypeAt + r] = StoredIndex(config.kbMsTable[r].type, KbMsFunctionItemCount);
     }
     for (int i = 0; i < ShiftButtonCount; ++i)
-        image[ShiftButtonsAt + i] = Idx(config.shiftButtons[i], ButtonItemCount);
+        image[ShiftButtonsAt + i] = StoredIndex(config.shiftButtons[i], ButtonItemCount);
     for (int i = 0; i < ButtonTimerCount; ++i)
         image[TimersAt + i] = FitByte(config.buttonTimers[i], ButtonTimerMax);
     for (int e = 0; e < EncoderCount; ++e) {
-        image[EncodersAt + 2 * e] = Idx(config.encoders[e].left, ButtonItemCount);
-        image[EncodersAt + 2 * e + 1] = Idx(config.encoders[e].right, ButtonItemCount);
+        image[EncodersAt + 2 * e] = StoredIndex(config.encoders[e].left, ButtonItemCount);
+        image[EncodersAt + 2 * e + 1] = StoredIndex(config.encoders[e].right, ButtonItemCount);
     }
     for (int s = 0; s < ShiftRegisterCount; ++s) {
-        image[ShiftRegistersAt + 2 * s] = Idx(config.shiftRegisters[s].pin, PortItemCount);
+        image[ShiftRegistersAt + 2 * s] = StoredIndex(config.shiftRegisters[s].pin, PortItemCount);
         image[ShiftRegistersAt + 2 * s + 1] =
-            Idx(config.shiftRegisters[s].length, ShiftRegisterLengthItemCount);
+            StoredIndex(config.shiftRegisters[s].length, ShiftRegisterLengthItemCount);
     }
     for (int k = 0; k < AxisButtonRangeCount; ++k) {
         const AxisButtonRange& range = config.axisButtonRanges[k];
-        image[RangesAt + 4 * k] = Idx(range.button, ButtonItemCount);
-        image[RangesAt + 4 * k + 1] = Idx(range.axis, RangeAxisItemCount);
+        image[RangesAt + 4 * k] = StoredIndex(range.button, ButtonItemCount);
+        image[RangesAt + 4 * k + 1] = StoredIndex(range.axis, RangeAxisItemCount);
         image[RangesAt + 4 * k + 2] = FitByte(range.low, 255);
         image[RangesAt + 4 * k + 3] = FitByte(range.high, 255);
     }
     image[InterfaceFlagsAt] = std::uint8_t(InterfaceFlags(config));
-    image[LedPortAt] = Idx(config.ledPort, PortItemCount);
+    image[LedPortAt] = StoredIndex(config.ledPort, PortItemCount);
     image[LedColorAt] = std::uint8_t(config.ledColorInit & 0xFF);
     image[LedColorAt + 1] = std::uint8_t((config.ledColorInit >> 8) & 0xFF);
     image[LedColorAt + 2] = std::uint8_t((config.ledColorInit >> 16) & 0xFF);

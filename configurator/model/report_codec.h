@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 constexpr std::uint8_t AxisReportId = 4;
 constexpr std::uint8_t GeneralReportId = 5;

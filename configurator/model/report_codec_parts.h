@@ -7,8 +7,14 @@
 
 #include <algorithm>
 
+// A number held to 0..max.
 inline std::uint8_t FitByte(int value, int max) {
     return std::uint8_t(std::clamp(value, 0, max));
+}
+
+// An item index as stored: one outside the list's itemCount items stores the first item.
+inline std::uint8_t StoredIndex(int value, int itemCount) {
+    return std::uint8_t(value >= 0 && value < itemCount ? value : 0);
 }
 
 void EncodeAxisReport(const Config& config, ReportImage& image);

@@ -1,16 +1,11 @@
-// The window's configuration files and settings: saving and loading the file set, reading the
-// settings at start and writing them at close.
+// The window's configuration files: saving the file set and loading the configuration from it.
 
 #include "configurator/files/config_file_commands.h"
-#include "configurator/files/settings_file.h"
 #include "configurator/model/report_codec.h"
 #include "configurator/window/event_guard.h"
 #include "configurator/window/find_control.h"
 #include "configurator/window/main_form.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -27,45 +22,6 @@ void TMForm::ConnectFileHandlers() {
             Guarded([this] { btnWrite_PCClick(); }));
     connect(FindControl<QPushButton>(*this, "btnRead_PC"), &QPushButton::clicked, this,
             Guarded([this] { btnRead_PCClick(); }));
-}
-
-// A missing settings file reads as seven empty lines, so start-up goes on with no language, the
-// debug line hidden and no controller chosen; one that exists but cannot be read is also shown.
-void TMForm::ReadSettings() {
-    const QString path = settingsFilePath(programFolder_);
-    SettingsRecord settings;
-    if (QFileInfo::exists(path)) {
-        QString error;
-        if (const auto read = readSettingsFile(path, &error)) {
-            settings = *read;
-        } else {
-            ShowError(error);
-        }
-    }
-    const QStringList lines = settings.toLines();
-    for (int k = 0; k < SettingsLineCount; ++k) {
-        state_.Settings[k] = lines.value(k);
-    }
-}
-
-SettingsRecord TMForm::ClosingSettings() const {
-    SettingsRecord settings;
-    settings.language = translate_->currentText();
-    settings.debug = SettingsRecord::debugLine(debugView_->isChecked());
-    settings.comPort = FindControl<QLineEdit>(*this, "com_port")->text();
-    settings.firmwareFile = FindControl<QLineEdit>(*this, "FileFirm")->text();
-    settings.loaderKind =
-        QString::number(FindControl<QComboBox>(*this, "select_bootloader")->currentIndex());
-    settings.vendorId = SettingsRecord::idLine(state_.FilterVid);
-    settings.productId = SettingsRecord::idLine(state_.FilterPid);
-    return settings;
-}
-
-void TMForm::WriteSettings() {
-    QString error;
-    if (!writeSettingsFile(settingsFilePath(programFolder_), ClosingSettings(), &error)) {
-        ShowError(error);
-    }
 }
 
 // Encodes the shown configuration into the three images and the descriptor dump. A value that

@@ -38,7 +38,7 @@ void TMForm::TranslateChange() {
     LanguageSwitchRequest request;
     request.programFolder = programFolder_;
     request.language = translate_->currentText();
-    request.settings = SettingsRecord::fromLines({state_.Settings.begin(), state_.Settings.end()});
+    request.settings = state_.Settings;
     request.settings.language = request.language;
     request.settings.debug = SettingsRecord::debugLine(debugView_->isChecked());
     request.settings.vendorId = SettingsRecord::idLine(state_.FilterVid);

@@ -2,6 +2,7 @@
 // The window's shared state: what the handlers of the device list, the controller exchange,
 // the live data and the editors read and write. Zero at start.
 
+#include "configurator/files/settings_file.h"
 #include "configurator/model/config.h"
 #include "configurator/model/language_lines.h"
 #include "configurator/model/report_image.h"
@@ -25,8 +26,6 @@ struct GridEditState {
     GridEditorState kbms;
 };
 
-constexpr int SettingsLineCount = 7;
-
 struct FormState {
     TWkHidDevice* ConfigDevice = nullptr;   // configuration interface (usage 1) of the selection
     TWkHidDevice* JoystickDevice = nullptr; // joystick interface (usage 4) of the selection
@@ -43,7 +42,7 @@ struct FormState {
     GridEditState GridEdit;
     std::array<KnpRow, LogicalButtonCount> KnpTable{}; // behind KnpGrid rows 1..64
     std::array<KbMsRow, KbMsRowCount> KbMsTable{};     // behind KbMsGrid rows 1..15
-    std::array<QString, SettingsLineCount> Settings;   // the settings file's lines as read
+    SettingsRecord Settings;                           // the settings file as read at start
     ReportImage ConfigAxisBuffer{};                    // report 4 image
     ReportImage ConfigBuffer{};                        // report 5 image
     ReportImage ConfigHidBuffer{};                     // report 6 image: identity and descriptor

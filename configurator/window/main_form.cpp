@@ -1,31 +1,45 @@
 #include "configurator/window/main_form.h"
 
+#include "configurator/files/language_file.h"
 #include "configurator/window/event_guard.h"
 #include "configurator/window/form_layout.h"
 #include "configurator/window/string_grid.h"
 #include "configurator/window/timer_pause.h"
+#include "hid/hid_controller.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QTabWidget>
 #include <stdexcept>
+
+Q_LOGGING_CATEGORY(lcWindow, "tavro.window")
 
 namespace {
 
 constexpr int ClientWidth = 1175;
 constexpr int ClientHeight = 694;
 
-// A settings number: the decimal id, or 0 for anything that is not an id.
-std::uint16_t SettingsId(const QString& text) {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok && value >= 0 && value <= 0xFFFF ? std::uint16_t(value) : 0;
+// The settings file's record; a file that is missing or cannot be read gives seven empty lines,
+// so the start goes on with no language, no debug line and no controller chosen.
+SettingsRecord ReadSettings(const QString& programFolder) {
+    const QString path = settingsFilePath(programFolder);
+    if (!QFileInfo::exists(path)) {
+        return {};
+    }
+    QString error;
+    const auto settings = readSettingsFile(path, &error);
+    if (!settings) {
+        qCInfo(lcWindow) << error;
+        return {};
+    }
+    return *settings;
 }
 
 } // namespace
@@ -43,11 +57,13 @@ TMForm::TMForm(const QString& programFolder, QWidget* parent)
     tmrForVisual_.setInterval(10);
     tmrPerSecond_.setInterval(1000);
     ConnectHandlers();
+    RunGuarded([this] { CreateHidController(); });
     RunGuarded([this] { FormCreate(); });
 }
 
 TMForm::~TMForm() {
     StopEverything();
+    DropDevices();
 }
 
 template <typename Control> Control* TMForm::Named(const char* name) const {
@@ -122,7 +138,7 @@ void TMForm::FormCreate() {
     ConnectCurveHandlers();
     state_.ReportLengths = {254, 246, 223, 169, 5};
     state_.GridEdit = {};
-    ReadSettings();
+    state_.Settings = ReadSettings(programFolder_);
     ApplySettings();
     ListLanguages();
     TranslateChange();
@@ -131,30 +147,27 @@ void TMForm::FormCreate() {
     state_.ChartCursor = 0;
     state_.SelectedCurve = 1;
     pages_->setCurrentIndex(TabOSI);
-    deviceList_->clear();
-    state_.ConfigDevice = nullptr;
-    state_.JoystickDevice = nullptr;
+    ClearDeviceList();
+    DropDevices();
+    if (hid_ != nullptr) {
+        hid_->Enumerate();
+    }
     CheckConfig();
     StartTimers();
 }
 
 void TMForm::ApplySettings() {
-    state_.FilterVid = SettingsId(state_.Settings[5]);
-    state_.FilterPid = SettingsId(state_.Settings[6]);
-    debugView_->setChecked(state_.Settings[1] == QLatin1String("Debug"));
+    state_.FilterVid = state_.Settings.filterVid();
+    state_.FilterPid = state_.Settings.filterPid();
+    debugView_->setChecked(state_.Settings.debugView());
     debugText_->setVisible(debugView_->isChecked());
 }
 
 void TMForm::ListLanguages() {
     translate_->clear();
-    const QStringList files =
-        QDir(programFolder_)
-            .entryList({QStringLiteral("*.lng")}, QDir::Files | QDir::Hidden | QDir::System);
-    for (QString name : files) {
-        translate_->addItem(name.remove(QStringLiteral(".lng"), Qt::CaseInsensitive));
-    }
+    translate_->addItems(listLanguageNames(programFolder_));
     translate_->setCurrentIndex(
-        translate_->findText(state_.Settings[0], Qt::MatchExactly | Qt::MatchCaseSensitive));
+        translate_->findText(state_.Settings.language, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
 void TMForm::StartTimers() {
@@ -217,15 +230,29 @@ void TMForm::StopEverything() {
 bool TMForm::FormCloseQuery() {
     StopEverything();
     uiHost().sleep(100);
-    deviceList_->clear();
-    state_.ConfigDevice = nullptr;
-    state_.JoystickDevice = nullptr;
+    ClearDeviceList();
+    DropDevices();
     return true;
 }
 
 void TMForm::FormClose() {
     FormCloseQuery();
-    WriteSettings();
+    QString error;
+    if (!writeSettingsFile(settingsFilePath(programFolder_), CurrentSettings(), &error)) {
+        uiHost().messageBox(error, QStringLiteral("Tavro2"), MB_OK | MB_ICONERROR);
+    }
+}
+
+SettingsRecord TMForm::CurrentSettings() const {
+    SettingsRecord settings;
+    settings.language = translate_->currentText();
+    settings.debug = SettingsRecord::debugLine(debugView_->isChecked());
+    settings.comPort = Named<QLineEdit>("com_port")->text();
+    settings.firmwareFile = Named<QLineEdit>("FileFirm")->text();
+    settings.loaderKind = QString::number(Named<QComboBox>("select_bootloader")->currentIndex());
+    settings.vendorId = SettingsRecord::idLine(state_.FilterVid);
+    settings.productId = SettingsRecord::idLine(state_.FilterPid);
+    return settings;
 }
 
 void TMForm::closeEvent(QCloseEvent* event) {

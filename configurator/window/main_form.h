@@ -6,10 +6,12 @@
 #include "configurator/window/config_controls.h"
 #include "configurator/window/control_arrays.h"
 #include "configurator/window/form_state.h"
+#include "platform/hidclass/hidsdi.h"
 
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -19,7 +21,7 @@ class QListWidget;
 class QPushButton;
 class QTabWidget;
 class StringGrid;
-struct SettingsRecord;
+class TWkHidDeviceController;
 
 class TMForm final : public QWidget {
     Q_OBJECT
@@ -34,6 +36,7 @@ public:
     QTimer& TmrGetRawData() { return tmrGetRawData_; }
     QTimer& TmrForVisual() { return tmrForVisual_; }
     QTimer& TmrPerSecond() { return tmrPerSecond_; }
+    TWkHidDeviceController& HID() { return *hid_; }
 
     // Pages of WkPageControl, by the index the handlers test.
     enum Page { TabOSI, TabOSI_SF, TabKNP, TabLED, TabFMW, TabJoyStat };
@@ -49,6 +52,14 @@ public:
 
     bool FormCloseQuery();
     void FormClose();
+    // The seven settings lines as the window holds them now.
+    SettingsRecord CurrentSettings() const;
+
+    // Device list and the selected controller's interfaces.
+    bool HIDEnumerate(TWkHidDevice* device, int index);
+    void HIDDeviceChange(QObject* sender);
+    void lstHID_DeviceListClick();
+    void btn_clr_dev_listClick();
 
     // The configuration the window shows, with the button tables.
     Config CurrentConfig() const;
@@ -98,6 +109,13 @@ private:
     void CheckConfigTyping(const QWidget* typing);
     void ShowRules(const Config& config);
     void ConnectCurveHandlers();
+    void CreateHidController();
+    void ListDevice(TWkHidDevice* device);
+    bool Borrow(TWkHidDevice* device, TWkHidDevice*& reference);
+    void ShowConnected(const HIDD_ATTRIBUTES& attributes, const QString& product);
+    // Gives both borrowed interfaces back to the controller, so their readers stop.
+    void DropDevices();
+    void ClearDeviceList();
     void ConnectGridHandlers();
     void ShowButtonTables();
     void OpenGridEditor(StringGrid* grid, GridEditorState& editor, GridEditorState& other);
@@ -111,9 +129,6 @@ private:
     void ConnectFileHandlers();
     void ConnectLanguageHandlers();
     void ConnectLoaderHandlers();
-    void ReadSettings();
-    void WriteSettings();
-    SettingsRecord ClosingSettings() const;
     bool ConfigToReport();
     void ShowWholeConfig(const Config& config);
     void ApplyLanguage(const LanguageLines& lines);
@@ -124,6 +139,7 @@ private:
     FormState state_;
     ControlArrays arrays_;
     ConfigControls controls_;
+    std::unique_ptr<TWkHidDeviceController> hid_;
     QTimer tmrGetRawData_;
     QTimer tmrForVisual_;
     QTimer tmrPerSecond_;

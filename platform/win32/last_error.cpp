@@ -60,6 +60,7 @@ constexpr ErrorText errorTexts[] = {
     {ERROR_ACCESS_DENIED, "Access is denied."},
     {ERROR_INVALID_HANDLE, "The handle is invalid."},
     {ERROR_NOT_ENOUGH_MEMORY, "Not enough memory resources are available to process this command."},
+    {ERROR_INVALID_DATA, "The data is invalid."},
     {ERROR_OUTOFMEMORY, "Not enough memory resources are available to complete this operation."},
     {ERROR_NO_MORE_FILES, "There are no more files."},
     {ERROR_WRITE_PROTECT, "The media is write protected."},
@@ -96,6 +97,9 @@ constexpr ErrorText errorTexts[] = {
     {ERROR_DEVICE_NOT_CONNECTED, "The device is not connected."},
     {ERROR_NOT_FOUND, "Element not found."},
     {ERROR_TIMEOUT, "This operation returned because the timeout period expired."},
+    {ERROR_INVALID_WINDOW_HANDLE, "Invalid window handle."},
+    {ERROR_INVALID_USER_BUFFER,
+     "The supplied user buffer is not valid for the requested operation."},
 };
 
 } // namespace

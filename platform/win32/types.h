@@ -19,6 +19,10 @@ using LONG = std::int32_t;
 using NTSTATUS = std::int32_t;
 using UINT = unsigned int;
 using ULONG_PTR = std::uintptr_t;
+using LONG_PTR = std::intptr_t;
+using WPARAM = std::uintptr_t;
+using LPARAM = std::intptr_t;
+using LRESULT = std::intptr_t;
 using SIZE_T = std::size_t;
 using WCHAR = char16_t;
 using LPWSTR = WCHAR*;
@@ -44,3 +48,20 @@ struct GUID {
 
     friend bool operator==(const GUID&, const GUID&) = default;
 };
+
+// Window message sent to every top-level window when device nodes were added or removed.
+constexpr UINT WM_DEVICECHANGE = 0x0219;
+constexpr WPARAM DBT_DEVNODES_CHANGED = 7;
+
+// State of one overlapped operation. Internal and InternalHigh belong to the platform (status and
+// byte count); hEvent is free for the caller when a completion routine is used.
+struct OVERLAPPED {
+    ULONG_PTR Internal;
+    ULONG_PTR InternalHigh;
+    DWORD Offset;
+    DWORD OffsetHigh;
+    HANDLE hEvent;
+};
+using LPOVERLAPPED = OVERLAPPED*;
+using LPOVERLAPPED_COMPLETION_ROUTINE = void (*)(DWORD errorCode, DWORD bytesTransferred,
+                                                 LPOVERLAPPED overlapped);

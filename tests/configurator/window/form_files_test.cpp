@@ -1,7 +1,5 @@
 #include "tests/configurator/window/wiring_fixture.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -107,73 +105,6 @@ TEST_F(FilesTest, UnencodableValueIsShownAndNothingIsSaved) {
     ASSERT_EQ(host.log.size(), 1) << host.log.join('\n').toStdString();
     EXPECT_TRUE(host.log[0].startsWith("messageBox: "));
     EXPECT_FALSE(QFileInfo::exists(Path("none.tavro")));
-}
-
-struct SettingsCase {
-    const char* name;
-    QStringList lines;
-    bool debugShown;
-    quint16 vid;
-    quint16 pid;
-    const char* language;
-};
-
-class SettingsReadTest : public WiringTest, public ::testing::WithParamInterface<SettingsCase> {};
-
-TEST_P(SettingsReadTest, AppliedAtStart) {
-    const SettingsCase& test = GetParam();
-    WriteLanguage("Lines", "L");
-    WriteLanguage("Other", "O");
-    if (!test.lines.isEmpty()) {
-        WriteSettings(test.lines);
-    }
-    TMForm& window = Open();
-    EXPECT_EQ(Find<QCheckBox>("DebugView")->isChecked(), test.debugShown);
-    EXPECT_EQ(Find<QLineEdit>("DebugText")->isHidden(), !test.debugShown);
-    EXPECT_EQ(window.State().FilterVid, test.vid);
-    EXPECT_EQ(window.State().FilterPid, test.pid);
-    EXPECT_EQ(Find<QComboBox>("Translate")->currentText(), QString::fromLatin1(test.language));
-    // The firmware page starts with its design values whatever the file holds.
-    EXPECT_EQ(Find<QLineEdit>("com_port")->text(), "COM1");
-    EXPECT_EQ(Find<QComboBox>("select_bootloader")->currentIndex(), 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Settings, SettingsReadTest,
-    ::testing::Values(SettingsCase{"full",
-                                   {"Other", "Debug", "COM3", "fw.hex", "2", "1155", "22352"},
-                                   true,
-                                   1155,
-                                   22352,
-                                   "Other"},
-                      SettingsCase{"lower-case debug", {"Lines", "debug"}, false, 0, 0, "Lines"},
-                      SettingsCase{"hex and negative ids",
-                                   {"Lines", "NoDebug", "", "", "", "0x10", "-1"},
-                                   false,
-                                   0,
-                                   0,
-                                   "Lines"},
-                      SettingsCase{"unknown language", {"Klingon", "Debug"}, true, 0, 0, ""},
-                      SettingsCase{"missing file", {}, false, 0, 0, ""}),
-    [](const auto& info) {
-        QString name = QString::fromLatin1(info.param.name);
-        name.replace(QLatin1Char(' '), QLatin1Char('_')).remove(QLatin1Char('-'));
-        return name.toStdString();
-    });
-
-TEST_F(FilesTest, SettingsWrittenAtClose) {
-    WriteLanguage("Lines", "L");
-    WriteSettings({"Lines", "NoDebug", "COM9", "old.hex", "1", "1155", "22352"});
-    Open();
-    Find<QCheckBox>("DebugView")->setChecked(true);
-    Find<QLineEdit>("com_port")->setText("/dev/ttyACM0");
-    Find<QLineEdit>("FileFirm")->setText("/fw/new.hex");
-    Find<QComboBox>("select_bootloader")->setCurrentIndex(3);
-
-    EXPECT_TRUE(form->close());
-
-    EXPECT_EQ(ReadLines("Brantuse.ini"),
-              QStringList({"Lines", "Debug", "/dev/ttyACM0", "/fw/new.hex", "3", "1155", "22352"}));
 }
 
 } // namespace

@@ -18,6 +18,78 @@ void Touch(const QString& path) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
 }
 
+void WriteLines(const QString& path, const QStringList& lines) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(lines.join('\n').toUtf8() + '\n');
+}
+
+QStringList ReadLines(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty()) {
+        lines.removeLast(); // after the last line break
+    }
+    return lines;
+}
+
+struct SettingsCase {
+    const char* name;
+    QStringList lines;
+    const char* language;
+    bool debug;
+    std::uint16_t vid;
+    std::uint16_t pid;
+};
+
+TEST_F(WindowTest, StartAppliesTheSettingsFile) {
+    Touch(folder.filePath("English.lng"));
+    Touch(folder.filePath("Russian.lng"));
+    const SettingsCase cases[] = {
+        {"all lines",
+         {"Russian", "Debug", "COM3", "fw.hex", "2", "1240", "4660"},
+         "Russian",
+         true,
+         1240,
+         4660},
+        {"debug in lower case", {"English", "debug", "", "", "", "1", "2"}, "English", false, 1, 2},
+        {"short file", {"English"}, "English", false, 0, 0},
+        {"unknown language, bad ids",
+         {"Klingon", "Debug", "", "", "", "x", "70000"},
+         "",
+         true,
+         0,
+         0},
+    };
+    for (const SettingsCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteLines(folder.filePath("Brantuse.ini"), c.lines);
+        TMForm& window = Open();
+        EXPECT_EQ(Find<QComboBox>("Translate")->currentText().toStdString(), c.language);
+        EXPECT_EQ(Find<QCheckBox>("DebugView")->isChecked(), c.debug);
+        EXPECT_EQ(Find<QLineEdit>("DebugText")->isHidden(), !c.debug);
+        EXPECT_EQ(window.State().FilterVid, c.vid);
+        EXPECT_EQ(window.State().FilterPid, c.pid);
+        EXPECT_TRUE(window.TmrGetRawData().isActive());
+        form.reset();
+    }
+}
+
+TEST_F(WindowTest, CloseWritesTheSettingsFile) {
+    Touch(folder.filePath("English.lng"));
+    WriteLines(folder.filePath("Brantuse.ini"),
+               {"English", "NoDebug", "COM7", "old.hex", "3", "1240", "4660"});
+    TMForm& window = Open();
+    Find<QLineEdit>("com_port")->setText("COM9");
+    Find<QCheckBox>("DebugView")->setChecked(true);
+    window.show();
+    ASSERT_TRUE(window.close());
+    EXPECT_EQ(ReadLines(folder.filePath("Brantuse.ini")),
+              (QStringList{"English", "Debug", "COM9", "", "0", "1240", "4660"}))
+        << "the firmware page starts from its design values";
+}
+
 TEST_F(WindowTest, StartsWithoutSettingsLanguagesOrDevices) {
     TMForm& window = Open();
     EXPECT_EQ(window.size(), QSize(1175, 694));

@@ -1,0 +1,3 @@
+#include "components/base/component.h"
+
+TWkComponent::TWkComponent(QObject* owner) : QObject(owner) {}

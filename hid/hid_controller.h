@@ -1,0 +1,129 @@
+#pragma once
+// The component through which the program reaches HID hardware. It binds the device-setup and
+// HID libraries, keeps the list of HID interfaces present (rescanned on every device-node
+// change, which reaches its hidden window on the UI thread), offers the devices one by one and
+// lends them out. Everything here runs on the UI thread; nothing but a scan throws.
+
+#include "components/base/component.h"
+#include "hid/hid_device.h"
+#include "hid/hid_events.h"
+#include "platform/setupapi/setupapi.h"
+#include "platform/ui/message_window.h"
+#include "platform/win32/types.h"
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+class TWkHidDeviceController : public TWkComponent {
+    Q_OBJECT
+
+public:
+    explicit TWkHidDeviceController(QObject* owner = nullptr);
+    // Stops every reader; devices still lent out stay alive for their borrower, marked unplugged.
+    ~TWkHidDeviceController() override;
+
+    // Rescans the present devices and reconciles the list. Throws EControllerError when a
+    // device opens but cannot be identified; the list then keeps its state.
+    void DeviceChange();
+    // Offers each plugged-in device to OnEnumerate, in list order, until it returns false.
+    // Returns the number of devices offered.
+    int Enumerate();
+
+    // Each sets hidDev to nil first, then lends out the first matching device that is not
+    // lent out yet; true when one was lent.
+    bool CheckOut(TWkHidDevice*& hidDev);
+    bool CheckOutByClass(TWkHidDevice*& hidDev, const QString& className);
+    bool CheckOutByID(TWkHidDevice*& hidDev, int vid, int pid);
+    bool CheckOutByIndex(TWkHidDevice*& hidDev, int idx);
+    bool CheckOutByProductName(TWkHidDevice*& hidDev, const QString& productName);
+    bool CheckOutByVendorName(TWkHidDevice*& hidDev, const QString& vendorName);
+    bool CheckOutByCallback(TWkHidDevice*& hidDev, TWkHidCheckCallback check);
+    // Takes a device back (an unplugged one is freed); hidDev becomes nil.
+    void CheckIn(TWkHidDevice*& hidDev);
+
+    // Plugged-in devices that match.
+    int CountByClass(const QString& className);
+    int CountByID(int vid, int pid);
+    int CountByProductName(const QString& productName);
+    int CountByVendorName(const QString& vendorName);
+    int CountByCallback(TWkHidCheckCallback check);
+
+    const GUID& HidGuid() const { return hidGuid; }
+    int NumCheckedInDevices() const { return numCheckedInDevices; }
+    int NumCheckedOutDevices() const { return numCheckedOutDevices; }
+    int NumUnpluggedDevices() const { return numUnpluggedDevices; }
+    QString Version() const { return QStringLiteral("1.0.35"); }
+    // Writes are accepted and change nothing.
+    void SetVersion(const QString&) {}
+
+    int DevThreadSleepTime() const { return devThreadSleepTime; }
+    // Devices still on the old value follow (when they accept the new one).
+    void SetDevThreadSleepTime(int milliseconds);
+
+    const TNotifyEvent& OnDeviceChange() const { return deviceChangeEvent; }
+    // A different handler rescans at once, unless the component is loading.
+    void SetOnDeviceChange(const TNotifyEvent& handler);
+    const TWkHidEnumerateEvent& OnEnumerate() const { return enumerateEvent; }
+    void SetOnEnumerate(const TWkHidEnumerateEvent& handler) { enumerateEvent = handler; }
+    const TWkHidPlugEvent& OnArrival() const { return arrivalEvent; }
+    void SetOnArrival(const TWkHidPlugEvent& handler) { arrivalEvent = handler; }
+    const TWkHidPlugEvent& OnRemoval() const { return removalEvent; }
+    void SetOnRemoval(const TWkHidPlugEvent& handler) { removalEvent = handler; }
+    // The device handlers pass on to every listed device that still holds the old one.
+    const TWkHidDataEvent& OnDeviceData() const { return devDataEvent; }
+    void SetOnDeviceData(const TWkHidDataEvent& handler);
+    const TWkHidDataErrorEvent& OnDeviceDataError() const { return devDataErrorEvent; }
+    void SetOnDeviceDataError(const TWkHidDataErrorEvent& handler);
+    const TWkHidPlugEvent& OnDeviceUnplug() const { return devUnplugEvent; }
+    void SetOnDeviceUnplug(const TWkHidPlugEvent& handler);
+
+private:
+    friend class TWkHidDevice;
+
+    using FreshList = std::vector<std::unique_ptr<TWkHidDevice>>;
+
+    // The parameter of the controller's own first message: its scan always reports a change.
+    static constexpr LPARAM FirstScanParam = -1;
+
+    void DeviceWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    // Runs DeviceChange for a message; reports an exception instead of passing it on.
+    void HandleDeviceChange();
+    FreshList ScanPresentDevices();
+    bool AddScannedDevice(FreshList& fresh, HDEVINFO set, const SP_DEVINFO_DATA& devData,
+                          const QString& path);
+    void RemoveVanishedDevices(const FreshList& fresh, bool& changed);
+    void AddArrivedDevices(FreshList& fresh, bool& changed);
+    void RecountDevices();
+    bool HasPluggedDevice(DWORD deviceId) const;
+    // Runs call with the device open-able (as during an enumeration).
+    template <typename Call> auto Offered(TWkHidDevice* device, Call call);
+    bool OfferDevice(int idx);
+    bool TryCheckOut(TWkHidDevice* device, TWkHidDevice*& hidDev);
+    template <typename Match> bool CheckOutFirst(TWkHidDevice*& hidDev, Match match);
+    template <typename Match> int CountPlugged(Match match);
+    // Called by a device's destructor: puts a fresh device in its place or drops it.
+    void ReplaceDevice(TWkHidDevice* device, const TWkHidDataEvent& data,
+                       const TWkHidPlugEvent& unplug);
+
+    GUID hidGuid{};
+    TWkHidPlugEvent arrivalEvent;
+    TNotifyEvent deviceChangeEvent;
+    TWkHidEnumerateEvent enumerateEvent;
+    TWkHidDataEvent devDataEvent;
+    TWkHidDataErrorEvent devDataErrorEvent;
+    TWkHidPlugEvent devUnplugEvent;
+    TWkHidPlugEvent removalEvent;
+    int devThreadSleepTime = 100;
+    std::vector<TWkHidDevice*> list; // owned
+    int numCheckedInDevices = 0;
+    int numCheckedOutDevices = 0;
+    int numUnpluggedDevices = 0;
+    bool inDeviceChange = false;
+    // A change message that came while a scan ran: one more scan follows.
+    bool rescanPending = false;
+    LPARAM pendingLParam = 0;
+    LPARAM lastLParam = 0;
+    bool librariesBound = false;
+    HWND hWnd = nullptr;
+};

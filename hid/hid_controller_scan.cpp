@@ -1,0 +1,201 @@
+// Scanning the present HID interfaces and reconciling the device list with them.
+#include "hid/hid_api.h"
+#include "hid/hid_controller.h"
+#include "hid/setup_api.h"
+#include "platform/win32/last_error.h"
+#include "platform/win32/overlapped_io.h"
+
+#include <cstddef>
+#include <utility>
+
+namespace {
+
+// An interface detail larger than this is not a device path: the answer is skipped.
+constexpr DWORD MaxDetailBytes = 64 * 1024;
+
+class DeviceInfoList {
+public:
+    explicit DeviceInfoList(HDEVINFO set) : set(set) {}
+    ~DeviceInfoList() { SetupApi.SetupDiDestroyDeviceInfoList(set); }
+    DeviceInfoList(const DeviceInfoList&) = delete;
+    DeviceInfoList& operator=(const DeviceInfoList&) = delete;
+
+private:
+    HDEVINFO set;
+};
+
+// The device path of an interface, read only from inside the detail buffer.
+QString DevicePathOf(const std::vector<BYTE>& buffer) {
+    constexpr std::size_t offset = offsetof(SP_DEVICE_INTERFACE_DETAIL_DATA_W, DevicePath);
+    if (buffer.size() <= offset)
+        return {};
+    const auto* text = reinterpret_cast<const char16_t*>(buffer.data() + offset);
+    const std::size_t room = (buffer.size() - offset) / sizeof(char16_t);
+    std::size_t length = 0;
+    while (length < room && text[length] != 0)
+        ++length;
+    return QString::fromUtf16(text, static_cast<qsizetype>(length));
+}
+
+bool ReadDevicePath(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& iface, SP_DEVINFO_DATA& devData,
+                    QString& path) {
+    DWORD required = 0;
+    devData = SP_DEVINFO_DATA{};
+    devData.cbSize = sizeof(SP_DEVINFO_DATA);
+    SetupApi.SetupDiGetDeviceInterfaceDetailW(set, &iface, nullptr, 0, &required, &devData);
+    if (required == 0 || GetLastError() != ERROR_INSUFFICIENT_BUFFER)
+        return false;
+    if (required < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W) || required > MaxDetailBytes)
+        return false;
+    std::vector<BYTE> buffer(required, 0);
+    auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_W*>(buffer.data());
+    detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
+    if (!SetupApi.SetupDiGetDeviceInterfaceDetailW(set, &iface, detail, required, nullptr,
+                                                   &devData))
+        return false;
+    path = DevicePathOf(buffer);
+    return !path.isEmpty();
+}
+
+// Opens path read-write, else for queries only; INVALID_HANDLE_VALUE when neither works.
+HANDLE TestOpen(const QString& path) {
+    const auto* wide = reinterpret_cast<LPCWSTR>(path.utf16());
+    HANDLE handle =
+        CreateFileW(wide, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, 0, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        handle = CreateFileW(wide, 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                             nullptr);
+    return handle;
+}
+
+} // namespace
+
+TWkHidDeviceController::FreshList TWkHidDeviceController::ScanPresentDevices() {
+    FreshList fresh;
+    if (!HidLibraryBound())
+        return fresh;
+    HDEVINFO set = SetupApi.SetupDiGetClassDevsW(&hidGuid, nullptr, nullptr,
+                                                 DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
+    if (set == INVALID_HANDLE_VALUE)
+        return fresh;
+    DeviceInfoList release(set);
+    try {
+        for (DWORD index = 0;; ++index) {
+            SP_DEVICE_INTERFACE_DATA iface{};
+            iface.cbSize = sizeof(SP_DEVICE_INTERFACE_DATA);
+            if (!SetupApi.SetupDiEnumDeviceInterfaces(set, nullptr, &hidGuid, index, &iface))
+                break;
+            SP_DEVINFO_DATA devData{};
+            QString path;
+            if (ReadDevicePath(set, iface, devData, path))
+                AddScannedDevice(fresh, set, devData, path);
+        }
+    } catch (...) {
+        // The devices made so far are not listed: their destruction must not look for them.
+        for (auto& device : fresh)
+            device->DetachFromController();
+        throw;
+    }
+    return fresh;
+}
+
+bool TWkHidDeviceController::AddScannedDevice(FreshList& fresh, HDEVINFO set,
+                                              const SP_DEVINFO_DATA& devData, const QString& path) {
+    auto info = std::make_unique<TWkHidPnPInfo>(set, devData, path);
+    HANDLE probe = TestOpen(path);
+    if (probe == INVALID_HANDLE_VALUE)
+        return false;
+    struct CloseProbe {
+        HANDLE handle;
+        ~CloseProbe() { CloseHandle(handle); }
+    } closeProbe{probe};
+    fresh.push_back(std::unique_ptr<TWkHidDevice>(
+        new TWkHidDevice(TWkHidDevice::FromPnPInfo{}, std::move(info), this)));
+    return true;
+}
+
+void TWkHidDeviceController::DeviceChange() {
+    bool changed = lastLParam == FirstScanParam;
+    FreshList fresh = ScanPresentDevices();
+    RemoveVanishedDevices(fresh, changed);
+    AddArrivedDevices(fresh, changed);
+    RecountDevices();
+    if (changed && deviceChangeEvent)
+        deviceChangeEvent(this);
+}
+
+bool TWkHidDeviceController::HasPluggedDevice(DWORD deviceId) const {
+    for (const TWkHidDevice* device : list) {
+        if (device->IsPluggedIn() && device->PnPInfo().DeviceID() == deviceId)
+            return true;
+    }
+    return false;
+}
+
+void TWkHidDeviceController::RemoveVanishedDevices(const FreshList& fresh, bool& changed) {
+    for (std::size_t i = list.size(); i-- > 0;) {
+        if (i >= list.size())
+            continue;
+        TWkHidDevice* device = list[i];
+        // Reported once: an unplugged device kept for its borrower is no news on later scans.
+        if (!device->IsPluggedIn())
+            continue;
+        const DWORD id = device->PnPInfo().DeviceID();
+        const bool present = std::any_of(fresh.begin(), fresh.end(), [id](const auto& f) {
+            return f->PnPInfo().DeviceID() == id;
+        });
+        if (present)
+            continue;
+        changed = true;
+        device->MarkUnplugged();
+        if (removalEvent) {
+            const TWkHidPlugEvent handler = removalEvent;
+            device->SetEnumerated(true);
+            handler(device);
+            device->SetEnumerated(false);
+        }
+        if (!device->IsCheckedOut()) {
+            list.erase(std::find(list.begin(), list.end(), device));
+            delete device;
+        }
+    }
+}
+
+void TWkHidDeviceController::AddArrivedDevices(FreshList& fresh, bool& changed) {
+    // Devices already listed are dropped first, against the list as it was before this scan.
+    for (auto& candidate : fresh) {
+        if (HasPluggedDevice(candidate->PnPInfo().DeviceID())) {
+            candidate->DetachFromController();
+            candidate.reset();
+        }
+    }
+    for (auto& candidate : fresh) {
+        if (!candidate)
+            continue;
+        TWkHidDevice* device = candidate.release();
+        list.push_back(device);
+        changed = true;
+        if (arrivalEvent) {
+            const TWkHidPlugEvent handler = arrivalEvent;
+            device->SetEnumerated(true);
+            handler(device);
+            device->SetEnumerated(false);
+        }
+    }
+}
+
+void TWkHidDeviceController::RecountDevices() {
+    numCheckedInDevices = 0;
+    numUnpluggedDevices = 0;
+    int checkedOut = 0;
+    for (const TWkHidDevice* device : list) {
+        if (device->IsCheckedOut())
+            ++checkedOut;
+        else
+            ++numCheckedInDevices;
+        if (!device->IsPluggedIn())
+            ++numUnpluggedDevices;
+    }
+    numCheckedOutDevices = checkedOut - numUnpluggedDevices;
+}

@@ -1,0 +1,90 @@
+#include "hid/read_thread.h"
+
+#include "hid/controller_error.h"
+#include "hid/hid_device.h"
+#include "platform/win32/last_error.h"
+#include "platform/win32/overlapped_io.h"
+
+#include <algorithm>
+
+namespace {
+
+// The reader learns of a completed read from the wait's result; the routine has nothing to do.
+void ReadCompletion(DWORD, DWORD, LPOVERLAPPED) {}
+
+} // namespace
+
+TWkHidDeviceReadThread::TWkHidDeviceReadThread() {
+    throw EControllerError(
+        QStringLiteral("Direct creation of a TWkDeviceReadThread object is not allowed"));
+}
+
+TWkHidDeviceReadThread::TWkHidDeviceReadThread(TWkHidDevice* device, USHORT reportLength)
+    : device(device), report(reportLength, 0) {}
+
+TWkHidDeviceReadThread::~TWkHidDeviceReadThread() {
+    Terminate();
+    WaitFor();
+}
+
+std::unique_ptr<TWkHidDeviceReadThread>
+TWkHidDeviceReadThread::CreateForDevice(TWkHidDevice* device, USHORT reportLength) {
+    std::unique_ptr<TWkHidDeviceReadThread> thread(
+        new TWkHidDeviceReadThread(device, reportLength));
+    thread->Start();
+    return thread;
+}
+
+void TWkHidDeviceReadThread::Execute() {
+    NameThread(GetThreadName());
+    DWORD lastWait = WAIT_IO_COMPLETION;
+    try {
+        while (!Terminated()) {
+            lastWait = WAIT_IO_COMPLETION;
+            std::fill(report.begin(), report.end(), BYTE{0});
+            if (!device->ReadFileEx(report.data(), static_cast<DWORD>(report.size()),
+                                    &ReadCompletion)) {
+                err = GetLastError();
+                DeliverReadError();
+                SleepEx(device->ThreadSleepTime(), TRUE);
+                continue;
+            }
+            lastWait = AwaitRead();
+            if (Terminated())
+                break;
+            numBytesRead = device->HidOverlappedReadResult();
+            if (numBytesRead > 0)
+                DeliverReport();
+        }
+    } catch (...) {
+        if (lastWait != WAIT_IO_COMPLETION)
+            device->CancelIO(omhRead);
+        throw;
+    }
+    if (lastWait != WAIT_IO_COMPLETION)
+        device->CancelIO(omhRead);
+}
+
+DWORD TWkHidDeviceReadThread::AwaitRead() {
+    DWORD result;
+    do {
+        result = SleepEx(device->ThreadSleepTime(), TRUE);
+    } while (!Terminated() && result != WAIT_IO_COMPLETION);
+    return result;
+}
+
+void TWkHidDeviceReadThread::DeliverReadError() {
+    Synchronize([this] {
+        if (const auto handler = device->OnDataError())
+            handler(device, err);
+    });
+}
+
+void TWkHidDeviceReadThread::DeliverReport() {
+    // The count comes from the device: never hand over more than the buffer holds.
+    const auto size = std::min<std::size_t>(numBytesRead, report.size());
+    Synchronize([this, size] {
+        if (const auto handler = device->OnData())
+            handler(device, report[0], report.data() + 1, static_cast<WORD>(size - 1));
+    });
+}

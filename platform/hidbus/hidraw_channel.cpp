@@ -1,0 +1,109 @@
+#include "platform/hidbus/hidraw_channel.h"
+
+#include "platform/hidbus/sysfs_hid_scan.h"
+#include "platform/win32/last_error.h"
+
+#include <QFileInfo>
+#include <cerrno>
+#include <linux/hidraw.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+#include <vector>
+
+// Input and output report ioctls came with Linux 5.11.
+#ifndef HIDIOCGINPUT
+#define HIDIOCGINPUT(len) _IOC(_IOC_WRITE | _IOC_READ, 'H', 0x0A, len)
+#define HIDIOCSOUTPUT(len) _IOC(_IOC_WRITE | _IOC_READ, 'H', 0x0B, len)
+#endif
+
+namespace {
+
+// The ioctl length field has 14 bits.
+constexpr std::size_t kMaxIoctlLength = (1u << 14) - 1;
+// flush() reads at most this many reports, so a device that floods cannot keep it looping.
+constexpr int kMaxFlushReads = 1024;
+
+} // namespace
+
+HidrawChannel::HidrawChannel(HidNodeInfo node, HidAccess access, int fd)
+    : HidChannel(std::move(node), access), fd(fd),
+      prefixZeroId(!descriptorUsesReportIds(this->node().reportDescriptor)) {}
+
+HidrawChannel::~HidrawChannel() {
+    if (fd >= 0)
+        close(fd);
+}
+
+DWORD HidrawChannel::errorFromErrno(int err) const {
+    // A node that went away answers EIO or ENODEV; say so the way Windows does.
+    if ((err == EIO || err == ENODEV) && !QFileInfo::exists(node().nodePath))
+        return ERROR_DEVICE_NOT_CONNECTED;
+    return Win32ErrorFromErrno(err);
+}
+
+DWORD HidrawChannel::request(unsigned long code, std::span<BYTE> buffer) {
+    if (fd < 0)
+        return ERROR_INVALID_HANDLE;
+    if (buffer.empty() || buffer.size() > kMaxIoctlLength)
+        return ERROR_INVALID_PARAMETER;
+    if (ioctl(fd, code, buffer.data()) < 0)
+        return errorFromErrno(errno);
+    return ERROR_SUCCESS;
+}
+
+DWORD HidrawChannel::getFeature(std::span<BYTE> buffer) {
+    return request(HIDIOCGFEATURE(buffer.size()), buffer);
+}
+
+DWORD HidrawChannel::setFeature(std::span<const BYTE> buffer) {
+    std::vector<BYTE> copy(buffer.begin(), buffer.end());
+    return request(HIDIOCSFEATURE(copy.size()), copy);
+}
+
+DWORD HidrawChannel::getInputReport(std::span<BYTE> buffer) {
+    return request(HIDIOCGINPUT(buffer.size()), buffer);
+}
+
+DWORD HidrawChannel::setOutputReport(std::span<const BYTE> buffer) {
+    std::vector<BYTE> copy(buffer.begin(), buffer.end());
+    return request(HIDIOCSOUTPUT(copy.size()), copy);
+}
+
+DWORD HidrawChannel::writeReport(std::span<const BYTE> buffer) {
+    if (fd < 0)
+        return ERROR_INVALID_HANDLE;
+    if (buffer.empty())
+        return ERROR_INVALID_PARAMETER;
+    if (write(fd, buffer.data(), buffer.size()) < 0)
+        return errorFromErrno(errno);
+    return ERROR_SUCCESS;
+}
+
+DWORD HidrawChannel::readReport(std::span<BYTE> buffer, DWORD& bytesRead) {
+    bytesRead = 0;
+    if (fd < 0)
+        return ERROR_INVALID_HANDLE;
+    const std::size_t offset = prefixZeroId ? 1 : 0;
+    if (buffer.size() <= offset)
+        return ERROR_INVALID_PARAMETER;
+    const ssize_t got = read(fd, buffer.data() + offset, buffer.size() - offset);
+    if (got < 0)
+        return errno == EAGAIN ? ERROR_SUCCESS : errorFromErrno(errno);
+    if (got == 0)
+        return ERROR_SUCCESS;
+    if (prefixZeroId)
+        buffer[0] = 0;
+    bytesRead = static_cast<DWORD>(got + offset);
+    return ERROR_SUCCESS;
+}
+
+DWORD HidrawChannel::flush() {
+    if (fd < 0)
+        return ERROR_SUCCESS;
+    BYTE scratch[kMaxIoctlLength + 1];
+    for (int i = 0; i < kMaxFlushReads; ++i) {
+        if (read(fd, scratch, sizeof scratch) < 0)
+            return errno == EAGAIN ? ERROR_SUCCESS : errorFromErrno(errno);
+    }
+    return ERROR_SUCCESS;
+}

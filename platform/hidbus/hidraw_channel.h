@@ -1,0 +1,30 @@
+#pragma once
+// A channel on a Linux hidraw node: feature and input/output reports through the hidraw ioctls,
+// input reports by read(), output reports by write(). The node is opened non-blocking.
+
+#include "platform/hidbus/hid_bus.h"
+
+class HidrawChannel final : public HidChannel {
+public:
+    // Takes fd over (-1 for a query-only channel, which transfers nothing).
+    HidrawChannel(HidNodeInfo node, HidAccess access, int fd);
+    ~HidrawChannel() override;
+
+    DWORD getFeature(std::span<BYTE> buffer) override;
+    DWORD setFeature(std::span<const BYTE> buffer) override;
+    DWORD getInputReport(std::span<BYTE> buffer) override;
+    DWORD setOutputReport(std::span<const BYTE> buffer) override;
+    DWORD writeReport(std::span<const BYTE> buffer) override;
+    DWORD readReport(std::span<BYTE> buffer, DWORD& bytesRead) override;
+    int pollFd() const override { return fd; }
+    DWORD flush() override;
+
+private:
+    DWORD request(unsigned long code, std::span<BYTE> buffer);
+    DWORD errorFromErrno(int err) const;
+
+    int fd;
+    // hidraw hands out reports of unnumbered devices without an id byte; Windows callers expect
+    // a leading 0 there.
+    bool prefixZeroId;
+};

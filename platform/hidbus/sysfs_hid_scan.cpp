@@ -1,0 +1,171 @@
+#include "platform/hidbus/sysfs_hid_scan.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+// The kernel's limit for a report descriptor (HID_MAX_DESCRIPTOR_SIZE).
+constexpr qint64 kMaxDescriptorSize = 4096;
+// sysfs attribute files here are one short line; anything longer is not ours to read.
+constexpr qint64 kMaxAttributeSize = 4096;
+// HID bus type of USB devices in HID_ID (BUS_USB).
+constexpr unsigned kBusUsb = 0x03;
+// The language id the kernel reads USB strings in when the device offers it.
+constexpr WORD kUsEnglish = 0x0409;
+
+QByteArray readCapped(const QString& path, qint64 cap) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.read(cap);
+}
+
+QString readLine(const QString& path) {
+    return QString::fromUtf8(readCapped(path, kMaxAttributeSize)).trimmed();
+}
+
+struct Uevent {
+    QString driver;
+    unsigned bus = 0;
+    unsigned vendor = 0;
+    unsigned product = 0;
+    QString name;
+    QString phys;
+    QString uniq;
+    bool hasId = false;
+};
+
+// HID_ID=0003:000016C0:000005DF
+bool parseHidId(const QString& value, Uevent& out) {
+    const QStringList parts = value.split(u':');
+    if (parts.size() != 3)
+        return false;
+    bool ok[3] = {};
+    out.bus = parts[0].toUInt(&ok[0], 16);
+    out.vendor = parts[1].toUInt(&ok[1], 16);
+    out.product = parts[2].toUInt(&ok[2], 16);
+    return ok[0] && ok[1] && ok[2] && out.vendor <= 0xFFFF && out.product <= 0xFFFF;
+}
+
+Uevent readUevent(const QString& path) {
+    Uevent result;
+    const QString text = QString::fromUtf8(readCapped(path, kMaxAttributeSize));
+    for (const QString& line : text.split(u'\n')) {
+        const qsizetype eq = line.indexOf(u'=');
+        if (eq < 0)
+            continue;
+        const QString key = line.left(eq);
+        const QString value = line.mid(eq + 1);
+        if (key == u"DRIVER")
+            result.driver = value;
+        else if (key == u"HID_ID")
+            result.hasId = parseHidId(value, result);
+        else if (key == u"HID_NAME")
+            result.name = value;
+        else if (key == u"HID_PHYS")
+            result.phys = value;
+        else if (key == u"HID_UNIQ")
+            result.uniq = value;
+    }
+    return result;
+}
+
+// The kernel names a HID device "BBBB:VVVV:PPPP.NNNN", NNNN counting up with every device it
+// adds, so it tells one plug of the same hardware from the next.
+DWORD instanceFromDeviceName(const QString& name) {
+    const qsizetype dot = name.lastIndexOf(u'.');
+    bool ok = false;
+    const uint sequence = dot < 0 ? 0 : name.mid(dot + 1).toUInt(&ok, 16);
+    return ok ? sequence + 1 : 0;
+}
+
+// The USB device two levels above the HID device (HID device -> USB interface -> USB device).
+void readUsbParent(const QString& hidDir, HidNodeInfo& node) {
+    const QString usbDir = QDir::cleanPath(hidDir + QStringLiteral("/../.."));
+    if (!QFileInfo::exists(usbDir + QStringLiteral("/idVendor")))
+        return;
+    bool ok = false;
+    const uint version = readLine(usbDir + QStringLiteral("/bcdDevice")).toUInt(&ok, 16);
+    if (ok && version <= 0xFFFF)
+        node.version = static_cast<WORD>(version);
+    node.manufacturer = readLine(usbDir + QStringLiteral("/manufacturer"));
+    node.product = readLine(usbDir + QStringLiteral("/product"));
+    node.serial = readLine(usbDir + QStringLiteral("/serial"));
+    if (!node.manufacturer.isEmpty() || !node.product.isEmpty() || !node.serial.isEmpty())
+        node.languageIds = {kUsEnglish};
+}
+
+bool readNode(const QString& classDir, const QString& name, const QString& devRoot,
+              HidNodeInfo& node) {
+    const QString hidDir =
+        QFileInfo(classDir + u'/' + name + QStringLiteral("/device")).canonicalFilePath();
+    if (hidDir.isEmpty())
+        return false;
+    const Uevent uevent = readUevent(hidDir + QStringLiteral("/uevent"));
+    node.instance = instanceFromDeviceName(QFileInfo(hidDir).fileName());
+    if (!uevent.hasId || node.instance == 0)
+        return false;
+    const QByteArray descriptor =
+        readCapped(hidDir + QStringLiteral("/report_descriptor"), kMaxDescriptorSize);
+    node.reportDescriptor.assign(descriptor.begin(), descriptor.end());
+    node.nodePath = devRoot + u'/' + name;
+    node.vendorId = static_cast<WORD>(uevent.vendor);
+    node.productId = static_cast<WORD>(uevent.product);
+    node.driver = uevent.driver;
+    node.location = uevent.phys;
+    if (uevent.bus == kBusUsb) {
+        readUsbParent(hidDir, node);
+    } else {
+        node.product = uevent.name;
+        node.serial = uevent.uniq;
+    }
+    return true;
+}
+
+int nodeNumber(const QString& name) {
+    return name.mid(qsizetype(6)).toInt();
+}
+
+} // namespace
+
+std::vector<HidNodeInfo> scanSysfsHidraw(const QString& sysfsRoot, const QString& devRoot) {
+    const QString classDir = sysfsRoot + QStringLiteral("/class/hidraw");
+    QStringList names = QDir(classDir).entryList({QStringLiteral("hidraw*")},
+                                                 QDir::Dirs | QDir::System | QDir::NoDotAndDotDot);
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return nodeNumber(a) < nodeNumber(b); });
+    std::vector<HidNodeInfo> result;
+    for (const QString& name : names) {
+        HidNodeInfo node;
+        if (readNode(classDir, name, devRoot, node))
+            result.push_back(std::move(node));
+    }
+    return result;
+}
+
+bool descriptorUsesReportIds(std::span<const BYTE> descriptor) {
+    // Short items: prefix byte with size in bits 0-1 (3 means 4 bytes); long items start with
+    // 0xFE, followed by their data size and tag.
+    constexpr BYTE kLongItem = 0xFE;
+    constexpr BYTE kReportIdTag = 0x84; // global item 8, size bits masked off
+    std::size_t pos = 0;
+    while (pos < descriptor.size()) {
+        const BYTE prefix = descriptor[pos];
+        std::size_t itemSize;
+        if (prefix == kLongItem) {
+            if (pos + 1 >= descriptor.size())
+                return false;
+            itemSize = 3 + std::size_t{descriptor[pos + 1]};
+        } else {
+            const std::size_t dataSize = (prefix & 3) == 3 ? 4 : (prefix & 3);
+            if ((prefix & 0xFC) == kReportIdTag)
+                return true;
+            itemSize = 1 + dataSize;
+        }
+        pos += itemSize;
+    }
+    return false;
+}

@@ -1,0 +1,123 @@
+#include "platform/setupapi/device_info_set.h"
+
+#include "platform/hidparser/hidpi.h"
+#include "platform/setupapi/setupapi.h"
+#include "platform/win32/device_file.h"
+
+#include <QStringList>
+
+namespace {
+
+// A device instance number holds the node's plug instance above the collection index; a node
+// offers no more interfaces than this.
+constexpr int kCollectionBits = 5;
+constexpr std::size_t kMaxInterfacesPerNode = std::size_t{1} << kCollectionBits;
+
+// Usage pages and usages of the USB HID usage tables that name a device's description.
+constexpr WORD kGenericDesktop = 0x01;
+constexpr WORD kVendorDefinedFirst = 0xFF00;
+
+QString deviceDescription(WORD usagePage, WORD usage) {
+    if (usagePage >= kVendorDefinedFirst)
+        return QStringLiteral("HID-compliant vendor-defined device");
+    if (usagePage == kGenericDesktop) {
+        switch (usage) {
+        case 0x02:
+            return QStringLiteral("HID-compliant mouse");
+        case 0x04:
+        case 0x05:
+            return QStringLiteral("HID-compliant game controller");
+        case 0x06:
+            return QStringLiteral("HID Keyboard Device");
+        }
+    }
+    return QStringLiteral("HID-compliant device");
+}
+
+RegistryValue text(const QString& value) {
+    const std::u16string wide = value.toStdU16String();
+    const auto* bytes = reinterpret_cast<const BYTE*>(wide.c_str());
+    return {REG_SZ, std::vector<BYTE>(bytes, bytes + (wide.size() + 1) * sizeof(char16_t))};
+}
+
+RegistryValue textList(const QStringList& values) {
+    std::u16string joined;
+    for (const QString& value : values)
+        joined += value.toStdU16String() + u'\0';
+    joined += u'\0';
+    const auto* bytes = reinterpret_cast<const BYTE*>(joined.data());
+    return {REG_MULTI_SZ, std::vector<BYTE>(bytes, bytes + joined.size() * sizeof(char16_t))};
+}
+
+std::optional<RegistryValue> textIfAny(const QString& value) {
+    if (value.isEmpty())
+        return std::nullopt;
+    return text(value);
+}
+
+QStringList hardwareIds(const DeviceInterface& deviceInterface) {
+    const HidNodeInfo& node = deviceInterface.node;
+    const QString ids = QStringLiteral("HID\\VID_%1&PID_%2")
+                            .arg(node.vendorId, 4, 16, QLatin1Char('0'))
+                            .arg(node.productId, 4, 16, QLatin1Char('0'))
+                            .toUpper();
+    const QString release =
+        QStringLiteral("&REV_%1").arg(node.version, 4, 16, QLatin1Char('0')).toUpper();
+    return {ids + release, ids};
+}
+
+} // namespace
+
+std::vector<DeviceInterface> SnapshotHidInterfaces(const std::vector<HidNodeInfo>& nodes) {
+    std::vector<DeviceInterface> result;
+    for (const HidNodeInfo& node : nodes) {
+        std::vector<PHIDP_PREPARSED_DATA> collections;
+        if (HidParserParse(node.reportDescriptor.data(),
+                           static_cast<ULONG>(node.reportDescriptor.size()),
+                           collections) != HIDP_STATUS_SUCCESS)
+            continue;
+        const std::size_t count = std::min(collections.size(), kMaxInterfacesPerNode);
+        for (std::size_t i = 0; i < collections.size(); ++i) {
+            HIDP_CAPS caps{};
+            HidP_GetCaps(collections[i], &caps);
+            HidParserFree(collections[i]);
+            if (i >= count)
+                continue;
+            DeviceInterface entry;
+            entry.path =
+                DeviceInterfacePath(node.nodePath, static_cast<int>(i), static_cast<int>(count));
+            entry.devInst = (node.instance << kCollectionBits) | static_cast<DWORD>(i);
+            entry.usagePage = caps.UsagePage;
+            entry.usage = caps.Usage;
+            entry.node = node;
+            result.push_back(std::move(entry));
+        }
+    }
+    return result;
+}
+
+std::optional<RegistryValue> InterfaceProperty(const DeviceInterface& deviceInterface,
+                                               DWORD property) {
+    const HidNodeInfo& node = deviceInterface.node;
+    switch (property) {
+    case SPDRP_DEVICEDESC:
+        return text(deviceDescription(deviceInterface.usagePage, deviceInterface.usage));
+    case SPDRP_HARDWAREID:
+        return textList(hardwareIds(deviceInterface));
+    case SPDRP_SERVICE:
+        return textIfAny(node.driver);
+    case SPDRP_CLASS:
+        return text(QStringLiteral("HIDClass"));
+    case SPDRP_CLASSGUID:
+        return text(QStringLiteral("{745a17a0-74d3-11d0-b6fe-00a0c90f57da}"));
+    case SPDRP_MFG:
+        return textIfAny(node.manufacturer);
+    case SPDRP_LOCATION_INFORMATION:
+        return textIfAny(node.location);
+    case SPDRP_PHYSICAL_DEVICE_OBJECT_NAME:
+        return text(node.nodePath);
+    case SPDRP_ENUMERATOR_NAME:
+        return text(QStringLiteral("HID"));
+    }
+    return std::nullopt;
+}

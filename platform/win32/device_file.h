@@ -1,0 +1,53 @@
+#pragma once
+// File handles on HID device paths, opened through the current HID bus. A path is a node path
+// of the bus, with "&colNN" appended (NN from 01) when the node has more than one top-level
+// collection; each interface of such a node is opened by its own path.
+
+#include "platform/hidbus/hid_bus.h"
+#include "platform/win32/handle_table.h"
+
+constexpr DWORD GENERIC_READ = 0x80000000;
+constexpr DWORD GENERIC_WRITE = 0x40000000;
+constexpr DWORD FILE_SHARE_READ = 0x1;
+constexpr DWORD FILE_SHARE_WRITE = 0x2;
+constexpr DWORD OPEN_EXISTING = 3;
+constexpr DWORD FILE_FLAG_OVERLAPPED = 0x40000000;
+using LPSECURITY_ATTRIBUTES = void*;
+using LPDWORD = DWORD*;
+
+// What a device handle holds.
+struct DeviceFile final : KernelObject {
+    std::shared_ptr<HidChannel> channel;
+    int collection = 0;      // top-level collection of the node this interface stands for
+    bool overlapped = false; // opened with FILE_FLAG_OVERLAPPED
+    DWORD numInputBuffers = 32;
+};
+
+// The path of collection (0-based) of a node with collectionCount top-level collections.
+QString DeviceInterfacePath(const QString& nodePath, int collection, int collectionCount);
+
+// The device file behind handle; nullptr with ERROR_INVALID_HANDLE as the last error.
+std::shared_ptr<DeviceFile> DeviceFileFromHandle(HANDLE handle);
+
+// Opens a device path. access: GENERIC_READ and/or GENERIC_WRITE, or 0 to query attributes and
+// strings only; creation must be OPEN_EXISTING; flags: 0 or FILE_FLAG_OVERLAPPED. Share mode,
+// security and template are accepted and not used. INVALID_HANDLE_VALUE on failure, with the
+// last error set (ERROR_FILE_NOT_FOUND for an unknown path, ERROR_ACCESS_DENIED when the node
+// refuses the access).
+HANDLE CreateFileW(LPCWSTR path, DWORD access, DWORD shareMode, LPSECURITY_ATTRIBUTES security,
+                   DWORD creation, DWORD flags, HANDLE templateFile);
+
+// Closes the handle; pending overlapped operations on it end with ERROR_OPERATION_ABORTED.
+BOOL CloseHandle(HANDLE handle);
+
+// Reads one input report, waiting until one arrives. Overlapped reads go through ReadFileEx; a
+// non-null overlapped is refused with ERROR_NOT_SUPPORTED.
+BOOL ReadFile(HANDLE handle, LPVOID buffer, DWORD toRead, LPDWORD bytesRead,
+              LPOVERLAPPED overlapped);
+// Sends one output report (byte 0 the report id). Same rule for overlapped as ReadFile.
+BOOL WriteFile(HANDLE handle, LPCVOID buffer, DWORD toWrite, LPDWORD bytesWritten,
+               LPOVERLAPPED overlapped);
+// Device handles answer no control code: FALSE with ERROR_INVALID_FUNCTION for a valid handle.
+BOOL DeviceIoControl(HANDLE handle, DWORD ioControlCode, LPVOID inBuffer, DWORD inSize,
+                     LPVOID outBuffer, DWORD outSize, LPDWORD bytesReturned,
+                     LPOVERLAPPED overlapped);
