@@ -264,4 +264,25 @@ TEST_F(LanguageTest, ShortFileLeavesTheMissingLinesEmpty) {
     EXPECT_EQ(Find<StringGrid>("KbMsGrid")->Cell(0, 0), "");
 }
 
+TEST_F(LanguageTest, ShippedLanguagesSwitchBothWaysKeepingTheConfiguration) {
+    for (const char* language : {"English.lng", "Russian.lng"}) {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(TAVRO_PROGRAM_DIR "/") + language, Path(language)));
+    }
+    WriteSettings({"English"});
+    TMForm& window = Open();
+    LoadThroughWindow(RichConfig());
+    const Config shown = window.CurrentConfig();
+    const QString english = Find<QPushButton>("btnRead_MK")->text();
+    ASSERT_FALSE(english.isEmpty());
+
+    ChooseLanguage("Russian");
+    EXPECT_EQ(window.CurrentConfig(), shown);
+    EXPECT_NE(Find<QPushButton>("btnRead_MK")->text(), english);
+
+    ChooseLanguage("English");
+    EXPECT_EQ(window.CurrentConfig(), shown);
+    EXPECT_EQ(Find<QPushButton>("btnRead_MK")->text(), english);
+    EXPECT_TRUE(host.entries("messageBox").isEmpty()) << host.log.join('\n').toStdString();
+}
+
 } // namespace
