@@ -62,7 +62,8 @@ public:
     void SetDevThreadSleepTime(int milliseconds);
 
     const TNotifyEvent& OnDeviceChange() const { return deviceChangeEvent; }
-    // A different handler rescans at once, unless the component is loading.
+    // A different handler rescans at once (throwing as DeviceChange does), unless the component
+    // is loading.
     void SetOnDeviceChange(const TNotifyEvent& handler);
     const TWkHidEnumerateEvent& OnEnumerate() const { return enumerateEvent; }
     void SetOnEnumerate(const TWkHidEnumerateEvent& handler) { enumerateEvent = handler; }

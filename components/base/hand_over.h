@@ -25,9 +25,9 @@ public:
 
     bool IsFinished() const;
 
+private:
     static bool OnUiThread();
 
-private:
     struct Request {
         std::function<void()> method;
         bool claimed = false;

@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <memory>
 
+class FormExchange;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -37,6 +38,8 @@ public:
     QTimer& TmrForVisual() { return tmrForVisual_; }
     QTimer& TmrPerSecond() { return tmrPerSecond_; }
     TWkHidDeviceController& HID() { return *hid_; }
+    // The controller exchange, LED sheet and live-data poll; exists once FormCreate has run.
+    FormExchange& Exchange() { return *exchange_; }
 
     // Pages of WkPageControl, by the index the handlers test.
     enum Page { TabOSI, TabOSI_SF, TabKNP, TabLED, TabFMW, TabJoyStat };
@@ -101,6 +104,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend class FormExchange;
+
     template <typename Control> Control* Named(const char* name) const;
     void BuildPages();
     void FindControls();
@@ -160,4 +165,5 @@ private:
     StringGrid* knpGrid_ = nullptr;
     StringGrid* kbMsGrid_ = nullptr;
     std::array<QComboBox*, 6> gridEditors_{}; // KnpGrid_CB_Type .. KnpGrid_CB_TimOf
+    std::unique_ptr<FormExchange> exchange_;
 };

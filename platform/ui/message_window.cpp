@@ -1,11 +1,13 @@
 #include "platform/ui/message_window.h"
 
 #include "platform/hidbus/hid_bus.h"
+#include "platform/ui/ui_host.h"
 #include "platform/win32/last_error.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
+#include <exception>
 #include <map>
 #include <mutex>
 
@@ -38,16 +40,27 @@ public:
         if (e->type() != kPostedMessageEvent)
             return QObject::event(e);
         const auto* message = static_cast<PostedMessage*>(e);
-        if (handler) {
-            ++dispatching;
-            const MessageHandler current = handler;
-            current(message->msg, message->wParam, message->lParam);
-            --dispatching;
-        }
+        if (handler)
+            dispatch(*message);
         return true;
     }
 
 private:
+    // An exception must not unwind through Qt's event loop: it is reported the way the framework
+    // reports one that reached an event handler, and the loop goes on.
+    void dispatch(const PostedMessage& message) {
+        ++dispatching;
+        const MessageHandler current = handler;
+        try {
+            current(message.msg, message.wParam, message.lParam);
+        } catch (const std::exception& error) {
+            uiHost().reportException(QString::fromUtf8(error.what()));
+        } catch (...) {
+            uiHost().reportException(QStringLiteral("Unknown exception"));
+        }
+        --dispatching;
+    }
+
     MessageHandler handler;
     int dispatching = 0;
 };

@@ -1,9 +1,11 @@
 #include "platform/hidbus/sim_hid_bus.h"
 #include "platform/ui/message_window.h"
 #include "platform/win32/last_error.h"
+#include "tests/support/recording_ui_host.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <tuple>
 #include <vector>
 
@@ -72,6 +74,23 @@ TEST_F(MessageWindowTest, WindowMayReleaseItselfInItsHandler) {
     deliver();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(calls, 1);
+}
+
+TEST_F(MessageWindowTest, ExceptionInAHandlerIsReportedAndTheLoopGoesOn) {
+    RecordingUiHost host;
+    ScopedUiHost hostGuard(host);
+    std::vector<Message> log;
+    HWND failing = AllocateHWnd([](UINT, WPARAM, LPARAM) { throw std::runtime_error("boom"); });
+    HWND healthy = recordingWindow(log);
+    PostMessageW(failing, 0x400, 0, 0);
+    PostMessageW(healthy, 0x401, 0, 0);
+    PostMessageW(failing, 0x402, 0, 0);
+    deliver();
+    EXPECT_EQ(host.entries(QStringLiteral("exception")).size(), 2);
+    EXPECT_TRUE(host.entries(QStringLiteral("exception")).value(0).contains(u"boom"));
+    EXPECT_EQ(log.size(), 1u);
+    DeallocateHWnd(failing);
+    DeallocateHWnd(healthy);
 }
 
 TEST_F(MessageWindowTest, DeviceChangesOfTheCurrentBusReachEveryWindow) {

@@ -1,0 +1,88 @@
+#include "hid/controller_error.h"
+#include "hid/read_thread.h"
+#include "tests/hid/hid_scenario.h"
+
+namespace {
+
+struct Received {
+    BYTE reportId = 0;
+    std::vector<BYTE> data;
+};
+
+class ReaderScenario : public HidScenario {
+protected:
+    void SetUp() override {
+        deviceId = bus.addDevice(JoystickSpec(0x1234, 0x0001, QStringLiteral("Stick")));
+        StartController();
+        controller->SetDevThreadSleepTime(10);
+        controller->SetOnDeviceData(TWkHidDataEvent::FromCallable(
+            [this](TWkHidDevice*, BYTE id, const BYTE* data, WORD size) {
+                received.push_back({id, std::vector<BYTE>(data, data + size)});
+            }));
+        controller->SetOnDeviceDataError(TWkHidDataErrorEvent::FromCallable(
+            [this](TWkHidDevice*, DWORD error) { errors.push_back(error); }));
+        ASSERT_TRUE(controller->CheckOut(device));
+        // Reports reach only handles already open: wait for the reader's first read.
+        ASSERT_TRUE(PumpUntil([&] { return device->HidOverlappedRead() != INVALID_HANDLE_VALUE; }));
+    }
+
+    SimHidBus::DeviceId deviceId = 0;
+    TWkHidDevice* device = nullptr;
+    std::vector<Received> received;
+    std::vector<DWORD> errors;
+};
+
+TEST(ReadThread, DirectCreationThrows) {
+    EXPECT_THROW(TWkHidDeviceReadThread(), EControllerError);
+}
+
+TEST_F(ReaderScenario, InputReportArrivesWithItsIdApart) {
+    ASSERT_TRUE(device->HasReader());
+    bus.queueInput(deviceId, {1, 10, 11, 12, 13, 14, 15, 16, 17});
+    ASSERT_TRUE(PumpUntil([&] { return !received.empty(); }));
+    EXPECT_EQ(received[0].reportId, 1);
+    EXPECT_EQ(received[0].data, (std::vector<BYTE>{10, 11, 12, 13, 14, 15, 16, 17}));
+}
+
+TEST_F(ReaderScenario, ClearingTheDataHandlerStopsTheReaderAtOnce) {
+    ASSERT_TRUE(device->HasReader());
+    device->SetOnData(nullptr);
+    EXPECT_FALSE(device->HasReader());
+    bus.queueInput(deviceId, {1, 1, 2, 3, 4, 5, 6, 7, 8});
+    PumpPosted();
+    EXPECT_TRUE(received.empty());
+
+    device->SetOnData(controller->OnDeviceData());
+    EXPECT_TRUE(device->HasReader());
+}
+
+TEST_F(ReaderScenario, StoppingWhileAReportIsHandedOverDoesNotDeadlock) {
+    // Reports wait for the UI thread; the stop must serve the pending hand-over itself.
+    for (BYTE i = 0; i < 4; ++i)
+        bus.queueInput(deviceId, {1, i, 0, 0, 0, 0, 0, 0, 0});
+    TWkHidDevice* lent = device;
+    controller->CheckIn(lent);
+    EXPECT_FALSE(device->HasReader());
+    EXPECT_LE(received.size(), 4u);
+}
+
+TEST_F(ReaderScenario, UnpluggedLentDeviceReportsReadErrors) {
+    bus.unplug(deviceId);
+    PumpPosted();
+    ASSERT_FALSE(device->IsPluggedIn());
+    // A read started before the scan noticed may still fail with the bus's own error.
+    errors.clear();
+    ASSERT_TRUE(PumpUntil([&] { return errors.size() >= 2; }));
+    EXPECT_EQ(errors.back(), ERROR_DEVICE_NOT_CONNECTED);
+    EXPECT_TRUE(device->HasReader()) << "kept until the device is checked in";
+}
+
+TEST_F(ReaderScenario, DestroyingTheControllerStopsTheReaderOfALentDevice) {
+    ASSERT_TRUE(device->HasReader());
+    controller.reset();
+    EXPECT_FALSE(device->HasReader());
+    EXPECT_FALSE(device->IsPluggedIn());
+    delete device; // the borrower frees what it kept
+}
+
+} // namespace
