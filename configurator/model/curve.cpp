@@ -39,3 +39,9 @@ std::vector<int> CurveValues(const SpecialFunctionSlot& slot, int precisionIndex
         values[x] = CurveValue(slot, precisionIndex, x);
     return values;
 }
+
+int CurveAxisPrecision(const Config& config, int curveAxisIndex) {
+    if (curveAxisIndex < 1 || curveAxisIndex > AxisRowCount)
+        return 0;
+    return config.axes[curveAxisIndex - 1].precision;
+}

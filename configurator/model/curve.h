@@ -13,5 +13,10 @@
 // percentage holds.
 int CurveValue(const SpecialFunctionSlot& slot, int precisionIndex, int x);
 
+// The precision index whose value range the curve view shows for CurveVisualAxis item index
+// (0 "--", 1..16): that axis row's precision for rows 1..10, 8 bits (index 0) for "--" and 11..16,
+// which have no row.
+int CurveAxisPrecision(const Config& config, int curveAxisIndex);
+
 // CurveValue for every x in 0..PrecisionMaxValue(precisionIndex).
 std::vector<int> CurveValues(const SpecialFunctionSlot& slot, int precisionIndex);

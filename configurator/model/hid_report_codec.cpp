@@ -41,7 +41,7 @@ void EncodeIdentity(const DeviceIdentity& identity, ReportImage& image) {
     PutId(identity.productId, image, ProductIdAt);
     const int length = std::min<int>(identity.name.size(), DeviceNameLength);
     for (int i = 0; i < length; ++i)
-        image[NameAt + i] = std::uint8_t(identity.name[i].unicode() & 0xFF);
+        image[NameAt + i] = std::uint8_t(identity.name[i].unicode());
 }
 
 void DecodeIdentity(const ReportImage& image, DeviceIdentity& identity) {

@@ -1,6 +1,7 @@
 #include "configurator/model/report_codec.h"
 
 #include "configurator/model/axis_rules.h"
+#include "configurator/model/edit_filters.h"
 #include "configurator/model/report_codec_parts.h"
 
 namespace {
@@ -23,6 +24,9 @@ std::optional<EncodeError> Validate(const Config& config) {
         return EncodeError{EncodeField::VendorId, 0};
     if (!ParseIdentityId(config.identity.productId))
         return EncodeError{EncodeField::ProductId, 0};
+    for (QChar c : config.identity.name.left(DeviceNameLength))
+        if (c.unicode() == 0 || c.unicode() > 0xFF)
+            return EncodeError{EncodeField::DeviceName, 0};
     return std::nullopt;
 }
 
@@ -70,6 +74,8 @@ QString EncodeErrorText(const EncodeError& error) {
         return QStringLiteral("The vendor id needs four hex digits.");
     case EncodeField::ProductId:
         return QStringLiteral("The product id needs four hex digits.");
+    case EncodeField::DeviceName:
+        return QStringLiteral("The device name may hold only Latin characters.");
     }
     return {};
 }

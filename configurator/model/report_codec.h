@@ -29,7 +29,7 @@ struct ReportImages {
 };
 
 // A value that has no encoding; nothing was encoded.
-enum class EncodeField { Step, Delay, Speed, VendorId, ProductId };
+enum class EncodeField { Step, Delay, Speed, VendorId, ProductId, DeviceName };
 
 struct EncodeError {
     EncodeField field;
@@ -46,8 +46,9 @@ struct EncodeResult {
     bool ok() const { return !error; }
 };
 
-// ConfigToReport: validates, then encodes everything. Steps, delays and speeds must hold a number
-// and the vendor and product id exactly four hex digits; otherwise error names the first field
+// ConfigToReport: validates, then encodes everything. Steps, delays and speeds must hold a number,
+// the vendor and product id exactly four hex digits and the name only characters of one byte
+// (U+0001..U+00FF; past 15 characters it is cut); otherwise error names the first field
 // that fails (in image order) and no image is produced. Numbers beyond their field are clamped
 // to it (calibration 0..65535, timers 0..254, steps 0..100, curve points 0..200, dead zones 0..15,
 // other numbers 0..255); indexes outside their list encode as the list's first item. The caller

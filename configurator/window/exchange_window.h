@@ -13,6 +13,8 @@ public:
     virtual ~ExchangeWindow() = default;
 
     virtual FormState& State() = 0;
+    // Index of the page shown (TMForm::Page).
+    virtual int ActivePage() const = 0;
     // Not-connected display with read, write and restart disabled.
     virtual void ShowNoDevice() = 0;
     // Not-connected display with the firmware page's restart, bootloader and reset disabled.

@@ -41,6 +41,14 @@ Config TMForm::CurrentConfig() const {
     return ReadConfig(controls_, state_.KnpTable, state_.KbMsTable);
 }
 
+void TMForm::SetConfig(const Config& config) {
+    state_.KnpTable = config.knpTable;
+    state_.KbMsTable = config.kbMsTable;
+    ShowButtonTables();
+    ShowRules(config);
+    CheckConfig();
+}
+
 void TMForm::ShowRules(const Config& config) {
     ShowConfig(controls_, config);
     ShowEnabling(controls_, config);

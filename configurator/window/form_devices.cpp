@@ -103,6 +103,12 @@ void TMForm::DropDevices() {
     state_.JoystickDevice = nullptr;
 }
 
+void TMForm::EnumerateDevices() {
+    if (hid_ != nullptr) {
+        hid_->Enumerate();
+    }
+}
+
 void TMForm::ClearDeviceList() {
     const QSignalBlocker blocker(deviceList_);
     deviceList_->clear();
@@ -112,7 +118,7 @@ void TMForm::HIDDeviceChange(QObject*) {
     RunGuarded([this] {
         ClearDeviceList();
         DropDevices();
-        hid_->Enumerate();
+        EnumerateDevices();
         ShowNoDevice();
         state_.PollingEnabled = false;
         Named<QLineEdit>("joy_usbpps")->clear();
@@ -135,7 +141,7 @@ void TMForm::lstHID_DeviceListClick() {
     state_.FilterVid = ids.vid;
     state_.FilterPid = ids.pid;
     DropDevices();
-    hid_->Enumerate();
+    EnumerateDevices();
     CheckConfig();
 }
 

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 
 FormExchange::FormExchange(TMForm& form)
     : form_(form), exchange_(form, *this), leds_(form, *this), poll_(form, form.arrays_, *this) {
@@ -34,16 +35,33 @@ void FormExchange::ConnectButtons() {
     };
     for (const auto& command : commands) {
         QObject::connect(Button(command.name), &QPushButton::clicked, &form_,
-                         Guarded([this, handler = command.handler] { (exchange_.*handler)(); }));
+                         Guarded([this, handler = command.handler] {
+                             RunSequence([this, handler] { (exchange_.*handler)(); });
+                         }));
     }
     QObject::connect(Button("led_set"), &QPushButton::clicked, &form_,
-                     Guarded([this] { leds_.led_setClick(); }));
+                     Guarded([this] { RunSequence([this] { leds_.led_setClick(); }); }));
     QObject::connect(Button("led_get"), &QPushButton::clicked, &form_,
-                     Guarded([this] { leds_.led_getClick(); }));
+                     Guarded([this] { RunSequence([this] { leds_.led_getClick(); }); }));
+}
+
+// Pauses and message boxes keep the window responsive; a click meanwhile must not start a
+// second sequence on the same device, so it is ignored.
+void FormExchange::RunSequence(const std::function<void()>& sequence) {
+    if (sequenceRunning_) {
+        return;
+    }
+    sequenceRunning_ = true;
+    const auto done = qScopeGuard([this] { sequenceRunning_ = false; });
+    sequence();
 }
 
 FormState& FormExchange::State() {
     return form_.state_;
+}
+
+int FormExchange::ActivePage() const {
+    return form_.ActivePage();
 }
 
 void FormExchange::ShowNoDevice() {

@@ -8,6 +8,8 @@
 #include "configurator/window/led_sheet.h"
 #include "configurator/window/live_data_poll.h"
 
+#include <functional>
+
 class QPushButton;
 class TMForm;
 
@@ -22,6 +24,7 @@ public:
     LedSheet& Leds() { return leds_; }
 
     FormState& State() override;
+    int ActivePage() const override;
     void ShowNoDevice() override;
     void ShowNoFirmwareDevice() override;
     void CheckConfig() override;
@@ -36,10 +39,13 @@ public:
 
 private:
     void ConnectButtons();
+    // Runs a button's sequence unless another one is still running.
+    void RunSequence(const std::function<void()>& sequence);
     QPushButton* Button(const char* name) const;
 
     TMForm& form_;
     ControllerExchange exchange_;
     LedSheet leds_;
     LiveDataPoll poll_;
+    bool sequenceRunning_ = false;
 };

@@ -9,7 +9,6 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QTabWidget>
 #include <array>
 
 namespace {
@@ -23,12 +22,11 @@ void SetBase(QLineEdit* edit, TColor color) {
 } // namespace
 
 LiveDataPoll::LiveDataPoll(const QWidget& root, const ControlArrays& arrays, ExchangeWindow& window)
-    : window_(window), pages_(FindNamed<QTabWidget>(root, "WkPageControl")),
-      comPort_(FindNamed<QLineEdit>(root, "com_port")),
+    : window_(window), comPort_(FindNamed<QLineEdit>(root, "com_port")),
       autoFirmware_(FindNamed<QCheckBox>(root, "chk_autofirmware")), view_(root, arrays, window) {}
 
 void LiveDataPoll::Run() {
-    const int page = pages_->currentIndex();
+    const int page = window_.ActivePage();
     if (page == TMForm::TabFMW) {
         WatchSerialPort();
     }
@@ -66,5 +64,5 @@ void LiveDataPoll::ReadLiveData() {
     if (data.board == 0) {
         return;
     }
-    view_.Show(data, pages_->currentIndex() == TMForm::TabOSI_SF);
+    view_.Show(data, window_.ActivePage() == TMForm::TabOSI_SF);
 }

@@ -8,7 +8,6 @@
 class ExchangeWindow;
 class QCheckBox;
 class QLineEdit;
-class QTabWidget;
 
 class LiveDataPoll {
 public:
@@ -23,7 +22,6 @@ private:
     void ReadLiveData();
 
     ExchangeWindow& window_;
-    QTabWidget* pages_;
     QLineEdit* comPort_;
     QCheckBox* autoFirmware_;
     LiveDataView view_;

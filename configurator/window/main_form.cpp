@@ -151,9 +151,7 @@ void TMForm::FormCreate() {
     pages_->setCurrentIndex(TabOSI);
     ClearDeviceList();
     DropDevices();
-    if (hid_ != nullptr) {
-        hid_->Enumerate();
-    }
+    EnumerateDevices();
     CheckConfig();
     StartTimers();
 }

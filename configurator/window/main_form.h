@@ -66,6 +66,9 @@ public:
 
     // The configuration the window shows, with the button tables.
     Config CurrentConfig() const;
+    // Shows config in every control, the button tables and grids included, with each row's
+    // enabling, then runs the check.
+    void SetConfig(const Config& config);
     // Axis rows: enabling and values forced by each row's source, then the check.
     void osi_Change();
     void btnClrConfigClick();
@@ -121,6 +124,8 @@ private:
     // Gives both borrowed interfaces back to the controller, so their readers stop.
     void DropDevices();
     void ClearDeviceList();
+    // Offers every device to HIDEnumerate; nothing when there is no controller.
+    void EnumerateDevices();
     void ConnectGridHandlers();
     void ShowButtonTables();
     void OpenGridEditor(StringGrid* grid, GridEditorState& editor, GridEditorState& other);

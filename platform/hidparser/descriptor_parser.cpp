@@ -79,6 +79,12 @@ private:
     bool sawReportIdSet_ = false;
 };
 
+// Many devices write a maximum such as 255 in one byte (25 FF). With a minimum of 0 or more the
+// field is unsigned, so the maximum is read unsigned too, as the Linux HID core does.
+LONG upperExtent(const DescriptorItem& item, LONG lowerExtent) {
+    return lowerExtent >= 0 && item.size < 4 ? static_cast<LONG>(item.data) : item.signedData();
+}
+
 bool DescriptorParser::fail(DescriptorError error, ULONG offset) {
     result_.error = error;
     result_.errorOffset = offset;
@@ -95,13 +101,13 @@ bool DescriptorParser::globalItem(const DescriptorItem& item) {
         globals_.logicalMin = item.signedData();
         return true;
     case kLogicalMax:
-        globals_.logicalMax = item.signedData();
+        globals_.logicalMax = upperExtent(item, globals_.logicalMin);
         return true;
     case kPhysicalMin:
         globals_.physicalMin = item.signedData();
         return true;
     case kPhysicalMax:
-        globals_.physicalMax = item.signedData();
+        globals_.physicalMax = upperExtent(item, globals_.physicalMin);
         return true;
     case kUnitExponent:
         globals_.unitExp = item.data;
@@ -239,7 +245,7 @@ bool DescriptorParser::openCollection(const DescriptorItem& item) {
     }
     auto& nodes = result_.collections.back()->nodes;
     if (nodes.size() >= 0xFFFF)
-        return fail(DescriptorError::TooManyCaps, item.offset);
+        return fail(DescriptorError::TooManyCollections, item.offset);
     const auto index = static_cast<USHORT>(nodes.size());
     const USHORT parent = openNodes_.back();
     node.Parent = parent;
@@ -402,6 +408,56 @@ DescriptorParse DescriptorParser::run(const BYTE* bytes, ULONG length) {
 }
 
 } // namespace
+
+const char* descriptorErrorText(DescriptorError error) {
+    switch (error) {
+    case DescriptorError::None:
+        return "no error";
+    case DescriptorError::NoCollection:
+        return "no top-level collection";
+    case DescriptorError::DescriptorTooLong:
+        return "descriptor longer than 65535 bytes";
+    case DescriptorError::TruncatedItem:
+        return "item cut off by the end of the descriptor";
+    case DescriptorError::LongItem:
+        return "long item";
+    case DescriptorError::PushTooDeep:
+        return "too many nested Push items";
+    case DescriptorError::PopWithoutPush:
+        return "Pop without Push";
+    case DescriptorError::CollectionTooDeep:
+        return "collections nested too deep";
+    case DescriptorError::EndWithoutCollection:
+        return "End Collection without Collection";
+    case DescriptorError::UnclosedCollection:
+        return "collection not closed";
+    case DescriptorError::MainItemOutsideCollection:
+        return "Input, Output or Feature outside a collection";
+    case DescriptorError::ReportSizeTooLarge:
+        return "Report Size above 32 bits";
+    case DescriptorError::ReportCountTooLarge:
+        return "Report Count beyond the report length limit";
+    case DescriptorError::ReportTooLong:
+        return "report longer than 4096 bytes";
+    case DescriptorError::InvalidReportId:
+        return "Report ID outside 1..255";
+    case DescriptorError::MixedReportIds:
+        return "report ids on some reports only";
+    case DescriptorError::ReportIdInTwoCollections:
+        return "one report id in two top-level collections";
+    case DescriptorError::BadUsageRange:
+        return "incomplete or reversed usage range";
+    case DescriptorError::BadDelimiter:
+        return "unbalanced Delimiter";
+    case DescriptorError::TooManyDataIndices:
+        return "more than 65535 data indices in one report kind";
+    case DescriptorError::TooManyCaps:
+        return "more than 65535 capabilities in one report kind";
+    case DescriptorError::TooManyCollections:
+        return "more than 65535 link collections";
+    }
+    return "unknown error";
+}
 
 DescriptorParse parseDescriptor(const BYTE* bytes, ULONG length) {
     return DescriptorParser{}.run(bytes, length);

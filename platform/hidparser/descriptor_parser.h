@@ -42,7 +42,11 @@ enum class DescriptorError {
     BadDelimiter,
     TooManyDataIndices,
     TooManyCaps,
+    TooManyCollections,
 };
+
+// A short English description of the error, for diagnostics.
+const char* descriptorErrorText(DescriptorError error);
 
 struct DescriptorParse {
     DescriptorError error = DescriptorError::None;

@@ -1,7 +1,7 @@
 // HidP_* functions that answer from the capabilities alone, without a report.
 
 #include "platform/hidparser/hidpi.h"
-#include "platform/hidparser/preparsed_data.h"
+#include "platform/hidparser/report_access.h"
 
 #include <cstddef>
 #include <cstring>
@@ -21,10 +21,9 @@ NTSTATUS copyMatchingCaps(const std::vector<Cap>& caps, USAGE usagePage, USHORT 
         const Caps& c = cap.caps;
         if (usagePage != 0 && c.UsagePage != usagePage)
             continue;
-        if (linkCollection != 0 && c.LinkCollection != linkCollection)
+        if (!linkMatches(linkCollection, c.LinkCollection))
             continue;
-        if (usage != 0 && !(c.IsRange ? usage >= c.Range.UsageMin && usage <= c.Range.UsageMax
-                                      : usage == c.NotRange.Usage))
+        if (usage != 0 && !holdsUsage(c, usage))
             continue;
         if (matches < room)
             out[matches] = c;
@@ -39,9 +38,7 @@ NTSTATUS copyMatchingCaps(const std::vector<Cap>& caps, USAGE usagePage, USHORT 
 template <class Cap>
 const FieldLayout* layoutForDataIndex(const std::vector<Cap>& caps, USHORT index) {
     for (const Cap& cap : caps) {
-        const USHORT first = cap.caps.Range.DataIndexMin;
-        const USHORT last = cap.caps.IsRange ? cap.caps.Range.DataIndexMax : first;
-        if (index >= first && index <= last)
+        if (holdsDataIndex(cap.caps, index))
             return &cap.layout;
     }
     return nullptr;

@@ -9,17 +9,6 @@
 
 namespace {
 
-// Values read as a whole through the value-array functions have no place in a data list.
-bool isValueArray(const ValueCap& cap) {
-    return !cap.caps.IsRange && cap.layout.fieldCount > 1;
-}
-
-template <class Cap> bool holdsIndex(const Cap& cap, USHORT index) {
-    const USHORT first = cap.caps.Range.DataIndexMin;
-    const USHORT last = cap.caps.IsRange ? cap.caps.Range.DataIndexMax : first;
-    return index >= first && index <= last;
-}
-
 HIDP_DATA dataEntry(ULONG index, ULONG value) {
     HIDP_DATA entry{};
     entry.DataIndex = static_cast<USHORT>(index);
@@ -46,6 +35,7 @@ NTSTATUS collectData(const ReportView& view, std::vector<HIDP_DATA>& entries) {
         }
     }
     for (const ValueCap& cap : view.kind->values) {
+        // Value arrays have no place in a data list.
         if (cap.caps.ReportID != view.reportId || isValueArray(cap))
             continue;
         for (ULONG field = 0; field < cap.layout.fieldCount; ++field) {
@@ -65,7 +55,7 @@ NTSTATUS setOneData(const ReportView& view, const HIDP_DATA& entry) {
     if (entry.DataIndex >= view.kind->dataIndexCount)
         return HIDP_STATUS_DATA_INDEX_OUT_OF_RANGE;
     for (const ButtonCap& cap : view.kind->buttons) {
-        if (!holdsIndex(cap, entry.DataIndex))
+        if (!holdsDataIndex(cap.caps, entry.DataIndex))
             continue;
         if (cap.caps.ReportID != view.reportId)
             return HIDP_STATUS_INCOMPATIBLE_REPORT_ID;
@@ -76,7 +66,7 @@ NTSTATUS setOneData(const ReportView& view, const HIDP_DATA& entry) {
         return status == HIDP_STATUS_BUTTON_NOT_PRESSED ? HIDP_STATUS_SUCCESS : status;
     }
     for (const ValueCap& cap : view.kind->values) {
-        if (!holdsIndex(cap, entry.DataIndex))
+        if (!holdsDataIndex(cap.caps, entry.DataIndex))
             continue;
         if (cap.caps.ReportID != view.reportId)
             return HIDP_STATUS_INCOMPATIBLE_REPORT_ID;

@@ -27,11 +27,6 @@ NTSTATUS findValue(HIDP_REPORT_TYPE type, USAGE page, USHORT link, USAGE usage,
     return status;
 }
 
-// A single usage over several fields is a value array, read and written only as a whole.
-bool isValueArray(const ValueCap& cap) {
-    return !cap.caps.IsRange && cap.layout.fieldCount > 1;
-}
-
 NTSTATUS findSingleValue(HIDP_REPORT_TYPE type, USAGE page, USHORT link, USAGE usage,
                          PHIDP_PREPARSED_DATA handle, PCHAR report, ULONG length,
                          ValueAccess& access) {

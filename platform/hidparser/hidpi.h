@@ -18,7 +18,8 @@ using PUSAGE = USAGE*;
 struct HidpPreparsedData;
 using PHIDP_PREPARSED_DATA = HidpPreparsedData*;
 
-enum HIDP_REPORT_TYPE { HidP_Input = 0, HidP_Output = 1, HidP_Feature = 2 };
+// Callers may pass any number; the functions refuse those outside the three kinds.
+enum HIDP_REPORT_TYPE : int { HidP_Input = 0, HidP_Output = 1, HidP_Feature = 2 };
 
 constexpr NTSTATUS hidpStatus(ULONG code) {
     return static_cast<NTSTATUS>(code);

@@ -2,6 +2,10 @@
 
 #include "platform/hidparser/descriptor_parser.h"
 
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcHidParser, "tavro.hidparser")
+
 const HidpPreparsedData* preparsedData(PHIDP_PREPARSED_DATA handle) {
     if (handle == nullptr || handle->magic != HidpPreparsedData::kMagic)
         return nullptr;
@@ -17,8 +21,11 @@ const ReportKind* reportKind(const HidpPreparsedData& data, HIDP_REPORT_TYPE typ
 NTSTATUS HidParserParse(const BYTE* descriptor, ULONG length,
                         std::vector<PHIDP_PREPARSED_DATA>& collections) {
     DescriptorParse parse = parseDescriptor(descriptor, length);
-    if (parse.error != DescriptorError::None)
+    if (parse.error != DescriptorError::None) {
+        qCWarning(lcHidParser, "report descriptor refused at byte %u: %s", parse.errorOffset,
+                  descriptorErrorText(parse.error));
         return STATUS_COULD_NOT_INTERPRET;
+    }
     for (auto& collection : parse.collections)
         collections.push_back(collection.release());
     return HIDP_STATUS_SUCCESS;

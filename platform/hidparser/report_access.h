@@ -28,6 +28,18 @@ template <class Caps> bool holdsUsage(const Caps& caps, USAGE usage) {
                         : usage == caps.NotRange.Usage;
 }
 
+template <class Caps> bool holdsDataIndex(const Caps& caps, USHORT index) {
+    const USHORT first = caps.Range.DataIndexMin;
+    const USHORT last = caps.IsRange ? caps.Range.DataIndexMax : first;
+    return index >= first && index <= last;
+}
+
+// A single usage over several fields is a value array, read and written only as a whole through
+// the value-array functions.
+inline bool isValueArray(const ValueCap& cap) {
+    return !cap.caps.IsRange && cap.layout.fieldCount > 1;
+}
+
 // The capability of `caps` with this page, link collection and usage in the report at hand.
 // Answers HIDP_STATUS_INCOMPATIBLE_REPORT_ID when the usage exists only in other reports and
 // HIDP_STATUS_USAGE_NOT_FOUND when it does not exist at all.

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -370,5 +371,32 @@ TEST_F(ExchangeTest, ReadAndWriteWithoutADeviceShowTheNotConnectedState) {
         EXPECT_FALSE(Button("btnRead_MK")->isEnabled());
         EXPECT_FALSE(Button("btnWrite_MK")->isEnabled());
         EXPECT_FALSE(Button("btnRestart")->isEnabled());
+    }
+}
+
+TEST_F(ExchangeTest, AClickDuringARunningSequenceStartsNoSecondOne) {
+    struct Case {
+        const char* during;
+    };
+    const Case cases[] = {{"btnRead_MK"}, {"btnRestart"}, {"led_get"}, {"led_set"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.during);
+        TearDown();
+        SetUp();
+        Connect();
+        EnableDeviceButtons();
+        host.messageBoxAnswers = {IDNO};
+        bool clicked = false;
+        host.onSleep = [&](unsigned) {
+            if (!clicked) {
+                clicked = true;
+                Button(c.during)->click();
+            }
+        };
+
+        Button("btnWrite_MK")->click();
+
+        EXPECT_EQ(Log(), WriteLog);
+        host.onSleep = nullptr;
     }
 }

@@ -20,6 +20,7 @@ public:
     QString ports;
 
     FormState& State() override { return window_.State(); }
+    int ActivePage() const override { return window_.ActivePage(); }
     void ShowNoDevice() override { window_.ShowNoDevice(); }
     void ShowNoFirmwareDevice() override { window_.ShowNoFirmwareDevice(); }
     void CheckConfig() override { window_.CheckConfig(); }

@@ -55,4 +55,16 @@ TEST(Curve, Values) {
         EXPECT_EQ(CurveValue(Slot(c.points, c.symmetric), c.precision, c.x), c.y) << c.name;
 }
 
+TEST(Curve, AxisChoiceGivesTheValueRange) {
+    Config config;
+    config.axes[0].precision = 3;
+    config.axes[9].precision = 6;
+    const struct {
+        int item;
+        int precision;
+    } cases[] = {{0, 0}, {1, 3}, {10, 6}, {11, 0}, {16, 0}, {-1, 0}, {17, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(CurveAxisPrecision(config, c.item), c.precision) << c.item;
+}
+
 } // namespace

@@ -104,6 +104,21 @@ TEST(DescriptorDump, EmptyDescriptorHasOnlyTheFrameAndSummary) {
               }));
 }
 
+TEST(DescriptorDump, OnlyHat2WritesItsOwnUsageAndInputLines) {
+    Config config;
+    config.hats[1].on = true;
+    const QStringList lines = BuildJoystickDescriptor(config).debugLines;
+    const int input = int(lines.indexOf(
+        QStringLiteral("0x81, 0x02,                    //   INPUT (Data,Var,Abs) ХАТКА 2")));
+    ASSERT_GT(input, 0);
+    EXPECT_EQ(lines[input - 1],
+              QStringLiteral("0x09, 0x39,                    //   USAGE (Hat switch)"));
+    EXPECT_EQ(lines[input - 2],
+              QStringLiteral("0x75, 0x04,                    //   REPORT_SIZE (4)"));
+    EXPECT_FALSE(lines.contains(
+        QStringLiteral("0x81, 0x02,                    //   INPUT (Data,Var,Abs) ХАТКА 1")));
+}
+
 TEST(DescriptorDump, ItemLinesMatchTheBytesWritten) {
     // Every line that starts with "0x" stands for one item: their count equals the items found
     // by walking the descriptor's short items.

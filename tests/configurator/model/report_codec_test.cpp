@@ -313,10 +313,23 @@ INSTANTIATE_TEST_SUITE_P(
                     EncodeErrorCase{"VendorIdWithSign",
                                     [](Config& c) { c.identity.vendorId = QStringLiteral("+1A2"); },
                                     {EncodeField::VendorId, 0}},
+                    EncodeErrorCase{"NameCharacterBeyondOneByte",
+                                    [](Config& c) { c.identity.name = QStringLiteral("Pult Ж"); },
+                                    {EncodeField::DeviceName, 0}},
                     EncodeErrorCase{"EmptyProductId",
                                     [](Config& c) { c.identity.productId.clear(); },
                                     {EncodeField::ProductId, 0}}),
     [](const testing::TestParamInfo<EncodeErrorCase>& info) { return info.param.name; });
+
+TEST(ReportCodec, NameIsCutAfterFifteenCharacters) {
+    Config config;
+    config.identity.name = QStringLiteral("ABCDEFGHIJKLMNOЖ"); // the 16th is never stored
+    const EncodeResult encoded = ConfigToReport(config);
+    ASSERT_TRUE(encoded.ok());
+    EXPECT_EQ(ReportToConfig(encoded.images.axis, encoded.images.general, encoded.images.hid)
+                  .identity.name,
+              QStringLiteral("ABCDEFGHIJKLMNO"));
+}
 
 TEST(ReportCodec, LowerCaseHexIsAcceptedAndDecodesUpperCase) {
     Config config;

@@ -1,3 +1,4 @@
+#include "configurator/model/report_codec.h"
 #include "tests/configurator/window/window_fixture.h"
 
 #include <QApplication>
@@ -229,6 +230,107 @@ TEST_F(WindowTest, CheckLineShowsTheFirstProblem) {
     Pick(Find<QComboBox>("osi_2_src_port"), 2);
     EXPECT_FALSE(window.State().ConfigError);
     EXPECT_EQ(Find<QLineEdit>("chk_report_info")->text(), " 2 0.");
+}
+
+} // namespace
+
+namespace {
+
+// A configuration that sets a field of every kind, kept consistent by the model's own rules.
+Config RichConfig() {
+    Config c = DefaultConfig();
+    for (auto& slot : c.specialFunctions) {
+        slot.delay = 2; // as the check leaves them
+        slot.speed = 1;
+    }
+    c.axes[0] = {.source = 5,
+                 .port = 9,
+                 .channel = 3,
+                 .usage = 1,
+                 .filter = 4,
+                 .invert = true,
+                 .autoCalibration = 3,
+                 .precision = 6,
+                 .specialFunction = 2,
+                 .deadZoneLow = 1,
+                 .deadZoneCentre = 2,
+                 .deadZoneHigh = 3,
+                 .deadZoneSecond = 4,
+                 .calibrationMin = 100,
+                 .calibrationCentre = 30000,
+                 .calibrationMax = 65535};
+    c.axes[3].source = 1;
+    c.axes[3].usage = 13;
+    c.axes[3].step = 42;
+    c.axes[3].buttonUp = 7;
+    c.axes[3].buttonCentre = 8;
+    c.axes[3].buttonDown = 9;
+    c.axes[9].source = 2;
+    c.axes[9].usage = 2;
+    c.specialFunctions[1] = {{0, 25, 50, 75, 100, 125, 150, 175, 200}, true, 96, 20, 30};
+    c.hats[1] = {true, {11, 12, 13, 14}};
+    c.matrixRows[9] = 48;
+    c.matrixColumns[0] = 1;
+    c.knpTable[0] = {.number = 96, .mode = 4, .shift = 3, .timOn = 2, .timOf = 1};
+    c.knpTable[63].number = 1;
+    c.kbMsTable[14].type = 129;
+    c.kbMsTable[14].number = 5;
+    c.kbMsTable[0].timOn = 3;
+    c.shiftButtons = {1, 2, 96};
+    c.buttonTimers = {0, 100, 254};
+    c.encoders[5] = {20, 21};
+    c.shiftRegisters[1] = {47, 4};
+    c.axisButtonRanges[2] = {3, 8, 10, 250};
+    c.pollInterval = 4;
+    c.ledPort = 17;
+    c.ledColorInit = 0x123456;
+    c.identity = {"1A2B", "00FF", "Stick [1]"};
+    const EncodeResult encoded = ConfigToReport(c);
+    EXPECT_TRUE(encoded.ok());
+    Config normal = ReportToConfig(encoded.images.axis, encoded.images.general, encoded.images.hid);
+    normal.hats = c.hats;
+    return normal;
+}
+
+// Compares part by part, so a failure names the part that differs.
+void ExpectSameConfig(const Config& shown, const Config& expected) {
+    for (int n = 0; n < AxisRowCount; ++n) {
+        EXPECT_EQ(shown.axes[n], expected.axes[n]) << "axis row " << n + 1;
+    }
+    for (int s = 0; s < SlotCount; ++s) {
+        EXPECT_EQ(shown.specialFunctions[s], expected.specialFunctions[s]) << "slot " << s + 1;
+    }
+    EXPECT_EQ(shown.hats, expected.hats);
+    EXPECT_EQ(shown.matrixRows, expected.matrixRows);
+    EXPECT_EQ(shown.matrixColumns, expected.matrixColumns);
+    EXPECT_EQ(shown.knpTable, expected.knpTable);
+    EXPECT_EQ(shown.kbMsTable, expected.kbMsTable);
+    EXPECT_EQ(shown.shiftButtons, expected.shiftButtons);
+    EXPECT_EQ(shown.buttonTimers, expected.buttonTimers);
+    EXPECT_EQ(shown.encoders, expected.encoders);
+    EXPECT_EQ(shown.shiftRegisters, expected.shiftRegisters);
+    EXPECT_EQ(shown.axisButtonRanges, expected.axisButtonRanges);
+    EXPECT_EQ(shown.pollInterval, expected.pollInterval);
+    EXPECT_EQ(shown.ledPort, expected.ledPort);
+    EXPECT_EQ(shown.ledColorInit, expected.ledColorInit);
+    EXPECT_EQ(shown.identity, expected.identity);
+}
+
+TEST_F(WindowTest, ConfigurationShownIsTheConfigurationRead) {
+    TMForm& window = Open();
+    const Config config = RichConfig();
+    window.SetConfig(config);
+    ExpectSameConfig(window.CurrentConfig(), config);
+    EXPECT_FALSE(window.State().ConfigError)
+        << Find<QLineEdit>("chk_report_info")->text().toStdString();
+
+    window.btnClrConfigClick();
+    Config cleared = DefaultConfig();
+    for (auto& slot : cleared.specialFunctions) {
+        slot.delay = 2;
+        slot.speed = 1;
+    }
+    ExpectSameConfig(window.CurrentConfig(), cleared);
 }
 
 } // namespace
