@@ -3,8 +3,8 @@
 #include "configurator/files/config_file_commands.h"
 #include "configurator/model/report_codec.h"
 #include "configurator/window/event_guard.h"
-#include "configurator/window/find_control.h"
 #include "configurator/window/main_form.h"
+#include "configurator/window/named_control.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,9 +18,9 @@ void ShowError(const QString& text) {
 } // namespace
 
 void TMForm::ConnectFileHandlers() {
-    connect(FindControl<QPushButton>(*this, "btnWrite_PC"), &QPushButton::clicked, this,
+    connect(FindNamed<QPushButton>(*this, "btnWrite_PC"), &QPushButton::clicked, this,
             Guarded([this] { btnWrite_PCClick(); }));
-    connect(FindControl<QPushButton>(*this, "btnRead_PC"), &QPushButton::clicked, this,
+    connect(FindNamed<QPushButton>(*this, "btnRead_PC"), &QPushButton::clicked, this,
             Guarded([this] { btnRead_PCClick(); }));
 }
 
@@ -32,9 +32,7 @@ bool TMForm::ConfigToReport() {
         ShowError(EncodeErrorText(*encoded.error));
         return false;
     }
-    state_.ConfigAxisBuffer = encoded.images.axis;
-    state_.ConfigBuffer = encoded.images.general;
-    state_.ConfigHidBuffer = encoded.images.hid;
+    state_.Images = encoded.images;
     state_.HidDebugLines = encoded.descriptor.debugLines;
     if (encoded.descriptor.exceedsLimit()) {
         state_.ConfigError = true;
@@ -62,9 +60,9 @@ void TMForm::btnWrite_PCClick() {
     ConfigSaveInput input;
     input.configError = state_.ConfigError;
     input.checkText = checkInfo_->text();
-    input.config = state_.ConfigBuffer;
-    input.axis = state_.ConfigAxisBuffer;
-    input.hid = state_.ConfigHidBuffer;
+    input.config = state_.Images.general;
+    input.axis = state_.Images.axis;
+    input.hid = state_.Images.hid;
     input.hidDebugLines = state_.HidDebugLines;
     saveConfigurationToFile(state_.LngStrings, input);
 }
@@ -76,13 +74,12 @@ void TMForm::btnRead_PCClick() {
     if (!images) {
         return;
     }
-    state_.ConfigBuffer = images->config;
-    state_.ConfigAxisBuffer = images->axis;
-    Config config =
-        ReportToConfig(state_.ConfigAxisBuffer, state_.ConfigBuffer, state_.ConfigHidBuffer);
+    state_.Images.general = images->config;
+    state_.Images.axis = images->axis;
+    Config config = ReportToConfig(state_.Images.axis, state_.Images.general, state_.Images.hid);
     // The identity comes from the report 6 image in memory; before one was ever built or read
     // the window's own identity stays.
-    if (state_.ConfigHidBuffer[0] != HidReportId) {
+    if (state_.Images.hid[0] != HidReportId) {
         config.identity = CurrentConfig().identity;
     }
     ShowWholeConfig(config);

@@ -43,12 +43,10 @@ void TMForm::TranslateChange() {
     request.settings.debug = SettingsRecord::debugLine(debugView_->isChecked());
     request.settings.vendorId = SettingsRecord::idLine(state_.FilterVid);
     request.settings.productId = SettingsRecord::idLine(state_.FilterPid);
-    const ReportImage& parkedImage = encoded.ok() ? encoded.images.general : state_.ConfigBuffer;
+    const ReportImage& parkedImage = encoded.ok() ? encoded.images.general : state_.Images.general;
     switchLanguage(request, parkedImage, [&](const LanguageLines& lines) {
         if (encoded.ok()) {
-            state_.ConfigAxisBuffer = encoded.images.axis;
-            state_.ConfigBuffer = encoded.images.general;
-            state_.ConfigHidBuffer = encoded.images.hid;
+            state_.Images = encoded.images;
             state_.HidDebugLines = encoded.descriptor.debugLines;
         }
         ApplyLanguage(lines);

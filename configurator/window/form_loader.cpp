@@ -8,8 +8,8 @@
 #include "configurator/loader/tool_launchers.h"
 #include "configurator/window/click_filter.h"
 #include "configurator/window/event_guard.h"
-#include "configurator/window/find_control.h"
 #include "configurator/window/main_form.h"
+#include "configurator/window/named_control.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -66,8 +66,7 @@ void TMForm::ConnectLoaderHandlers() {
          }},
     };
     for (const auto& [name, handler] : buttons) {
-        connect(FindControl<QPushButton>(*this, name), &QPushButton::clicked, this,
-                Guarded(handler));
+        connect(FindNamed<QPushButton>(*this, name), &QPushButton::clicked, this, Guarded(handler));
     }
     ClickFilter::Install(imgRed_, [this] { btn_aboutClick(); });
     ClickFilter::Install(imgGrn_, [this] { btn_aboutClick(); });
@@ -76,21 +75,21 @@ void TMForm::ConnectLoaderHandlers() {
 // The chosen loader kind shows its template in command_file; the "--" kind runs the template
 // named there.
 void TMForm::btnStartFirmwareClick() {
-    auto* commandFile = FindControl<QLineEdit>(*this, "command_file");
+    auto* commandFile = FindNamed<QLineEdit>(*this, "command_file");
     FirmwareLoaderRequest request;
     request.programFolder = programFolder_;
-    request.loaderKind = FindControl<QComboBox>(*this, "select_bootloader")->currentIndex();
+    request.loaderKind = FindNamed<QComboBox>(*this, "select_bootloader")->currentIndex();
     commandFile->setText(
         loaderTemplatePath(programFolder_, request.loaderKind, commandFile->text()));
     request.commandFile = commandFile->text();
-    request.chip = FindControl<QComboBox>(*this, "joy_hardware_mcu")->currentText();
-    request.firmwareFile = FindControl<QLineEdit>(*this, "FileFirm")->text();
-    request.port = FindControl<QLineEdit>(*this, "com_port")->text();
+    request.chip = FindNamed<QComboBox>(*this, "joy_hardware_mcu")->currentText();
+    request.firmwareFile = FindNamed<QLineEdit>(*this, "FileFirm")->text();
+    request.port = FindNamed<QLineEdit>(*this, "com_port")->text();
     startFirmwareLoader(request);
 }
 
 void TMForm::BtnGetCPortsClick() {
-    FindControl<QLineEdit>(*this, "com_port")->setText(GetComPortList());
+    FindNamed<QLineEdit>(*this, "com_port")->setText(GetComPortList());
 }
 
 // The keys live in the registry kept in the program folder.

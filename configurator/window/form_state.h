@@ -5,7 +5,7 @@
 #include "configurator/files/settings_file.h"
 #include "configurator/model/config.h"
 #include "configurator/model/language_lines.h"
-#include "configurator/model/report_image.h"
+#include "configurator/model/report_codec.h"
 
 #include <QString>
 #include <QStringList>
@@ -45,8 +45,8 @@ struct FormState {
     std::array<KnpRow, LogicalButtonCount> KnpTable{}; // behind KnpGrid rows 1..64
     std::array<KbMsRow, KbMsRowCount> KbMsTable{};     // behind KbMsGrid rows 1..15
     SettingsRecord Settings;                           // the settings file as read at start
-    ReportImage ConfigAxisBuffer{};                    // report 4 image
-    ReportImage ConfigBuffer{};                        // report 5 image
-    ReportImage ConfigHidBuffer{};                     // report 6 image: identity and descriptor
-    QStringList HidDebugLines;                         // text dump of the last built descriptor
+    // ConfigAxisBuffer (axis), ConfigBuffer (general) and ConfigHidBuffer (hid): what the
+    // transfers, the configuration files and the language switch share.
+    ReportImages Images;
+    QStringList HidDebugLines; // text dump of the last built descriptor
 };

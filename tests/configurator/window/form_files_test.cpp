@@ -70,12 +70,32 @@ TEST_F(FilesTest, FailedOrCancelledLoadChangesNothing) {
         Click("btnRead_PC");
 
         EXPECT_EQ(window.CurrentConfig(), before) << test.name;
-        EXPECT_EQ(window.State().ConfigBuffer, images.ConfigBuffer) << test.name;
-        EXPECT_EQ(window.State().ConfigAxisBuffer, images.ConfigAxisBuffer) << test.name;
+        EXPECT_EQ(window.State().Images, images.Images) << test.name;
         EXPECT_EQ(host.entries("messageBox").size(), test.messages)
             << test.name << "\n"
             << host.log.join('\n').toStdString();
     }
+}
+
+TEST_F(FilesTest, IdentityComesFromTheImageInMemory) {
+    // Without a language nothing has been encoded yet: the window's own identity stays.
+    TMForm& window = Open();
+    ASSERT_EQ(window.State().Images.hid[0], 0);
+    Config config = RichConfig();
+    LoadThroughWindow(config);
+    const DeviceIdentity shown = window.CurrentConfig().identity;
+    EXPECT_EQ(shown.vendorId, "8888");
+    EXPECT_EQ(shown.productId, "8888");
+    EXPECT_EQ(shown.name, "Tavro2");
+    EXPECT_EQ(window.CurrentConfig().axes[0].source, config.axes[0].source);
+
+    // Once saved, the saved identity is the one in memory; loading does not read it from file.
+    Find<QLineEdit>("dev_vid")->setText("4321");
+    host.fileAnswers.push_back(Path("saved.tavro"));
+    Click("btnWrite_PC");
+    Find<QLineEdit>("dev_vid")->setText("1111");
+    LoadThroughWindow(config);
+    EXPECT_EQ(window.CurrentConfig().identity.vendorId, "4321");
 }
 
 TEST_F(FilesTest, InvalidConfigurationIsShownThenSavedAnyway) {
