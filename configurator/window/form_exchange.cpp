@@ -78,10 +78,7 @@ Config FormExchange::CurrentConfig() const {
 }
 
 void FormExchange::ShowDeviceConfig(const Config& config) {
-    form_.state_.KnpTable = config.knpTable;
-    form_.state_.KbMsTable = config.kbMsTable;
-    form_.ShowRules(config);
-    form_.ShowButtonTables();
+    form_.SetConfig(config);
 }
 
 // The statistics page's reset button carries its reset handler.
