@@ -41,17 +41,6 @@ bool TMForm::ConfigToReport() {
     return true;
 }
 
-// Shows a whole configuration: every control, the button tables with their grids, the shown
-// curve, then the check.
-void TMForm::ShowWholeConfig(const Config& config) {
-    state_.KnpTable = config.knpTable;
-    state_.KbMsTable = config.kbMsTable;
-    ShowButtonTables();
-    ShowRules(config);
-    CurveVisualRefrash();
-    CheckConfig();
-}
-
 void TMForm::btnWrite_PCClick() {
     CheckConfig();
     if (!ConfigToReport()) {
@@ -82,5 +71,5 @@ void TMForm::btnRead_PCClick() {
     if (state_.Images.hid[0] != HidReportId) {
         config.identity = CurrentConfig().identity;
     }
-    ShowWholeConfig(config);
+    SetConfig(config);
 }

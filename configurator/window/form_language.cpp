@@ -51,7 +51,7 @@ void TMForm::TranslateChange() {
         }
         ApplyLanguage(lines);
         BTN_ClearButtonsClick();
-        ShowWholeConfig(parked);
+        SetConfig(parked);
     });
 }
 

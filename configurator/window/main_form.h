@@ -140,7 +140,6 @@ private:
     void ConnectLanguageHandlers();
     void ConnectLoaderHandlers();
     bool ConfigToReport();
-    void ShowWholeConfig(const Config& config);
     void ApplyLanguage(const LanguageLines& lines);
     void RebuildAxisLists(const LanguageLines& lines);
     void RelabelButtonGrids(const LanguageLines& lines);
