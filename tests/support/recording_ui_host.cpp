@@ -34,6 +34,7 @@ bool RecordingUiHost::inputQuery(const QString& caption, const QString& prompt, 
 
 std::optional<QString> RecordingUiHost::openFileName(const FileDialogRequest& request) {
     log << QStringLiteral("openFileName: %1").arg(request.filter);
+    fileRequests.push_back(request);
     if (fileAnswers.empty())
         return std::nullopt;
     auto answer = fileAnswers.front();
@@ -43,6 +44,7 @@ std::optional<QString> RecordingUiHost::openFileName(const FileDialogRequest& re
 
 std::optional<QString> RecordingUiHost::saveFileName(const FileDialogRequest& request) {
     log << QStringLiteral("saveFileName: %1").arg(request.filter);
+    fileRequests.push_back(request);
     if (fileAnswers.empty())
         return std::nullopt;
     auto answer = fileAnswers.front();

@@ -182,6 +182,27 @@ TEST_F(LanguageTest, MessagesComeFromTheLines) {
          },
          "L47 L44#A0#-- L48 2"},
         {"axis without usage", [](Config& c) { c.axes[0] = {.source = 2, .port = 1}; }, "L49 1"},
+        {"usage used twice",
+         [](Config& c) {
+             c.axes[0] = {.source = 2, .port = 1, .usage = 1};
+             c.axes[1] = {.source = 2, .port = 2, .usage = 1};
+         },
+         "L50 X L48 2"},
+        {"hat direction missing",
+         [](Config& c) {
+             c.hats[1].directions = {11, 12, 0, 14};
+         },
+         "L542"},
+        {"hat button used twice",
+         [](Config& c) {
+             c.hats[0].directions = {11, 12, 13, 14};
+             c.hats[1].directions = {21, 11, 23, 24};
+         },
+         "L5611 L582"},
+        {"virtual axis without its up button",
+         [](Config& c) { c.axes[0] = {.source = 1, .usage = 1, .buttonDown = 5}; }, "L64 1"},
+        {"virtual axis without its down button",
+         [](Config& c) { c.axes[0] = {.source = 1, .usage = 1, .buttonUp = 5}; }, "L63 1"},
         {"configuration in order", [](Config& c) { c.axes[0] = {.source = 2, .usage = 1}; },
          "L68 1L69 0."},
     };
@@ -192,6 +213,15 @@ TEST_F(LanguageTest, MessagesComeFromTheLines) {
         EXPECT_EQ(Find<QLineEdit>("chk_report_info")->text(), QString::fromLatin1(test.message))
             << test.name;
     }
+}
+
+TEST_F(LanguageTest, FileDialogsTakeTheirTitlesFromTheLines) {
+    OpenWithLanguages();
+    Click("btnRead_PC");
+    Click("btnWrite_PC");
+    ASSERT_EQ(host.fileRequests.size(), 2u);
+    EXPECT_EQ(host.fileRequests[0].title, "L5");
+    EXPECT_EQ(host.fileRequests[1].title, "L6");
 }
 
 TEST_F(LanguageTest, SwitchKeepsTheConfigurationAndRewritesTheSettings) {
