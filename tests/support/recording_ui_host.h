@@ -37,4 +37,7 @@ public:
 
     // Log lines that start with prefix, in order.
     QStringList entries(const QString& prefix) const;
+
+private:
+    std::optional<QString> takeFileAnswer();
 };
