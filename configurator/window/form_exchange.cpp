@@ -1,7 +1,6 @@
 #include "configurator/window/form_exchange.h"
 
 #include "configurator/loader/serial_ports.h"
-#include "configurator/window/config_binder.h"
 #include "configurator/window/event_guard.h"
 #include "configurator/window/main_form.h"
 #include "configurator/window/named_control.h"

@@ -245,17 +245,37 @@ TEST_F(ExchangeTest, AFailedWriteShowsItsMessageAndGoesOn) {
 }
 
 TEST_F(ExchangeTest, AnInvalidConfigurationWritesNothing) {
-    Config config = VariedConfig();
-    config.axes[2] = config.axes[0]; // the same sensor twice
-    config.axes[2].usage = 3;
-    Exchange().ShowDeviceConfig(config);
-    Connect();
+    struct Case {
+        const char* name;
+        void (*spoil)(Config&);
+    };
+    const Case cases[] = {
+        {"same sensor twice",
+         [](Config& config) {
+             config.axes[2] = config.axes[0];
+             config.axes[2].usage = 3;
+         }},
+        {"vendor id without an encoding",
+         [](Config& config) {
+             config.identity.vendorId = QStringLiteral("12");
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        Config config = VariedConfig();
+        c.spoil(config);
+        Exchange().ShowDeviceConfig(config);
+        Connect();
 
-    Exchange().Exchange().btnWrite_MKClick();
+        Exchange().Exchange().btnWrite_MKClick();
 
-    EXPECT_TRUE(State().ConfigError);
-    const QString check = Find<QLineEdit>("chk_report_info")->text();
-    EXPECT_EQ(Log(), QStringList({"sleep: 1000", "showMessage: " + check}));
+        EXPECT_TRUE(State().ConfigError);
+        const QString check = Find<QLineEdit>("chk_report_info")->text();
+        EXPECT_FALSE(check.isEmpty());
+        EXPECT_EQ(Log(), QStringList({"sleep: 1000", "showMessage: " + check}));
+    }
 }
 
 TEST_F(ExchangeTest, ADeviceThatLeavesDuringAMessageStopsTheSequence) {
@@ -337,7 +357,7 @@ TEST_F(ExchangeTest, CommandsWithAndWithoutADevice) {
         EXPECT_EQ(State().ConfigDevice != nullptr, c.connectedAfter);
         EXPECT_EQ(State().PollingEnabled, c.command == 0);
 
-        State().ConfigDevice = nullptr;
+        Exchange().DropDevices();
         EnableDeviceButtons();
         host.log.clear();
 

@@ -73,6 +73,7 @@ TEST_F(ExchangeTest, ThePollReadsOnlyWhenPollingOnAConfigurationPageWithADevice)
         EXPECT_EQ(Button("btnRead_MK")->isEnabled(), !c.showsNoDevice);
         EXPECT_TRUE(form->TmrGetRawData().isActive());
     }
+    State().ConfigDevice = device; // handed back with the window
 }
 
 TEST_F(ExchangeTest, LiveDataShowsInTheControls) {
