@@ -127,6 +127,9 @@ void TMForm::ConnectHandlers() {
     connect(&tmrPerSecond_, &QTimer::timeout, this, Guarded([this] { TmrPerSecondTimer(); }));
     connect(debugView_, &QCheckBox::toggled, this, Guarded([this] { DebugViewClick(); }));
     ConnectGridHandlers();
+    ConnectFileHandlers();
+    ConnectLanguageHandlers();
+    ConnectLoaderHandlers();
 }
 
 void TMForm::FormCreate() {
@@ -140,6 +143,7 @@ void TMForm::FormCreate() {
     state_.Settings = ReadSettings(programFolder_);
     ApplySettings();
     ListLanguages();
+    TranslateChange();
     btnClrConfigClick();
     osi_Change();
     state_.ChartCursor = 0;
