@@ -2,6 +2,8 @@
 #include "hid/read_thread.h"
 #include "tests/hid/hid_scenario.h"
 
+#include <utility>
+
 namespace {
 
 struct Received {
@@ -24,6 +26,12 @@ protected:
         ASSERT_TRUE(controller->CheckOut(device));
         // Reports reach only handles already open: wait for the reader's first read.
         ASSERT_TRUE(PumpUntil([&] { return device->HidOverlappedRead() != INVALID_HANDLE_VALUE; }));
+    }
+
+    // Before the members go: a stop serves the hand-overs still pending, whose handlers use them.
+    void TearDown() override {
+        if (controller && device)
+            controller->CheckIn(device);
     }
 
     SimHidBus::DeviceId deviceId = 0;
@@ -75,6 +83,7 @@ TEST_F(ReaderScenario, UnpluggedLentDeviceReportsReadErrors) {
     ASSERT_TRUE(PumpUntil([&] { return errors.size() >= 2; }));
     EXPECT_EQ(errors.back(), ERROR_DEVICE_NOT_CONNECTED);
     EXPECT_TRUE(device->HasReader()) << "kept until the device is checked in";
+    controller->CheckIn(device);
 }
 
 TEST_F(ReaderScenario, DestroyingTheControllerStopsTheReaderOfALentDevice) {
@@ -82,7 +91,7 @@ TEST_F(ReaderScenario, DestroyingTheControllerStopsTheReaderOfALentDevice) {
     controller.reset();
     EXPECT_FALSE(device->HasReader());
     EXPECT_FALSE(device->IsPluggedIn());
-    delete device; // the borrower frees what it kept
+    delete std::exchange(device, nullptr); // the borrower frees what it kept
 }
 
 } // namespace
