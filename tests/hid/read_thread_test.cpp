@@ -74,6 +74,32 @@ TEST_F(ReaderScenario, StoppingWhileAReportIsHandedOverDoesNotDeadlock) {
     EXPECT_LE(received.size(), 4u);
 }
 
+TEST_F(ReaderScenario, HandlersMayStopTheirOwnReader) {
+    // The reader waits for its handler to return, so the stop cannot wait for the reader.
+    device->SetOnData(TWkHidDataEvent::FromCallable([this](TWkHidDevice* d, BYTE id, auto*, WORD) {
+        received.push_back({id, {}});
+        d->SetOnData(nullptr);
+    }));
+    bus.queueInput(deviceId, {1, 1, 2, 3, 4, 5, 6, 7, 8});
+    ASSERT_TRUE(PumpUntil([&] { return !received.empty(); }));
+    EXPECT_FALSE(device->HasReader());
+    bus.queueInput(deviceId, {1, 1, 2, 3, 4, 5, 6, 7, 8});
+    PumpPosted();
+    EXPECT_EQ(received.size(), 1u);
+
+    device->SetOnDataError(TWkHidDataErrorEvent::FromCallable([this](TWkHidDevice*, DWORD error) {
+        errors.push_back(error);
+        controller->CheckIn(device); // unplugged: this frees it
+    }));
+    device->SetOnData(controller->OnDeviceData());
+    ASSERT_TRUE(device->HasReader());
+    bus.unplug(deviceId);
+    ASSERT_TRUE(PumpUntil([&] { return device == nullptr; }));
+    PumpUntil([] { return false; }, std::chrono::milliseconds(50));
+    EXPECT_EQ(errors.size(), 1u) << "the reader ended with its device";
+    EXPECT_EQ(controller->NumUnpluggedDevices(), 0);
+}
+
 TEST_F(ReaderScenario, UnpluggedLentDeviceReportsReadErrors) {
     bus.unplug(deviceId);
     PumpPosted();
