@@ -107,6 +107,11 @@ BOOL start(Operation op, bool isRead) {
     const HidAccess access = file->channel->access();
     if (isRead ? !accessReads(access) : !accessWrites(access))
         return fail(ERROR_ACCESS_DENIED);
+    // A read on a device that is gone fails at its start, as the platform's does.
+    if (isRead) {
+        if (const DWORD error = file->channel->connectionError())
+            return fail(error);
+    }
     op.file = file;
     ThreadIo& io = thisThread();
     std::lock_guard lock(state().mutex);
