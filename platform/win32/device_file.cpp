@@ -60,6 +60,7 @@ DWORD DeviceFile::readReport(std::span<BYTE> buffer, DWORD& bytesRead) {
         if (bytesRead == 0)
             return ERROR_SUCCESS;
         if (ownInputIds.test(report[0])) {
+            bytesRead = std::min<DWORD>(bytesRead, static_cast<DWORD>(report.size()));
             std::copy_n(report.begin(), bytesRead, buffer.begin());
             return ERROR_SUCCESS;
         }
