@@ -3,6 +3,7 @@
 #include "configurator/files/language_file.h"
 #include "configurator/window/event_guard.h"
 #include "configurator/window/form_layout.h"
+#include "configurator/window/statistics_page.h"
 #include "configurator/window/string_grid.h"
 #include "configurator/window/timer_pause.h"
 #include "hid/hid_controller.h"
@@ -53,6 +54,7 @@ TMForm::TMForm(const QString& programFolder, QWidget* parent)
     BuildPages();
     BuildBottomLine(this);
     FindControls();
+    FindCharts();
     tmrGetRawData_.setInterval(100);
     tmrForVisual_.setInterval(10);
     tmrPerSecond_.setInterval(1000);
@@ -140,8 +142,7 @@ void TMForm::FormCreate() {
     ListLanguages();
     btnClrConfigClick();
     osi_Change();
-    state_.ChartCursor = 0;
-    state_.SelectedCurve = 1;
+    SetupCharts();
     pages_->setCurrentIndex(TabOSI);
     ClearDeviceList();
     DropDevices();
@@ -195,14 +196,6 @@ void TMForm::TmrGetRawDataTimer() {
     if (state_.ConfigDevice == nullptr) {
         ShowNoDevice();
     }
-}
-
-void TMForm::TmrForVisualTimer() {
-    const TimerPause pause(tmrForVisual_, closed_);
-}
-
-void TMForm::TmrPerSecondTimer() {
-    const TimerPause pause(tmrPerSecond_, closed_);
 }
 
 void TMForm::DebugViewClick() {
