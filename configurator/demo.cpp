@@ -2,6 +2,7 @@
 // hardware: its line appears in the device list, a click connects it, and it answers every
 // report a real controller answers while its sticks sway slowly.
 
+#include "configurator/model/axis_rules.h"
 #include "configurator/sim/sim_controller_device.h"
 #include "configurator/window/main_form.h"
 #include "platform/hidbus/sim_hid_bus.h"
@@ -15,10 +16,26 @@ namespace {
 
 constexpr int TickMilliseconds = 20;
 
+constexpr int SwayingAxes = 4;
+constexpr int InternalAdc = 2;
+constexpr int FirstAdcPin = 41; // F0
+
+// The controller starts with sensors on the swaying axes, so a read shows their values move.
+ReportImages DemoImages() {
+    Config config = DefaultConfig();
+    for (int axis = 0; axis < SwayingAxes; ++axis) {
+        config.axes[axis].source = InternalAdc;
+        config.axes[axis].port = FirstAdcPin + axis;
+        config.axes[axis].usage = axis + 1;
+    }
+    ApplyAxisRules(config);
+    return ConfigToReport(config).images;
+}
+
 // Moves the first axes along slow waves and presses one button now and then.
 void Sway(SimController& controller, double seconds) {
     LiveData& live = controller.live();
-    for (int axis = 0; axis < 4; ++axis) {
+    for (int axis = 0; axis < SwayingAxes; ++axis) {
         const double wave = std::sin(seconds * (0.5 + 0.3 * axis));
         live.rawValues[axis] = int(512 + 500 * wave);
         live.axisValues[axis] = int(8192 + 8000 * wave);
@@ -34,7 +51,7 @@ int main(int argc, char* argv[]) {
     RegisterStandardModules();
     SimHidBus bus;
     const ScopedHidBus busGuard(bus);
-    SimControllerDevice controller(bus);
+    SimControllerDevice controller(bus, QStringLiteral("TAVRO-SIM-0001"), DemoImages());
 
     TMForm form(QCoreApplication::applicationDirPath());
     QTimer ticker;

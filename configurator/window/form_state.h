@@ -33,6 +33,8 @@ struct FormState {
     QString FilterPidText;
     bool PollingEnabled = false;
     bool ConfigError = false;
+    bool LastTransferOk = false; // result of the last feature transfer with the controller
+    QString LastErrorText;       // the platform's text for the last error after that transfer
     std::array<int, 5> ReportLengths{}; // payload lengths of reports 4, 5, 6, 7, 8
     LanguageLines LngStrings;
     int ChartCursor = 0;

@@ -2,6 +2,7 @@
 
 #include "configurator/files/language_file.h"
 #include "configurator/window/event_guard.h"
+#include "configurator/window/form_exchange.h"
 #include "configurator/window/form_layout.h"
 #include "configurator/window/statistics_page.h"
 #include "configurator/window/string_grid.h"
@@ -135,6 +136,7 @@ void TMForm::FormCreate() {
     controls_ = FindConfigControls(*this, arrays_);
     ConnectConfigHandlers();
     ConnectCurveHandlers();
+    exchange_ = std::make_unique<FormExchange>(*this);
     state_.ReportLengths = {254, 246, 223, 169, 5};
     state_.GridEdit = {};
     state_.Settings = ReadSettings(programFolder_);
@@ -190,11 +192,8 @@ int TMForm::ActivePage() const {
 
 void TMForm::TmrGetRawDataTimer() {
     const TimerPause pause(tmrGetRawData_, closed_);
-    if (!state_.PollingEnabled || ActivePage() > TabLED) {
-        return;
-    }
-    if (state_.ConfigDevice == nullptr) {
-        ShowNoDevice();
+    if (exchange_) {
+        exchange_->TmrGetRawDataTimer();
     }
 }
 

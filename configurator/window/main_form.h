@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <memory>
 
+class FormExchange;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -39,6 +40,8 @@ public:
     QTimer& TmrForVisual() { return tmrForVisual_; }
     QTimer& TmrPerSecond() { return tmrPerSecond_; }
     TWkHidDeviceController& HID() { return *hid_; }
+    // The controller exchange, LED sheet and live-data poll; exists once FormCreate has run.
+    FormExchange& Exchange() { return *exchange_; }
 
     // Pages of WkPageControl, by the index the handlers test.
     enum Page { TabOSI, TabOSI_SF, TabKNP, TabLED, TabFMW, TabJoyStat };
@@ -101,6 +104,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend class FormExchange;
+
     template <typename Control> Control* Named(const char* name) const;
     void BuildPages();
     void FindControls();
@@ -161,4 +166,5 @@ private:
     TWkChart* curveVisual_ = nullptr;
     QComboBox* curveVisualAxis_ = nullptr;
     QLineEdit* curveVisualAxisValueFixed_ = nullptr;
+    std::unique_ptr<FormExchange> exchange_;
 };

@@ -2,7 +2,6 @@
 
 #include <QHeaderView>
 #include <QLabel>
-#include <QSignalBlocker>
 
 StringGrid::StringGrid(int colCount, int rowCount, bool fixedCol, QWidget* parent)
     : QTableWidget(rowCount - 1, fixedCol ? colCount - 1 : colCount, parent), colCount_(colCount),
@@ -108,9 +107,4 @@ QRect StringGrid::CellRect(int col, int row, const QWidget* widget) const {
     }
     const QRect rect = visualItemRect(cell);
     return QRect(viewport()->mapTo(widget, rect.topLeft()), rect.size());
-}
-
-void StringGrid::SelectCell(int col, int row) {
-    const QSignalBlocker blocker(this);
-    setCurrentCell(row - 1, col - (fixedCol_ ? 1 : 0));
 }

@@ -22,8 +22,6 @@ public:
     void SetDefaultRowHeight(int height);
     // The cell's rectangle in the coordinates of widget; empty for a fixed cell.
     QRect CellRect(int col, int row, const QWidget* widget) const;
-    // Makes (col, row) the selected data cell without raising CellSelected.
-    void SelectCell(int col, int row);
 
 signals:
     // The user selected a data cell.

@@ -363,16 +363,4 @@ TEST_F(WindowTest, ClosingAlwaysSucceedsAndStopsTheTimersForGood) {
     EXPECT_FALSE(window.TmrGetRawData().isActive()) << "a late tick restarts nothing";
 }
 
-TEST_F(WindowTest, ClosingWhileAHandlerWaitsLeavesItsTimerStopped) {
-    TMForm& window = Open();
-    window.show();
-    // The close arrives while the poll handler is inside a wait that runs the event loop.
-    host.onSleep = [&](unsigned) {
-        host.onSleep = nullptr;
-        window.TmrGetRawDataTimer();
-    };
-    EXPECT_TRUE(window.close());
-    EXPECT_FALSE(window.TmrGetRawData().isActive());
-}
-
 } // namespace
