@@ -1,10 +1,16 @@
 #include "components/chart/chart.h"
+#include "configurator/sim/sim_controller_device.h"
+#include "platform/hidbus/sim_hid_bus.h"
+#include "platform/modules/standard_modules.h"
 #include "tests/configurator/window/window_fixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <vector>
 
 namespace {
@@ -109,6 +115,32 @@ TEST_F(CurveChartTest, AxisPositionShowsTheCurveValueUnderTheCursor) {
     Find<QComboBox>("CurveVisualAxis")->setCurrentIndex(0);
     window.ShowCurveAxisPosition(40);
     EXPECT_EQ(chart->CursorPosition(), 0) << "no axis chosen";
+}
+
+TEST_F(CurveChartTest, LivePollPutsTheCursorAtTheAxisOutput) {
+    RegisterStandardModules();
+    SimHidBus bus;
+    const ScopedHidBus busGuard(bus);
+    SimControllerDevice controller(bus);
+    TMForm& window = Start();
+    QCoreApplication::sendPostedEvents();
+    auto* list = Find<QListWidget>("lstHID_DeviceList");
+    ASSERT_EQ(list->count(), 1);
+    list->setCurrentRow(0);
+    emit list->itemClicked(list->item(0));
+    Find<QTabWidget>("WkPageControl")->setCurrentIndex(TMForm::TabOSI_SF);
+    window.Arrays().OsiSrc[1]->setCurrentIndex(2);
+    ChooseAxis(1, 0);
+    SetPoints(1, {100, 50, 100, 100, 100, 100, 100, 100, 100});
+    controller.with([](SimController& c) {
+        c.live().board = 1;
+        c.live().axisValues[0] = 31;
+    });
+
+    window.TmrGetRawDataTimer();
+
+    EXPECT_EQ(chart->CursorPosition(), 31);
+    EXPECT_EQ(Find<QLineEdit>("CurveVisualAxisValueFixed")->text(), "15");
 }
 
 } // namespace
