@@ -35,11 +35,11 @@ StatisticsPage::StatisticsPage(QWidget& root) {
     }
     usbpps_ = Find<QLineEdit>(root, QStringLiteral("joy_usbpps"));
     resetButton_ = Find<QPushButton>(root, QStringLiteral("JoyStatReset"));
-    const char* fields[] = {"joy_osi_raw_%1", "joy_osi_min_%1", "joy_osi_max_%1", "joy_osi_stp_%1",
-                            "joy_osi_fps_%1"};
+    const char* columns[ColumnCount] = {"joy_osi_raw_%1", "joy_osi_min_%1", "joy_osi_max_%1",
+                                        "joy_osi_stp_%1", "joy_osi_fps_%1"};
     for (int axis = 1; axis <= StatAxisCount; ++axis) {
-        for (std::size_t f = 0; f < edits_[0].size(); ++f) {
-            edits_[axis - 1][f] = Find<QLineEdit>(root, NumberName(fields[f], axis, 2));
+        for (int column = 0; column < ColumnCount; ++column) {
+            edits_[axis - 1][column] = Find<QLineEdit>(root, NumberName(columns[column], axis, 2));
         }
         sources_[axis - 1] = Find<QComboBox>(root, NumberName("osi_%1_src", axis));
         precisions_[axis - 1] = Find<QComboBox>(root, NumberName("osi_%1_prcsn", axis));
@@ -98,12 +98,12 @@ void StatisticsPage::HIDDeviceData(int reportId, const std::uint8_t* data, std::
 
 void StatisticsPage::ShowAxis(int axis) {
     const AxisStatistics& figures = statistics_.Axis(axis);
-    std::array<QLineEdit*, 5>& edits = edits_[axis - 1];
-    edits[0]->setText(JoyStatistics::Text(figures.Raw));
-    edits[1]->setText(JoyStatistics::Text(figures.Min));
-    edits[2]->setText(JoyStatistics::Text(figures.Max));
-    edits[3]->setText(JoyStatistics::Text(figures.Step));
-    edits[4]->setText(JoyStatistics::Text(figures.Fps));
+    const auto& edits = edits_[axis - 1];
+    edits[RawColumn]->setText(JoyStatistics::Text(figures.Raw));
+    edits[MinColumn]->setText(JoyStatistics::Text(figures.Min));
+    edits[MaxColumn]->setText(JoyStatistics::Text(figures.Max));
+    edits[StepColumn]->setText(JoyStatistics::Text(figures.Step));
+    edits[FpsColumn]->setText(JoyStatistics::Text(figures.Fps));
 }
 
 void StatisticsPage::ChartStep() {
@@ -114,7 +114,7 @@ void StatisticsPage::RateTick() {
     const StatRates rates = statistics_.TmrPerSecondTimer();
     usbpps_->setText(QString::number(rates.ReportsPerSecond));
     for (int axis = 1; axis <= StatAxisCount; ++axis) {
-        edits_[axis - 1][4]->setText(QString::number(rates.ChangesPerSecond[axis - 1]));
+        edits_[axis - 1][FpsColumn]->setText(QString::number(rates.ChangesPerSecond[axis - 1]));
     }
 }
 

@@ -64,8 +64,10 @@ private:
     std::array<ColorCombo*, 2> penColors_{}; // joy_osi_clr_01, joy_osi_clr_02
     QLineEdit* usbpps_ = nullptr;
     QPushButton* resetButton_ = nullptr;
-    // Edits of axes 1..8 (index 0 = axis 1): raw, min, max, step, changes per second.
-    std::array<std::array<QLineEdit*, 5>, StatAxisCount> edits_{};
+    // The five edits of an axis, in the page's column order.
+    enum Column { RawColumn, MinColumn, MaxColumn, StepColumn, FpsColumn, ColumnCount };
+    // Edits of axes 1..8 (index 0 = axis 1).
+    std::array<std::array<QLineEdit*, ColumnCount>, StatAxisCount> edits_{};
     std::array<QComboBox*, StatAxisCount> sources_{};
     std::array<QComboBox*, StatAxisCount> precisions_{};
 };
