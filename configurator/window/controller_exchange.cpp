@@ -23,7 +23,7 @@ void ShowFailure(const char* failure, const QString& errorText) {
 
 ControllerExchange::ControllerExchange(const QWidget& root, ExchangeWindow& window)
     : window_(window), checkInfo_(FindNamed<QLineEdit>(root, "chk_report_info")),
-      restart_(FindNamed<QPushButton>(root, "btnRestart")) {}
+      restart_(FindNamed<QPushButton>(root, "btnRestart")), images_(window.State().Images) {}
 
 void ControllerExchange::btnRead_MKClick() {
     FormState& state = window_.State();

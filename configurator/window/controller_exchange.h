@@ -27,8 +27,8 @@ public:
     void btnOpenBLClick();
     void btnResetCnfClick();
 
-    // ConfigAxisBuffer, ConfigBuffer and ConfigHidBuffer as the last transfer or command left
-    // them.
+    // ConfigAxisBuffer, ConfigBuffer and ConfigHidBuffer as the last transfer, command, save
+    // or language switch left them: the window's shared images.
     const ReportImages& Images() const { return images_; }
 
 private:
@@ -46,5 +46,5 @@ private:
     ExchangeWindow& window_;
     QLineEdit* checkInfo_;
     QPushButton* restart_;
-    ReportImages images_;
+    ReportImages& images_; // the window state's images
 };

@@ -46,6 +46,7 @@ void TMForm::SetConfig(const Config& config) {
     state_.KbMsTable = config.kbMsTable;
     ShowButtonTables();
     ShowRules(config);
+    CurveVisualRefrash();
     CheckConfig();
 }
 

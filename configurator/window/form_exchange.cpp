@@ -1,14 +1,11 @@
 #include "configurator/window/form_exchange.h"
 
-#include "configurator/loader/firmware_loader.h"
 #include "configurator/loader/serial_ports.h"
 #include "configurator/window/event_guard.h"
 #include "configurator/window/main_form.h"
 #include "configurator/window/named_control.h"
 #include "hid/hid_controller.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
 
@@ -103,19 +100,7 @@ QString FormExchange::ComPortList() {
 }
 
 void FormExchange::StartFirmware() {
-    FirmwareLoaderRequest request;
-    request.programFolder = form_.programFolder_;
-    request.loaderKind = FindNamed<QComboBox>(form_, "select_bootloader")->currentIndex();
-    auto* commandFile = FindNamed<QLineEdit>(form_, "command_file");
-    if (!loaderFolder(request.programFolder, request.loaderKind).isEmpty()) {
-        commandFile->setText(
-            loaderTemplatePath(request.programFolder, request.loaderKind, commandFile->text()));
-    }
-    request.commandFile = commandFile->text();
-    request.chip = FindNamed<QComboBox>(form_, "joy_hardware_mcu")->currentText();
-    request.firmwareFile = FindNamed<QLineEdit>(form_, "FileFirm")->text();
-    request.port = FindNamed<QLineEdit>(form_, "com_port")->text();
-    startFirmwareLoader(request);
+    form_.btnStartFirmwareClick();
 }
 
 void FormExchange::ShowCurveAxisValue(int value) {

@@ -5,8 +5,10 @@
 #include "configurator/files/settings_file.h"
 #include "configurator/model/config.h"
 #include "configurator/model/language_lines.h"
+#include "configurator/model/report_codec.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
@@ -43,4 +45,8 @@ struct FormState {
     std::array<KnpRow, LogicalButtonCount> KnpTable{}; // behind KnpGrid rows 1..64
     std::array<KbMsRow, KbMsRowCount> KbMsTable{};     // behind KbMsGrid rows 1..15
     SettingsRecord Settings;                           // the settings file as read at start
+    // ConfigAxisBuffer (axis), ConfigBuffer (general) and ConfigHidBuffer (hid): what the
+    // transfers, the configuration files and the language switch share.
+    ReportImages Images;
+    QStringList HidDebugLines; // text dump of the last built descriptor
 };

@@ -129,6 +129,9 @@ void TMForm::ConnectHandlers() {
     connect(&tmrPerSecond_, &QTimer::timeout, this, Guarded([this] { TmrPerSecondTimer(); }));
     connect(debugView_, &QCheckBox::toggled, this, Guarded([this] { DebugViewClick(); }));
     ConnectGridHandlers();
+    ConnectFileHandlers();
+    ConnectLanguageHandlers();
+    ConnectLoaderHandlers();
 }
 
 void TMForm::FormCreate() {
@@ -142,6 +145,7 @@ void TMForm::FormCreate() {
     state_.Settings = ReadSettings(programFolder_);
     ApplySettings();
     ListLanguages();
+    TranslateChange();
     btnClrConfigClick();
     osi_Change();
     SetupCharts();

@@ -100,6 +100,17 @@ public:
     // Change or Exit of the editor of grid column col (0 Type .. 5 TimOf).
     void GridEditorDone(int col);
 
+    // Configuration file set, settings file and languages.
+    void btnWrite_PCClick();
+    void btnRead_PCClick();
+    void TranslateChange();
+
+    // Firmware loader, serial ports, registry cleaning, tools and the about box.
+    void btnStartFirmwareClick();
+    void BtnGetCPortsClick();
+    void clear_regClick();
+    void btn_aboutClick();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -136,6 +147,13 @@ private:
     void StopEverything();
     void DebugViewClick();
     int ActivePage() const;
+    void ConnectFileHandlers();
+    void ConnectLanguageHandlers();
+    void ConnectLoaderHandlers();
+    bool ConfigToReport();
+    void ApplyLanguage(const LanguageLines& lines);
+    void RebuildAxisLists(const LanguageLines& lines);
+    void RelabelButtonGrids(const LanguageLines& lines);
 
     QString programFolder_;
     FormState state_;
