@@ -1,5 +1,6 @@
-// The curve chart of the special-function page: the selected curve over the value range of the
-// axis chosen in CurveVisualAxis, with that axis's live position as the chart's cursor.
+// The window's two charts: both are found and set up here; the curve chart of the
+// special-function page shows the selected curve over the value range of the axis chosen in
+// CurveVisualAxis, with that axis's live position as the chart's cursor.
 
 #include "components/chart/chart.h"
 #include "configurator/model/curve.h"
@@ -26,7 +27,7 @@ TWkChart* FindChart(const QWidget& root, const char* name) {
 
 } // namespace
 
-void TMForm::FindCharts() {
+void TMForm::AttachCharts() {
     statistics_ = std::make_unique<StatisticsPage>(*this);
     curveVisual_ = FindChart(*this, "CurveVisual");
     curveVisualAxis_ = Named<QComboBox>("CurveVisualAxis");

@@ -55,7 +55,7 @@ TMForm::TMForm(const QString& programFolder, QWidget* parent)
     BuildPages();
     BuildBottomLine(this);
     FindControls();
-    FindCharts();
+    AttachCharts();
     tmrGetRawData_.setInterval(100);
     tmrForVisual_.setInterval(10);
     tmrPerSecond_.setInterval(1000);

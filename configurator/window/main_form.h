@@ -125,7 +125,9 @@ private:
     void CheckConfigTyping(const QWidget* typing);
     void ShowRules(const Config& config);
     void ConnectCurveHandlers();
-    void FindCharts();
+    // Finds both charts and gives the statistics page its controls and handlers.
+    void AttachCharts();
+    // Pens, value counts and colours of both charts at start.
     void SetupCharts();
     void ShowCurveChart();
     void CreateHidController();
