@@ -3,6 +3,7 @@
 // report a real controller answers while its sticks sway slowly.
 
 #include "configurator/model/axis_rules.h"
+#include "configurator/model/report_bits.h"
 #include "configurator/sim/sim_controller_device.h"
 #include "configurator/window/main_form.h"
 #include "platform/hidbus/sim_hid_bus.h"
@@ -27,6 +28,7 @@ ReportImages DemoImages() {
         config.axes[axis].source = InternalAdc;
         config.axes[axis].port = FirstAdcPin + axis;
         config.axes[axis].usage = axis + 1;
+        config.axes[axis].precision = 6; // 14 bits: the statistics chart's whole height
     }
     ApplyAxisRules(config);
     return ConfigToReport(config).images;
@@ -38,7 +40,9 @@ void Sway(SimController& controller, double seconds) {
     for (int axis = 0; axis < SwayingAxes; ++axis) {
         const double wave = std::sin(seconds * (0.5 + 0.3 * axis));
         live.rawValues[axis] = int(512 + 500 * wave);
-        live.axisValues[axis] = int(8192 + 8000 * wave);
+        // Outputs span the axis's precision, as the statistics and curve charts expect.
+        const int half = PrecisionMaxValue(controller.activeConfig().axes[axis].precision) / 2;
+        live.axisValues[axis] = int(half + (half - 1) * wave);
     }
     live.buttons[0] = std::fmod(seconds, 2.0) < 1.0;
 }

@@ -60,7 +60,7 @@ void BuildCurvePage(QWidget* page) {
     for (int slot = 1; slot <= 6; ++slot) {
         BuildSlot(page, slot);
     }
-    MakeChartPlace(page, QStringLiteral("CurveVisual"), {680, 4, 480, 400});
+    MakeChart(page, QStringLiteral("CurveVisual"), {680, 4, 480, 400});
     MakeLabel(page, QStringLiteral("lbl_CurveVisualAxis"), QStringLiteral("Axis"),
               {680, 412, 110, 22});
     MakeCombo(page, QStringLiteral("CurveVisualAxis"), CurveAxisItems(), {794, 412, 60, 22});

@@ -36,6 +36,7 @@ void TMForm::CurveVisualRefrash() {
         Colour(spin, clSkyBlue);
         spin->setValue(spin->value());
     }
+    ShowCurveChart();
 }
 
 void TMForm::ConnectCurveHandlers() {

@@ -26,6 +26,7 @@ void TMForm::CreateHidController() {
     hid_->SetLoading(true);
     hid_->SetOnEnumerate(TWkHidEnumerateEvent(this, &TMForm::HIDEnumerate));
     hid_->SetOnDeviceChange(TNotifyEvent(this, &TMForm::HIDDeviceChange));
+    hid_->SetOnDeviceData(TWkHidDataEvent(this, &TMForm::HIDDeviceData));
     hid_->SetLoading(false);
     connect(deviceList_, &QListWidget::itemClicked, this,
             Guarded([this] { lstHID_DeviceListClick(); }));

@@ -103,6 +103,6 @@ void FormExchange::StartFirmware() {
     form_.btnStartFirmwareClick();
 }
 
-void FormExchange::ShowCurveAxisValue(int) {
-    form_.CurveVisualRefrash();
+void FormExchange::ShowCurveAxisValue(int value) {
+    form_.ShowCurveAxisPosition(value);
 }

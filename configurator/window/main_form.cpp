@@ -4,6 +4,7 @@
 #include "configurator/window/event_guard.h"
 #include "configurator/window/form_exchange.h"
 #include "configurator/window/form_layout.h"
+#include "configurator/window/statistics_page.h"
 #include "configurator/window/string_grid.h"
 #include "configurator/window/timer_pause.h"
 #include "hid/hid_controller.h"
@@ -54,6 +55,7 @@ TMForm::TMForm(const QString& programFolder, QWidget* parent)
     BuildPages();
     BuildBottomLine(this);
     FindControls();
+    AttachCharts();
     tmrGetRawData_.setInterval(100);
     tmrForVisual_.setInterval(10);
     tmrPerSecond_.setInterval(1000);
@@ -146,8 +148,7 @@ void TMForm::FormCreate() {
     TranslateChange();
     btnClrConfigClick();
     osi_Change();
-    state_.ChartCursor = 0;
-    state_.SelectedCurve = 1;
+    SetupCharts();
     pages_->setCurrentIndex(TabOSI);
     ClearDeviceList();
     DropDevices();
@@ -198,14 +199,6 @@ void TMForm::TmrGetRawDataTimer() {
     if (exchange_) {
         exchange_->TmrGetRawDataTimer();
     }
-}
-
-void TMForm::TmrForVisualTimer() {
-    const TimerPause pause(tmrForVisual_, closed_);
-}
-
-void TMForm::TmrPerSecondTimer() {
-    const TimerPause pause(tmrPerSecond_, closed_);
 }
 
 void TMForm::DebugViewClick() {

@@ -21,7 +21,9 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTabWidget;
+class StatisticsPage;
 class StringGrid;
+class TWkChart;
 class TWkHidDeviceController;
 
 class TMForm final : public QWidget {
@@ -52,6 +54,9 @@ public:
     void TmrGetRawDataTimer();
     void TmrForVisualTimer();
     void TmrPerSecondTimer();
+    // Input reports of the borrowed interfaces; only the joystick interface's reach the
+    // statistics page.
+    void HIDDeviceData(TWkHidDevice* device, BYTE reportId, const BYTE* data, WORD size);
 
     bool FormCloseQuery();
     void FormClose();
@@ -82,6 +87,9 @@ public:
     // Special-function slots: the shown curve and its highlighted point editors.
     void osi_S_curve_Click(int slot);
     void CurveVisualRefrash();
+    // The live position of the axis chosen in CurveVisualAxis: moves the curve chart's cursor
+    // there and refreshes the curve.
+    void ShowCurveAxisPosition(int value);
 
     // Button grids and their in-place editors.
     void BTN_ClearButtonsClick();
@@ -117,6 +125,11 @@ private:
     void CheckConfigTyping(const QWidget* typing);
     void ShowRules(const Config& config);
     void ConnectCurveHandlers();
+    // Finds both charts and gives the statistics page its controls and handlers.
+    void AttachCharts();
+    // Pens, value counts and colours of both charts at start.
+    void SetupCharts();
+    void ShowCurveChart();
     void CreateHidController();
     void ListDevice(TWkHidDevice* device);
     bool Borrow(TWkHidDevice* device, TWkHidDevice*& reference);
@@ -169,5 +182,9 @@ private:
     StringGrid* knpGrid_ = nullptr;
     StringGrid* kbMsGrid_ = nullptr;
     std::array<QComboBox*, 6> gridEditors_{}; // KnpGrid_CB_Type .. KnpGrid_CB_TimOf
+    std::unique_ptr<StatisticsPage> statistics_;
+    TWkChart* curveVisual_ = nullptr;
+    QComboBox* curveVisualAxis_ = nullptr;
+    QLineEdit* curveVisualAxisValueFixed_ = nullptr;
     std::unique_ptr<FormExchange> exchange_;
 };

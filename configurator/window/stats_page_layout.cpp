@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 void BuildStatisticsPage(QWidget* page) {
-    MakeChartPlace(page, QStringLiteral("joy_osi_visual"), {4, 4, 756, 440});
+    MakeChart(page, QStringLiteral("joy_osi_visual"), {4, 4, 756, 440});
     MakeEdit(page, QStringLiteral("joy_osi_visual_max"), QStringLiteral("16384"), {770, 4, 70, 22});
     MakeEdit(page, QStringLiteral("joy_osi_visual_min"), QStringLiteral("0"), {770, 422, 70, 22});
     const QStringList pens = RangeAxisItems(); // "--", axes "1".."8"

@@ -1,10 +1,10 @@
 #include "configurator/window/widget_factory.h"
 
+#include "components/chart/chart.h"
 #include "configurator/window/wheel_focus_filter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -51,10 +51,8 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& tex
     return Placed(new QPushButton(text, parent), name, place);
 }
 
-QWidget* MakeChartPlace(QWidget* parent, const QString& name, Place place) {
-    auto* chart = Placed(new QFrame(parent), name, place);
-    chart->setFrameShape(QFrame::StyledPanel);
-    return chart;
+TWkChart* MakeChart(QWidget* parent, const QString& name, Place place) {
+    return Placed(new TWkChart(parent), name, place);
 }
 
 QString NumberName(const char* pattern, int number, int width) {

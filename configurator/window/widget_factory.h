@@ -11,6 +11,7 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QWidget;
+class TWkChart;
 
 struct Place {
     int x;
@@ -26,8 +27,7 @@ QComboBox* MakeCombo(QWidget* parent, const QString& name, const QStringList& it
 QSpinBox* MakeSpin(QWidget* parent, const QString& name, int minimum, int maximum, Place place);
 QCheckBox* MakeCheck(QWidget* parent, const QString& name, const QString& text, Place place);
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text, Place place);
-// Holds the place of a chart until the chart control exists.
-QWidget* MakeChartPlace(QWidget* parent, const QString& name, Place place);
+TWkChart* MakeChart(QWidget* parent, const QString& name, Place place);
 
 // Zero-padded numbers: NumberName("osi_%1_t", 3, 2) gives "osi_03_t".
 QString NumberName(const char* pattern, int number, int width = 1);
