@@ -1,10 +1,9 @@
 #pragma once
 // Handler types of the HID layer. Every handler runs on the UI thread.
 
-#include "hid/method_event.h"
+#include "components/base/method_event.h"
 #include "platform/win32/types.h"
 
-class QObject;
 class TWkHidDevice;
 
 // Offers one device during an enumeration; return true to go on with the next one.
@@ -15,6 +14,5 @@ using TWkHidDataEvent =
     TWkMethod<void(TWkHidDevice* hidDev, BYTE reportId, const BYTE* data, WORD size)>;
 // A read could not be started; error is the Win32 code.
 using TWkHidDataErrorEvent = TWkMethod<void(TWkHidDevice* hidDev, DWORD error)>;
-using TNotifyEvent = TWkMethod<void(QObject* sender)>;
 // A plain routine that tells whether a device matches.
 using TWkHidCheckCallback = bool (*)(TWkHidDevice* hidDev);

@@ -2,17 +2,15 @@
 // Hint (tool tip) colour of the extension layer: the colour a control asks for, the
 // application's colour, or what its parent would use.
 
+#include "components/base/method_event.h"
 #include "platform/ui/color.h"
 
 #include <QPoint>
 #include <QString>
-#include <functional>
 
 class QEvent;
 class QObject;
 class QWidget;
-
-using TNotifyEvent = std::function<void(QObject* sender)>;
 
 // Calls the event when it is set. It runs inside a Qt event handler, so an exception it throws
 // is reported through the UI host instead of passed on.

@@ -3,6 +3,7 @@
 // OnChanged) are held back inside BeginUpdate/EndUpdate and fire once at the outermost pair;
 // named ones (OnChangingProperty, OnChangedProperty) fire at once, also inside a pair.
 
+#include "components/base/method_event.h"
 #include "components/base/persistent.h"
 
 #include <functional>
@@ -11,7 +12,6 @@ class TWkPersistentProperty : public TWkPersistent {
     Q_OBJECT
 
 public:
-    using TNotifyEvent = std::function<void(QObject* sender)>;
     using TWkPropertyChangeEvent = std::function<void(QObject* sender, const QString& propName)>;
 
     explicit TWkPersistentProperty(QObject* owner) : TWkPersistent(owner) {}

@@ -60,15 +60,15 @@ TEST(ExtControl, MouseEnterRunsTheHandlerFirstAndLeaveRunsItLast) {
     QStringList log;
     Probe probe;
     probe.log = &log;
-    probe.OnMouseEnter = [&](QObject* sender) {
+    probe.OnMouseEnter = TNotifyEvent::FromCallable([&](QObject* sender) {
         log << "handler enter";
         EXPECT_EQ(sender, &probe);
         EXPECT_TRUE(probe.MouseOver());
-    };
-    probe.OnMouseLeave = [&](QObject*) {
+    });
+    probe.OnMouseLeave = TNotifyEvent::FromCallable([&](QObject*) {
         log << "handler leave";
         EXPECT_FALSE(probe.MouseOver());
-    };
+    });
     send(probe, QEvent::Enter);
     send(probe, QEvent::Leave);
     EXPECT_EQ(log, (QStringList{"handler enter", "qt enter", "qt leave", "handler leave"}));
@@ -80,9 +80,7 @@ TEST(ExtControl, OwnAndParentColourChangesReachTheirOwnHooks) {
     QStringList log;
     child->log = &log;
     int parentEvents = 0;
-    child->OnParentColorChange = [&](QObject*) {
-        ++parentEvents;
-    };
+    child->OnParentColorChange = TNotifyEvent::FromCallable([&](QObject*) { ++parentEvents; });
 
     QPalette red;
     red.setColor(QPalette::Window, Qt::red);
@@ -163,9 +161,8 @@ TEST(ExtControl, AnEventThatThrowsIsReportedAndTheControlGoesOn) {
     RecordingUiHost host;
     ScopedUiHost guard(host);
     TWkExGraphicControl control;
-    control.OnMouseEnter = [](QObject*) {
-        throw std::runtime_error("enter failed");
-    };
+    control.OnMouseEnter =
+        TNotifyEvent::FromCallable([](QObject*) { throw std::runtime_error("enter failed"); });
     send(control, QEvent::Enter);
     EXPECT_TRUE(control.MouseOver());
     EXPECT_EQ(host.log, QStringList{QStringLiteral("exception: enter failed")});

@@ -21,12 +21,10 @@ struct Recorder {
     QStringList log;
 
     void Attach(TWkPersistentProperty& options) {
-        options.OnChanging = [this](QObject*) {
-            log << QStringLiteral("changing");
-        };
-        options.OnChanged = [this](QObject*) {
-            log << QStringLiteral("changed");
-        };
+        options.OnChanging =
+            TNotifyEvent::FromCallable([this](QObject*) { log << QStringLiteral("changing"); });
+        options.OnChanged =
+            TNotifyEvent::FromCallable([this](QObject*) { log << QStringLiteral("changed"); });
         options.OnChangingProperty = [this](QObject*, const QString& name) {
             log << QStringLiteral("changing ") + name;
         };

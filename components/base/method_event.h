@@ -50,3 +50,7 @@ private:
     std::function<R(Args...)> call;
     std::string identity;
 };
+
+// The framework's plain notification: who sent it.
+class QObject;
+using TNotifyEvent = TWkMethod<void(QObject* sender)>;
