@@ -122,9 +122,11 @@ int QtUiHost::execDialog(QDialog& dialog) {
 }
 
 void QtUiHost::sleep(unsigned ms) {
+    // Device hand-overs and repaints go on while waiting, but a click must not start another
+    // command in the middle of a timed device sequence.
     QDeadlineTimer deadline(ms);
     while (!deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
         QThread::msleep(std::min<qint64>(5, std::max<qint64>(0, deadline.remainingTime())));
     }
 }
