@@ -4,6 +4,7 @@
 #include "configurator/window/device_line.h"
 #include "configurator/window/event_guard.h"
 #include "configurator/window/main_form.h"
+#include "configurator/window/named_control.h"
 #include "hid/hid_controller.h"
 
 #include <QComboBox>
@@ -30,7 +31,7 @@ void TMForm::CreateHidController() {
     hid_->SetLoading(false);
     connect(deviceList_, &QListWidget::itemClicked, this,
             Guarded([this] { lstHID_DeviceListClick(); }));
-    connect(Named<QPushButton>("btn_clr_dev_list"), &QPushButton::clicked, this,
+    connect(FindNamed<QPushButton>(*this, "btn_clr_dev_list"), &QPushButton::clicked, this,
             Guarded([this] { btn_clr_dev_listClick(); }));
 }
 
@@ -122,7 +123,7 @@ void TMForm::HIDDeviceChange(QObject*) {
         EnumerateDevices();
         ShowNoDevice();
         state_.PollingEnabled = false;
-        Named<QLineEdit>("joy_usbpps")->clear();
+        FindNamed<QLineEdit>(*this, "joy_usbpps")->clear();
         const QSignalBlocker blocker(controls_.poll);
         controls_.poll->setCurrentIndex(1);
     });

@@ -117,7 +117,6 @@ protected:
 private:
     friend class FormExchange;
 
-    template <typename Control> Control* Named(const char* name) const;
     void BuildPages();
     void FindControls();
     void ConnectHandlers();
