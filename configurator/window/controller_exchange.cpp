@@ -116,20 +116,9 @@ void ControllerExchange::btnWrite_MKClick() {
 // The check runs first; the encoding may find more (a value with no encoding, a descriptor
 // beyond the controller's limit). Anything found is shown and nothing is sent.
 bool ControllerExchange::EncodeForWrite() {
-    FormState& state = window_.State();
     window_.CheckConfig();
-    const EncodeResult encoded = ConfigToReport(window_.CurrentConfig());
-    if (!encoded.ok()) {
-        state.ConfigError = true;
-        checkInfo_->setText(EncodeErrorText(*encoded.error));
-    } else {
-        images_ = encoded.images;
-        if (encoded.descriptor.exceedsLimit()) {
-            state.ConfigError = true;
-            checkInfo_->setText(DescriptorTooLongMessage());
-        }
-    }
-    if (state.ConfigError) {
+    window_.ConfigToReport();
+    if (window_.State().ConfigError) {
         uiHost().showMessage(checkInfo_->text());
         return false;
     }

@@ -78,6 +78,10 @@ void FormExchange::CheckConfig() {
     form_.CheckConfig();
 }
 
+void FormExchange::ConfigToReport() {
+    form_.ConfigToReport();
+}
+
 Config FormExchange::CurrentConfig() const {
     return form_.CurrentConfig();
 }

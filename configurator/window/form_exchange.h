@@ -29,6 +29,7 @@ public:
     void ShowNoDevice() override;
     void ShowNoFirmwareDevice() override;
     void CheckConfig() override;
+    void ConfigToReport() override;
     Config CurrentConfig() const override;
     void ShowDeviceConfig(const Config& config) override;
     void ResetStatistics() override;

@@ -151,6 +151,9 @@ private:
     void ConnectFileHandlers();
     void ConnectLanguageHandlers();
     void ConnectLoaderHandlers();
+    // Encodes the shown configuration into the three images and the descriptor dump. A value
+    // with no encoding or a descriptor beyond the controller's limit sets ConfigError and shows
+    // in the check line; with no encoding the images stay as they were and the result is false.
     bool ConfigToReport();
     void ApplyLanguage(const LanguageLines& lines);
     void RebuildAxisLists(const LanguageLines& lines);
