@@ -1,12 +1,13 @@
+#include "configurator/window/main_form.h"
+#include "platform/modules/standard_modules.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavro2"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Tavro2"));
-    window.resize(1175, 694);
-    window.show();
+    RegisterStandardModules();
+    TMForm form(QCoreApplication::applicationDirPath());
+    form.show();
     return app.exec();
 }

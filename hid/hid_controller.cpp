@@ -43,10 +43,11 @@ TWkHidDeviceController::~TWkHidDeviceController() {
     for (TWkHidDevice* device : devices) {
         device->DetachFromController();
         if (device->IsCheckedOut()) {
-            // The borrower keeps the object, but no reader may outlive the libraries.
+            // The borrower keeps the object, but no reader may outlive the libraries. Its unplug
+            // handler comes last: it may check the device in, which frees it.
             device->StopReader();
-            device->MarkUnplugged();
             device->FreePreparsedData();
+            device->MarkUnplugged();
         } else {
             delete device;
         }

@@ -97,6 +97,7 @@ private:
     void AddArrivedDevices(FreshList& fresh, bool& changed);
     void RecountDevices();
     bool HasPluggedDevice(DWORD deviceId) const;
+    bool IsListed(const TWkHidDevice* device) const;
     // Runs call with the device open-able (as during an enumeration).
     template <typename Call> auto Offered(TWkHidDevice* device, Call call);
     bool OfferDevice(int idx);

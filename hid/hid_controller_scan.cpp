@@ -5,6 +5,7 @@
 #include "platform/win32/last_error.h"
 #include "platform/win32/overlapped_io.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <utility>
 
@@ -125,6 +126,10 @@ void TWkHidDeviceController::DeviceChange() {
         deviceChangeEvent(this);
 }
 
+bool TWkHidDeviceController::IsListed(const TWkHidDevice* device) const {
+    return std::find(list.begin(), list.end(), device) != list.end();
+}
+
 bool TWkHidDeviceController::HasPluggedDevice(DWORD deviceId) const {
     for (const TWkHidDevice* device : list) {
         if (device->IsPluggedIn() && device->PnPInfo().DeviceID() == deviceId)
@@ -149,13 +154,14 @@ void TWkHidDeviceController::RemoveVanishedDevices(const FreshList& fresh, bool&
             continue;
         changed = true;
         device->MarkUnplugged();
-        if (removalEvent) {
+        // A borrower may check the device in from its handlers, which frees it.
+        if (removalEvent && IsListed(device)) {
             const TWkHidPlugEvent handler = removalEvent;
             device->SetEnumerated(true);
             handler(device);
             device->SetEnumerated(false);
         }
-        if (!device->IsCheckedOut()) {
+        if (IsListed(device) && !device->IsCheckedOut()) {
             list.erase(std::find(list.begin(), list.end(), device));
             delete device;
         }

@@ -7,6 +7,7 @@
 #include "platform/win32/last_error.h"
 #include "platform/win32/overlapped_io.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace {
@@ -218,11 +219,22 @@ void TWkHidDevice::StartReader() {
 }
 
 void TWkHidDevice::StopReader() {
-    if (!dataThread)
+    TWkHidDeviceReadThread* thread = dataThread.get();
+    if (thread == nullptr)
         return;
-    dataThread->Terminate();
-    dataThread->WaitFor();
-    dataThread.reset();
+    thread->Terminate();
+    if (thread->InHandOver()) {
+        // Stopped from one of its own handlers: the reader ends once that handler returns, and
+        // touches the device no more. It is freed from the event loop then.
+        std::shared_ptr<TWkHidDeviceReadThread> ending(dataThread.release());
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [ending] { ending->WaitFor(); }, Qt::QueuedConnection);
+        return;
+    }
+    thread->WaitFor();
+    // A handler served during the wait may have stopped the reader itself.
+    if (dataThread.get() == thread)
+        dataThread.reset();
 }
 
 HIDP_CAPS TWkHidDevice::Caps() {

@@ -46,7 +46,9 @@ void TWkHidDeviceReadThread::Execute() {
                                     &ReadCompletion)) {
                 err = GetLastError();
                 DeliverReadError();
-                SleepEx(device->ThreadSleepTime(), TRUE);
+                // A handler that stopped the reader may have freed the device as well.
+                if (!Terminated())
+                    SleepEx(device->ThreadSleepTime(), TRUE);
                 continue;
             }
             lastWait = AwaitRead();

@@ -32,6 +32,9 @@ public:
     // Returns when Execute has ended (at once if the thread never started).
     void WaitFor();
     bool Finished() const;
+    // True while the calling thread runs one of this thread's hand-overs. The thread waits for
+    // that hand-over to return, so it cannot be waited for there: only told to terminate.
+    bool InHandOver() const { return channel->IsServingHere(); }
     // The kernel id of the thread, 0 before Start.
     DWORD ThreadID() const { return threadId; }
     // The exception that ended Execute, if any.

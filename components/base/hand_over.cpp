@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QThread>
+#include <utility>
 
 bool HandOverChannel::OnUiThread() {
     auto* app = QCoreApplication::instance();
@@ -45,6 +46,7 @@ void HandOverChannel::Run(const std::shared_ptr<Request>& request,
     if (request->claimed)
         return;
     request->claimed = true;
+    const std::thread::id outer = std::exchange(servingThread, std::this_thread::get_id());
     // The method may take long or call back into the channel: run it unlocked.
     lock.unlock();
     try {
@@ -53,6 +55,7 @@ void HandOverChannel::Run(const std::shared_ptr<Request>& request,
         request->error = std::current_exception();
     }
     lock.lock();
+    servingThread = outer;
     request->done = true;
     changed.notify_all();
 }
@@ -75,6 +78,11 @@ void HandOverChannel::WaitForFinish() {
         const auto request = pending;
         Run(request, lock);
     }
+}
+
+bool HandOverChannel::IsServingHere() const {
+    std::lock_guard lock(mutex);
+    return servingThread == std::this_thread::get_id();
 }
 
 bool HandOverChannel::IsFinished() const {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 class HandOverChannel : public std::enable_shared_from_this<HandOverChannel> {
 public:
@@ -24,6 +25,10 @@ public:
     void WaitForFinish();
 
     bool IsFinished() const;
+
+    // True on the thread that is running one of the worker's calls: the worker waits for that
+    // call to return, so WaitForFinish there would never return.
+    bool IsServingHere() const;
 
 private:
     static bool OnUiThread();
@@ -43,4 +48,5 @@ private:
     std::condition_variable changed;
     std::shared_ptr<Request> pending; // guarded by mutex
     bool finished = false;            // guarded by mutex
+    std::thread::id servingThread;    // guarded by mutex; the thread running a call, if any
 };

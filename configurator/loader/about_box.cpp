@@ -1,6 +1,7 @@
 #include "configurator/loader/about_box.h"
 
 #include "configurator/loader/tool_launchers.h"
+#include "platform/ui/ui_host.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -69,14 +70,12 @@ void TAboutBox::Button1Click() {
     openProjectPage();
 }
 
-TAboutBox* showAboutBox(QWidget* parent) {
-    auto* box = new TAboutBox(parent);
-    box->setAttribute(Qt::WA_DeleteOnClose);
+int showAboutBox(QWidget* parent) {
+    TAboutBox box(parent);
     if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
-        QRect frame = box->frameGeometry();
+        QRect frame = box.frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
-        box->move(frame.topLeft());
+        box.move(frame.topLeft());
     }
-    box->open();
-    return box;
+    return uiHost().execDialog(box);
 }

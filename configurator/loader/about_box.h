@@ -22,6 +22,6 @@ private:
     QPushButton* okButton_;
 };
 
-// Opens a new about box modally over parent, centred on the screen, and returns at once; the box
-// deletes itself when closed, so the caller keeps no reference to it.
-TAboutBox* showAboutBox(QWidget* parent);
+// Shows a new about box over parent, centred on the screen, modally through the UI host, and frees
+// it when it closes, so the caller keeps no reference to it. Returns the box's result (1 after OK).
+int showAboutBox(QWidget* parent);

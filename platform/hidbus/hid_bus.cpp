@@ -40,6 +40,10 @@ DWORD HidChannel::readReport(std::span<BYTE>, DWORD& bytesRead) {
     return ERROR_INVALID_FUNCTION;
 }
 
+DWORD HidChannel::connectionError() {
+    return ERROR_SUCCESS;
+}
+
 int HidChannel::pollFd() const {
     return -1;
 }

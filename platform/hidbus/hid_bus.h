@@ -70,6 +70,9 @@ public:
     // Takes the oldest queued input report without blocking: ERROR_SUCCESS with bytesRead 0
     // means none is waiting. The report starts with its id byte (0 without report ids).
     virtual DWORD readReport(std::span<BYTE> buffer, DWORD& bytesRead);
+    // ERROR_SUCCESS while the device behind the channel is there, else the error every transfer
+    // would fail with. The default knows of no way to lose it.
+    virtual DWORD connectionError();
     // A descriptor that polls readable when readReport has a report or a fault to give; -1 for
     // channels that cannot read.
     virtual int pollFd() const;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <linux/hidraw.h>
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 #include <vector>
@@ -94,6 +95,16 @@ DWORD HidrawChannel::readReport(std::span<BYTE> buffer, DWORD& bytesRead) {
     if (prefixZeroId)
         buffer[0] = 0;
     bytesRead = static_cast<DWORD>(got + offset);
+    return ERROR_SUCCESS;
+}
+
+DWORD HidrawChannel::connectionError() {
+    if (fd < 0)
+        return ERROR_SUCCESS;
+    // hidraw reports a node whose device went away as hung up.
+    pollfd state{fd, 0, 0};
+    if (poll(&state, 1, 0) > 0 && (state.revents & (POLLHUP | POLLERR)))
+        return ERROR_DEVICE_NOT_CONNECTED;
     return ERROR_SUCCESS;
 }
 

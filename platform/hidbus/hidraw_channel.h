@@ -16,6 +16,7 @@ public:
     DWORD setOutputReport(std::span<const BYTE> buffer) override;
     DWORD writeReport(std::span<const BYTE> buffer) override;
     DWORD readReport(std::span<BYTE> buffer, DWORD& bytesRead) override;
+    DWORD connectionError() override;
     int pollFd() const override { return fd; }
     DWORD flush() override;
 

@@ -96,6 +96,11 @@ public:
         return ERROR_SUCCESS;
     }
 
+    DWORD connectionError() override {
+        std::lock_guard lock(device->mutex);
+        return stateError();
+    }
+
     int pollFd() const override { return accessReads(access()) ? wakeFd : -1; }
 
     DWORD flush() override {

@@ -1,9 +1,11 @@
 #include "platform/win32/device_file.h"
 
+#include "platform/hidparser/preparsed_data.h"
 #include "platform/win32/last_error.h"
 #include "platform/win32/overlapped_io.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cerrno>
 #include <poll.h>
 
@@ -24,7 +26,46 @@ BOOL fail(DWORD error) {
     return FALSE;
 }
 
+// Reads which input reports belong to the file's collection. False when the node's descriptor
+// has no such collection.
+bool assignCollection(DeviceFile& file) {
+    const std::vector<BYTE>& descriptor = file.channel->node().reportDescriptor;
+    std::vector<PHIDP_PREPARSED_DATA> collections;
+    if (HidParserParse(descriptor.data(), static_cast<ULONG>(descriptor.size()), collections) !=
+        HIDP_STATUS_SUCCESS)
+        return true; // no descriptor to go by: the node is read as one interface
+    const auto index = static_cast<std::size_t>(file.collection);
+    const bool exists = index < collections.size();
+    if (exists && collections.size() > 1) {
+        const HidpPreparsedData* data = preparsedData(collections[index]);
+        file.sharesNode = true;
+        for (const auto& [id, bytes] : data->kinds[HidP_Input].reportBytes)
+            file.ownInputIds.set(id);
+    }
+    for (PHIDP_PREPARSED_DATA collection : collections)
+        HidParserFree(collection);
+    return exists;
+}
+
 } // namespace
+
+DWORD DeviceFile::readReport(std::span<BYTE> buffer, DWORD& bytesRead) {
+    if (!sharesNode)
+        return channel->readReport(buffer, bytesRead);
+    // Another collection's report is read aside, so the caller's buffer only ever sees its own.
+    std::vector<BYTE> report(buffer.size());
+    for (;;) {
+        if (const DWORD error = channel->readReport(report, bytesRead))
+            return error;
+        if (bytesRead == 0)
+            return ERROR_SUCCESS;
+        if (ownInputIds.test(report[0])) {
+            bytesRead = std::min<DWORD>(bytesRead, static_cast<DWORD>(report.size()));
+            std::copy_n(report.begin(), bytesRead, buffer.begin());
+            return ERROR_SUCCESS;
+        }
+    }
+}
 
 QString DeviceInterfacePath(const QString& nodePath, int collection, int collectionCount) {
     if (collectionCount <= 1)
@@ -68,6 +109,10 @@ HANDLE CreateFileW(LPCWSTR path, DWORD access, DWORD, LPSECURITY_ATTRIBUTES, DWO
     file->channel = std::move(channel);
     file->collection = collection;
     file->overlapped = flags & FILE_FLAG_OVERLAPPED;
+    if (!assignCollection(*file)) {
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return INVALID_HANDLE_VALUE;
+    }
     return InsertHandle(std::move(file));
 }
 
@@ -94,7 +139,7 @@ BOOL ReadFile(HANDLE handle, LPVOID buffer, DWORD toRead, LPDWORD bytesRead,
     const std::span<BYTE> target(static_cast<BYTE*>(buffer), toRead);
     for (;;) {
         DWORD got = 0;
-        if (const DWORD error = file->channel->readReport(target, got))
+        if (const DWORD error = file->readReport(target, got))
             return fail(error);
         if (got > 0) {
             if (bytesRead)

@@ -6,6 +6,8 @@
 #include "platform/hidbus/hid_bus.h"
 #include "platform/win32/handle_table.h"
 
+#include <bitset>
+
 constexpr DWORD GENERIC_READ = 0x80000000;
 constexpr DWORD GENERIC_WRITE = 0x40000000;
 constexpr DWORD FILE_SHARE_READ = 0x1;
@@ -21,6 +23,14 @@ struct DeviceFile final : KernelObject {
     int collection = 0;      // top-level collection of the node this interface stands for
     bool overlapped = false; // opened with FILE_FLAG_OVERLAPPED
     DWORD numInputBuffers = 32;
+    // Set when the node has several top-level collections: the input report ids of this one.
+    // The node's reports of the other collections belong to their own interfaces.
+    bool sharesNode = false;
+    std::bitset<256> ownInputIds;
+
+    // Takes the oldest queued input report of this interface without blocking, as
+    // HidChannel::readReport does, dropping those of the node's other collections.
+    DWORD readReport(std::span<BYTE> buffer, DWORD& bytesRead);
 };
 
 // The path of collection (0-based) of a node with collectionCount top-level collections.

@@ -22,7 +22,7 @@ constexpr ULONG_PTR kStatusFromWin32 = 0xC0070000;
 
 struct Operation {
     HANDLE handle;
-    std::shared_ptr<HidChannel> channel;
+    std::shared_ptr<DeviceFile> file;
     std::span<BYTE> readBuffer; // empty for writes
     LPOVERLAPPED overlapped;
     LPOVERLAPPED_COMPLETION_ROUTINE routine;
@@ -107,7 +107,12 @@ BOOL start(Operation op, bool isRead) {
     const HidAccess access = file->channel->access();
     if (isRead ? !accessReads(access) : !accessWrites(access))
         return fail(ERROR_ACCESS_DENIED);
-    op.channel = file->channel;
+    // A read on a device that is gone fails at its start, as the platform's does.
+    if (isRead) {
+        if (const DWORD error = file->channel->connectionError())
+            return fail(error);
+    }
+    op.file = file;
     ThreadIo& io = thisThread();
     std::lock_guard lock(state().mutex);
     if (isPending(io, op.overlapped))
@@ -141,8 +146,8 @@ void waitForInput(ThreadIo& io, int timeoutMs) {
     {
         std::lock_guard lock(state().mutex);
         for (const Operation& op : io.operations) {
-            if (!op.done && op.channel->pollFd() >= 0)
-                fds.push_back({op.channel->pollFd(), POLLIN, 0});
+            if (!op.done && op.file->channel->pollFd() >= 0)
+                fds.push_back({op.file->channel->pollFd(), POLLIN, 0});
         }
     }
     if (poll(fds.data(), fds.size(), timeoutMs) < 0 && errno != EINTR)
@@ -153,7 +158,7 @@ void waitForInput(ThreadIo& io, int timeoutMs) {
         if (op.done || op.readBuffer.empty())
             continue;
         DWORD got = 0;
-        const DWORD error = op.channel->readReport(op.readBuffer, got);
+        const DWORD error = op.file->readReport(op.readBuffer, got);
         if (error || got > 0)
             complete(op, error, got);
     }
@@ -181,7 +186,7 @@ BOOL WriteFileEx(HANDLE handle, LPCVOID buffer, DWORD toWrite, LPOVERLAPPED over
     std::shared_ptr<HidChannel> channel;
     {
         std::lock_guard lock(state().mutex);
-        channel = io.operations.back().channel;
+        channel = io.operations.back().file->channel;
     }
     const DWORD error = channel->writeReport({static_cast<const BYTE*>(buffer), toWrite});
     std::lock_guard lock(state().mutex);

@@ -95,6 +95,44 @@ TEST_F(ControllerScan, UnplugOfACheckedOutDeviceKeepsItForTheBorrower) {
     EXPECT_EQ(controller->NumCheckedInDevices(), 1);
 }
 
+TEST_F(ControllerScan, BorrowerMayCheckInFromTheUnplugHandler) {
+    // The unplug handler frees the device it gives back; nothing may use it afterwards.
+    struct Case {
+        const char* name;
+        bool destroyController; // the unplug comes from the controller going, not from the bus
+    };
+    const Case cases[] = {{"unplugged", false}, {"controller destroyed", true}};
+    for (const auto& c : cases) {
+        const auto id = bus.addDevice(JoystickSpec(0x1234, 0x0001, QStringLiteral("Stick")));
+        TWkHidDeviceController* owner = &StartController();
+        EventLog log;
+        controller->SetOnRemoval(TWkHidPlugEvent(&log, &EventLog::Removal));
+        TWkHidDevice* lent = nullptr;
+        controller->SetOnDeviceUnplug(TWkHidPlugEvent::FromCallable([&](TWkHidDevice* d) {
+            log.lines << QStringLiteral("unplug");
+            if (d == lent)
+                owner->CheckIn(lent);
+        }));
+        ASSERT_TRUE(controller->CheckOut(lent)) << c.name;
+        lent->ProductName();
+
+        if (c.destroyController) {
+            controller.reset();
+        } else {
+            bus.unplug(id);
+            PumpPosted();
+            EXPECT_EQ(controller->NumUnpluggedDevices(), 0) << c.name;
+            EXPECT_EQ(controller->NumCheckedOutDevices(), 0) << c.name;
+            EXPECT_EQ(controller->NumCheckedInDevices(), 0) << c.name;
+            controller.reset();
+        }
+        EXPECT_EQ(lent, nullptr) << c.name;
+        EXPECT_EQ(log.lines, QStringList{QStringLiteral("unplug")})
+            << c.name << ": a device already freed is not reported again";
+        bus.unplug(id);
+    }
+}
+
 TEST_F(ControllerScan, EnumerateStopsAtTheFirstRefusal) {
     bus.addDevice(JoystickSpec(0x1234, 0x0001, QStringLiteral("A")));
     bus.addDevice(JoystickSpec(0x1234, 0x0002, QStringLiteral("B")));

@@ -80,6 +80,7 @@ TEST_F(DeviceAccess, SerialNumberEqualToTheLanguageListIsNone) {
         TWkHidDevice* device = nullptr;
         ASSERT_TRUE(controller->CheckOut(device)) << c.name;
         EXPECT_EQ(device->SerialNumber(), c.expected) << c.name;
+        controller->CheckIn(device);
         controller.reset();
         bus.unplug(id);
     }

@@ -66,6 +66,13 @@ HidScenario::HidScenario() {
 }
 
 HidScenario::~HidScenario() {
+    // A controller leaves the devices still lent out to their borrower: give them back first.
+    if (controller) {
+        for (TWkHidDevice* device : Offered()) {
+            if (device->IsCheckedOut())
+                controller->CheckIn(device);
+        }
+    }
     controller.reset();
     PumpPosted();
 }

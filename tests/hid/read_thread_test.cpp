@@ -2,6 +2,8 @@
 #include "hid/read_thread.h"
 #include "tests/hid/hid_scenario.h"
 
+#include <utility>
+
 namespace {
 
 struct Received {
@@ -24,6 +26,12 @@ protected:
         ASSERT_TRUE(controller->CheckOut(device));
         // Reports reach only handles already open: wait for the reader's first read.
         ASSERT_TRUE(PumpUntil([&] { return device->HidOverlappedRead() != INVALID_HANDLE_VALUE; }));
+    }
+
+    // Before the members go: a stop serves the hand-overs still pending, whose handlers use them.
+    void TearDown() override {
+        if (controller && device)
+            controller->CheckIn(device);
     }
 
     SimHidBus::DeviceId deviceId = 0;
@@ -66,6 +74,32 @@ TEST_F(ReaderScenario, StoppingWhileAReportIsHandedOverDoesNotDeadlock) {
     EXPECT_LE(received.size(), 4u);
 }
 
+TEST_F(ReaderScenario, HandlersMayStopTheirOwnReader) {
+    // The reader waits for its handler to return, so the stop cannot wait for the reader.
+    device->SetOnData(TWkHidDataEvent::FromCallable([this](TWkHidDevice* d, BYTE id, auto*, WORD) {
+        received.push_back({id, {}});
+        d->SetOnData(nullptr);
+    }));
+    bus.queueInput(deviceId, {1, 1, 2, 3, 4, 5, 6, 7, 8});
+    ASSERT_TRUE(PumpUntil([&] { return !received.empty(); }));
+    EXPECT_FALSE(device->HasReader());
+    bus.queueInput(deviceId, {1, 1, 2, 3, 4, 5, 6, 7, 8});
+    PumpPosted();
+    EXPECT_EQ(received.size(), 1u);
+
+    device->SetOnDataError(TWkHidDataErrorEvent::FromCallable([this](TWkHidDevice*, DWORD error) {
+        errors.push_back(error);
+        controller->CheckIn(device); // unplugged: this frees it
+    }));
+    device->SetOnData(controller->OnDeviceData());
+    ASSERT_TRUE(device->HasReader());
+    bus.unplug(deviceId);
+    ASSERT_TRUE(PumpUntil([&] { return device == nullptr; }));
+    PumpPosted(); // frees the stopped reader once it has ended
+    EXPECT_EQ(errors.size(), 1u) << "the reader ended with its device";
+    EXPECT_EQ(controller->NumUnpluggedDevices(), 0);
+}
+
 TEST_F(ReaderScenario, UnpluggedLentDeviceReportsReadErrors) {
     bus.unplug(deviceId);
     PumpPosted();
@@ -75,6 +109,7 @@ TEST_F(ReaderScenario, UnpluggedLentDeviceReportsReadErrors) {
     ASSERT_TRUE(PumpUntil([&] { return errors.size() >= 2; }));
     EXPECT_EQ(errors.back(), ERROR_DEVICE_NOT_CONNECTED);
     EXPECT_TRUE(device->HasReader()) << "kept until the device is checked in";
+    controller->CheckIn(device);
 }
 
 TEST_F(ReaderScenario, DestroyingTheControllerStopsTheReaderOfALentDevice) {
@@ -82,7 +117,7 @@ TEST_F(ReaderScenario, DestroyingTheControllerStopsTheReaderOfALentDevice) {
     controller.reset();
     EXPECT_FALSE(device->HasReader());
     EXPECT_FALSE(device->IsPluggedIn());
-    delete device; // the borrower frees what it kept
+    delete std::exchange(device, nullptr); // the borrower frees what it kept
 }
 
 } // namespace

@@ -32,22 +32,25 @@ bool RecordingUiHost::inputQuery(const QString& caption, const QString& prompt, 
     return true;
 }
 
+std::optional<QString> RecordingUiHost::takeFileAnswer() {
+    std::optional<QString> answer;
+    if (!fileAnswers.empty()) {
+        answer.swap(fileAnswers.front());
+        fileAnswers.pop_front();
+    }
+    return answer;
+}
+
 std::optional<QString> RecordingUiHost::openFileName(const FileDialogRequest& request) {
     log << QStringLiteral("openFileName: %1").arg(request.filter);
-    if (fileAnswers.empty())
-        return std::nullopt;
-    auto answer = fileAnswers.front();
-    fileAnswers.pop_front();
-    return answer;
+    fileRequests.push_back(request);
+    return takeFileAnswer();
 }
 
 std::optional<QString> RecordingUiHost::saveFileName(const FileDialogRequest& request) {
     log << QStringLiteral("saveFileName: %1").arg(request.filter);
-    if (fileAnswers.empty())
-        return std::nullopt;
-    auto answer = fileAnswers.front();
-    fileAnswers.pop_front();
-    return answer;
+    fileRequests.push_back(request);
+    return takeFileAnswer();
 }
 
 int RecordingUiHost::execDialog(QDialog& dialog) {

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <vector>
 
 class RecordingUiHost final : public UiHost {
 public:
@@ -15,6 +16,7 @@ public:
     std::deque<int> messageBoxAnswers;               // default IDOK, or IDYES for MB_YESNO
     std::deque<std::optional<QString>> inputAnswers; // default: cancelled
     std::deque<std::optional<QString>> fileAnswers;  // default: cancelled
+    std::vector<FileDialogRequest> fileRequests;     // every file dialog asked for, in order
     bool shellResult = true;
     int dialogResult = 0; // QDialog::Rejected
     // Runs inside sleep(), so a test can act "while" the program waits.
@@ -35,4 +37,7 @@ public:
 
     // Log lines that start with prefix, in order.
     QStringList entries(const QString& prefix) const;
+
+private:
+    std::optional<QString> takeFileAnswer();
 };

@@ -133,6 +133,21 @@ TEST(CustomThreadHandOver, WaitingOnTheUiThreadServesAPendingHandOver) {
     EXPECT_EQ(calls, 1);
 }
 
+TEST(CustomThreadHandOver, KnowsWhenTheCallerRunsOneOfItsHandOvers) {
+    App();
+    Watchdog watchdog;
+    bool inside = false;
+    TSampleThread thread;
+    thread.body = [&](TSampleThread& self) {
+        self.Synchronize([&] { inside = self.InHandOver(); });
+        EXPECT_FALSE(self.InHandOver()) << "the worker runs no hand-over";
+    };
+    thread.Start();
+    thread.WaitFor();
+    EXPECT_TRUE(inside);
+    EXPECT_FALSE(thread.InHandOver());
+}
+
 TEST(CustomThreadHandOver, ExceptionOfTheHandedOverMethodEndsExecute) {
     App();
     Watchdog watchdog;

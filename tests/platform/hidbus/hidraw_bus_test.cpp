@@ -3,6 +3,7 @@
 #include "platform/win32/last_error.h"
 
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -131,6 +132,23 @@ TEST(HidrawBus, ReadsPutTheZeroIdBeforeReportsOfUnnumberedDevices) {
         EXPECT_EQ(channel->getFeature(feature), ERROR_INVALID_FUNCTION)
             << "a FIFO answers no hidraw ioctl";
     }
+}
+
+// A FIFO whose last writer went away polls hung up, as a hidraw node of an unplugged device does.
+TEST(HidrawBus, HungUpNodeIsNotConnected) {
+    QTemporaryDir dev;
+    ASSERT_TRUE(dev.isValid());
+    const QString path = dev.path() + QStringLiteral("/hidraw0");
+    ASSERT_EQ(mkfifo(path.toLocal8Bit(), 0600), 0);
+    HidrawBus bus(kSysfs, dev.path());
+    DWORD error = 0;
+    auto channel = bus.open(path, HidAccess::Read, error);
+    ASSERT_TRUE(channel) << error;
+    const int device = open(path.toLocal8Bit(), O_WRONLY | O_NONBLOCK);
+    ASSERT_GE(device, 0);
+    EXPECT_EQ(channel->connectionError(), ERROR_SUCCESS);
+    close(device);
+    EXPECT_EQ(channel->connectionError(), ERROR_DEVICE_NOT_CONNECTED);
 }
 
 TEST(HidrawBus, QueryChannelTransfersNothing) {

@@ -7,17 +7,6 @@
 
 namespace {
 
-std::vector<char> bytes(std::initializer_list<int> values) {
-    std::vector<char> result;
-    for (int v : values)
-        result.push_back(static_cast<char>(v));
-    return result;
-}
-
-ULONG length(const std::vector<char>& report) {
-    return static_cast<ULONG>(report.size());
-}
-
 HIDP_DATA entry(USHORT index, ULONG value) {
     HIDP_DATA data{};
     data.DataIndex = index;

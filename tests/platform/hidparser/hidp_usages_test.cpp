@@ -29,13 +29,6 @@ NTSTATUS change(bool on, const ParsedDescriptor& parsed, size_t index, USAGE pag
     return status;
 }
 
-std::vector<char> bytes(std::initializer_list<int> values) {
-    std::vector<char> result;
-    for (int v : values)
-        result.push_back(static_cast<char>(v));
-    return result;
-}
-
 TEST(HidpUsagesTest, KeyboardModifiersAndKeysRoundTrip) {
     ParsedDescriptor parsed(kBootKeyboard);
     std::vector<char> report = parsed.report(0, HidP_Input, 0);

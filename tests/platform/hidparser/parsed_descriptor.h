@@ -3,6 +3,7 @@
 
 #include "platform/hidparser/hidpi.h"
 
+#include <initializer_list>
 #include <span>
 #include <vector>
 
@@ -43,3 +44,15 @@ private:
     std::vector<PHIDP_PREPARSED_DATA> collections_;
     NTSTATUS status_;
 };
+
+// A report written out byte by byte.
+inline std::vector<char> bytes(std::initializer_list<int> values) {
+    std::vector<char> result;
+    for (int v : values)
+        result.push_back(static_cast<char>(v));
+    return result;
+}
+
+inline ULONG length(const std::vector<char>& report) {
+    return static_cast<ULONG>(report.size());
+}

@@ -1,6 +1,7 @@
 #include "platform/hidbus/sim_hid_bus.h"
 #include "platform/win32/device_file.h"
 #include "platform/win32/last_error.h"
+#include "platform/win32/overlapped_io.h"
 #include "platform/win32/sleep.h"
 #include "tests/support/recording_ui_host.h"
 
@@ -148,6 +149,74 @@ TEST_F(DeviceFileTest, PlainReadsAndWritesNeedTheirAccess) {
     EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
     EXPECT_FALSE(WriteFile(both, report, sizeof report, &count, nullptr));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+}
+
+// A node with two top-level collections: a joystick with input report 1 and a vendor
+// collection with input report 2.
+const std::vector<BYTE> kTwoCollections = {
+    0x05, 0x01, 0x09, 0x04, 0xA1, 0x01, 0x85, 0x01, 0x75, 0x08, 0x95, 0x02, 0x15, 0x00,
+    0x26, 0xFF, 0x00, 0x09, 0x30, 0x09, 0x31, 0x81, 0x02, 0xC0, 0x06, 0x00, 0xFF, 0x09,
+    0x01, 0xA1, 0x01, 0x85, 0x02, 0x95, 0x04, 0x09, 0x01, 0x81, 0x02, 0xC0,
+};
+
+void ignoreCompletion(DWORD, DWORD, LPOVERLAPPED) {}
+
+TEST(DeviceFileCollections, EachInterfaceReadsOnlyItsOwnInputReports) {
+    SimHidBus bus;
+    ScopedHidBus guard(bus);
+    SimHidDeviceSpec spec;
+    spec.reportDescriptor = kTwoCollections;
+    const auto node = bus.addDevice(spec);
+    const QString nodePath = bus.nodePath(node);
+
+    const struct {
+        const char* what;
+        DWORD flags;
+        std::function<BOOL(HANDLE, BYTE*, DWORD, DWORD&)> read;
+    } paths[] = {
+        {"plain read", 0,
+         [](HANDLE h, BYTE* buffer, DWORD size, DWORD& count) {
+             return ReadFile(h, buffer, size, &count, nullptr);
+         }},
+        {"overlapped read", FILE_FLAG_OVERLAPPED,
+         [](HANDLE h, BYTE* buffer, DWORD size, DWORD& count) {
+             OVERLAPPED overlapped{};
+             if (!ReadFileEx(h, buffer, size, &overlapped, &ignoreCompletion) ||
+                 SleepEx(10000, TRUE) != WAIT_IO_COMPLETION)
+                 return FALSE;
+             return GetOverlappedResult(h, &overlapped, &count, FALSE);
+         }},
+    };
+    for (const auto& p : paths) {
+        HANDLE first = CreateFileW(DeviceInterfacePath(nodePath, 0, 2).toStdU16String().c_str(),
+                                   GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                   OPEN_EXISTING, p.flags, nullptr);
+        HANDLE second = CreateFileW(DeviceInterfacePath(nodePath, 1, 2).toStdU16String().c_str(),
+                                    GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, p.flags, nullptr);
+        ASSERT_NE(first, INVALID_HANDLE_VALUE) << p.what;
+        ASSERT_NE(second, INVALID_HANDLE_VALUE) << p.what;
+        bus.queueInput(node, {2, 20, 21, 22, 23});
+        bus.queueInput(node, {1, 10, 11});
+
+        BYTE buffer[8] = {};
+        DWORD count = 0;
+        ASSERT_TRUE(p.read(first, buffer, sizeof buffer, count)) << p.what;
+        EXPECT_EQ(std::vector<BYTE>(buffer, buffer + count), (std::vector<BYTE>{1, 10, 11}))
+            << p.what;
+        ASSERT_TRUE(p.read(second, buffer, sizeof buffer, count)) << p.what;
+        EXPECT_EQ(std::vector<BYTE>(buffer, buffer + count), (std::vector<BYTE>{2, 20, 21, 22, 23}))
+            << p.what;
+        CloseHandle(first);
+        CloseHandle(second);
+    }
+
+    SetLastError(ERROR_SUCCESS);
+    EXPECT_EQ(CreateFileW(DeviceInterfacePath(nodePath, 2, 3).toStdU16String().c_str(), 0,
+                          FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr),
+              INVALID_HANDLE_VALUE)
+        << "the node has no third collection";
+    EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
 }
 
 TEST(Sleep, GoesThroughTheUiHost) {

@@ -163,6 +163,12 @@ TEST_F(OverlappedIoTest, UnplugEndsAPendingReadWithNotConnected) {
     EXPECT_EQ(SleepEx(0, TRUE), WAIT_IO_COMPLETION);
     EXPECT_EQ(completion.error, ERROR_DEVICE_NOT_CONNECTED);
     EXPECT_TRUE(bufferUntouched());
+
+    // A reader that starts again must hear it at once, not from a completion in a busy loop.
+    SetLastError(ERROR_SUCCESS);
+    EXPECT_FALSE(startRead(handle));
+    EXPECT_EQ(GetLastError(), ERROR_DEVICE_NOT_CONNECTED);
+    EXPECT_EQ(SleepEx(0, TRUE), 0u) << "nothing was started";
     CloseHandle(handle);
 }
 

@@ -1,0 +1,183 @@
+#pragma once
+// The chart control: draws the values of its Data store into an off-screen picture on each
+// PlotGraph, and on each paint copies that picture and adds floating markers, the cursor line
+// and the value hint. Clicks beside the plot edit the scale and headers; see chart_mouse.cpp.
+
+#include "components/base/ext_control.h"
+#include "components/chart/chart_bars.h"
+#include "components/chart/chart_data.h"
+#include "components/chart/chart_layout.h"
+#include "components/chart/chart_options.h"
+#include "platform/ui/canvas.h"
+
+#include <QImage>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class TWkChart;
+
+using TWkChartPaintEvent = std::function<void(TWkChart* sender, TCanvas& canvas)>;
+// The handler fills hintStrs and says whether to show them and whether the first line is bold.
+using TWkChartClickEvent =
+    std::function<void(TWkChart* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
+                       int y, int chartValueIndex, int chartPenIndex, bool& showHint,
+                       bool& hintFirstLineBold, QStringList& hintStrs)>;
+using TWkChartFloatingMarkerDragEvent =
+    std::function<void(TWkChart* sender, TWkChartFloatingMarker* marker)>;
+using TWkChartNotifyEvent = std::function<void(TWkChart* sender)>;
+
+class TWkChart : public TWkExGraphicControl, public TWkChartOptionsOwner {
+public:
+    explicit TWkChart(QWidget* parent = nullptr);
+    ~TWkChart() override;
+
+    TWkChartData& Data() { return FData; }
+    TWkChartData& AverageData() { return FAverageData; }
+    TWkChartOptions& Options() { return FOptions; }
+    // The off-screen picture of the last plot.
+    const QImage& Picture() const { return FBitmap; }
+    // Pixel positions of the last plot.
+    const TWkChartFrame& Frame() const { return FFrame; }
+
+    // Font of the hint box and of the rotated Y-axis header.
+    TFont Font;
+
+    int CursorPosition() const { return FCursorPosition; }
+    // Any value is stored; the paint step draws the line only within 0..XValueCount.
+    void SetCursorPosition(int position);
+
+    // Redraws the off-screen picture from Data and Options and repaints.
+    void PlotGraph();
+    // Sizes the picture to the control, lays out the plot area and plots again when due.
+    void ResizeChartCanvas();
+    // Clears the data and legends and returns the options to one pen and no values.
+    void ResetGraphModule();
+    // Swaps pens and value indexes. Throws ERangeError, changing nothing, when there are more
+    // values than a chart can have pens.
+    void PivotData();
+    void GraphToClipboard();
+    // Plots into picture, with the offsets and fonts scaled by fontScaling for the time of the
+    // call, then returns to the control's own size. Throws std::runtime_error for a null
+    // picture.
+    void PlotPicture(QImage& picture, double fontScaling);
+
+    TWkChartHorizontalBar* AddHorizontalBar();
+    TWkChartVerticalBar* AddVerticalBar();
+    void ClearHorizontalBars();
+    void ClearVerticalBars();
+    int HorizontalBarsCount() const { return static_cast<int>(FHorizontalBars.size()); }
+    int VerticalBarsCount() const { return static_cast<int>(FVerticalBars.size()); }
+    TWkChartHorizontalBar* HorizontalBar(int index) const;
+    TWkChartVerticalBar* VerticalBar(int index) const;
+
+    TWkChartFloatingMarker* AddFloatingMarker();
+    void DeleteFloatingMarker(int index);
+    void DeleteFloatingMarkerObj(TWkChartFloatingMarker* marker);
+    void CopyFloatingMarkers(const TWkChart& source);
+    void ClearFloatingMarkers();
+    int FloatingMarkerCount() const { return static_cast<int>(FFloatingMarkers.size()); }
+    TWkChartFloatingMarker* FloatingMarker(int index) const;
+
+    // True while a value hint is on the control.
+    bool HintShown() const { return FMouseLegend; }
+    const QStringList& HintLines() const { return FMouseDownHintStrs; }
+    // The hint lines for value index FMouseValue.
+    void AutoHint();
+
+    TWkChartPaintEvent OnChartPaint;
+    TWkChartClickEvent OnChartClick;
+    TWkChartFloatingMarkerDragEvent OnBeginFloatingMarkerDrag;
+    TWkChartFloatingMarkerDragEvent OnEndFloatingMarkerDrag;
+    TWkChartNotifyEvent OnYAxisClick;
+    TWkChartNotifyEvent OnXAxisClick;
+    TWkChartNotifyEvent OnAltYAxisClick;
+    TWkChartNotifyEvent OnTitleClick;
+    TWkChartNotifyEvent OnOptionsChange;
+
+    void OptionsChanged() override;
+    void RebuildYLegends() override;
+    void RepaintChart() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void NotifyBoundsChanged() override;
+
+private:
+    // Plot steps (chart_plot.cpp).
+    void plotGraph(bool invalidate);
+    void plotInto(QImage& target);
+    // Runs a step that may throw from an event handler; the error is reported, not passed on.
+    void guarded(const std::function<void()>& step);
+    void plotWithValues(TCanvas& canvas);
+    void plotWithoutValues(TCanvas& canvas);
+    void drawFrame(TCanvas& canvas);
+    void drawPaperGradient(TCanvas& canvas);
+    void drawShadedBars(TCanvas& canvas);
+    void drawYAxis(TCanvas& canvas);
+    void drawYLegends(TCanvas& canvas);
+    void drawXAxis(TCanvas& canvas);
+    void drawVerticalDivisions(TCanvas& canvas);
+    void drawDateTimeDivisions(TCanvas& canvas);
+    void drawXLegends(TCanvas& canvas);
+    void drawPenLegend(TCanvas& canvas);
+    void drawTitles(TCanvas& canvas);
+    void drawYAxisHeader(TCanvas& canvas);
+    void plotLines(TCanvas& canvas);
+    double rowOf(int pen, double value);
+    // Other kinds and pen markers (chart_kinds.cpp).
+    void plotKind(TCanvas& canvas);
+    void plotBars(TCanvas& canvas);
+    void plotStackedBars(TCanvas& canvas, bool shares);
+    void plotPie(TCanvas& canvas);
+    void plotDeltaAverage(TCanvas& canvas);
+    void drawPenMarkers(TCanvas& canvas);
+    void drawMarkerShape(TCanvas& canvas, TWkChartPenMarkerKind kind, int x, int y, TColor color);
+    void computeAverages();
+    // Paint step (chart.cpp).
+    void paintFloatingMarkers(TCanvas& canvas);
+    void paintCursor(TCanvas& canvas);
+    // Mouse (chart_mouse.cpp).
+    void mousePress(QMouseEvent* event);
+    void mouseRelease(QMouseEvent* event);
+    bool pickFloatingMarker(int x, int y);
+    bool handleEditRegions(int x, int y);
+    bool fireRegionEvents(int x, int y);
+    void showValueHint(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    int valueIndexAt(int x) const;
+    int penIndexAt(int x, int valueIndex) const;
+    void paintHintBox(TCanvas& canvas);
+    void editYScale();
+    void editTitle();
+    void editXAxisHeader();
+
+    TWkChartData FData;
+    TWkChartData FAverageData;
+    TWkChartOptions FOptions;
+    QImage FBitmap;
+    TWkChartFrame FFrame;
+    std::vector<std::unique_ptr<TWkChartHorizontalBar>> FHorizontalBars;
+    std::vector<std::unique_ptr<TWkChartVerticalBar>> FVerticalBars;
+    std::vector<std::unique_ptr<TWkChartFloatingMarker>> FFloatingMarkers;
+    int FCursorPosition = -1;
+    bool FAutoPlotDone = false;
+    bool FPlotGraphCalled = false;
+    bool FInPlotGraph = false;
+    double FOldYOrigin = 0;
+    double FOldYGap = 0;
+
+    int FMouseDownX = 0;
+    int FMouseDownY = 0;
+    int FMouseValue = 0;
+    int FMousePen = 0;
+    bool FStartDrag = false;
+    bool FMouseLegend = false;
+    bool FMouseDownShowHint = false;
+    bool FMouseDownHintBold = false;
+    QStringList FMouseDownHintStrs;
+    TWkChartFloatingMarker* FDragFloatingMarker = nullptr;
+};

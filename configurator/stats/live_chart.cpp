@@ -1,0 +1,80 @@
+#include "configurator/stats/live_chart.h"
+
+#include "components/chart/chart.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A decimal text's value, or fallback when it is none (the page's edits).
+int StrToIntDef(const QString& text, int fallback) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? value : fallback;
+}
+
+} // namespace
+
+ChartRange VisualRange(const QString& minText, const QString& maxText) {
+    return ChartRange{StrToIntDef(minText, 0), StrToIntDef(maxText, LiveChartFullRange)};
+}
+
+ChartRange ZoomForChartClick(Qt::MouseButton button, int y, int chartHeight, const QString& minText,
+                             const QString& maxText) {
+    // The plot's top 11 pixels are not part of the value scale.
+    constexpr int TopMargin = 11;
+    const int mx = StrToIntDef(maxText, LiveChartFullRange);
+    const int mn = StrToIntDef(minText, 0);
+    const int r = std::max(10, mx - mn);
+    const int scale = std::max(1, chartHeight - TopMargin);
+    const int c =
+        mn + r - static_cast<int>(std::trunc(static_cast<double>(y - TopMargin) * r / scale));
+    const int quarter = r / 4;
+    ChartRange range{mn, mx};
+    switch (button) {
+    case Qt::LeftButton:
+        range = ChartRange{c - quarter, c + quarter};
+        break;
+    case Qt::RightButton:
+        range = ChartRange{mn - quarter, StrToIntDef(maxText, 0) + quarter};
+        break;
+    case Qt::MiddleButton:
+        range = ChartRange{0, LiveChartFullRange};
+        break;
+    default:
+        break;
+    }
+    range.Min = std::max(0, range.Min);
+    range.Max = std::min(LiveChartFullRange, range.Max);
+    return range;
+}
+
+void ApplyVisualRange(TWkChart& chart, const ChartRange& range) {
+    TWkChartYAxisOptions& axis = chart.Options().PrimaryYAxis();
+    // Each setter widens a range whose top is not above its bottom, so the bound that moves
+    // away from the other one goes first.
+    if (range.Max > axis.YMin()) {
+        axis.SetYMax(range.Max);
+        axis.SetYMin(range.Min);
+    } else {
+        axis.SetYMin(range.Min);
+        axis.SetYMax(range.Max);
+    }
+}
+
+void LiveChartFeed::Tick(TWkChart& chart, const JoyStatistics& statistics, int selection1,
+                         int selection2) {
+    const int p = FChartCursor;
+    const auto rawOf = [&](int selection) {
+        return selection >= 1 && selection <= StatAxisCount
+                   ? statistics.Axis(selection).Raw.value_or(0)
+                   : 0;
+    };
+    TWkChartData& data = chart.Data();
+    data.SetValue(0, p, rawOf(selection1));
+    data.SetValue(1, p, rawOf(selection2));
+    chart.SetCursorPosition(p);
+    chart.PlotGraph();
+    FChartCursor = p + 1 > LiveChartLastPosition ? 0 : p + 1;
+}

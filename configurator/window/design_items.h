@@ -1,0 +1,19 @@
+#pragma once
+// Item lists of the window's own design for the lists whose items a language file gives later
+// (the indexes keep their meaning) and for the firmware page's lists.
+
+#include <QStringList>
+
+namespace DesignItems {
+
+QStringList AutoCalibration(); // osi_N_acal: "---" and four modes
+QStringList Chips();           // joy_hardware_mcu
+QStringList Bootloaders();     // select_bootloader
+
+// The button grids' Mode, Shift, TimOn and TimOf editor lists.
+QStringList GridModes();
+QStringList GridShifts();
+QStringList GridOnTimers();
+QStringList GridOffTimers();
+
+} // namespace DesignItems

@@ -1,0 +1,58 @@
+#include "configurator/model/item_lists.h"
+#include "configurator/window/color_combo.h"
+#include "configurator/window/design_items.h"
+#include "configurator/window/form_layout.h"
+#include "configurator/window/widget_factory.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+void BuildLedPage(QWidget* page) {
+    MakeLabel(page, QStringLiteral("lbl_led_port"), QStringLiteral("LED pin"), {10, 10, 100, 22});
+    MakeCombo(page, QStringLiteral("led_port"), PortItems(), {114, 10, 60, 22});
+    for (int k = 1; k <= 10; ++k) {
+        const int y = 44 + 28 * (k - 1);
+        MakeLabel(page, QString(), QStringLiteral("LED %1").arg(k), {10, y, 100, 22});
+        MakeColorCombo(page, NumberName("led_color_%1", k, 2), {114, y, 130, 22});
+    }
+    MakeLabel(page, QStringLiteral("lbl_led_defcolor"), QStringLiteral("Start colour"),
+              {300, 10, 110, 22});
+    MakeColorCombo(page, QStringLiteral("led_color_init"), {414, 10, 130, 22});
+    MakeButton(page, QStringLiteral("led_get"), QStringLiteral("Get colours"), {300, 44, 140, 26});
+    MakeButton(page, QStringLiteral("led_set"), QStringLiteral("Set colours"), {300, 74, 140, 26});
+}
+
+void BuildFirmwarePage(QWidget* page) {
+    MakeLabel(page, QStringLiteral("lblBootloader"), QStringLiteral("Loader"), {10, 10, 126, 22});
+    MakeCombo(page, QStringLiteral("select_bootloader"), DesignItems::Bootloaders(),
+              {140, 10, 150, 22});
+    MakeEdit(page, QStringLiteral("command_file"), QStringLiteral("-"), {300, 10, 500, 22});
+    MakeLabel(page, QStringLiteral("lblFirmwareFile"), QStringLiteral("Firmware file"),
+              {10, 40, 126, 22});
+    MakeEdit(page, QStringLiteral("FileFirm"), QString(), {140, 40, 660, 22});
+    MakeLabel(page, QStringLiteral("lblPort"), QStringLiteral("Port"), {10, 70, 126, 22});
+    MakeEdit(page, QStringLiteral("com_port"), QStringLiteral("COM1"), {140, 70, 100, 22});
+    MakeButton(page, QStringLiteral("BtnGetCPorts"), QStringLiteral("Get ports"),
+               {250, 68, 140, 26});
+    MakeCheck(page, QStringLiteral("chk_autofirmware"),
+              QStringLiteral("Start when the port appears"), {400, 70, 260, 22});
+    MakeLabel(page, QStringLiteral("lbl_dev_mcu"), QStringLiteral("Chip"), {10, 100, 126, 22});
+    auto* chip = MakeCombo(page, QStringLiteral("joy_hardware_mcu"), DesignItems::Chips(),
+                           {140, 100, 150, 22});
+    chip->setEditable(true);
+    const char* commands[][2] = {{"btnStartFirmware", "Start loader"},
+                                 {"btnOpenBL", "Bootloader"},
+                                 {"btnRestart", "Restart"},
+                                 {"btnResetCnf", "Reset configuration"}};
+    for (int c = 0; c < 4; ++c) {
+        MakeButton(page, QString::fromLatin1(commands[c][0]), QString::fromLatin1(commands[c][1]),
+                   {10 + 210 * c, 140, 200, 28});
+    }
+    MakeButton(page, QStringLiteral("btn_devmgmt"), QStringLiteral("Device manager"),
+               {10, 180, 200, 28});
+    MakeButton(page, QStringLiteral("clear_reg"), QStringLiteral("Clear joystick registry"),
+               {220, 180, 200, 28});
+}

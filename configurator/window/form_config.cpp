@@ -1,0 +1,186 @@
+// The window's configuration handlers: axis rows, hats, identity and number edits, the reset
+// to defaults and the check line.
+
+#include "configurator/model/axis_rules.h"
+#include "configurator/model/config_check.h"
+#include "configurator/model/edit_filters.h"
+#include "configurator/window/color_combo.h"
+#include "configurator/window/config_binder.h"
+#include "configurator/window/event_guard.h"
+#include "configurator/window/key_filter.h"
+#include "configurator/window/main_form.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+namespace {
+
+void SetTextQuietly(QLineEdit* edit, const QString& text) {
+    if (edit->text() != text) {
+        const QSignalBlocker blocker(edit);
+        edit->setText(text);
+    }
+}
+
+QStringList Items(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i) {
+        items << combo->itemText(i);
+    }
+    return items;
+}
+
+} // namespace
+
+Config TMForm::CurrentConfig() const {
+    return ReadConfig(controls_, state_.KnpTable, state_.KbMsTable);
+}
+
+void TMForm::SetConfig(const Config& config) {
+    state_.KnpTable = config.knpTable;
+    state_.KbMsTable = config.kbMsTable;
+    ShowButtonTables();
+    ShowRules(config);
+    CurveVisualRefrash();
+    CheckConfig();
+}
+
+void TMForm::ShowRules(const Config& config) {
+    ShowConfig(controls_, config);
+    ShowEnabling(controls_, config);
+}
+
+void TMForm::osi_Change() {
+    Config config = CurrentConfig();
+    ApplyAxisRules(config);
+    ShowRules(config);
+    CheckConfig();
+}
+
+void TMForm::btnClrConfigClick() {
+    Config config = DefaultConfig();
+    ApplyHatRule(config);
+    ShowRules(config);
+    BTN_ClearButtonsClick();
+    osi_Change();
+    const QSignalBlocker blocker(controls_.ledColorInit);
+    controls_.ledColorInit->setCurrentIndex(0);
+}
+
+void TMForm::hat_1_onClick() {
+    Config config = CurrentConfig();
+    ApplyHatRule(config);
+    ShowRules(config);
+    CheckConfig();
+}
+
+void TMForm::dev_vidChange() {
+    DeviceIdentity identity = CurrentConfig().identity;
+    CutIdentity(identity);
+    SetTextQuietly(controls_.vendorId, identity.vendorId);
+    SetTextQuietly(controls_.productId, identity.productId);
+    SetTextQuietly(controls_.name, identity.name);
+    CheckConfig();
+}
+
+void TMForm::btn_timer_1Change() {
+    for (QLineEdit* timer : controls_.buttonTimers) {
+        SetTextQuietly(timer, ClampedTimerText(timer->text()));
+    }
+    CheckConfig();
+}
+
+void TMForm::osi_1_cal_01_editChange() {
+    // Every row's step is held to 0..100: the image keeps it in one byte.
+    for (int n = 1; n <= AxisRows; ++n) {
+        SetTextQuietly(arrays_.OsiMsStep[n], ClampedStepText(arrays_.OsiMsStep[n]->text()));
+    }
+    CheckConfig();
+}
+
+void TMForm::CheckConfig() {
+    CheckConfigTyping(QApplication::focusWidget());
+}
+
+// The clamps of the check leave the delay or speed edit being typed in alone until its editing
+// ends, so a value such as 15 can be typed digit by digit.
+void TMForm::CheckConfigTyping(const QWidget* typing) {
+    Config config = CurrentConfig();
+    const CheckResult result = ::CheckConfig(config, state_.LngStrings, Items(arrays_.OsiSrc[1]));
+    ShowSlotTimings(controls_, config, typing);
+    checkInfo_->setText(result.message);
+    state_.ConfigError = !result.ok;
+    if (result.ok && state_.ConfigDevice == nullptr) {
+        ShowNoDevice();
+    }
+}
+
+void TMForm::ConnectConfigHandlers() {
+    const ControlArrays& a = arrays_;
+    auto osiChange = Guarded([this] { osi_Change(); });
+    auto check = Guarded([this] { CheckConfig(); });
+    auto afterKey = [this] {
+        CheckConfig();
+    };
+    for (int n = 1; n <= AxisRows; ++n) {
+        for (QComboBox* combo : {a.OsiSrc[n], a.OsiSrcPort[n], a.OsiSrcChnl[n], a.OsiName[n],
+                                 a.OsiMsBtn[n], a.OsiMsBtnD[n], a.OsiMsBtnU[n]}) {
+            connect(combo, &QComboBox::activated, this, osiChange);
+        }
+        for (QSpinBox* spin : {a.OsiDzl[n], a.OsiDzc[n], a.OsiDzh[n], a.OsiDzd[n]}) {
+            connect(spin, &QSpinBox::valueChanged, this, osiChange);
+        }
+        for (QLineEdit* edit :
+             {a.OsiMsStep[n], a.OsiAcalMin[n], a.OsiAcalCen[n], a.OsiAcalMax[n], a.OsiValue[n],
+              a.OsiAxisValue[n], findChild<QLineEdit*>(QStringLiteral("adc_error_%1").arg(n))}) {
+            KeyFilter::Install(edit, IsDigitKey, afterKey);
+            connect(edit, &QLineEdit::textChanged, this,
+                    Guarded([this] { osi_1_cal_01_editChange(); }));
+        }
+    }
+    for (int s = 1; s <= CurveSlots; ++s) {
+        for (QLineEdit* edit : {a.ZmDel[s], a.ZmSpd[s]}) {
+            KeyFilter::Install(edit, IsDigitKey, afterKey);
+            connect(edit, &QLineEdit::textChanged, this, check);
+            connect(edit, &QLineEdit::editingFinished, this,
+                    Guarded([this] { CheckConfigTyping(nullptr); }));
+        }
+    }
+    for (int k = 0; k < AxisButtonRangeCount; ++k) {
+        for (QLineEdit* edit : {controls_.rangeLows[k], controls_.rangeHighs[k]}) {
+            KeyFilter::Install(edit, IsDigitKey, afterKey);
+            connect(edit, &QLineEdit::textChanged, this,
+                    Guarded([this] { osi_1_cal_01_editChange(); }));
+        }
+        connect(controls_.rangeAxes[k], &QComboBox::activated, this, check);
+    }
+    for (QLineEdit* timer : controls_.buttonTimers) {
+        KeyFilter::Install(timer, IsDigitKey, afterKey);
+        connect(timer, &QLineEdit::textChanged, this, Guarded([this] { btn_timer_1Change(); }));
+    }
+    for (QComboBox* shift : controls_.shiftButtons) {
+        connect(shift, &QComboBox::activated, this, check);
+    }
+    for (int hat = 0; hat < HatCount; ++hat) {
+        connect(controls_.hatOn[hat], &QCheckBox::toggled, this,
+                Guarded([this] { hat_1_onClick(); }));
+        for (QComboBox* direction : controls_.hatDirections[hat]) {
+            connect(direction, &QComboBox::activated, this, check);
+        }
+    }
+    KeyFilter::Install(controls_.vendorId, IsHexDigitKey, afterKey);
+    KeyFilter::Install(controls_.productId, IsHexDigitKey, afterKey);
+    KeyFilter::Install(controls_.name, IsDeviceNameKey, afterKey);
+    for (QLineEdit* edit : {controls_.vendorId, controls_.productId, controls_.name}) {
+        connect(edit, &QLineEdit::textChanged, this, Guarded([this] { dev_vidChange(); }));
+    }
+    connect(findChild<QComboBox*>(QStringLiteral("joy_hardware")), &QComboBox::activated, this,
+            osiChange);
+    connect(findChild<QPushButton*>(QStringLiteral("btnClrConfig")), &QPushButton::clicked, this,
+            Guarded([this] { btnClrConfigClick(); }));
+}

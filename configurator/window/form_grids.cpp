@@ -1,0 +1,169 @@
+// The button grids: the tables behind KnpGrid and KbMsGrid, their in-place list editors and
+// the clearing of both.
+
+#include "configurator/model/item_lists.h"
+#include "configurator/window/event_guard.h"
+#include "configurator/window/main_form.h"
+#include "configurator/window/string_grid.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QPushButton>
+
+namespace {
+
+constexpr int TypeCol = 0;
+constexpr int TimOfCol = 5;
+
+// The table value that grid column col (1 Number .. 5 TimOf) edits.
+int& Field(KnpRow& row, int col) {
+    switch (col) {
+    case 1:
+        return row.number;
+    case 2:
+        return row.mode;
+    case 3:
+        return row.shift;
+    case 4:
+        return row.timOn;
+    default:
+        return row.timOf;
+    }
+}
+
+int& Field(KbMsRow& row, int col) {
+    return col == TypeCol ? row.type : Field(static_cast<KnpRow&>(row), col);
+}
+
+QString ItemOf(const QComboBox* combo, int index) {
+    return index >= 0 && index < combo->count() ? combo->itemText(index) : QString();
+}
+
+// Runs the editor's Exit handler when it loses the focus to another control (not when its own
+// list opens).
+class EditorExitFilter final : public QObject {
+public:
+    EditorExitFilter(QObject* parent, std::function<void()> onExit)
+        : QObject(parent), onExit_(std::move(onExit)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusOut &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+            RunGuarded(onExit_);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> onExit_;
+};
+
+bool IsDataCell(const StringGrid& grid, int col, int row) {
+    return row >= 1 && row < grid.RowCount() && col >= (grid.HasFixedCol() ? 1 : 0) &&
+           col < grid.ColCount();
+}
+
+} // namespace
+
+void TMForm::ConnectGridHandlers() {
+    connect(knpGrid_, &StringGrid::CellSelected, this,
+            [this](int col, int row) { RunGuarded([&] { KnpGridSelectCell(col, row); }); });
+    connect(kbMsGrid_, &StringGrid::CellSelected, this,
+            [this](int col, int row) { RunGuarded([&] { KbMsGridSelectCell(col, row); }); });
+    connect(knpGrid_, &StringGrid::CellDoubleClicked, this, Guarded([this] { KnpGridDblClick(); }));
+    connect(kbMsGrid_, &StringGrid::CellDoubleClicked, this,
+            Guarded([this] { KbMsGridDblClick(); }));
+    for (int col = 0; col < int(gridEditors_.size()); ++col) {
+        QComboBox* editor = gridEditors_[col];
+        connect(editor, &QComboBox::activated, this, Guarded([this, col] { GridEditorDone(col); }));
+        editor->installEventFilter(
+            new EditorExitFilter(editor, [this, col] { GridEditorDone(col); }));
+    }
+    connect(findChild<QPushButton*>(QStringLiteral("BTN_ClearButtons")), &QPushButton::clicked,
+            this, Guarded([this] { BTN_ClearButtonsClick(); }));
+}
+
+void TMForm::KnpGridSelectCell(int col, int row) {
+    if (col == 0 || row == 0) {
+        return;
+    }
+    state_.GridEdit.knp.col = col;
+    state_.GridEdit.knp.row = row;
+}
+
+void TMForm::KbMsGridSelectCell(int col, int row) {
+    if (row == 0) {
+        return;
+    }
+    state_.GridEdit.kbms.col = col;
+    state_.GridEdit.kbms.row = row;
+}
+
+void TMForm::KnpGridDblClick() {
+    OpenGridEditor(knpGrid_, state_.GridEdit.knp, state_.GridEdit.kbms);
+}
+
+void TMForm::KbMsGridDblClick() {
+    OpenGridEditor(kbMsGrid_, state_.GridEdit.kbms, state_.GridEdit.knp);
+}
+
+void TMForm::OpenGridEditor(StringGrid* grid, GridEditorState& editor, GridEditorState& other) {
+    if (!IsDataCell(*grid, editor.col, editor.row)) {
+        return;
+    }
+    editor.open = true;
+    other.open = false;
+    QComboBox* combo = gridEditors_[editor.col];
+    combo->setGeometry(grid->CellRect(editor.col, editor.row, combo->parentWidget()));
+    const QString text = grid->Cell(editor.col, editor.row);
+    for (int i = combo->count() - 1; i >= 0; --i) {
+        if (combo->itemText(i) == text) {
+            combo->setCurrentIndex(i);
+            break;
+        }
+    }
+    combo->show();
+    combo->raise();
+    combo->setFocus(Qt::OtherFocusReason);
+}
+
+void TMForm::GridEditorDone(int col) {
+    QComboBox* combo = gridEditors_[col];
+    const GridEditState edit = state_.GridEdit;
+    state_.GridEdit.knp.open = false;
+    state_.GridEdit.kbms.open = false;
+    combo->hide();
+    const int index = std::max(combo->currentIndex(), 0);
+    if (edit.knp.open && col != TypeCol && IsDataCell(*knpGrid_, edit.knp.col, edit.knp.row)) {
+        knpGrid_->SetCell(edit.knp.col, edit.knp.row, combo->currentText());
+        Field(state_.KnpTable[edit.knp.row - 1], col) = index;
+        knpGrid_->setFocus();
+    }
+    if (edit.kbms.open && IsDataCell(*kbMsGrid_, edit.kbms.col, edit.kbms.row)) {
+        kbMsGrid_->SetCell(edit.kbms.col, edit.kbms.row, combo->currentText());
+        Field(state_.KbMsTable[edit.kbms.row - 1], col) = index;
+        kbMsGrid_->setFocus();
+    }
+}
+
+void TMForm::BTN_ClearButtonsClick() {
+    state_.KnpTable = {};
+    state_.KbMsTable = {};
+    ShowButtonTables();
+}
+
+void TMForm::ShowButtonTables() {
+    for (int row = 1; row <= LogicalButtonCount; ++row) {
+        KnpRow& values = state_.KnpTable[row - 1];
+        for (int col = 1; col <= TimOfCol; ++col) {
+            knpGrid_->SetCell(col, row, ItemOf(gridEditors_[col], Field(values, col)));
+        }
+    }
+    for (int row = 1; row <= KbMsRowCount; ++row) {
+        KbMsRow& values = state_.KbMsTable[row - 1];
+        for (int col = TypeCol; col <= TimOfCol; ++col) {
+            kbMsGrid_->SetCell(col, row, ItemOf(gridEditors_[col], Field(values, col)));
+        }
+    }
+}

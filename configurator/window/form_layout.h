@@ -1,0 +1,14 @@
+#pragma once
+// The window's design: each function creates the named controls of one part of the window at
+// their design place. Captions are the design texts until a language is applied.
+
+class QWidget;
+
+void BuildMainGroup(QWidget* form);
+void BuildBottomLine(QWidget* form);
+void BuildAxisPage(QWidget* page);
+void BuildCurvePage(QWidget* page);
+void BuildButtonPage(QWidget* page);
+void BuildLedPage(QWidget* page);
+void BuildFirmwarePage(QWidget* page);
+void BuildStatisticsPage(QWidget* page);

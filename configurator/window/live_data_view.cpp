@@ -1,0 +1,85 @@
+#include "configurator/window/live_data_view.h"
+
+#include "configurator/window/exchange_window.h"
+#include "configurator/window/named_control.h"
+#include "configurator/window/widget_factory.h"
+#include "platform/ui/color.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr int BoardItemCount = 4; // "--" and the three boards
+
+void SetBackground(QLabel* indicator, TColor color) {
+    QPalette palette = indicator->palette();
+    palette.setColor(QPalette::Window, ToQColor(color));
+    indicator->setPalette(palette);
+}
+
+} // namespace
+
+LiveDataView::LiveDataView(const QWidget& root, const ControlArrays& arrays, ExchangeWindow& window)
+    : arrays_(arrays), window_(window),
+      hardware_(FindNamed<QComboBox>(root, QStringLiteral("joy_hardware"))),
+      hardwareMcu_(FindNamed<QComboBox>(root, QStringLiteral("joy_hardware_mcu"))),
+      uptime_(FindNamed<QLineEdit>(root, QStringLiteral("joy_uptime"))),
+      debugText_(FindNamed<QLineEdit>(root, QStringLiteral("DebugText"))),
+      curveAxis_(FindNamed<QComboBox>(root, QStringLiteral("CurveVisualAxis"))),
+      curveAxisValue_(FindNamed<QLineEdit>(root, QStringLiteral("CurveVisualAxisValue"))) {
+    for (int k = 1; k <= LiveButtonCount; ++k) {
+        buttons_[k - 1] = FindNamed<QLabel>(root, NumberName("joy_knp_%1", k, 2));
+    }
+    for (int n = 1; n <= LiveAxisCount; ++n) {
+        errorCounters_[n - 1] = FindNamed<QLineEdit>(root, NumberName("adc_error_%1", n));
+    }
+}
+
+void LiveDataView::Show(const LiveData& data, bool curvePage) {
+    ShowBoard(data.board);
+    uptime_->setText(UptimeText(data));
+    for (int row = 1; row <= LiveAxisCount; ++row) {
+        if (RowHasSource(row)) {
+            arrays_.OsiValue[row]->setText(QString::number(data.rawValues[row - 1]));
+        }
+    }
+    ShowButtons(data);
+    ShowAxisOutputs(data, curvePage);
+    debugText_->setText(DebugLineText(data));
+    for (int n = 0; n < LiveAxisCount; ++n) {
+        errorCounters_[n]->setText(QString::number(data.errorCounters[n]));
+    }
+}
+
+void LiveDataView::ShowBoard(int board) {
+    if (board < 0 || board >= BoardItemCount) {
+        return;
+    }
+    hardware_->setCurrentIndex(board);
+    hardwareMcu_->setCurrentText(BoardMcuName(board));
+}
+
+void LiveDataView::ShowButtons(const LiveData& data) {
+    for (int k = 0; k < LiveButtonCount; ++k) {
+        SetBackground(buttons_[k], data.buttons[k] ? clRed : clBtnFace);
+    }
+}
+
+void LiveDataView::ShowAxisOutputs(const LiveData& data, bool curvePage) {
+    for (int row = 1; row <= LiveAxisCount; ++row) {
+        const int value = data.axisValues[row - 1];
+        if (RowHasSource(row)) {
+            arrays_.OsiAxisValue[row]->setText(QString::number(value));
+        }
+        if (curvePage && row == curveAxis_->currentIndex()) {
+            curveAxisValue_->setText(arrays_.OsiAxisValue[row]->text());
+            window_.ShowCurveAxisValue(value);
+        }
+    }
+}
+
+bool LiveDataView::RowHasSource(int row) const {
+    return arrays_.OsiSrc[row]->currentIndex() != 0;
+}

@@ -1,0 +1,257 @@
+#include "configurator/window/main_form.h"
+
+#include "configurator/files/language_file.h"
+#include "configurator/window/event_guard.h"
+#include "configurator/window/form_exchange.h"
+#include "configurator/window/form_layout.h"
+#include "configurator/window/statistics_page.h"
+#include "configurator/window/string_grid.h"
+#include "configurator/window/timer_pause.h"
+#include "hid/hid_controller.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLoggingCategory>
+#include <QPushButton>
+#include <QTabWidget>
+#include <stdexcept>
+
+Q_LOGGING_CATEGORY(lcWindow, "tavro.window")
+
+namespace {
+
+constexpr int ClientWidth = 1175;
+constexpr int ClientHeight = 694;
+
+// The settings file's record; a file that is missing or cannot be read gives seven empty lines,
+// so the start goes on with no language, no debug line and no controller chosen.
+SettingsRecord ReadSettings(const QString& programFolder) {
+    const QString path = settingsFilePath(programFolder);
+    if (!QFileInfo::exists(path)) {
+        return {};
+    }
+    QString error;
+    const auto settings = readSettingsFile(path, &error);
+    if (!settings) {
+        qCInfo(lcWindow) << error;
+        return {};
+    }
+    return *settings;
+}
+
+} // namespace
+
+TMForm::TMForm(const QString& programFolder, QWidget* parent)
+    : QWidget(parent), programFolder_(programFolder) {
+    setWindowTitle(QStringLiteral("Tavro2 [20150717] (pick the controller in the list, then read "
+                                  "its configuration)"));
+    setFixedSize(ClientWidth, ClientHeight);
+    BuildMainGroup(this);
+    BuildPages();
+    BuildBottomLine(this);
+    FindControls();
+    AttachCharts();
+    tmrGetRawData_.setInterval(100);
+    tmrForVisual_.setInterval(10);
+    tmrPerSecond_.setInterval(1000);
+    ConnectHandlers();
+    RunGuarded([this] { CreateHidController(); });
+    RunGuarded([this] { FormCreate(); });
+}
+
+TMForm::~TMForm() {
+    StopEverything();
+    DropDevices();
+}
+
+template <typename Control> Control* TMForm::Named(const char* name) const {
+    auto* control = findChild<Control*>(QString::fromLatin1(name));
+    if (control == nullptr) {
+        throw std::logic_error(std::string("Window control missing: ") + name);
+    }
+    return control;
+}
+
+void TMForm::BuildPages() {
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("WkPageControl"));
+    pages_->setGeometry(0, 174, ClientWidth, 490);
+    struct PageDesign {
+        const char* name;
+        const char* caption;
+        void (*build)(QWidget*);
+    };
+    const PageDesign designs[] = {
+        {"TabOSI", "Axes", BuildAxisPage},
+        {"TabOSI_SF", "Axes (curves)", BuildCurvePage},
+        {"TabKNP", "Buttons", BuildButtonPage},
+        {"TabLED", "LED", BuildLedPage},
+        {"TabFMW", "Firmware", BuildFirmwarePage},
+        {"TabJoyStat", "Statistics", BuildStatisticsPage},
+    };
+    for (const PageDesign& design : designs) {
+        auto* page = new QWidget;
+        page->setObjectName(QString::fromLatin1(design.name));
+        design.build(page);
+        pages_->addTab(page, QString::fromLatin1(design.caption));
+    }
+}
+
+void TMForm::FindControls() {
+    connectStatus_ = Named<QLabel>("connect_status");
+    imgRed_ = Named<QLabel>("img_red");
+    imgGrn_ = Named<QLabel>("img_grn");
+    btnRead_MK_ = Named<QPushButton>("btnRead_MK");
+    btnWrite_MK_ = Named<QPushButton>("btnWrite_MK");
+    btnRestart_ = Named<QPushButton>("btnRestart");
+    deviceList_ = Named<QListWidget>("lstHID_DeviceList");
+    translate_ = Named<QComboBox>("Translate");
+    debugView_ = Named<QCheckBox>("DebugView");
+    debugText_ = Named<QLineEdit>("DebugText");
+    checkInfo_ = Named<QLineEdit>("chk_report_info");
+    knpGrid_ = Named<StringGrid>("KnpGrid");
+    kbMsGrid_ = Named<StringGrid>("KbMsGrid");
+    const char* editors[] = {"KnpGrid_CB_Type",  "KnpGrid_CB_Number", "KnpGrid_CB_Mode",
+                             "KnpGrid_CB_Shift", "KnpGrid_CB_TimOn",  "KnpGrid_CB_TimOf"};
+    for (std::size_t col = 0; col < gridEditors_.size(); ++col) {
+        gridEditors_[col] = Named<QComboBox>(editors[col]);
+    }
+}
+
+void TMForm::ConnectHandlers() {
+    connect(&tmrGetRawData_, &QTimer::timeout, this, Guarded([this] { TmrGetRawDataTimer(); }));
+    connect(&tmrForVisual_, &QTimer::timeout, this, Guarded([this] { TmrForVisualTimer(); }));
+    connect(&tmrPerSecond_, &QTimer::timeout, this, Guarded([this] { TmrPerSecondTimer(); }));
+    connect(debugView_, &QCheckBox::toggled, this, Guarded([this] { DebugViewClick(); }));
+    ConnectGridHandlers();
+    ConnectFileHandlers();
+    ConnectLanguageHandlers();
+    ConnectLoaderHandlers();
+}
+
+void TMForm::FormCreate() {
+    arrays_ = AssignObjects(*this);
+    controls_ = FindConfigControls(*this, arrays_);
+    ConnectConfigHandlers();
+    ConnectCurveHandlers();
+    exchange_ = std::make_unique<FormExchange>(*this);
+    state_.ReportLengths = {254, 246, 223, 169, 5};
+    state_.GridEdit = {};
+    state_.Settings = ReadSettings(programFolder_);
+    ApplySettings();
+    ListLanguages();
+    TranslateChange();
+    btnClrConfigClick();
+    osi_Change();
+    SetupCharts();
+    pages_->setCurrentIndex(TabOSI);
+    ClearDeviceList();
+    DropDevices();
+    EnumerateDevices();
+    CheckConfig();
+    StartTimers();
+}
+
+void TMForm::ApplySettings() {
+    state_.FilterVid = state_.Settings.filterVid();
+    state_.FilterPid = state_.Settings.filterPid();
+    debugView_->setChecked(state_.Settings.debugView());
+    debugText_->setVisible(debugView_->isChecked());
+}
+
+void TMForm::ListLanguages() {
+    translate_->clear();
+    translate_->addItems(listLanguageNames(programFolder_));
+    translate_->setCurrentIndex(
+        translate_->findText(state_.Settings.language, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+void TMForm::StartTimers() {
+    tmrPerSecond_.start();
+    tmrForVisual_.start();
+    tmrGetRawData_.start();
+}
+
+void TMForm::ShowNoDevice() {
+    ShowNoDevice(btnRead_MK_, btnWrite_MK_, btnRestart_);
+}
+
+void TMForm::ShowNoDevice(QPushButton* first, QPushButton* second, QPushButton* third) {
+    connectStatus_->setText(state_.LngStrings.line(8));
+    first->setEnabled(false);
+    second->setEnabled(false);
+    third->setEnabled(false);
+    imgRed_->show();
+    imgGrn_->hide();
+}
+
+int TMForm::ActivePage() const {
+    return pages_->currentIndex();
+}
+
+void TMForm::TmrGetRawDataTimer() {
+    const TimerPause pause(tmrGetRawData_, closed_);
+    if (exchange_) {
+        exchange_->TmrGetRawDataTimer();
+    }
+}
+
+void TMForm::DebugViewClick() {
+    if (debugView_->isChecked()) {
+        debugText_->show();
+    } else {
+        debugText_->hide();
+        debugText_->clear();
+    }
+}
+
+void TMForm::StopEverything() {
+    closed_ = true;
+    tmrGetRawData_.stop();
+    tmrPerSecond_.stop();
+    tmrForVisual_.stop();
+}
+
+bool TMForm::FormCloseQuery() {
+    StopEverything();
+    uiHost().sleep(100);
+    ClearDeviceList();
+    DropDevices();
+    return true;
+}
+
+void TMForm::FormClose() {
+    FormCloseQuery();
+    QString error;
+    if (!writeSettingsFile(settingsFilePath(programFolder_), CurrentSettings(), &error)) {
+        uiHost().messageBox(error, QStringLiteral("Tavro2"), MB_OK | MB_ICONERROR);
+    }
+}
+
+SettingsRecord TMForm::CurrentSettings() const {
+    SettingsRecord settings;
+    settings.language = translate_->currentText();
+    settings.debug = SettingsRecord::debugLine(debugView_->isChecked());
+    settings.comPort = Named<QLineEdit>("com_port")->text();
+    settings.firmwareFile = Named<QLineEdit>("FileFirm")->text();
+    settings.loaderKind = QString::number(Named<QComboBox>("select_bootloader")->currentIndex());
+    settings.vendorId = SettingsRecord::idLine(state_.FilterVid);
+    settings.productId = SettingsRecord::idLine(state_.FilterPid);
+    return settings;
+}
+
+void TMForm::closeEvent(QCloseEvent* event) {
+    bool allowed = true;
+    RunGuarded([&] { allowed = FormCloseQuery(); });
+    if (allowed) {
+        RunGuarded([this] { FormClose(); });
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}

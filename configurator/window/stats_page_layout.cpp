@@ -1,0 +1,45 @@
+#include "configurator/model/item_lists.h"
+#include "configurator/window/color_combo.h"
+#include "configurator/window/design_items.h"
+#include "configurator/window/form_layout.h"
+#include "configurator/window/widget_factory.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+void BuildStatisticsPage(QWidget* page) {
+    MakeChart(page, QStringLiteral("joy_osi_visual"), {4, 4, 756, 440});
+    MakeEdit(page, QStringLiteral("joy_osi_visual_max"), QStringLiteral("16384"), {770, 4, 70, 22});
+    MakeEdit(page, QStringLiteral("joy_osi_visual_min"), QStringLiteral("0"), {770, 422, 70, 22});
+    const QStringList pens = RangeAxisItems(); // "--", axes "1".."8"
+    MakeCombo(page, QStringLiteral("joy_osi_use_01"), pens, {850, 4, 60, 22});
+    MakeCombo(page, QStringLiteral("joy_osi_use_02"), pens, {850, 32, 60, 22});
+    MakeColorCombo(page, QStringLiteral("joy_osi_clr_01"), {916, 4, 110, 22})->SetColorValue(clRed);
+    MakeColorCombo(page, QStringLiteral("joy_osi_clr_02"), {916, 32, 110, 22})
+        ->SetColorValue(clBlue);
+    const char* headers[][2] = {{"lbl_joy_osi_raw", "Raw"},
+                                {"lbl_joy_osi_min", "Min"},
+                                {"lbl_joy_osi_max", "Max"},
+                                {"lbl_joy_osi_stp", "Step"},
+                                {"lbl_joy_osi_fps", "Changes/s"}};
+    const char* fields[] = {"joy_osi_raw_%1", "joy_osi_min_%1", "joy_osi_max_%1", "joy_osi_stp_%1",
+                            "joy_osi_fps_%1"};
+    for (int f = 0; f < 5; ++f) {
+        const int x = 800 + 72 * f;
+        MakeLabel(page, QString::fromLatin1(headers[f][0]), QString::fromLatin1(headers[f][1]),
+                  {x, 70, 70, 18});
+        for (int axis = 1; axis <= 8; ++axis) {
+            MakeEdit(page, NumberName(fields[f], axis, 2), QStringLiteral("x"),
+                     {x, 90 + 24 * (axis - 1), 70, 22})
+                ->setReadOnly(true);
+        }
+    }
+    for (int axis = 1; axis <= 8; ++axis) {
+        MakeLabel(page, QString(), QString::number(axis), {774, 90 + 24 * (axis - 1), 20, 22});
+    }
+    MakeLabel(page, QStringLiteral("lbl_usb_pps"), QStringLiteral("Reports/s"),
+              {800, 300, 100, 22});
+    MakeEdit(page, QStringLiteral("joy_usbpps"), QString(), {904, 300, 80, 22})->setReadOnly(true);
+    MakeButton(page, QStringLiteral("JoyStatReset"), QStringLiteral("Reset"), {800, 332, 150, 26});
+}

@@ -1,0 +1,42 @@
+#include "components/util/text_to_float.h"
+
+#include <gtest/gtest.h>
+
+TEST(TextToFloat, ReadsWhatANumberCanBeMadeOf) {
+    const QLocale comma(QLocale::German, QLocale::Germany);
+    const QLocale point = QLocale::c();
+    const struct {
+        const char* text;
+        QChar separator;
+        const QLocale* locale;
+        bool ok;
+        double value;
+    } cases[] = {
+        {"", ' ', &point, false, 0},
+        {"abc", ' ', &point, false, 0},
+        {"12,5 mm", ' ', &comma, true, 12.5},
+        {"1.5", ' ', &comma, true, 1.5},        // a point and no comma: the point separates
+        {"1,234.5", ' ', &comma, true, 1.2345}, // the comma stays, the point is dropped
+        {"3.", ' ', &point, true, 3},
+        {"-", ' ', &point, true, 0},
+        {"1e3", ' ', &point, true, 1000},
+        {"16384", ' ', &point, true, 16384},
+        {"-2;5", ';', &point, true, -2.5},
+        {"5-", ' ', &point, false, 0},
+        {"1.2.3", ' ', &point, false, 0},
+    };
+    for (const auto& c : cases) {
+        double value = -99;
+        const bool ok = TryTextToFloat(QString::fromUtf8(c.text), c.separator, value, *c.locale);
+        EXPECT_EQ(ok, c.ok) << c.text;
+        if (c.ok)
+            EXPECT_DOUBLE_EQ(value, c.value) << c.text;
+        else
+            EXPECT_EQ(value, -99) << c.text << ": a failure leaves the value alone";
+    }
+}
+
+TEST(TextToFloat, FallsBackOnlyWhenTheTextIsNoNumber) {
+    EXPECT_EQ(TextToFloatDef(QStringLiteral("x"), ' ', 16384, QLocale::c()), 16384);
+    EXPECT_EQ(TextToFloatDef(QStringLiteral("200"), ' ', 16384, QLocale::c()), 200);
+}

@@ -1,0 +1,119 @@
+// The LED page's colours sent to the simulated controller and read back from it.
+
+#include "configurator/window/color_combo.h"
+#include "configurator/window/widget_factory.h"
+#include "tests/configurator/exchange/exchange_fixture.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+ColorCombo* LedBox(TMForm& form, int k) {
+    return form.findChild<ColorCombo*>(NumberName("led_color_%1", k, 2));
+}
+
+QString Hex(int value) {
+    return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+TColor LedColour(int k) {
+    return k == 1 ? RGB(0x12, 0x34, 0x56) : RGB(k, 2 * k, 3 * k);
+}
+
+} // namespace
+
+TEST_F(ExchangeTest, LedSetThenGetReturnsTheColours) {
+    Connect();
+    for (int k = 1; k <= LedCount; ++k) {
+        LedBox(*form, k)->SetColorValue(LedColour(k));
+    }
+
+    Exchange().Leds().led_setClick();
+
+    QStringList expected;
+    expected << QStringLiteral("set 8 [08 01 12 34 56 00]");
+    for (int k = 2; k <= LedCount; ++k) {
+        expected << QStringLiteral("set 8 [08 %1 %2 %3 %4 00]")
+                        .arg(Hex(k), Hex(k), Hex(2 * k), Hex(3 * k));
+    }
+    EXPECT_EQ(Log(), expected);
+
+    for (int k = 1; k <= LedCount; ++k) {
+        LedBox(*form, k)->SetColorValue(clBlack);
+    }
+    host.log.clear();
+
+    Exchange().Leds().led_getClick();
+
+    expected = QStringList{QStringLiteral("flush")};
+    for (int k = 1; k <= LedCount; ++k) {
+        expected << QStringLiteral("set 8 [08 %1 00 00 00 00]").arg(Hex(10 + k))
+                 << QStringLiteral("sleep: 100") << QStringLiteral("get 8 (6)");
+    }
+    EXPECT_EQ(Log(), expected);
+    for (int k = 1; k <= LedCount; ++k) {
+        EXPECT_EQ(LedBox(*form, k)->ColorValue(), LedColour(k)) << k;
+    }
+}
+
+TEST_F(ExchangeTest, AFailedFirstLedSetStopsWithItsMessage) {
+    Connect();
+    logBus.failingSets = {8};
+
+    Exchange().Leds().led_setClick();
+
+    EXPECT_EQ(Log(), QStringList({"set 8 [08 01 00 00 00 00] failed",
+                                  "showMessage: Error [" + FailureText() + "]"}));
+    EXPECT_FALSE(State().LastTransferOk);
+}
+
+TEST_F(ExchangeTest, AFailedLedGetShowsBlack) {
+    Connect();
+    sim->with([](SimController& c) {
+        const LedReport set = MakeLedSetReport(1, RGB(1, 2, 3));
+        c.setFeature(set);
+    });
+    LedBox(*form, 1)->SetColorValue(clWhite);
+    logBus.failingGets = {8};
+
+    Exchange().Leds().led_getClick();
+
+    EXPECT_EQ(LedBox(*form, 1)->ColorValue(), clBlack);
+}
+
+TEST_F(ExchangeTest, LedButtonsWithoutADeviceShowTheNotConnectedState) {
+    struct Case {
+        const char* button;
+        std::vector<const char*> disabled;
+    };
+    const Case cases[] = {
+        {"led_set", {"btnRestart", "btnOpenBL", "btnResetCnf"}},
+        {"led_get", {"btnRead_MK", "btnWrite_MK", "btnRestart"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        EnableDeviceButtons();
+        host.log.clear();
+
+        Button(c.button)->click();
+
+        EXPECT_TRUE(Log().isEmpty());
+        for (const char* disabled : c.disabled) {
+            EXPECT_FALSE(Button(disabled)->isEnabled()) << disabled;
+        }
+        EXPECT_TRUE(Find<QLabel>("img_red")->isVisibleTo(form.get()));
+    }
+}
+
+TEST_F(ExchangeTest, ADeviceThatLeavesWhileALedAnswerIsAwaitedIsNotAskedAgain) {
+    Connect();
+    host.onSleep = [this](unsigned) {
+        Unplug();
+    };
+
+    Exchange().Leds().led_getClick();
+
+    EXPECT_EQ(Log(), QStringList({"flush", "set 8 [08 0B 00 00 00 00]", "sleep: 100"}));
+    EXPECT_FALSE(Button("btnRead_MK")->isEnabled());
+}

@@ -1,0 +1,161 @@
+#include "configurator/model/config_check.h"
+#include "configurator/model/item_lists.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Line k reads "Lk", so a message shows which lines it was built from.
+LanguageLines NumberedLines() {
+    QStringList lines;
+    for (int k = 1; k <= LanguageLines::LineCount; ++k)
+        lines << QStringLiteral("L%1").arg(k);
+    return LanguageLines(lines);
+}
+
+AxisRow Sensor(int source, int port, int channel, int usage) {
+    AxisRow row;
+    row.source = source;
+    row.port = port;
+    row.channel = channel;
+    row.usage = usage;
+    return row;
+}
+
+struct CheckCase {
+    const char* name;
+    std::function<void(Config&)> setup;
+    bool ok;
+    const char* message;
+};
+
+void PrintTo(const CheckCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Check : public testing::TestWithParam<CheckCase> {};
+
+TEST_P(Check, FirstProblemWins) {
+    const LanguageLines lines = NumberedLines();
+    Config config;
+    GetParam().setup(config);
+    const CheckResult result = CheckConfig(config, lines, SourceItems(lines));
+    EXPECT_EQ(result.ok, GetParam().ok);
+    EXPECT_EQ(result.message, QString::fromUtf8(GetParam().message));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, Check,
+    testing::Values(CheckCase{"EmptyPasses", [](Config&) {}, true, "L68 0L69 0."},
+                    CheckCase{"CountsSensorsHatsAndButtons",
+                              [](Config& c) {
+                                  c.axes[0] = Sensor(2, 1, 0, 1);
+                                  c.axes[1] = Sensor(4, 2, 0, 2);
+                                  c.axes[2] = Sensor(1, 0, 0, 3); // virtual: not a sensor axis
+                                  c.axes[2].buttonUp = 10;
+                                  c.axes[2].buttonDown = 11;
+                                  c.axes[8] = Sensor(2, 1, 0, 1); // mouse rows are not checked
+                                  c.hats[0] = Hat{true, {1, 2, 3, 4}};
+                                  c.knpTable[0].number = 7;
+                                  c.knpTable[63].number = 7;
+                              },
+                              true, "L68 2L69 6."},
+                    CheckCase{"SameSensorTwiceNamesTheSecondAxis",
+                              [](Config& c) {
+                                  c.axes[1] = Sensor(5, 3, 2, 1);
+                                  c.axes[4] = Sensor(5, 3, 2, 2);
+                              },
+                              false, "L47 MCP3202#A2#2 L48 5"},
+                    CheckCase{"SameChipOtherChannelIsFine",
+                              [](Config& c) {
+                                  c.axes[0] = Sensor(5, 3, 1, 1);
+                                  c.axes[1] = Sensor(5, 3, 2, 2);
+                              },
+                              true, "L68 2L69 0."},
+                    CheckCase{"KeysAreComparedWhole",
+                              [](Config& c) {
+                                  // "MCP3202#A0#--" lies inside "KMZ60+MCP3202#A0#--" but is
+                                  // another sensor.
+                                  c.axes[0] = Sensor(8, 1, 0, 1);
+                                  c.axes[1] = Sensor(5, 1, 0, 2);
+                              },
+                              true, "L68 2L69 0."},
+                    CheckCase{"AxisWithoutUsage", [](Config& c) { c.axes[3] = Sensor(1, 0, 0, 0); },
+                              false, "L49 4"},
+                    CheckCase{"UsageTwice",
+                              [](Config& c) {
+                                  c.axes[0] = Sensor(2, 1, 0, 10);
+                                  c.axes[6] = Sensor(2, 2, 0, 10);
+                              },
+                              false, "L50 Rudder L48 7"},
+                    CheckCase{"HatDownTestedBeforeLeftAndRight",
+                              [](Config& c) {
+                                  c.hats[0] = Hat{true, {5, 0, 0, 0}};
+                              },
+                              false, "L531"},
+                    CheckCase{"Hat2RightMissing",
+                              [](Config& c) {
+                                  c.hats[1] = Hat{true, {1, 2, 3, 0}};
+                              },
+                              false, "L552"},
+                    CheckCase{"HatOffIsNotChecked",
+                              [](Config& c) {
+                                  c.hats[0] = Hat{false, {}};
+                              },
+                              true, "L68 0L69 0."},
+                    CheckCase{"HatButtonTwiceNamesTheLaterDirection",
+                              [](Config& c) {
+                                  c.hats[0] = Hat{true, {1, 2, 9, 4}};
+                                  c.hats[1] = Hat{true, {9, 6, 7, 8}};
+                              },
+                              false, "L5609 L572"},
+                    CheckCase{"VirtualAxisWithoutButtonsReportsUpFirst",
+                              [](Config& c) { c.axes[1] = Sensor(1, 0, 0, 1); }, false, "L64 2"},
+                    CheckCase{"VirtualAxisWithoutDown",
+                              [](Config& c) {
+                                  c.axes[1] = Sensor(1, 0, 0, 1);
+                                  c.axes[1].buttonUp = 3;
+                              },
+                              false, "L63 2"},
+                    CheckCase{"SensorRuleBeforeUsageRule",
+                              [](Config& c) {
+                                  c.axes[0] = Sensor(3, 1, 0, 0);
+                                  c.axes[1] = Sensor(3, 1, 0, 0);
+                              },
+                              false, "L47 KMA200#A0#-- L48 2"}),
+    [](const testing::TestParamInfo<CheckCase>& info) { return info.param.name; });
+
+TEST(Check, WithoutLanguageOnlyGlueAndNumbersRemain) {
+    Config config;
+    const CheckResult result = CheckConfig(config, LanguageLines(), SourceItems(LanguageLines()));
+    EXPECT_TRUE(result.ok);
+    EXPECT_EQ(result.message, QStringLiteral(" 0 0."));
+}
+
+TEST(Check, ClampsDelaysAndSpeeds) {
+    const struct {
+        std::optional<int> in;
+        int delay;
+        int speed;
+    } cases[] = {{std::nullopt, 2, 1}, {0, 2, 1},      {1, 2, 1}, {2, 2, 2},
+                 {200, 200, 200},      {250, 200, 200}};
+    for (const auto& c : cases) {
+        Config config;
+        config.specialFunctions[3].delay = c.in;
+        config.specialFunctions[3].speed = c.in;
+        CheckConfig(config, LanguageLines(), SourceItems(LanguageLines()));
+        EXPECT_EQ(config.specialFunctions[3].delay, c.delay);
+        EXPECT_EQ(config.specialFunctions[3].speed, c.speed);
+    }
+}
+
+TEST(Check, DesignSourceListNamesTheSensor) {
+    Config config;
+    config.axes[0] = Sensor(9, 1, 0, 1);
+    config.axes[1] = Sensor(9, 1, 0, 2);
+    const CheckResult result = CheckConfig(config, LanguageLines(), DesignSourceItems());
+    EXPECT_EQ(result.message, QStringLiteral(" TavSens#A0#--  2"));
+}
+
+} // namespace

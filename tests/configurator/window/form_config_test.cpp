@@ -1,0 +1,336 @@
+#include "configurator/model/report_codec.h"
+#include "tests/configurator/window/window_fixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSpinBox>
+
+namespace {
+
+// What the user does: picks an item of a combo box.
+void Pick(QComboBox* combo, int index) {
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+void Type(QWidget* edit, const QString& text) {
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(edit, &press);
+    }
+}
+
+struct EnablingCase {
+    const char* name;
+    int source;
+    bool usage, port, channel, deadZones, calibration, virtualAxis;
+};
+
+// Design source list: 0 "--", 1 virtual, 2 internal ADC, 3 KMA200, 4 MCP3201, 5 MCP3202,
+// 6 MCP3204, 7 MCP3208, 8 RAMS, 9 TavSens.
+const EnablingCase EnablingCases[] = {
+    {"no source", 0, false, false, false, false, false, false},
+    {"virtual axis", 1, true, false, false, true, true, true},
+    {"internal ADC", 2, true, true, false, true, true, false},
+    {"single-channel chip", 4, true, true, false, true, true, false},
+    {"two-channel chip", 5, true, true, true, true, true, false},
+    {"eight-channel chip", 7, true, true, true, true, true, false},
+    {"magnetic sensor", 8, true, true, false, true, true, false},
+    {"chip with channels", 9, true, true, true, true, true, false},
+};
+
+TEST_F(WindowTest, AxisRowControlsFollowTheSource) {
+    Open();
+    for (int row : {1, 10}) {
+        for (const EnablingCase& c : EnablingCases) {
+            SCOPED_TRACE(std::string(c.name) + " row " + std::to_string(row));
+            const QString n = QString::number(row);
+            Pick(Find<QComboBox>("osi_" + n + "_src"), c.source);
+            EXPECT_EQ(Find<QComboBox>("osi_" + n + "_name")->isEnabled(), c.usage);
+            EXPECT_EQ(Find<QComboBox>("osi_" + n + "_src_port")->isEnabled(), c.port);
+            EXPECT_EQ(Find<QComboBox>("osi_" + n + "_src_chnl")->isEnabled(), c.channel);
+            EXPECT_EQ(Find<QSpinBox>("osi_" + n + "_dzd")->isEnabled(), c.deadZones);
+            EXPECT_EQ(Find<QLineEdit>("osi_" + n + "_acal_cen")->isEnabled(), c.calibration);
+            EXPECT_EQ(Find<QLineEdit>("osi_" + n + "_ms_step")->isEnabled(), c.virtualAxis);
+            EXPECT_EQ(Find<QComboBox>("osi_" + n + "_ms_btn_u")->isEnabled(), c.virtualAxis);
+        }
+    }
+}
+
+TEST_F(WindowTest, SourceForcesRowValues) {
+    Open();
+    auto* source = Find<QComboBox>("osi_2_src");
+    auto* acal = Find<QComboBox>("osi_2_acal");
+    auto* filter = Find<QComboBox>("osi_2_filter");
+    auto* invert = Find<QCheckBox>("osi_2_invert");
+    auto* precision = Find<QComboBox>("osi_2_prcsn");
+    auto* channel = Find<QComboBox>("osi_2_src_chnl");
+
+    Pick(source, 3); // KMA200 calibrates by itself
+    EXPECT_EQ(acal->currentIndex(), 2);
+
+    Pick(source, 5);
+    Pick(channel, 4);
+    filter->setCurrentIndex(3);
+    invert->setChecked(true);
+    precision->setCurrentIndex(6);
+    Pick(source, 4); // no channels on this chip
+    EXPECT_EQ(channel->currentIndex(), 0);
+    EXPECT_TRUE(invert->isChecked());
+
+    Pick(source, 1); // a virtual axis has no sensor settings
+    EXPECT_EQ(acal->currentIndex(), 0);
+    EXPECT_EQ(filter->currentIndex(), 0);
+    EXPECT_FALSE(invert->isChecked());
+    EXPECT_EQ(precision->currentIndex(), 6);
+
+    Pick(source, 0); // no source clears the whole row
+    EXPECT_EQ(precision->currentIndex(), 0);
+    EXPECT_EQ(Find<QComboBox>("osi_2_name")->currentIndex(), 0);
+
+    Pick(Find<QComboBox>("osi_3_src"), 4);
+    Find<QSpinBox>("osi_3_dzc")->setValue(3);
+    EXPECT_EQ(Find<QComboBox>("osi_3_acal")->currentIndex(), 1) << "a centre dead zone";
+    Find<QSpinBox>("osi_3_dzc")->setValue(0);
+    Pick(Find<QComboBox>("osi_3_acal"), 0);
+    Find<QSpinBox>("osi_3_dzh")->setValue(1);
+    EXPECT_EQ(Find<QComboBox>("osi_3_acal")->currentIndex(), 2) << "a high dead zone";
+}
+
+TEST_F(WindowTest, DefaultsAfterStartAndReset) {
+    TMForm& window = Open();
+    for (int pass = 0; pass < 2; ++pass) {
+        SCOPED_TRACE(pass == 0 ? "start" : "reset button");
+        EXPECT_EQ(Find<QLineEdit>("dev_vid")->text(), "8888");
+        EXPECT_EQ(Find<QLineEdit>("dev_pid")->text(), "8888");
+        EXPECT_EQ(Find<QLineEdit>("dev_name")->text(), "Tavro2");
+        EXPECT_EQ(Find<QComboBox>("dev_poll")->currentText(), "2");
+        EXPECT_EQ(Find<QLineEdit>("osi_6_zm_del")->text(), "2");
+        EXPECT_EQ(Find<QLineEdit>("osi_6_zm_spd")->text(), "1");
+        EXPECT_EQ(Find<QSpinBox>("osi_4_curve_07")->value(), 100);
+        EXPECT_FALSE(Find<QCheckBox>("hat_1_on")->isChecked());
+        EXPECT_FALSE(Find<QComboBox>("hat_1_up")->isEnabled());
+        EXPECT_EQ(Find<QComboBox>("led_color_init")->currentIndex(), 0);
+        EXPECT_FALSE(window.State().ConfigError);
+        EXPECT_EQ(Find<QLineEdit>("chk_report_info")->text(), " 0 0.");
+        EXPECT_EQ(window.CurrentConfig().axes[0].source, 0);
+
+        Pick(Find<QComboBox>("osi_1_src"), 2);
+        Find<QLineEdit>("dev_name")->setText("Other");
+        Find<QCheckBox>("hat_2_on")->setChecked(true);
+        Find<QLineEdit>("osi_6_zm_del")->setText("50");
+        window.btnClrConfigClick();
+    }
+}
+
+struct KeyCase {
+    const char* name;
+    const char* edit;
+    const char* typed;
+    const char* shown;
+};
+
+const KeyCase KeyCases[] = {
+    {"hex id takes upper-case digits", "dev_vid", "aA1g", "A1"},
+    {"name takes its character set", "dev_name", "x![]_ -(9)", "x[]_ -(9)"},
+    {"calibration takes digits", "osi_1_acal_max", "1a2.3", "123"},
+    {"button timer takes digits", "btn_timer_2", "+12", "12"},
+    {"range bound takes digits", "ab_03_h", "7x", "7"},
+};
+
+TEST_F(WindowTest, EditsSwallowKeysTheyDoNotTake) {
+    Open();
+    Pick(Find<QComboBox>("osi_1_src"), 2); // calibration edits take input with a source
+    for (const KeyCase& c : KeyCases) {
+        SCOPED_TRACE(c.name);
+        auto* edit = Find<QLineEdit>(c.edit);
+        edit->clear();
+        edit->setText(QString());
+        Type(edit, QString::fromUtf8(c.typed));
+        const QString shown = QString::fromUtf8(c.shown);
+        // Emptied number edits show "0" again; the typed digits follow it.
+        EXPECT_TRUE(edit->text() == shown || edit->text() == "0" + shown)
+            << edit->text().toStdString();
+    }
+}
+
+struct ClampCase {
+    const char* name;
+    const char* edit;
+    const char* text;
+    const char* shown;
+};
+
+const ClampCase ClampCases[] = {
+    {"timer above 254", "btn_timer_1", "300", "254"},
+    {"timer cleared", "btn_timer_3", "", "0"},
+    {"step above 100", "osi_1_ms_step", "150", "100"},
+    {"step of another row", "osi_7_ms_step", "101", "100"},
+    {"vendor id cut to four", "dev_vid", "12345", "1234"},
+    {"name cut to fifteen", "dev_name", "ABCDEFGHIJKLMNOPQ", "ABCDEFGHIJKLMNO"},
+    {"delay below 2", "osi_2_zm_del", "1", "2"},
+    {"delay above 200", "osi_2_zm_del", "250", "200"},
+    {"speed below 1", "osi_5_zm_spd", "0", "1"},
+};
+
+TEST_F(WindowTest, EditsAreHeldToTheirRange) {
+    Open();
+    for (const ClampCase& c : ClampCases) {
+        SCOPED_TRACE(c.name);
+        auto* edit = Find<QLineEdit>(c.edit);
+        edit->setText(QString::fromUtf8(c.text));
+        EXPECT_EQ(edit->text().toStdString(), c.shown);
+    }
+}
+
+TEST_F(WindowTest, DelayBeingTypedIsClampedWhenEditingEnds) {
+    Open();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    auto* delay = Find<QLineEdit>("osi_3_zm_del");
+    delay->setFocus();
+    ASSERT_TRUE(delay->hasFocus());
+    delay->clear();
+    Type(delay, "15");
+    EXPECT_EQ(delay->text(), "15");
+    delay->setText("1");
+    EXPECT_EQ(delay->text(), "1");
+    Find<QLineEdit>("dev_name")->setFocus();
+    EXPECT_EQ(delay->text(), "2");
+}
+
+TEST_F(WindowTest, HatSwitchClearsAndDisablesItsDirections) {
+    Open();
+    auto* on = Find<QCheckBox>("hat_2_on");
+    auto* up = Find<QComboBox>("hat_2_up");
+    on->setChecked(true);
+    EXPECT_TRUE(up->isEnabled());
+    Pick(up, 5);
+    on->setChecked(false);
+    EXPECT_EQ(up->currentIndex(), 0);
+    EXPECT_FALSE(up->isEnabled());
+    EXPECT_FALSE(Find<QComboBox>("hat_2_rt")->isEnabled());
+}
+
+TEST_F(WindowTest, CheckLineShowsTheFirstProblem) {
+    TMForm& window = Open();
+    for (int row : {1, 2}) {
+        const QString n = QString::number(row);
+        Pick(Find<QComboBox>("osi_" + n + "_src"), 4);
+        Pick(Find<QComboBox>("osi_" + n + "_src_port"), 1);
+        Pick(Find<QComboBox>("osi_" + n + "_name"), row);
+    }
+    EXPECT_TRUE(window.State().ConfigError);
+    EXPECT_TRUE(Find<QLineEdit>("chk_report_info")->text().endsWith(" 2"))
+        << Find<QLineEdit>("chk_report_info")->text().toStdString();
+
+    Pick(Find<QComboBox>("osi_2_src_port"), 2);
+    EXPECT_FALSE(window.State().ConfigError);
+    EXPECT_EQ(Find<QLineEdit>("chk_report_info")->text(), " 2 0.");
+}
+
+} // namespace
+
+namespace {
+
+// A configuration that sets a field of every kind, kept consistent by the model's own rules.
+Config RichConfig() {
+    Config c = DefaultConfig();
+    for (auto& slot : c.specialFunctions) {
+        slot.delay = 2; // as the check leaves them
+        slot.speed = 1;
+    }
+    c.axes[0] = {.source = 5,
+                 .port = 9,
+                 .channel = 3,
+                 .usage = 1,
+                 .filter = 4,
+                 .invert = true,
+                 .autoCalibration = 3,
+                 .precision = 6,
+                 .specialFunction = 2,
+                 .deadZoneLow = 1,
+                 .deadZoneCentre = 2,
+                 .deadZoneHigh = 3,
+                 .deadZoneSecond = 4,
+                 .calibrationMin = 100,
+                 .calibrationCentre = 30000,
+                 .calibrationMax = 65535};
+    c.axes[3].source = 1;
+    c.axes[3].usage = 13;
+    c.axes[3].step = 42;
+    c.axes[3].buttonUp = 7;
+    c.axes[3].buttonCentre = 8;
+    c.axes[3].buttonDown = 9;
+    c.axes[9].source = 2;
+    c.axes[9].usage = 2;
+    c.specialFunctions[1] = {{0, 25, 50, 75, 100, 125, 150, 175, 200}, true, 96, 20, 30};
+    c.hats[1] = {true, {11, 12, 13, 14}};
+    c.matrixRows[9] = 48;
+    c.matrixColumns[0] = 1;
+    c.knpTable[0] = {.number = 96, .mode = 4, .shift = 3, .timOn = 2, .timOf = 1};
+    c.knpTable[63].number = 1;
+    c.kbMsTable[14].type = 129;
+    c.kbMsTable[14].number = 5;
+    c.kbMsTable[0].timOn = 3;
+    c.shiftButtons = {1, 2, 96};
+    c.buttonTimers = {0, 100, 254};
+    c.encoders[5] = {20, 21};
+    c.shiftRegisters[1] = {47, 4};
+    c.axisButtonRanges[2] = {3, 8, 10, 250};
+    c.pollInterval = 4;
+    c.ledPort = 17;
+    c.ledColorInit = 0x123456;
+    c.identity = {"1A2B", "00FF", "Stick [1]"};
+    const EncodeResult encoded = ConfigToReport(c);
+    EXPECT_TRUE(encoded.ok());
+    Config normal = ReportToConfig(encoded.images.axis, encoded.images.general, encoded.images.hid);
+    normal.hats = c.hats;
+    return normal;
+}
+
+// Compares part by part, so a failure names the part that differs.
+void ExpectSameConfig(const Config& shown, const Config& expected) {
+    for (int n = 0; n < AxisRowCount; ++n) {
+        EXPECT_EQ(shown.axes[n], expected.axes[n]) << "axis row " << n + 1;
+    }
+    for (int s = 0; s < SlotCount; ++s) {
+        EXPECT_EQ(shown.specialFunctions[s], expected.specialFunctions[s]) << "slot " << s + 1;
+    }
+    EXPECT_EQ(shown.hats, expected.hats);
+    EXPECT_EQ(shown.matrixRows, expected.matrixRows);
+    EXPECT_EQ(shown.matrixColumns, expected.matrixColumns);
+    EXPECT_EQ(shown.knpTable, expected.knpTable);
+    EXPECT_EQ(shown.kbMsTable, expected.kbMsTable);
+    EXPECT_EQ(shown.shiftButtons, expected.shiftButtons);
+    EXPECT_EQ(shown.buttonTimers, expected.buttonTimers);
+    EXPECT_EQ(shown.encoders, expected.encoders);
+    EXPECT_EQ(shown.shiftRegisters, expected.shiftRegisters);
+    EXPECT_EQ(shown.axisButtonRanges, expected.axisButtonRanges);
+    EXPECT_EQ(shown.pollInterval, expected.pollInterval);
+    EXPECT_EQ(shown.ledPort, expected.ledPort);
+    EXPECT_EQ(shown.ledColorInit, expected.ledColorInit);
+    EXPECT_EQ(shown.identity, expected.identity);
+}
+
+TEST_F(WindowTest, ConfigurationShownIsTheConfigurationRead) {
+    TMForm& window = Open();
+    const Config config = RichConfig();
+    window.SetConfig(config);
+    ExpectSameConfig(window.CurrentConfig(), config);
+    EXPECT_FALSE(window.State().ConfigError)
+        << Find<QLineEdit>("chk_report_info")->text().toStdString();
+
+    window.btnClrConfigClick();
+    Config cleared = DefaultConfig();
+    for (auto& slot : cleared.specialFunctions) {
+        slot.delay = 2;
+        slot.speed = 1;
+    }
+    ExpectSameConfig(window.CurrentConfig(), cleared);
+}
+
+} // namespace

@@ -1,0 +1,186 @@
+#include "configurator/model/report_codec.h"
+#include "configurator/sim/sim_controller_device.h"
+#include "hid/hid_controller.h"
+#include "platform/hidbus/sim_hid_bus.h"
+#include "platform/modules/standard_modules.h"
+#include "tests/configurator/window/window_fixture.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+const QString ControllerLine = QStringLiteral("VID:8888 PID:8888 Tavro2 (TAVRO-SIM-0001)");
+
+// Images of a controller with one axis, so that it also shows its joystick interface.
+ReportImages OneAxisImages() {
+    Config config = DefaultConfig();
+    config.axes[0].source = 2;
+    config.axes[0].usage = 1;
+    return ConfigToReport(config).images;
+}
+
+void PumpPosted() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+class DeviceTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        RegisterStandardModules();
+    }
+
+    // Opens the window and delivers the controller's first device-change message.
+    TMForm& Start() {
+        TMForm& window = Open();
+        PumpPosted();
+        list = Find<QListWidget>("lstHID_DeviceList");
+        return window;
+    }
+
+    void ClickLine(int row) {
+        list->setCurrentRow(row);
+        emit list->itemClicked(list->item(row));
+    }
+
+    void ExpectNotConnected() {
+        EXPECT_FALSE(Find<QPushButton>("btnRead_MK")->isEnabled());
+        EXPECT_FALSE(Find<QPushButton>("btnWrite_MK")->isEnabled());
+        EXPECT_FALSE(Find<QPushButton>("btnRestart")->isEnabled());
+        EXPECT_FALSE(Find<QLabel>("img_red")->isHidden());
+        EXPECT_TRUE(Find<QLabel>("img_grn")->isHidden());
+        EXPECT_FALSE(form->State().PollingEnabled);
+    }
+
+    SimHidBus bus;
+    ScopedHidBus busGuard{bus};
+    QListWidget* list = nullptr;
+};
+
+TEST_F(DeviceTest, StartWithoutDevicesEndsNotConnected) {
+    TMForm& window = Start();
+    EXPECT_EQ(list->count(), 0);
+    ExpectNotConnected();
+    EXPECT_TRUE(window.TmrGetRawData().isActive());
+    EXPECT_TRUE(host.entries(QStringLiteral("messageBox")).isEmpty());
+}
+
+TEST_F(DeviceTest, ClickOnTheControllerLineConnects) {
+    SimControllerDevice controller(bus, QStringLiteral("TAVRO-SIM-0001"), OneAxisImages());
+    TMForm& window = Start();
+    ASSERT_EQ(list->count(), 1) << "both interfaces give the same line";
+    EXPECT_EQ(list->item(0)->text(), ControllerLine);
+    ExpectNotConnected();
+
+    ClickLine(0);
+    const FormState& state = window.State();
+    EXPECT_EQ(state.FilterVid, 0x8888);
+    EXPECT_EQ(state.FilterPid, 0x8888);
+    EXPECT_EQ(state.FilterVidText, "8888");
+    EXPECT_EQ(Find<QLineEdit>("DebugText")->text(), ControllerLine);
+    ASSERT_NE(state.ConfigDevice, nullptr);
+    ASSERT_NE(state.JoystickDevice, nullptr);
+    EXPECT_EQ(state.ConfigDevice->Caps().Usage, 1);
+    EXPECT_EQ(state.JoystickDevice->Caps().Usage, 4);
+    EXPECT_EQ(Find<QLabel>("connect_status")->text(), " VID[8888] PID[8888] Tavro2");
+    EXPECT_TRUE(Find<QPushButton>("btnRead_MK")->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>("btnWrite_MK")->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>("btnRestart")->isEnabled());
+    EXPECT_TRUE(Find<QLabel>("img_red")->isHidden());
+    EXPECT_FALSE(Find<QLabel>("img_grn")->isHidden());
+    EXPECT_TRUE(state.PollingEnabled);
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(window.HID().NumCheckedOutDevices(), 2);
+
+    ClickLine(0);
+    EXPECT_EQ(window.HID().NumCheckedOutDevices(), 2) << "a second click borrows nothing more";
+}
+
+TEST_F(DeviceTest, DeviceChangeGivesTheInterfacesBackAndShowsNotConnected) {
+    SimControllerDevice controller(bus);
+    TMForm& window = Start();
+    ClickLine(0);
+    TWkHidDevice* before = window.State().ConfigDevice;
+    ASSERT_NE(before, nullptr);
+
+    auto* poll = Find<QComboBox>("dev_poll");
+    poll->setCurrentIndex(4);
+    Find<QLineEdit>("joy_usbpps")->setText("99");
+    window.HIDDeviceChange(&window);
+    ExpectNotConnected();
+    EXPECT_EQ(list->count(), 1);
+    EXPECT_EQ(poll->currentIndex(), 1);
+    EXPECT_TRUE(Find<QLineEdit>("joy_usbpps")->text().isEmpty());
+    EXPECT_NE(window.State().ConfigDevice, nullptr) << "found again, shown as not connected";
+    EXPECT_EQ(window.HID().NumCheckedOutDevices(), 1) << "the old reference was given back";
+
+    Find<QPushButton>("btn_clr_dev_list")->click();
+    EXPECT_EQ(window.State().FilterVid, 0);
+    EXPECT_EQ(window.State().ConfigDevice, nullptr);
+    EXPECT_EQ(window.State().JoystickDevice, nullptr);
+    EXPECT_EQ(window.HID().NumCheckedOutDevices(), 0);
+    ExpectNotConnected();
+}
+
+TEST_F(DeviceTest, UnplugAndReplugReachTheList) {
+    SimControllerDevice controller(bus);
+    TMForm& window = Start();
+    ClickLine(0);
+    const SimHidBus::DeviceId config = *controller.configInterface();
+    bus.unplug(config);
+    PumpPosted();
+    EXPECT_EQ(window.State().ConfigDevice, nullptr);
+    ExpectNotConnected();
+    bus.replug(config);
+    PumpPosted();
+    EXPECT_EQ(list->count(), 1);
+    EXPECT_NE(window.State().ConfigDevice, nullptr);
+    ExpectNotConnected();
+    ClickLine(0);
+    EXPECT_TRUE(window.State().PollingEnabled);
+}
+
+TEST_F(DeviceTest, SelectingFromCodeDoesNotRunTheClickHandler) {
+    SimControllerDevice controller(bus);
+    TMForm& window = Start();
+    ClickLine(0);
+    auto* debug = Find<QLineEdit>("DebugText");
+    debug->setText(QStringLiteral("untouched"));
+    window.HIDDeviceChange(&window);
+    window.HID().Enumerate();
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(debug->text(), "untouched");
+}
+
+TEST_F(DeviceTest, SettingsChooseTheControllerAtStart) {
+    SimControllerDevice controller(bus);
+    QFile settings(folder.filePath("Brantuse.ini"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("\nNoDebug\n\n\n0\n34952\n34952\n");
+    settings.close();
+    TMForm& window = Start();
+    EXPECT_NE(window.State().ConfigDevice, nullptr);
+    ExpectNotConnected();
+}
+
+TEST_F(DeviceTest, ClosingWhilePollingGivesEverythingBack) {
+    SimControllerDevice controller(bus, QStringLiteral("TAVRO-SIM-0001"), OneAxisImages());
+    TMForm& window = Start();
+    ClickLine(0);
+    ASSERT_TRUE(window.State().PollingEnabled);
+    window.show();
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(window.State().ConfigDevice, nullptr);
+    EXPECT_EQ(window.State().JoystickDevice, nullptr);
+    EXPECT_EQ(window.HID().NumCheckedOutDevices(), 0);
+    EXPECT_EQ(list->count(), 0);
+}
+
+} // namespace

@@ -1,0 +1,318 @@
+#include "configurator/window/string_grid.h"
+#include "tests/configurator/window/wiring_fixture.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+// What a control shows as its caption: its tab's text, a group's title, a button's or label's
+// text.
+QString CaptionOf(const QWidget* widget) {
+    for (QWidget* parent = widget->parentWidget(); parent; parent = parent->parentWidget()) {
+        if (auto* tabs = qobject_cast<QTabWidget*>(parent)) {
+            const int index = tabs->indexOf(const_cast<QWidget*>(widget));
+            if (index >= 0) {
+                return tabs->tabText(index);
+            }
+        }
+    }
+    if (auto* group = qobject_cast<const QGroupBox*>(widget)) {
+        return group->title();
+    }
+    if (auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        return button->text();
+    }
+    if (auto* label = qobject_cast<const QLabel*>(widget)) {
+        return label->text();
+    }
+    return QStringLiteral("<no caption>");
+}
+
+QStringList Items(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i) {
+        items << combo->itemText(i);
+    }
+    return items;
+}
+
+// Every caption a language sets, with the line (or composition) the window must show there.
+struct CaptionCase {
+    const char* control;
+    const char* text;
+};
+
+const CaptionCase Captions[] = {
+    {"grp_main", "L2"},           {"btnRead_MK", "L3"},
+    {"btnWrite_MK", "L4"},        {"btnRead_PC", "L5"},
+    {"btnWrite_PC", "L6"},        {"btn_clr_dev_list", "L7"},
+    {"btnClrConfig", "L9"},       {"lbl_dev_shm", "L11"},
+    {"lbl_dev_uptime", "L13"},    {"lbl_dev_int_axis1", "L14"},
+    {"lbl_dev_int_axis2", "L15"}, {"lbl_dev_int_axis3", "L16"},
+    {"lbl_dev_btn", "L17"},       {"lbl_usb_name", "L19"},
+    {"clear_reg", "L20"},         {"TabKNP", "L21"},
+    {"lbl_joybtn_hat", "L23"},    {"hat_1_on", "L23 1"},
+    {"hat_2_on", "L23 2"},        {"lbl_hat_1_up", "L24"},
+    {"lbl_hat_1_dw", "L25"},      {"lbl_hat_1_lf", "L26"},
+    {"lbl_hat_1_rt", "L27"},      {"TabOSI", "L28"},
+    {"TabOSI_SF", "L28 (L119)"},  {"lbl_osi_name", "L31"},
+    {"lbl_osi_filter", "L32"},    {"lbl_osi_invert", "L33"},
+    {"osi_zoom_1", "L34"},        {"osi_devis_1", "L35"},
+    {"osi_redct_1", "L36"},       {"osi_btn_decr", "L39"},
+    {"osi_btn_rcnt", "L40"},      {"osi_btn_incr", "L41"},
+    {"lbl_osi_ms_step", "L42"},   {"lbl_usb_pps", "L71"},
+    {"btnRestart", "L80"},        {"lbl_dev_enc", "L83"},
+    {"btn_about", "L84"},         {"lbl_osi_acal", "L85"},
+    {"btnOpenBL", "L90"},         {"lblFirmwareFile", "L91"},
+    {"lbl_dev_mcu", "L92"},       {"lblBootloader", "L93"},
+    {"lblPort", "L94"},           {"btnStartFirmware", "L95"},
+    {"btnResetCnf", "L96"},       {"BtnDonate", "L97"},
+    {"BtnGetCPorts", "L98"},      {"btn_devmgmt", "L99"},
+    {"lbl_dev_btn_r", "L100"},    {"lbl_dev_btn_c", "L101"},
+    {"osi_value", "L102 L144"},   {"osi_value_pr", "L102 L145"},
+    {"TabFMW", "L103"},           {"lbl_osi_ddz", "L104"},
+    {"TabJoyStat", "L106"},       {"lbl_joy_osi_raw", "L107"},
+    {"lbl_joy_osi_min", "L108"},  {"lbl_joy_osi_max", "L109"},
+    {"lbl_joy_osi_stp", "L110"},  {"lbl_joy_osi_fps", "L111"},
+    {"JoyStatReset", "L112"},     {"lbl_dev_btn_sr", "L113"},
+    {"lbl_led_port", "L114"},     {"lbl_led_defcolor", "L115"},
+    {"led_get", "L116"},          {"led_set", "L117"},
+    {"lbl_osi_specfunc", "L119"}, {"lbl_CurveVisualAxis", "L120"},
+    {"lbl_osi_curve_s", "L121"},  {"lbl_curves", "L122"},
+    {"lbl_osi_ldz", "L123"},      {"lbl_osi_cdz", "L124"},
+    {"lbl_osi_hdz", "L125"},      {"lbl_osi_prcsn", "L126"},
+    {"lbl_axisbutton", "L127"},   {"lbl_axisbutton_b", "L128"},
+    {"lbl_axisbutton_a", "L129"}, {"lbl_axisbutton_l", "L130"},
+    {"lbl_axisbutton_h", "L131"}, {"lbl_btnpar_sft", "L132"},
+    {"lbl_btnpar_tmr", "L133"},   {"BTN_ClearButtons", "L141"},
+    {"lbl_osi_acal_min", "L146"}, {"lbl_osi_acal_cnt", "L147"},
+    {"lbl_osi_acal_max", "L148"}, {"lbl_link_error", "L149"},
+    {"osi_mouse", "L150"},
+};
+
+class LanguageTest : public WiringTest {
+protected:
+    // Starts with the "Lines" language chosen, beside a second language "Other".
+    TMForm& OpenWithLanguages() {
+        WriteLanguage("Lines", "L");
+        WriteLanguage("Other", "O");
+        WriteSettings({"Lines", "NoDebug", "COM7", "fw.hex", "2", "0", "0"});
+        return Open();
+    }
+    void ChooseLanguage(const QString& language) {
+        auto* translate = Find<QComboBox>("Translate");
+        translate->setCurrentIndex(translate->findText(language));
+        form->TranslateChange();
+    }
+};
+
+TEST_F(LanguageTest, EveryCaptionShowsItsLine) {
+    OpenWithLanguages();
+    EXPECT_EQ(Find<QComboBox>("Translate")->currentText(), "Lines");
+    for (const CaptionCase& caption : Captions) {
+        const auto* control = form->findChild<QWidget*>(QString::fromLatin1(caption.control));
+        ASSERT_NE(control, nullptr) << caption.control;
+        EXPECT_EQ(CaptionOf(control), QString::fromLatin1(caption.text)) << caption.control;
+    }
+}
+
+TEST_F(LanguageTest, ListsGridsAndEditorsComeFromTheLines) {
+    TMForm& window = OpenWithLanguages();
+    const ControlArrays& rows = window.Arrays();
+    for (int n = 1; n <= AxisRows; ++n) {
+        const QStringList sources = Items(rows.OsiSrc[n]);
+        ASSERT_EQ(sources.size(), 12) << n;
+        EXPECT_EQ(sources.mid(0, 4), QStringList({"--", "L45", "L44", "KMA200"})) << n;
+        EXPECT_EQ(sources.last(), "S/C-TLE5010/5011");
+        EXPECT_EQ(Items(rows.OsiAcal[n]), QStringList({"---", "L86", "L87", "L88", "L89"}));
+        const QStringList filters = Items(rows.OsiFilter[n]);
+        ASSERT_EQ(filters.size(), 14);
+        EXPECT_EQ(filters.first(), "---");
+        EXPECT_EQ(filters.last(), "x14");
+    }
+    auto* knp = Find<StringGrid>("KnpGrid");
+    auto* kbms = Find<StringGrid>("KbMsGrid");
+    const QStringList headerTail = {"L134", "L136", "L132", "L133 L138", "L133 L139"};
+    for (int col = 1; col <= 5; ++col) {
+        EXPECT_EQ(knp->Cell(col, 0), headerTail[col - 1]) << col;
+        EXPECT_EQ(kbms->Cell(col, 0), headerTail[col - 1]) << col;
+    }
+    EXPECT_EQ(knp->Cell(0, 0), "L78");
+    EXPECT_EQ(kbms->Cell(0, 0), "L151");
+    EXPECT_EQ(knp->Cell(0, 1), "L135 1");
+    EXPECT_EQ(knp->Cell(0, 64), "L135 64");
+    const QString blank = QStringLiteral("----------");
+    EXPECT_EQ(Items(Find<QComboBox>("KnpGrid_CB_Mode")),
+              QStringList({blank, "L137", "L137 L138", "L137 L139", "L140"}));
+    EXPECT_EQ(Items(Find<QComboBox>("KnpGrid_CB_Shift")),
+              QStringList({blank, "L132 1", "L132 2", "L132 3"}));
+    EXPECT_EQ(Items(Find<QComboBox>("KnpGrid_CB_TimOn")),
+              QStringList({blank, "L133 1", "L133 2", "L133 3"}));
+    EXPECT_EQ(Items(Find<QComboBox>("KnpGrid_CB_TimOf")), QStringList({"L143", "L142"}));
+    const QStringList numbers = Items(Find<QComboBox>("KnpGrid_CB_Number"));
+    ASSERT_EQ(numbers.size(), 97);
+    EXPECT_EQ(numbers.first(), blank);
+    EXPECT_EQ(numbers.last(), "96");
+}
+
+TEST_F(LanguageTest, MessagesComeFromTheLines) {
+    OpenWithLanguages();
+    EXPECT_EQ(Find<QLabel>("connect_status")->text(), "L8");
+    EXPECT_TRUE(Find<QLineEdit>("chk_report_info")->text().startsWith("L68 0L69 "))
+        << Find<QLineEdit>("chk_report_info")->text().toStdString();
+
+    struct MessageCase {
+        const char* name;
+        void (*change)(Config&);
+        const char* message;
+    };
+    const MessageCase cases[] = {
+        {"sensor used twice",
+         [](Config& c) {
+             c.axes[0] = {.source = 2, .port = 1, .channel = 1, .usage = 1};
+             c.axes[1] = {.source = 2, .port = 1, .channel = 1, .usage = 2};
+         },
+         "L47 L44#A0#-- L48 2"},
+        {"axis without usage", [](Config& c) { c.axes[0] = {.source = 2, .port = 1}; }, "L49 1"},
+        {"usage used twice",
+         [](Config& c) {
+             c.axes[0] = {.source = 2, .port = 1, .usage = 1};
+             c.axes[1] = {.source = 2, .port = 2, .usage = 1};
+         },
+         "L50 X L48 2"},
+        {"hat direction missing",
+         [](Config& c) {
+             c.hats[1].directions = {11, 12, 0, 14};
+         },
+         "L542"},
+        {"hat button used twice",
+         [](Config& c) {
+             c.hats[0].directions = {11, 12, 13, 14};
+             c.hats[1].directions = {21, 11, 23, 24};
+         },
+         "L5611 L582"},
+        {"virtual axis without its up button",
+         [](Config& c) { c.axes[0] = {.source = 1, .usage = 1, .buttonDown = 5}; }, "L64 1"},
+        {"virtual axis without its down button",
+         [](Config& c) { c.axes[0] = {.source = 1, .usage = 1, .buttonUp = 5}; }, "L63 1"},
+        {"configuration in order", [](Config& c) { c.axes[0] = {.source = 2, .usage = 1}; },
+         "L68 1L69 0."},
+    };
+    for (const MessageCase& test : cases) {
+        Config config = DefaultConfig();
+        test.change(config);
+        LoadThroughWindow(config);
+        EXPECT_EQ(Find<QLineEdit>("chk_report_info")->text(), QString::fromLatin1(test.message))
+            << test.name;
+    }
+}
+
+TEST_F(LanguageTest, FileDialogsTakeTheirTitlesFromTheLines) {
+    OpenWithLanguages();
+    Click("btnRead_PC");
+    Click("btnWrite_PC");
+    ASSERT_EQ(host.fileRequests.size(), 2u);
+    EXPECT_EQ(host.fileRequests[0].title, "L5");
+    EXPECT_EQ(host.fileRequests[1].title, "L6");
+}
+
+TEST_F(LanguageTest, SwitchKeepsTheConfigurationAndRewritesTheSettings) {
+    TMForm& window = OpenWithLanguages();
+    LoadThroughWindow(RichConfig());
+    Find<QLineEdit>("dev_pid")->setText("ABCD");
+    const Config shown = window.CurrentConfig();
+    ASSERT_EQ(shown.axes[0].source, 3);
+    ASSERT_EQ(shown.axes[2].autoCalibration, 4);
+    ASSERT_EQ(shown.knpTable[5].mode, 4);
+    ASSERT_EQ(shown.identity.productId, "ABCD");
+    Find<QLineEdit>("com_port")->setText("/dev/ttyACM3");
+
+    ChooseLanguage("Other");
+
+    EXPECT_EQ(window.CurrentConfig(), shown);
+    EXPECT_EQ(Find<QPushButton>("btnRead_MK")->text(), "O3");
+    EXPECT_EQ(window.Arrays().OsiSrc[1]->currentText(), "KMA200");
+    EXPECT_EQ(window.Arrays().OsiAcal[3]->currentText(), "O89");
+    EXPECT_EQ(Find<StringGrid>("KnpGrid")->Cell(2, 6), "O140");
+    EXPECT_EQ(Find<StringGrid>("KnpGrid")->Cell(0, 6), "O135 6");
+    // The firmware-page lines keep what was read at start; the language line changes at once.
+    EXPECT_EQ(ReadLines("Brantuse.ini"),
+              QStringList({"Other", "NoDebug", "COM7", "fw.hex", "2", "0", "0"}));
+    EXPECT_FALSE(QFileInfo::exists(Path("Brantuse.tmp")));
+    EXPECT_TRUE(host.entries("messageBox").isEmpty()) << host.log.join('\n').toStdString();
+}
+
+TEST_F(LanguageTest, SwitchWithAnUnencodableValueStillKeepsTheConfiguration) {
+    TMForm& window = OpenWithLanguages();
+    LoadThroughWindow(RichConfig());
+    // A vendor id of two digits has no encoding, so the images cannot hold the configuration.
+    Find<QLineEdit>("dev_vid")->setText("12");
+    const Config shown = window.CurrentConfig();
+    ASSERT_EQ(shown.identity.vendorId, "12");
+
+    ChooseLanguage("Other");
+
+    EXPECT_EQ(window.CurrentConfig(), shown);
+    EXPECT_EQ(Find<QPushButton>("btnRead_MK")->text(), "O3");
+}
+
+TEST_F(LanguageTest, LanguageWithoutItsFileChangesNothing) {
+    TMForm& window = OpenWithLanguages();
+    LoadThroughWindow(RichConfig());
+    const Config shown = window.CurrentConfig();
+    ASSERT_TRUE(QFile::remove(Path("Other.lng")));
+
+    ChooseLanguage("Other");
+
+    EXPECT_EQ(window.CurrentConfig(), shown);
+    EXPECT_EQ(Find<QPushButton>("btnRead_MK")->text(), "L3");
+    EXPECT_EQ(ReadLines("Brantuse.ini").value(0), "Lines");
+}
+
+TEST_F(LanguageTest, WithoutLanguageFilesTheDesignTextsStay) {
+    TMForm& window = Open();
+    EXPECT_EQ(Find<QComboBox>("Translate")->count(), 0);
+    EXPECT_TRUE(window.State().LngStrings.lines().isEmpty());
+    EXPECT_EQ(Find<QPushButton>("btnRead_PC")->text(), "Load from file");
+    EXPECT_EQ(Find<QLabel>("connect_status")->text(), "");
+}
+
+TEST_F(LanguageTest, ShortFileLeavesTheMissingLinesEmpty) {
+    WriteLanguage("Short", "S", 100);
+    WriteSettings({"Short"});
+    Open();
+    EXPECT_EQ(Find<QPushButton>("btnResetCnf")->text(), "S96");
+    EXPECT_EQ(Find<QLabel>("lbl_joy_osi_raw")->text(), "");
+    EXPECT_EQ(Find<StringGrid>("KbMsGrid")->Cell(0, 0), "");
+}
+
+TEST_F(LanguageTest, ShippedLanguagesSwitchBothWaysKeepingTheConfiguration) {
+    for (const char* language : {"English.lng", "Russian.lng"}) {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(TAVRO_PROGRAM_DIR "/") + language, Path(language)));
+    }
+    WriteSettings({"English"});
+    TMForm& window = Open();
+    LoadThroughWindow(RichConfig());
+    const Config shown = window.CurrentConfig();
+    const QString english = Find<QPushButton>("btnRead_MK")->text();
+    ASSERT_FALSE(english.isEmpty());
+
+    ChooseLanguage("Russian");
+    EXPECT_EQ(window.CurrentConfig(), shown);
+    EXPECT_NE(Find<QPushButton>("btnRead_MK")->text(), english);
+
+    ChooseLanguage("English");
+    EXPECT_EQ(window.CurrentConfig(), shown);
+    EXPECT_EQ(Find<QPushButton>("btnRead_MK")->text(), english);
+    EXPECT_TRUE(host.entries("messageBox").isEmpty()) << host.log.join('\n').toStdString();
+}
+
+} // namespace
