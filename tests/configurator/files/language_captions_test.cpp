@@ -1,7 +1,7 @@
 #include "configurator/files/language_captions.h"
+#include "tests/configurator/files/numbered_language.h"
 #include "tests/configurator/files/qt_print.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,21 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "language_captions_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
-LanguageLines numberedLanguage() {
-    QStringList lines;
-    for (int k = 1; k <= LanguageLines::LineCount; ++k)
-        lines << QStringLiteral("L%1").arg(k);
-    return LanguageLines(lines);
-}
 
 struct ExpectedCaption {
     const char* objectName;
@@ -103,7 +88,6 @@ TEST(LanguageCaptions, GridHeadersAndRowLabels) {
 }
 
 TEST(LanguageCaptions, AppliesToTabsGroupsButtonsAndLabels) {
-    application();
     QWidget root;
     auto* pages = new QTabWidget(&root);
     auto* tabOsi = new QWidget;
