@@ -1,6 +1,8 @@
 // Report 5: matrix pins, hats, the two button tables, shifts, timers, encoders, shift registers,
 // axis-to-button ranges, interface flags and LED settings.
 
+#include "configurator/model/descriptor_builder.h"
+#include "configurator/model/input_report_layout.h"
 #include "configurator/model/item_lists.h"
 #include "configurator/model/report_bits.h"
 #include "configurator/model/report_codec_parts.h"
@@ -49,10 +51,9 @@ void UnpackParams(std::uint8_t b, KnpRow& row) {
 int InterfaceFlags(const Config& config) {
     bool joystick = config.hats[0].on || config.hats[1].on;
     for (int i = 0; i < JoystickAxisCount; ++i)
-        joystick = joystick || config.axes[i].source > 0;
-    for (const KnpRow& row : config.knpTable)
-        joystick = joystick || row.number > 0;
-    bool mouse = config.axes[8].source > 0 || config.axes[9].source > 0;
+        joystick = joystick || HasSource(config.axes[i]);
+    joystick = joystick || HighestMappedButton(config) > 0;
+    bool mouse = HasSource(config.axes[8]) || HasSource(config.axes[9]);
     bool keyboard = false;
     for (const KbMsRow& row : config.kbMsTable) {
         const int type = StoredIndex(row.type, KbMsFunctionItemCount);
