@@ -89,8 +89,10 @@ void EncodeGeneralReport(const Config& config, ReportImage& image) {
         image[MatrixRowsAt + i] = StoredIndex(config.matrixRows[i], PortItemCount);
         image[MatrixColumnsAt + i] = StoredIndex(config.matrixColumns[i], PortItemCount);
     }
+    // A hat is stored only by its directions (decoding turns it on when up is set), so a hat
+    // that is off stores none.
     for (int h = 0; h < HatCount; ++h)
-        for (int d = 0; d < 4; ++d)
+        for (int d = 0; d < 4 && config.hats[h].on; ++d)
             image[HatsAt + 4 * h + d] = StoredIndex(config.hats[h].directions[d], ButtonItemCount);
     for (int r = 0; r < LogicalButtonCount; ++r) {
         image[KnpNumberAt + r] = StoredIndex(config.knpTable[r].number, GridNumberItemCount);

@@ -412,6 +412,10 @@ TEST(ReportCodec, IndexesOutsideTheirListDeclareNothing) {
          [](Config& c) {
              c.knpTable[63].number = GridNumberItemCount;
          }},
+        {"DirectionsOfAHatThatIsOff",
+         [](Config& c) {
+             c.hats[0] = Hat{false, {1, 2, 3, 4}};
+         }},
     };
     for (const auto& c : cases) {
         Config config;
@@ -422,6 +426,9 @@ TEST(ReportCodec, IndexesOutsideTheirListDeclareNothing) {
         EXPECT_EQ(encoded.images.general[240], 0x20) << c.name;
         EXPECT_EQ(encoded.images.general[241], 0) << c.name;
         EXPECT_EQ(encoded.images.hid[22], 0) << c.name;
+        const Config decoded =
+            ReportToConfig(encoded.images.axis, encoded.images.general, encoded.images.hid);
+        EXPECT_TRUE(ConfigToReport(decoded).descriptor.bytes.empty()) << c.name;
     }
 }
 
