@@ -137,13 +137,13 @@ TEST_F(LanguageTest, MessagesComeFromTheLines) {
          "L50 X L48 2"},
         {"hat direction missing",
          [](Config& c) {
-             c.hats[1].directions = {11, 12, 0, 14};
+             c.hats[1] = {.on = true, .directions = {11, 12, 0, 14}};
          },
          "L542"},
         {"hat button used twice",
          [](Config& c) {
-             c.hats[0].directions = {11, 12, 13, 14};
-             c.hats[1].directions = {21, 11, 23, 24};
+             c.hats[0] = {.on = true, .directions = {11, 12, 13, 14}};
+             c.hats[1] = {.on = true, .directions = {21, 11, 23, 24}};
          },
          "L5611 L582"},
         {"virtual axis without its up button",
