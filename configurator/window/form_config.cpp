@@ -22,13 +22,6 @@
 
 namespace {
 
-void SetTextQuietly(QLineEdit* edit, const QString& text) {
-    if (edit->text() != text) {
-        const QSignalBlocker blocker(edit);
-        edit->setText(text);
-    }
-}
-
 QStringList Items(const QComboBox* combo) {
     QStringList items;
     for (int i = 0; i < combo->count(); ++i) {
