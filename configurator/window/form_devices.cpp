@@ -91,6 +91,10 @@ void TMForm::ShowConnected(const HIDD_ATTRIBUTES& attributes, const QString& pro
     btnRead_MK_->setEnabled(true);
     btnWrite_MK_->setEnabled(true);
     btnRestart_->setEnabled(true);
+    // A firmware-page command or an LED set without a controller disables these two, and
+    // nothing else would ever enable them again.
+    FindNamed<QPushButton>(*this, "btnOpenBL")->setEnabled(true);
+    FindNamed<QPushButton>(*this, "btnResetCnf")->setEnabled(true);
     imgRed_->hide();
     imgGrn_->show();
     state_.PollingEnabled = true;
