@@ -3,6 +3,7 @@
 #include "components/chart/chart.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -24,30 +25,35 @@ ChartRange ZoomForChartClick(Qt::MouseButton button, int y, int chartHeight, con
                              const QString& maxText) {
     // The plot's top 11 pixels are not part of the value scale.
     constexpr int TopMargin = 11;
-    const int mx = StrToIntDef(maxText, LiveChartFullRange);
-    const int mn = StrToIntDef(minText, 0);
-    const int r = std::max(10, mx - mn);
-    const int scale = std::max(1, chartHeight - TopMargin);
-    const int c =
-        mn + r - static_cast<int>(std::trunc(static_cast<double>(y - TopMargin) * r / scale));
-    const int quarter = r / 4;
-    ChartRange range{mn, mx};
+    // Typed edits may hold any int: the arithmetic runs in 64 bits and only the clamped result
+    // goes back to int.
+    const long long mx = StrToIntDef(maxText, LiveChartFullRange);
+    const long long mn = StrToIntDef(minText, 0);
+    const long long r = std::max(10LL, mx - mn);
+    const long long scale = std::max(1, chartHeight - TopMargin);
+    const long long c =
+        mn + r - static_cast<long long>(std::trunc(static_cast<double>(y - TopMargin) * r / scale));
+    const long long quarter = r / 4;
+    long long low = mn;
+    long long high = mx;
     switch (button) {
     case Qt::LeftButton:
-        range = ChartRange{c - quarter, c + quarter};
+        low = c - quarter;
+        high = c + quarter;
         break;
     case Qt::RightButton:
-        range = ChartRange{mn - quarter, StrToIntDef(maxText, 0) + quarter};
+        low = mn - quarter;
+        high = StrToIntDef(maxText, 0) + quarter;
         break;
     case Qt::MiddleButton:
-        range = ChartRange{0, LiveChartFullRange};
+        low = 0;
+        high = LiveChartFullRange;
         break;
     default:
         break;
     }
-    range.Min = std::max(0, range.Min);
-    range.Max = std::min(LiveChartFullRange, range.Max);
-    return range;
+    return ChartRange{static_cast<int>(std::clamp<long long>(low, 0, LiveChartFullRange)),
+                      static_cast<int>(std::clamp<long long>(high, INT_MIN, LiveChartFullRange))};
 }
 
 void ApplyVisualRange(TWkChart& chart, const ChartRange& range) {

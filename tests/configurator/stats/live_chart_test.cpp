@@ -42,6 +42,13 @@ TEST(LiveChart, ChartClicksZoomAroundTheValueUnderThePointer) {
          "?",
          {16384 - 4096, 16384}},
         {"a range below 10 counts as 10", Qt::LeftButton, 11, "500", "500", {508, 512}},
+        {"extreme edits do not overflow", Qt::LeftButton, 11, "-5", "2147483647", {16384, 16384}},
+        {"extreme edits zoom out within the full range",
+         Qt::RightButton,
+         11,
+         "-2147483648",
+         "2147483647",
+         {0, 16384}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ZoomForChartClick(c.button, c.y, 423, QString::fromUtf8(c.minText),
