@@ -1,5 +1,6 @@
 #include "configurator/model/item_lists.h"
 #include "configurator/window/design_items.h"
+#include "configurator/window/device_list_box.h"
 #include "configurator/window/form_layout.h"
 #include "configurator/window/widget_factory.h"
 
@@ -33,7 +34,7 @@ void BuildIndicators(QWidget* group) {
 }
 
 void BuildDeviceList(QWidget* group) {
-    auto* list = new QListWidget(group);
+    auto* list = new DeviceListBox(group);
     list->setObjectName(QStringLiteral("lstHID_DeviceList"));
     list->setGeometry(128, 22, 440, 88);
     MakeButton(group, QStringLiteral("btn_clr_dev_list"), QStringLiteral("Clear list"),

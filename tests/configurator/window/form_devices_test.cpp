@@ -5,9 +5,11 @@
 #include "platform/modules/standard_modules.h"
 #include "tests/configurator/window/window_fixture.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -101,6 +103,20 @@ TEST_F(DeviceTest, ClickOnTheControllerLineConnects) {
 
     ClickLine(0);
     EXPECT_EQ(window.HID().NumCheckedOutDevices(), 2) << "a second click borrows nothing more";
+}
+
+TEST_F(DeviceTest, MovingToALineWithTheKeyboardConnectsLikeAClick) {
+    SimControllerDevice controller(bus, QStringLiteral("TAVRO-SIM-0001"), OneAxisImages());
+    TMForm& window = Start();
+    ASSERT_EQ(list->count(), 1);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(list, &down);
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(window.State().FilterVid, 0x8888);
+    EXPECT_NE(window.State().ConfigDevice, nullptr);
+
+    QApplication::sendEvent(list, &down);
+    EXPECT_EQ(window.HID().NumCheckedOutDevices(), 2) << "a key that moves nothing is no click";
 }
 
 TEST_F(DeviceTest, AConnectionEnablesTheFirmwareCommandsAgain) {
