@@ -151,12 +151,6 @@ void BuildButtonIndicators(QWidget* page) {
         indicator->setFrameShadow(QFrame::Sunken);
         indicator->setAutoFillBackground(true);
     }
-    const char* internalAxes[] = {"lbl_dev_int_axis1", "lbl_dev_int_axis2", "lbl_dev_int_axis3"};
-    int x = 4;
-    for (const char* label : internalAxes) {
-        MakeLabel(page, QString::fromLatin1(label), QString(), {x, 370, 300, 18});
-        x += 310;
-    }
 }
 
 } // namespace
