@@ -10,19 +10,36 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+namespace {
+
+constexpr int Margin = 10;
+constexpr int RowHeight = 22;
+
+} // namespace
+
 void BuildLedPage(QWidget* page) {
-    MakeLabel(page, QStringLiteral("lbl_led_port"), QStringLiteral("LED pin"), {10, 10, 100, 22});
-    MakeCombo(page, QStringLiteral("led_port"), PortItems(), {114, 10, 60, 22});
+    constexpr int CaptionWidth = 140;
+    constexpr int ColorLeft = Margin + CaptionWidth + 4;
+    constexpr int ColorWidth = 130;
+    constexpr int StartLeft = ColorLeft + ColorWidth + 40;
+    MakeLabel(page, QStringLiteral("lbl_led_port"), QStringLiteral("LED pin"),
+              {Margin, 10, CaptionWidth, RowHeight});
+    MakeCombo(page, QStringLiteral("led_port"), PortItems(), {ColorLeft, 10, 60, RowHeight});
     for (int k = 1; k <= 10; ++k) {
         const int y = 44 + 28 * (k - 1);
-        MakeLabel(page, QString(), QStringLiteral("LED %1").arg(k), {10, y, 100, 22});
-        MakeColorCombo(page, NumberName("led_color_%1", k, 2), {114, y, 130, 22});
+        MakeLabel(page, QString(), QStringLiteral("LED %1").arg(k),
+                  {Margin, y, CaptionWidth, RowHeight});
+        MakeColorCombo(page, NumberName("led_color_%1", k, 2),
+                       {ColorLeft, y, ColorWidth, RowHeight});
     }
     MakeLabel(page, QStringLiteral("lbl_led_defcolor"), QStringLiteral("Start colour"),
-              {300, 10, 110, 22});
-    MakeColorCombo(page, QStringLiteral("led_color_init"), {414, 10, 130, 22});
-    MakeButton(page, QStringLiteral("led_get"), QStringLiteral("Get colours"), {300, 44, 140, 26});
-    MakeButton(page, QStringLiteral("led_set"), QStringLiteral("Set colours"), {300, 74, 140, 26});
+              {StartLeft, 10, CaptionWidth, RowHeight});
+    MakeColorCombo(page, QStringLiteral("led_color_init"),
+                   {StartLeft + CaptionWidth + 4, 10, ColorWidth, RowHeight});
+    MakeButton(page, QStringLiteral("led_get"), QStringLiteral("Read colours"),
+               {StartLeft, 44, 170, 26});
+    MakeButton(page, QStringLiteral("led_set"), QStringLiteral("Write colours"),
+               {StartLeft, 74, 170, 26});
 }
 
 void BuildFirmwarePage(QWidget* page) {
