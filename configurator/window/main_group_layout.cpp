@@ -129,7 +129,7 @@ void BuildMainGroup(QWidget* form) {
 }
 
 void BuildBottomLine(QWidget* form) {
-    constexpr int ToolWidth = 126;
+    constexpr int ToolWidth = 134;
     constexpr int ToolStep = ToolWidth + 2;
     constexpr int ToolCount = 6;
     constexpr int ToolsLeft = 1171 - (ToolCount * ToolStep - 2);
