@@ -23,9 +23,11 @@ constexpr int ControlsLeft = PanelLeft + CaptionWidth + 4;
 constexpr int ComboWidth = 46;
 constexpr int EncoderWidth = 42;
 
+constexpr int GridFrame = 1;
+
 // Height of a grid that shows its header and whole rows only.
 constexpr int GridHeight(int visibleRows) {
-    return GridRowHeight * (visibleRows + 1) + 4;
+    return GridRowHeight * (visibleRows + 1) + 2 * GridFrame;
 }
 
 void ShowWrappedHeaders(StringGrid* grid) {
