@@ -34,13 +34,15 @@ public:
     explicit ECkWin32Error(const QString& msg);
 
     // As above, with msg filled by QString::arg from args in order ("%1", "%2" ...). The error
-    // code is taken before the arguments are formatted.
+    // code is taken before the arguments are formatted. All placeholders are filled in one pass,
+    // so a "%n" inside an argument's text stays as it is.
     template <typename... Args>
     static ECkWin32Error CreateFmt(const QString& msg, const Args&... args) {
         ECkWin32Error error{CapturedError{}};
-        QString text = msg;
-        ((text = text.arg(args)), ...);
-        error.SetCallerText(text);
+        if constexpr (sizeof...(Args) == 0)
+            error.SetCallerText(msg);
+        else
+            error.SetCallerText(msg.arg(ArgText(args)...));
         return error;
     }
 
@@ -49,6 +51,10 @@ public:
 
 private:
     struct CapturedError {};
+    // The text QString::arg would insert for value.
+    template <typename T> static QString ArgText(const T& value) {
+        return QStringLiteral("%1").arg(value);
+    }
     explicit ECkWin32Error(CapturedError);
     void SetCallerText(const QString& text);
 

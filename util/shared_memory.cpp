@@ -45,8 +45,7 @@ DWORD SharedMemoryOpen(void*& view, const QString& name, DWORD size) {
             continue;
         if (size > block.size)
             throw ESharedMemError(QStringLiteral("The MMF named %1 is smaller than %2 bytes")
-                                      .arg(Quoted(name))
-                                      .arg(size));
+                                      .arg(Quoted(name), QString::number(size)));
         ++block.count;
         view = block.view.get();
         return ERROR_ALREADY_EXISTS;

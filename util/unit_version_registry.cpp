@@ -7,18 +7,20 @@
 #include <memory>
 #include <mutex>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
-// What this module knows of the registry. Only touched under the named mutex, except the
-// mutex itself, which is made once under a local lock.
+// What this module knows of the registry. The mutex pointer is guarded by a local lock; everything
+// else is touched only under the named mutex. A caller keeps its own reference to the mutex while
+// it holds it, so a release running meanwhile cannot free it under the caller.
 struct ModuleState {
-    std::mutex mutexCreation;
-    std::unique_ptr<TCkMutex> mutex;
+    std::mutex mutexLock;
+    std::shared_ptr<TCkMutex> mutex;
+    bool shuttingDown = false;
     TUnitVersioning* registry = nullptr;
     bool createdHere = false;
     TUnitVersioning** cell = nullptr;
-    bool shuttingDown = false;
 };
 
 ModuleState& State() {
@@ -30,11 +32,14 @@ QString ProcessName(const char* prefix) {
     return QLatin1String(prefix) + QString::number(::getpid());
 }
 
-TCkMutex& RegistryMutex(ModuleState& state) {
-    const std::lock_guard guard(state.mutexCreation);
+// The named mutex, made on first use; null once the registry was released.
+std::shared_ptr<TCkMutex> RegistryMutex(ModuleState& state) {
+    const std::lock_guard guard(state.mutexLock);
+    if (state.shuttingDown)
+        return nullptr;
     if (!state.mutex)
-        state.mutex = std::make_unique<TCkMutex>(false, ProcessName("MutexNPA_UnitVersioning_"));
-    return *state.mutex;
+        state.mutex = std::make_shared<TCkMutex>(false, ProcessName("MutexNPA_UnitVersioning_"));
+    return state.mutex;
 }
 
 void OpenCell(ModuleState& state) {
@@ -49,22 +54,26 @@ void OpenCell(ModuleState& state) {
 
 class Held {
 public:
-    explicit Held(TCkMutex& mutex) : FMutex(mutex) { FMutex.Acquire(); }
-    ~Held() { FMutex.Release(); }
+    explicit Held(std::shared_ptr<TCkMutex> mutex) : FMutex(std::move(mutex)) {
+        if (FMutex)
+            FMutex->Acquire();
+    }
+    ~Held() {
+        if (FMutex)
+            FMutex->Release();
+    }
     Held(const Held&) = delete;
     Held& operator=(const Held&) = delete;
 
+    // False when the registry was released before the mutex could be had.
+    bool Usable(const ModuleState& state) const { return FMutex && !state.shuttingDown; }
+
 private:
-    TCkMutex& FMutex;
+    std::shared_ptr<TCkMutex> FMutex;
 };
 
-} // namespace
-
-TUnitVersioning* UnitVersionRegistry() {
-    ModuleState& state = State();
-    if (state.shuttingDown)
-        return nullptr;
-    const Held held(RegistryMutex(state));
+// The registry; the caller holds the named mutex.
+TUnitVersioning* LockedRegistry(ModuleState& state) {
     if (!state.registry) {
         if (!state.cell)
             OpenCell(state);
@@ -82,33 +91,49 @@ TUnitVersioning* UnitVersionRegistry() {
     return state.registry;
 }
 
+} // namespace
+
+TUnitVersioning* UnitVersionRegistry() {
+    ModuleState& state = State();
+    const Held held(RegistryMutex(state));
+    return held.Usable(state) ? LockedRegistry(state) : nullptr;
+}
+
+// The registry is changed under the named mutex, so modules registering from several threads do
+// not lose records and a release cannot free the registry in the middle of a change.
 void AddUnitVersionRecord(HMODULE instance, PUnitVersionInfo info) {
-    if (TUnitVersioning* registry = UnitVersionRegistry())
-        registry->Add(instance, info);
+    ModuleState& state = State();
+    const Held held(RegistryMutex(state));
+    if (held.Usable(state))
+        LockedRegistry(state)->Add(instance, info);
 }
 
 void RemoveUnitVersionRecord(HMODULE instance) {
-    if (TUnitVersioning* registry = UnitVersionRegistry())
-        registry->UnregisterModule(instance);
+    ModuleState& state = State();
+    const Held held(RegistryMutex(state));
+    if (held.Usable(state))
+        LockedRegistry(state)->UnregisterModule(instance);
 }
 
 void ReleaseUnitVersionRegistry() {
     ModuleState& state = State();
-    if (state.shuttingDown)
+    const Held held(RegistryMutex(state));
+    if (!held.Usable(state))
         return;
     {
-        const Held held(RegistryMutex(state));
+        const std::lock_guard guard(state.mutexLock);
         state.shuttingDown = true;
-        // Modules still holding the cell must not reach a registry that is about to go.
-        if (state.cell && state.createdHere && *state.cell == state.registry)
-            *state.cell = nullptr;
-        void* view = state.cell;
-        SharedMemoryClose(view);
-        state.cell = nullptr;
-        if (state.createdHere)
-            delete state.registry;
-        state.registry = nullptr;
-        state.createdHere = false;
+        // Callers that still hold a reference finish with it; new ones find none.
+        state.mutex.reset();
     }
-    state.mutex.reset();
+    // Modules still holding the cell must not reach a registry that is about to go.
+    if (state.cell && state.createdHere && *state.cell == state.registry)
+        *state.cell = nullptr;
+    void* view = state.cell;
+    SharedMemoryClose(view);
+    state.cell = nullptr;
+    if (state.createdHere)
+        delete state.registry;
+    state.registry = nullptr;
+    state.createdHere = false;
 }

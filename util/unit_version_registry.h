@@ -1,7 +1,8 @@
 #pragma once
 // The process-wide registry of unit version records. All modules of a process reach the same
 // registry through a shared-memory cell named "ShmNPA_UnitVersioning_<pid>" that holds its
-// address, guarded by the mutex "MutexNPA_UnitVersioning_<pid>".
+// address, guarded by the mutex "MutexNPA_UnitVersioning_<pid>". The functions below may be
+// called from any thread: records are added and removed under that mutex.
 
 #include "util/unit_versioning.h"
 

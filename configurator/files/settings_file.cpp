@@ -3,6 +3,7 @@
 #include "configurator/files/text_file.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 namespace {
 
@@ -56,5 +57,11 @@ std::optional<SettingsRecord> readSettingsFile(const QString& path, QString* err
 }
 
 bool writeSettingsFile(const QString& path, const SettingsRecord& settings, QString* error) {
-    return writeTextLines(path, settings.toLines(), error);
+    // Each value owns one line: a line break inside one (a pasted port name, a file name) would
+    // push every later value onto the wrong line, so it is written as a blank.
+    static const QRegularExpression lineBreak(QStringLiteral("\\r\\n|[\\r\\n]"));
+    QStringList lines = settings.toLines();
+    for (QString& line : lines)
+        line.replace(lineBreak, QStringLiteral(" "));
+    return writeTextLines(path, lines, error);
 }

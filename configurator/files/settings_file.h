@@ -38,5 +38,6 @@ QString settingsFilePath(const QString& programFolder);
 // Reads the settings file; nothing when it cannot be read (*error says why).
 std::optional<SettingsRecord> readSettingsFile(const QString& path, QString* error);
 
-// Creates or replaces the settings file with the seven lines; false with *error on failure.
+// Creates or replaces the settings file with the seven lines, a line break inside a value written
+// as a blank; false with *error on failure.
 bool writeSettingsFile(const QString& path, const SettingsRecord& settings, QString* error);

@@ -1,6 +1,7 @@
 #include "configurator/model/descriptor_builder.h"
 
 #include "configurator/model/input_report_layout.h"
+#include "configurator/model/item_lists.h"
 #include "configurator/model/report_bits.h"
 
 #include <initializer_list>
@@ -184,7 +185,7 @@ void WriteSummary(DescriptorWriter& w, int length) {
 
 bool HasJoystickAxis(const Config& config) {
     for (int i = 0; i < JoystickAxisCount; ++i)
-        if (config.axes[i].source > 0)
+        if (HasSource(config.axes[i]))
             return true;
     return false;
 }
@@ -193,7 +194,8 @@ bool HasJoystickAxis(const Config& config) {
 
 int HighestMappedButton(const Config& config) {
     for (int r = LogicalButtonCount; r >= 1; --r)
-        if (config.knpTable[r - 1].number > 0)
+        if (config.knpTable[r - 1].number > 0 &&
+            config.knpTable[r - 1].number < GridNumberItemCount)
             return r;
     return 0;
 }
@@ -218,7 +220,7 @@ JoystickDescriptor BuildJoystickDescriptor(const Config& config) {
         if (axes)
             w.text(QStringLiteral("ОСИ ШАПКА"));
         for (int i = 0; i < JoystickAxisCount; ++i)
-            if (config.axes[i].source > 0)
+            if (HasSource(config.axes[i]))
                 bits += WriteAxis(w, config.axes[i]);
         if (hats)
             bits += WriteHats(w, config);

@@ -31,7 +31,7 @@ struct JoystickDescriptor {
 // Builds the descriptor and its dump. Axis rows with a source outside rows 1..8 are ignored.
 JoystickDescriptor BuildJoystickDescriptor(const Config& config);
 
-// The highest logical button row 1..64 whose Number is mapped, 0 when none is.
+// The highest logical button row 1..64 whose Number selects a physical input, 0 when none does.
 int HighestMappedButton(const Config& config);
 
 // The check line's text when a descriptor exceeds DescriptorLimit.

@@ -1,6 +1,8 @@
 // Report 5: matrix pins, hats, the two button tables, shifts, timers, encoders, shift registers,
 // axis-to-button ranges, interface flags and LED settings.
 
+#include "configurator/model/descriptor_builder.h"
+#include "configurator/model/input_report_layout.h"
 #include "configurator/model/item_lists.h"
 #include "configurator/model/report_bits.h"
 #include "configurator/model/report_codec_parts.h"
@@ -49,10 +51,9 @@ void UnpackParams(std::uint8_t b, KnpRow& row) {
 int InterfaceFlags(const Config& config) {
     bool joystick = config.hats[0].on || config.hats[1].on;
     for (int i = 0; i < JoystickAxisCount; ++i)
-        joystick = joystick || config.axes[i].source > 0;
-    for (const KnpRow& row : config.knpTable)
-        joystick = joystick || row.number > 0;
-    bool mouse = config.axes[8].source > 0 || config.axes[9].source > 0;
+        joystick = joystick || HasSource(config.axes[i]);
+    joystick = joystick || HighestMappedButton(config) > 0;
+    bool mouse = HasSource(config.axes[8]) || HasSource(config.axes[9]);
     bool keyboard = false;
     for (const KbMsRow& row : config.kbMsTable) {
         const int type = StoredIndex(row.type, KbMsFunctionItemCount);
@@ -88,8 +89,10 @@ void EncodeGeneralReport(const Config& config, ReportImage& image) {
         image[MatrixRowsAt + i] = StoredIndex(config.matrixRows[i], PortItemCount);
         image[MatrixColumnsAt + i] = StoredIndex(config.matrixColumns[i], PortItemCount);
     }
+    // A hat is stored only by its directions (decoding turns it on when up is set), so a hat
+    // that is off stores none.
     for (int h = 0; h < HatCount; ++h)
-        for (int d = 0; d < 4; ++d)
+        for (int d = 0; d < 4 && config.hats[h].on; ++d)
             image[HatsAt + 4 * h + d] = StoredIndex(config.hats[h].directions[d], ButtonItemCount);
     for (int r = 0; r < LogicalButtonCount; ++r) {
         image[KnpNumberAt + r] = StoredIndex(config.knpTable[r].number, GridNumberItemCount);

@@ -2,13 +2,10 @@
 // and the descriptor length that the builder fills in.
 
 #include "configurator/model/edit_filters.h"
+#include "configurator/model/report_codec.h"
 #include "configurator/model/report_codec_parts.h"
 
 namespace {
-
-constexpr int VendorIdAt = 3;
-constexpr int ProductIdAt = 5;
-constexpr int NameAt = 7;
 
 void PutId(const QString& text, ReportImage& image, int at) {
     const int id = ParseIdentityId(text).value_or(0);
@@ -37,18 +34,18 @@ std::optional<int> ParseIdentityId(const QString& text) {
 
 void EncodeIdentity(const DeviceIdentity& identity, ReportImage& image) {
     image[0] = 6;
-    PutId(identity.vendorId, image, VendorIdAt);
-    PutId(identity.productId, image, ProductIdAt);
+    PutId(identity.vendorId, image, HidImageVendorIdAt);
+    PutId(identity.productId, image, HidImageProductIdAt);
     const int length = std::min<int>(identity.name.size(), DeviceNameLength);
     for (int i = 0; i < length; ++i)
-        image[NameAt + i] = std::uint8_t(identity.name[i].unicode());
+        image[HidImageNameAt + i] = std::uint8_t(identity.name[i].unicode());
 }
 
 void DecodeIdentity(const ReportImage& image, DeviceIdentity& identity) {
-    identity.vendorId = IdText(image, VendorIdAt);
-    identity.productId = IdText(image, ProductIdAt);
+    identity.vendorId = IdText(image, HidImageVendorIdAt);
+    identity.productId = IdText(image, HidImageProductIdAt);
     identity.name.clear();
     for (int i = 0; i < DeviceNameLength; ++i)
-        if (image[NameAt + i] != 0)
-            identity.name += QChar(image[NameAt + i]);
+        if (image[HidImageNameAt + i] != 0)
+            identity.name += QChar(image[HidImageNameAt + i]);
 }

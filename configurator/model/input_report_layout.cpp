@@ -1,9 +1,14 @@
 #include "configurator/model/input_report_layout.h"
 
 #include "configurator/model/descriptor_builder.h"
+#include "configurator/model/item_lists.h"
 
 int AxisFieldBits(const AxisRow& row) {
     return 8 + (row.precision >= 0 && row.precision <= 6 ? row.precision : 0);
+}
+
+bool HasSource(const AxisRow& row) {
+    return row.source > SourceNone && row.source < SourceItemCount;
 }
 
 InputReportLayout JoystickInputLayout(const Config& config) {
@@ -14,7 +19,7 @@ InputReportLayout JoystickInputLayout(const Config& config) {
         offset += width;
     };
     for (int n = 1; n <= JoystickAxisCount; ++n)
-        if (config.axes[n - 1].source > 0)
+        if (HasSource(config.axes[n - 1]))
             add(InputFieldKind::Axis, n, AxisFieldBits(config.axes[n - 1]));
     for (int h = 1; h <= HatCount; ++h)
         if (config.hats[h - 1].on)

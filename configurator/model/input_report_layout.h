@@ -31,4 +31,8 @@ struct InputReportLayout {
 // Bits of an axis field: 8 + precision index; a precision outside 0..6 counts as index 0.
 int AxisFieldBits(const AxisRow& row);
 
+// Whether the row's source selects a source item; one outside the list is stored as "--" and so
+// counts as none.
+bool HasSource(const AxisRow& row);
+
 InputReportLayout JoystickInputLayout(const Config& config);

@@ -7,8 +7,6 @@
 namespace {
 
 constexpr int InputReportLengthAt = 241;
-constexpr int DescriptorLengthAt = 22;
-constexpr int DescriptorAt = 23;
 
 std::optional<EncodeError> Validate(const Config& config) {
     for (int n = 1; n <= AxisRowCount; ++n)
@@ -44,9 +42,9 @@ EncodeResult ConfigToReport(const Config& config) {
     result.descriptor = BuildJoystickDescriptor(config);
     const std::vector<std::uint8_t>& bytes = result.descriptor.bytes;
     // The builder never exceeds what the image holds; stop at the image's end all the same.
-    const int length = std::min<int>(int(bytes.size()), ReportImageSize - DescriptorAt);
-    std::copy_n(bytes.begin(), length, result.images.hid.begin() + DescriptorAt);
-    result.images.hid[DescriptorLengthAt] = FitByte(length, 255);
+    const int length = std::min<int>(int(bytes.size()), ReportImageSize - HidImageDescriptorAt);
+    std::copy_n(bytes.begin(), length, result.images.hid.begin() + HidImageDescriptorAt);
+    result.images.hid[HidImageDescriptorLengthAt] = FitByte(length, 255);
     result.images.general[InputReportLengthAt] = FitByte(result.descriptor.inputReportLength, 255);
     return result;
 }

@@ -15,6 +15,13 @@ constexpr std::uint8_t AxisReportId = 4;
 constexpr std::uint8_t GeneralReportId = 5;
 constexpr std::uint8_t HidReportId = 6;
 
+// Where report 6 keeps the USB identity and the joystick descriptor.
+constexpr int HidImageVendorIdAt = 3;  // low byte first
+constexpr int HidImageProductIdAt = 5; // low byte first
+constexpr int HidImageNameAt = 7;      // DeviceNameLength bytes, one per character
+constexpr int HidImageDescriptorLengthAt = 22;
+constexpr int HidImageDescriptorAt = 23;
+
 // Transfer lengths including the id byte.
 constexpr int AxisReportLength = 255;
 constexpr int GeneralReportLength = 247;

@@ -71,7 +71,7 @@ std::optional<std::vector<DescriptorField>> InputFieldsOf(std::span<const std::u
     while (at < d.size()) {
         const std::uint8_t prefix = d[at];
         if (prefix == LongItemPrefix) {
-            if (at + 2 >= d.size())
+            if (at + 2 >= d.size() || at + 3 + d[at + 1] > d.size())
                 return std::nullopt;
             at += 3 + d[at + 1];
             continue;

@@ -27,7 +27,7 @@ bool Pressed(const Config& config, const LiveData& live, int logicalButton) {
 std::vector<int> ConfiguredAxes(const Config& config) {
     std::vector<int> rows;
     for (int n = 1; n <= JoystickAxisCount; ++n)
-        if (config.axes[n - 1].source > 0)
+        if (HasSource(config.axes[n - 1]))
             rows.push_back(n);
     return rows;
 }

@@ -8,12 +8,6 @@
 
 namespace {
 
-constexpr int DescriptorLengthAt = 22;
-constexpr int DescriptorAt = 23;
-constexpr int VendorIdAt = 3;
-constexpr int ProductIdAt = 5;
-constexpr int NameAt = 7;
-constexpr int NameLength = 15;
 constexpr int LedSelectFirst = 11;
 constexpr int LedSelectLast = 20;
 constexpr int BoardAtmega32u4 = 1;
@@ -64,16 +58,16 @@ SimController::SimController(QString serial, const ReportImages& images) : image
 }
 
 void SimController::start() {
-    const ReportImage& hid = images_.hid;
-    identity_.vendorId = WordAt(hid, VendorIdAt);
-    identity_.productId = WordAt(hid, ProductIdAt);
-    identity_.product.clear();
-    for (int i = 0; i < NameLength && hid[NameAt + i] != 0; ++i)
-        identity_.product += QChar(hid[NameAt + i]);
-    // A set of report 6 stores HidReportLength bytes; a length byte beyond them is cut there.
-    const int length = std::min<int>(hid[DescriptorLengthAt], HidReportLength - DescriptorAt);
-    descriptor_.assign(hid.begin() + DescriptorAt, hid.begin() + DescriptorAt + length);
     active_ = ReportToConfig(images_.axis, images_.general, images_.hid);
+    const ReportImage& hid = images_.hid;
+    identity_.vendorId = WordAt(hid, HidImageVendorIdAt);
+    identity_.productId = WordAt(hid, HidImageProductIdAt);
+    identity_.product = active_.identity.name;
+    // A set of report 6 stores HidReportLength bytes; a length byte beyond them is cut there.
+    const int length =
+        std::min<int>(hid[HidImageDescriptorLengthAt], HidReportLength - HidImageDescriptorAt);
+    descriptor_.assign(hid.begin() + HidImageDescriptorAt,
+                       hid.begin() + HidImageDescriptorAt + length);
 }
 
 ReportImage* SimController::imageFor(std::uint8_t reportId) {

@@ -58,12 +58,19 @@ void SimControllerDevice::Shared::plug() {
     }
     SimHidDeviceSpec configSpec = spec;
     configSpec.reportDescriptor = ConfigInterfaceDescriptor();
-    configSpec.getFeature = [this](std::span<BYTE> report) {
-        std::lock_guard lock(mutex);
-        return controller.getFeature(report);
+    // The bus keeps the handlers after the controller is gone (a replug revives them), so they
+    // hold the controller only weakly.
+    const std::weak_ptr<Shared> self = weak_from_this();
+    configSpec.getFeature = [self](std::span<BYTE> report) -> DWORD {
+        const std::shared_ptr<Shared> shared = self.lock();
+        if (!shared)
+            return ERROR_DEVICE_NOT_CONNECTED;
+        std::lock_guard lock(shared->mutex);
+        return shared->controller.getFeature(report);
     };
-    configSpec.setFeature = [this](std::span<const BYTE> report) {
-        return setFeature(report);
+    configSpec.setFeature = [self](std::span<const BYTE> report) -> DWORD {
+        const std::shared_ptr<Shared> shared = self.lock();
+        return shared ? shared->setFeature(report) : DWORD(ERROR_DEVICE_NOT_CONNECTED);
     };
     const SimHidBus::DeviceId configId = bus.addDevice(std::move(configSpec));
     std::optional<SimHidBus::DeviceId> joystickId;

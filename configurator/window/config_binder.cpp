@@ -26,13 +26,6 @@ void SetIndex(QComboBox* combo, int index) {
     }
 }
 
-void SetText(QLineEdit* edit, const QString& text) {
-    if (edit->text() != text) {
-        const QSignalBlocker blocker(edit);
-        edit->setText(text);
-    }
-}
-
 void SetValue(QSpinBox* spin, int value) {
     if (spin->value() != value) {
         const QSignalBlocker blocker(spin);
@@ -86,10 +79,10 @@ void ShowAxis(const ControlArrays& a, int n, const AxisRow& row) {
     SetValue(a.OsiDzc[n], row.deadZoneCentre);
     SetValue(a.OsiDzh[n], row.deadZoneHigh);
     SetValue(a.OsiDzd[n], row.deadZoneSecond);
-    SetText(a.OsiAcalMin[n], QString::number(row.calibrationMin));
-    SetText(a.OsiAcalCen[n], QString::number(row.calibrationCentre));
-    SetText(a.OsiAcalMax[n], QString::number(row.calibrationMax));
-    SetText(a.OsiMsStep[n], NumberText(row.step));
+    SetTextQuietly(a.OsiAcalMin[n], QString::number(row.calibrationMin));
+    SetTextQuietly(a.OsiAcalCen[n], QString::number(row.calibrationCentre));
+    SetTextQuietly(a.OsiAcalMax[n], QString::number(row.calibrationMax));
+    SetTextQuietly(a.OsiMsStep[n], NumberText(row.step));
     SetIndex(a.OsiMsBtnU[n], row.buttonUp);
     SetIndex(a.OsiMsBtn[n], row.buttonCentre);
     SetIndex(a.OsiMsBtnD[n], row.buttonDown);
@@ -113,11 +106,18 @@ void ShowSlot(const ControlArrays& a, int s, const SpecialFunctionSlot& slot) {
     }
     SetChecked(a.CurveSym[s], slot.symmetric);
     SetIndex(a.ZmKnp[s], slot.button);
-    SetText(a.ZmDel[s], NumberText(slot.delay));
-    SetText(a.ZmSpd[s], NumberText(slot.speed));
+    SetTextQuietly(a.ZmDel[s], NumberText(slot.delay));
+    SetTextQuietly(a.ZmSpd[s], NumberText(slot.speed));
 }
 
 } // namespace
+
+void SetTextQuietly(QLineEdit* edit, const QString& text) {
+    if (edit->text() != text) {
+        const QSignalBlocker blocker(edit);
+        edit->setText(text);
+    }
+}
 
 QString NumberText(const std::optional<int>& number) {
     return number ? QString::number(*number) : QString();
@@ -185,7 +185,7 @@ void ShowConfig(const ConfigControls& c, const Config& config) {
     }
     for (int k = 0; k < ShiftButtonCount; ++k) {
         SetIndex(c.shiftButtons[k], config.shiftButtons[k]);
-        SetText(c.buttonTimers[k], QString::number(config.buttonTimers[k]));
+        SetTextQuietly(c.buttonTimers[k], QString::number(config.buttonTimers[k]));
     }
     for (int k = 0; k < EncoderCount; ++k) {
         SetIndex(c.encoders[k][0], config.encoders[k].left);
@@ -199,8 +199,8 @@ void ShowConfig(const ConfigControls& c, const Config& config) {
         const AxisButtonRange& range = config.axisButtonRanges[k];
         SetIndex(c.rangeButtons[k], range.button);
         SetIndex(c.rangeAxes[k], range.axis);
-        SetText(c.rangeLows[k], QString::number(range.low));
-        SetText(c.rangeHighs[k], QString::number(range.high));
+        SetTextQuietly(c.rangeLows[k], QString::number(range.low));
+        SetTextQuietly(c.rangeHighs[k], QString::number(range.high));
     }
     SetIndex(c.poll, config.pollInterval);
     SetIndex(c.ledPort, config.ledPort);
@@ -208,9 +208,9 @@ void ShowConfig(const ConfigControls& c, const Config& config) {
         const QSignalBlocker blocker(c.ledColorInit);
         c.ledColorInit->SetColorValue(TColor(config.ledColorInit));
     }
-    SetText(c.vendorId, config.identity.vendorId);
-    SetText(c.productId, config.identity.productId);
-    SetText(c.name, config.identity.name);
+    SetTextQuietly(c.vendorId, config.identity.vendorId);
+    SetTextQuietly(c.productId, config.identity.productId);
+    SetTextQuietly(c.name, config.identity.name);
 }
 
 void ShowEnabling(const ConfigControls& c, const Config& config) {
@@ -246,10 +246,10 @@ void ShowSlotTimings(const ConfigControls& c, const Config& config, const QWidge
     for (int s = 1; s <= SlotCount; ++s) {
         const SpecialFunctionSlot& slot = config.specialFunctions[s - 1];
         if (c.rows->ZmDel[s] != skip) {
-            SetText(c.rows->ZmDel[s], NumberText(slot.delay));
+            SetTextQuietly(c.rows->ZmDel[s], NumberText(slot.delay));
         }
         if (c.rows->ZmSpd[s] != skip) {
-            SetText(c.rows->ZmSpd[s], NumberText(slot.speed));
+            SetTextQuietly(c.rows->ZmSpd[s], NumberText(slot.speed));
         }
     }
 }

@@ -21,5 +21,9 @@ void ShowEnabling(const ConfigControls& controls, const Config& config);
 // Texts of the special-function delay and speed edits, for the check's clamps.
 void ShowSlotTimings(const ConfigControls& controls, const Config& config, const QWidget* skip);
 
+// Writes text into edit without raising its change handler; an edit that already shows it is
+// left alone, so its cursor stays where the user put it.
+void SetTextQuietly(QLineEdit* edit, const QString& text);
+
 // The text an optional number shows: empty when there is none.
 QString NumberText(const std::optional<int>& number);

@@ -1,27 +1,20 @@
 #include "configurator/window/control_arrays.h"
 
+#include "configurator/window/named_control.h"
+#include "configurator/window/widget_factory.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
-#include <stdexcept>
 
 namespace {
-
-template <typename Control> Control* Find(const QWidget& root, const QString& name) {
-    auto* control = root.findChild<Control*>(name);
-    if (control == nullptr) {
-        throw std::runtime_error("Control not found: " + name.toStdString());
-    }
-    return control;
-}
 
 template <typename Control, std::size_t Size>
 void Fill(std::array<Control*, Size>& array, const QWidget& root, const char* pattern,
           int width = 1, int count = int(Size) - 1) {
     for (int n = 1; n <= count; ++n) {
-        array[n] =
-            Find<Control>(root, QString::fromLatin1(pattern).arg(n, width, 10, QLatin1Char('0')));
+        array[n] = FindNamed<Control>(root, NumberName(pattern, n, width));
     }
 }
 
@@ -62,7 +55,7 @@ ControlArrays AssignObjects(const QWidget& root) {
     Fill(a.CurveSym, root, "osi_%1_curve_s");
     for (int slot = 1; slot <= CurveSlots; ++slot) {
         for (int point = 1; point <= CurvePoints; ++point) {
-            a.CurvePoint[CurvePointSlot(slot, point)] = Find<QSpinBox>(
+            a.CurvePoint[CurvePointSlot(slot, point)] = FindNamed<QSpinBox>(
                 root,
                 QStringLiteral("osi_%1_curve_%2").arg(slot).arg(point, 2, 10, QLatin1Char('0')));
         }

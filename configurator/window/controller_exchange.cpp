@@ -25,13 +25,20 @@ ControllerExchange::ControllerExchange(const QWidget& root, ExchangeWindow& wind
     : window_(window), checkInfo_(FindNamed<QLineEdit>(root, "chk_report_info")),
       restart_(FindNamed<QPushButton>(root, "btnRestart")), images_(window.State().Images) {}
 
+ControllerExchange::Step ControllerExchange::StillThere(const DeviceSession& session) {
+    if (session.Present()) {
+        return Step::Done;
+    }
+    window_.ShowNoDevice();
+    return Step::DeviceLost;
+}
+
 void ControllerExchange::btnRead_MKClick() {
     FormState& state = window_.State();
     state.PollingEnabled = false;
     uiHost().sleep(ReadPauseMs);
     DeviceSession session(state);
-    if (!session.Present()) {
-        window_.ShowNoDevice();
+    if (StillThere(session) == Step::DeviceLost) {
         return;
     }
     session.FlushQueue();
@@ -70,11 +77,7 @@ ControllerExchange::Step ControllerExchange::ReadImage(DeviceSession& session, R
     image.fill(0);
     image[0] = reportId;
     ShowFailure(failure, outcome.errorText);
-    if (!session.Present()) {
-        window_.ShowNoDevice();
-        return Step::DeviceLost;
-    }
-    return Step::Done;
+    return StillThere(session);
 }
 
 void ControllerExchange::btnWrite_MKClick() {
@@ -85,8 +88,7 @@ void ControllerExchange::btnWrite_MKClick() {
         return;
     }
     DeviceSession session(state);
-    if (!session.Present()) {
-        window_.ShowNoDevice();
+    if (StillThere(session) == Step::DeviceLost) {
         return;
     }
     int failed = 0;
@@ -104,8 +106,7 @@ void ControllerExchange::btnWrite_MKClick() {
     const int answer =
         uiHost().messageBox(QStringLiteral("Ok. ") + restart_->text() + QLatin1Char('?'),
                             QStringLiteral("Confirm"), MB_YESNO | MB_ICONQUESTION);
-    if (!session.Present()) {
-        window_.ShowNoDevice();
+    if (StillThere(session) == Step::DeviceLost) {
         return;
     }
     if (answer == IDYES) {
@@ -116,20 +117,9 @@ void ControllerExchange::btnWrite_MKClick() {
 // The check runs first; the encoding may find more (a value with no encoding, a descriptor
 // beyond the controller's limit). Anything found is shown and nothing is sent.
 bool ControllerExchange::EncodeForWrite() {
-    FormState& state = window_.State();
     window_.CheckConfig();
-    const EncodeResult encoded = ConfigToReport(window_.CurrentConfig());
-    if (!encoded.ok()) {
-        state.ConfigError = true;
-        checkInfo_->setText(EncodeErrorText(*encoded.error));
-    } else {
-        images_ = encoded.images;
-        if (encoded.descriptor.exceedsLimit()) {
-            state.ConfigError = true;
-            checkInfo_->setText(DescriptorTooLongMessage());
-        }
-    }
-    if (state.ConfigError) {
+    window_.ConfigToReport();
+    if (window_.State().ConfigError) {
         uiHost().showMessage(checkInfo_->text());
         return false;
     }
@@ -141,8 +131,7 @@ ControllerExchange::Step ControllerExchange::WriteImage(DeviceSession& session, 
                                                         int& failed) {
     FormState& state = window_.State();
     uiHost().sleep(WritePauseMs);
-    if (!session.Present()) {
-        window_.ShowNoDevice();
+    if (StillThere(session) == Step::DeviceLost) {
         return Step::DeviceLost;
     }
     const TransferOutcome outcome = session.SetFeature(image.data(), length);
@@ -153,11 +142,7 @@ ControllerExchange::Step ControllerExchange::WriteImage(DeviceSession& session, 
     }
     ++failed;
     ShowFailure(failure, outcome.errorText);
-    if (!session.Present()) {
-        window_.ShowNoDevice();
-        return Step::DeviceLost;
-    }
-    return Step::Done;
+    return StillThere(session);
 }
 
 void ControllerExchange::btnRestartClick() {

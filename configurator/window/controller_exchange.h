@@ -34,6 +34,10 @@ public:
 private:
     enum class Step { Done, DeviceLost };
 
+    // Pauses and message boxes run the event loop: a session whose device went meanwhile shows
+    // the not-connected state and ends.
+    Step StillThere(const DeviceSession& session);
+
     Step ReadImage(DeviceSession& session, ReportImage& image, std::uint8_t reportId, int length,
                    const char* failure);
     // Returns Done also after a failed set; failed counts the failures.

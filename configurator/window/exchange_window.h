@@ -21,6 +21,9 @@ public:
     virtual void ShowNoFirmwareDevice() = 0;
     // Validates the shown configuration: verdict line and ConfigError.
     virtual void CheckConfig() = 0;
+    // Encodes the shown configuration into the images and the descriptor dump; what makes it
+    // unfit to send sets ConfigError and shows in the check line.
+    virtual void ConfigToReport() = 0;
     // The configuration the controls show, with the button tables.
     virtual Config CurrentConfig() const = 0;
     // Shows a configuration read from the controller in every control and button table.

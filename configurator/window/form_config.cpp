@@ -9,6 +9,8 @@
 #include "configurator/window/event_guard.h"
 #include "configurator/window/key_filter.h"
 #include "configurator/window/main_form.h"
+#include "configurator/window/named_control.h"
+#include "configurator/window/widget_factory.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,13 +21,6 @@
 #include <QSpinBox>
 
 namespace {
-
-void SetTextQuietly(QLineEdit* edit, const QString& text) {
-    if (edit->text() != text) {
-        const QSignalBlocker blocker(edit);
-        edit->setText(text);
-    }
-}
 
 QStringList Items(const QComboBox* combo) {
     QStringList items;
@@ -137,7 +132,7 @@ void TMForm::ConnectConfigHandlers() {
         }
         for (QLineEdit* edit :
              {a.OsiMsStep[n], a.OsiAcalMin[n], a.OsiAcalCen[n], a.OsiAcalMax[n], a.OsiValue[n],
-              a.OsiAxisValue[n], findChild<QLineEdit*>(QStringLiteral("adc_error_%1").arg(n))}) {
+              a.OsiAxisValue[n], FindNamed<QLineEdit>(*this, NumberName("adc_error_%1", n))}) {
             KeyFilter::Install(edit, IsDigitKey, afterKey);
             connect(edit, &QLineEdit::textChanged, this,
                     Guarded([this] { osi_1_cal_01_editChange(); }));
@@ -179,8 +174,7 @@ void TMForm::ConnectConfigHandlers() {
     for (QLineEdit* edit : {controls_.vendorId, controls_.productId, controls_.name}) {
         connect(edit, &QLineEdit::textChanged, this, Guarded([this] { dev_vidChange(); }));
     }
-    connect(findChild<QComboBox*>(QStringLiteral("joy_hardware")), &QComboBox::activated, this,
-            osiChange);
-    connect(findChild<QPushButton*>(QStringLiteral("btnClrConfig")), &QPushButton::clicked, this,
+    connect(FindNamed<QComboBox>(*this, "joy_hardware"), &QComboBox::activated, this, osiChange);
+    connect(FindNamed<QPushButton>(*this, "btnClrConfig"), &QPushButton::clicked, this,
             Guarded([this] { btnClrConfigClick(); }));
 }

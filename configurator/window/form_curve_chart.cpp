@@ -6,32 +6,24 @@
 #include "configurator/model/curve.h"
 #include "configurator/stats/curve_chart.h"
 #include "configurator/window/main_form.h"
+#include "configurator/window/named_control.h"
 #include "configurator/window/statistics_page.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <stdexcept>
 
 namespace {
 
 constexpr int ChartPens = 2;
 constexpr int CurveChartValues = 4096;
 
-TWkChart* FindChart(const QWidget& root, const char* name) {
-    auto* chart = dynamic_cast<TWkChart*>(root.findChild<QWidget*>(QString::fromLatin1(name)));
-    if (chart == nullptr) {
-        throw std::runtime_error(std::string("Window control missing: ") + name);
-    }
-    return chart;
-}
-
 } // namespace
 
 void TMForm::AttachCharts() {
     statistics_ = std::make_unique<StatisticsPage>(*this);
-    curveVisual_ = FindChart(*this, "CurveVisual");
-    curveVisualAxis_ = Named<QComboBox>("CurveVisualAxis");
-    curveVisualAxisValueFixed_ = Named<QLineEdit>("CurveVisualAxisValueFixed");
+    curveVisual_ = FindNamed<TWkChart>(*this, "CurveVisual");
+    curveVisualAxis_ = FindNamed<QComboBox>(*this, "CurveVisualAxis");
+    curveVisualAxisValueFixed_ = FindNamed<QLineEdit>(*this, "CurveVisualAxisValueFixed");
 }
 
 void TMForm::SetupCharts() {

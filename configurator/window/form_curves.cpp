@@ -2,22 +2,12 @@
 // point editors are highlighted.
 
 #include "configurator/window/click_filter.h"
+#include "configurator/window/control_color.h"
 #include "configurator/window/event_guard.h"
 #include "configurator/window/main_form.h"
-#include "platform/ui/color.h"
 
 #include <QCheckBox>
 #include <QSpinBox>
-
-namespace {
-
-void Colour(QSpinBox* spin, TColor color) {
-    QPalette palette = spin->palette();
-    palette.setColor(QPalette::Base, ToQColor(color));
-    spin->setPalette(palette);
-}
-
-} // namespace
 
 void TMForm::osi_S_curve_Click(int slot) {
     state_.SelectedCurve = slot;
@@ -26,14 +16,14 @@ void TMForm::osi_S_curve_Click(int slot) {
 
 void TMForm::CurveVisualRefrash() {
     for (int point = 1; point <= CurveSlots * CurvePoints; ++point) {
-        Colour(arrays_.CurvePoint[point], clWindow);
+        SetControlColor(arrays_.CurvePoint[point], QPalette::Base, clWindow);
     }
     if (state_.SelectedCurve < 1 || state_.SelectedCurve > CurveSlots) {
         return;
     }
     for (int point = 1; point <= CurvePoints; ++point) {
         QSpinBox* spin = arrays_.CurvePoint[CurvePointSlot(state_.SelectedCurve, point)];
-        Colour(spin, clSkyBlue);
+        SetControlColor(spin, QPalette::Base, clSkyBlue);
         spin->setValue(spin->value());
     }
     ShowCurveChart();

@@ -4,6 +4,7 @@
 #include "configurator/window/device_line.h"
 #include "configurator/window/event_guard.h"
 #include "configurator/window/main_form.h"
+#include "configurator/window/named_control.h"
 #include "hid/hid_controller.h"
 
 #include <QComboBox>
@@ -30,7 +31,7 @@ void TMForm::CreateHidController() {
     hid_->SetLoading(false);
     connect(deviceList_, &QListWidget::itemClicked, this,
             Guarded([this] { lstHID_DeviceListClick(); }));
-    connect(Named<QPushButton>("btn_clr_dev_list"), &QPushButton::clicked, this,
+    connect(FindNamed<QPushButton>(*this, "btn_clr_dev_list"), &QPushButton::clicked, this,
             Guarded([this] { btn_clr_dev_listClick(); }));
 }
 
@@ -90,6 +91,10 @@ void TMForm::ShowConnected(const HIDD_ATTRIBUTES& attributes, const QString& pro
     btnRead_MK_->setEnabled(true);
     btnWrite_MK_->setEnabled(true);
     btnRestart_->setEnabled(true);
+    // A firmware-page command or an LED set without a controller disables these two, and
+    // nothing else would ever enable them again.
+    FindNamed<QPushButton>(*this, "btnOpenBL")->setEnabled(true);
+    FindNamed<QPushButton>(*this, "btnResetCnf")->setEnabled(true);
     imgRed_->hide();
     imgGrn_->show();
     state_.PollingEnabled = true;
@@ -122,7 +127,7 @@ void TMForm::HIDDeviceChange(QObject*) {
         EnumerateDevices();
         ShowNoDevice();
         state_.PollingEnabled = false;
-        Named<QLineEdit>("joy_usbpps")->clear();
+        FindNamed<QLineEdit>(*this, "joy_usbpps")->clear();
         const QSignalBlocker blocker(controls_.poll);
         controls_.poll->setCurrentIndex(1);
     });

@@ -4,7 +4,7 @@
 #include "configurator/window/event_guard.h"
 #include "configurator/window/main_form.h"
 #include "configurator/window/named_control.h"
-#include "hid/hid_controller.h"
+#include "configurator/window/statistics_page.h"
 
 #include <QPushButton>
 #include <QScopeGuard>
@@ -12,6 +12,12 @@
 FormExchange::FormExchange(TMForm& form)
     : form_(form), exchange_(form, *this), leds_(form, *this), poll_(form, form.arrays_, *this) {
     ConnectButtons();
+}
+
+void FormExchange::TmrGetRawDataTimer() {
+    if (!sequenceRunning_) {
+        poll_.Run();
+    }
 }
 
 QPushButton* FormExchange::Button(const char* name) const {
@@ -72,6 +78,10 @@ void FormExchange::CheckConfig() {
     form_.CheckConfig();
 }
 
+void FormExchange::ConfigToReport() {
+    form_.ConfigToReport();
+}
+
 Config FormExchange::CurrentConfig() const {
     return form_.CurrentConfig();
 }
@@ -80,9 +90,8 @@ void FormExchange::ShowDeviceConfig(const Config& config) {
     form_.SetConfig(config);
 }
 
-// The statistics page's reset button carries its reset handler.
 void FormExchange::ResetStatistics() {
-    Button("JoyStatReset")->click();
+    form_.statistics_->JoyStatResetClick();
 }
 
 void FormExchange::DropDevices() {
@@ -90,9 +99,7 @@ void FormExchange::DropDevices() {
 }
 
 void FormExchange::EnumerateDevices() {
-    if (form_.hid_ != nullptr) {
-        form_.hid_->Enumerate();
-    }
+    form_.EnumerateDevices();
 }
 
 QString FormExchange::ComPortList() {

@@ -18,8 +18,9 @@ public:
     // The window's controls and arrays must exist (after AssignObjects).
     explicit FormExchange(TMForm& form);
 
-    // The live-data timer's work; the window pauses the timer around it.
-    void TmrGetRawDataTimer() { poll_.Run(); }
+    // The live-data timer's work; the window pauses the timer around it. A tick that comes
+    // while a sequence waits does nothing, so no report 7 read falls between its transfers.
+    void TmrGetRawDataTimer();
     ControllerExchange& Exchange() { return exchange_; }
     LedSheet& Leds() { return leds_; }
 
@@ -28,6 +29,7 @@ public:
     void ShowNoDevice() override;
     void ShowNoFirmwareDevice() override;
     void CheckConfig() override;
+    void ConfigToReport() override;
     Config CurrentConfig() const override;
     void ShowDeviceConfig(const Config& config) override;
     void ResetStatistics() override;

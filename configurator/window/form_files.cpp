@@ -24,12 +24,11 @@ void TMForm::ConnectFileHandlers() {
             Guarded([this] { btnRead_PCClick(); }));
 }
 
-// Encodes the shown configuration into the three images and the descriptor dump. A value that
-// has no encoding is shown and leaves the images as they were.
 bool TMForm::ConfigToReport() {
     const EncodeResult encoded = ::ConfigToReport(CurrentConfig());
     if (!encoded.ok()) {
-        ShowError(EncodeErrorText(*encoded.error));
+        state_.ConfigError = true;
+        checkInfo_->setText(EncodeErrorText(*encoded.error));
         return false;
     }
     state_.Images = encoded.images;
@@ -44,6 +43,7 @@ bool TMForm::ConfigToReport() {
 void TMForm::btnWrite_PCClick() {
     CheckConfig();
     if (!ConfigToReport()) {
+        ShowError(checkInfo_->text());
         return;
     }
     ConfigSaveInput input;

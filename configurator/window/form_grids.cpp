@@ -4,6 +4,7 @@
 #include "configurator/model/item_lists.h"
 #include "configurator/window/event_guard.h"
 #include "configurator/window/main_form.h"
+#include "configurator/window/named_control.h"
 #include "configurator/window/string_grid.h"
 
 #include <QComboBox>
@@ -80,8 +81,8 @@ void TMForm::ConnectGridHandlers() {
         editor->installEventFilter(
             new EditorExitFilter(editor, [this, col] { GridEditorDone(col); }));
     }
-    connect(findChild<QPushButton*>(QStringLiteral("BTN_ClearButtons")), &QPushButton::clicked,
-            this, Guarded([this] { BTN_ClearButtonsClick(); }));
+    connect(FindNamed<QPushButton>(*this, "BTN_ClearButtons"), &QPushButton::clicked, this,
+            Guarded([this] { BTN_ClearButtonsClick(); }));
 }
 
 void TMForm::KnpGridSelectCell(int col, int row) {

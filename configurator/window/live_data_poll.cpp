@@ -1,25 +1,15 @@
 #include "configurator/window/live_data_poll.h"
 
+#include "configurator/window/control_color.h"
 #include "configurator/window/device_session.h"
 #include "configurator/window/exchange_window.h"
 #include "configurator/window/main_form.h"
 #include "configurator/window/named_control.h"
 #include "configurator/window/serial_port_watch.h"
-#include "platform/ui/color.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <array>
-
-namespace {
-
-void SetBase(QLineEdit* edit, TColor color) {
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, ToQColor(color));
-    edit->setPalette(palette);
-}
-
-} // namespace
 
 LiveDataPoll::LiveDataPoll(const QWidget& root, const ControlArrays& arrays, ExchangeWindow& window)
     : window_(window), comPort_(FindNamed<QLineEdit>(root, "com_port")),
@@ -38,10 +28,10 @@ void LiveDataPoll::Run() {
 
 void LiveDataPoll::WatchSerialPort() {
     if (!PortListed(window_.ComPortList(), comPort_->text())) {
-        SetBase(comPort_, clWindow);
+        SetControlColor(comPort_, QPalette::Base, clWindow);
         return;
     }
-    SetBase(comPort_, clGreen);
+    SetControlColor(comPort_, QPalette::Base, clGreen);
     if (autoFirmware_->isChecked()) {
         autoFirmware_->setChecked(false);
         window_.StartFirmware();

@@ -1,9 +1,9 @@
 #include "configurator/window/live_data_view.h"
 
+#include "configurator/window/control_color.h"
 #include "configurator/window/exchange_window.h"
 #include "configurator/window/named_control.h"
 #include "configurator/window/widget_factory.h"
-#include "platform/ui/color.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -12,12 +12,6 @@
 namespace {
 
 constexpr int BoardItemCount = 4; // "--" and the three boards
-
-void SetBackground(QLabel* indicator, TColor color) {
-    QPalette palette = indicator->palette();
-    palette.setColor(QPalette::Window, ToQColor(color));
-    indicator->setPalette(palette);
-}
 
 } // namespace
 
@@ -63,7 +57,7 @@ void LiveDataView::ShowBoard(int board) {
 
 void LiveDataView::ShowButtons(const LiveData& data) {
     for (int k = 0; k < LiveButtonCount; ++k) {
-        SetBackground(buttons_[k], data.buttons[k] ? clRed : clBtnFace);
+        SetControlColor(buttons_[k], QPalette::Window, data.buttons[k] ? clRed : clBtnFace);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "configurator/window/event_guard.h"
 #include "configurator/window/form_exchange.h"
 #include "configurator/window/form_layout.h"
+#include "configurator/window/named_control.h"
 #include "configurator/window/statistics_page.h"
 #include "configurator/window/string_grid.h"
 #include "configurator/window/timer_pause.h"
@@ -19,7 +20,6 @@
 #include <QLoggingCategory>
 #include <QPushButton>
 #include <QTabWidget>
-#include <stdexcept>
 
 Q_LOGGING_CATEGORY(lcWindow, "tavro.window")
 
@@ -69,14 +69,6 @@ TMForm::~TMForm() {
     DropDevices();
 }
 
-template <typename Control> Control* TMForm::Named(const char* name) const {
-    auto* control = findChild<Control*>(QString::fromLatin1(name));
-    if (control == nullptr) {
-        throw std::logic_error(std::string("Window control missing: ") + name);
-    }
-    return control;
-}
-
 void TMForm::BuildPages() {
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("WkPageControl"));
@@ -103,23 +95,23 @@ void TMForm::BuildPages() {
 }
 
 void TMForm::FindControls() {
-    connectStatus_ = Named<QLabel>("connect_status");
-    imgRed_ = Named<QLabel>("img_red");
-    imgGrn_ = Named<QLabel>("img_grn");
-    btnRead_MK_ = Named<QPushButton>("btnRead_MK");
-    btnWrite_MK_ = Named<QPushButton>("btnWrite_MK");
-    btnRestart_ = Named<QPushButton>("btnRestart");
-    deviceList_ = Named<QListWidget>("lstHID_DeviceList");
-    translate_ = Named<QComboBox>("Translate");
-    debugView_ = Named<QCheckBox>("DebugView");
-    debugText_ = Named<QLineEdit>("DebugText");
-    checkInfo_ = Named<QLineEdit>("chk_report_info");
-    knpGrid_ = Named<StringGrid>("KnpGrid");
-    kbMsGrid_ = Named<StringGrid>("KbMsGrid");
+    connectStatus_ = FindNamed<QLabel>(*this, "connect_status");
+    imgRed_ = FindNamed<QLabel>(*this, "img_red");
+    imgGrn_ = FindNamed<QLabel>(*this, "img_grn");
+    btnRead_MK_ = FindNamed<QPushButton>(*this, "btnRead_MK");
+    btnWrite_MK_ = FindNamed<QPushButton>(*this, "btnWrite_MK");
+    btnRestart_ = FindNamed<QPushButton>(*this, "btnRestart");
+    deviceList_ = FindNamed<QListWidget>(*this, "lstHID_DeviceList");
+    translate_ = FindNamed<QComboBox>(*this, "Translate");
+    debugView_ = FindNamed<QCheckBox>(*this, "DebugView");
+    debugText_ = FindNamed<QLineEdit>(*this, "DebugText");
+    checkInfo_ = FindNamed<QLineEdit>(*this, "chk_report_info");
+    knpGrid_ = FindNamed<StringGrid>(*this, "KnpGrid");
+    kbMsGrid_ = FindNamed<StringGrid>(*this, "KbMsGrid");
     const char* editors[] = {"KnpGrid_CB_Type",  "KnpGrid_CB_Number", "KnpGrid_CB_Mode",
                              "KnpGrid_CB_Shift", "KnpGrid_CB_TimOn",  "KnpGrid_CB_TimOf"};
     for (std::size_t col = 0; col < gridEditors_.size(); ++col) {
-        gridEditors_[col] = Named<QComboBox>(editors[col]);
+        gridEditors_[col] = FindNamed<QComboBox>(*this, editors[col]);
     }
 }
 
@@ -237,9 +229,10 @@ SettingsRecord TMForm::CurrentSettings() const {
     SettingsRecord settings;
     settings.language = translate_->currentText();
     settings.debug = SettingsRecord::debugLine(debugView_->isChecked());
-    settings.comPort = Named<QLineEdit>("com_port")->text();
-    settings.firmwareFile = Named<QLineEdit>("FileFirm")->text();
-    settings.loaderKind = QString::number(Named<QComboBox>("select_bootloader")->currentIndex());
+    settings.comPort = FindNamed<QLineEdit>(*this, "com_port")->text();
+    settings.firmwareFile = FindNamed<QLineEdit>(*this, "FileFirm")->text();
+    settings.loaderKind =
+        QString::number(FindNamed<QComboBox>(*this, "select_bootloader")->currentIndex());
     settings.vendorId = SettingsRecord::idLine(state_.FilterVid);
     settings.productId = SettingsRecord::idLine(state_.FilterPid);
     return settings;

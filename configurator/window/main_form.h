@@ -117,7 +117,6 @@ protected:
 private:
     friend class FormExchange;
 
-    template <typename Control> Control* Named(const char* name) const;
     void BuildPages();
     void FindControls();
     void ConnectHandlers();
@@ -152,6 +151,9 @@ private:
     void ConnectFileHandlers();
     void ConnectLanguageHandlers();
     void ConnectLoaderHandlers();
+    // Encodes the shown configuration into the three images and the descriptor dump. A value
+    // with no encoding or a descriptor beyond the controller's limit sets ConfigError and shows
+    // in the check line; with no encoding the images stay as they were and the result is false.
     bool ConfigToReport();
     void ApplyLanguage(const LanguageLines& lines);
     void RebuildAxisLists(const LanguageLines& lines);

@@ -3,46 +3,39 @@
 #include "components/chart/chart.h"
 #include "configurator/window/color_combo.h"
 #include "configurator/window/event_guard.h"
+#include "configurator/window/named_control.h"
 #include "configurator/window/widget_factory.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <stdexcept>
 
 namespace {
 
 constexpr int LiveChartPens = 2;
 constexpr int LiveChartValues = 500;
 
-template <typename Control> Control* Find(const QWidget& root, const QString& name) {
-    auto* control = dynamic_cast<Control*>(root.findChild<QWidget*>(name));
-    if (control == nullptr) {
-        throw std::runtime_error("Control not found: " + name.toStdString());
-    }
-    return control;
-}
-
 } // namespace
 
 StatisticsPage::StatisticsPage(QWidget& root) {
-    chart_ = Find<TWkChart>(root, QStringLiteral("joy_osi_visual"));
-    visualMin_ = Find<QLineEdit>(root, QStringLiteral("joy_osi_visual_min"));
-    visualMax_ = Find<QLineEdit>(root, QStringLiteral("joy_osi_visual_max"));
+    chart_ = FindNamed<TWkChart>(root, QStringLiteral("joy_osi_visual"));
+    visualMin_ = FindNamed<QLineEdit>(root, QStringLiteral("joy_osi_visual_min"));
+    visualMax_ = FindNamed<QLineEdit>(root, QStringLiteral("joy_osi_visual_max"));
     for (int pen = 1; pen <= 2; ++pen) {
-        penAxes_[pen - 1] = Find<QComboBox>(root, NumberName("joy_osi_use_%1", pen, 2));
-        penColors_[pen - 1] = Find<ColorCombo>(root, NumberName("joy_osi_clr_%1", pen, 2));
+        penAxes_[pen - 1] = FindNamed<QComboBox>(root, NumberName("joy_osi_use_%1", pen, 2));
+        penColors_[pen - 1] = FindNamed<ColorCombo>(root, NumberName("joy_osi_clr_%1", pen, 2));
     }
-    usbpps_ = Find<QLineEdit>(root, QStringLiteral("joy_usbpps"));
-    resetButton_ = Find<QPushButton>(root, QStringLiteral("JoyStatReset"));
+    usbpps_ = FindNamed<QLineEdit>(root, QStringLiteral("joy_usbpps"));
+    resetButton_ = FindNamed<QPushButton>(root, QStringLiteral("JoyStatReset"));
     const char* columns[ColumnCount] = {"joy_osi_raw_%1", "joy_osi_min_%1", "joy_osi_max_%1",
                                         "joy_osi_stp_%1", "joy_osi_fps_%1"};
     for (int axis = 1; axis <= StatAxisCount; ++axis) {
         for (int column = 0; column < ColumnCount; ++column) {
-            edits_[axis - 1][column] = Find<QLineEdit>(root, NumberName(columns[column], axis, 2));
+            edits_[axis - 1][column] =
+                FindNamed<QLineEdit>(root, NumberName(columns[column], axis, 2));
         }
-        sources_[axis - 1] = Find<QComboBox>(root, NumberName("osi_%1_src", axis));
-        precisions_[axis - 1] = Find<QComboBox>(root, NumberName("osi_%1_prcsn", axis));
+        sources_[axis - 1] = FindNamed<QComboBox>(root, NumberName("osi_%1_src", axis));
+        precisions_[axis - 1] = FindNamed<QComboBox>(root, NumberName("osi_%1_prcsn", axis));
     }
     ConnectHandlers();
 }

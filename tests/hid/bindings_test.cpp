@@ -2,6 +2,7 @@
 #include "hid/setup_api.h"
 #include "platform/modules/module_registry.h"
 #include "platform/modules/standard_modules.h"
+#include "tests/support/hid_library_names.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -10,52 +11,10 @@ namespace {
 
 void Export() {}
 
-const char* const HidNames[] = {"HidD_Hello",
-                                "HidD_GetHidGuid",
-                                "HidD_GetPreparsedData",
-                                "HidD_FreePreparsedData",
-                                "HidD_GetConfiguration",
-                                "HidD_SetConfiguration",
-                                "HidD_FlushQueue",
-                                "HidD_GetFeature",
-                                "HidD_SetFeature",
-                                "HidD_GetNumInputBuffers",
-                                "HidD_SetNumInputBuffers",
-                                "HidD_GetAttributes",
-                                "HidD_GetManufacturerString",
-                                "HidD_GetProductString",
-                                "HidD_GetSerialNumberString",
-                                "HidD_GetPhysicalDescriptor",
-                                "HidD_GetIndexedString",
-                                "HidD_GetInputReport",
-                                "HidD_SetOutputReport",
-                                "HidP_GetCaps",
-                                "HidP_GetLinkCollectionNodes",
-                                "HidP_GetSpecificButtonCaps",
-                                "HidP_GetSpecificValueCaps",
-                                "HidP_GetData",
-                                "HidP_SetData",
-                                "HidP_MaxDataListLength",
-                                "HidP_GetUsages",
-                                "HidP_GetUsagesEx",
-                                "HidP_SetUsages",
-                                "HidP_UnsetUsages",
-                                "HidP_MaxUsageListLength",
-                                "HidP_GetUsageValue",
-                                "HidP_GetScaledUsageValue",
-                                "HidP_GetUsageValueArray",
-                                "HidP_SetUsageValue",
-                                "HidP_SetScaledUsageValue",
-                                "HidP_SetUsageValueArray",
-                                "HidP_UsageListDifference",
-                                "HidP_TranslateUsagesToI8042ScanCodes",
-                                "HidP_GetExtendedAttributes",
-                                "HidP_InitializeReportForID"};
-
 // A "HID.dll" exporting every name except the one given.
 void RegisterHidWithout(const char* missing) {
     std::vector<ModuleSymbol> symbols;
-    for (const char* name : HidNames) {
+    for (const char* name : HidLibraryNames) {
         if (missing == nullptr || std::string_view(name) != missing)
             symbols.push_back({name, ModuleExport(&Export)});
     }

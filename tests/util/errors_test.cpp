@@ -48,6 +48,26 @@ TEST(Win32Error, CodeIsTakenBeforeArgumentsAreFormatted) {
               QStringLiteral("Win32 error: Access is denied. (5)\r\nFailed on x and 7"));
 }
 
+TEST(Win32Error, FormattedCallerTextKeepsArgumentsAsTheyAre) {
+    const struct {
+        const char* name;
+        ECkWin32Error error;
+        QString callerText;
+    } cases[] = {
+        {"no arguments", ECkWin32Error::CreateFmt(QStringLiteral("Failed at 100%")),
+         QStringLiteral("Failed at 100%")},
+        {"numbers", ECkWin32Error::CreateFmt(QStringLiteral("%2 of %1"), 3, 4.5),
+         QStringLiteral("4.5 of 3")},
+        {"argument holding a placeholder",
+         ECkWin32Error::CreateFmt(QStringLiteral("Opening %1 failed after %2 tries"),
+                                  QStringLiteral("C:\\50%2\\x"), 3),
+         QStringLiteral("Opening C:\\50%2\\x failed after 3 tries")},
+    };
+    for (const auto& c : cases)
+        EXPECT_TRUE(c.error.Message().endsWith(QStringLiteral("\r\n") + c.callerText))
+            << c.name << ": " << c.error.Message().toStdString();
+}
+
 TEST(Win32Error, FamilyCanBeCaughtByItsBases) {
     SetLastError(ERROR_ACCESS_DENIED);
     try {

@@ -46,7 +46,8 @@ TEST(SharedMemory, ClosingNothingOrAnUnknownView) {
 
 TEST(SharedMemory, RefusedOpenings) {
     void* held = nullptr;
-    ASSERT_EQ(SharedMemoryOpen(held, QStringLiteral("ShmTest_Small"), 4), ERROR_SUCCESS);
+    // A "%2" in the name must reach the message as it is.
+    ASSERT_EQ(SharedMemoryOpen(held, QStringLiteral("ShmTest_Small%2"), 4), ERROR_SUCCESS);
     const struct {
         const char* name;
         QString blockName;
@@ -57,8 +58,8 @@ TEST(SharedMemory, RefusedOpenings) {
         {"backslash", "Global\\x", 4, "Invalid MMF name \"Global\\x\""},
         {"new and empty", "ShmTest_Empty", 0,
          "The MMF named \"ShmTest_Empty\" cannot be created empty"},
-        {"larger than open block", "ShmTest_Small", 8,
-         "The MMF named \"ShmTest_Small\" is smaller than 8 bytes"},
+        {"larger than open block", "ShmTest_Small%2", 8,
+         "The MMF named \"ShmTest_Small%2\" is smaller than 8 bytes"},
     };
     for (const auto& c : cases) {
         void* view = &held;

@@ -140,6 +140,19 @@ TEST_F(ExchangeTest, WriteSendsTheImagesAndAsksForARestart) {
     }
 }
 
+TEST_F(ExchangeTest, AWriteKeepsTheDescriptorDumpOfWhatItSent) {
+    Exchange().ShowDeviceConfig(VariedConfig());
+    Connect();
+    host.messageBoxAnswers = {IDNO};
+    const QStringList sent = ConfigToReport(form->CurrentConfig()).descriptor.debugLines;
+    ASSERT_NE(State().HidDebugLines, sent);
+
+    Exchange().Exchange().btnWrite_MKClick();
+
+    EXPECT_EQ(Log(), WriteLog);
+    EXPECT_EQ(State().HidDebugLines, sent);
+}
+
 TEST_F(ExchangeTest, AfterAWriteLivePollingStaysOffUntilTheNextRead) {
     Connect();
     host.messageBoxAnswers = {IDNO};

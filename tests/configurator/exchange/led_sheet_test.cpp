@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 
 namespace {
 
@@ -116,4 +117,18 @@ TEST_F(ExchangeTest, ADeviceThatLeavesWhileALedAnswerIsAwaitedIsNotAskedAgain) {
 
     EXPECT_EQ(Log(), QStringList({"flush", "set 8 [08 0B 00 00 00 00]", "sleep: 100"}));
     EXPECT_FALSE(Button("btnRead_MK")->isEnabled());
+}
+
+TEST_F(ExchangeTest, TheLivePollWaitsWhileTheLedColoursAreRead) {
+    Connect();
+    Find<QTabWidget>(QStringLiteral("WkPageControl"))->setCurrentIndex(TMForm::TabLED);
+    host.onSleep = [this](unsigned) {
+        form->TmrGetRawDataTimer();
+    };
+
+    Button("led_get")->click();
+
+    EXPECT_EQ(Log().filter(QStringLiteral("get 7")), QStringList());
+    EXPECT_EQ(Log().filter(QStringLiteral("get 8")).size(), LedCount);
+    EXPECT_TRUE(form->TmrGetRawData().isActive());
 }

@@ -3,7 +3,6 @@
 #include "platform/ui/color.h"
 #include "tests/configurator/exchange/exchange_fixture.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -159,17 +158,4 @@ TEST_F(ExchangeTest, TheCurvePageFollowsTheChosenAxis) {
 
     EXPECT_EQ(Find<QLineEdit>(QStringLiteral("CurveVisualAxisValue"))->text(),
               QStringLiteral("321"));
-}
-
-TEST_F(ExchangeTest, TheDebugBoxShowsOrHidesAndClearsTheDebugLine) {
-    auto* view = Find<QCheckBox>(QStringLiteral("DebugView"));
-    auto* line = Find<QLineEdit>(QStringLiteral("DebugText"));
-    view->setChecked(true);
-    line->setText(QStringLiteral("d[1]"));
-    EXPECT_TRUE(line->isVisibleTo(form.get()));
-
-    view->setChecked(false);
-
-    EXPECT_FALSE(line->isVisibleTo(form.get()));
-    EXPECT_TRUE(line->text().isEmpty());
 }

@@ -24,6 +24,7 @@ public:
     void ShowNoDevice() override { window_.ShowNoDevice(); }
     void ShowNoFirmwareDevice() override { window_.ShowNoFirmwareDevice(); }
     void CheckConfig() override { window_.CheckConfig(); }
+    void ConfigToReport() override { window_.ConfigToReport(); }
     Config CurrentConfig() const override { return window_.CurrentConfig(); }
     void ShowDeviceConfig(const Config& config) override { window_.ShowDeviceConfig(config); }
     void ResetStatistics() override { window_.ResetStatistics(); }

@@ -1,6 +1,7 @@
 #include "configurator/files/config_file_commands.h"
 #include "configurator/files/config_file_set.h"
 #include "configurator/files/text_file.h"
+#include "tests/configurator/files/numbered_language.h"
 #include "tests/configurator/files/qt_print.h"
 #include "tests/support/recording_ui_host.h"
 
@@ -25,13 +26,6 @@ QStringList numberedLines(int count) {
     for (int i = 0; i < count; ++i)
         lines << QStringLiteral("0x%1 item %2").arg(i, 2, 16, QLatin1Char('0')).arg(i);
     return lines;
-}
-
-LanguageLines numberedLanguage() {
-    QStringList lines;
-    for (int k = 1; k <= LanguageLines::LineCount; ++k)
-        lines << QStringLiteral("L%1").arg(k);
-    return LanguageLines(lines);
 }
 
 class ConfigFileSetTest : public ::testing::Test {

@@ -1,5 +1,6 @@
 #include "configurator/files/language_file.h"
 #include "configurator/files/text_file.h"
+#include "tests/configurator/files/numbered_language.h"
 #include "tests/configurator/files/qt_print.h"
 
 #include <QFile>
@@ -12,13 +13,6 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-}
-
-QStringList numbered(int count) {
-    QStringList lines;
-    for (int k = 1; k <= count; ++k)
-        lines << QStringLiteral("L%1").arg(k);
-    return lines;
 }
 
 TEST(LanguageFile, ListsLngFilesWithEveryExtensionRemoved) {
@@ -59,7 +53,7 @@ TEST(LanguageFile, ReadsAtMost151LinesAndMissingLinesAreEmpty) {
     for (const auto& c : cases) {
         const QString path = dir.filePath(QStringLiteral("%1.lng").arg(c.name));
         QString error;
-        ASSERT_TRUE(writeTextLines(path, numbered(c.lines), &error));
+        ASSERT_TRUE(writeTextLines(path, numberedLanguageLines(c.lines), &error));
         const auto lines = readLanguageFile(path, &error);
         ASSERT_TRUE(lines) << c.name;
         EXPECT_LE(lines->lines().size(), LanguageLines::LineCount) << c.name;

@@ -75,6 +75,23 @@ TEST(SettingsFile, WritesSevenLinesInOrderAndReadsThemBack) {
     EXPECT_EQ(read->filterPid(), 0x8036);
 }
 
+TEST(SettingsFile, LineBreaksInsideAValueDoNotShiftTheLinesAfterIt) {
+    QTemporaryDir dir;
+    const QString path = settingsFilePath(dir.path());
+    SettingsRecord written{"English", "Debug", "/dev/tty\r\nACM0", "fw\n1.hex", "2\r",
+                           "1155",    "22352"};
+    QString error;
+    ASSERT_TRUE(writeSettingsFile(path, written, &error)) << error.toStdString();
+    const auto lines = readTextLines(path, 4096, &error);
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(*lines, QStringList({"English", "Debug", "/dev/tty ACM0", "fw 1.hex", "2 ", "1155",
+                                   "22352"}));
+    const auto read = readSettingsFile(path, &error);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->filterVid(), 1155);
+    EXPECT_EQ(read->filterPid(), 22352);
+}
+
 TEST(SettingsFile, MissingFileIsReportedNotInvented) {
     QTemporaryDir dir;
     QString error;

@@ -1,3 +1,4 @@
+#include "configurator/model/item_lists.h"
 #include "configurator/model/report_codec.h"
 
 #include <functional>
@@ -387,6 +388,49 @@ INSTANTIATE_TEST_SUITE_P(
         ClampCase{"TypeOutsideList", [](Config& c) { c.kbMsTable[0].type = 130; }, Image::General,
                   187, 0}),
     [](const testing::TestParamInfo<ClampCase>& info) { return info.param.name; });
+
+// What the images store is what the descriptor and the interface flags declare: an index that
+// encodes as "--" neither adds a field nor switches an interface on.
+TEST(ReportCodec, IndexesOutsideTheirListDeclareNothing) {
+    const struct {
+        const char* name;
+        std::function<void(Config&)> setup;
+    } cases[] = {
+        {"JoystickSource",
+         [](Config& c) {
+             c.axes[0] = Sensor(SourceItemCount, 1);
+         }},
+        {"NegativeSource",
+         [](Config& c) {
+             c.axes[7] = Sensor(-1, 1);
+         }},
+        {"MouseSource",
+         [](Config& c) {
+             c.axes[9] = Sensor(99, 1);
+         }},
+        {"ButtonNumber",
+         [](Config& c) {
+             c.knpTable[63].number = GridNumberItemCount;
+         }},
+        {"DirectionsOfAHatThatIsOff",
+         [](Config& c) {
+             c.hats[0] = Hat{false, {1, 2, 3, 4}};
+         }},
+    };
+    for (const auto& c : cases) {
+        Config config;
+        c.setup(config);
+        const EncodeResult encoded = ConfigToReport(config);
+        ASSERT_TRUE(encoded.ok()) << c.name;
+        EXPECT_TRUE(encoded.descriptor.bytes.empty()) << c.name;
+        EXPECT_EQ(encoded.images.general[240], 0x20) << c.name;
+        EXPECT_EQ(encoded.images.general[241], 0) << c.name;
+        EXPECT_EQ(encoded.images.hid[22], 0) << c.name;
+        const Config decoded =
+            ReportToConfig(encoded.images.axis, encoded.images.general, encoded.images.hid);
+        EXPECT_TRUE(ConfigToReport(decoded).descriptor.bytes.empty()) << c.name;
+    }
+}
 
 struct DecodeCase {
     const char* name;

@@ -135,4 +135,19 @@ TEST_F(SimControllerDeviceTest, RemovedControllerUnplugs) {
     EXPECT_EQ(channel->getFeature(axis), ERROR_DEVICE_NOT_CONNECTED);
 }
 
+TEST_F(SimControllerDeviceTest, ReplugAfterTheControllerIsGoneAnswersNothing) {
+    SimHidBus::DeviceId id;
+    {
+        SimControllerDevice controller(bus);
+        id = *controller.configInterface();
+    }
+    bus.replug(id);
+    auto channel = Open(bus, id);
+    Bytes axis(255, 0);
+    axis[0] = 4;
+    EXPECT_EQ(channel->getFeature(axis), ERROR_DEVICE_NOT_CONNECTED);
+    EXPECT_EQ(channel->setFeature(MakeCommandReport(ControllerCommand::Restart)),
+              ERROR_DEVICE_NOT_CONNECTED);
+}
+
 } // namespace

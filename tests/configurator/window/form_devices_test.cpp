@@ -103,6 +103,25 @@ TEST_F(DeviceTest, ClickOnTheControllerLineConnects) {
     EXPECT_EQ(window.HID().NumCheckedOutDevices(), 2) << "a second click borrows nothing more";
 }
 
+TEST_F(DeviceTest, AConnectionEnablesTheFirmwareCommandsAgain) {
+    SimControllerDevice controller(bus);
+    Start();
+    for (const char* command : {"btnOpenBL", "btnResetCnf", "led_set"}) {
+        SCOPED_TRACE(command);
+        Find<QPushButton>("btnOpenBL")->setEnabled(true);
+        Find<QPushButton>("btnResetCnf")->setEnabled(true);
+        Find<QPushButton>(command)->click();
+        ASSERT_FALSE(Find<QPushButton>("btnOpenBL")->isEnabled()) << "no controller chosen yet";
+        ASSERT_FALSE(Find<QPushButton>("btnResetCnf")->isEnabled());
+
+        ClickLine(0);
+
+        EXPECT_TRUE(Find<QPushButton>("btnOpenBL")->isEnabled());
+        EXPECT_TRUE(Find<QPushButton>("btnResetCnf")->isEnabled());
+        Find<QPushButton>("btn_clr_dev_list")->click();
+    }
+}
+
 TEST_F(DeviceTest, DeviceChangeGivesTheInterfacesBackAndShowsNotConnected) {
     SimControllerDevice controller(bus);
     TMForm& window = Start();

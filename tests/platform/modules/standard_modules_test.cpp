@@ -3,53 +3,11 @@
 #include "platform/modules/standard_modules.h"
 #include "platform/setupapi/setupapi.h"
 #include "platform/win32/types.h"
+#include "tests/support/hid_library_names.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// The names the HID layer binds, in its binding order.
-const char* const kHidNames[] = {"HidD_Hello",
-                                 "HidD_GetHidGuid",
-                                 "HidD_GetPreparsedData",
-                                 "HidD_FreePreparsedData",
-                                 "HidD_GetConfiguration",
-                                 "HidD_SetConfiguration",
-                                 "HidD_FlushQueue",
-                                 "HidD_GetFeature",
-                                 "HidD_SetFeature",
-                                 "HidD_GetNumInputBuffers",
-                                 "HidD_SetNumInputBuffers",
-                                 "HidD_GetAttributes",
-                                 "HidD_GetManufacturerString",
-                                 "HidD_GetProductString",
-                                 "HidD_GetSerialNumberString",
-                                 "HidD_GetPhysicalDescriptor",
-                                 "HidD_GetIndexedString",
-                                 "HidD_GetInputReport",
-                                 "HidD_SetOutputReport",
-                                 "HidP_GetCaps",
-                                 "HidP_GetLinkCollectionNodes",
-                                 "HidP_GetSpecificButtonCaps",
-                                 "HidP_GetSpecificValueCaps",
-                                 "HidP_GetData",
-                                 "HidP_SetData",
-                                 "HidP_MaxDataListLength",
-                                 "HidP_GetUsages",
-                                 "HidP_GetUsagesEx",
-                                 "HidP_SetUsages",
-                                 "HidP_UnsetUsages",
-                                 "HidP_MaxUsageListLength",
-                                 "HidP_GetUsageValue",
-                                 "HidP_GetScaledUsageValue",
-                                 "HidP_GetUsageValueArray",
-                                 "HidP_SetUsageValue",
-                                 "HidP_SetScaledUsageValue",
-                                 "HidP_SetUsageValueArray",
-                                 "HidP_UsageListDifference",
-                                 "HidP_TranslateUsagesToI8042ScanCodes",
-                                 "HidP_GetExtendedAttributes",
-                                 "HidP_InitializeReportForID"};
 
 const char* const kSetupNames[] = {
     "SetupDiGetClassDevsW", "SetupDiEnumDeviceInterfaces", "SetupDiGetDeviceInterfaceDetailW",
@@ -61,7 +19,7 @@ TEST(StandardModules, EveryBoundNameIsExported) {
         const char* module;
         std::vector<const char*> names;
     } cases[] = {
-        {"HID.dll", {std::begin(kHidNames), std::end(kHidNames)}},
+        {"HID.dll", {std::begin(HidLibraryNames), std::end(HidLibraryNames)}},
         {"SetupApi.dll", {std::begin(kSetupNames), std::end(kSetupNames)}},
         {"kernel32.dll", {"CancelIo"}},
     };
