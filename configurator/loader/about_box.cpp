@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -31,6 +32,12 @@ QPlainTextEdit* creditsBox(const char* objectName, const char* text, QWidget* pa
     box->setObjectName(QLatin1String(objectName));
     box->setReadOnly(true);
     box->setEnabled(false);
+    // Disabled so the credits take no focus or selection, yet drawn as ordinary readable text.
+    QPalette palette = box->palette();
+    for (const auto role : {QPalette::Text, QPalette::Base}) {
+        palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
+    }
+    box->setPalette(palette);
     return box;
 }
 

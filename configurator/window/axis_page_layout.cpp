@@ -12,11 +12,21 @@
 namespace {
 
 constexpr int RowHeight = 22;
-constexpr int Gap = 3;
+constexpr int Gap = 2;
+// Column captions are long next to their controls: up to four short lines above each column.
+constexpr int HeaderTop = 2;
+constexpr int HeaderHeight = 50;
+constexpr int FirstRowTop = HeaderTop + HeaderHeight + 4;
+constexpr int RowStep = 24;
+constexpr int MouseHeadingTop = FirstRowTop + 8 * RowStep + 2;
+constexpr int MouseRowTop = MouseHeadingTop + 20;
+constexpr int ButtonsHeadingTop = MouseRowTop + 2 * RowStep + 8;
+constexpr int IndicatorTop = ButtonsHeadingTop + 20;
+constexpr int CheckWidth = 18;
 
 // Vertical place of axis row n; the two mouse axes sit below their own heading.
 int RowTop(int n) {
-    return n <= 8 ? 22 + 24 * (n - 1) : 238 + 24 * (n - 9);
+    return n <= 8 ? FirstRowTop + RowStep * (n - 1) : MouseRowTop + RowStep * (n - 9);
 }
 
 // One column of the axis table: its header and the control of every row.
@@ -55,33 +65,33 @@ enum ColumnIndex {
 };
 
 constexpr Column Columns[ColumnCount] = {
-    {104, "Source", nullptr},
-    {50, "Pin", nullptr},
-    {40, "Ch.", nullptr},
-    {70, "Usage", "lbl_osi_name"},
-    {50, "Filter", "lbl_osi_filter"},
-    {20, "Inv", "lbl_osi_invert"},
-    {70, "Calibration", "lbl_osi_acal"},
-    {38, "Low", "lbl_osi_ldz"},
-    {38, "Centre", "lbl_osi_cdz"},
-    {38, "High", "lbl_osi_hdz"},
-    {38, "Centre 2", "lbl_osi_ddz"},
-    {48, "Min", "lbl_osi_acal_min"},
-    {48, "Centre", "lbl_osi_acal_cnt"},
-    {48, "Max", "lbl_osi_acal_max"},
-    {44, "Bits", "lbl_osi_prcsn"},
-    {44, "Func.", "lbl_osi_specfunc"},
-    {36, "Step", "lbl_osi_ms_step"},
-    {46, "Down", "osi_btn_decr"},
-    {46, "Centre", "osi_btn_rcnt"},
-    {46, "Up", "osi_btn_incr"},
-    {46, "Raw", "osi_value"},
-    {46, "Axis", "osi_value_pr"},
-    {28, "Err", "lbl_link_error"},
+    {80, "Source", nullptr},
+    {40, "Pin", nullptr},
+    {34, "Ch.", nullptr},
+    {56, "Usage", "lbl_osi_name"},
+    {46, "Filter", "lbl_osi_filter"},
+    {48, "Invert", "lbl_osi_invert"},
+    {70, "Auto-calibration", "lbl_osi_acal"},
+    {42, "Low dead zone", "lbl_osi_ldz"},
+    {42, "Centre dead zone", "lbl_osi_cdz"},
+    {42, "High dead zone", "lbl_osi_hdz"},
+    {38, "Second centre zone", "lbl_osi_ddz"},
+    {56, "Calibration min", "lbl_osi_acal_min"},
+    {56, "Calibration centre", "lbl_osi_acal_cnt"},
+    {56, "Calibration max", "lbl_osi_acal_max"},
+    {48, "Precision, bits", "lbl_osi_prcsn"},
+    {62, "Special functions", "lbl_osi_specfunc"},
+    {32, "Step", "lbl_osi_ms_step"},
+    {50, "Decrease", "osi_btn_decr"},
+    {38, "Centre", "osi_btn_rcnt"},
+    {48, "Increase", "osi_btn_incr"},
+    {46, "Value (sensor)", "osi_value"},
+    {46, "Value (axis)", "osi_value_pr"},
+    {44, "Sensor errors", "lbl_link_error"},
 };
 
 int ColumnLeft(int column) {
-    int x = 2;
+    int x = Gap;
     for (int c = 0; c < column; ++c) {
         x += Columns[c].width + Gap;
     }
@@ -96,11 +106,11 @@ void BuildHeaders(QWidget* page) {
     for (int column = 0; column < ColumnCount; ++column) {
         const Column& c = Columns[column];
         const QString name = c.headerName ? QString::fromLatin1(c.headerName) : QString();
-        auto* label = MakeLabel(page, name, QString::fromUtf8(c.header),
-                                {ColumnLeft(column), 2, c.width, 18});
-        label->setToolTip(label->text());
+        MakeHeader(page, name, QString::fromUtf8(c.header),
+                   {ColumnLeft(column), HeaderTop, c.width, HeaderHeight});
     }
-    MakeLabel(page, QStringLiteral("osi_mouse"), QStringLiteral("Mouse"), {4, 218, 200, 18});
+    MakeLabel(page, QStringLiteral("osi_mouse"), QStringLiteral("Mouse axes"),
+              {4, MouseHeadingTop, 300, 18});
 }
 
 void BuildSelections(QWidget* page, int n) {
@@ -112,7 +122,9 @@ void BuildSelections(QWidget* page, int n) {
     MakeCombo(page, name("osi_%1_src_chnl"), ChannelItems(), Cell(Chnl, n));
     MakeCombo(page, name("osi_%1_name"), UsageItems(n), Cell(Usage, n));
     MakeCombo(page, name("osi_%1_filter"), FilterItems(), Cell(Filter, n));
-    MakeCheck(page, name("osi_%1_invert"), QString(), Cell(Invert, n));
+    const Place invert = Cell(Invert, n);
+    MakeCheck(page, name("osi_%1_invert"), QString(),
+              {invert.x + (invert.width - CheckWidth) / 2, invert.y, CheckWidth, RowHeight});
     MakeCombo(page, name("osi_%1_acal"), DesignItems::AutoCalibration(), Cell(Acal, n));
     MakeCombo(page, name("osi_%1_prcsn"), PrecisionItems(), Cell(Prcsn, n));
     MakeCombo(page, name("osi_%1_specfunc"), SpecialFunctionItems(), Cell(Specfunc, n));
@@ -140,22 +152,17 @@ void BuildNumbers(QWidget* page, int n) {
 }
 
 void BuildButtonIndicators(QWidget* page) {
-    MakeLabel(page, QStringLiteral("lbl_dev_btn"), QStringLiteral("Buttons"), {4, 290, 200, 18});
+    MakeLabel(page, QStringLiteral("lbl_dev_btn"), QStringLiteral("Buttons"),
+              {4, ButtonsHeadingTop, 300, 18});
     for (int k = 1; k <= 96; ++k) {
         const int column = (k - 1) % 48;
         const int line = (k - 1) / 48;
         auto* indicator = MakeLabel(page, NumberName("joy_knp_%1", k, 2), QString::number(k),
-                                    {4 + 24 * column, 310 + 24 * line, 22, 22});
+                                    {4 + 24 * column, IndicatorTop + 24 * line, 22, 22});
         indicator->setAlignment(Qt::AlignCenter);
         indicator->setFrameShape(QFrame::Panel);
         indicator->setFrameShadow(QFrame::Sunken);
         indicator->setAutoFillBackground(true);
-    }
-    const char* internalAxes[] = {"lbl_dev_int_axis1", "lbl_dev_int_axis2", "lbl_dev_int_axis3"};
-    int x = 4;
-    for (const char* label : internalAxes) {
-        MakeLabel(page, QString::fromLatin1(label), QString(), {x, 370, 300, 18});
-        x += 310;
     }
 }
 

@@ -6,16 +6,39 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace {
 
-constexpr int GridColWidths[6] = {127, 64, 93, 52, 77, 74};
+constexpr int GridColWidths[6] = {127, 72, 85, 52, 77, 74};
 constexpr int GridRowHeight = 24;
+// Grid captions take two lines of a smaller font within one row's height.
+constexpr qreal GridHeaderFontScale = 0.75;
 constexpr int PanelLeft = 520;
+constexpr int CaptionWidth = 118;
+constexpr int ControlsLeft = PanelLeft + CaptionWidth + 4;
 constexpr int ComboWidth = 46;
+constexpr int EncoderWidth = 42;
+
+constexpr int GridFrame = 1;
+
+// Height of a grid that shows its header and whole rows only.
+constexpr int GridHeight(int visibleRows) {
+    return GridRowHeight * (visibleRows + 1) + 2 * GridFrame;
+}
+
+void ShowWrappedHeaders(StringGrid* grid) {
+    QHeaderView* header = grid->horizontalHeader();
+    QFont font = header->font();
+    font.setPointSizeF(font.pointSizeF() * GridHeaderFontScale);
+    header->setFont(font);
+    // The header draws its alignment as text flags, so it takes the wrap flag along.
+    header->setDefaultAlignment(Qt::Alignment::fromInt(Qt::AlignCenter | Qt::TextWordWrap));
+    header->setTextElideMode(Qt::ElideNone);
+}
 
 void MakeGrid(QWidget* page, const QString& name, int rows, bool fixedCol, const char* first,
               Place place) {
@@ -26,6 +49,7 @@ void MakeGrid(QWidget* page, const QString& name, int rows, bool fixedCol, const
     for (int col = 0; col < 6; ++col) {
         grid->SetColWidth(col, GridColWidths[col]);
     }
+    ShowWrappedHeaders(grid);
     const char* headers[] = {first, "Input", "Mode", "Shift", "Timer on", "Timer off"};
     for (int col = 0; col < 6; ++col) {
         grid->SetCell(col, 0, QString::fromLatin1(headers[col]));
@@ -49,6 +73,13 @@ void BuildEditors(QWidget* page) {
                                  {0, 0, GridColWidths[col], GridRowHeight});
         editor->hide();
     }
+}
+
+// A caption on the left of a row of the panel; a long one wraps onto a second line.
+void RowCaption(QWidget* page, const char* name, const char* text, int top) {
+    MakeLabel(page, QString::fromLatin1(name), QString::fromLatin1(text),
+              {PanelLeft, top - 3, CaptionWidth, 28})
+        ->setWordWrap(true);
 }
 
 QComboBox* ButtonCombo(QWidget* page, const QString& name, int x, int y) {
@@ -86,19 +117,16 @@ void BuildShiftsAndTimers(QWidget* page) {
 }
 
 void BuildMatrixAndRegisters(QWidget* page) {
-    MakeLabel(page, QStringLiteral("lbl_dev_btn_r"), QStringLiteral("Rows"),
-              {PanelLeft, 266, 80, 22});
-    MakeLabel(page, QStringLiteral("lbl_dev_btn_c"), QStringLiteral("Columns"),
-              {PanelLeft, 290, 80, 22});
+    RowCaption(page, "lbl_dev_btn_r", "Rows", 266);
+    RowCaption(page, "lbl_dev_btn_c", "Columns", 290);
     for (int k = 1; k <= 10; ++k) {
-        const int x = PanelLeft + 84 + 50 * (k - 1);
+        const int x = ControlsLeft + 50 * (k - 1);
         MakeCombo(page, NumberName("hw_br_%1", k), PortItems(), {x, 266, ComboWidth, 22});
         MakeCombo(page, NumberName("hw_bc_%1", k), PortItems(), {x, 290, ComboWidth, 22});
     }
-    MakeLabel(page, QStringLiteral("lbl_dev_btn_sr"), QStringLiteral("Shift registers"),
-              {PanelLeft, 318, 80, 22});
+    RowCaption(page, "lbl_dev_btn_sr", "Shift registers", 318);
     for (int k = 1; k <= 2; ++k) {
-        const int x = PanelLeft + 84 + 104 * (k - 1);
+        const int x = ControlsLeft + 104 * (k - 1);
         MakeCombo(page, NumberName("sr_%1_prt", k, 2), PortItems(), {x, 318, ComboWidth, 22});
         MakeCombo(page, NumberName("sr_%1_len", k, 2), ShiftRegisterLengthItems(),
                   {x + 50, 318, ComboWidth, 22});
@@ -106,28 +134,28 @@ void BuildMatrixAndRegisters(QWidget* page) {
 }
 
 void BuildEncoders(QWidget* page) {
-    MakeLabel(page, QStringLiteral("lbl_dev_enc"), QStringLiteral("Encoders"),
-              {PanelLeft, 346, 80, 22});
+    RowCaption(page, "lbl_dev_enc", "Encoders", 346);
     for (int k = 1; k <= 6; ++k) {
-        const int x = PanelLeft + 84 + 93 * (k - 1);
-        ButtonCombo(page, NumberName("enc_%1_l", k, 2), x, 346);
-        ButtonCombo(page, NumberName("enc_%1_r", k, 2), x + ComboWidth, 346);
+        const int x = ControlsLeft + (2 * EncoderWidth + 3) * (k - 1);
+        MakeCombo(page, NumberName("enc_%1_l", k, 2), ButtonItems(), {x, 346, EncoderWidth, 22});
+        MakeCombo(page, NumberName("enc_%1_r", k, 2), ButtonItems(),
+                  {x + EncoderWidth + 1, 346, EncoderWidth, 22});
     }
 }
 
 void BuildAxisButtons(QWidget* page) {
-    MakeLabel(page, QStringLiteral("lbl_axisbutton"), QStringLiteral("Axis to button"),
-              {PanelLeft, 374, 80, 18});
+    MakeLabel(page, QStringLiteral("lbl_axisbutton"), QStringLiteral("Axis to buttons"),
+              {PanelLeft, 374, CaptionWidth, 18});
     const char* headers[][2] = {{"lbl_axisbutton_b", "Button"},
                                 {"lbl_axisbutton_a", "Axis"},
-                                {"lbl_axisbutton_l", "Low"},
-                                {"lbl_axisbutton_h", "High"}};
+                                {"lbl_axisbutton_l", "From"},
+                                {"lbl_axisbutton_h", "To"}};
     for (int h = 0; h < 4; ++h) {
         MakeLabel(page, QString::fromLatin1(headers[h][0]), QString::fromLatin1(headers[h][1]),
-                  {PanelLeft + 84 + 50 * h, 374, ComboWidth, 18});
+                  {ControlsLeft + 50 * h, 374, ComboWidth, 18});
     }
     for (int k = 1; k <= 4; ++k) {
-        const int x = PanelLeft + 84 + 210 * ((k - 1) / 2);
+        const int x = ControlsLeft + 210 * ((k - 1) / 2);
         const int y = 394 + 24 * ((k - 1) % 2);
         ButtonCombo(page, NumberName("ab_%1_b", k, 2), x, y);
         MakeCombo(page, NumberName("ab_%1_a", k, 2), RangeAxisItems(), {x + 50, y, ComboWidth, 22});
@@ -141,8 +169,9 @@ void BuildAxisButtons(QWidget* page) {
 } // namespace
 
 void BuildButtonPage(QWidget* page) {
-    MakeGrid(page, QStringLiteral("KnpGrid"), 65, true, "Button", {4, 4, 510, 456});
-    MakeGrid(page, QStringLiteral("KbMsGrid"), 16, false, "Function", {PanelLeft, 4, 510, 178});
+    MakeGrid(page, QStringLiteral("KnpGrid"), 65, true, "Button", {4, 4, 510, GridHeight(17)});
+    MakeGrid(page, QStringLiteral("KbMsGrid"), 16, false, "Function",
+             {PanelLeft, 4, 510, GridHeight(6)});
     BuildHats(page);
     BuildShiftsAndTimers(page);
     BuildMatrixAndRegisters(page);

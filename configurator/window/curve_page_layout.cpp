@@ -9,48 +9,83 @@
 
 namespace {
 
-constexpr int PointLeft = 28;
+constexpr int HeaderTop = 2;
+constexpr int HeaderHeight = 36;
+constexpr int SlotLeft = 4;
+constexpr int SlotWidth = 44;
+constexpr int PointLeft = SlotLeft + SlotWidth + 2;
 constexpr int PointWidth = 48;
 constexpr int PointStep = 50;
-constexpr int SymmetryLeft = PointLeft + 9 * PointStep + 4;
-constexpr int ButtonLeft = SymmetryLeft + 28;
-constexpr int DelayLeft = ButtonLeft + 56;
-constexpr int SpeedLeft = DelayLeft + 48;
+constexpr int SymmetryLeft = PointLeft + 9 * PointStep;
+constexpr int SymmetryWidth = 68;
+constexpr int CheckWidth = 18;
+constexpr int ButtonLeft = SymmetryLeft + SymmetryWidth + 4;
+constexpr int ButtonWidth = 52;
+constexpr int DelayLeft = ButtonLeft + ButtonWidth + 4;
+constexpr int DelayWidth = 44;
+constexpr int SpeedLeft = DelayLeft + DelayWidth + 4;
+constexpr int SpeedWidth = 44;
+constexpr int ChartLeft = SpeedLeft + SpeedWidth + 10;
+constexpr int ChartWidth = 1167 - ChartLeft;
+constexpr int ChartHeight = 400;
 
 int SlotTop(int slot) {
-    return 22 + 28 * (slot - 1);
+    return HeaderTop + HeaderHeight + 4 + 28 * (slot - 1);
+}
+
+void Header(QWidget* page, const char* name, const char* text, int left, int width) {
+    MakeHeader(page, QString::fromLatin1(name), QString::fromLatin1(text),
+               {left, HeaderTop, width, HeaderHeight});
 }
 
 void BuildHeaders(QWidget* page) {
-    MakeLabel(page, QStringLiteral("lbl_curves"), QStringLiteral("Curve"), {4, 2, 24, 18});
+    Header(page, "lbl_curves", "Curves", SlotLeft, SlotWidth);
     for (int point = 1; point <= 9; ++point) {
-        MakeLabel(page, QString(), QString::number(point),
-                  {PointLeft + PointStep * (point - 1), 2, PointWidth, 18})
-            ->setAlignment(Qt::AlignCenter);
+        MakeHeader(page, QString(), QString::number(point),
+                   {PointLeft + PointStep * (point - 1), HeaderTop, PointWidth, HeaderHeight});
     }
-    MakeLabel(page, QStringLiteral("lbl_osi_curve_s"), QStringLiteral("Sym"),
-              {SymmetryLeft - 4, 2, 30, 18});
-    MakeLabel(page, QStringLiteral("osi_zoom_1"), QStringLiteral("Button"),
-              {ButtonLeft, 2, 52, 18});
-    MakeLabel(page, QStringLiteral("osi_devis_1"), QStringLiteral("Delay"), {DelayLeft, 2, 44, 18});
-    MakeLabel(page, QStringLiteral("osi_redct_1"), QStringLiteral("Speed"), {SpeedLeft, 2, 44, 18});
+    Header(page, "lbl_osi_curve_s", "Symmetric", SymmetryLeft, SymmetryWidth);
+    Header(page, "osi_zoom_1", "Zoom button", ButtonLeft, ButtonWidth);
+    Header(page, "osi_devis_1", "Delay", DelayLeft, DelayWidth);
+    Header(page, "osi_redct_1", "Speed", SpeedLeft, SpeedWidth);
 }
 
 void BuildSlot(QWidget* page, int slot) {
     const int top = SlotTop(slot);
-    MakeLabel(page, QString(), QString::number(slot), {4, top, 20, 22});
+    MakeLabel(page, QString(), QString::number(slot), {SlotLeft, top, SlotWidth, 22})
+        ->setAlignment(Qt::AlignCenter);
     for (int point = 1; point <= 9; ++point) {
         const QString name =
             QStringLiteral("osi_%1_curve_%2").arg(slot).arg(point, 2, 10, QLatin1Char('0'));
         MakeSpin(page, name, 0, 200, {PointLeft + PointStep * (point - 1), top, PointWidth, 22})
             ->setValue(100);
     }
-    MakeCheck(page, NumberName("osi_%1_curve_s", slot), QString(), {SymmetryLeft, top, 22, 22});
-    MakeCombo(page, NumberName("osi_%1_zm_knp", slot), ButtonItems(), {ButtonLeft, top, 52, 22});
+    MakeCheck(page, NumberName("osi_%1_curve_s", slot), QString(),
+              {SymmetryLeft + (SymmetryWidth - CheckWidth) / 2, top, CheckWidth, 22});
+    MakeCombo(page, NumberName("osi_%1_zm_knp", slot), ButtonItems(),
+              {ButtonLeft, top, ButtonWidth, 22});
     MakeEdit(page, NumberName("osi_%1_zm_del", slot), QStringLiteral("2"),
-             {DelayLeft, top, 44, 22});
+             {DelayLeft, top, DelayWidth, 22});
     MakeEdit(page, NumberName("osi_%1_zm_spd", slot), QStringLiteral("1"),
-             {SpeedLeft, top, 44, 22});
+             {SpeedLeft, top, SpeedWidth, 22});
+}
+
+// The chart with the axis whose live position it marks underneath.
+void BuildChart(QWidget* page) {
+    constexpr int AxisTop = HeaderTop + ChartHeight + 8;
+    constexpr int AxisLabelWidth = 160;
+    constexpr int AxisComboLeft = ChartLeft + AxisLabelWidth + 4;
+    constexpr int ValueLeft = AxisComboLeft + 64;
+    MakeChart(page, QStringLiteral("CurveVisual"), {ChartLeft, HeaderTop, ChartWidth, ChartHeight});
+    MakeLabel(page, QStringLiteral("lbl_CurveVisualAxis"), QStringLiteral("Axis for the preview"),
+              {ChartLeft, AxisTop, AxisLabelWidth, 22});
+    MakeCombo(page, QStringLiteral("CurveVisualAxis"), CurveAxisItems(),
+              {AxisComboLeft, AxisTop, 60, 22});
+    MakeEdit(page, QStringLiteral("CurveVisualAxisValue"), QString(), {ValueLeft, AxisTop, 80, 22})
+        ->setReadOnly(true);
+    MakeEdit(page, QStringLiteral("CurveVisualAxisValueFixed"), QString(),
+             {ValueLeft + 84, AxisTop, 80, 22})
+        ->setReadOnly(true);
 }
 
 } // namespace
@@ -60,12 +95,5 @@ void BuildCurvePage(QWidget* page) {
     for (int slot = 1; slot <= 6; ++slot) {
         BuildSlot(page, slot);
     }
-    MakeChart(page, QStringLiteral("CurveVisual"), {680, 4, 480, 400});
-    MakeLabel(page, QStringLiteral("lbl_CurveVisualAxis"), QStringLiteral("Axis"),
-              {680, 412, 110, 22});
-    MakeCombo(page, QStringLiteral("CurveVisualAxis"), CurveAxisItems(), {794, 412, 60, 22});
-    MakeEdit(page, QStringLiteral("CurveVisualAxisValue"), QString(), {860, 412, 80, 22})
-        ->setReadOnly(true);
-    MakeEdit(page, QStringLiteral("CurveVisualAxisValueFixed"), QString(), {946, 412, 80, 22})
-        ->setReadOnly(true);
+    BuildChart(page);
 }

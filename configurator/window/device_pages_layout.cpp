@@ -6,53 +6,97 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-void BuildLedPage(QWidget* page) {
-    MakeLabel(page, QStringLiteral("lbl_led_port"), QStringLiteral("LED pin"), {10, 10, 100, 22});
-    MakeCombo(page, QStringLiteral("led_port"), PortItems(), {114, 10, 60, 22});
-    for (int k = 1; k <= 10; ++k) {
-        const int y = 44 + 28 * (k - 1);
-        MakeLabel(page, QString(), QStringLiteral("LED %1").arg(k), {10, y, 100, 22});
-        MakeColorCombo(page, NumberName("led_color_%1", k, 2), {114, y, 130, 22});
-    }
-    MakeLabel(page, QStringLiteral("lbl_led_defcolor"), QStringLiteral("Start colour"),
-              {300, 10, 110, 22});
-    MakeColorCombo(page, QStringLiteral("led_color_init"), {414, 10, 130, 22});
-    MakeButton(page, QStringLiteral("led_get"), QStringLiteral("Get colours"), {300, 44, 140, 26});
-    MakeButton(page, QStringLiteral("led_set"), QStringLiteral("Set colours"), {300, 74, 140, 26});
+namespace {
+
+constexpr int Margin = 10;
+constexpr int RowHeight = 22;
+
+// A line between groups of controls on a page.
+void Separator(QWidget* page, int top) {
+    auto* line = new QFrame(page);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(Margin, top, 830, 2);
 }
 
-void BuildFirmwarePage(QWidget* page) {
-    MakeLabel(page, QStringLiteral("lblBootloader"), QStringLiteral("Loader"), {10, 10, 126, 22});
-    MakeCombo(page, QStringLiteral("select_bootloader"), DesignItems::Bootloaders(),
-              {140, 10, 150, 22});
-    MakeEdit(page, QStringLiteral("command_file"), QStringLiteral("-"), {300, 10, 500, 22});
-    MakeLabel(page, QStringLiteral("lblFirmwareFile"), QStringLiteral("Firmware file"),
-              {10, 40, 126, 22});
-    MakeEdit(page, QStringLiteral("FileFirm"), QString(), {140, 40, 660, 22});
-    MakeLabel(page, QStringLiteral("lblPort"), QStringLiteral("Port"), {10, 70, 126, 22});
-    MakeEdit(page, QStringLiteral("com_port"), QStringLiteral("COM1"), {140, 70, 100, 22});
-    MakeButton(page, QStringLiteral("BtnGetCPorts"), QStringLiteral("Get ports"),
-               {250, 68, 140, 26});
-    MakeCheck(page, QStringLiteral("chk_autofirmware"),
-              QStringLiteral("Start when the port appears"), {400, 70, 260, 22});
-    MakeLabel(page, QStringLiteral("lbl_dev_mcu"), QStringLiteral("Chip"), {10, 100, 126, 22});
-    auto* chip = MakeCombo(page, QStringLiteral("joy_hardware_mcu"), DesignItems::Chips(),
-                           {140, 100, 150, 22});
-    chip->setEditable(true);
-    const char* commands[][2] = {{"btnStartFirmware", "Start loader"},
-                                 {"btnOpenBL", "Bootloader"},
-                                 {"btnRestart", "Restart"},
-                                 {"btnResetCnf", "Reset configuration"}};
-    for (int c = 0; c < 4; ++c) {
-        MakeButton(page, QString::fromLatin1(commands[c][0]), QString::fromLatin1(commands[c][1]),
-                   {10 + 210 * c, 140, 200, 28});
+} // namespace
+
+void BuildLedPage(QWidget* page) {
+    constexpr int CaptionWidth = 140;
+    constexpr int ColorLeft = Margin + CaptionWidth + 4;
+    constexpr int ColorWidth = 130;
+    constexpr int StartLeft = ColorLeft + ColorWidth + 40;
+    MakeLabel(page, QStringLiteral("lbl_led_port"), QStringLiteral("LED pin"),
+              {Margin, 10, CaptionWidth, RowHeight});
+    MakeCombo(page, QStringLiteral("led_port"), PortItems(), {ColorLeft, 10, 60, RowHeight});
+    for (int k = 1; k <= 10; ++k) {
+        const int y = 44 + 28 * (k - 1);
+        MakeLabel(page, QString(), QStringLiteral("LED %1").arg(k),
+                  {Margin, y, CaptionWidth, RowHeight});
+        MakeColorCombo(page, NumberName("led_color_%1", k, 2),
+                       {ColorLeft, y, ColorWidth, RowHeight});
     }
+    MakeLabel(page, QStringLiteral("lbl_led_defcolor"), QStringLiteral("Start colour"),
+              {StartLeft, 10, CaptionWidth, RowHeight});
+    MakeColorCombo(page, QStringLiteral("led_color_init"),
+                   {StartLeft + CaptionWidth + 4, 10, ColorWidth, RowHeight});
+    MakeButton(page, QStringLiteral("led_get"), QStringLiteral("Read colours"),
+               {StartLeft, 44, 170, 26});
+    MakeButton(page, QStringLiteral("led_set"), QStringLiteral("Write colours"),
+               {StartLeft, 74, 170, 26});
+}
+
+// Three groups: the outside loader with what it needs, the commands the controller takes, and
+// the system's tools.
+void BuildFirmwarePage(QWidget* page) {
+    constexpr int CaptionWidth = 160;
+    constexpr int FieldLeft = Margin + CaptionWidth + 4;
+    constexpr int FieldRight = 840;
+    constexpr int ButtonWidth = 260;
+    constexpr int ButtonStep = ButtonWidth + 10;
+    auto caption = [page](const char* name, const char* text, int top) {
+        MakeLabel(page, QString::fromLatin1(name), QString::fromLatin1(text),
+                  {Margin, top, CaptionWidth, RowHeight});
+    };
+    caption("lblBootloader", "Loader", 10);
+    MakeCombo(page, QStringLiteral("select_bootloader"), DesignItems::Bootloaders(),
+              {FieldLeft, 10, 150, RowHeight});
+    MakeEdit(page, QStringLiteral("command_file"), QStringLiteral("-"),
+             {FieldLeft + 156, 10, FieldRight - FieldLeft - 156, RowHeight});
+    caption("lblFirmwareFile", "Firmware file", 40);
+    MakeEdit(page, QStringLiteral("FileFirm"), QString(),
+             {FieldLeft, 40, FieldRight - FieldLeft, RowHeight});
+    caption("lblPort", "Serial port", 70);
+    MakeEdit(page, QStringLiteral("com_port"), QStringLiteral("COM1"),
+             {FieldLeft, 70, 100, RowHeight});
+    MakeButton(page, QStringLiteral("BtnGetCPorts"), QStringLiteral("List ports"),
+               {FieldLeft + 106, 68, 150, 26});
+    MakeCheck(page, QStringLiteral("chk_autofirmware"),
+              QStringLiteral("Start when the port appears"), {FieldLeft + 266, 70, 300, RowHeight});
+    caption("lbl_dev_mcu", "Microcontroller", 100);
+    auto* chip = MakeCombo(page, QStringLiteral("joy_hardware_mcu"), DesignItems::Chips(),
+                           {FieldLeft, 100, 150, RowHeight});
+    chip->setEditable(true);
+    MakeButton(page, QStringLiteral("btnStartFirmware"), QStringLiteral("Flash firmware"),
+               {FieldLeft, 132, ButtonWidth, 28});
+
+    Separator(page, 172);
+    const char* commands[][2] = {{"btnOpenBL", "Start bootloader"},
+                                 {"btnRestart", "Restart"},
+                                 {"btnResetCnf", "Reset controller configuration"}};
+    for (int c = 0; c < 3; ++c) {
+        MakeButton(page, QString::fromLatin1(commands[c][0]), QString::fromLatin1(commands[c][1]),
+                   {Margin + ButtonStep * c, 184, ButtonWidth, 28});
+    }
+
+    Separator(page, 224);
     MakeButton(page, QStringLiteral("btn_devmgmt"), QStringLiteral("Device manager"),
-               {10, 180, 200, 28});
-    MakeButton(page, QStringLiteral("clear_reg"), QStringLiteral("Clear joystick registry"),
-               {220, 180, 200, 28});
+               {Margin, 236, ButtonWidth, 28});
+    MakeButton(page, QStringLiteral("clear_reg"), QStringLiteral("Clear joystick registry keys"),
+               {Margin + ButtonStep, 236, ButtonWidth, 28});
 }

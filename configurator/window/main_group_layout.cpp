@@ -25,6 +25,26 @@ QPixmap Lamp(const QColor& color) {
     return lamp;
 }
 
+// Five control rows fill the group above the check line.
+constexpr int RowTop = 20;
+constexpr int RowStep = 25;
+constexpr int RowHeight = 24;
+constexpr int ListLeft = 128;
+constexpr int ListWidth = 312;
+constexpr int LanguageLeft = ListLeft + ListWidth + 8;
+constexpr int LanguageWidth = 170;
+constexpr int CommandLeft = LanguageLeft + LanguageWidth + 8;
+constexpr int CommandWidth = 180;
+constexpr int IdentityLabelLeft = CommandLeft + CommandWidth + 8;
+constexpr int IdentityLabelWidth = 170;
+constexpr int IdentityLeft = IdentityLabelLeft + IdentityLabelWidth + 4;
+constexpr int GroupRight = 1165;
+constexpr int CheckTop = RowTop + 5 * RowStep + 1;
+
+int Row(int row) {
+    return RowTop + RowStep * row;
+}
+
 void BuildIndicators(QWidget* group) {
     auto* red = MakeLabel(group, QStringLiteral("img_red"), QString(), {8, 22, 113, 113});
     red->setPixmap(Lamp(QColor(220, 30, 30)));
@@ -36,43 +56,64 @@ void BuildIndicators(QWidget* group) {
 void BuildDeviceList(QWidget* group) {
     auto* list = new DeviceListBox(group);
     list->setObjectName(QStringLiteral("lstHID_DeviceList"));
-    list->setGeometry(128, 22, 440, 88);
+    list->setGeometry(ListLeft, RowTop, ListWidth, 3 * RowStep + RowHeight - 6);
     MakeButton(group, QStringLiteral("btn_clr_dev_list"), QStringLiteral("Clear list"),
-               {128, 114, 140, 26});
-    MakeLabel(group, QStringLiteral("connect_status"), QString(), {128, 146, 440, 20});
+               {ListLeft, Row(4) - 2, 150, RowHeight + 2});
+    MakeLabel(group, QStringLiteral("connect_status"), QString(),
+              {ListLeft, CheckTop, ListWidth, 22});
 }
 
+void BuildLanguageAndBoard(QWidget* group) {
+    MakeCombo(group, QStringLiteral("Translate"), {},
+              {LanguageLeft, Row(0), LanguageWidth, RowHeight});
+    MakeButton(group, QStringLiteral("btn_about"), QStringLiteral("About"),
+               {LanguageLeft, Row(1), LanguageWidth, RowHeight});
+    MakeLabel(group, QStringLiteral("lbl_dev_shm"), QStringLiteral("Board"),
+              {LanguageLeft, Row(2) + 4, LanguageWidth, RowHeight - 4});
+    MakeCombo(group, QStringLiteral("joy_hardware"), BoardItems(),
+              {LanguageLeft, Row(3), LanguageWidth, RowHeight});
+}
+
+// Where the configuration goes to and comes from, and back to the defaults.
 void BuildCommands(QWidget* group) {
-    MakeCombo(group, QStringLiteral("Translate"), {}, {576, 22, 130, 24});
-    MakeButton(group, QStringLiteral("btn_about"), QStringLiteral("About"), {576, 52, 130, 26});
-    MakeLabel(group, QStringLiteral("lbl_dev_shm"), QStringLiteral("Board"), {576, 84, 130, 18});
-    MakeCombo(group, QStringLiteral("joy_hardware"), BoardItems(), {576, 104, 130, 24});
-    MakeButton(group, QStringLiteral("btnRead_MK"), QStringLiteral("Read from device"),
-               {716, 22, 150, 26});
-    MakeButton(group, QStringLiteral("btnWrite_MK"), QStringLiteral("Write to device"),
-               {716, 52, 150, 26});
-    MakeButton(group, QStringLiteral("btnRead_PC"), QStringLiteral("Load from file"),
-               {716, 82, 150, 26});
-    MakeButton(group, QStringLiteral("btnWrite_PC"), QStringLiteral("Save to file"),
-               {716, 112, 150, 26});
-    MakeButton(group, QStringLiteral("btnClrConfig"), QStringLiteral("Defaults"),
-               {1050, 22, 115, 26});
+    const char* commands[][2] = {{"btnRead_MK", "Read from device"},
+                                 {"btnWrite_MK", "Write to device"},
+                                 {"btnRead_PC", "Load from file"},
+                                 {"btnWrite_PC", "Save to file"},
+                                 {"btnClrConfig", "Defaults"}};
+    for (int row = 0; row < 5; ++row) {
+        MakeButton(group, QString::fromLatin1(commands[row][0]),
+                   QString::fromLatin1(commands[row][1]),
+                   {CommandLeft, Row(row), CommandWidth, RowHeight});
+    }
+}
+
+// One identity row: its caption on the left, the control of the given width on the right.
+void IdentityCaption(QWidget* group, const char* name, const char* text, int row) {
+    MakeLabel(group, QString::fromLatin1(name), QString::fromLatin1(text),
+              {IdentityLabelLeft, Row(row), IdentityLabelWidth, RowHeight});
+}
+
+Place IdentityPlace(int row, int width) {
+    return {IdentityLeft, Row(row), width, RowHeight};
 }
 
 void BuildIdentity(QWidget* group) {
-    MakeLabel(group, QStringLiteral("lbl_dev_uptime"), QStringLiteral("Uptime"), {876, 24, 70, 20});
-    auto* uptime = MakeEdit(group, QStringLiteral("joy_uptime"), QString(), {950, 22, 90, 24});
-    uptime->setReadOnly(true);
-    MakeLabel(group, QStringLiteral("lbl_usb_name"), QStringLiteral("USB name"), {876, 54, 70, 20});
-    MakeEdit(group, QStringLiteral("dev_name"), QString(), {950, 52, 110, 24});
-    MakeLabel(group, QString(), QStringLiteral("VID / PID"), {876, 84, 70, 20});
-    MakeEdit(group, QStringLiteral("dev_vid"), QString(), {950, 82, 52, 24});
-    MakeEdit(group, QStringLiteral("dev_pid"), QString(), {1008, 82, 52, 24});
-    MakeLabel(group, QString(), QStringLiteral("Poll, ms"), {876, 114, 70, 20});
-    MakeCombo(group, QStringLiteral("dev_poll"), PollIntervalItems(), {950, 112, 52, 24});
-    auto* check =
-        MakeEdit(group, QStringLiteral("chk_report_info"), QString(), {576, 144, 589, 22});
-    check->setReadOnly(true);
+    IdentityCaption(group, "lbl_dev_uptime", "Uptime", 0);
+    MakeEdit(group, QStringLiteral("joy_uptime"), QString(), IdentityPlace(0, 100))
+        ->setReadOnly(true);
+    IdentityCaption(group, "lbl_usb_name", "USB device name", 1);
+    MakeEdit(group, QStringLiteral("dev_name"), QString(),
+             IdentityPlace(1, GroupRight - IdentityLeft));
+    IdentityCaption(group, "lbl_dev_int_axis2", "Vendor ID (VID)", 2);
+    MakeEdit(group, QStringLiteral("dev_vid"), QString(), IdentityPlace(2, 60));
+    IdentityCaption(group, "lbl_dev_int_axis3", "Product ID (PID)", 3);
+    MakeEdit(group, QStringLiteral("dev_pid"), QString(), IdentityPlace(3, 60));
+    IdentityCaption(group, "lbl_dev_int_axis1", "Polling interval, ms", 4);
+    MakeCombo(group, QStringLiteral("dev_poll"), PollIntervalItems(), IdentityPlace(4, 60));
+    MakeEdit(group, QStringLiteral("chk_report_info"), QString(),
+             {LanguageLeft, CheckTop, GroupRight - LanguageLeft, 22})
+        ->setReadOnly(true);
 }
 
 } // namespace
@@ -83,19 +124,25 @@ void BuildMainGroup(QWidget* form) {
     group->setGeometry(0, 0, 1175, 172);
     BuildIndicators(group);
     BuildDeviceList(group);
+    BuildLanguageAndBoard(group);
     BuildCommands(group);
     BuildIdentity(group);
 }
 
 void BuildBottomLine(QWidget* form) {
+    constexpr int ToolWidth = 134;
+    constexpr int ToolStep = ToolWidth + 2;
+    constexpr int ToolCount = 6;
+    constexpr int ToolsLeft = 1171 - (ToolCount * ToolStep - 2);
     MakeCheck(form, QStringLiteral("DebugView"), QStringLiteral("Debug"), {4, 668, 70, 22});
-    auto* debug = MakeEdit(form, QStringLiteral("DebugText"), QString(), {78, 668, 400, 22});
+    auto* debug =
+        MakeEdit(form, QStringLiteral("DebugText"), QString(), {78, 668, ToolsLeft - 86, 22});
     debug->setReadOnly(true);
     struct Tool {
         const char* name;
         const char* caption;
     };
-    const Tool tools[] = {
+    const Tool tools[ToolCount] = {
         {"BtnDonate", "Donate"},
         {"Windows_Joysticks", "Game controllers"},
         {"Direct_Input_Viewer", "DIView"},
@@ -103,10 +150,10 @@ void BuildBottomLine(QWidget* form) {
         {"DAZ_Button_Tester", "Button tester"},
         {"USBDeview", "USBDeview"},
     };
-    int x = 486;
+    int x = ToolsLeft;
     for (const Tool& tool : tools) {
         MakeButton(form, QString::fromLatin1(tool.name), QString::fromLatin1(tool.caption),
-                   {x, 666, 112, 26});
-        x += 114;
+                   {x, 666, ToolWidth, 26});
+        x += ToolStep;
     }
 }

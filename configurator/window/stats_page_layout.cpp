@@ -25,21 +25,29 @@ void BuildStatisticsPage(QWidget* page) {
                                 {"lbl_joy_osi_fps", "Changes/s"}};
     const char* fields[] = {"joy_osi_raw_%1", "joy_osi_min_%1", "joy_osi_max_%1", "joy_osi_stp_%1",
                             "joy_osi_fps_%1"};
+    constexpr int TableLeft = 798;
+    constexpr int FieldWidth = 70;
+    constexpr int FieldStep = FieldWidth + 3;
+    constexpr int FirstRowTop = 98;
     for (int f = 0; f < 5; ++f) {
-        const int x = 800 + 72 * f;
-        MakeLabel(page, QString::fromLatin1(headers[f][0]), QString::fromLatin1(headers[f][1]),
-                  {x, 70, 70, 18});
+        const int x = TableLeft + FieldStep * f;
+        MakeHeader(page, QString::fromLatin1(headers[f][0]), QString::fromLatin1(headers[f][1]),
+                   {x, 64, FieldWidth, 30});
         for (int axis = 1; axis <= 8; ++axis) {
             MakeEdit(page, NumberName(fields[f], axis, 2), QStringLiteral("x"),
-                     {x, 90 + 24 * (axis - 1), 70, 22})
+                     {x, FirstRowTop + 24 * (axis - 1), FieldWidth, 22})
                 ->setReadOnly(true);
         }
     }
     for (int axis = 1; axis <= 8; ++axis) {
-        MakeLabel(page, QString(), QString::number(axis), {774, 90 + 24 * (axis - 1), 20, 22});
+        MakeLabel(page, QString(), QString::number(axis),
+                  {770, FirstRowTop + 24 * (axis - 1), 24, 22})
+            ->setAlignment(Qt::AlignCenter);
     }
     MakeLabel(page, QStringLiteral("lbl_usb_pps"), QStringLiteral("Reports/s"),
-              {800, 300, 100, 22});
-    MakeEdit(page, QStringLiteral("joy_usbpps"), QString(), {904, 300, 80, 22})->setReadOnly(true);
-    MakeButton(page, QStringLiteral("JoyStatReset"), QStringLiteral("Reset"), {800, 332, 150, 26});
+              {TableLeft, 306, 150, 22});
+    MakeEdit(page, QStringLiteral("joy_usbpps"), QString(), {TableLeft + 154, 306, 80, 22})
+        ->setReadOnly(true);
+    MakeButton(page, QStringLiteral("JoyStatReset"), QStringLiteral("Reset"),
+               {TableLeft, 338, 234, 26});
 }

@@ -1,6 +1,7 @@
 #include "configurator/window/widget_factory.h"
 
 #include "components/chart/chart.h"
+#include "configurator/window/column_header.h"
 #include "configurator/window/wheel_focus_filter.h"
 
 #include <QCheckBox>
@@ -22,6 +23,10 @@ template <typename Control> Control* Placed(Control* control, const QString& nam
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, Place place) {
     return Placed(new QLabel(text, parent), name, place);
+}
+
+QLabel* MakeHeader(QWidget* parent, const QString& name, const QString& text, Place place) {
+    return Placed(new ColumnHeader(text, parent), name, place);
 }
 
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, const QString& text, Place place) {

@@ -21,6 +21,8 @@ struct Place {
 };
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, Place place);
+// A column caption over a table of controls (see ColumnHeader).
+QLabel* MakeHeader(QWidget* parent, const QString& name, const QString& text, Place place);
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, const QString& text, Place place);
 // A drop-down list (no free text) with the first item selected.
 QComboBox* MakeCombo(QWidget* parent, const QString& name, const QStringList& items, Place place);
