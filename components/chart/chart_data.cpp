@@ -64,10 +64,12 @@ double TWkChartData::Timestamp(int index) const {
 }
 
 void TWkChartData::PreGrow(int pen, int valueIndex) {
-    if (pen > FPenCount)
-        FPenCount = pen;
-    if (valueIndex < 0 || flatIndex(0, valueIndex) > MaxIndex)
+    const int penCount = std::max(FPenCount, pen);
+    // The last cell of the grown store must lie within the limit before anything changes.
+    if (valueIndex < 0 ||
+        penCount - 1 + static_cast<std::int64_t>(valueIndex) * penCount > MaxIndex)
         throw ERangeError(IndexTooLarge);
+    FPenCount = penCount;
     growFor(valueIndex);
 }
 

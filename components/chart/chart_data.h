@@ -38,7 +38,8 @@ public:
     double StartDateTime = 0;
     double EndDateTime = 0;
 
-    // Raises the row width to pen when that is larger and allocates for valueIndex.
+    // Raises the row width to pen when that is larger and allocates for valueIndex. Throws
+    // ERangeError, changing nothing, when the grown store would pass MaxIndex.
     void PreGrow(int pen, int valueIndex);
     // Every allocated cell takes ClearToValue; ValueCount stays.
     void Clear();

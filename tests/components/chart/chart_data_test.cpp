@@ -68,6 +68,28 @@ TEST(ChartData, BadIndexesRaiseAndLeaveTheStoreAlone) {
     }
 }
 
+TEST(ChartData, PreGrowRefusesAStorePastTheLimitBeforeChangingIt) {
+    const struct {
+        const char* name;
+        int pen, index;
+    } cases[] = {
+        {"row wider than the limit", 20'000'000, 0},
+        {"wider row pushes the last value past the limit", 1000, 12'000},
+        {"negative value index", 32, -1},
+    };
+    for (const auto& c : cases) {
+        TWkChartData data;
+        EXPECT_THROW(data.PreGrow(c.pen, c.index), ERangeError) << c.name;
+        EXPECT_EQ(data.PenCount(), 16) << c.name;
+        EXPECT_EQ(data.DataAlloc(), 2641) << c.name;
+    }
+    TWkChartData data;
+    data.PreGrow(1000, 100);
+    EXPECT_EQ(data.PenCount(), 1000);
+    data.SetValue(999, 100, 4);
+    EXPECT_EQ(data.Value(999, 100), 4);
+}
+
 TEST(ChartData, ReadingAPenOutsideTheRowIsAGap) {
     TWkChartData data;
     data.SetPenCount(2);
