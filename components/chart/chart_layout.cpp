@@ -1,11 +1,18 @@
 #include "components/chart/chart_layout.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 int RoundHalfEven(double value) {
-    // nearbyint rounds halves to even in the default rounding mode.
-    return static_cast<int>(std::nearbyint(value));
+    // nearbyint rounds halves to even in the default rounding mode. Data values far off the
+    // scale give pixel positions beyond int: they stop at its ends instead of wrapping round.
+    const double rounded = std::nearbyint(value);
+    if (rounded >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    if (!(rounded > static_cast<double>(INT_MIN)))
+        return INT_MIN;
+    return static_cast<int>(rounded);
 }
 
 void LayoutPlotArea(TWkChartOptions& options, int width, int height) {

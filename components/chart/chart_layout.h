@@ -4,6 +4,7 @@
 
 #include "components/chart/chart_options.h"
 
+// Values beyond int's range (and NaN) give its nearest end, NaN the lowest.
 int RoundHalfEven(double value);
 
 // Plot area from the picture size: YEnd (height) and XEnd (right end), both at least 10.

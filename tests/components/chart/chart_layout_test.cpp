@@ -1,5 +1,6 @@
 #include "components/chart/chart_layout.h"
 
+#include <climits>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -15,6 +16,18 @@ void layOut(TWkChartOptions& options, int width, int height) {
 }
 
 } // namespace
+
+TEST(ChartLayout, RoundingTakesHalvesToEvenAndStopsAtIntsEnds) {
+    const struct {
+        double value;
+        int expected;
+    } cases[] = {
+        {2.5, 2},        {3.5, 4},         {-2.5, -2},          {189.4, 189},
+        {1e12, INT_MAX}, {-1e12, INT_MIN}, {HUGE_VAL, INT_MAX}, {-HUGE_VAL, INT_MIN},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RoundHalfEven(c.value), c.expected) << c.value;
+}
 
 TEST(ChartLayout, PlotAreaFromThePictureSize) {
     const struct {

@@ -42,6 +42,30 @@ TEST(ChartPaint, LinesAxesAndPaperLandOnTheirPixels) {
         EXPECT_EQ(f.picture(c.x, c.y), Rgb(c.expected)) << c.name;
 }
 
+TEST(ChartPaint, BarsRiseFromTheXAxisToTheirValue) {
+    // Two values of two pens: pen 0's bar of value 0 covers columns 46..98.
+    const struct {
+        const char* name;
+        double value;
+        int y;
+        bool filled;
+    } cases[] = {
+        {"half scale: inside the bar", 50, 150, true},
+        {"half scale: above the bar", 50, 60, false},
+        {"far above the scale: up to the top", 1e12, 20, true},
+        {"far below the scale: nothing above the axis", -1e12, 100, false},
+        {"far below the scale: nothing near the top", -1e12, 20, false},
+    };
+    for (const auto& c : cases) {
+        ChartFixture f;
+        f.chart->Options().ChartKind = ckChartBar;
+        f.fill(2, c.value, 10);
+        f.chart->Options().SetPenColor(0, clRed);
+        f.chart->PlotGraph();
+        EXPECT_EQ(f.picture(70, c.y) == Rgb(clRed), c.filled) << c.name;
+    }
+}
+
 TEST(ChartPaint, ANaNValueLeavesOutBothItsSegments) {
     ChartFixture f;
     f.fill(11, 45, 75);
