@@ -67,29 +67,19 @@ void TWkChartOptions::SetPenMarkerKind(int index, TWkChartPenMarkerKind kind) {
 }
 
 bool TWkChartOptions::PenSecondaryAxisFlag(int index) const {
-    return index >= 0 && index < static_cast<int>(FPenSecondaryAxis.size()) &&
-           FPenSecondaryAxis[static_cast<std::size_t>(index)];
+    return readOrDefault(FPenSecondaryAxis, index);
 }
 
 void TWkChartOptions::SetPenSecondaryAxisFlag(int index, bool flag) {
-    if (index < 0)
-        return;
-    if (index >= static_cast<int>(FPenSecondaryAxis.size()))
-        FPenSecondaryAxis.resize(static_cast<std::size_t>(index) + 1, false);
-    FPenSecondaryAxis[static_cast<std::size_t>(index)] = flag;
+    writeGrowing(FPenSecondaryAxis, index, flag);
 }
 
 bool TWkChartOptions::PenValueLabels(int index) const {
-    return index >= 0 && index < static_cast<int>(FPenValueLabels.size()) &&
-           FPenValueLabels[static_cast<std::size_t>(index)];
+    return readOrDefault(FPenValueLabels, index);
 }
 
 void TWkChartOptions::SetPenValueLabels(int index, bool flag) {
-    if (index < 0)
-        return;
-    if (index >= static_cast<int>(FPenValueLabels.size()))
-        FPenValueLabels.resize(static_cast<std::size_t>(index) + 1, false);
-    FPenValueLabels[static_cast<std::size_t>(index)] = flag;
+    writeGrowing(FPenValueLabels, index, flag);
 }
 
 double TWkChartOptions::AverageValue(int index) const {

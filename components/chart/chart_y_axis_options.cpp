@@ -16,23 +16,17 @@ void TWkChartYAxisOptions::changed() {
 }
 
 void TWkChartYAxisOptions::SetYMax(double value) {
-    if (std::isnan(value) || value == FYMax)
-        return;
-    FYMax = value;
-    if (!hasChart())
-        return;
-    Normalize();
-    changed();
-    if (!FYLegends.isEmpty()) {
-        FYLegends.clear();
-        FOptions->Owner()->RebuildYLegends();
-    }
+    setBound(FYMax, value);
 }
 
 void TWkChartYAxisOptions::SetYMin(double value) {
-    if (std::isnan(value) || value == FYMin)
+    setBound(FYMin, value);
+}
+
+void TWkChartYAxisOptions::setBound(double& bound, double value) {
+    if (std::isnan(value) || value == bound)
         return;
-    FYMin = value;
+    bound = value;
     if (!hasChart())
         return;
     Normalize();

@@ -42,6 +42,8 @@ public:
 
 private:
     bool hasChart() const;
+    // The common step of SetYMax and SetYMin.
+    void setBound(double& bound, double value);
     void changed();
 
     TWkChartOptions* FOptions;
