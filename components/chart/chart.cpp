@@ -278,11 +278,9 @@ void TWkChart::paintFloatingMarkers(TCanvas& canvas) {
     for (const auto& m : FFloatingMarkers) {
         if (!inRange(*m) || m->Dragging)
             continue;
-        m->RawY =
-            axis.YGap > 0
-                ? static_cast<int>(std::trunc(FFrame.YOrigin - (m->YPosition() - axis.YMin()) /
-                                                                   axis.YGap * axis.YPixelGap))
-                : RoundHalfEven(FFrame.YOrigin);
+        m->RawY = axis.YGap > 0 ? TruncToInt(FFrame.YOrigin - (m->YPosition() - axis.YMin()) /
+                                                                  axis.YGap * axis.YPixelGap)
+                                : RoundHalfEven(FFrame.YOrigin);
         m->RawX = RoundHalfEven(LineStep(FOptions, count) * m->XPosition() + FFrame.XOrigin);
     }
     for (const auto& m : FFloatingMarkers) {
@@ -306,7 +304,7 @@ void TWkChart::paintFloatingMarkers(TCanvas& canvas) {
         if (m->CaptionPosition == cpXAxisBottom)
             y = FFrame.XAxisRow + 2;
         else if (m->CaptionPosition == cpXAxisTop)
-            y = static_cast<int>(std::trunc(FFrame.YOrigin - RoundHalfEven(1.4 * extent.cy)));
+            y = TruncToInt(FFrame.YOrigin - RoundHalfEven(1.4 * extent.cy));
         else if (m->CaptionPosition == cpTitleArea)
             y = (FOptions.YStartOffset - extent.cy) / 2;
         const int x = m->RawX - extent.cx / 2;

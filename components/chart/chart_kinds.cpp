@@ -75,13 +75,20 @@ void TWkChart::plotBars(TCanvas& canvas) {
         }
     if (FOptions.ChartKind == ckChartBarAverage) {
         canvas.Pen = TPen{FOptions.AverageLineColor, psSolid, 1};
+        // An index with a NaN value has no average: the line breaks there, as a pen's does.
+        bool broken = true;
         for (int v = 0; v < FFrame.XValueCount; ++v) {
+            const double row = rowOf(0, FOptions.AverageValue(v));
+            if (std::isnan(row)) {
+                broken = true;
+                continue;
+            }
             const int x = RoundHalfEven(v * FFrame.XPixelGap + FFrame.XOrigin);
-            const int y = static_cast<int>(rowOf(0, FOptions.AverageValue(v)));
-            if (v == 0)
-                canvas.MoveTo(x, y);
+            if (broken)
+                canvas.MoveTo(x, static_cast<int>(row));
             else
-                canvas.LineTo(x, y);
+                canvas.LineTo(x, static_cast<int>(row));
+            broken = false;
         }
     }
     drawPenMarkers(canvas);

@@ -1,18 +1,29 @@
 #include "components/chart/chart_layout.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
+namespace {
+
+// Data values far off the scale give pixel positions beyond int: they stop at the limit
+// instead of wrapping round.
+int saturated(double whole) {
+    if (whole >= PixelLimit)
+        return PixelLimit;
+    if (!(whole > -PixelLimit))
+        return -PixelLimit;
+    return static_cast<int>(whole);
+}
+
+} // namespace
+
 int RoundHalfEven(double value) {
-    // nearbyint rounds halves to even in the default rounding mode. Data values far off the
-    // scale give pixel positions beyond int: they stop at its ends instead of wrapping round.
-    const double rounded = std::nearbyint(value);
-    if (rounded >= static_cast<double>(INT_MAX))
-        return INT_MAX;
-    if (!(rounded > static_cast<double>(INT_MIN)))
-        return INT_MIN;
-    return static_cast<int>(rounded);
+    // nearbyint rounds halves to even in the default rounding mode.
+    return saturated(std::nearbyint(value));
+}
+
+int TruncToInt(double value) {
+    return saturated(std::trunc(value));
 }
 
 void LayoutPlotArea(TWkChartOptions& options, int width, int height) {

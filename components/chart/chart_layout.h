@@ -4,8 +4,14 @@
 
 #include "components/chart/chart_options.h"
 
-// Values beyond int's range (and NaN) give its nearest end, NaN the lowest.
+// The largest pixel coordinate the rounding gives; far inside int, so that offsets of a few
+// pixels added to it cannot overflow.
+constexpr int PixelLimit = 1 << 30;
+
+// Values beyond +-PixelLimit give the nearer limit, NaN the lower one.
 int RoundHalfEven(double value);
+// Rounds toward zero, within the same limits.
+int TruncToInt(double value);
 
 // Plot area from the picture size: YEnd (height) and XEnd (right end), both at least 10.
 void LayoutPlotArea(TWkChartOptions& options, int width, int height);

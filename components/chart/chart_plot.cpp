@@ -7,14 +7,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-int truncated(double value) {
-    return static_cast<int>(std::trunc(value));
-}
-
-} // namespace
-
 void TWkChart::plotGraph(bool invalidate) {
     if (FOptions.YEnd <= 0 || FOptions.XEnd <= 0 || FBitmap.size() != size() ||
         width() < FOptions.XEnd || height() < FOptions.YEnd) {
@@ -117,7 +109,7 @@ void TWkChart::drawPaperGradient(TCanvas& canvas) {
         RoundHalfEven(FFrame.XOrigin), FOptions.YStartOffset,
         RoundHalfEven(FFrame.XPixelGap * std::max(1, FFrame.XValueCount) + FOptions.XStartOffset) -
             1,
-        truncated(FFrame.YOrigin));
+        TruncToInt(FFrame.YOrigin));
     const TColor paper = FOptions.PaperColor();
     const TColor shade = FOptions.GradientColor;
     switch (FOptions.GradientDirection) {
@@ -199,10 +191,10 @@ void TWkChart::drawShadedBars(TCanvas& canvas) {
             TRect r;
             r.Left = RoundHalfEven(FFrame.XOrigin);
             r.Right = plotRight - 1;
-            r.Top = std::isnan(top) || top < 0 ? FOptions.YStartOffset : truncated(top);
+            r.Top = std::isnan(top) || top < 0 ? FOptions.YStartOffset : TruncToInt(top);
             r.Bottom = std::isnan(bottom) || bottom < 0 || bottom > FFrame.YOrigin
-                           ? truncated(FFrame.YOrigin)
-                           : truncated(bottom);
+                           ? TruncToInt(FFrame.YOrigin)
+                           : TruncToInt(bottom);
             fillBar(canvas, r, *bar, false);
             drawn.emplace_back(r, bar.get());
         }
@@ -213,7 +205,7 @@ void TWkChart::drawShadedBars(TCanvas& canvas) {
             continue;
         TRect r;
         r.Top = FOptions.YStartOffset;
-        r.Bottom = truncated(FFrame.YOrigin);
+        r.Bottom = TruncToInt(FFrame.YOrigin);
         r.Left = bar->XLeft <= 0
                      ? RoundHalfEven(FFrame.XOrigin)
                      : RoundHalfEven(bar->XLeft * FFrame.XPixelGap + FOptions.XStartOffset);

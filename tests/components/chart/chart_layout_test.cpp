@@ -1,6 +1,5 @@
 #include "components/chart/chart_layout.h"
 
-#include <climits>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -17,16 +16,25 @@ void layOut(TWkChartOptions& options, int width, int height) {
 
 } // namespace
 
-TEST(ChartLayout, RoundingTakesHalvesToEvenAndStopsAtIntsEnds) {
+TEST(ChartLayout, RoundingStopsAtThePixelLimit) {
     const struct {
         double value;
-        int expected;
+        int rounded, truncated;
     } cases[] = {
-        {2.5, 2},        {3.5, 4},         {-2.5, -2},          {189.4, 189},
-        {1e12, INT_MAX}, {-1e12, INT_MIN}, {HUGE_VAL, INT_MAX}, {-HUGE_VAL, INT_MIN},
+        {2.5, 2, 2},
+        {3.5, 4, 3},
+        {-2.5, -2, -2},
+        {189.6, 190, 189},
+        {1e12, PixelLimit, PixelLimit},
+        {-1e12, -PixelLimit, -PixelLimit},
+        {HUGE_VAL, PixelLimit, PixelLimit},
+        {-HUGE_VAL, -PixelLimit, -PixelLimit},
+        {std::nan(""), -PixelLimit, -PixelLimit},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(RoundHalfEven(c.value), c.expected) << c.value;
+    for (const auto& c : cases) {
+        EXPECT_EQ(RoundHalfEven(c.value), c.rounded) << c.value;
+        EXPECT_EQ(TruncToInt(c.value), c.truncated) << c.value;
+    }
 }
 
 TEST(ChartLayout, PlotAreaFromThePictureSize) {

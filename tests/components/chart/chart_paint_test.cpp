@@ -66,6 +66,61 @@ TEST(ChartPaint, BarsRiseFromTheXAxisToTheirValue) {
     }
 }
 
+TEST(ChartPaint, ShadedBandsCoverOnlyTheirPartOfTheScale) {
+    const struct {
+        const char* name;
+        double top, bottom;
+        int y;
+        bool filled;
+    } cases[] = {
+        {"inside the band", 40, 20, 140, true},
+        {"above the band", 40, 20, 60, false},
+        {"band far below the scale", -1e12, -2e12, 110, false},
+        {"band over the whole scale", 1e12, -1e12, 110, true},
+    };
+    for (const auto& c : cases) {
+        ChartFixture f;
+        f.fill(11, 45, 75);
+        TWkChartHorizontalBar* band = f.chart->AddHorizontalBar();
+        band->YTop = c.top;
+        band->YBottom = c.bottom;
+        band->SetColor(clYellow);
+        band->SetVisible(true);
+        f.chart->PlotGraph();
+        EXPECT_EQ(f.picture(150, c.y) == Rgb(clYellow), c.filled) << c.name;
+    }
+}
+
+TEST(ChartPaint, AMarkerFarOffTheScaleStaysAtTheEdge) {
+    for (const double position : {-1e12, 1e12}) {
+        ChartFixture f;
+        f.fill(11, 45, 75);
+        TWkChartFloatingMarker* marker = f.chart->AddFloatingMarker();
+        marker->SetXPosition(5);
+        marker->SetYPosition(position);
+        marker->MarkerColor = clYellow;
+        marker->Visible = true;
+        const QImage shown = f.chart->grab().toImage();
+        for (const int y : {20, 100, 180})
+            EXPECT_NE(shown.pixel(column(5), y), Rgb(clYellow)) << position << " row " << y;
+    }
+}
+
+TEST(ChartPaint, TheAverageLineBreaksAtAValueThatIsNoNumber) {
+    ChartFixture f;
+    f.chart->Options().ChartKind = ckChartBarAverage;
+    f.chart->Options().AverageLineColor = clYellow;
+    f.fill(4, 50, 50);
+    f.chart->Data().SetValue(0, 1, std::nan(""));
+    f.chart->PlotGraph();
+    // Value index 1's column lies in the gap between two bars; the line goes on at row 100
+    // from index 2 to 3.
+    const int x = RoundHalfEven(45 + 57.5);
+    EXPECT_EQ(f.picture(190, 100), Rgb(clYellow));
+    for (const int y : {20, 60, 98})
+        EXPECT_NE(f.picture(x, y), Rgb(clYellow)) << y;
+}
+
 TEST(ChartPaint, ANaNValueLeavesOutBothItsSegments) {
     ChartFixture f;
     f.fill(11, 45, 75);
