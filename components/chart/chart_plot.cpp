@@ -244,8 +244,11 @@ void TWkChart::RebuildYLegends() {
         bool repeated = false;
         for (int k = 0; k <= axis.YDivisions(); ++k) {
             const double value = axis.YMin() + k * axis.YGap;
-            const QString text = decimals >= 1 ? locale.toString(value, 'f', decimals)
-                                               : QString::number(RoundHalfEven(value));
+            // Whole numbers are rounded in floating point: a scale may reach far beyond int.
+            // Adding 0 turns a rounded -0 into 0.
+            const QString text = decimals >= 1
+                                     ? locale.toString(value, 'f', decimals)
+                                     : QString::number(std::nearbyint(value) + 0.0, 'f', 0);
             repeated = repeated || (!legends.isEmpty() && legends.last() == text);
             legends << text;
         }

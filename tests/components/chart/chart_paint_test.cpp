@@ -121,6 +121,29 @@ TEST(ChartPaint, TheAverageLineBreaksAtAValueThatIsNoNumber) {
         EXPECT_NE(f.picture(x, y), Rgb(clYellow)) << y;
 }
 
+TEST(ChartPaint, YLegendsNameEveryDivisionWithEnoughDecimals) {
+    const struct {
+        double min, max;
+        QStringList legends;
+    } cases[] = {
+        {0, 100, {"0", "20", "40", "60", "80", "100"}},
+        {-0.4, 9.6, {"0", "2", "4", "6", "8", "10"}},
+        {0, 5e9, {"0", "1000000000", "2000000000", "3000000000", "4000000000", "5000000000"}},
+        {-2e10,
+         3e10,
+         {"-20000000000", "-10000000000", "0", "10000000000", "20000000000", "30000000000"}},
+    };
+    for (const auto& c : cases) {
+        ChartFixture f;
+        TWkChartYAxisOptions& axis = f.chart->Options().PrimaryYAxis();
+        axis.SetYMin(c.min);
+        axis.SetYMax(c.max);
+        axis.SetYDivisions(5);
+        f.chart->RebuildYLegends();
+        EXPECT_EQ(axis.YLegends(), c.legends) << c.max;
+    }
+}
+
 TEST(ChartPaint, ANaNValueLeavesOutBothItsSegments) {
     ChartFixture f;
     f.fill(11, 45, 75);
