@@ -119,7 +119,10 @@ void TWkChart::plotStackedBars(TCanvas& canvas, bool shares) {
             const double value = shares ? FAverageData.Value(p, v) : FData.Value(p, v);
             if (FOptions.PenStyle(p) == psClear || std::isnan(value))
                 continue;
-            const int top = base - RoundHalfEven(value / axis.YGap * axis.YPixelGap);
+            // Worked out in floating point and kept from one row above the picture: a pile of
+            // values far off the scale would otherwise overflow.
+            const int top =
+                RoundHalfEven(std::max(-1.0, base - value / axis.YGap * axis.YPixelGap));
             canvas.Brush = TBrush{FOptions.PenColor(p), bsSolid};
             if (xg < 3) {
                 canvas.Pen = TPen{FOptions.PenColor(p), psSolid, 1};

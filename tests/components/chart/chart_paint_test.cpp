@@ -144,6 +144,36 @@ TEST(ChartPaint, YLegendsNameEveryDivisionWithEnoughDecimals) {
     }
 }
 
+TEST(ChartPaint, StackedBarsPileUpEachPenOnThePreviousOne) {
+    // Three pens at value index 0 of two; its column runs from x 102 to 213.
+    const struct {
+        const char* name;
+        double value;
+        int y;
+        TColor expected;
+    } cases[] = {
+        {"first pen at the bottom", 20, 180, clRed},
+        {"second pen above it", 20, 140, clBlue},
+        {"third pen on top", 20, 100, clYellow},
+        {"paper above the pile", 20, 60, clWhite},
+        {"a first pen far above the scale fills the column", 1e12, 20, clRed},
+    };
+    for (const auto& c : cases) {
+        ChartFixture f;
+        TWkChartOptions& options = f.chart->Options();
+        options.ChartKind = ckChartStackedBar;
+        options.SetPenCount(3);
+        const TColor colours[] = {clRed, clBlue, clYellow};
+        for (int p = 0; p < 3; ++p) {
+            options.SetPenColor(p, colours[p]);
+            for (int v = 0; v < 2; ++v)
+                f.chart->Data().SetValue(p, v, c.value);
+        }
+        f.chart->PlotGraph();
+        EXPECT_EQ(f.picture(130, c.y), Rgb(c.expected)) << c.name;
+    }
+}
+
 TEST(ChartPaint, ANaNValueLeavesOutBothItsSegments) {
     ChartFixture f;
     f.fill(11, 45, 75);
