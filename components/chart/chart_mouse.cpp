@@ -123,6 +123,10 @@ bool TWkChart::fireRegionEvents(int x, int y) {
 
 int TWkChart::valueIndexAt(int x) const {
     const int pens = std::max(1, FOptions.PenCount());
+    // Beside the first or the last bar the nearest bar is meant, as with the line kind.
+    const auto plotted = [this](int index) {
+        return std::clamp(index, 0, std::max(0, FFrame.XValueCount - 1));
+    };
     switch (FOptions.ChartKind) {
     case ckChartBar:
     case ckChartBarAverage: {
@@ -132,14 +136,14 @@ int TWkChart::valueIndexAt(int x) const {
         const double w = (FOptions.XEnd - FOptions.XStartOffset - 1.0) / slotCount;
         if (w <= 0.001)
             return 0;
-        return static_cast<int>(std::floor((x - FFrame.XOrigin) / w)) / pens;
+        return plotted(static_cast<int>(std::floor((x - FFrame.XOrigin) / w)) / pens);
     }
     case ckChartStackedBar:
     case ckChartStackedBarAverage:
         if (FFrame.XPixelGap <= 0.001)
             return 0;
-        return static_cast<int>(
-            std::floor((x - FFrame.XOrigin - FFrame.XPixelGap / 2) / FFrame.XPixelGap));
+        return plotted(static_cast<int>(
+            std::floor((x - FFrame.XOrigin - FFrame.XPixelGap / 2) / FFrame.XPixelGap)));
     default:
         return MouseToXValue(FOptions, FFrame, x, FData.ValueCount());
     }

@@ -206,3 +206,31 @@ TEST(ChartMouse, BarClickNamesTheBarUnderThePointer) {
     EXPECT_EQ(value, 2);
     EXPECT_EQ(pen, 0);
 }
+
+TEST(ChartMouse, ABarHintBesideTheLastBarNamesTheLastValue) {
+    // One pen of ten values 0, 10, .. 90; the last bar ends left of x 285.
+    const struct {
+        const char* name;
+        TWkChartKind kind;
+        int x;
+        const char* line;
+    } cases[] = {
+        {"bars: on the last bar", ckChartBar, 270, "1 : 90.000"},
+        {"bars: beside the last bar", ckChartBar, 295, "1 : 90.000"},
+        {"bars: on the first bar", ckChartBar, 50, "1 : 0.000"},
+        {"stacked: on the last bar", ckChartStackedBar, 275, "1 : 90.000"},
+        {"stacked: beside the last bar", ckChartStackedBar, 290, "1 : 90.000"},
+        {"stacked: left of the first bar", ckChartStackedBar, 50, "1 : 0.000"},
+    };
+    for (const auto& c : cases) {
+        ChartFixture f;
+        TWkChartOptions& options = f.chart->Options();
+        options.ChartKind = c.kind;
+        options.PenLegends = QStringList{QString()};
+        for (int v = 0; v < 10; ++v)
+            f.chart->Data().SetValue(0, v, 10 * v);
+        f.chart->PlotGraph();
+        click(f.chart, c.x, 150);
+        EXPECT_EQ(f.chart->HintLines(), QStringList{QString::fromUtf8(c.line)}) << c.name;
+    }
+}
