@@ -209,6 +209,9 @@ void TWkChart::drawShadedBars(TCanvas& canvas) {
         r.Left = bar->XLeft <= 0
                      ? RoundHalfEven(FFrame.XOrigin)
                      : RoundHalfEven(bar->XLeft * FFrame.XPixelGap + FOptions.XStartOffset);
+        // A bar that starts right of the last value has nothing of the plot to cover.
+        if (r.Left > lastValueColumn)
+            continue;
         r.Right = std::min(RoundHalfEven(bar->XRight * FFrame.XPixelGap + FOptions.XStartOffset),
                            lastValueColumn);
         // A bar from one value index to the same one still shows as a line.

@@ -225,12 +225,17 @@ TEST(ChartPaint, VerticalBarsCoverTheirValuesAndAtLeastOnePixel) {
     thin->XRight = 8; // column round(45 + 8 * 20.9) = 212
     thin->SetColor(clAqua);
     thin->SetVisible(true);
+    TWkChartVerticalBar* beyond = f.chart->AddVerticalBar();
+    beyond->XLeft = 12;
+    beyond->XRight = 12; // column 296 lies right of the last value (275): not drawn
+    beyond->SetColor(clRed);
+    beyond->SetVisible(true);
     f.chart->PlotGraph();
     const struct {
         int x;
         TColor expected;
-    } cases[] = {{87, clYellow}, {128, clYellow}, {129, clWhite},
-                 {86, clWhite},  {212, clAqua},   {213, clWhite}};
+    } cases[] = {{87, clYellow}, {128, clYellow}, {129, clWhite}, {86, clWhite},
+                 {212, clAqua},  {213, clWhite},  {296, clWhite}};
     for (const auto& c : cases)
         EXPECT_EQ(f.picture(c.x, 30), Rgb(c.expected)) << c.x;
 }
