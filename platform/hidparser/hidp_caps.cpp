@@ -78,12 +78,11 @@ NTSTATUS HidP_GetSpecificButtonCaps(HIDP_REPORT_TYPE ReportType, USAGE UsagePage
                                     USHORT LinkCollection, USAGE Usage,
                                     HIDP_BUTTON_CAPS* ButtonCaps, USHORT* ButtonCapsLength,
                                     PHIDP_PREPARSED_DATA PreparsedData) {
-    const HidpPreparsedData* data = preparsedData(PreparsedData);
-    if (data == nullptr)
-        return HIDP_STATUS_INVALID_PREPARSED_DATA;
-    const ReportKind* kind = reportKind(*data, ReportType);
-    if (kind == nullptr)
-        return HIDP_STATUS_INVALID_REPORT_TYPE;
+    const HidpPreparsedData* data = nullptr;
+    const ReportKind* kind = nullptr;
+    if (const NTSTATUS status = findReportKind(PreparsedData, ReportType, data, kind);
+        status != HIDP_STATUS_SUCCESS)
+        return status;
     return copyMatchingCaps(kind->buttons, UsagePage, LinkCollection, Usage, ButtonCaps,
                             ButtonCapsLength);
 }
@@ -91,12 +90,11 @@ NTSTATUS HidP_GetSpecificButtonCaps(HIDP_REPORT_TYPE ReportType, USAGE UsagePage
 NTSTATUS HidP_GetSpecificValueCaps(HIDP_REPORT_TYPE ReportType, USAGE UsagePage,
                                    USHORT LinkCollection, USAGE Usage, HIDP_VALUE_CAPS* ValueCaps,
                                    USHORT* ValueCapsLength, PHIDP_PREPARSED_DATA PreparsedData) {
-    const HidpPreparsedData* data = preparsedData(PreparsedData);
-    if (data == nullptr)
-        return HIDP_STATUS_INVALID_PREPARSED_DATA;
-    const ReportKind* kind = reportKind(*data, ReportType);
-    if (kind == nullptr)
-        return HIDP_STATUS_INVALID_REPORT_TYPE;
+    const HidpPreparsedData* data = nullptr;
+    const ReportKind* kind = nullptr;
+    if (const NTSTATUS status = findReportKind(PreparsedData, ReportType, data, kind);
+        status != HIDP_STATUS_SUCCESS)
+        return status;
     return copyMatchingCaps(kind->values, UsagePage, LinkCollection, Usage, ValueCaps,
                             ValueCapsLength);
 }
@@ -104,12 +102,11 @@ NTSTATUS HidP_GetSpecificValueCaps(HIDP_REPORT_TYPE ReportType, USAGE UsagePage,
 NTSTATUS HidP_GetExtendedAttributes(HIDP_REPORT_TYPE ReportType, USHORT DataIndex,
                                     PHIDP_PREPARSED_DATA PreparsedData,
                                     HIDP_EXTENDED_ATTRIBUTES* Attributes, ULONG* LengthAttributes) {
-    const HidpPreparsedData* data = preparsedData(PreparsedData);
-    if (data == nullptr)
-        return HIDP_STATUS_INVALID_PREPARSED_DATA;
-    const ReportKind* kind = reportKind(*data, ReportType);
-    if (kind == nullptr)
-        return HIDP_STATUS_INVALID_REPORT_TYPE;
+    const HidpPreparsedData* data = nullptr;
+    const ReportKind* kind = nullptr;
+    if (const NTSTATUS status = findReportKind(PreparsedData, ReportType, data, kind);
+        status != HIDP_STATUS_SUCCESS)
+        return status;
     if (LengthAttributes == nullptr)
         return HIDP_STATUS_NULL;
     const FieldLayout* layout = layoutForDataIndex(kind->buttons, DataIndex);

@@ -138,12 +138,11 @@ NTSTATUS HidP_SetData(HIDP_REPORT_TYPE ReportType, HIDP_DATA* DataList, ULONG* D
 NTSTATUS HidP_InitializeReportForID(HIDP_REPORT_TYPE ReportType, UCHAR ReportID,
                                     PHIDP_PREPARSED_DATA PreparsedData, PCHAR Report,
                                     ULONG ReportLength) {
-    const HidpPreparsedData* data = preparsedData(PreparsedData);
-    if (data == nullptr)
-        return HIDP_STATUS_INVALID_PREPARSED_DATA;
-    const ReportKind* kind = reportKind(*data, ReportType);
-    if (kind == nullptr)
-        return HIDP_STATUS_INVALID_REPORT_TYPE;
+    const HidpPreparsedData* data = nullptr;
+    const ReportKind* kind = nullptr;
+    if (const NTSTATUS status = findReportKind(PreparsedData, ReportType, data, kind);
+        status != HIDP_STATUS_SUCCESS)
+        return status;
     if (!reportExists(*data, *kind, ReportID))
         return HIDP_STATUS_REPORT_DOES_NOT_EXIST;
     ReportView view;

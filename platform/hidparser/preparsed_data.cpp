@@ -18,6 +18,15 @@ const ReportKind* reportKind(const HidpPreparsedData& data, HIDP_REPORT_TYPE typ
     return &data.kinds[type];
 }
 
+NTSTATUS findReportKind(PHIDP_PREPARSED_DATA handle, HIDP_REPORT_TYPE type,
+                        const HidpPreparsedData*& data, const ReportKind*& kind) {
+    data = preparsedData(handle);
+    if (data == nullptr)
+        return HIDP_STATUS_INVALID_PREPARSED_DATA;
+    kind = reportKind(*data, type);
+    return kind == nullptr ? HIDP_STATUS_INVALID_REPORT_TYPE : HIDP_STATUS_SUCCESS;
+}
+
 NTSTATUS HidParserParse(const BYTE* descriptor, ULONG length,
                         std::vector<PHIDP_PREPARSED_DATA>& collections) {
     DescriptorParse parse = parseDescriptor(descriptor, length);

@@ -59,3 +59,8 @@ const HidpPreparsedData* preparsedData(PHIDP_PREPARSED_DATA handle);
 
 // The report kind, or nullptr for a report type outside input/output/feature.
 const ReportKind* reportKind(const HidpPreparsedData& data, HIDP_REPORT_TYPE type);
+
+// Both of the above for one call: HIDP_STATUS_SUCCESS with data and kind set, or the status that
+// says which of the two is missing.
+NTSTATUS findReportKind(PHIDP_PREPARSED_DATA handle, HIDP_REPORT_TYPE type,
+                        const HidpPreparsedData*& data, const ReportKind*& kind);
