@@ -1,4 +1,5 @@
 #include "configurator/model/report_codec.h"
+#include "tests/configurator/expect_same_config.h"
 #include "tests/configurator/window/window_fixture.h"
 
 #include <QApplication>
@@ -290,30 +291,6 @@ Config RichConfig() {
     Config normal = ReportToConfig(encoded.images.axis, encoded.images.general, encoded.images.hid);
     normal.hats = c.hats;
     return normal;
-}
-
-// Compares part by part, so a failure names the part that differs.
-void ExpectSameConfig(const Config& shown, const Config& expected) {
-    for (int n = 0; n < AxisRowCount; ++n) {
-        EXPECT_EQ(shown.axes[n], expected.axes[n]) << "axis row " << n + 1;
-    }
-    for (int s = 0; s < SlotCount; ++s) {
-        EXPECT_EQ(shown.specialFunctions[s], expected.specialFunctions[s]) << "slot " << s + 1;
-    }
-    EXPECT_EQ(shown.hats, expected.hats);
-    EXPECT_EQ(shown.matrixRows, expected.matrixRows);
-    EXPECT_EQ(shown.matrixColumns, expected.matrixColumns);
-    EXPECT_EQ(shown.knpTable, expected.knpTable);
-    EXPECT_EQ(shown.kbMsTable, expected.kbMsTable);
-    EXPECT_EQ(shown.shiftButtons, expected.shiftButtons);
-    EXPECT_EQ(shown.buttonTimers, expected.buttonTimers);
-    EXPECT_EQ(shown.encoders, expected.encoders);
-    EXPECT_EQ(shown.shiftRegisters, expected.shiftRegisters);
-    EXPECT_EQ(shown.axisButtonRanges, expected.axisButtonRanges);
-    EXPECT_EQ(shown.pollInterval, expected.pollInterval);
-    EXPECT_EQ(shown.ledPort, expected.ledPort);
-    EXPECT_EQ(shown.ledColorInit, expected.ledColorInit);
-    EXPECT_EQ(shown.identity, expected.identity);
 }
 
 TEST_F(WindowTest, ConfigurationShownIsTheConfigurationRead) {
