@@ -1,12 +1,11 @@
+#include "components/grid/string_grid.h"
 #include "configurator/model/item_lists.h"
 #include "configurator/window/design_items.h"
 #include "configurator/window/form_layout.h"
-#include "configurator/window/string_grid.h"
 #include "configurator/window/widget_factory.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,8 +14,8 @@ namespace {
 
 constexpr int GridColWidths[6] = {127, 72, 85, 52, 77, 74};
 constexpr int GridRowHeight = 24;
-// Grid captions take two lines of a smaller font within one row's height.
-constexpr qreal GridHeaderFontScale = 0.75;
+// Each row and column of a grid ends in a one-pixel grid line.
+constexpr int GridLine = 1;
 constexpr int PanelLeft = 520;
 constexpr int CaptionWidth = 118;
 constexpr int ControlsLeft = PanelLeft + CaptionWidth + 4;
@@ -27,36 +26,35 @@ constexpr int GridFrame = 1;
 
 // Height of a grid that shows its header and whole rows only.
 constexpr int GridHeight(int visibleRows) {
-    return GridRowHeight * (visibleRows + 1) + 2 * GridFrame;
-}
-
-void ShowWrappedHeaders(StringGrid* grid) {
-    QHeaderView* header = grid->horizontalHeader();
-    QFont font = header->font();
-    font.setPointSizeF(font.pointSizeF() * GridHeaderFontScale);
-    header->setFont(font);
-    // The header draws its alignment as text flags, so it takes the wrap flag along.
-    header->setDefaultAlignment(Qt::Alignment::fromInt(Qt::AlignCenter | Qt::TextWordWrap));
-    header->setTextElideMode(Qt::ElideNone);
+    return (GridRowHeight + GridLine) * (visibleRows + 1) + 2 * GridFrame;
 }
 
 void MakeGrid(QWidget* page, const QString& name, int rows, bool fixedCol, const char* first,
               Place place) {
-    auto* grid = new StringGrid(6, rows, fixedCol, page);
+    auto* grid = new TWkStringGrid(page);
     grid->setObjectName(name);
     grid->setGeometry(place.x, place.y, place.width, place.height);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->SetColCount(6);
+    grid->SetRowCount(rows);
+    grid->SetFixedCols(fixedCol ? 1 : 0);
+    grid->SetFixedRows(1);
     grid->SetDefaultRowHeight(GridRowHeight);
     for (int col = 0; col < 6; ++col) {
         grid->SetColWidth(col, GridColWidths[col]);
     }
-    ShowWrappedHeaders(grid);
+    TFont fixedFont = grid->Font;
+    fixedFont.Name = QStringLiteral("Tahoma");
+    fixedFont.Height = -11;
+    grid->SetFixedFont(fixedFont);
+    grid->SetAlignment(taLeftJustify);
     const char* headers[] = {first, "Input", "Mode", "Shift", "Timer on", "Timer off"};
     for (int col = 0; col < 6; ++col) {
-        grid->SetCell(col, 0, QString::fromLatin1(headers[col]));
+        grid->SetCells(col, 0, QString::fromLatin1(headers[col]));
     }
     if (fixedCol) {
         for (int row = 1; row < rows; ++row) {
-            grid->SetCell(0, row, QStringLiteral("Button %1").arg(row));
+            grid->SetCells(0, row, QStringLiteral("Button %1").arg(row));
         }
     }
 }

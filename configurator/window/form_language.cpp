@@ -1,13 +1,13 @@
 // The window's language switch: captions, messages and the lists whose items come from the
 // chosen language file, with the configuration kept across the rebuild of those lists.
 
+#include "components/grid/string_grid.h"
 #include "configurator/files/language_captions.h"
 #include "configurator/files/language_switch.h"
 #include "configurator/model/item_lists.h"
 #include "configurator/model/report_codec.h"
 #include "configurator/window/event_guard.h"
 #include "configurator/window/main_form.h"
-#include "configurator/window/string_grid.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -75,20 +75,20 @@ void TMForm::RebuildAxisLists(const LanguageLines& lines) {
 
 void TMForm::RelabelButtonGrids(const LanguageLines& lines) {
     const int rowHeight = gridEditors_[NumberEditor]->height();
-    for (StringGrid* grid : {knpGrid_, kbMsGrid_}) {
+    for (TWkStringGrid* grid : {knpGrid_, kbMsGrid_}) {
         const bool buttonGrid = grid == knpGrid_;
         for (int row = 1; row < grid->RowCount(); ++row) {
             for (int col = 0; col < grid->ColCount(); ++col) {
-                grid->SetCell(col, row, QString());
+                grid->SetCells(col, row, QString());
             }
             if (buttonGrid) {
-                grid->SetCell(0, row, buttonGridRowLabel(lines, row));
+                grid->SetCells(0, row, buttonGridRowLabel(lines, row));
             }
         }
         grid->SetDefaultRowHeight(rowHeight);
         const QStringList headers = buttonGridHeaders(lines, buttonGrid);
         for (int col = 0; col < headers.size(); ++col) {
-            grid->SetCell(col, 0, headers[col]);
+            grid->SetCells(col, 0, headers[col]);
         }
     }
     SetItems(gridEditors_[1], GridNumberItems());

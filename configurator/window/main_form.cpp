@@ -1,12 +1,12 @@
 #include "configurator/window/main_form.h"
 
+#include "components/grid/string_grid.h"
 #include "configurator/files/language_file.h"
 #include "configurator/window/event_guard.h"
 #include "configurator/window/form_exchange.h"
 #include "configurator/window/form_layout.h"
 #include "configurator/window/named_control.h"
 #include "configurator/window/statistics_page.h"
-#include "configurator/window/string_grid.h"
 #include "configurator/window/timer_pause.h"
 #include "hid/hid_controller.h"
 
@@ -106,8 +106,8 @@ void TMForm::FindControls() {
     debugView_ = FindNamed<QCheckBox>(*this, "DebugView");
     debugText_ = FindNamed<QLineEdit>(*this, "DebugText");
     checkInfo_ = FindNamed<QLineEdit>(*this, "chk_report_info");
-    knpGrid_ = FindNamed<StringGrid>(*this, "KnpGrid");
-    kbMsGrid_ = FindNamed<StringGrid>(*this, "KbMsGrid");
+    knpGrid_ = FindNamed<TWkStringGrid>(*this, "KnpGrid");
+    kbMsGrid_ = FindNamed<TWkStringGrid>(*this, "KbMsGrid");
     const char* editors[] = {"KnpGrid_CB_Type",  "KnpGrid_CB_Number", "KnpGrid_CB_Mode",
                              "KnpGrid_CB_Shift", "KnpGrid_CB_TimOn",  "KnpGrid_CB_TimOf"};
     for (std::size_t col = 0; col < gridEditors_.size(); ++col) {

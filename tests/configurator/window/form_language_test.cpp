@@ -1,4 +1,4 @@
-#include "configurator/window/string_grid.h"
+#include "components/grid/string_grid.h"
 #include "tests/configurator/files/numbered_language_captions.h"
 #include "tests/configurator/window/wiring_fixture.h"
 
@@ -85,17 +85,17 @@ TEST_F(LanguageTest, ListsGridsAndEditorsComeFromTheLines) {
         EXPECT_EQ(filters.first(), "---");
         EXPECT_EQ(filters.last(), "x14");
     }
-    auto* knp = Find<StringGrid>("KnpGrid");
-    auto* kbms = Find<StringGrid>("KbMsGrid");
+    auto* knp = Find<TWkStringGrid>("KnpGrid");
+    auto* kbms = Find<TWkStringGrid>("KbMsGrid");
     const QStringList headerTail = {"L134", "L136", "L132", "L133 L138", "L133 L139"};
     for (int col = 1; col <= 5; ++col) {
-        EXPECT_EQ(knp->Cell(col, 0), headerTail[col - 1]) << col;
-        EXPECT_EQ(kbms->Cell(col, 0), headerTail[col - 1]) << col;
+        EXPECT_EQ(knp->Cells(col, 0), headerTail[col - 1]) << col;
+        EXPECT_EQ(kbms->Cells(col, 0), headerTail[col - 1]) << col;
     }
-    EXPECT_EQ(knp->Cell(0, 0), "L78");
-    EXPECT_EQ(kbms->Cell(0, 0), "L151");
-    EXPECT_EQ(knp->Cell(0, 1), "L135 1");
-    EXPECT_EQ(knp->Cell(0, 64), "L135 64");
+    EXPECT_EQ(knp->Cells(0, 0), "L78");
+    EXPECT_EQ(kbms->Cells(0, 0), "L151");
+    EXPECT_EQ(knp->Cells(0, 1), "L135 1");
+    EXPECT_EQ(knp->Cells(0, 64), "L135 64");
     const QString blank = QStringLiteral("----------");
     EXPECT_EQ(Items(Find<QComboBox>("KnpGrid_CB_Mode")),
               QStringList({blank, "L137", "L137 L138", "L137 L139", "L140"}));
@@ -188,8 +188,8 @@ TEST_F(LanguageTest, SwitchKeepsTheConfigurationAndRewritesTheSettings) {
     EXPECT_EQ(Find<QPushButton>("btnRead_MK")->text(), "O3");
     EXPECT_EQ(window.Arrays().OsiSrc[1]->currentText(), "KMA200");
     EXPECT_EQ(window.Arrays().OsiAcal[3]->currentText(), "O89");
-    EXPECT_EQ(Find<StringGrid>("KnpGrid")->Cell(2, 6), "O140");
-    EXPECT_EQ(Find<StringGrid>("KnpGrid")->Cell(0, 6), "O135 6");
+    EXPECT_EQ(Find<TWkStringGrid>("KnpGrid")->Cells(2, 6), "O140");
+    EXPECT_EQ(Find<TWkStringGrid>("KnpGrid")->Cells(0, 6), "O135 6");
     // The firmware-page lines keep what was read at start; the language line changes at once.
     EXPECT_EQ(ReadLines("Brantuse.ini"),
               QStringList({"Other", "NoDebug", "COM7", "fw.hex", "2", "0", "0"}));
@@ -238,7 +238,7 @@ TEST_F(LanguageTest, ShortFileLeavesTheMissingLinesEmpty) {
     Open();
     EXPECT_EQ(Find<QPushButton>("btnResetCnf")->text(), "S96");
     EXPECT_EQ(Find<QLabel>("lbl_joy_osi_raw")->text(), "");
-    EXPECT_EQ(Find<StringGrid>("KbMsGrid")->Cell(0, 0), "");
+    EXPECT_EQ(Find<TWkStringGrid>("KbMsGrid")->Cells(0, 0), "");
 }
 
 TEST_F(LanguageTest, ShippedLanguagesSwitchBothWaysKeepingTheConfiguration) {
