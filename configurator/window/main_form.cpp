@@ -72,7 +72,7 @@ TMForm::~TMForm() {
 void TMForm::BuildPages() {
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("WkPageControl"));
-    pages_->setGeometry(0, 174, ClientWidth, 490);
+    pages_->setGeometry(0, PagesTop, ClientWidth, PagesHeight);
     struct PageDesign {
         const char* name;
         const char* caption;
