@@ -79,11 +79,11 @@ void BuildLanguageAndBoard(QWidget* group) {
 
 // Where the configuration goes to and comes from, and back to the defaults.
 void BuildCommands(QWidget* group) {
-    const char* commands[][2] = {{"btnRead_MK", "Read from device"},
-                                 {"btnWrite_MK", "Write to device"},
+    const char* commands[][2] = {{"btnRead_MK", "Read from controller"},
+                                 {"btnWrite_MK", "Write to controller"},
                                  {"btnRead_PC", "Load from file"},
                                  {"btnWrite_PC", "Save to file"},
-                                 {"btnClrConfig", "Defaults"}};
+                                 {"btnClrConfig", "Reset configuration"}};
     for (int row = 0; row < 5; ++row) {
         MakeButton(group, QString::fromLatin1(commands[row][0]),
                    QString::fromLatin1(commands[row][1]),
