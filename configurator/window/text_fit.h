@@ -5,7 +5,6 @@
 
 #include <QStringList>
 
-class QComboBox;
 class QFont;
 class QWidget;
 
