@@ -92,10 +92,10 @@ int CheckWidthFor(const QWidget* near, const QFont& font, const QString& text) {
 }
 
 void FitTextFont(QWidget* control, QFont font) {
-    if (!Fits(control, font)) {
+    if (!Fits(control, font).has_value()) {
         return;
     }
-    while (!*Fits(control, font) && font.pointSizeF() - FontStep >= MinimumFontPointSize) {
+    while (!Fits(control, font).value() && font.pointSizeF() - FontStep >= MinimumFontPointSize) {
         font.setPointSizeF(font.pointSizeF() - FontStep);
     }
     control->setFont(font);
