@@ -2,9 +2,11 @@
 
 #include "components/base/types.h"
 #include "components/data/data_provider_unit.h"
+#include "components/draw/screen_cursors.h"
 
 LibraryStartup::LibraryStartup() {
     WkTypesInitialization();
+    InstallScreenCursors();
     WkDataProviderInitialization();
 }
 

@@ -1,6 +1,8 @@
 #include "components/base/types.h"
 #include "components/data/class_registry.h"
+#include "components/draw/screen_cursors.h"
 #include "configurator/library_startup.h"
+#include "platform/ui/screen_cursors.h"
 #include "util/unit_version_registry.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +13,7 @@ namespace {
 TEST(LibraryStartup, StartsTheLibrariesAndShutsThemDownInReverse) {
     ASSERT_TRUE(WkStandardColors().front().Description.isEmpty());
     ASSERT_FALSE(FindClass(QStringLiteral("TWkDataConsumer")).has_value());
+    ASSERT_EQ(ScreenCursor(crWkDrag).shape(), Qt::ArrowCursor);
     {
         const LibraryStartup libraries;
         EXPECT_EQ(WkStandardColors().front().Description, QStringLiteral("Black"));
@@ -26,6 +29,8 @@ TEST(LibraryStartup, StartsTheLibrariesAndShutsThemDownInReverse) {
         EXPECT_EQ(unit->RCSfile(), QStringLiteral("string_builder.cpp"));
         EXPECT_EQ(unit->LogPath(), QStringLiteral("util"));
         EXPECT_EQ(RegisteredClassNames().size(), 15u) << "the data provider classes";
+        EXPECT_EQ(ScreenCursor(crWkDrag).shape(), ScreenCursor(crDrag).shape());
+        EXPECT_EQ(ScreenCursor(crWkMultiDrag3).shape(), ScreenCursor(crMultiDrag).shape());
     }
     EXPECT_TRUE(RegisteredClassNames().empty());
     EXPECT_TRUE(WkStandardColors().front().Description.isEmpty());
