@@ -1,5 +1,6 @@
 #include "configurator/window/main_form.h"
 
+#include "components/pages/page_control.h"
 #include "configurator/files/language_file.h"
 #include "configurator/window/event_guard.h"
 #include "configurator/window/form_exchange.h"
@@ -19,7 +20,6 @@
 #include <QListWidget>
 #include <QLoggingCategory>
 #include <QPushButton>
-#include <QTabWidget>
 
 Q_LOGGING_CATEGORY(lcWindow, "tavro.window")
 
@@ -70,7 +70,7 @@ TMForm::~TMForm() {
 }
 
 void TMForm::BuildPages() {
-    pages_ = new QTabWidget(this);
+    pages_ = new TWkPageControl(this);
     pages_->setObjectName(QStringLiteral("WkPageControl"));
     pages_->setGeometry(0, 174, ClientWidth, 490);
     struct PageDesign {
