@@ -111,8 +111,8 @@ void TWkColorComboBox::SetColorValue(TColor color) {
         InsertColor(count() - 1, color, FormatCount(FNewColorText, FCustomColorCount));
         if (!FExecutingDialog)
             ++FCustomColorCount;
-        FColorValue = color;
         SetItemIndex(count() - 2);
+        FColorValue = color;
         return;
     }
     AddColor(color, FormatCount(FNewColorText, FCustomColorCount));
