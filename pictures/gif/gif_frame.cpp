@@ -1,8 +1,8 @@
 #include "pictures/gif/gif_frame.h"
 
 #include "pictures/gif/gif_image.h"
-#include "pictures/picture_errors.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/graphic.h"
 
 namespace {
 

@@ -1,8 +1,12 @@
 #include "pictures/gif/gif_image.h"
 
 #include "pictures/gif/gif_reader.h"
-#include "pictures/picture_errors.h"
+#include "pictures/gif/gif_registration.h"
+#include "platform/ui/bitmap.h"
+#include "platform/ui/graphic.h"
 
+#include <QBuffer>
+#include <QMimeData>
 #include <QtEndian>
 #include <algorithm>
 
@@ -10,6 +14,7 @@ bool GifTolerantDecode = true;
 
 TWkGIFImage::TWkGIFImage() {
     reset();
+    SetTransparent(true);
 }
 
 TWkGIFImage::~TWkGIFImage() = default;
@@ -29,6 +34,7 @@ void TWkGIFImage::reset() {
 
 void TWkGIFImage::Clear() {
     reset();
+    Changed();
 }
 
 void TWkGIFImage::LoadFromBytes(std::span<const std::uint8_t> bytes, bool decodeFirst) {
@@ -43,6 +49,14 @@ void TWkGIFImage::LoadFromBytes(std::span<const std::uint8_t> bytes, bool decode
                 image.FFrameIndex = 0;
         }
     } select{*this};
+    // Whatever was read, the owner hears of the change.
+    struct TSignal {
+        TWkGIFImage& image;
+        ~TSignal() {
+            image.SetPaletteModified(true);
+            image.Changed();
+        }
+    } signal{*this};
     ReadGifStream(*this, bytes);
     if (Count() > 0 && decodeFirst) {
         try {
@@ -78,11 +92,11 @@ void TWkGIFImage::ReadData(QIODevice& stream) {
                    static_cast<std::size_t>(bytes.size())});
 }
 
-void TWkGIFImage::SaveToStream(QIODevice& stream) {
+void TWkGIFImage::SaveToStream(QIODevice& stream) const {
     stream.write(SaveToBytes());
 }
 
-void TWkGIFImage::WriteData(QIODevice& stream) {
+void TWkGIFImage::WriteData(QIODevice& stream) const {
     const QByteArray bytes = SaveToBytes();
     char length[4];
     qToLittleEndian<quint32>(static_cast<quint32>(bytes.size()), length);
@@ -98,7 +112,7 @@ TWkGIFFrame* TWkGIFImage::currentFrame() const {
 
 void TWkGIFImage::Draw(TCanvas& canvas, const TRect& rect) {
     if (TWkGIFFrame* frame = currentFrame())
-        frame->Draw(canvas, rect, FTransparent);
+        frame->Draw(canvas, rect, TGraphic::Transparent());
 }
 
 void TWkGIFImage::SetFrameIndex(int index) {
@@ -170,9 +184,9 @@ TColor TWkGIFImage::TransparentColor() const {
 }
 
 bool TWkGIFImage::Transparent() const {
-    return FTransparent && std::any_of(FItems.begin(), FItems.end(), [](const auto& frame) {
-               return frame->TransparentColor() != clNone;
-           });
+    return TGraphic::Transparent() &&
+           std::any_of(FItems.begin(), FItems.end(),
+                       [](const auto& frame) { return frame->TransparentColor() != clNone; });
 }
 
 bool TWkGIFImage::Empty() const {
@@ -192,9 +206,52 @@ int TWkGIFImage::Height() const {
     return Empty() || !frame ? 0 : frame->Height();
 }
 
-void TWkGIFImage::Assign(const TWkGIFImage& source) {
-    if (&source == this)
+void TWkGIFImage::SetWidth(int) {
+    throw EInvalidGraphicOperation(QStringLiteral("Cannot change the Size of a GIF image"));
+}
+
+void TWkGIFImage::SetHeight(int) {
+    throw EInvalidGraphicOperation(QStringLiteral("Cannot change the Size of a GIF image"));
+}
+
+void TWkGIFImage::Assign(const TGraphic* source) {
+    if (source == this)
         return;
+    if (source == nullptr) {
+        Clear();
+    } else if (const auto* gif = dynamic_cast<const TWkGIFImage*>(source)) {
+        assignImage(*gif);
+        Changed();
+    } else if (const auto* bitmap = dynamic_cast<const TBitmap*>(source)) {
+        reset();
+        AddFrame(bitmap->Image());
+        Changed();
+    } else {
+        TGraphic::Assign(source);
+    }
+}
+
+void TWkGIFImage::AssignTo(TGraphic& dest) const {
+    auto* bitmap = dynamic_cast<TBitmap*>(&dest);
+    if (!bitmap) {
+        TGraphic::AssignTo(dest);
+        return;
+    }
+    TWkGIFFrame* frame = currentFrame();
+    if (frame == nullptr && !FItems.empty())
+        frame = FItems.front().get();
+    if (frame == nullptr) {
+        bitmap->Assign(nullptr);
+        return;
+    }
+    bitmap->SetImage(frame->Bitmap());
+    if (frame->TransparentColor() != clNone) {
+        bitmap->SetTransparentColor(frame->TransparentColor());
+        bitmap->SetTransparent(true);
+    }
+}
+
+void TWkGIFImage::assignImage(const TWkGIFImage& source) {
     reset();
     FImage = source.FImage;
     FVersion = source.FVersion;
@@ -222,4 +279,34 @@ void TWkGIFImage::recomputeScreen() {
     FScreenHeight = 0;
     for (const auto& frame : FItems)
         widenScreen(*frame);
+}
+
+void TWkGIFImage::LoadFromClipboardFormat(const QMimeData& data, const QString& format) {
+    if (!data.hasFormat(WkGifClipboardFormat)) {
+        TBitmap bitmap;
+        bitmap.LoadFromClipboardFormat(data, format);
+        Assign(&bitmap);
+        return;
+    }
+    QBuffer buffer;
+    buffer.setData(data.data(WkGifClipboardFormat));
+    buffer.open(QIODevice::ReadOnly);
+    reset();
+    ReadData(buffer);
+}
+
+void TWkGIFImage::SaveToClipboardFormat(QMimeData& data) const {
+    if (FItems.empty())
+        return;
+    TBitmap bitmap;
+    bitmap.SetImage(FItems.front()->Bitmap());
+    bitmap.SaveToClipboardFormat(data);
+    const bool allStored = std::all_of(FItems.begin(), FItems.end(),
+                                       [](const auto& frame) { return frame->HasData(); });
+    if (!allStored)
+        return;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    WriteData(buffer);
+    data.setData(WkGifClipboardFormat, buffer.data());
 }

@@ -4,6 +4,7 @@
 
 #include "pictures/gif/gif_frame.h"
 #include "pictures/gif/gif_lzw.h"
+#include "platform/ui/graphic.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -15,27 +16,35 @@
 // instead of raising.
 extern bool GifTolerantDecode;
 
-class TWkGIFImage {
+class TWkGIFImage : public TGraphic {
 public:
+    static constexpr const char* ClassName = "TWkGIFImage";
+
     TWkGIFImage();
-    ~TWkGIFImage();
-    TWkGIFImage(const TWkGIFImage&) = delete;
-    TWkGIFImage& operator=(const TWkGIFImage&) = delete;
+    ~TWkGIFImage() override;
+
+    TGraphicClass ClassType() const override { return GraphicClassOf<TWkGIFImage>(); }
 
     // Reads a whole GIF stream; frame 0 is decoded when `decodeFirst`. Raises
     // EInvalidGraphicOperation with the reason; frames read before a failure stay.
     void LoadFromBytes(std::span<const std::uint8_t> bytes, bool decodeFirst = true);
     // Reads from the device's position to its end.
-    void LoadFromStream(QIODevice& stream);
-    // Writes the GIF stream; raises EInvalidGraphicOperation and writes nothing on failure.
-    QByteArray SaveToBytes();
-    void SaveToStream(QIODevice& stream);
+    void LoadFromStream(QIODevice& stream) override;
+    // Writes the GIF stream, encoding frames that hold only a bitmap first; raises
+    // EInvalidGraphicOperation and writes nothing on failure.
+    QByteArray SaveToBytes() const;
+    void SaveToStream(QIODevice& stream) const override;
     // The form-streaming shapes: a 32-bit length, then the GIF stream.
-    void ReadData(QIODevice& stream);
-    void WriteData(QIODevice& stream);
+    void ReadData(QIODevice& stream) override;
+    void WriteData(QIODevice& stream) const override;
+
+    // The "WkGIF Image" format when the data hold it, else a bitmap of the given format.
+    void LoadFromClipboardFormat(const QMimeData& data, const QString& format) override;
+    // Frame 0 as a bitmap and, when every frame has stored data, the whole picture.
+    void SaveToClipboardFormat(QMimeData& data) const override;
 
     void Clear();
-    void Draw(TCanvas& canvas, const TRect& rect);
+    void Draw(TCanvas& canvas, const TRect& rect) override;
 
     int Count() const { return static_cast<int>(FItems.size()); }
     TWkGIFFrame& Frame(int index) { return *FItems.at(index); }
@@ -64,14 +73,20 @@ public:
     // Replaces the global comment; an image sharing its data with a copy makes its own first.
     void SetComment(const QList<QByteArray>& comment);
     TColor TransparentColor() const;
-    bool Transparent() const;
-    void SetTransparent(bool transparent) { FTransparent = transparent; }
-    bool Empty() const;
-    int Width() const;
-    int Height() const;
+    // True when the framework flag is set and some frame has a transparent colour.
+    bool Transparent() const override;
+    bool Empty() const override;
+    int Width() const override;
+    int Height() const override;
+    // Raise "Cannot change the Size of a GIF image".
+    void SetWidth(int width) override;
+    void SetHeight(int height) override;
     // True only for an image sharing this one's data.
     bool Equals(const TWkGIFImage& other) const { return FImage == other.FImage; }
-    void Assign(const TWkGIFImage& source);
+    // nullptr empties; another GIF shares its data; a bitmap becomes the one frame.
+    void Assign(const TGraphic* source) override;
+    // To a bitmap: the current frame's picture, with its transparent colour.
+    void AssignTo(TGraphic& dest) const override;
 
     TGifProgress OnProgress;
 
@@ -84,6 +99,7 @@ private:
     void widenScreen(const TWkGIFFrame& frame);
     void recomputeScreen();
     void reset();
+    void assignImage(const TWkGIFImage& source);
 
     std::shared_ptr<TGIFData> FImage;
     TGIFVersion FVersion = gvUnknown;
@@ -95,5 +111,4 @@ private:
     bool FLooping = false;
     bool FCorrupted = false;
     int FRepeatCount = 1;
-    bool FTransparent = true;
 };

@@ -1,6 +1,6 @@
 #include "pictures/gif/gif_lzw.h"
 
-#include "pictures/picture_errors.h"
+#include "platform/ui/graphic.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #include "pictures/gif/gif_reader.h"
 
 #include "pictures/gif/gif_image.h"
-#include "pictures/picture_errors.h"
+#include "platform/ui/graphic.h"
 
 #include <cstring>
 

@@ -1,5 +1,5 @@
 #include "pictures/gif/gif_image.h"
-#include "pictures/picture_errors.h"
+#include "platform/ui/graphic.h"
 
 #include <algorithm>
 
@@ -252,8 +252,10 @@ void TWkGIFImage::EncodeAllFrames() {
     }
 }
 
-QByteArray TWkGIFImage::SaveToBytes() {
-    const std::vector<std::uint8_t> bytes = TGifStreamWriter(*this).Write();
+QByteArray TWkGIFImage::SaveToBytes() const {
+    // Encoding stores each frame's data in the image, which is what later saves reuse.
+    const std::vector<std::uint8_t> bytes =
+        TGifStreamWriter(const_cast<TWkGIFImage&>(*this)).Write();
     return QByteArray(reinterpret_cast<const char*>(bytes.data()),
                       static_cast<qsizetype>(bytes.size()));
 }

@@ -1,5 +1,5 @@
 #include "pictures/gif/gif_image.h"
-#include "pictures/picture_errors.h"
+#include "platform/ui/graphic.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "pictures/gif/gif_lzw.h"
-#include "pictures/picture_errors.h"
+#include "platform/ui/graphic.h"
 
 #include <gtest/gtest.h>
 #include <random>
