@@ -1,5 +1,6 @@
 #include "components/util/icon_drawing.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
@@ -193,4 +194,14 @@ bool DrawIconAtNaturalSize(TCanvas& canvas, const QByteArray& iconStream, int x,
         return false;
     canvas.Painter().drawImage(x, y, image);
     return true;
+}
+
+bool DrawIconAtNaturalSize(TCanvas& canvas, const TIcon& icon, int x, int y) {
+    if (icon.Empty())
+        return false;
+    QByteArray stream;
+    QBuffer buffer(&stream);
+    buffer.open(QIODevice::WriteOnly);
+    icon.SaveToStream(buffer);
+    return DrawIconAtNaturalSize(canvas, stream, x, y);
 }

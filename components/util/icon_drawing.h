@@ -2,6 +2,7 @@
 // Drawing an icon file's picture at its own size, and the bitmap row arithmetic it needs.
 
 #include "platform/ui/canvas.h"
+#include "platform/ui/icon.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -19,3 +20,6 @@ QImage IconImage(const QByteArray& iconStream);
 
 // Draws IconImage at (x, y). Returns false, drawing nothing, for a damaged icon.
 bool DrawIconAtNaturalSize(TCanvas& canvas, const QByteArray& iconStream, int x, int y);
+// Draws the icon picture at its own size through its saved stream, so the image chosen is the
+// one matching the display rather than the first. False, drawing nothing, for an empty icon.
+bool DrawIconAtNaturalSize(TCanvas& canvas, const TIcon& icon, int x, int y);

@@ -1,5 +1,6 @@
 #include "components/util/icon_drawing.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QtEndian>
@@ -190,6 +191,19 @@ TEST_F(IconDrawing, ADamagedIconDrawsNothing) {
         EXPECT_EQ(at(0, 0), Background) << c.what;
     }
     EXPECT_TRUE(draw(good)) << "the unchanged icon is readable";
+}
+
+TEST_F(IconDrawing, DrawsAnIconPictureThroughItsStream) {
+    QByteArray bytes = iconFile({{0, trueColorImage(1, 1, {Blue})}});
+    QBuffer stream(&bytes);
+    stream.open(QIODevice::ReadOnly);
+    TIcon icon;
+    icon.LoadFromStream(stream);
+    TCanvas canvas(&surface);
+    ASSERT_TRUE(DrawIconAtNaturalSize(canvas, icon, 2, 2));
+    EXPECT_EQ(at(2, 2), Blue);
+    EXPECT_EQ(at(3, 2), Background);
+    EXPECT_FALSE(DrawIconAtNaturalSize(canvas, TIcon(), 0, 0));
 }
 
 TEST(IconRows, PadRowsTo32BitsAndCountPaletteEntries) {
