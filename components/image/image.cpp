@@ -183,8 +183,9 @@ bool TWkImage::NotifyMouseLeave(QEvent* event) {
     return TWkExImage::NotifyMouseLeave(event);
 }
 
-bool TWkImage::HitTestAt(QPoint point) const {
-    if (!rect().contains(point))
+bool TWkImage::HitTestAt(int x, int y) {
+    const QPoint point(x, y);
+    if (!TWkExImage::HitTestAt(x, y) || !rect().contains(point))
         return false;
     const auto* bitmap = dynamic_cast<const TBitmap*>(FPicture.Graphic());
     if (FPictures.Any() || bitmap == nullptr || !FTransparent)

@@ -56,8 +56,9 @@ public:
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool value);
 
-    // False for a point on a transparent pixel of a plain (stateless) transparent bitmap.
-    bool HitTestAt(QPoint point) const;
+    // False for a point on a transparent pixel of a plain (stateless) transparent bitmap; a press
+    // there goes on to the parent.
+    bool HitTestAt(int x, int y) override;
     // Makes the default picture from a stream of any format with a known signature.
     void LoadFromStream(QIODevice& stream);
 

@@ -130,11 +130,11 @@ TEST_F(ImageTest, TransparentPixelsOfAPlainBitmapAreNoHit) {
     spotted->SetPixel(2, 2, clRed);
     spotted->SetTransparentColor(clWhite);
     image.Picture().SetGraphic(spotted.get());
-    EXPECT_TRUE(image.HitTestAt({1, 1}));
+    EXPECT_TRUE(image.HitTestAt(1, 1));
     image.SetTransparent(true);
-    EXPECT_FALSE(image.HitTestAt({1, 1}));
-    EXPECT_TRUE(image.HitTestAt({2, 2}));
-    EXPECT_FALSE(image.HitTestAt({9, 9}));
+    EXPECT_FALSE(image.HitTestAt(1, 1));
+    EXPECT_TRUE(image.HitTestAt(2, 2));
+    EXPECT_FALSE(image.HitTestAt(9, 9));
 }
 
 } // namespace
