@@ -43,9 +43,13 @@ TWkHidDeviceController::~TWkHidDeviceController() {
     for (TWkHidDevice* device : devices) {
         device->DetachFromController();
         if (device->IsCheckedOut()) {
-            // The borrower keeps the object, but no reader may outlive the libraries. Its unplug
-            // handler comes last: it may check the device in, which frees it.
+            // The borrower keeps the object, but no reader may outlive the libraries. Stopping
+            // the reader serves its last hand-over, whose handler may check the device in: then
+            // nobody holds it any more.
             device->StopReader();
+        }
+        if (device->IsCheckedOut()) {
+            // Its unplug handler comes last: it may check the device in, which frees it.
             device->FreePreparsedData();
             device->MarkUnplugged();
         } else {
