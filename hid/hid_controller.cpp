@@ -3,6 +3,7 @@
 #include "components/base/exception.h"
 #include "hid/hid_api.h"
 #include "hid/setup_api.h"
+#include "platform/modules/module_version.h"
 #include "platform/ui/ui_host.h"
 
 #include <QPointer>
@@ -60,6 +61,24 @@ TWkHidDeviceController::~TWkHidDeviceController() {
         UnbindSetupApiLibrary();
         UnbindHidLibrary();
     }
+}
+
+QString TWkHidDeviceController::HidVersion() const {
+    const QString module = QStringLiteral("HID.dll");
+    DWORD handle = 0;
+    const DWORD size = GetFileVersionInfoSizeW(module, &handle);
+    if (size == 0)
+        return {};
+    std::vector<BYTE> block(size);
+    if (!GetFileVersionInfoW(module, handle, size, block.data()))
+        return {};
+    void* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(block.data(), QStringLiteral("\\StringFileInfo\\040904E4\\FileVersion"),
+                        &value, &length) ||
+        length == 0)
+        return {};
+    return QString::fromUtf16(static_cast<const char16_t*>(value), length - 1);
 }
 
 void TWkHidDeviceController::DeviceWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -55,6 +55,8 @@ public:
     int NumCheckedOutDevices() const { return numCheckedOutDevices; }
     int NumUnpluggedDevices() const { return numUnpluggedDevices; }
     QString Version() const { return QStringLiteral("1.0.35"); }
+    // The "FileVersion" of "HID.dll" from its version record; empty when it has none.
+    QString HidVersion() const;
     // Writes are accepted and change nothing.
     void SetVersion(const QString&) {}
 
