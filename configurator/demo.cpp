@@ -2,9 +2,11 @@
 // hardware: its line appears in the device list, a click connects it, and it answers every
 // report a real controller answers while its sticks sway slowly.
 
+#include "configurator/library_startup.h"
 #include "configurator/model/axis_rules.h"
 #include "configurator/model/report_bits.h"
 #include "configurator/sim/sim_controller_device.h"
+#include "configurator/window/display_check.h"
 #include "configurator/window/main_form.h"
 #include "platform/hidbus/sim_hid_bus.h"
 #include "platform/modules/standard_modules.h"
@@ -50,8 +52,12 @@ void Sway(SimController& controller, double seconds) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (!EnsureDisplay(argc, argv)) {
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavro2"));
+    const LibraryStartup libraries;
     RegisterStandardModules();
     SimHidBus bus;
     const ScopedHidBus busGuard(bus);

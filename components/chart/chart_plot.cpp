@@ -23,6 +23,10 @@ void TWkChart::plotGraph(bool invalidate) {
 
 void TWkChart::plotInto(QImage& target) {
     TCanvas canvas(&target);
+    plotOn(canvas, target.width(), target.height());
+}
+
+void TWkChart::plotOn(TCanvas& canvas, int width, int height) {
     FOptions.PrimaryYAxis().Active = true;
     bool secondary = false;
     for (int p = 0; p < FOptions.PenCount(); ++p)
@@ -34,12 +38,12 @@ void TWkChart::plotInto(QImage& target) {
                          5 * FOptions.YStartOffset + FOptions.YEnd));
     FOptions.XValueCount = std::min(FOptions.XValueCount, MaxPlottedValues);
     RebuildYLegends();
-    if (!FOptions.XAxisHeader.isEmpty()) {
+    if (!PrintInSession && !FOptions.XAxisHeader.isEmpty()) {
         canvas.Font = FOptions.HeaderFont;
         const int needed = 2 * (canvas.TextHeight(FOptions.XAxisHeader) + 8);
         if (FOptions.YStartOffset < needed) {
             FOptions.YStartOffset = needed;
-            LayoutPlotArea(FOptions, target.width(), target.height());
+            LayoutPlotArea(FOptions, width, height);
             FOptions.PrimaryYAxis().Normalize();
             FOptions.SecondaryYAxis().Normalize();
         }
