@@ -106,7 +106,15 @@ TEST_F(LoaderTest, TheStatusPicturesAreImagesOfTheGeneratedLamps) {
         EXPECT_TRUE(gif->Transparent());
         const QRgb middle = image->grab().toImage().pixel(56, 80);
         EXPECT_EQ(qRed(middle) > qGreen(middle), picture.red) << picture.name;
+        // The lamp's corners are see-through: the group must paint its background under them.
+        EXPECT_FALSE(image->testAttribute(Qt::WA_OpaquePaintEvent)) << picture.name;
     }
+    auto* red = Find<TWkImage>("img_red");
+    QWidget* group = red->parentWidget();
+    const QImage withLamp = group->grab(red->geometry()).toImage();
+    red->hide();
+    const QImage withoutLamp = group->grab(red->geometry()).toImage();
+    EXPECT_EQ(withLamp.pixel(1, 1), withoutLamp.pixel(1, 1));
 }
 
 TEST_F(LoaderTest, ToolButtonsOpenTheirProgramsFromTheToolsFolder) {
