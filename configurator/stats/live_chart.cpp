@@ -78,9 +78,14 @@ void LiveChartFeed::Tick(TWkChart& chart, const JoyStatistics& statistics, int s
                    : 0;
     };
     TWkChartData& data = chart.Data();
-    data.SetValue(0, p, rawOf(selection1));
-    data.SetValue(1, p, rawOf(selection2));
+    const double first = rawOf(selection1);
+    const double second = rawOf(selection2);
+    const bool changed =
+        p >= data.ValueCount() || data.Value(0, p) != first || data.Value(1, p) != second;
+    data.SetValue(0, p, first);
+    data.SetValue(1, p, second);
     chart.SetCursorPosition(p);
-    chart.PlotGraph();
+    if (changed)
+        chart.PlotValues(p, p);
     FChartCursor = p + 1 > LiveChartLastPosition ? 0 : p + 1;
 }

@@ -31,7 +31,8 @@ ChartRange ZoomForChartClick(Qt::MouseButton button, int y, int chartHeight, con
 void ApplyVisualRange(TWkChart& chart, const ChartRange& range);
 
 // One tick of the live chart: writes both pens at the cursor (the raw value of the selected
-// axis 1..8, 0 for "--"), moves the chart's cursor there, plots, and steps the cursor on.
+// axis 1..8, 0 for "--"), moves the chart's cursor there, draws the values that changed (the
+// whole chart when its options changed since the last plot), and steps the cursor on.
 class LiveChartFeed {
 public:
     void Tick(TWkChart& chart, const JoyStatistics& statistics, int selection1, int selection2);

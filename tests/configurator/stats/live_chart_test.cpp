@@ -93,3 +93,39 @@ TEST(LiveChart, TicksWriteTheSelectedAxesAndWrapAfterPosition500) {
     EXPECT_EQ(live.chart->Data().Value(1, 0), 7);
     EXPECT_EQ(live.chart->Data().ValueCount(), 501);
 }
+
+TEST(LiveChart, TicksDrawOnlyWhenAValueChangesAndMatchAWholePlot) {
+    LiveChart live;
+    LiveChart whole;
+    for (LiveChart* chart : {&live, &whole}) {
+        chart->chart->Data().SetValueCount(LiveChartLastPosition);
+        chart->chart->PlotGraph();
+    }
+    JoyStatistics stats;
+    LiveChartFeed feed;
+    LiveChartFeed wholeFeed;
+    const struct {
+        const char* name;
+        int raw; // axis 1 in a report before the tick; -1: no report
+        bool draws;
+    } ticks[] = {
+        {"no report yet: zero over zero", -1, false},
+        {"a report", 1000, true},
+        {"the same value at the next position", -1, true},
+        {"a report of zero: zero over zero", 0, false},
+    };
+    for (const auto& tick : ticks) {
+        SCOPED_TRACE(tick.name);
+        if (tick.raw >= 0) {
+            const std::uint8_t report[] = {static_cast<std::uint8_t>(tick.raw & 0xFF),
+                                           static_cast<std::uint8_t>(tick.raw >> 8)};
+            stats.HIDDeviceData(1, report, sizeof report, {14, 0});
+        }
+        const qint64 before = live.chart->Picture().cacheKey();
+        feed.Tick(*live.chart, stats, 1, 0);
+        EXPECT_EQ(live.chart->Picture().cacheKey() != before, tick.draws);
+        wholeFeed.Tick(*whole.chart, stats, 1, 0);
+        whole.chart->PlotGraph();
+        EXPECT_EQ(live.chart->Picture(), whole.chart->Picture());
+    }
+}
