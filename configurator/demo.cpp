@@ -2,6 +2,7 @@
 // hardware: its line appears in the device list, a click connects it, and it answers every
 // report a real controller answers while its sticks sway slowly.
 
+#include "configurator/library_startup.h"
 #include "configurator/model/axis_rules.h"
 #include "configurator/model/report_bits.h"
 #include "configurator/sim/sim_controller_device.h"
@@ -52,6 +53,7 @@ void Sway(SimController& controller, double seconds) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavro2"));
+    const LibraryStartup libraries;
     RegisterStandardModules();
     SimHidBus bus;
     const ScopedHidBus busGuard(bus);

@@ -1,3 +1,4 @@
+#include "configurator/library_startup.h"
 #include "configurator/window/main_form.h"
 #include "platform/modules/standard_modules.h"
 
@@ -6,6 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavro2"));
+    const LibraryStartup libraries;
     RegisterStandardModules();
     TMForm form(QCoreApplication::applicationDirPath());
     form.show();

@@ -12,15 +12,34 @@ jobs=${JOBS:-$(nproc)}
 export QT_QPA_PLATFORM=offscreen
 
 sanitized=(hidparser_test hidbus_test hidclass_test model_test sim_test files_test util_test stats_test)
+# The HID layer's own tests run with leak detection: they cover the lifetime of devices.
+leak_checked=(hid_test)
 cmake -S "$root" -B "$asan_build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVRO_SANITIZE=ON >/dev/null
-cmake --build "$asan_build" --parallel "$jobs" --target "${sanitized[@]}"
+cmake --build "$asan_build" --parallel "$jobs" --target "${sanitized[@]}" "${leak_checked[@]}" \
+    fuzz_replays
+run_test() {
+    local binary
+    binary=$(find "$asan_build/tests" -type f -name "$1" -perm -u+x | head -n 1)
+    echo "sanitized: $1"
+    "$binary" --gtest_brief=1
+}
 (
+    export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+    for test in "${leak_checked[@]}"; do
+        ASAN_OPTIONS=detect_leaks=1 run_test "$test"
+    done
+    # Every committed fuzz input, with leak detection on: the targets run no font or collation
+    # code.
+    for corpus in "$root"/fuzz/corpus/*/; do
+        name=$(basename "$corpus")
+        echo "replayed: $name"
+        ASAN_OPTIONS=detect_leaks=1 "$asan_build/fuzz/${name}_replay" "$corpus" \
+            "$root/fuzz/reproducers/$name"
+    done
     # Leaks inside the system's font and collation libraries are not ours to fix.
-    export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+    export ASAN_OPTIONS=detect_leaks=0
     for test in "${sanitized[@]}"; do
-        binary=$(find "$asan_build/tests" -type f -name "$test" -perm -u+x | head -n 1)
-        echo "sanitized: $test"
-        "$binary" --gtest_brief=1
+        run_test "$test"
     done
 )
 

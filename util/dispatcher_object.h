@@ -19,6 +19,12 @@ public:
 
     TCkWaitResult WaitFor(DWORD timeoutMs);
     TCkWaitResult WaitForever() { return WaitFor(CkInfinite); }
+    // Waits like WaitFor, but ends with wrIoCompletion as soon as overlapped operations of this
+    // thread complete; their completion routines have run by then.
+    TCkWaitResult WaitAlertable(DWORD timeoutMs);
+    // Signals obj, then waits for this object (alertable or not). Unlike the desktop's call the
+    // two steps are not one atomic step. wrError, without waiting, when obj cannot be signalled.
+    TCkWaitResult SignalAndWait(TCkDispatcherObject& obj, DWORD timeoutMs, bool alertable);
 
     bool Existed() const { return FExisted; }
     CkWaitable* Handle() const { return FHandle.get(); }

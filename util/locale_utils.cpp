@@ -2,7 +2,9 @@
 
 #include "util/char_tables.h"
 
+#include <QByteArray>
 #include <QLocale>
+#include <langinfo.h>
 
 QChar CurrentDecimalSeparator() {
     const QString point = QLocale().decimalPoint();
@@ -42,4 +44,38 @@ int CompareTextLocale(QStringView s1, QStringView s2) {
     const int result =
         QString::localeAwareCompare(s1.toString().toCaseFolded(), s2.toString().toCaseFolded());
     return result < 0 ? -1 : (result > 0 ? 1 : 0);
+}
+
+unsigned CodePageOfCodeset(const QByteArray& codeset) {
+    const QByteArray name = codeset.trimmed().toUpper();
+    static const struct {
+        const char* name;
+        unsigned codePage;
+    } named[] = {
+        {"UTF-8", 65001},    {"UTF8", 65001},    {"ANSI_X3.4-1968", 20127}, {"ASCII", 20127},
+        {"US-ASCII", 20127}, {"KOI8-R", 20866},  {"KOI8-U", 21866},         {"GB18030", 54936},
+        {"EUC-JP", 20932},   {"SHIFT_JIS", 932}, {"EUC-KR", 51949},         {"BIG5", 950},
+    };
+    for (const auto& entry : named) {
+        if (name == entry.name)
+            return entry.codePage;
+    }
+    // Numbered sets: the code page is the number, or 28590 plus it for the ISO 8859 parts.
+    static const struct {
+        const char* prefix;
+        unsigned base;
+    } numbered[] = {{"ISO-8859-", 28590}, {"ISO8859-", 28590}, {"WINDOWS-", 0}, {"CP", 0}};
+    for (const auto& entry : numbered) {
+        if (!name.startsWith(entry.prefix))
+            continue;
+        bool ok = false;
+        const unsigned number = name.mid(qsizetype(qstrlen(entry.prefix))).toUInt(&ok);
+        if (ok && number > 0 && number <= 65535 - entry.base)
+            return entry.base + number;
+    }
+    return CkAnsiCodePage;
+}
+
+unsigned LocaleCodePage() {
+    return CodePageOfCodeset(QByteArray(nl_langinfo(CODESET)));
 }

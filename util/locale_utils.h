@@ -22,3 +22,14 @@ int CompareTextRange(QStringView s1, QStringView s2, int index, int count, bool 
 
 // Compares two texts by the current locale, ignoring case: -1, 0 or 1.
 int CompareTextLocale(QStringView s1, QStringView s2);
+
+// The 8-bit code page programs of this system use when a locale names none: UTF-8, in which
+// the 8-bit files are written.
+constexpr unsigned CkAnsiCodePage = 65001;
+
+// The code page of a character set name as the C library reports it ("UTF-8", "CP1251",
+// "ISO-8859-5", "KOI8-R" ...); CkAnsiCodePage for a name it does not know.
+unsigned CodePageOfCodeset(const QByteArray& codeset);
+
+// The code page of the process's current locale (its LC_CTYPE character set).
+unsigned LocaleCodePage();

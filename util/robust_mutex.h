@@ -23,6 +23,7 @@ public:
     DWORD Wait(DWORD timeoutMs) override;
     // False with last error ERROR_NOT_OWNER when the calling thread does not own the mutex.
     bool Release();
+    bool Signal() override { return Release(); }
 
     // Called for each mutex a thread still owns when the thread ends.
     void Abandon();

@@ -56,6 +56,10 @@ THintInfo ApplicationHintInfo(QWidget* control, QEvent* toolTipEvent) {
 bool ShowHint(const THintInfo& info) {
     if (info.HintText.isEmpty())
         return false;
+    if (info.HintWindowClass) {
+        info.HintWindowClass(info);
+        return true;
+    }
     // The tip window takes the application's tool-tip palette when it appears.
     const QPalette saved = QToolTip::palette();
     QPalette palette = saved;

@@ -16,11 +16,17 @@ class QWidget;
 // is reported through the UI host instead of passed on.
 void FireNotifyEvent(const TNotifyEvent& event, QObject* sender);
 
+struct THintInfo;
+
+// What shows a hint in place of the application's tool tip: a control's own hint window.
+using THintWindowClass = void (*)(const THintInfo& info);
+
 struct THintInfo {
     QWidget* Control = nullptr;
     QString HintText;
     QPoint GlobalPos;
     TColor HintColor = clInfoBk;
+    THintWindowClass HintWindowClass = nullptr; // null: the application's tool tip
 };
 
 // What a member of the layer answers when a child asks for its hint colour.
@@ -37,5 +43,6 @@ void ResolveHintColor(THintInfo& info, QWidget* control, TColor hintColor);
 // The hint the application would show for control's tool-tip event.
 THintInfo ApplicationHintInfo(QWidget* control, QEvent* toolTipEvent);
 
-// Shows the hint text in its colour; false when there is no text to show.
+// Shows the hint text in its colour, through the hint's window class when it has one; false
+// when there is no text to show.
 bool ShowHint(const THintInfo& info);

@@ -18,6 +18,7 @@
 #include <memory>
 #include <vector>
 
+class QPrinter;
 class TWkChart;
 
 using TWkChartPaintEvent = std::function<void(TWkChart* sender, TCanvas& canvas)>;
@@ -72,6 +73,15 @@ public:
     // call, then returns to the control's own size. Throws std::runtime_error for a null
     // picture.
     void PlotPicture(QImage& picture, double fontScaling);
+    // Prints the chart as one document on printer, laid out for its page. Throws
+    // std::runtime_error when the printer cannot start the document.
+    void PrintGraph(QPrinter& printer);
+    // Plots onto a page the caller has open, laid out for graphWidth x graphHeight from the
+    // page's origin (the start positions are not used).
+    void AddGraphToOpenPrintCanvas(TCanvas& printCanvas, int xStartPos, int yStartPos,
+                                   int graphHeight, int graphWidth);
+    // True while the chart draws on a printer.
+    bool PrintInSession = false;
 
     TWkChartHorizontalBar* AddHorizontalBar();
     TWkChartVerticalBar* AddVerticalBar();
@@ -128,6 +138,9 @@ private:
     void plotGraph(bool invalidate);
     // Draws into target; with a clip only the pixels within it change.
     void plotInto(QImage& target, const QRect& clip = QRect());
+    void plotOn(TCanvas& canvas, int width, int height);
+    // Print steps (chart_print.cpp).
+    void printOn(TCanvas& canvas, int pageWidth, int pageHeight);
     // Runs a step that may throw from an event handler; the error is reported, not passed on.
     void guarded(const std::function<void()>& step);
     void plotWithValues(TCanvas& canvas);

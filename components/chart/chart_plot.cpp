@@ -27,6 +27,13 @@ void TWkChart::plotInto(QImage& target, const QRect& clip) {
     TCanvas canvas(&target);
     if (!clip.isNull())
         canvas.Painter().setClipRect(clip);
+    plotOn(canvas, target.width(), target.height());
+    // A picture of another size (a print) leaves its own frame behind, not the control's.
+    FPictureCurrent = &target == &FBitmap;
+}
+
+void TWkChart::plotOn(TCanvas& canvas, int width, int height) {
+    FPictureCurrent = false;
     FOptions.PrimaryYAxis().Active = true;
     bool secondary = false;
     for (int p = 0; p < FOptions.PenCount(); ++p)
@@ -38,12 +45,12 @@ void TWkChart::plotInto(QImage& target, const QRect& clip) {
                          5 * FOptions.YStartOffset + FOptions.YEnd));
     FOptions.XValueCount = std::min(FOptions.XValueCount, MaxPlottedValues);
     RebuildYLegends();
-    if (!FOptions.XAxisHeader.isEmpty()) {
+    if (!PrintInSession && !FOptions.XAxisHeader.isEmpty()) {
         canvas.Font = FOptions.HeaderFont;
         const int needed = 2 * (canvas.TextHeight(FOptions.XAxisHeader) + 8);
         if (FOptions.YStartOffset < needed) {
             FOptions.YStartOffset = needed;
-            LayoutPlotArea(FOptions, target.width(), target.height());
+            LayoutPlotArea(FOptions, width, height);
             FOptions.PrimaryYAxis().Normalize();
             FOptions.SecondaryYAxis().Normalize();
         }
@@ -61,8 +68,6 @@ void TWkChart::plotInto(QImage& target, const QRect& clip) {
     else
         plotWithoutValues(canvas);
     FOptions.YOrigin = FOldYOrigin;
-    // A picture of another size (a print) leaves this frame behind, not the control's.
-    FPictureCurrent = &target == &FBitmap;
 }
 
 void TWkChart::drawFrame(TCanvas& canvas) {

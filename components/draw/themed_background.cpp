@@ -1,6 +1,87 @@
 #include "components/draw/themed_background.h"
 
+#include "platform/ui/image_list.h"
+
+#include <QApplication>
+#include <QStyleOptionButton>
 #include <QWidget>
+
+namespace {
+
+constexpr const char* glassPaintProperty = "tavroPaintsOnGlass";
+constexpr const char* doubleBufferedProperty = "tavroDoubleBuffered";
+
+bool hasFlag(const QWidget* widget, const char* name) {
+    return widget->property(name).toBool();
+}
+
+} // namespace
+
+bool ThemesEnabled() {
+    return QApplication::style()->name().compare(QLatin1String("windows"), Qt::CaseInsensitive) !=
+           0;
+}
+
+void SetPaintsOnGlassState(QWidget* control, bool value) {
+    control->setProperty(glassPaintProperty, value);
+}
+
+void SetDoubleBufferedState(QWidget* control, bool value) {
+    control->setProperty(doubleBufferedProperty, value);
+}
+
+bool PaintsOnGlass(const QWidget* control) {
+    if (!control || !hasFlag(control, glassPaintProperty))
+        return false;
+    for (const QWidget* p = control->parentWidget(); p; p = p->parentWidget()) {
+        if (p->isWindow())
+            return true;
+        if (hasFlag(p, doubleBufferedProperty))
+            return false;
+    }
+    return true;
+}
+
+int DrawThemedText(TCanvas& canvas, const QString& text, TRect& r, bool composited,
+                   unsigned format) {
+    if (!composited || !ThemesEnabled())
+        return canvas.DrawText(text, r, format);
+    const TBrush saved = canvas.Brush;
+    canvas.Brush.Style = bsClear;
+    const int height = canvas.DrawText(text, r, format);
+    canvas.Brush = saved;
+    return height;
+}
+
+void DrawImageListImage(const TImageList& list, int index, TCanvas& canvas, int x, int y,
+                        unsigned style, bool composited) {
+    if (index < 0 || index >= list.Count())
+        return;
+    if (style & ILD_MASK) {
+        canvas.Painter().drawImage(x, y, list.Mask(index));
+        return;
+    }
+    if (!composited) {
+        list.Draw(canvas, x, y, index);
+        return;
+    }
+    QImage buffer = list.Image(index);
+    const QImage mask = list.Mask(index);
+    for (int py = 0; py < buffer.height(); ++py)
+        for (int px = 0; px < buffer.width(); ++px) {
+            const bool shows = (mask.pixel(px, py) & RGB_MASK) == 0;
+            const QRgb p = buffer.pixel(px, py);
+            buffer.setPixel(px, py, shows ? (p | 0xFF000000u) : 0u);
+        }
+    canvas.Painter().drawImage(x, y, buffer);
+}
+
+bool ThemedContentRect(const QStyle* style, const TRect& bounding, TRect& content) {
+    QStyleOptionButton option;
+    option.rect = ToQRect(bounding);
+    content = FromQRect(style->subElementRect(QStyle::SE_PushButtonContents, &option));
+    return true;
+}
 
 TColor ControlColor(const QWidget* control) {
     return FromQColor(control->palette().color(control->backgroundRole()));
@@ -14,7 +95,7 @@ void FillThemedBackground(QWidget* control, TCanvas& canvas, const TRect& r,
                           bool mustDrawParentBackground, TColor color) {
     const QWidget* parent = control ? control->parentWidget() : nullptr;
     const bool plain =
-        !parent ||
+        !ThemesEnabled() || !parent ||
         (color != ControlColor(parent) && ColorToRGB(color) != ColorToRGB(ControlColor(parent))) ||
         (mustDrawParentBackground && !HasParentBackground(control));
     if (!plain) {

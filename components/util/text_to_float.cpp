@@ -1,5 +1,9 @@
 #include "components/util/text_to_float.h"
 
+#include "util/locale_utils.h"
+
+#include <cmath>
+
 namespace {
 
 QChar localeDecimalSeparator(const QLocale& locale) {
@@ -10,6 +14,10 @@ QChar localeDecimalSeparator(const QLocale& locale) {
 bool keeps(QChar c, QChar decimal) {
     return c == '+' || c == '-' || (c >= '0' && c <= '9') || c == 'E' || c == 'e' || c == decimal;
 }
+
+// The largest amount a currency value (a 64-bit count of ten-thousandths) holds.
+constexpr double MaxCurrency = 922337203685477.5807;
+constexpr double CurrencyScale = 10000;
 
 } // namespace
 
@@ -44,4 +52,18 @@ double TextToFloatDef(const QString& text, QChar decimalSeparator, double fallba
                       const QLocale& locale) {
     double value = 0;
     return TryTextToFloat(text, decimalSeparator, value, locale) ? value : fallback;
+}
+
+double TextToCurrencyDef(const QString& text, double fallback) {
+    const QChar decimal = CurrentDecimalSeparator();
+    QString kept;
+    for (const QChar c : text) {
+        if (c == '+' || c == '-' || (c >= '0' && c <= '9') || c == decimal)
+            kept += c == decimal ? QChar('.') : c;
+    }
+    bool ok = false;
+    const double value = QLocale::c().toDouble(kept, &ok);
+    if (!ok || !(std::abs(value) <= MaxCurrency))
+        return fallback;
+    return std::round(value * CurrencyScale) / CurrencyScale;
 }

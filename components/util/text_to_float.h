@@ -15,3 +15,8 @@ bool TryTextToFloat(const QString& text, QChar decimalSeparator, double& value,
 // The number, or fallback when TryTextToFloat fails.
 double TextToFloatDef(const QString& text, QChar decimalSeparator, double fallback,
                       const QLocale& locale = QLocale());
+
+// A currency amount (four decimal places) read from the signs, digits and
+// CurrentDecimalSeparator() of text, every other character dropped; fallback for an empty text,
+// a text that is no number or an amount out of the currency range. Never throws.
+double TextToCurrencyDef(const QString& text, double fallback);

@@ -1,6 +1,6 @@
 #include "platform/hidbus/hidraw_channel.h"
 
-#include "platform/hidbus/sysfs_hid_scan.h"
+#include "platform/hidparser/descriptor_parser.h"
 #include "platform/win32/last_error.h"
 
 #include <QFileInfo>
@@ -28,7 +28,9 @@ constexpr int kMaxFlushReads = 1024;
 
 HidrawChannel::HidrawChannel(HidNodeInfo node, HidAccess access, int fd)
     : HidChannel(std::move(node), access), fd(fd),
-      prefixZeroId(!descriptorUsesReportIds(this->node().reportDescriptor)) {}
+      prefixZeroId(
+          !descriptorUsesReportIds(this->node().reportDescriptor.data(),
+                                   static_cast<ULONG>(this->node().reportDescriptor.size()))) {}
 
 HidrawChannel::~HidrawChannel() {
     if (fd >= 0)

@@ -145,27 +145,3 @@ std::vector<HidNodeInfo> scanSysfsHidraw(const QString& sysfsRoot, const QString
     }
     return result;
 }
-
-bool descriptorUsesReportIds(std::span<const BYTE> descriptor) {
-    // Short items: prefix byte with size in bits 0-1 (3 means 4 bytes); long items start with
-    // 0xFE, followed by their data size and tag.
-    constexpr BYTE kLongItem = 0xFE;
-    constexpr BYTE kReportIdTag = 0x84; // global item 8, size bits masked off
-    std::size_t pos = 0;
-    while (pos < descriptor.size()) {
-        const BYTE prefix = descriptor[pos];
-        std::size_t itemSize;
-        if (prefix == kLongItem) {
-            if (pos + 1 >= descriptor.size())
-                return false;
-            itemSize = 3 + std::size_t{descriptor[pos + 1]};
-        } else {
-            const std::size_t dataSize = (prefix & 3) == 3 ? 4 : (prefix & 3);
-            if ((prefix & 0xFC) == kReportIdTag)
-                return true;
-            itemSize = 1 + dataSize;
-        }
-        pos += itemSize;
-    }
-    return false;
-}

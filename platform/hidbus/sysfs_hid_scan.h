@@ -8,7 +8,3 @@
 // Nodes under sysfsRoot, named devRoot + "/hidrawN", ordered by N. A node whose files cannot be
 // read is left out.
 std::vector<HidNodeInfo> scanSysfsHidraw(const QString& sysfsRoot, const QString& devRoot);
-
-// Whether a report descriptor declares report ids (a Report ID item anywhere). Reads only inside
-// the given bytes.
-bool descriptorUsesReportIds(std::span<const BYTE> descriptor);

@@ -62,6 +62,7 @@ private:
     bool mainItem(const DescriptorItem& item);
     bool addUsage(const UsageEntry& entry, const DescriptorItem& item);
     bool completeUsageRange(const DescriptorItem& item);
+    void resolveUsagePages();
     bool openCollection(const DescriptorItem& item);
     bool closeCollection(const DescriptorItem& item);
     bool dataItem(HIDP_REPORT_TYPE type, const DescriptorItem& item);
@@ -168,31 +169,43 @@ bool DescriptorParser::addUsage(const UsageEntry& entry, const DescriptorItem& i
 bool DescriptorParser::completeUsageRange(const DescriptorItem& item) {
     if (!locals_.pendingUsageMin || !locals_.pendingUsageMax)
         return true;
-    const ULONG min = *locals_.pendingUsageMin;
-    const ULONG max = *locals_.pendingUsageMax;
+    const UsageEntry min = *locals_.pendingUsageMin;
+    const UsageEntry max = *locals_.pendingUsageMax;
     locals_.pendingUsageMin.reset();
     locals_.pendingUsageMax.reset();
-    if ((min >> 16) != (max >> 16))
+    if (min.extended && max.extended && min.page != max.page)
         return fail(DescriptorError::BadUsageRange, item.offset);
-    return addUsage(UsageEntry{static_cast<USAGE>(min >> 16), static_cast<USAGE>(min),
-                               static_cast<USAGE>(max), true},
-                    item);
+    const UsageEntry& paged = max.extended ? max : min;
+    return addUsage(UsageEntry{paged.page, min.min, max.min, true, paged.extended}, item);
+}
+
+// HID 1.11 joins the Usage Page in force at the main item to its one- and two-byte usages, so a
+// Usage Page written after the usages still counts. As the Linux HID core does, the latest usages
+// are joined to it going backwards until one already on that page: usages declared under an
+// earlier page and followed by usages of another page keep theirs.
+void DescriptorParser::resolveUsagePages() {
+    for (auto entry = locals_.usages.rbegin(); entry != locals_.usages.rend(); ++entry) {
+        if (entry->extended)
+            continue;
+        if (entry->page == globals_.usagePage)
+            break;
+        entry->page = globals_.usagePage;
+    }
 }
 
 bool DescriptorParser::localItem(const DescriptorItem& item) {
-    // A four-byte usage carries its page in the high word; shorter ones take the current page.
-    const ULONG extended =
-        item.size == 4 ? item.data : (ULONG{globals_.usagePage} << 16) | (item.data & 0xFFFF);
+    // A four-byte usage carries its page in the high word.
+    const bool extended = item.size == 4;
+    const UsageEntry usage{static_cast<USAGE>(extended ? item.data >> 16 : globals_.usagePage),
+                           static_cast<USAGE>(item.data), 0, false, extended};
     switch (item.tag) {
     case kUsage:
-        return addUsage(
-            UsageEntry{static_cast<USAGE>(extended >> 16), static_cast<USAGE>(extended), 0, false},
-            item);
+        return addUsage(usage, item);
     case kUsageMin:
-        locals_.pendingUsageMin = extended;
+        locals_.pendingUsageMin = usage;
         return completeUsageRange(item);
     case kUsageMax:
-        locals_.pendingUsageMax = extended;
+        locals_.pendingUsageMax = usage;
         return completeUsageRange(item);
     case kDesignatorIndex:
         locals_.designators.index = item.data;
@@ -310,6 +323,7 @@ bool DescriptorParser::mainItem(const DescriptorItem& item) {
         return fail(DescriptorError::BadUsageRange, item.offset);
     if (locals_.inDelimiter)
         return fail(DescriptorError::BadDelimiter, item.offset);
+    resolveUsagePages();
     bool ok = true;
     switch (item.tag) {
     case kInput:
@@ -434,7 +448,7 @@ const char* descriptorErrorText(DescriptorError error) {
     case DescriptorError::MainItemOutsideCollection:
         return "Input, Output or Feature outside a collection";
     case DescriptorError::ReportSizeTooLarge:
-        return "Report Size above 32 bits";
+        return "Report Size above 256 bits";
     case DescriptorError::ReportCountTooLarge:
         return "Report Count beyond the report length limit";
     case DescriptorError::ReportTooLong:
@@ -461,4 +475,9 @@ const char* descriptorErrorText(DescriptorError error) {
 
 DescriptorParse parseDescriptor(const BYTE* bytes, ULONG length) {
     return DescriptorParser{}.run(bytes, length);
+}
+
+bool descriptorUsesReportIds(const BYTE* bytes, ULONG length) {
+    const DescriptorParse parse = parseDescriptor(bytes, length);
+    return !parse.collections.empty() && parse.collections.front()->usesReportIds;
 }

@@ -13,8 +13,9 @@ constexpr ULONG kMaxDescriptorBytes = 0xFFFF;
 // the 16-bit fields of the HIDP records.
 constexpr ULONG kMaxReportBytes = 4096;
 constexpr ULONG kMaxReportBits = 8 * kMaxReportBytes;
-// A field's value travels in a 32-bit ULONG.
-constexpr ULONG kMaxReportSize = 32;
+// The widest field real devices declare is 64 bits (a pen's serial number); the Linux HID core
+// accepts up to 256. Fields above 32 bits are read whole only through the value-array calls.
+constexpr ULONG kMaxReportSize = 256;
 // Nesting no real device comes near; the caps bound the state a hostile descriptor can make us
 // keep.
 constexpr size_t kMaxGlobalStackDepth = 16;
@@ -55,3 +56,9 @@ struct DescriptorParse {
 };
 
 DescriptorParse parseDescriptor(const BYTE* bytes, ULONG length);
+
+// Whether the descriptor's reports start with a report id byte: some Input, Output or Feature
+// item has a Report ID in force. A Report ID item after the last of them changes nothing. This
+// is the one answer for the preparsed data and for the channels that read and write the
+// device's reports; a descriptor that cannot be parsed answers false.
+bool descriptorUsesReportIds(const BYTE* bytes, ULONG length);

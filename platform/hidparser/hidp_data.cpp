@@ -27,8 +27,9 @@ NTSTATUS collectData(const ReportView& view, std::vector<HIDP_DATA>& entries) {
                 return HIDP_STATUS_INTERNAL_ERROR;
             const USHORT first = cap.caps.Range.DataIndexMin;
             if (!cap.layout.isArray) {
+                // Every field of a single usage answers to its one data index.
                 if (raw != 0)
-                    entries.push_back(dataEntry(first + field, TRUE));
+                    entries.push_back(dataEntry(first + (cap.caps.IsRange ? field : 0), TRUE));
             } else if (const std::optional<USAGE> usage = arrayUsage(cap, raw)) {
                 entries.push_back(dataEntry(first + usageField(cap.caps, *usage), TRUE));
             }

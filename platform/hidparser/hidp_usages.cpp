@@ -29,8 +29,11 @@ NTSTATUS forEachUsageOn(const ReportView& view, std::optional<USAGE> page, USHOR
             if (cap.layout.isArray) {
                 if (const std::optional<USAGE> usage = arrayUsage(cap, raw))
                     emit(cap.caps.UsagePage, *usage);
-            } else if (raw != 0 && cap.caps.Range.UsageMin + field != 0) {
-                emit(cap.caps.UsagePage, static_cast<USAGE>(cap.caps.Range.UsageMin + field));
+            } else if (raw != 0) {
+                const auto usage = static_cast<USAGE>(
+                    cap.caps.IsRange ? cap.caps.Range.UsageMin + field : cap.caps.NotRange.Usage);
+                if (usage != 0)
+                    emit(cap.caps.UsagePage, usage);
             }
         }
     }

@@ -15,6 +15,9 @@ struct ValueAccess {
     ReportView view;
     const ValueCap* cap = nullptr;
     ULONG field = 0;
+    // The bits a value-array call moves: the whole capability, or one usage's field of a range.
+    ULONG arrayBitOffset = 0;
+    ULONG arrayBits = 0;
 };
 
 NTSTATUS findValue(HIDP_REPORT_TYPE type, USAGE page, USHORT link, USAGE usage,
@@ -58,8 +61,10 @@ NTSTATUS findValueArray(HIDP_REPORT_TYPE type, USAGE page, USHORT link, USAGE us
     if (!isValueArray(*access.cap))
         return HIDP_STATUS_NOT_VALUE_ARRAY;
     const FieldLayout& layout = access.cap->layout;
-    const ULONG bytes = (ULONG{layout.bitSize} * layout.fieldCount + 7) / 8;
-    if (buffer == nullptr || bufferLength < bytes)
+    const ULONG fields = access.cap->caps.IsRange ? 1 : layout.fieldCount;
+    access.arrayBitOffset = layout.bitOffset + access.field * layout.bitSize;
+    access.arrayBits = ULONG{layout.bitSize} * fields;
+    if (buffer == nullptr || bufferLength < (access.arrayBits + 7) / 8)
         return HIDP_STATUS_BUFFER_TOO_SMALL;
     return HIDP_STATUS_SUCCESS;
 }
@@ -171,15 +176,11 @@ NTSTATUS HidP_GetUsageValueArray(HIDP_REPORT_TYPE ReportType, USAGE UsagePage,
                        ReportLength, access, UsageValue, UsageValueByteLength);
     if (status != HIDP_STATUS_SUCCESS)
         return status;
-    const FieldLayout& layout = access.cap->layout;
     auto* out = reinterpret_cast<BYTE*>(UsageValue);
     std::memset(out, 0, UsageValueByteLength);
-    for (ULONG field = 0; field < layout.fieldCount; ++field) {
-        ULONG raw = 0;
-        if (!readField(access.view, layout, field, raw) ||
-            !writeBits(out, UsageValueByteLength, field * layout.bitSize, layout.bitSize, raw))
-            return HIDP_STATUS_INTERNAL_ERROR;
-    }
+    if (!copyBits(access.view.bytes, access.view.length, access.arrayBitOffset, out,
+                  UsageValueByteLength, 0, access.arrayBits))
+        return HIDP_STATUS_INTERNAL_ERROR;
     return HIDP_STATUS_SUCCESS;
 }
 
@@ -193,13 +194,8 @@ NTSTATUS HidP_SetUsageValueArray(HIDP_REPORT_TYPE ReportType, USAGE UsagePage,
                        ReportLength, access, UsageValue, UsageValueByteLength);
     if (status != HIDP_STATUS_SUCCESS)
         return status;
-    const FieldLayout& layout = access.cap->layout;
-    const auto* in = reinterpret_cast<const BYTE*>(UsageValue);
-    for (ULONG field = 0; field < layout.fieldCount; ++field) {
-        ULONG raw = 0;
-        if (!readBits(in, UsageValueByteLength, field * layout.bitSize, layout.bitSize, raw) ||
-            !writeField(access.view, layout, field, raw))
-            return HIDP_STATUS_INTERNAL_ERROR;
-    }
+    if (!copyBits(reinterpret_cast<const BYTE*>(UsageValue), UsageValueByteLength, 0,
+                  access.view.bytes, access.view.length, access.arrayBitOffset, access.arrayBits))
+        return HIDP_STATUS_INTERNAL_ERROR;
     return HIDP_STATUS_SUCCESS;
 }

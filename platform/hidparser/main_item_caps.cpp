@@ -5,7 +5,6 @@
 namespace {
 
 // Bits of a main item's data (HID 1.11, 6.2.2.5).
-constexpr ULONG kConstant = 0x01;
 constexpr ULONG kVariable = 0x02;
 constexpr ULONG kRelative = 0x04;
 constexpr ULONG kNullState = 0x40;
@@ -22,16 +21,13 @@ struct CapsSpan {
 };
 
 // A variable item gives each field the next usage; a range covers as many fields as it has
-// usages. Fields left over take the last usage when it is a single value usage (a value array);
-// otherwise they stay without a usage.
-std::vector<CapsSpan> variableSpans(const std::vector<UsageEntry>& usages, USAGE usagePage,
-                                    ULONG fieldCount, bool isButton) {
-    std::vector<UsageEntry> entries = usages;
-    if (entries.empty())
-        entries.push_back(UsageEntry{usagePage, 0, 0, false});
+// usages. Fields left over take the last usage (HID 1.11, 6.2.2.8; so do Linux and Windows): a
+// single usage grows to cover them (a value array for values), the end of a range is repeated
+// in a capability of its own.
+std::vector<CapsSpan> variableSpans(const std::vector<UsageEntry>& usages, ULONG fieldCount) {
     std::vector<CapsSpan> spans;
     ULONG field = 0;
-    for (const UsageEntry& entry : entries) {
+    for (const UsageEntry& entry : usages) {
         if (field >= fieldCount)
             break;
         const ULONG n = std::min(entry.count(), fieldCount - field);
@@ -41,8 +37,19 @@ std::vector<CapsSpan> variableSpans(const std::vector<UsageEntry>& usages, USAGE
         spans.push_back(CapsSpan{used, field, n, 0});
         field += n;
     }
-    if (field < fieldCount && !isButton && !spans.back().usage.isRange)
-        spans.back().fieldCount += fieldCount - field;
+    if (field < fieldCount) {
+        CapsSpan& last = spans.back();
+        if (!last.usage.isRange) {
+            last.fieldCount += fieldCount - field;
+        } else {
+            const UsageEntry end{last.usage.page, last.usage.max, 0, false, last.usage.extended};
+            spans.push_back(CapsSpan{end, field, fieldCount - field, 0});
+        }
+    }
+    // A field whose one usage is 0 ("undefined") carries none: it keeps its place in the report
+    // and gets no capability.
+    std::erase_if(spans,
+                  [](const CapsSpan& span) { return !span.usage.isRange && span.usage.min == 0; });
     return spans;
 }
 
@@ -107,18 +114,23 @@ FieldLayout layoutOf(const MainItem& item, const GlobalState& globals, const Cap
 
 CapsResult addMainItemCaps(const MainItem& item, const GlobalState& globals,
                            const LocalState& locals, ReportKind& kind) {
-    const bool isConstant = (item.data & kConstant) != 0;
     const bool isArray = (item.data & kVariable) == 0;
     const bool isButton = isArray || globals.reportSize == 1;
     if (globals.reportSize == 0 || globals.reportCount == 0)
         return CapsResult::Added;
-    // Constant fields without usages are padding: they take room in the report and nothing else.
-    if (isConstant && locals.usages.empty())
+    // Fields without a usage are padding, whether constant or not: they take room in the report
+    // and nothing else. Usage 0 is "undefined" in the HID usage tables, so an item that names no
+    // other usage has none either.
+    const bool namesUsage =
+        std::any_of(locals.usages.begin(), locals.usages.end(), [](const UsageEntry& entry) {
+            return (entry.isRange ? entry.max : entry.min) != 0;
+        });
+    if (!namesUsage)
         return CapsResult::Added;
 
     const std::vector<CapsSpan> spans =
         isArray ? arraySpans(locals.usages, globals.logicalMin, globals.reportCount)
-                : variableSpans(locals.usages, globals.usagePage, globals.reportCount, isButton);
+                : variableSpans(locals.usages, globals.reportCount);
     for (const CapsSpan& span : spans) {
         const ULONG indices = span.usage.count();
         if (ULONG{kind.dataIndexCount} + indices > kMaxDataIndices)

@@ -22,12 +22,15 @@ struct GlobalState {
     std::vector<HIDP_UNKNOWN_TOKEN> unknowns;
 };
 
-// One Usage item, or a Usage Minimum / Usage Maximum pair.
+// One Usage item, or a Usage Minimum / Usage Maximum pair. A four-byte (extended) usage brings
+// its own page; a shorter one takes the Usage Page in force when it is declared, and again the
+// one in force at its main item (see DescriptorParser::resolveUsagePages).
 struct UsageEntry {
     USAGE page = 0;
     USAGE min = 0;
     USAGE max = 0;
     bool isRange = false;
+    bool extended = false;
 
     ULONG count() const { return isRange ? ULONG{max} - min + 1 : 1; }
 };
@@ -40,9 +43,9 @@ struct IndexRange {
 
 struct LocalState {
     std::vector<UsageEntry> usages;
-    // A Usage Minimum or Maximum waiting for its partner: page in the high word.
-    std::optional<ULONG> pendingUsageMin;
-    std::optional<ULONG> pendingUsageMax;
+    // A Usage Minimum or Maximum waiting for its partner.
+    std::optional<UsageEntry> pendingUsageMin;
+    std::optional<UsageEntry> pendingUsageMax;
     IndexRange strings;
     IndexRange designators;
     // Inside a delimited set of alternative usages only the first one is kept.

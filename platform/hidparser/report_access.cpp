@@ -2,6 +2,7 @@
 
 #include "platform/hidparser/report_bits.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -14,6 +15,9 @@ std::int64_t fieldNumber(const FieldLayout& layout, ULONG raw) {
 
 bool representable(const FieldLayout& layout, std::int64_t value) {
     const unsigned bits = layout.bitSize;
+    // Wider fields hold every 33-bit number the logical extents reach.
+    if (bits > kMaxSingleValueBits)
+        return true;
     if (layout.logicalMin < 0) {
         const std::int64_t half = std::int64_t{1} << (bits - 1);
         return value >= -half && value < half;
@@ -21,8 +25,18 @@ bool representable(const FieldLayout& layout, std::int64_t value) {
     return value >= 0 && value < (std::int64_t{1} << bits);
 }
 
+// Whether an array field can hold the value that selects usage: inside the logical range and
+// the field's bits, else it would read back as another key or none.
+bool arrayHolds(const ButtonCap& cap, USAGE usage) {
+    const FieldLayout& layout = cap.layout;
+    const std::int64_t value = layout.arrayFirstValue + usageField(cap.caps, usage);
+    return value >= layout.logicalMin && value <= layout.logicalMax && representable(layout, value);
+}
+
 NTSTATUS setArrayButton(const ReportView& view, const ButtonCap& cap, USAGE usage, bool on) {
     const FieldLayout& layout = cap.layout;
+    if (on && !arrayHolds(cap, usage))
+        return HIDP_STATUS_VALUE_OUT_OF_RANGE;
     std::optional<ULONG> freeField;
     for (ULONG field = 0; field < layout.fieldCount; ++field) {
         ULONG raw = 0;
@@ -92,15 +106,24 @@ NTSTATUS openReport(HIDP_REPORT_TYPE type, PHIDP_PREPARSED_DATA handle, PCHAR re
 bool readField(const ReportView& view, const FieldLayout& layout, ULONG field, ULONG& value) {
     if (field >= layout.fieldCount)
         return false;
-    return readBits(view.bytes, view.length, layout.bitOffset + field * layout.bitSize,
-                    layout.bitSize, value);
+    const ULONG offset = layout.bitOffset + field * layout.bitSize;
+    if (!bitsFit(view.length, offset, layout.bitSize))
+        return false;
+    return readBits(view.bytes, view.length, offset,
+                    std::min<unsigned>(layout.bitSize, kMaxSingleValueBits), value);
 }
 
 bool writeField(const ReportView& view, const FieldLayout& layout, ULONG field, ULONG value) {
     if (field >= layout.fieldCount)
         return false;
-    return writeBits(view.bytes, view.length, layout.bitOffset + field * layout.bitSize,
-                     layout.bitSize, value);
+    const ULONG offset = layout.bitOffset + field * layout.bitSize;
+    if (!bitsFit(view.length, offset, layout.bitSize))
+        return false;
+    const unsigned low = std::min<unsigned>(layout.bitSize, kMaxSingleValueBits);
+    for (unsigned bit = low; bit < layout.bitSize; bit += kMaxSingleValueBits)
+        writeBits(view.bytes, view.length, offset + bit,
+                  std::min<unsigned>(layout.bitSize - bit, kMaxSingleValueBits), 0);
+    return writeBits(view.bytes, view.length, offset, low, value);
 }
 
 std::optional<USAGE> arrayUsage(const ButtonCap& cap, ULONG raw) {

@@ -34,10 +34,14 @@ template <class Caps> bool holdsDataIndex(const Caps& caps, USHORT index) {
     return index >= first && index <= last;
 }
 
-// A single usage over several fields is a value array, read and written only as a whole through
-// the value-array functions.
+// The widest field the single-value calls (and data lists) carry: a ULONG.
+constexpr USHORT kMaxSingleValueBits = 32;
+
+// A single usage over several fields, or a field wider than a ULONG, is a value array, read and
+// written only as a whole through the value-array functions.
 inline bool isValueArray(const ValueCap& cap) {
-    return !cap.caps.IsRange && cap.layout.fieldCount > 1;
+    return (!cap.caps.IsRange && cap.layout.fieldCount > 1) ||
+           cap.layout.bitSize > kMaxSingleValueBits;
 }
 
 // The capability of `caps` with this page, link collection and usage in the report at hand.
@@ -65,6 +69,8 @@ template <class Caps> ULONG usageField(const Caps& caps, USAGE usage) {
     return caps.IsRange ? ULONG{usage} - caps.Range.UsageMin : 0;
 }
 
+// A field as a number. Of a field wider than 32 bits only the low 32 bits are read (as the Linux
+// HID core reads them); writing one clears the bits above them.
 bool readField(const ReportView& view, const FieldLayout& layout, ULONG field, ULONG& value);
 bool writeField(const ReportView& view, const FieldLayout& layout, ULONG field, ULONG value);
 
@@ -79,7 +85,9 @@ bool arraySelects(const ReportKind& kind, ULONG mainItem, ULONG raw);
 ULONG arrayEmptyValue(const ReportKind& kind, const FieldLayout& layout);
 // Turns a button on or off in the report: a bit of a variable item, or a field of an array item
 // (the first free one when turned on). Answers HIDP_STATUS_BUFFER_TOO_SMALL when every field of
-// the array is taken and HIDP_STATUS_BUTTON_NOT_PRESSED when turning off a button that is not on.
+// the array is taken, HIDP_STATUS_VALUE_OUT_OF_RANGE when the array's fields cannot hold the
+// value that selects the usage, and HIDP_STATUS_BUTTON_NOT_PRESSED when turning off a button
+// that is not on.
 NTSTATUS setButton(const ReportView& view, const ButtonCap& cap, USAGE usage, bool on);
 // The raw value outside the logical range that a field with a null state takes, if one fits.
 std::optional<ULONG> nullValue(const ValueCap& cap);

@@ -11,6 +11,27 @@ bool fieldFits(ULONG length, ULONG bitOffset, unsigned bitCount) {
 
 } // namespace
 
+bool bitsFit(ULONG length, ULONG bitOffset, ULONG bitCount) {
+    return std::uint64_t{bitOffset} + bitCount <= std::uint64_t{length} * 8;
+}
+
+bool copyBits(const BYTE* from, ULONG fromLength, ULONG fromOffset, BYTE* to, ULONG toLength,
+              ULONG toOffset, ULONG bitCount) {
+    if (from == nullptr || to == nullptr || !bitsFit(fromLength, fromOffset, bitCount) ||
+        !bitsFit(toLength, toOffset, bitCount))
+        return false;
+    for (ULONG i = 0; i < bitCount; ++i) {
+        const ULONG source = fromOffset + i;
+        const ULONG target = toOffset + i;
+        const auto mask = static_cast<BYTE>(1u << (target % 8));
+        if (from[source / 8] & (1u << (source % 8)))
+            to[target / 8] |= mask;
+        else
+            to[target / 8] &= static_cast<BYTE>(~mask);
+    }
+    return true;
+}
+
 bool readBits(const BYTE* bytes, ULONG length, ULONG bitOffset, unsigned bitCount, ULONG& value) {
     if (bytes == nullptr || !fieldFits(length, bitOffset, bitCount))
         return false;

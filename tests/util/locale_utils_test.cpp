@@ -1,7 +1,9 @@
 #include "util/locale_utils.h"
 
 #include <QLocale>
+#include <clocale>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -61,3 +63,27 @@ TEST(LocaleUtils, CompareTextLocaleIgnoresCase) {
 }
 
 } // namespace
+
+TEST(LocaleUtils, CodePageOfTheCharacterSet) {
+    const struct {
+        const char* codeset;
+        unsigned codePage;
+    } cases[] = {
+        {"UTF-8", 65001},          {"utf8", 65001},       {"CP1251", 1251},
+        {"WINDOWS-1252", 1252},    {"ISO-8859-5", 28595}, {"KOI8-R", 20866},
+        {"ANSI_X3.4-1968", 20127}, {"CP", 65001},         {"CPx1", 65001},
+        {"ISO-8859-99999", 65001}, {"", 65001},           {"klingon", 65001},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CodePageOfCodeset(c.codeset), c.codePage) << c.codeset;
+}
+
+TEST(LocaleUtils, LocaleCodePageFollowsTheProcessLocale) {
+    const std::string previous = setlocale(LC_CTYPE, nullptr);
+    ASSERT_NE(setlocale(LC_CTYPE, "C"), nullptr);
+    EXPECT_EQ(LocaleCodePage(), 20127u);
+    if (setlocale(LC_CTYPE, "C.UTF-8") != nullptr) {
+        EXPECT_EQ(LocaleCodePage(), 65001u);
+    }
+    setlocale(LC_CTYPE, previous.c_str());
+}

@@ -1,5 +1,7 @@
 #include "components/draw/themed_background.h"
+#include "platform/ui/image_list.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QWidget>
@@ -84,4 +86,119 @@ TEST(ThemedBackground, ClippedEraseLeavesTheRestAndTheClipAsTheyWere) {
     EXPECT_NE(image.pixelColor(5, 5), QColor(Qt::green));
     EXPECT_EQ(image.pixelColor(10, 5), QColor(Qt::green));
     EXPECT_EQ(image.pixelColor(5, 10), QColor(Qt::green));
+}
+
+namespace {
+
+// Runs the body under the classic style, where themes are off, then restores the style.
+class ClassicStyle {
+public:
+    ClassicStyle() : previous(QApplication::style()->name()) { QApplication::setStyle("Windows"); }
+    ~ClassicStyle() { QApplication::setStyle(previous); }
+
+private:
+    QString previous;
+};
+
+bool transparentAt(const QImage& image, int x, int y) {
+    return qAlpha(image.pixel(x, y)) == 0;
+}
+
+} // namespace
+
+TEST(ThemedBackground, WithThemesOffEveryBackgroundIsPlain) {
+    EXPECT_TRUE(ThemesEnabled());
+    ClassicStyle classic;
+    EXPECT_FALSE(ThemesEnabled());
+    GradientParent g;
+    const TColor parentColour = ControlColor(&g.parent);
+    const QImage image = paintChild(g, parentColour, true);
+    EXPECT_EQ(image.pixelColor(0, 10), image.pixelColor(39, 10));
+}
+
+TEST(ThemedBackground, PaintsOnGlassUnlessABufferingAncestorIntervenes) {
+    const struct {
+        const char* name;
+        bool glass;
+        bool middleBuffered;
+        bool windowBuffered;
+        bool expected;
+    } cases[] = {
+        {"no glass flag", false, false, false, false},
+        {"glass up to the window", true, false, false, true},
+        {"buffered panel between", true, true, false, false},
+        {"buffered window itself", true, false, true, true},
+    };
+    for (const auto& c : cases) {
+        QWidget window;
+        auto* middle = new QWidget(&window);
+        auto* control = new QWidget(middle);
+        SetPaintsOnGlassState(control, c.glass);
+        SetDoubleBufferedState(middle, c.middleBuffered);
+        SetDoubleBufferedState(&window, c.windowBuffered);
+        EXPECT_EQ(PaintsOnGlass(control), c.expected) << c.name;
+    }
+}
+
+TEST(ThemedBackground, CompositedTextLeavesTheGlassAroundIt) {
+    for (const bool composited : {false, true}) {
+        QImage glass(60, 20, QImage::Format_ARGB32);
+        glass.fill(Qt::transparent);
+        TRect r = Rect(0, 0, 60, 20);
+        {
+            TCanvas canvas(&glass);
+            canvas.Brush.Color = clWhite;
+            canvas.Font.Color = clBlack;
+            EXPECT_GT(DrawThemedText(canvas, "Mm", r, composited, DT_LEFT | DT_SINGLELINE), 0);
+            EXPECT_EQ(canvas.Brush.Style, bsSolid);
+        }
+        EXPECT_EQ(transparentAt(glass, 0, 0), composited) << composited;
+    }
+    QImage image(10, 10, QImage::Format_ARGB32);
+    TCanvas canvas(&image);
+    TRect measured = Rect(0, 0, 0, 0);
+    DrawThemedText(canvas, "Wide text", measured, true, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_GT(measured.Right, 10);
+}
+
+TEST(ThemedBackground, CompositedImageIsOpaqueInsideItsMaskOnly) {
+    TImageList list(2, 1);
+    QImage cell(2, 1, QImage::Format_ARGB32);
+    cell.setPixel(0, 0, qRgba(255, 0, 0, 128)); // half-transparent: inside the mask
+    cell.setPixel(1, 0, 0);
+    list.AddImage(cell);
+    QImage glass(2, 1, QImage::Format_ARGB32);
+    glass.fill(Qt::transparent);
+    {
+        TCanvas canvas(&glass);
+        DrawImageListImage(list, 0, canvas, 0, 0, ILD_NORMAL, true);
+    }
+    EXPECT_EQ(glass.pixel(0, 0), qRgba(255, 0, 0, 255));
+    EXPECT_TRUE(transparentAt(glass, 1, 0));
+
+    QImage mask(2, 1, QImage::Format_RGB32);
+    mask.fill(Qt::green);
+    {
+        TCanvas canvas(&mask);
+        DrawImageListImage(list, 0, canvas, 0, 0, ILD_MASK, false);
+        DrawImageListImage(list, 3, canvas, 0, 0, ILD_NORMAL, false);
+    }
+    EXPECT_EQ(mask.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(mask.pixel(1, 0), qRgb(255, 255, 255));
+}
+
+TEST(ThemedBackground, ContentRectLiesInsideTheButtonForEitherStyle) {
+    const TRect bounding = Rect(10, 10, 90, 40);
+    TRect themed;
+    EXPECT_TRUE(ThemedContentRect(QApplication::style(), bounding, themed));
+    ClassicStyle classic;
+    TRect plain;
+    EXPECT_TRUE(ThemedContentRect(QApplication::style(), bounding, plain));
+    for (const TRect& r : {themed, plain}) {
+        EXPECT_GT(r.Left, bounding.Left);
+        EXPECT_LT(r.Right, bounding.Right);
+        EXPECT_GE(r.Top, bounding.Top);
+        EXPECT_LE(r.Bottom, bounding.Bottom);
+        EXPECT_FALSE(r.IsEmpty());
+    }
 }

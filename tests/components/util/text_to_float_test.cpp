@@ -40,3 +40,24 @@ TEST(TextToFloat, FallsBackOnlyWhenTheTextIsNoNumber) {
     EXPECT_EQ(TextToFloatDef(QStringLiteral("x"), ' ', 16384, QLocale::c()), 16384);
     EXPECT_EQ(TextToFloatDef(QStringLiteral("200"), ' ', 16384, QLocale::c()), 200);
 }
+
+TEST(TextToCurrency, KeepsSignsDigitsAndTheCurrentSeparatorOnly) {
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const struct {
+        const char* text;
+        double value;
+    } cases[] = {
+        {"", -1},
+        {"12,5 EUR", 12.5},
+        {"1.234,5", 1234.5}, // the point is no separator here and is dropped
+        {"1,23456", 1.2346}, // four decimal places
+        {"-", -1},
+        {"1e3", 13},
+        {"x", -1},
+        {"99999999999999999999", -1}, // beyond the currency range
+    };
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(TextToCurrencyDef(QString::fromUtf8(c.text), -1), c.value) << c.text;
+    QLocale::setDefault(previous);
+}

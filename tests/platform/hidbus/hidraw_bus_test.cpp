@@ -165,23 +165,4 @@ TEST(HidrawBus, QueryChannelTransfersNothing) {
     EXPECT_EQ(error, ERROR_FILE_NOT_FOUND) << "no node file under /fakedev";
 }
 
-TEST(DescriptorUsesReportIds, FindsTheItemAnywhereAndStaysInBounds) {
-    const struct {
-        const char* what;
-        std::vector<BYTE> descriptor;
-        bool usesIds;
-    } cases[] = {
-        {"report id item", hex("05010904a1018501c0"), true},
-        {"no report id", hex("05010902a101c0"), false},
-        {"0x85 only as data of another item", hex("0985a101c0"), false},
-        {"0x85 inside the data of a long item", hex("fe0200858501"), false},
-        {"long item skipped whole", hex("fe028500aa8501"), true},
-        {"long item cut short", hex("fe"), false},
-        {"item data past the end", hex("0701"), false},
-        {"empty", {}, false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(descriptorUsesReportIds(c.descriptor), c.usesIds) << c.what;
-}
-
 } // namespace

@@ -1,0 +1,18 @@
+#pragma once
+// The start-up and shut-down of the libraries the program is built from. The program holds one
+// LibraryStartup for its whole run; it starts the units in their link order (the utility
+// library with its unit version records, then the component library's units that do work at
+// start) and shuts them down in reverse when it goes.
+
+#include "util/library_startup.h"
+
+class LibraryStartup {
+public:
+    LibraryStartup();
+    ~LibraryStartup();
+    LibraryStartup(const LibraryStartup&) = delete;
+    LibraryStartup& operator=(const LibraryStartup&) = delete;
+
+private:
+    CkUtilLibrary utilLibrary;
+};

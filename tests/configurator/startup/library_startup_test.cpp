@@ -1,0 +1,32 @@
+#include "components/base/types.h"
+#include "configurator/library_startup.h"
+#include "util/unit_version_registry.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// One test for the whole run: the libraries start and shut down once per process.
+TEST(LibraryStartup, StartsTheLibrariesAndShutsThemDownInReverse) {
+    ASSERT_TRUE(WkStandardColors().front().Description.isEmpty());
+    {
+        const LibraryStartup libraries;
+        EXPECT_EQ(WkStandardColors().front().Description, QStringLiteral("Black"));
+        EXPECT_EQ(WkStandardColors().back().Description, QStringLiteral("Medium gray"));
+        EXPECT_EQ(WkSystemColors().back().Description, QStringLiteral("Menu Highlight"));
+        EXPECT_EQ(WkPaletteColors()[7].Description, QStringLiteral("Gray 80%"));
+
+        TUnitVersioning* registry = UnitVersionRegistry();
+        ASSERT_NE(registry, nullptr);
+        const TUnitVersion* unit =
+            registry->FindUnit(QStringLiteral("string_builder.cpp"), QStringLiteral("util"));
+        ASSERT_NE(unit, nullptr);
+        EXPECT_EQ(unit->RCSfile(), QStringLiteral("string_builder.cpp"));
+        EXPECT_EQ(unit->LogPath(), QStringLiteral("util"));
+    }
+    EXPECT_TRUE(WkStandardColors().front().Description.isEmpty());
+    EXPECT_TRUE(WkSystemColors().back().Description.isEmpty());
+    EXPECT_EQ(UnitVersionRegistry(), nullptr);
+}
+
+} // namespace
