@@ -80,12 +80,21 @@ void LiveChartFeed::Tick(TWkChart& chart, const JoyStatistics& statistics, int s
     TWkChartData& data = chart.Data();
     const double first = rawOf(selection1);
     const double second = rawOf(selection2);
-    const bool changed =
-        p >= data.ValueCount() || data.Value(0, p) != first || data.Value(1, p) != second;
+    if (p >= data.ValueCount() || data.Value(0, p) != first || data.Value(1, p) != second) {
+        FChangedFirst = std::min(FChangedFirst.value_or(p), p);
+        FChangedLast = std::max(FChangedLast.value_or(p), p);
+    }
     data.SetValue(0, p, first);
     data.SetValue(1, p, second);
-    chart.SetCursorPosition(p);
-    if (changed)
-        chart.PlotValues(p, p);
+    FWritten = p;
     FChartCursor = p + 1 > LiveChartLastPosition ? 0 : p + 1;
+}
+
+void LiveChartFeed::Show(TWkChart& chart) {
+    if (FWritten)
+        chart.SetCursorPosition(*FWritten);
+    if (FChangedFirst && FChangedLast)
+        chart.PlotValues(*FChangedFirst, *FChangedLast);
+    FChangedFirst.reset();
+    FChangedLast.reset();
 }

@@ -15,6 +15,9 @@ namespace {
 
 constexpr int LiveChartPens = 2;
 constexpr int LiveChartValues = 500;
+// The 10 ms steps come faster than a screen shows them: every second one shows, 50 times a
+// second.
+constexpr int StepsPerFrame = 2;
 
 } // namespace
 
@@ -105,10 +108,16 @@ void StatisticsPage::ShowFigures() {
 }
 
 void StatisticsPage::ChartStep() {
+    feed_.Tick(*chart_, statistics_, penAxes_[0]->currentIndex(), penAxes_[1]->currentIndex());
+    const bool shows = steps_ == 0;
+    steps_ = (steps_ + 1) % StepsPerFrame;
+    if (!shows) {
+        return;
+    }
     if (figuresPending_) {
         ShowFigures();
     }
-    feed_.Tick(*chart_, statistics_, penAxes_[0]->currentIndex(), penAxes_[1]->currentIndex());
+    feed_.Show(*chart_);
 }
 
 void StatisticsPage::RateTick() {

@@ -3,8 +3,8 @@
 // the 8 x 5 statistics edits, counts the reports per second into joy_usbpps and scrolls the two
 // chosen axes over the live chart joy_osi_visual. The window hands it only the reports of its
 // selected joystick interface and runs its timer steps only while the page is shown. Every
-// report is counted when it comes; the edits show the latest figures once per chart step, as a
-// controller may send thousands of reports a second.
+// report is counted when it comes; the edits and the chart show the latest figures at screen
+// rate, as a controller may send thousands of reports a second.
 
 #include "configurator/stats/joy_statistics.h"
 #include "configurator/stats/live_chart.h"
@@ -41,8 +41,8 @@ public:
     // One input report (data = the bytes after the id); the field widths come from the axis
     // rows the window shows. The edits show it at the next chart step.
     void HIDDeviceData(int reportId, const std::uint8_t* data, std::size_t size);
-    // The 10 ms step: the edits take the latest figures when reports came since the last step,
-    // and each pen gets one point at the chart cursor.
+    // The 10 ms step: each pen gets one point at the chart cursor. Every second step shows:
+    // the edits take the latest figures and the chart what changed since the last showing.
     void ChartStep();
     // The 1000 ms step: reports and changes counted since the last one.
     void RateTick();
@@ -63,6 +63,8 @@ private:
     LiveChartFeed feed_;
     // Reports with id 1 came since the edits last showed the figures.
     bool figuresPending_ = false;
+    // Steps since the last showing, 0 when the next step shows.
+    int steps_ = 0;
     TWkChart* chart_ = nullptr;
     QLineEdit* visualMin_ = nullptr;
     QLineEdit* visualMax_ = nullptr;

@@ -162,3 +162,15 @@ TEST(ChartStrip, BeforeAnyPlotTheWholeChartIsDrawn) {
     whole.chart->PlotGraph();
     EXPECT_EQ(strips.chart->Picture(), whole.chart->Picture());
 }
+
+TEST(ChartStrip, AStripOfSeveralValuesMatchesAWholePlot) {
+    StripChart strips(nullptr);
+    StripChart whole(nullptr);
+    strips.chart->PlotGraph();
+    for (StripChart* twin : {&strips, &whole})
+        for (int v = 100; v <= 104; ++v)
+            twin->chart->Data().SetValue(v % 2, v, 1000 * (v - 99));
+    strips.chart->PlotValues(100, 104);
+    whole.chart->PlotGraph();
+    EXPECT_EQ(strips.chart->Picture(), whole.chart->Picture());
+}
