@@ -345,7 +345,7 @@ TEST_F(WindowTest, PenColoursFollowTheirBoxes) {
         return count;
     };
     ASSERT_EQ(greenOnTheRight(), 0);
-    auto* second = Find<ColorCombo>("joy_osi_clr_02");
+    auto* second = Find<TWkColorComboBox>("joy_osi_clr_02");
     second->SetColorValue(clGreen);
     emit second->activated(second->currentIndex());
     EXPECT_EQ(chart->Options().PenColor(0), clRed);
