@@ -27,6 +27,8 @@ public:
     void DropDown();
     // Closes the pick list; with accept the chosen item becomes the text.
     virtual void CloseUp(bool accept);
+    // Called by the owner once it has set the text and edit style for the next cell.
+    virtual void UpdateContents() {}
 
 protected:
     // The ellipsis button was clicked (or Ctrl+Enter pressed on it).

@@ -1,11 +1,11 @@
 // The button grids: the tables behind KnpGrid and KbMsGrid, their in-place list editors and
 // the clearing of both.
 
+#include "components/grid/string_grid.h"
 #include "configurator/model/item_lists.h"
 #include "configurator/window/event_guard.h"
 #include "configurator/window/main_form.h"
 #include "configurator/window/named_control.h"
-#include "configurator/window/string_grid.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -60,21 +60,34 @@ private:
     std::function<void()> onExit_;
 };
 
-bool IsDataCell(const StringGrid& grid, int col, int row) {
-    return row >= 1 && row < grid.RowCount() && col >= (grid.HasFixedCol() ? 1 : 0) &&
+bool IsDataCell(const TWkStringGrid& grid, int col, int row) {
+    return row >= grid.FixedRows() && row < grid.RowCount() && col >= grid.FixedCols() &&
            col < grid.ColCount();
+}
+
+// The cell's rectangle in the coordinates of widget.
+QRect CellRectIn(const TWkStringGrid& grid, int col, int row, const QWidget* widget) {
+    const TRect r = grid.CellRect(col, row);
+    return {grid.viewport()->mapTo(widget, QPoint(r.Left, r.Top)), QSize(r.Width(), r.Height())};
 }
 
 } // namespace
 
 void TMForm::ConnectGridHandlers() {
-    connect(knpGrid_, &StringGrid::CellSelected, this,
-            [this](int col, int row) { RunGuarded([&] { KnpGridSelectCell(col, row); }); });
-    connect(kbMsGrid_, &StringGrid::CellSelected, this,
-            [this](int col, int row) { RunGuarded([&] { KbMsGridSelectCell(col, row); }); });
-    connect(knpGrid_, &StringGrid::CellDoubleClicked, this, Guarded([this] { KnpGridDblClick(); }));
-    connect(kbMsGrid_, &StringGrid::CellDoubleClicked, this,
-            Guarded([this] { KbMsGridDblClick(); }));
+    knpGrid_->OnSelectCell =
+        TSelectCellEvent::FromCallable([this](QObject*, int col, int row, bool&) {
+            RunGuarded([&] { KnpGridSelectCell(col, row); });
+        });
+    kbMsGrid_->OnSelectCell =
+        TSelectCellEvent::FromCallable([this](QObject*, int col, int row, bool&) {
+            RunGuarded([&] { KbMsGridSelectCell(col, row); });
+        });
+    knpGrid_->OnDblClick =
+        TNotifyEvent::FromCallable([this](QObject*) { RunGuarded([this] { KnpGridDblClick(); }); });
+    knpGrid_->OnEditButtonClick = knpGrid_->OnDblClick;
+    kbMsGrid_->OnDblClick = TNotifyEvent::FromCallable(
+        [this](QObject*) { RunGuarded([this] { KbMsGridDblClick(); }); });
+    kbMsGrid_->OnEditButtonClick = kbMsGrid_->OnDblClick;
     for (int col = 0; col < int(gridEditors_.size()); ++col) {
         QComboBox* editor = gridEditors_[col];
         connect(editor, &QComboBox::activated, this, Guarded([this, col] { GridEditorDone(col); }));
@@ -109,15 +122,15 @@ void TMForm::KbMsGridDblClick() {
     OpenGridEditor(kbMsGrid_, state_.GridEdit.kbms, state_.GridEdit.knp);
 }
 
-void TMForm::OpenGridEditor(StringGrid* grid, GridEditorState& editor, GridEditorState& other) {
+void TMForm::OpenGridEditor(TWkStringGrid* grid, GridEditorState& editor, GridEditorState& other) {
     if (!IsDataCell(*grid, editor.col, editor.row)) {
         return;
     }
     editor.open = true;
     other.open = false;
     QComboBox* combo = gridEditors_[editor.col];
-    combo->setGeometry(grid->CellRect(editor.col, editor.row, combo->parentWidget()));
-    const QString text = grid->Cell(editor.col, editor.row);
+    combo->setGeometry(CellRectIn(*grid, editor.col, editor.row, combo->parentWidget()));
+    const QString text = grid->Cells(editor.col, editor.row);
     for (int i = combo->count() - 1; i >= 0; --i) {
         if (combo->itemText(i) == text) {
             combo->setCurrentIndex(i);
@@ -137,12 +150,12 @@ void TMForm::GridEditorDone(int col) {
     combo->hide();
     const int index = std::max(combo->currentIndex(), 0);
     if (edit.knp.open && col != TypeCol && IsDataCell(*knpGrid_, edit.knp.col, edit.knp.row)) {
-        knpGrid_->SetCell(edit.knp.col, edit.knp.row, combo->currentText());
+        knpGrid_->SetCells(edit.knp.col, edit.knp.row, combo->currentText());
         Field(state_.KnpTable[edit.knp.row - 1], col) = index;
         knpGrid_->setFocus();
     }
     if (edit.kbms.open && IsDataCell(*kbMsGrid_, edit.kbms.col, edit.kbms.row)) {
-        kbMsGrid_->SetCell(edit.kbms.col, edit.kbms.row, combo->currentText());
+        kbMsGrid_->SetCells(edit.kbms.col, edit.kbms.row, combo->currentText());
         Field(state_.KbMsTable[edit.kbms.row - 1], col) = index;
         kbMsGrid_->setFocus();
     }
@@ -158,13 +171,13 @@ void TMForm::ShowButtonTables() {
     for (int row = 1; row <= LogicalButtonCount; ++row) {
         KnpRow& values = state_.KnpTable[row - 1];
         for (int col = 1; col <= TimOfCol; ++col) {
-            knpGrid_->SetCell(col, row, ItemOf(gridEditors_[col], Field(values, col)));
+            knpGrid_->SetCells(col, row, ItemOf(gridEditors_[col], Field(values, col)));
         }
     }
     for (int row = 1; row <= KbMsRowCount; ++row) {
         KbMsRow& values = state_.KbMsTable[row - 1];
         for (int col = TypeCol; col <= TimOfCol; ++col) {
-            kbMsGrid_->SetCell(col, row, ItemOf(gridEditors_[col], Field(values, col)));
+            kbMsGrid_->SetCells(col, row, ItemOf(gridEditors_[col], Field(values, col)));
         }
     }
 }

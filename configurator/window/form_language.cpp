@@ -1,13 +1,15 @@
 // The window's language switch: captions, messages and the lists whose items come from the
 // chosen language file, with the configuration kept across the rebuild of those lists.
 
+#include "components/grid/string_grid.h"
 #include "configurator/files/language_captions.h"
 #include "configurator/files/language_switch.h"
 #include "configurator/model/item_lists.h"
 #include "configurator/model/report_codec.h"
 #include "configurator/window/event_guard.h"
+#include "configurator/window/form_layout.h"
 #include "configurator/window/main_form.h"
-#include "configurator/window/string_grid.h"
+#include "configurator/window/text_fit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,6 +23,16 @@ void SetItems(QComboBox* combo, const QStringList& items) {
     const QSignalBlocker blocker(combo);
     combo->clear();
     combo->addItems(items);
+}
+
+// A caption longer than its control has room for is shown whole in a smaller font.
+void FitCaptions(QWidget* root, const QList<LanguageCaption>& captions) {
+    for (const LanguageCaption& caption : captions) {
+        auto* control = root->findChild<QWidget*>(caption.objectName);
+        if (control != nullptr && control->parentWidget() != nullptr) {
+            FitTextFont(control, control->parentWidget()->font());
+        }
+    }
 }
 
 } // namespace
@@ -57,7 +69,9 @@ void TMForm::TranslateChange() {
 
 void TMForm::ApplyLanguage(const LanguageLines& lines) {
     state_.LngStrings = lines;
-    applyLanguageCaptions(this, languageCaptions(lines));
+    const QList<LanguageCaption> captions = languageCaptions(lines);
+    applyLanguageCaptions(this, captions);
+    FitCaptions(this, captions);
     RebuildAxisLists(lines);
     RelabelButtonGrids(lines);
 }
@@ -70,25 +84,28 @@ void TMForm::RebuildAxisLists(const LanguageLines& lines) {
         SetItems(arrays_.OsiFilter[n], filters);
         SetItems(arrays_.OsiAcal[n], calibrations);
         SetItems(arrays_.OsiSrc[n], sources);
+        const QFont font = AxisTableFont(*arrays_.OsiSrc[n]->parentWidget());
+        FitTextFont(arrays_.OsiAcal[n], font);
+        FitTextFont(arrays_.OsiSrc[n], font);
     }
 }
 
 void TMForm::RelabelButtonGrids(const LanguageLines& lines) {
     const int rowHeight = gridEditors_[NumberEditor]->height();
-    for (StringGrid* grid : {knpGrid_, kbMsGrid_}) {
+    for (TWkStringGrid* grid : {knpGrid_, kbMsGrid_}) {
         const bool buttonGrid = grid == knpGrid_;
         for (int row = 1; row < grid->RowCount(); ++row) {
             for (int col = 0; col < grid->ColCount(); ++col) {
-                grid->SetCell(col, row, QString());
+                grid->SetCells(col, row, QString());
             }
             if (buttonGrid) {
-                grid->SetCell(0, row, buttonGridRowLabel(lines, row));
+                grid->SetCells(0, row, buttonGridRowLabel(lines, row));
             }
         }
         grid->SetDefaultRowHeight(rowHeight);
         const QStringList headers = buttonGridHeaders(lines, buttonGrid);
         for (int col = 0; col < headers.size(); ++col) {
-            grid->SetCell(col, 0, headers[col]);
+            grid->SetCells(col, 0, headers[col]);
         }
     }
     SetItems(gridEditors_[1], GridNumberItems());

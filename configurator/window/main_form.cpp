@@ -1,12 +1,13 @@
 #include "configurator/window/main_form.h"
 
+#include "components/grid/string_grid.h"
+#include "components/pages/page_control.h"
 #include "configurator/files/language_file.h"
 #include "configurator/window/event_guard.h"
 #include "configurator/window/form_exchange.h"
 #include "configurator/window/form_layout.h"
 #include "configurator/window/named_control.h"
 #include "configurator/window/statistics_page.h"
-#include "configurator/window/string_grid.h"
 #include "configurator/window/timer_pause.h"
 #include "hid/hid_controller.h"
 
@@ -19,7 +20,6 @@
 #include <QListWidget>
 #include <QLoggingCategory>
 #include <QPushButton>
-#include <QTabWidget>
 
 Q_LOGGING_CATEGORY(lcWindow, "tavro.window")
 
@@ -70,9 +70,9 @@ TMForm::~TMForm() {
 }
 
 void TMForm::BuildPages() {
-    pages_ = new QTabWidget(this);
+    pages_ = new TWkPageControl(this);
     pages_->setObjectName(QStringLiteral("WkPageControl"));
-    pages_->setGeometry(0, 174, ClientWidth, 490);
+    pages_->setGeometry(0, PagesTop, ClientWidth, PagesHeight);
     struct PageDesign {
         const char* name;
         const char* caption;
@@ -106,8 +106,8 @@ void TMForm::FindControls() {
     debugView_ = FindNamed<QCheckBox>(*this, "DebugView");
     debugText_ = FindNamed<QLineEdit>(*this, "DebugText");
     checkInfo_ = FindNamed<QLineEdit>(*this, "chk_report_info");
-    knpGrid_ = FindNamed<StringGrid>(*this, "KnpGrid");
-    kbMsGrid_ = FindNamed<StringGrid>(*this, "KbMsGrid");
+    knpGrid_ = FindNamed<TWkStringGrid>(*this, "KnpGrid");
+    kbMsGrid_ = FindNamed<TWkStringGrid>(*this, "KbMsGrid");
     const char* editors[] = {"KnpGrid_CB_Type",  "KnpGrid_CB_Number", "KnpGrid_CB_Mode",
                              "KnpGrid_CB_Shift", "KnpGrid_CB_TimOn",  "KnpGrid_CB_TimOf"};
     for (std::size_t col = 0; col < gridEditors_.size(); ++col) {
@@ -159,8 +159,14 @@ void TMForm::ApplySettings() {
 void TMForm::ListLanguages() {
     translate_->clear();
     translate_->addItems(listLanguageNames(programFolder_));
-    translate_->setCurrentIndex(
-        translate_->findText(state_.Settings.language, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    // The language files are found ignoring case, so the settings file's name is too; a name
+    // equal in case wins where two files differ in case only.
+    const QString& language = state_.Settings.language;
+    int index = translate_->findText(language, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) {
+        index = translate_->findText(language, Qt::MatchFixedString);
+    }
+    translate_->setCurrentIndex(index);
 }
 
 void TMForm::StartTimers() {

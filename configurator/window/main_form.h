@@ -20,11 +20,11 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QTabWidget;
 class StatisticsPage;
-class StringGrid;
+class TWkStringGrid;
 class TWkChart;
 class TWkHidDeviceController;
+class TWkPageControl;
 
 class TMForm final : public QWidget {
     Q_OBJECT
@@ -140,7 +140,7 @@ private:
     void EnumerateDevices();
     void ConnectGridHandlers();
     void ShowButtonTables();
-    void OpenGridEditor(StringGrid* grid, GridEditorState& editor, GridEditorState& other);
+    void OpenGridEditor(TWkStringGrid* grid, GridEditorState& editor, GridEditorState& other);
     void FormCreate();
     void ApplySettings();
     void ListLanguages();
@@ -169,7 +169,7 @@ private:
     QTimer tmrPerSecond_;
     bool closed_ = false;
 
-    QTabWidget* pages_ = nullptr;
+    TWkPageControl* pages_ = nullptr;
     QLabel* connectStatus_ = nullptr;
     QLabel* imgRed_ = nullptr;
     QLabel* imgGrn_ = nullptr;
@@ -181,8 +181,8 @@ private:
     QCheckBox* debugView_ = nullptr;
     QLineEdit* debugText_ = nullptr;
     QLineEdit* checkInfo_ = nullptr;
-    StringGrid* knpGrid_ = nullptr;
-    StringGrid* kbMsGrid_ = nullptr;
+    TWkStringGrid* knpGrid_ = nullptr;
+    TWkStringGrid* kbMsGrid_ = nullptr;
     std::array<QComboBox*, 6> gridEditors_{}; // KnpGrid_CB_Type .. KnpGrid_CB_TimOf
     std::unique_ptr<StatisticsPage> statistics_;
     TWkChart* curveVisual_ = nullptr;

@@ -1,9 +1,11 @@
-#include "configurator/window/string_grid.h"
+#include "components/grid/string_grid.h"
 #include "tests/configurator/window/window_fixture.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -17,29 +19,55 @@ protected:
         Find<QTabWidget>("WkPageControl")->setCurrentIndex(TMForm::TabKNP);
         form->show();
         QApplication::setActiveWindow(form.get());
-        knp = Find<StringGrid>("KnpGrid");
-        kbms = Find<StringGrid>("KbMsGrid");
+        knp = Find<TWkStringGrid>("KnpGrid");
+        kbms = Find<TWkStringGrid>("KbMsGrid");
     }
 
-    // The user selects a cell and double-clicks it.
-    QComboBox* OpenEditor(StringGrid* grid, int col, int row, const char* editor) {
-        grid->setCurrentCell(row - 1, col - (grid->HasFixedCol() ? 1 : 0));
-        emit grid->cellDoubleClicked(row - 1, col);
+    static QPoint Centre(TWkStringGrid* grid, int col, int row) {
+        const TRect r = grid->CellRect(col, row);
+        return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+    }
+
+    static void Mouse(TWkStringGrid* grid, QEvent::Type type, QPoint at) {
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, grid->viewport()->mapToGlobal(at), Qt::LeftButton, held, {});
+        QApplication::sendEvent(grid->viewport(), &event);
+    }
+
+    static void Key(Qt::Key key) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget(), &press);
+    }
+
+    // The user clicks a cell and double-clicks it, as the mouse does it.
+    QComboBox* OpenEditor(TWkStringGrid* grid, int col, int row, const char* editor) {
+        grid->SetTopRow(std::max(row - 3, 1));
+        const QPoint at = Centre(grid, col, row);
+        Mouse(grid, QEvent::MouseButtonPress, at);
+        Mouse(grid, QEvent::MouseButtonRelease, at);
+        Mouse(grid, QEvent::MouseButtonDblClick, at);
+        Mouse(grid, QEvent::MouseButtonRelease, at);
         return Find<QComboBox>(editor);
     }
 
-    StringGrid* knp = nullptr;
-    StringGrid* kbms = nullptr;
+    QRect CellOnPage(TWkStringGrid* grid, int col, int row, QWidget* page) {
+        const TRect r = grid->CellRect(col, row);
+        return {grid->viewport()->mapTo(page, QPoint(r.Left, r.Top)), QSize(r.Width(), r.Height())};
+    }
+
+    TWkStringGrid* knp = nullptr;
+    TWkStringGrid* kbms = nullptr;
 };
 
 TEST_F(GridTest, ClearedGridsShowTheFirstItems) {
     for (int row = 1; row <= 64; ++row) {
-        EXPECT_EQ(knp->Cell(1, row), "--");
-        EXPECT_EQ(knp->Cell(5, row), "Hold");
+        EXPECT_EQ(knp->Cells(1, row), "--");
+        EXPECT_EQ(knp->Cells(5, row), "No");
     }
     for (int row = 1; row <= 15; ++row) {
-        EXPECT_EQ(kbms->Cell(0, row), "--");
-        EXPECT_EQ(kbms->Cell(2, row), "----------");
+        EXPECT_EQ(kbms->Cells(0, row), "--");
+        EXPECT_EQ(kbms->Cells(2, row), "----------");
     }
 }
 
@@ -56,23 +84,52 @@ struct EditorCase {
 const EditorCase EditorCases[] = {
     {"shift of a keyboard row", true, 3, 2, "KnpGrid_CB_Shift", "Shift 2", 2},
     {"function by its name", true, 0, 15, "KnpGrid_CB_Type", "KEYB_VOLUME_DOWN", 129},
-    {"off timer of two items", false, 5, 64, "KnpGrid_CB_TimOf", "Release", 1},
+    {"off timer of two items", false, 5, 64, "KnpGrid_CB_TimOf", "Yes", 1},
     {"input number", false, 1, 7, "KnpGrid_CB_Number", "42", 42},
 };
 
 TEST_F(GridTest, EditorOpensOverTheCellWithItsTextSelected) {
     for (const EditorCase& c : EditorCases) {
         SCOPED_TRACE(c.name);
-        StringGrid* grid = c.keyboardGrid ? kbms : knp;
-        grid->SetCell(c.col, c.row, QString::fromUtf8(c.cellText));
+        TWkStringGrid* grid = c.keyboardGrid ? kbms : knp;
+        grid->SetCells(c.col, c.row, QString::fromUtf8(c.cellText));
         QComboBox* editor = OpenEditor(grid, c.col, c.row, c.editor);
+        EXPECT_EQ(std::pair(grid->Col(), grid->Row()), std::pair(c.col, c.row));
         EXPECT_TRUE(editor->isVisible());
         EXPECT_TRUE(editor->hasFocus());
         EXPECT_EQ(editor->currentIndex(), c.preselected);
-        EXPECT_EQ(editor->geometry(), grid->CellRect(c.col, c.row, editor->parentWidget()));
+        EXPECT_EQ(editor->geometry(), CellOnPage(grid, c.col, c.row, editor->parentWidget()));
         grid->setFocus();
         EXPECT_FALSE(editor->isVisible());
     }
+}
+
+TEST_F(GridTest, KeyboardMovesToACellAndChoosesItsItem) {
+    QComboBox* editor = OpenEditor(knp, 2, 3, "KnpGrid_CB_Mode");
+    Key(Qt::Key_Escape);
+    knp->setFocus();
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(std::pair(knp->Col(), knp->Row()), std::pair(3, 4));
+    knp->OnEditButtonClick(knp);
+    editor = Find<QComboBox>("KnpGrid_CB_Shift");
+    ASSERT_TRUE(editor->hasFocus());
+    Key(Qt::Key_Down);
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(knp->Cells(3, 4), editor->itemText(1));
+    EXPECT_EQ(form->CurrentConfig().knpTable[3].shift, 1);
+    EXPECT_TRUE(knp->hasFocus());
+}
+
+TEST_F(GridTest, FixedCellsAreNeverSelected) {
+    OpenEditor(knp, 2, 5, "KnpGrid_CB_Mode");
+    knp->setFocus();
+    const QPoint header = Centre(knp, 3, 0);
+    Mouse(knp, QEvent::MouseButtonPress, header);
+    Mouse(knp, QEvent::MouseButtonRelease, header);
+    Key(Qt::Key_Home);
+    EXPECT_EQ(std::pair(knp->Col(), knp->Row()), std::pair(1, 5));
+    EXPECT_EQ(form->State().GridEdit.knp.col, 1);
 }
 
 enum class Close { ByChoice, ByLeaving };
@@ -89,7 +146,7 @@ TEST_F(GridTest, ChoosingOrLeavingStoresTheSameValue) {
             Find<QLineEdit>("dev_name")->setFocus();
         }
         EXPECT_FALSE(editor->isVisible());
-        EXPECT_EQ(kbms->Cell(4, 3), "Timer 3");
+        EXPECT_EQ(kbms->Cells(4, 3), "Timer 3");
         EXPECT_EQ(form->State().KbMsTable[2].timOn, 3);
         EXPECT_EQ(form->CurrentConfig().kbMsTable[2].timOn, 3);
     }
@@ -99,17 +156,18 @@ TEST_F(GridTest, LogicalButtonReachesTheConfiguration) {
     QComboBox* editor = OpenEditor(knp, 1, 40, "KnpGrid_CB_Number");
     editor->setCurrentIndex(12);
     emit editor->activated(12);
-    EXPECT_EQ(knp->Cell(1, 40), "12");
+    EXPECT_EQ(knp->Cells(1, 40), "12");
     EXPECT_EQ(form->CurrentConfig().knpTable[39].number, 12);
     EXPECT_EQ(form->CurrentConfig().kbMsTable[39 % 15].number, 0) << "the other grid untouched";
 
     Find<QPushButton>("BTN_ClearButtons")->click();
     EXPECT_EQ(form->State().KnpTable[39].number, 0);
-    EXPECT_EQ(knp->Cell(1, 40), "--");
+    EXPECT_EQ(knp->Cells(1, 40), "--");
 }
 
 TEST_F(GridTest, DoubleClickWithoutASelectedCellOpensNothing) {
-    emit knp->cellDoubleClicked(0, 0);
+    const QPoint corner = Centre(knp, 0, 0);
+    Mouse(knp, QEvent::MouseButtonDblClick, corner);
     for (const char* name : {"KnpGrid_CB_Type", "KnpGrid_CB_Number", "KnpGrid_CB_Mode"}) {
         EXPECT_FALSE(Find<QComboBox>(name)->isVisible()) << name;
     }

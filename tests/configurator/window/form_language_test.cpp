@@ -1,4 +1,4 @@
-#include "configurator/window/string_grid.h"
+#include "components/grid/string_grid.h"
 #include "tests/configurator/files/numbered_language_captions.h"
 #include "tests/configurator/window/wiring_fixture.h"
 
@@ -85,17 +85,17 @@ TEST_F(LanguageTest, ListsGridsAndEditorsComeFromTheLines) {
         EXPECT_EQ(filters.first(), "---");
         EXPECT_EQ(filters.last(), "x14");
     }
-    auto* knp = Find<StringGrid>("KnpGrid");
-    auto* kbms = Find<StringGrid>("KbMsGrid");
+    auto* knp = Find<TWkStringGrid>("KnpGrid");
+    auto* kbms = Find<TWkStringGrid>("KbMsGrid");
     const QStringList headerTail = {"L134", "L136", "L132", "L133 L138", "L133 L139"};
     for (int col = 1; col <= 5; ++col) {
-        EXPECT_EQ(knp->Cell(col, 0), headerTail[col - 1]) << col;
-        EXPECT_EQ(kbms->Cell(col, 0), headerTail[col - 1]) << col;
+        EXPECT_EQ(knp->Cells(col, 0), headerTail[col - 1]) << col;
+        EXPECT_EQ(kbms->Cells(col, 0), headerTail[col - 1]) << col;
     }
-    EXPECT_EQ(knp->Cell(0, 0), "L78");
-    EXPECT_EQ(kbms->Cell(0, 0), "L151");
-    EXPECT_EQ(knp->Cell(0, 1), "L135 1");
-    EXPECT_EQ(knp->Cell(0, 64), "L135 64");
+    EXPECT_EQ(knp->Cells(0, 0), "L78");
+    EXPECT_EQ(kbms->Cells(0, 0), "L151");
+    EXPECT_EQ(knp->Cells(0, 1), "L135 1");
+    EXPECT_EQ(knp->Cells(0, 64), "L135 64");
     const QString blank = QStringLiteral("----------");
     EXPECT_EQ(Items(Find<QComboBox>("KnpGrid_CB_Mode")),
               QStringList({blank, "L137", "L137 L138", "L137 L139", "L140"}));
@@ -188,8 +188,8 @@ TEST_F(LanguageTest, SwitchKeepsTheConfigurationAndRewritesTheSettings) {
     EXPECT_EQ(Find<QPushButton>("btnRead_MK")->text(), "O3");
     EXPECT_EQ(window.Arrays().OsiSrc[1]->currentText(), "KMA200");
     EXPECT_EQ(window.Arrays().OsiAcal[3]->currentText(), "O89");
-    EXPECT_EQ(Find<StringGrid>("KnpGrid")->Cell(2, 6), "O140");
-    EXPECT_EQ(Find<StringGrid>("KnpGrid")->Cell(0, 6), "O135 6");
+    EXPECT_EQ(Find<TWkStringGrid>("KnpGrid")->Cells(2, 6), "O140");
+    EXPECT_EQ(Find<TWkStringGrid>("KnpGrid")->Cells(0, 6), "O135 6");
     // The firmware-page lines keep what was read at start; the language line changes at once.
     EXPECT_EQ(ReadLines("Brantuse.ini"),
               QStringList({"Other", "NoDebug", "COM7", "fw.hex", "2", "0", "0"}));
@@ -238,7 +238,7 @@ TEST_F(LanguageTest, ShortFileLeavesTheMissingLinesEmpty) {
     Open();
     EXPECT_EQ(Find<QPushButton>("btnResetCnf")->text(), "S96");
     EXPECT_EQ(Find<QLabel>("lbl_joy_osi_raw")->text(), "");
-    EXPECT_EQ(Find<StringGrid>("KbMsGrid")->Cell(0, 0), "");
+    EXPECT_EQ(Find<TWkStringGrid>("KbMsGrid")->Cells(0, 0), "");
 }
 
 TEST_F(LanguageTest, ShippedLanguagesSwitchBothWaysKeepingTheConfiguration) {
@@ -260,6 +260,55 @@ TEST_F(LanguageTest, ShippedLanguagesSwitchBothWaysKeepingTheConfiguration) {
     EXPECT_EQ(window.CurrentConfig(), shown);
     EXPECT_EQ(Find<QPushButton>("btnRead_MK")->text(), english);
     EXPECT_TRUE(host.entries("messageBox").isEmpty()) << host.log.join('\n').toStdString();
+}
+
+// Each list whose items a language gives shows, before any language is chosen, the items the
+// English file gives: a stored index names the same choice either way.
+TEST_F(LanguageTest, DesignListsSayWhatTheEnglishFileSays) {
+    for (const char* language : {"English.lng", "Russian.lng"}) {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(TAVRO_PROGRAM_DIR "/") + language, Path(language)));
+    }
+    TMForm& window = Open();
+    ASSERT_TRUE(window.State().LngStrings.lines().isEmpty());
+    const char* lists[] = {"osi_1_src",        "osi_10_src",      "osi_1_acal",
+                           "osi_1_filter",     "KnpGrid_CB_Mode", "KnpGrid_CB_Shift",
+                           "KnpGrid_CB_TimOn", "KnpGrid_CB_TimOf"};
+    QList<QStringList> design;
+    for (const char* list : lists) {
+        design << Items(Find<QComboBox>(list));
+    }
+
+    ChooseLanguage("English");
+
+    ASSERT_FALSE(window.State().LngStrings.lines().isEmpty());
+    for (std::size_t k = 0; k < std::size(lists); ++k) {
+        EXPECT_EQ(design[k], Items(Find<QComboBox>(lists[k]))) << lists[k];
+    }
+}
+
+TEST_F(LanguageTest, StartFindsTheSettingsLanguageIgnoringCase) {
+    WriteLanguage("Lines", "L");
+    WriteLanguage("lines", "l");
+    WriteLanguage("Other", "O");
+    const struct {
+        const char* written;
+        const char* chosen;
+        const char* status;
+    } cases[] = {
+        {"other", "Other", "O8"},
+        {"OTHER", "Other", "O8"},
+        {"lines", "lines", "l8"},
+        {"Lines", "Lines", "L8"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.written);
+        WriteSettings({c.written});
+        TMForm& window = Open();
+        EXPECT_EQ(Find<QComboBox>("Translate")->currentText(), c.chosen);
+        EXPECT_EQ(window.State().LngStrings.line(8), c.status);
+        EXPECT_EQ(Find<QLabel>("connect_status")->text(), c.status);
+        form.reset();
+    }
 }
 
 } // namespace

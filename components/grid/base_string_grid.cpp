@@ -1,0 +1,520 @@
+#include "components/grid/base_string_grid.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <algorithm>
+
+namespace {
+
+// Every cell is followed by a one-pixel grid line on its right and below it.
+constexpr int GridLineWidth = 1;
+
+int span(int size) {
+    return size < 0 ? 0 : size + GridLineWidth;
+}
+
+} // namespace
+
+TStringGrid::TStringGrid(QWidget* parent) : QAbstractScrollArea(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    FColWidths.assign(5, FDefaultColWidth);
+    FRowHeights.assign(5, FDefaultRowHeight);
+    FCells.assign(5, std::vector<QString>(5));
+    UpdateScrollBars();
+}
+
+TStringGrid::~TStringGrid() = default;
+
+void TStringGrid::SetColCount(int count) {
+    count = std::max({count, 1, FFixedCols + 1});
+    FColWidths.resize(count, FDefaultColWidth);
+    for (auto& row : FCells)
+        row.resize(count);
+    FCol = std::min(FCol, count - 1);
+    FLeftCol = std::min(FLeftCol, count - 1);
+    InvalidateGrid();
+}
+
+void TStringGrid::SetRowCount(int count) {
+    count = std::max({count, 1, FFixedRows + 1});
+    FRowHeights.resize(count, FDefaultRowHeight);
+    FCells.resize(count, std::vector<QString>(FColWidths.size()));
+    FRow = std::min(FRow, count - 1);
+    FTopRow = std::min(FTopRow, count - 1);
+    InvalidateGrid();
+}
+
+void TStringGrid::SetFixedCols(int count) {
+    FFixedCols = std::clamp(count, 0, ColCount() - 1);
+    FLeftCol = std::max(FLeftCol, FFixedCols);
+    FCol = std::max(FCol, FFixedCols);
+    InvalidateGrid();
+}
+
+void TStringGrid::SetFixedRows(int count) {
+    FFixedRows = std::clamp(count, 0, RowCount() - 1);
+    FTopRow = std::max(FTopRow, FFixedRows);
+    FRow = std::max(FRow, FFixedRows);
+    InvalidateGrid();
+}
+
+void TStringGrid::SetDefaultColWidth(int width) {
+    FDefaultColWidth = width;
+    std::fill(FColWidths.begin(), FColWidths.end(), width);
+    ColWidthsChanged();
+    InvalidateGrid();
+}
+
+void TStringGrid::SetDefaultRowHeight(int height) {
+    FDefaultRowHeight = height;
+    std::fill(FRowHeights.begin(), FRowHeights.end(), height);
+    InvalidateGrid();
+}
+
+int TStringGrid::ColWidths(int col) const {
+    return col >= 0 && col < ColCount() ? FColWidths[col] : 0;
+}
+
+int TStringGrid::RowHeights(int row) const {
+    return row >= 0 && row < RowCount() ? FRowHeights[row] : 0;
+}
+
+void TStringGrid::SetColWidth(int col, int width) {
+    if (col < 0 || col >= ColCount() || FColWidths[col] == width)
+        return;
+    FColWidths[col] = width;
+    ColWidthsChanged();
+    InvalidateGrid();
+}
+
+void TStringGrid::SetRowHeight(int row, int height) {
+    if (row < 0 || row >= RowCount() || FRowHeights[row] == height)
+        return;
+    FRowHeights[row] = height;
+    InvalidateGrid();
+}
+
+QString TStringGrid::Cells(int col, int row) const {
+    if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount())
+        return {};
+    return FCells[row][col];
+}
+
+void TStringGrid::SetCells(int col, int row, const QString& text) {
+    if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount())
+        return;
+    FCells[row][col] = text;
+    InvalidateCell(col, row);
+}
+
+void TStringGrid::SetTopRow(int row) {
+    UpdateScrollBars();
+    verticalScrollBar()->setValue(std::clamp(row, FFixedRows, MaxTopRow()));
+}
+
+bool TStringGrid::EditorMode() const {
+    return FEditing;
+}
+
+void TStringGrid::SetEditorMode(bool on) {
+    if (on)
+        ShowEditor();
+    else
+        HideEditor(true);
+}
+
+int TStringGrid::ColLeft(int col) const {
+    if (col < 0 || col >= ColCount() || FColWidths[col] < 0)
+        return -1;
+    if (col >= FFixedCols && col < FLeftCol)
+        return -1;
+    int x = 0;
+    for (int c = 0; c < FFixedCols && c < col; ++c)
+        x += span(FColWidths[c]);
+    for (int c = FLeftCol; c < col; ++c)
+        x += span(FColWidths[c]);
+    return x < viewport()->width() ? x : -1;
+}
+
+int TStringGrid::RowTop(int row) const {
+    if (row < 0 || row >= RowCount() || FRowHeights[row] < 0)
+        return -1;
+    if (row >= FFixedRows && row < FTopRow)
+        return -1;
+    int y = 0;
+    for (int r = 0; r < FFixedRows && r < row; ++r)
+        y += span(FRowHeights[r]);
+    for (int r = FTopRow; r < row; ++r)
+        y += span(FRowHeights[r]);
+    return y < viewport()->height() ? y : -1;
+}
+
+TRect TStringGrid::CellRect(int col, int row) const {
+    const int left = ColLeft(col);
+    const int top = RowTop(row);
+    if (left < 0 || top < 0)
+        return {};
+    return {left, top, left + FColWidths[col], top + FRowHeights[row]};
+}
+
+TGridCoord TStringGrid::MouseCoord(int x, int y) const {
+    TGridCoord found;
+    for (int col = 0; col < ColCount(); ++col) {
+        const int left = ColLeft(col);
+        if (left >= 0 && x >= left && x < left + span(FColWidths[col]))
+            found.X = col;
+    }
+    for (int row = 0; row < RowCount(); ++row) {
+        const int top = RowTop(row);
+        if (top >= 0 && y >= top && y < top + span(FRowHeights[row]))
+            found.Y = row;
+    }
+    if (found.X < 0 || found.Y < 0)
+        return {};
+    return found;
+}
+
+void TStringGrid::DrawCell(int col, int row, const TRect& rect, TGridDrawState state) {
+    if (OnDrawCell) {
+        OnDrawCell(this, col, row, rect, state);
+        return;
+    }
+    FCanvas->FillRect(rect);
+    TRect text{rect.Left + 2, rect.Top, rect.Right - 2, rect.Bottom};
+    FCanvas->DrawText(Cells(col, row), text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+bool TStringGrid::SelectCell(int col, int row) {
+    bool canSelect = true;
+    if (OnSelectCell)
+        OnSelectCell(this, col, row, canSelect);
+    return canSelect;
+}
+
+bool TStringGrid::CanEditShow() const {
+    return (FOptions & goEditing) && FCol >= FFixedCols && FRow >= FFixedRows;
+}
+
+TInplaceEditList* TStringGrid::CreateEditor() {
+    return new TInplaceEditList(this);
+}
+
+void TStringGrid::InvalidateCell(int col, int row) {
+    const TRect r = CellRect(col, row);
+    if (!r.IsEmpty())
+        viewport()->update(
+            QRect(r.Left, r.Top, r.Width() + GridLineWidth, r.Height() + GridLineWidth));
+}
+
+void TStringGrid::InvalidateGrid() {
+    UpdateScrollBars();
+    PlaceEditor();
+    viewport()->update();
+}
+
+void TStringGrid::InvalidateEditor() {
+    if (FEditing)
+        FEditor->update();
+}
+
+void TStringGrid::paintEvent(QPaintEvent*) {
+    TCanvas canvas(viewport());
+    FCanvas = &canvas;
+    canvas.Brush = Brush;
+    canvas.FillRect({0, 0, viewport()->width(), viewport()->height()});
+    for (int row = 0; row < RowCount(); ++row) {
+        for (int col = 0; col < ColCount(); ++col) {
+            const TRect rect = CellRect(col, row);
+            if (rect.IsEmpty())
+                continue;
+            const bool fixed = col < FFixedCols || row < FFixedRows;
+            TGridDrawState state = fixed ? TGridDrawState(gdFixed) : 0;
+            canvas.Font = Font;
+            canvas.Brush = Brush;
+            if (fixed) {
+                canvas.Brush.Color = FixedColor;
+            } else if (col == FCol && row == FRow) {
+                state |= gdSelected | (hasFocus() ? TGridDrawState(gdFocused) : 0);
+                canvas.Brush.Color = clHighlight;
+                canvas.Font.Color = clHighlightText;
+            }
+            canvas.Painter().save();
+            canvas.Painter().setClipRect(rect.Left, rect.Top, rect.Width(), rect.Height());
+            DrawCell(col, row, rect, state);
+            canvas.Painter().restore();
+            canvas.Pen.Color = fixed ? clGray : clSilver;
+            canvas.MoveTo(rect.Right, rect.Top);
+            canvas.LineTo(rect.Right, rect.Bottom + 1);
+            canvas.MoveTo(rect.Left, rect.Bottom);
+            canvas.LineTo(rect.Right + 1, rect.Bottom);
+        }
+    }
+    FCanvas = nullptr;
+}
+
+void TStringGrid::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
+    const QPoint at = event->position().toPoint();
+    const TGridCoord cell = MouseCoord(at.x(), at.y());
+    if (event->button() != Qt::LeftButton || cell.X < FFixedCols || cell.Y < FFixedRows)
+        return;
+    if (cell.X == FCol && cell.Y == FRow && (FOptions & goEditing))
+        ShowEditor();
+    else
+        MoveCurrent(cell.X, cell.Y);
+}
+
+void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (OnDblClick)
+        OnDblClick(this);
+    if (event->button() == Qt::LeftButton && (FOptions & goEditing))
+        ShowEditor();
+}
+
+int TStringGrid::NextVisibleCol(int col, int step) const {
+    for (int c = col + step; c >= FFixedCols && c < ColCount(); c += step) {
+        if (FColWidths[c] >= 0)
+            return c;
+    }
+    return col;
+}
+
+int TStringGrid::NextVisibleRow(int row, int step) const {
+    for (int r = row + step; r >= FFixedRows && r < RowCount(); r += step) {
+        if (FRowHeights[r] >= 0)
+            return r;
+    }
+    return row;
+}
+
+void TStringGrid::keyPressEvent(QKeyEvent* event) {
+    const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+    const int page = std::max(1, viewport()->height() / span(FDefaultRowHeight) - FFixedRows);
+    switch (event->key()) {
+    case Qt::Key_Left:
+        MoveCurrent(NextVisibleCol(FCol, -1), FRow);
+        break;
+    case Qt::Key_Right:
+        MoveCurrent(NextVisibleCol(FCol, 1), FRow);
+        break;
+    case Qt::Key_Up:
+        MoveCurrent(FCol, NextVisibleRow(FRow, -1));
+        break;
+    case Qt::Key_Down:
+        MoveCurrent(FCol, NextVisibleRow(FRow, 1));
+        break;
+    case Qt::Key_PageUp:
+        MoveCurrent(FCol, std::max(FFixedRows, FRow - page));
+        break;
+    case Qt::Key_PageDown:
+        MoveCurrent(FCol, std::min(RowCount() - 1, FRow + page));
+        break;
+    case Qt::Key_Home:
+        ctrl ? MoveCurrent(FCol, FFixedRows) : MoveCurrent(FFixedCols, FRow);
+        break;
+    case Qt::Key_End:
+        ctrl ? MoveCurrent(FCol, RowCount() - 1) : MoveCurrent(ColCount() - 1, FRow);
+        break;
+    case Qt::Key_Tab:
+        if (!(FOptions & goTabs))
+            return QAbstractScrollArea::keyPressEvent(event);
+        MoveCurrent(NextVisibleCol(FCol, 1), FRow);
+        break;
+    case Qt::Key_F2:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!(FOptions & goEditing))
+            return QAbstractScrollArea::keyPressEvent(event);
+        ShowEditor();
+        break;
+    default:
+        if ((FOptions & goEditing) && !ctrl && !event->text().isEmpty() &&
+            event->text().at(0).isPrint()) {
+            ShowEditor();
+            if (FEditing) {
+                FEditor->clear();
+                FEditor->insert(event->text());
+            }
+            break;
+        }
+        return QAbstractScrollArea::keyPressEvent(event);
+    }
+    event->accept();
+}
+
+void TStringGrid::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollBars();
+    PlaceEditor();
+}
+
+void TStringGrid::scrollContentsBy(int, int) {
+    FTopRow = verticalScrollBar()->value();
+    FLeftCol = horizontalScrollBar()->value();
+    PlaceEditor();
+    viewport()->update();
+    TopLeftChanged();
+}
+
+bool TStringGrid::focusNextPrevChild(bool next) {
+    if ((FOptions & goTabs) && !FEditing)
+        return false;
+    return QAbstractScrollArea::focusNextPrevChild(next);
+}
+
+bool TStringGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != FEditor || !FEditing)
+        return QAbstractScrollArea::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (FEditor->ListVisible())
+            return false;
+        switch (key->key()) {
+        case Qt::Key_Escape:
+            HideEditor(false);
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (key->modifiers().testFlag(Qt::ControlModifier))
+                return false;
+            HideEditor(true);
+            return true;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            if (key->modifiers().testFlag(Qt::AltModifier))
+                return false;
+            HideEditor(true);
+            keyPressEvent(key);
+            return true;
+        default:
+            return false;
+        }
+    }
+    if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            SetEditText(FCol, FRow, FEditor->text());
+    }
+    return false;
+}
+
+bool TStringGrid::MoveCurrent(int col, int row) {
+    col = std::clamp(col, FFixedCols, ColCount() - 1);
+    row = std::clamp(row, FFixedRows, RowCount() - 1);
+    if (col == FCol && row == FRow) {
+        ScrollInView(col, row);
+        return true;
+    }
+    if (!SelectCell(col, row))
+        return false;
+    HideEditor(true);
+    InvalidateCell(FCol, FRow);
+    FCol = col;
+    FRow = row;
+    ScrollInView(col, row);
+    InvalidateCell(FCol, FRow);
+    return true;
+}
+
+void TStringGrid::ScrollInView(int col, int row) {
+    UpdateScrollBars();
+    const auto bottomOf = [this](int r) {
+        return RowTop(r) < 0 ? -1 : RowTop(r) + FRowHeights[r];
+    };
+    const auto rightOf = [this](int c) {
+        return ColLeft(c) < 0 ? -1 : ColLeft(c) + FColWidths[c];
+    };
+    int top = std::min(FTopRow, row);
+    if (row >= FFixedRows) {
+        std::swap(FTopRow, top);
+        while (FTopRow < row && (bottomOf(row) < 0 || bottomOf(row) > viewport()->height()))
+            ++FTopRow;
+        std::swap(FTopRow, top);
+        verticalScrollBar()->setValue(top);
+    }
+    int left = std::min(FLeftCol, col);
+    if (col >= FFixedCols) {
+        std::swap(FLeftCol, left);
+        while (FLeftCol < col && (rightOf(col) < 0 || rightOf(col) > viewport()->width()))
+            ++FLeftCol;
+        std::swap(FLeftCol, left);
+        horizontalScrollBar()->setValue(left);
+    }
+}
+
+void TStringGrid::ShowEditor() {
+    if (!CanEditShow())
+        return;
+    if (!FEditor) {
+        FEditor = CreateEditor();
+        FEditor->installEventFilter(this);
+    }
+    FEditor->SetEditStyle(GetEditStyle(FCol, FRow));
+    FEditor->setText(Cells(FCol, FRow));
+    FEditor->UpdateContents();
+    FEditing = true;
+    PlaceEditor();
+    FEditor->setFocus(Qt::OtherFocusReason);
+    FEditor->selectAll();
+}
+
+void TStringGrid::HideEditor(bool keepText) {
+    if (!FEditing)
+        return;
+    FEditing = false;
+    if (keepText)
+        SetEditText(FCol, FRow, FEditor->text());
+    const bool hadFocus = FEditor->hasFocus();
+    FEditor->hide();
+    if (hadFocus)
+        setFocus(Qt::OtherFocusReason);
+}
+
+void TStringGrid::PlaceEditor() {
+    if (!FEditing)
+        return;
+    const TRect r = CellRect(FCol, FRow);
+    if (r.IsEmpty()) {
+        FEditor->hide();
+        return;
+    }
+    const QPoint origin = viewport()->mapTo(this, QPoint(r.Left, r.Top));
+    FEditor->setGeometry(QRect(origin, QSize(r.Width(), r.Height())));
+    FEditor->show();
+}
+
+int TStringGrid::MaxTopRow() const {
+    int available = viewport()->height();
+    for (int r = 0; r < FFixedRows; ++r)
+        available -= span(FRowHeights[r]);
+    int top = RowCount() - 1;
+    for (int r = RowCount() - 1; r >= FFixedRows; --r) {
+        available -= span(FRowHeights[r]);
+        if (available < 0)
+            break;
+        top = r;
+    }
+    return std::max(top, FFixedRows);
+}
+
+int TStringGrid::MaxLeftCol() const {
+    int available = viewport()->width();
+    for (int c = 0; c < FFixedCols; ++c)
+        available -= span(FColWidths[c]);
+    int left = ColCount() - 1;
+    for (int c = ColCount() - 1; c >= FFixedCols; --c) {
+        available -= span(FColWidths[c]);
+        if (available < 0)
+            break;
+        left = c;
+    }
+    return std::max(left, FFixedCols);
+}
+
+void TStringGrid::UpdateScrollBars() {
+    verticalScrollBar()->setRange(FFixedRows, MaxTopRow());
+    horizontalScrollBar()->setRange(FFixedCols, MaxLeftCol());
+    verticalScrollBar()->setPageStep(std::max(1, viewport()->height() / span(FDefaultRowHeight)));
+    horizontalScrollBar()->setPageStep(1);
+}
