@@ -86,7 +86,7 @@ TEST_F(WindowTest, CloseWritesTheSettingsFile) {
     window.show();
     ASSERT_TRUE(window.close());
     EXPECT_EQ(ReadLines(folder.filePath("Brantuse.ini")),
-              (QStringList{"English", "Debug", "COM9", "", "0", "1240", "4660"}))
+              (QStringList{"English", "Debug", "COM9", "-", "0", "1240", "4660"}))
         << "the firmware page starts from its design values";
 }
 
