@@ -6,6 +6,7 @@
 #include "configurator/model/axis_rules.h"
 #include "configurator/model/report_bits.h"
 #include "configurator/sim/sim_controller_device.h"
+#include "configurator/window/display_check.h"
 #include "configurator/window/main_form.h"
 #include "platform/hidbus/sim_hid_bus.h"
 #include "platform/modules/standard_modules.h"
@@ -51,6 +52,9 @@ void Sway(SimController& controller, double seconds) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (!EnsureDisplay(argc, argv)) {
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavro2"));
     const LibraryStartup libraries;

@@ -2,7 +2,8 @@
 // The start-up and shut-down of the libraries the program is built from. The program holds one
 // LibraryStartup for its whole run; it starts the units in their link order (the utility
 // library with its unit version records, then the component library's units that do work at
-// start) and shuts them down in reverse when it goes.
+// start: the colour descriptions, the drag cursors and the data provider classes) and shuts them
+// down in reverse when it goes.
 
 #include "util/library_startup.h"
 

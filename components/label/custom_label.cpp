@@ -1,11 +1,12 @@
 #include "components/label/custom_label.h"
 
+#include "components/data/data_consumer.h"
 #include "components/draw/themed_background.h"
 #include "components/label/rotated_text.h"
 #include "components/util/shell_open.h"
 
+#include <QApplication>
 #include <QFontInfo>
-#include <QGuiApplication>
 #include <QImage>
 #include <QKeySequence>
 #include <QMouseEvent>
@@ -85,7 +86,13 @@ QChar AcceleratorChar(const QString& caption) {
 } // namespace
 
 TWkCustomLabel::TWkCustomLabel(QWidget* parent)
-    : TWkExGraphicControl(parent), FHotTrackOptions(new TWkHotTrackOptions(this)) {
+    : TWkExGraphicControl(parent), FHotTrackOptions(new TWkHotTrackOptions(this)),
+      FConsumerSvc(std::make_unique<TWkDataConsumer>(
+          this, std::initializer_list<int>{TWkDataConsumer::caOneItem})) {
+    FConsumerSvc->OnChanged = [this](TWkDataConsumer&, TWkDataConsumerChangeReason) {
+        Resize();
+        update();
+    };
     resize(65, 17);
     SetTransparent(false);
     CopyFontExcept(FHotTrackFont, Font(), FHotTrackFontOptions);
@@ -260,9 +267,34 @@ void TWkCustomLabel::SetFocusControl(QWidget* control) {
         update();
 }
 
+IWkDataProvider* TWkCustomLabel::Provider() const {
+    return FConsumerSvc->Provider();
+}
+
+void TWkCustomLabel::SetProvider(IWkDataProvider* provider) {
+    FConsumerSvc->SetProvider(provider);
+}
+
+IWkDataItem* TWkCustomLabel::BoundItem() const {
+    if (FConsumerSvc->Provider() == nullptr)
+        return nullptr;
+    const TWkDataConsumerItemSelect* select = FConsumerSvc->ItemSelect();
+    return select != nullptr ? select->ItemIntf() : nullptr;
+}
+
+QString TWkCustomLabel::GetLabelCaption() const {
+    IWkDataItem* item = BoundItem();
+    if (item == nullptr)
+        return FCaption;
+    EnterScope scope(*FConsumerSvc);
+    const auto* text = Supports<IWkDataItemText>(item);
+    return text != nullptr ? text->Caption() : QString();
+}
+
 void TWkCustomLabel::SetImages(TImageList* images) {
     if (images == FImages)
         return;
+    SetProvider(nullptr);
     if (FImages != nullptr)
         FImages->UnRegisterChanges(FImageChangeLink);
     FImages = images;
@@ -279,6 +311,8 @@ void TWkCustomLabel::SetImages(TImageList* images) {
 void TWkCustomLabel::SetImageIndex(int value) {
     if (value == FImageIndex)
         return;
+    if (ImageShown())
+        SetProvider(nullptr);
     FNeedsResize = true;
     FImageIndex = value;
     AdjustBounds();
@@ -321,16 +355,17 @@ void TWkCustomLabel::SetBounds(int left, int top, int width, int height) {
 }
 
 void TWkCustomLabel::Loaded() {
+    FConsumerSvc->Loaded();
     FNeedsResize = true;
     AdjustBounds();
 }
 
 int TWkCustomLabel::GetImageWidth() const {
-    return ImageShown() ? FImages->Width() : 0;
+    return ImageShown() && Provider() == nullptr ? FImages->Width() : 0;
 }
 
 int TWkCustomLabel::GetImageHeight() const {
-    return ImageShown() ? FImages->Height() : 0;
+    return ImageShown() && Provider() == nullptr ? FImages->Height() : 0;
 }
 
 void TWkCustomLabel::Resize() {
@@ -463,11 +498,35 @@ void TWkCustomLabel::DrawCutCornerFrame(TCanvas& canvas, TColor frameColor, bool
 }
 
 void TWkCustomLabel::DoDrawText(TCanvas& canvas, TRect& rect, unsigned flags) {
-    DoDrawCaption(canvas, rect, flags);
+    if (Provider() != nullptr)
+        DoProviderDraw(canvas, rect, flags);
+    else
+        DoDrawCaption(canvas, rect, flags);
 }
 
 void TWkCustomLabel::DoProviderDraw(TCanvas& canvas, TRect& rect, unsigned flags) {
-    DoDrawCaption(canvas, rect, flags);
+    IWkDataItem* item = BoundItem();
+    auto* self = Supports<IWkDataItemDraw>(item);
+    // An item that does not draw itself shows its text as the caption would be.
+    if (self == nullptr) {
+        DoDrawCaption(canvas, rect, flags);
+        return;
+    }
+    EnterScope scope(*FConsumerSvc);
+    canvas.Font = FMouseOverLabel && FHotTrack ? FHotTrackFont : Font();
+    canvas.Brush.Style = bsClear;
+    if (flags & DT_CALCRECT) {
+        const TSize size = self->Measure(canvas);
+        rect.Right = rect.Left + size.cx;
+        rect.Bottom = rect.Top + size.cy;
+        return;
+    }
+    TProviderDrawStates state = 0;
+    if (!isEnabled())
+        state |= pdsDisabled;
+    if (FMouseOverLabel)
+        state |= pdsHot;
+    self->Draw(canvas, rect, state);
 }
 
 void TWkCustomLabel::DoDrawCaption(TCanvas& canvas, TRect& rect, unsigned flags) {
@@ -603,6 +662,12 @@ void TWkCustomLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TWkCustomLabel::Click() {
+    IWkDataItem* item = BoundItem();
+    if (Supports<IWkDataItemAction>(item) != nullptr) {
+        EnterScope scope(*FConsumerSvc);
+        FConsumerSvc->ItemSelected(item);
+        return;
+    }
     FireNotifyEvent(OnClick, this);
     if (FAutoOpenURL && !FURL.isEmpty())
         OpenWithShell(FURL);
@@ -610,6 +675,7 @@ void TWkCustomLabel::Click() {
 
 bool TWkCustomLabel::NotifyTextChanged(QEvent* event) {
     const bool result = TWkExGraphicControl::NotifyTextChanged(event);
+    SetProvider(nullptr);
     UpdateAccelerator();
     update();
     Resize();
@@ -646,7 +712,7 @@ bool TWkCustomLabel::NotifyEnabledChanged(QEvent* event) {
 }
 
 bool TWkCustomLabel::NotifyMouseEnter(QEvent* event) {
-    if (!isEnabled() || FMouseOverLabel || QGuiApplication::focusWindow() == nullptr)
+    if (!isEnabled() || FMouseOverLabel || QApplication::activeWindow() == nullptr)
         return SendToInherited(event);
     UpdateMouseOver(true);
     return TWkExGraphicControl::NotifyMouseEnter(event);
@@ -662,7 +728,7 @@ bool TWkCustomLabel::NotifyMouseLeave(QEvent* event) {
 void TWkCustomLabel::UpdateMouseOver(bool pointerOver) {
     const bool buttonHeld = QGuiApplication::mouseButtons() & Qt::LeftButton;
     const bool over = isEnabled() && !buttonHeld && !FDragging && pointerOver &&
-                      QGuiApplication::focusWindow() != nullptr;
+                      QApplication::activeWindow() != nullptr;
     if (over == FMouseOverLabel)
         return;
     FMouseOverLabel = over;

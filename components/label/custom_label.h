@@ -12,8 +12,12 @@
 #include "platform/ui/image_list.h"
 
 #include <QPointer>
+#include <memory>
 
+class IWkDataItem;
+class IWkDataProvider;
 class QShortcut;
+class TWkDataConsumer;
 
 enum TShadowPosition { spLeftTop, spLeftBottom, spRightBottom, spRightTop };
 
@@ -105,6 +109,14 @@ public:
     QString URL() const { return FURL; }
     void SetURL(const QString& url) { FURL = url; }
 
+    // The provider whose selected item the label shows instead of its caption; none by default.
+    // A new caption, image list or shown image unbinds it.
+    IWkDataProvider* Provider() const;
+    void SetProvider(IWkDataProvider* provider);
+    // The consumer through which the label reads the provider; its item selection picks the
+    // item shown.
+    TWkDataConsumer& DataConsumer() { return *FConsumerSvc; }
+
     // True while the pointer is over the enabled label in an active window, no button held.
     bool MouseOver() const { return FMouseOverLabel; }
 
@@ -124,10 +136,11 @@ protected:
     // Sizes an AutoSize label to its caption when something changed since the last time.
     virtual void AdjustBounds();
     virtual TColor GetDefaultFontColor() const { return Font().Color; }
-    virtual QString GetLabelCaption() const { return FCaption; }
+    // The bound item's text when there is one, else the caption.
+    virtual QString GetLabelCaption() const;
     virtual int GetImageWidth() const;
     virtual int GetImageHeight() const;
-    // OnClick, then the URL when AutoOpenURL.
+    // A bound item's action when it has one; else OnClick, then the URL when AutoOpenURL.
     virtual void Click();
 
     void Paint(TCanvas& canvas);
@@ -146,6 +159,8 @@ protected:
 
 private:
     bool ImageShown() const { return FImages != nullptr && FImageIndex >= 0; }
+    // The selected item of a bound provider, or null.
+    IWkDataItem* BoundItem() const;
     void PaintLabelBackground(TCanvas& canvas, const TRect& client);
     void DrawCutCornerFrame(TCanvas& canvas, TColor frameColor, bool fill);
     void DrawAngleText(TCanvas& canvas, TRect& rect, unsigned flags, TColor shadowColor,
@@ -192,4 +207,5 @@ private:
     bool FOpaque = true;
     TColor FFontColor = clWindowText;
     QShortcut* FAccelerator = nullptr;
+    std::unique_ptr<TWkDataConsumer> FConsumerSvc;
 };

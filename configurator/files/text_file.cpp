@@ -17,6 +17,8 @@ constexpr std::array<char16_t, 64> Windows1251Upper = {
     0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
 };
 
+constexpr QByteArrayView Utf8ByteOrderMark("\xEF\xBB\xBF");
+
 QString fileError(const QString& operation, const QString& path, const QString& reason) {
     return QStringLiteral("%1 '%2' failed: %3").arg(operation, path, reason);
 }
@@ -39,12 +41,18 @@ QString decodeWindows1251(const QByteArray& bytes) {
 }
 
 QString decodeText8(const QByteArray& bytes) {
+    // Every leading mark goes: a file saved again and again by editors that each add one would
+    // otherwise start its first value with the marks after the first, and that value would lose
+    // them on the next save and load.
+    QByteArrayView text8(bytes);
+    while (text8.startsWith(Utf8ByteOrderMark))
+        text8 = text8.sliced(Utf8ByteOrderMark.size());
     // Stateless: a sequence cut off at the end is an error, not a pending state.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8.decode(bytes);
+    QString text = utf8.decode(text8);
     if (!utf8.hasError())
         return text;
-    return decodeWindows1251(bytes);
+    return decodeWindows1251(text8.toByteArray());
 }
 
 QStringList splitTextLines(const QString& text) {

@@ -8,8 +8,8 @@
 #include <QStringList>
 #include <optional>
 
-// Decodes bytes as UTF-8 when they are valid UTF-8 (a leading byte-order mark is skipped),
-// otherwise as Windows-1251.
+// Decodes bytes as UTF-8 when they are valid UTF-8, otherwise as Windows-1251; the UTF-8
+// byte-order marks the bytes begin with, however many, are skipped.
 QString decodeText8(const QByteArray& bytes);
 
 // Decodes Windows-1251 bytes; the one unassigned code (0x98) becomes U+FFFD.

@@ -36,10 +36,10 @@ QStringList SourceItems(const LanguageLines& lines) {
 }
 
 QStringList DesignSourceItems() {
-    return {QStringLiteral("--"),      QStringLiteral("Виртуальная"), QStringLiteral("Внутренняя"),
-            QStringLiteral("KMA200"),  QStringLiteral("MCP3201"),     QStringLiteral("MCP3202"),
-            QStringLiteral("MCP3204"), QStringLiteral("MCP3208"),     QStringLiteral("RAMS"),
-            QStringLiteral("TavSens")};
+    QStringList items = SourceItems(LanguageLines());
+    items[1] = QStringLiteral("Virtual axis");
+    items[2] = QStringLiteral("Internal ADC");
+    return items;
 }
 
 QStringList PortItems() {

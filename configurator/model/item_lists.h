@@ -8,7 +8,6 @@
 #include <QStringList>
 
 constexpr int SourceItemCount = 12;
-constexpr int DesignSourceItemCount = 10;
 constexpr int PortItemCount = 49;
 constexpr int ChannelItemCount = 9;
 constexpr int UsageItemCount = 14;
@@ -32,7 +31,8 @@ constexpr int GridTimOfItemCount = 2;
 
 // osi_N_src once a language is applied: "--", line 45, line 44, then the nine sensor chips.
 QStringList SourceItems(const LanguageLines& lines);
-// osi_N_src before any language file is applied.
+// osi_N_src before any language file is applied: the same items, with the names of items 1
+// and 2 as the English language file gives them, so a stored index means the same source.
 QStringList DesignSourceItems();
 // osi_N_src_port, led_port, matrix and shift-register pins: "--", "A0".."F7".
 QStringList PortItems();

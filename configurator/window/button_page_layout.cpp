@@ -20,7 +20,20 @@ constexpr int PanelLeft = 520;
 constexpr int CaptionWidth = 118;
 constexpr int ControlsLeft = PanelLeft + CaptionWidth + 4;
 constexpr int ComboWidth = 46;
+constexpr int ControlStep = ComboWidth + 4;
 constexpr int EncoderWidth = 42;
+// Rows of the panel right of the button grid, below the keyboard and mouse grid.
+constexpr int HatsTop = 180;
+constexpr int MatrixHeadingTop = HatsTop + 70;
+constexpr int MatrixTop = MatrixHeadingTop + 20;
+constexpr int RegistersTop = MatrixTop + 52;
+constexpr int EncodersTop = RegistersTop + 28;
+constexpr int AxisButtonsTop = EncodersTop + 28;
+
+// Vertical place of the row of hat 1 or 2.
+constexpr int HatRowTop(int hat) {
+    return HatsTop + 20 + 24 * (hat - 1);
+}
 
 constexpr int GridFrame = 1;
 
@@ -84,83 +97,100 @@ QComboBox* ButtonCombo(QWidget* page, const QString& name, int x, int y) {
     return MakeCombo(page, name, ButtonItems(), {x, y, ComboWidth, 22});
 }
 
+// The hat rows: an on/off box per hat, wide enough for the caption "Hat" with the hat's number,
+// then the button of each of its four directions.
 void BuildHats(QWidget* page) {
+    constexpr int HatCheckWidth = 84;
+    constexpr int DirectionsLeft = PanelLeft + HatCheckWidth + 4;
     MakeLabel(page, QStringLiteral("lbl_joybtn_hat"), QStringLiteral("Hats"),
-              {PanelLeft, 190, 60, 18});
+              {PanelLeft, HatsTop, HatCheckWidth, 18});
     const char* directions[][2] = {{"up", "Up"}, {"dw", "Down"}, {"lf", "Left"}, {"rt", "Right"}};
     for (int d = 0; d < 4; ++d) {
-        const int x = PanelLeft + 70 + 50 * d;
+        const int x = DirectionsLeft + ControlStep * d;
         MakeLabel(page, QStringLiteral("lbl_hat_1_%1").arg(QLatin1String(directions[d][0])),
-                  QString::fromLatin1(directions[d][1]), {x, 190, ComboWidth, 18});
+                  QString::fromLatin1(directions[d][1]), {x, HatsTop, ControlStep - 1, 18});
         for (int hat = 1; hat <= 2; ++hat) {
             ButtonCombo(page,
                         QStringLiteral("hat_%1_%2").arg(hat).arg(QLatin1String(directions[d][0])),
-                        x, 186 + 24 * hat);
+                        x, HatRowTop(hat));
         }
     }
     for (int hat = 1; hat <= 2; ++hat) {
         MakeCheck(page, NumberName("hat_%1_on", hat), QStringLiteral("Hat %1").arg(hat),
-                  {PanelLeft, 186 + 24 * hat, 66, 22});
+                  {PanelLeft, HatRowTop(hat), HatCheckWidth, 22});
     }
 }
 
 void BuildShiftsAndTimers(QWidget* page) {
-    MakeLabel(page, QStringLiteral("lbl_btnpar_sft"), QStringLiteral("Shift"), {800, 210, 60, 22});
-    MakeLabel(page, QStringLiteral("lbl_btnpar_tmr"), QStringLiteral("Timer"), {800, 234, 60, 22});
+    constexpr int Left = 830;
+    constexpr int FieldsLeft = Left + 64;
+    MakeLabel(page, QStringLiteral("lbl_btnpar_sft"), QStringLiteral("Shift"),
+              {Left, HatRowTop(1), 60, 22});
+    MakeLabel(page, QStringLiteral("lbl_btnpar_tmr"), QStringLiteral("Timer"),
+              {Left, HatRowTop(2), 60, 22});
     for (int k = 1; k <= 3; ++k) {
-        ButtonCombo(page, NumberName("btn_shift_%1", k), 864 + 50 * (k - 1), 210);
+        ButtonCombo(page, NumberName("btn_shift_%1", k), FieldsLeft + ControlStep * (k - 1),
+                    HatRowTop(1));
         MakeEdit(page, NumberName("btn_timer_%1", k), QStringLiteral("0"),
-                 {864 + 50 * (k - 1), 234, ComboWidth, 22});
+                 {FieldsLeft + ControlStep * (k - 1), HatRowTop(2), ComboWidth, 22});
     }
 }
 
+// The controller's button inputs: the matrix's row and column pins under their heading, the
+// shift registers and the encoders.
 void BuildMatrixAndRegisters(QWidget* page) {
-    RowCaption(page, "lbl_dev_btn_r", "Rows", 266);
-    RowCaption(page, "lbl_dev_btn_c", "Columns", 290);
+    MakeLabel(page, QStringLiteral("lbl_dev_btn"), QStringLiteral("Button matrix"),
+              {PanelLeft, MatrixHeadingTop, 300, 18});
+    RowCaption(page, "lbl_dev_btn_r", "Rows", MatrixTop);
+    RowCaption(page, "lbl_dev_btn_c", "Columns", MatrixTop + 24);
     for (int k = 1; k <= 10; ++k) {
-        const int x = ControlsLeft + 50 * (k - 1);
-        MakeCombo(page, NumberName("hw_br_%1", k), PortItems(), {x, 266, ComboWidth, 22});
-        MakeCombo(page, NumberName("hw_bc_%1", k), PortItems(), {x, 290, ComboWidth, 22});
+        const int x = ControlsLeft + ControlStep * (k - 1);
+        MakeCombo(page, NumberName("hw_br_%1", k), PortItems(), {x, MatrixTop, ComboWidth, 22});
+        MakeCombo(page, NumberName("hw_bc_%1", k), PortItems(),
+                  {x, MatrixTop + 24, ComboWidth, 22});
     }
-    RowCaption(page, "lbl_dev_btn_sr", "Shift registers", 318);
+    RowCaption(page, "lbl_dev_btn_sr", "Shift registers", RegistersTop);
     for (int k = 1; k <= 2; ++k) {
         const int x = ControlsLeft + 104 * (k - 1);
-        MakeCombo(page, NumberName("sr_%1_prt", k, 2), PortItems(), {x, 318, ComboWidth, 22});
+        MakeCombo(page, NumberName("sr_%1_prt", k, 2), PortItems(),
+                  {x, RegistersTop, ComboWidth, 22});
         MakeCombo(page, NumberName("sr_%1_len", k, 2), ShiftRegisterLengthItems(),
-                  {x + 50, 318, ComboWidth, 22});
+                  {x + ControlStep, RegistersTop, ComboWidth, 22});
     }
 }
 
 void BuildEncoders(QWidget* page) {
-    RowCaption(page, "lbl_dev_enc", "Encoders", 346);
+    RowCaption(page, "lbl_dev_enc", "Encoders", EncodersTop);
     for (int k = 1; k <= 6; ++k) {
         const int x = ControlsLeft + (2 * EncoderWidth + 3) * (k - 1);
-        MakeCombo(page, NumberName("enc_%1_l", k, 2), ButtonItems(), {x, 346, EncoderWidth, 22});
+        MakeCombo(page, NumberName("enc_%1_l", k, 2), ButtonItems(),
+                  {x, EncodersTop, EncoderWidth, 22});
         MakeCombo(page, NumberName("enc_%1_r", k, 2), ButtonItems(),
-                  {x + EncoderWidth + 1, 346, EncoderWidth, 22});
+                  {x + EncoderWidth + 1, EncodersTop, EncoderWidth, 22});
     }
 }
 
 void BuildAxisButtons(QWidget* page) {
     MakeLabel(page, QStringLiteral("lbl_axisbutton"), QStringLiteral("Axis to buttons"),
-              {PanelLeft, 374, CaptionWidth, 18});
+              {PanelLeft, AxisButtonsTop, CaptionWidth, 18});
     const char* headers[][2] = {{"lbl_axisbutton_b", "Button"},
                                 {"lbl_axisbutton_a", "Axis"},
                                 {"lbl_axisbutton_l", "From"},
                                 {"lbl_axisbutton_h", "To"}};
     for (int h = 0; h < 4; ++h) {
         MakeLabel(page, QString::fromLatin1(headers[h][0]), QString::fromLatin1(headers[h][1]),
-                  {ControlsLeft + 50 * h, 374, ComboWidth, 18});
+                  {ControlsLeft + ControlStep * h, AxisButtonsTop, ControlStep - 1, 18});
     }
     for (int k = 1; k <= 4; ++k) {
         const int x = ControlsLeft + 210 * ((k - 1) / 2);
-        const int y = 394 + 24 * ((k - 1) % 2);
+        const int y = AxisButtonsTop + 20 + 24 * ((k - 1) % 2);
         ButtonCombo(page, NumberName("ab_%1_b", k, 2), x, y);
-        MakeCombo(page, NumberName("ab_%1_a", k, 2), RangeAxisItems(), {x + 50, y, ComboWidth, 22});
+        MakeCombo(page, NumberName("ab_%1_a", k, 2), RangeAxisItems(),
+                  {x + ControlStep, y, ComboWidth, 22});
         MakeEdit(page, NumberName("ab_%1_l", k, 2), QStringLiteral("0"),
-                 {x + 100, y, ComboWidth, 22});
+                 {x + 2 * ControlStep, y, ComboWidth, 22});
         MakeEdit(page, NumberName("ab_%1_h", k, 2), QStringLiteral("0"),
-                 {x + 150, y, ComboWidth, 22});
+                 {x + 3 * ControlStep, y, ComboWidth, 22});
     }
 }
 

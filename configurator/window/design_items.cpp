@@ -15,8 +15,8 @@ QStringList WithBlank(const QString& prefix, int count) {
 } // namespace
 
 QStringList AutoCalibration() {
-    return {QStringLiteral("---"), QStringLiteral("Manual"), QStringLiteral("Auto"),
-            QStringLiteral("Auto centre"), QStringLiteral("Auto range")};
+    return {QStringLiteral("---"), QStringLiteral("Centre"), QStringLiteral("Min/Max"),
+            QStringLiteral("Min/Centre/Max"), QStringLiteral("Fixed values")};
 }
 
 QStringList Chips() {
@@ -30,7 +30,8 @@ QStringList Bootloaders() {
 }
 
 QStringList GridModes() {
-    return WithBlank(QStringLiteral("Mode "), 4);
+    return {QStringLiteral("----------"), QStringLiteral("Pulse"), QStringLiteral("Pulse on"),
+            QStringLiteral("Pulse off"), QStringLiteral("Toggle")};
 }
 
 QStringList GridShifts() {
@@ -42,7 +43,7 @@ QStringList GridOnTimers() {
 }
 
 QStringList GridOffTimers() {
-    return {QStringLiteral("Hold"), QStringLiteral("Release")};
+    return {QStringLiteral("No"), QStringLiteral("Yes")};
 }
 
 } // namespace DesignItems

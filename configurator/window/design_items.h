@@ -1,6 +1,7 @@
 #pragma once
 // Item lists of the window's own design for the lists whose items a language file gives later
-// (the indexes keep their meaning) and for the firmware page's lists.
+// (the same meaning at each index as the English language file) and for the firmware page's
+// lists.
 
 #include <QStringList>
 

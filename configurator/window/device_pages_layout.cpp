@@ -87,7 +87,7 @@ void BuildFirmwarePage(QWidget* page) {
 
     Separator(page, 172);
     const char* commands[][2] = {{"btnOpenBL", "Start bootloader"},
-                                 {"btnRestart", "Restart"},
+                                 {"btnRestart", "Restart controller"},
                                  {"btnResetCnf", "Reset controller configuration"}};
     for (int c = 0; c < 3; ++c) {
         MakeButton(page, QString::fromLatin1(commands[c][0]), QString::fromLatin1(commands[c][1]),

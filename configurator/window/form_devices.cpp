@@ -7,7 +7,6 @@
 #include "configurator/window/named_control.h"
 #include "hid/hid_controller.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -127,9 +126,9 @@ void TMForm::HIDDeviceChange(QObject*) {
         EnumerateDevices();
         ShowNoDevice();
         state_.PollingEnabled = false;
+        // The poll interval stays: it belongs to the configuration being edited, which a
+        // device plugged in elsewhere does not change.
         FindNamed<QLineEdit>(*this, "joy_usbpps")->clear();
-        const QSignalBlocker blocker(controls_.poll);
-        controls_.poll->setCurrentIndex(1);
     });
 }
 

@@ -7,7 +7,9 @@
 #include "configurator/model/item_lists.h"
 #include "configurator/model/report_codec.h"
 #include "configurator/window/event_guard.h"
+#include "configurator/window/form_layout.h"
 #include "configurator/window/main_form.h"
+#include "configurator/window/text_fit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,6 +23,16 @@ void SetItems(QComboBox* combo, const QStringList& items) {
     const QSignalBlocker blocker(combo);
     combo->clear();
     combo->addItems(items);
+}
+
+// A caption longer than its control has room for is shown whole in a smaller font.
+void FitCaptions(QWidget* root, const QList<LanguageCaption>& captions) {
+    for (const LanguageCaption& caption : captions) {
+        auto* control = root->findChild<QWidget*>(caption.objectName);
+        if (control != nullptr && control->parentWidget() != nullptr) {
+            FitTextFont(control, control->parentWidget()->font());
+        }
+    }
 }
 
 } // namespace
@@ -57,7 +69,9 @@ void TMForm::TranslateChange() {
 
 void TMForm::ApplyLanguage(const LanguageLines& lines) {
     state_.LngStrings = lines;
-    applyLanguageCaptions(this, languageCaptions(lines));
+    const QList<LanguageCaption> captions = languageCaptions(lines);
+    applyLanguageCaptions(this, captions);
+    FitCaptions(this, captions);
     RebuildAxisLists(lines);
     RelabelButtonGrids(lines);
 }
@@ -70,6 +84,9 @@ void TMForm::RebuildAxisLists(const LanguageLines& lines) {
         SetItems(arrays_.OsiFilter[n], filters);
         SetItems(arrays_.OsiAcal[n], calibrations);
         SetItems(arrays_.OsiSrc[n], sources);
+        const QFont font = AxisTableFont(*arrays_.OsiSrc[n]->parentWidget());
+        FitTextFont(arrays_.OsiAcal[n], font);
+        FitTextFont(arrays_.OsiSrc[n], font);
     }
 }
 

@@ -2,7 +2,12 @@
 // The window's design: each function creates the named controls of one part of the window at
 // their design place. Captions are the design texts until a language is applied.
 
+class QFont;
 class QWidget;
+
+// The page control's place, between the main group and the two lines below the pages.
+constexpr int PagesTop = 152;
+constexpr int PagesHeight = 490;
 
 void BuildMainGroup(QWidget* form);
 void BuildBottomLine(QWidget* form);
@@ -12,3 +17,6 @@ void BuildButtonPage(QWidget* page);
 void BuildLedPage(QWidget* page);
 void BuildFirmwarePage(QWidget* page);
 void BuildStatisticsPage(QWidget* page);
+
+// The font of the axis rows' controls on the axis page.
+QFont AxisTableFont(const QWidget& page);

@@ -72,7 +72,7 @@ TMForm::~TMForm() {
 void TMForm::BuildPages() {
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("WkPageControl"));
-    pages_->setGeometry(0, 174, ClientWidth, 490);
+    pages_->setGeometry(0, PagesTop, ClientWidth, PagesHeight);
     struct PageDesign {
         const char* name;
         const char* caption;
@@ -159,8 +159,14 @@ void TMForm::ApplySettings() {
 void TMForm::ListLanguages() {
     translate_->clear();
     translate_->addItems(listLanguageNames(programFolder_));
-    translate_->setCurrentIndex(
-        translate_->findText(state_.Settings.language, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    // The language files are found ignoring case, so the settings file's name is too; a name
+    // equal in case wins where two files differ in case only.
+    const QString& language = state_.Settings.language;
+    int index = translate_->findText(language, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) {
+        index = translate_->findText(language, Qt::MatchFixedString);
+    }
+    translate_->setCurrentIndex(index);
 }
 
 void TMForm::StartTimers() {

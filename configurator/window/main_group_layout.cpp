@@ -2,6 +2,7 @@
 #include "configurator/window/design_items.h"
 #include "configurator/window/device_list_box.h"
 #include "configurator/window/form_layout.h"
+#include "configurator/window/text_fit.h"
 #include "configurator/window/widget_factory.h"
 
 #include <QGroupBox>
@@ -26,9 +27,9 @@ QPixmap Lamp(const QColor& color) {
 }
 
 // Five control rows fill the group above the check line.
-constexpr int RowTop = 20;
-constexpr int RowStep = 25;
-constexpr int RowHeight = 24;
+constexpr int RowTop = 18;
+constexpr int RowStep = 22;
+constexpr int RowHeight = 21;
 constexpr int ListLeft = 128;
 constexpr int ListWidth = 312;
 constexpr int LanguageLeft = ListLeft + ListWidth + 8;
@@ -40,6 +41,8 @@ constexpr int IdentityLabelWidth = 170;
 constexpr int IdentityLeft = IdentityLabelLeft + IdentityLabelWidth + 4;
 constexpr int GroupRight = 1165;
 constexpr int CheckTop = RowTop + 5 * RowStep + 1;
+constexpr int CheckHeight = 20;
+constexpr int GroupHeight = PagesTop - 2;
 
 int Row(int row) {
     return RowTop + RowStep * row;
@@ -56,11 +59,11 @@ void BuildIndicators(QWidget* group) {
 void BuildDeviceList(QWidget* group) {
     auto* list = new DeviceListBox(group);
     list->setObjectName(QStringLiteral("lstHID_DeviceList"));
-    list->setGeometry(ListLeft, RowTop, ListWidth, 3 * RowStep + RowHeight - 6);
+    list->setGeometry(ListLeft, RowTop, ListWidth, 3 * RowStep + RowHeight - 4);
     MakeButton(group, QStringLiteral("btn_clr_dev_list"), QStringLiteral("Clear list"),
-               {ListLeft, Row(4) - 2, 150, RowHeight + 2});
+               {ListLeft, Row(4) - 1, 150, RowHeight + 1});
     MakeLabel(group, QStringLiteral("connect_status"), QString(),
-              {ListLeft, CheckTop, ListWidth, 22});
+              {ListLeft, CheckTop, ListWidth, CheckHeight});
 }
 
 void BuildLanguageAndBoard(QWidget* group) {
@@ -69,18 +72,18 @@ void BuildLanguageAndBoard(QWidget* group) {
     MakeButton(group, QStringLiteral("btn_about"), QStringLiteral("About"),
                {LanguageLeft, Row(1), LanguageWidth, RowHeight});
     MakeLabel(group, QStringLiteral("lbl_dev_shm"), QStringLiteral("Board"),
-              {LanguageLeft, Row(2) + 4, LanguageWidth, RowHeight - 4});
+              {LanguageLeft, Row(2) + 2, LanguageWidth, RowHeight - 2});
     MakeCombo(group, QStringLiteral("joy_hardware"), BoardItems(),
               {LanguageLeft, Row(3), LanguageWidth, RowHeight});
 }
 
 // Where the configuration goes to and comes from, and back to the defaults.
 void BuildCommands(QWidget* group) {
-    const char* commands[][2] = {{"btnRead_MK", "Read from device"},
-                                 {"btnWrite_MK", "Write to device"},
+    const char* commands[][2] = {{"btnRead_MK", "Read from controller"},
+                                 {"btnWrite_MK", "Write to controller"},
                                  {"btnRead_PC", "Load from file"},
                                  {"btnWrite_PC", "Save to file"},
-                                 {"btnClrConfig", "Defaults"}};
+                                 {"btnClrConfig", "Reset configuration"}};
     for (int row = 0; row < 5; ++row) {
         MakeButton(group, QString::fromLatin1(commands[row][0]),
                    QString::fromLatin1(commands[row][1]),
@@ -112,7 +115,7 @@ void BuildIdentity(QWidget* group) {
     IdentityCaption(group, "lbl_dev_int_axis1", "Polling interval, ms", 4);
     MakeCombo(group, QStringLiteral("dev_poll"), PollIntervalItems(), IdentityPlace(4, 60));
     MakeEdit(group, QStringLiteral("chk_report_info"), QString(),
-             {LanguageLeft, CheckTop, GroupRight - LanguageLeft, 22})
+             {LanguageLeft, CheckTop, GroupRight - LanguageLeft, CheckHeight})
         ->setReadOnly(true);
 }
 
@@ -121,7 +124,7 @@ void BuildIdentity(QWidget* group) {
 void BuildMainGroup(QWidget* form) {
     auto* group = new QGroupBox(QStringLiteral("Controller"), form);
     group->setObjectName(QStringLiteral("grp_main"));
-    group->setGeometry(0, 0, 1175, 172);
+    group->setGeometry(0, 0, 1175, GroupHeight);
     BuildIndicators(group);
     BuildDeviceList(group);
     BuildLanguageAndBoard(group);
@@ -129,15 +132,26 @@ void BuildMainGroup(QWidget* form) {
     BuildIdentity(group);
 }
 
+// Below the pages: the debug line across the whole window, for it holds four debug words of 16
+// binary digits each, and the tool buttons under it.
 void BuildBottomLine(QWidget* form) {
-    constexpr int ToolWidth = 134;
-    constexpr int ToolStep = ToolWidth + 2;
+    constexpr int Margin = 4;
+    constexpr int Right = 1175 - Margin;
+    constexpr int DebugTop = PagesTop + PagesHeight + 2;
+    constexpr int DebugHeight = 22;
+    constexpr int ToolTop = DebugTop + DebugHeight + 2;
+    constexpr int ToolHeight = 24;
     constexpr int ToolCount = 6;
-    constexpr int ToolsLeft = 1171 - (ToolCount * ToolStep - 2);
-    MakeCheck(form, QStringLiteral("DebugView"), QStringLiteral("Debug"), {4, 668, 70, 22});
-    auto* debug =
-        MakeEdit(form, QStringLiteral("DebugText"), QString(), {78, 668, ToolsLeft - 86, 22});
-    debug->setReadOnly(true);
+    constexpr int ToolGap = 2;
+    constexpr int ToolWidth = (Right - Margin - (ToolCount - 1) * ToolGap) / ToolCount;
+    const QString debugCaption = QStringLiteral("Debug");
+    const int checkWidth = CheckWidthFor(form, form->font(), debugCaption);
+    MakeCheck(form, QStringLiteral("DebugView"), debugCaption,
+              {Margin, DebugTop, checkWidth, DebugHeight});
+    const int debugLeft = Margin + checkWidth + Margin;
+    MakeEdit(form, QStringLiteral("DebugText"), QString(),
+             {debugLeft, DebugTop, Right - debugLeft, DebugHeight})
+        ->setReadOnly(true);
     struct Tool {
         const char* name;
         const char* caption;
@@ -150,10 +164,10 @@ void BuildBottomLine(QWidget* form) {
         {"DAZ_Button_Tester", "Button tester"},
         {"USBDeview", "USBDeview"},
     };
-    int x = ToolsLeft;
+    int x = Margin;
     for (const Tool& tool : tools) {
         MakeButton(form, QString::fromLatin1(tool.name), QString::fromLatin1(tool.caption),
-                   {x, 666, ToolWidth, 26});
-        x += ToolStep;
+                   {x, ToolTop, ToolWidth, ToolHeight});
+        x += ToolWidth + ToolGap;
     }
 }

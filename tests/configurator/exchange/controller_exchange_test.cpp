@@ -18,7 +18,7 @@ const QStringList ReadLog = {"sleep: 250", "flush",       "get 4 (255)",
 
 const QStringList WriteLog = {
     "sleep: 1000", "sleep: 1000", "set 4 (255)", "sleep: 1000",
-    "set 5 (247)", "sleep: 1000", "set 6 (224)", "messageBox: Confirm | Ok. Restart?"};
+    "set 5 (247)", "sleep: 1000", "set 6 (224)", "messageBox: Confirm | Ok. Restart controller?"};
 
 // A configuration far from the defaults in every part the images carry.
 Config VariedConfig() {
@@ -209,12 +209,12 @@ TEST_F(ExchangeTest, AFailedWriteShowsItsMessageAndGoesOn) {
         {{5},
          {"sleep: 1000", "sleep: 1000", "set 4 (255)", "sleep: 1000", "set 5 (247) failed",
           "showMessage: Error write config.[" + text, "sleep: 1000", "set 6 (224)",
-          "messageBox: Confirm | Ok. Restart?"}},
+          "messageBox: Confirm | Ok. Restart controller?"}},
         {{4, 6},
          {"sleep: 1000", "sleep: 1000", "set 4 (255) failed",
           "showMessage: Error write config_axis.[" + text, "sleep: 1000", "set 5 (247)",
           "sleep: 1000", "set 6 (224) failed", "showMessage: Error write config_hid.[" + text,
-          "messageBox: Confirm | Ok. Restart?"}},
+          "messageBox: Confirm | Ok. Restart controller?"}},
         // Nothing reached the controller: no question as if it had worked.
         {{4, 5, 6},
          {"sleep: 1000", "sleep: 1000", "set 4 (255) failed",

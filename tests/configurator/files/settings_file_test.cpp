@@ -2,6 +2,7 @@
 #include "configurator/files/text_file.h"
 #include "tests/configurator/files/qt_print.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -90,6 +91,25 @@ TEST(SettingsFile, LineBreaksInsideAValueDoNotShiftTheLinesAfterIt) {
     ASSERT_TRUE(read);
     EXPECT_EQ(read->filterVid(), 1155);
     EXPECT_EQ(read->filterPid(), 22352);
+}
+
+TEST(SettingsFile, ValuesAfterSeveralByteOrderMarksSurviveASaveAndALoad) {
+    QTemporaryDir dir;
+    const QString path = settingsFilePath(dir.path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\xEF\xBB\xBF\xEF\xBB\xBF\xEF\xBB\xBF"
+               "English\r\nDebug\r\nCOM3\r\nfw.hex\r\n1\r\n1155\r\n22352\r\n");
+    file.close();
+    QString error;
+    const auto read = readSettingsFile(path, &error);
+    ASSERT_TRUE(read) << error.toStdString();
+    EXPECT_EQ(read->language, "English");
+
+    ASSERT_TRUE(writeSettingsFile(path, *read, &error)) << error.toStdString();
+    const auto reread = readSettingsFile(path, &error);
+    ASSERT_TRUE(reread) << error.toStdString();
+    EXPECT_EQ(reread->toLines(), read->toLines());
 }
 
 TEST(SettingsFile, MissingFileIsReportedNotInvented) {

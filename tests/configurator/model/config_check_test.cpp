@@ -155,7 +155,7 @@ TEST(Check, DesignSourceListNamesTheSensor) {
     config.axes[0] = Sensor(9, 1, 0, 1);
     config.axes[1] = Sensor(9, 1, 0, 2);
     const CheckResult result = CheckConfig(config, LanguageLines(), DesignSourceItems());
-    EXPECT_EQ(result.message, QStringLiteral(" TavSens#A0#--  2"));
+    EXPECT_EQ(result.message, QStringLiteral(" KMZ60+MCP3208d#A0#--  2"));
 }
 
 } // namespace

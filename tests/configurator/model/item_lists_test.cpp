@@ -20,7 +20,7 @@ TEST(ItemLists, CountsMatchTheLists) {
         int count;
     } cases[] = {
         {"Source", SourceItems(lines), SourceItemCount},
-        {"DesignSource", DesignSourceItems(), DesignSourceItemCount},
+        {"DesignSource", DesignSourceItems(), SourceItemCount},
         {"Port", PortItems(), PortItemCount},
         {"Channel", ChannelItems(), ChannelItemCount},
         {"Usage", UsageItems(1), UsageItemCount},

@@ -1,5 +1,8 @@
 #include "components/base/types.h"
+#include "components/data/class_registry.h"
+#include "components/draw/screen_cursors.h"
 #include "configurator/library_startup.h"
+#include "platform/ui/screen_cursors.h"
 #include "util/unit_version_registry.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +12,8 @@ namespace {
 // One test for the whole run: the libraries start and shut down once per process.
 TEST(LibraryStartup, StartsTheLibrariesAndShutsThemDownInReverse) {
     ASSERT_TRUE(WkStandardColors().front().Description.isEmpty());
+    ASSERT_FALSE(FindClass(QStringLiteral("TWkDataConsumer")).has_value());
+    ASSERT_EQ(ScreenCursor(crWkDrag).shape(), Qt::ArrowCursor);
     {
         const LibraryStartup libraries;
         EXPECT_EQ(WkStandardColors().front().Description, QStringLiteral("Black"));
@@ -23,7 +28,11 @@ TEST(LibraryStartup, StartsTheLibrariesAndShutsThemDownInReverse) {
         ASSERT_NE(unit, nullptr);
         EXPECT_EQ(unit->RCSfile(), QStringLiteral("string_builder.cpp"));
         EXPECT_EQ(unit->LogPath(), QStringLiteral("util"));
+        EXPECT_EQ(RegisteredClassNames().size(), 15u) << "the data provider classes";
+        EXPECT_EQ(ScreenCursor(crWkDrag).shape(), ScreenCursor(crDrag).shape());
+        EXPECT_EQ(ScreenCursor(crWkMultiDrag3).shape(), ScreenCursor(crMultiDrag).shape());
     }
+    EXPECT_TRUE(RegisteredClassNames().empty());
     EXPECT_TRUE(WkStandardColors().front().Description.isEmpty());
     EXPECT_TRUE(WkSystemColors().back().Description.isEmpty());
     EXPECT_EQ(UnitVersionRegistry(), nullptr);

@@ -30,8 +30,9 @@ struct EnablingCase {
     bool usage, port, channel, deadZones, calibration, virtualAxis;
 };
 
-// Design source list: 0 "--", 1 virtual, 2 internal ADC, 3 KMA200, 4 MCP3201, 5 MCP3202,
-// 6 MCP3204, 7 MCP3208, 8 RAMS, 9 TavSens.
+// Source list: 0 "--", 1 virtual, 2 internal ADC, 3 KMA200, 4 MCP3201, 5 MCP3202,
+// 6 MCP3204s/MCP3208s, 7 MCP3204d/MCP3208d, 8 KMZ60+MCP3202, 9 KMZ60+MCP3208d, 10 TLE5010/5011,
+// 11 S/C-TLE5010/5011.
 const EnablingCase EnablingCases[] = {
     {"no source", 0, false, false, false, false, false, false},
     {"virtual axis", 1, true, false, false, true, true, true},
@@ -41,6 +42,8 @@ const EnablingCase EnablingCases[] = {
     {"eight-channel chip", 7, true, true, true, true, true, false},
     {"magnetic sensor", 8, true, true, false, true, true, false},
     {"chip with channels", 9, true, true, true, true, true, false},
+    {"angle sensor", 10, true, true, false, true, true, false},
+    {"angle sensor with channels", 11, true, true, true, true, true, false},
 };
 
 TEST_F(WindowTest, AxisRowControlsFollowTheSource) {

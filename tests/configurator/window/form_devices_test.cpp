@@ -147,11 +147,13 @@ TEST_F(DeviceTest, DeviceChangeGivesTheInterfacesBackAndShowsNotConnected) {
 
     auto* poll = Find<QComboBox>("dev_poll");
     poll->setCurrentIndex(4);
+    const Config edited = window.CurrentConfig();
     Find<QLineEdit>("joy_usbpps")->setText("99");
     window.HIDDeviceChange(&window);
     ExpectNotConnected();
     EXPECT_EQ(list->count(), 1);
-    EXPECT_EQ(poll->currentIndex(), 1);
+    EXPECT_EQ(poll->currentIndex(), 4) << "the configuration's poll interval stays";
+    EXPECT_EQ(window.CurrentConfig(), edited);
     EXPECT_TRUE(Find<QLineEdit>("joy_usbpps")->text().isEmpty());
     EXPECT_NE(window.State().ConfigDevice, nullptr) << "found again, shown as not connected";
     EXPECT_EQ(window.HID().NumCheckedOutDevices(), 1) << "the old reference was given back";

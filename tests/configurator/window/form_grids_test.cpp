@@ -63,7 +63,7 @@ protected:
 TEST_F(GridTest, ClearedGridsShowTheFirstItems) {
     for (int row = 1; row <= 64; ++row) {
         EXPECT_EQ(knp->Cells(1, row), "--");
-        EXPECT_EQ(knp->Cells(5, row), "Hold");
+        EXPECT_EQ(knp->Cells(5, row), "No");
     }
     for (int row = 1; row <= 15; ++row) {
         EXPECT_EQ(kbms->Cells(0, row), "--");
@@ -84,7 +84,7 @@ struct EditorCase {
 const EditorCase EditorCases[] = {
     {"shift of a keyboard row", true, 3, 2, "KnpGrid_CB_Shift", "Shift 2", 2},
     {"function by its name", true, 0, 15, "KnpGrid_CB_Type", "KEYB_VOLUME_DOWN", 129},
-    {"off timer of two items", false, 5, 64, "KnpGrid_CB_TimOf", "Release", 1},
+    {"off timer of two items", false, 5, 64, "KnpGrid_CB_TimOf", "Yes", 1},
     {"input number", false, 1, 7, "KnpGrid_CB_Number", "42", 42},
 };
 

@@ -266,4 +266,53 @@ TEST_F(LanguageTest, ShippedLanguagesSwitchBothWaysKeepingTheConfiguration) {
     EXPECT_TRUE(host.entries("messageBox").isEmpty()) << host.log.join('\n').toStdString();
 }
 
+// Each list whose items a language gives shows, before any language is chosen, the items the
+// English file gives: a stored index names the same choice either way.
+TEST_F(LanguageTest, DesignListsSayWhatTheEnglishFileSays) {
+    for (const char* language : {"English.lng", "Russian.lng"}) {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(TAVRO_PROGRAM_DIR "/") + language, Path(language)));
+    }
+    TMForm& window = Open();
+    ASSERT_TRUE(window.State().LngStrings.lines().isEmpty());
+    const char* lists[] = {"osi_1_src",        "osi_10_src",      "osi_1_acal",
+                           "osi_1_filter",     "KnpGrid_CB_Mode", "KnpGrid_CB_Shift",
+                           "KnpGrid_CB_TimOn", "KnpGrid_CB_TimOf"};
+    QList<QStringList> design;
+    for (const char* list : lists) {
+        design << Items(Find<QComboBox>(list));
+    }
+
+    ChooseLanguage("English");
+
+    ASSERT_FALSE(window.State().LngStrings.lines().isEmpty());
+    for (std::size_t k = 0; k < std::size(lists); ++k) {
+        EXPECT_EQ(design[k], Items(Find<QComboBox>(lists[k]))) << lists[k];
+    }
+}
+
+TEST_F(LanguageTest, StartFindsTheSettingsLanguageIgnoringCase) {
+    WriteLanguage("Lines", "L");
+    WriteLanguage("lines", "l");
+    WriteLanguage("Other", "O");
+    const struct {
+        const char* written;
+        const char* chosen;
+        const char* status;
+    } cases[] = {
+        {"other", "Other", "O8"},
+        {"OTHER", "Other", "O8"},
+        {"lines", "lines", "l8"},
+        {"Lines", "Lines", "L8"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.written);
+        WriteSettings({c.written});
+        TMForm& window = Open();
+        EXPECT_EQ(Find<QComboBox>("Translate")->currentText(), c.chosen);
+        EXPECT_EQ(window.State().LngStrings.line(8), c.status);
+        EXPECT_EQ(Find<QLabel>("connect_status")->text(), c.status);
+        form.reset();
+    }
+}
+
 } // namespace

@@ -125,6 +125,29 @@ TEST_F(WindowTest, PagesInTheirOrder) {
     }
 }
 
+// The matrix captions belong together: the heading stands over the rows and columns of pins it
+// names, on the buttons page, and each row caption beside its own pins.
+TEST_F(WindowTest, MatrixCaptionsStandOverTheMatrix) {
+    Open();
+    QWidget* buttonsPage = Find<QWidget>("TabKNP");
+    const auto placeOn = [&](const char* name) {
+        auto* control = Find<QWidget>(name);
+        EXPECT_TRUE(buttonsPage->isAncestorOf(control)) << name;
+        return control->geometry();
+    };
+    const QRect heading = placeOn("lbl_dev_btn");
+    const QRect rows = placeOn("lbl_dev_btn_r");
+    const QRect columns = placeOn("lbl_dev_btn_c");
+    const QRect firstRowPin = placeOn("hw_br_1");
+    const QRect firstColumnPin = placeOn("hw_bc_1");
+    EXPECT_LE(heading.bottom(), firstRowPin.top());
+    EXPECT_LT(firstRowPin.top() - heading.bottom(), firstRowPin.height()) << "right above";
+    EXPECT_LE(heading.left(), rows.left());
+    EXPECT_TRUE(rows.intersects(QRect(0, firstRowPin.top(), 2000, firstRowPin.height())));
+    EXPECT_TRUE(columns.intersects(QRect(0, firstColumnPin.top(), 2000, firstColumnPin.height())));
+    EXPECT_LE(rows.right(), firstRowPin.left());
+}
+
 TEST_F(WindowTest, ListsLanguageFilesByName) {
     Touch(folder.filePath("English.lng"));
     Touch(folder.filePath("Russian.LNG"));

@@ -1,0 +1,198 @@
+#include "components/data/data_consumer.h"
+
+#include "components/data/data_errors.h"
+
+#include <algorithm>
+
+TWkDataConsumer::TWkDataConsumer(QObject* owner, std::initializer_list<int> attributes)
+    : FOwner(owner) {
+    for (const int attribute : attributes) {
+        if (!HasAttribute(attribute))
+            FAttrList.push_back(attribute);
+    }
+}
+
+TWkDataConsumer::~TWkDataConsumer() {
+    if (FProvider != nullptr)
+        FProvider->UnregisterNotify(this);
+    ClearExtensions();
+}
+
+bool TWkDataConsumer::HasAttribute(int attribute) const {
+    return std::find(FAttrList.begin(), FAttrList.end(), attribute) != FAttrList.end();
+}
+
+void* TWkDataConsumer::OwnInterface(const QUuid& iid) {
+    return iid == IWkDataConsumer::IID ? static_cast<IWkDataConsumer*>(this) : nullptr;
+}
+
+std::vector<TWkDataConsumerAggregatedObject*> TWkDataConsumer::Services() const {
+    std::vector<TWkDataConsumerAggregatedObject*> services;
+    for (int i = 0; i < ExtensionCount(); ++i) {
+        if (auto* service = dynamic_cast<TWkDataConsumerAggregatedObject*>(Extension(i)))
+            services.push_back(service);
+    }
+    return services;
+}
+
+void TWkDataConsumer::MakeServices() {
+    if (FProvider == nullptr)
+        return;
+    if ((HasAttribute(caOneItem) || HasAttribute(caSelectItem)) && ItemSelect() == nullptr)
+        AddExtension<TWkDataConsumerItemSelect>();
+    if (HasAttribute(caItemList) && ViewList() == nullptr)
+        AddExtension<TWkDataConsumerViewList>()->Rebuild();
+}
+
+void TWkDataConsumer::Changing(TWkDataConsumerChangeReason reason) {
+    if (OnChanging)
+        OnChanging(*this, reason);
+}
+
+void TWkDataConsumer::Changed(TWkDataConsumerChangeReason reason) {
+    if (OnChanged)
+        OnChanged(*this, reason);
+}
+
+void TWkDataConsumer::SetProvider(IWkDataProvider* provider) {
+    if (provider == FProvider)
+        return;
+    Changing(ccrProviderSelect);
+    if (FProvider != nullptr)
+        FProvider->UnregisterNotify(this);
+    for (TWkDataConsumerAggregatedObject* service : Services())
+        service->ProviderChanging();
+    FProvider = provider;
+    FContext = nullptr;
+    if (FProvider != nullptr)
+        FProvider->RegisterNotify(this);
+
+    if (FProvider != nullptr && !FFixupContext.isEmpty()) {
+        const QString pending = FFixupContext;
+        FFixupContext.clear();
+        IWkDataContexts* contexts = FProvider->Contexts();
+        FContext = contexts != nullptr ? contexts->ContextByName(pending) : nullptr;
+    } else if (FProvider != nullptr && FProvider->Contexts() != nullptr &&
+               FProvider->Contexts()->Count() > 0) {
+        FContext = FProvider->Contexts()->Context(0);
+    }
+
+    for (TWkDataConsumerAggregatedObject* service : Services()) {
+        if (service->StaysAcrossProviderChange())
+            service->ProviderChanged();
+        else
+            RemoveExtension(service);
+    }
+    MakeServices();
+    ViewChanged();
+    Changed(ccrProviderSelect);
+}
+
+QString TWkDataConsumer::Context() const {
+    return FContext != nullptr ? FContext->Name() : FFixupContext;
+}
+
+void TWkDataConsumer::SetContext(const QString& name) {
+    if (name == Context())
+        return;
+    if (FProvider == nullptr) {
+        if (!FLoading)
+            throw EWkDataConsumer(
+                QStringLiteral("You must specify a provider before setting the context"));
+        FFixupContext = name;
+        return;
+    }
+    if (name.isEmpty()) {
+        SetContextIntf(nullptr);
+        return;
+    }
+    IWkDataContexts* contexts = FProvider->Contexts();
+    if (contexts == nullptr)
+        throw EWkDataConsumer(QStringLiteral("Provider does not support contexts"));
+    IWkDataContext* context = contexts->ContextByName(name);
+    if (context == nullptr)
+        throw EWkDataConsumer(QStringLiteral("Provider has no context named \"%1\"").arg(name));
+    SetContextIntf(context);
+}
+
+void TWkDataConsumer::SetContextIntf(IWkDataContext* context) {
+    if (context == FContext)
+        return;
+    Changing(ccrContextChange);
+    for (TWkDataConsumerAggregatedObject* service : Services())
+        service->ContextChanging();
+    FContext = context;
+    for (TWkDataConsumerAggregatedObject* service : Services()) {
+        if (service->StaysAcrossContextChange())
+            service->ContextChanged();
+        else
+            RemoveExtension(service);
+    }
+    MakeServices();
+    Changed(ccrContextChange);
+}
+
+void TWkDataConsumer::Loaded() {
+    FLoading = false;
+}
+
+void TWkDataConsumer::Enter() {
+    if (FProvider == nullptr)
+        throw EWkDataConsumer(QStringLiteral("You must specify a provider before using it"));
+    FProvider->SelectConsumer(this);
+    try {
+        FProvider->SelectContext(FContext);
+    } catch (...) {
+        FProvider->ReleaseConsumer();
+        throw;
+    }
+}
+
+void TWkDataConsumer::Leave() {
+    if (FProvider == nullptr)
+        return;
+    FProvider->ReleaseContext();
+    FProvider->ReleaseConsumer();
+}
+
+void TWkDataConsumer::ItemSelected(IWkDataItem* item) {
+    for (TWkDataConsumerAggregatedObject* service : Services())
+        service->ItemSelected(item);
+    if (auto* action = Supports<IWkDataItemAction>(item))
+        action->Execute(FOwner);
+}
+
+void TWkDataConsumer::ViewChanged(TWkDataConsumerAggregatedObject* cause) {
+    try {
+        for (TWkDataConsumerAggregatedObject* service : Services()) {
+            if (service != cause)
+                service->ViewChanged();
+        }
+    } catch (...) {
+        Changed(ccrViewChange);
+        throw;
+    }
+    Changed(ccrViewChange);
+}
+
+void TWkDataConsumer::ProviderChanging(IWkDataProvider* provider, TDataProviderChangeReason reason,
+                                       IWkInterface* source) {
+    if (OnProviderChanging)
+        OnProviderChanging(provider, reason, source);
+    for (TWkDataConsumerAggregatedObject* service : Services())
+        service->ProviderNotifyChanging(reason, source);
+    if (reason == pcrDestroy)
+        SetProvider(nullptr);
+}
+
+void TWkDataConsumer::ProviderChanged(IWkDataProvider* provider, TDataProviderChangeReason reason,
+                                      IWkInterface* source) {
+    if (OnProviderChanged)
+        OnProviderChanged(provider, reason, source);
+    for (TWkDataConsumerAggregatedObject* service : Services())
+        service->ProviderNotifyChanged(reason, source);
+    if (reason == pcrFullRefresh)
+        ViewChanged();
+    else
+        Changed(ccrProviderChange);
+}

@@ -1,0 +1,102 @@
+#include "configurator/window/text_fit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOption>
+#include <algorithm>
+#include <optional>
+#include <typeinfo>
+
+namespace {
+
+constexpr double FontStep = 0.5;
+// The style draws a closed list's item one pixel in from either side of its edit field.
+constexpr int ComboTextInset = 2;
+// A line edit keeps two pixels clear on either side of its text.
+constexpr int LineEditTextInset = 4;
+
+int ComboChrome(const QWidget* near, int width) {
+    QStyleOptionComboBox option;
+    option.initFrom(near);
+    option.rect.setWidth(width);
+    option.editable = false;
+    const QRect field = near->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                      QStyle::SC_ComboBoxEditField, nullptr);
+    return width - field.width() + ComboTextInset;
+}
+
+int ComboRoom(const QComboBox* combo) {
+    if (combo->isEditable()) {
+        return combo->lineEdit()->contentsRect().width() - LineEditTextInset;
+    }
+    return combo->width() - ComboChrome(combo, combo->width());
+}
+
+int CheckChrome(const QWidget* near) {
+    const QStyle* style = near->style();
+    return style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, near) +
+           style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, near) + 1;
+}
+
+QStringList ItemsOf(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i) {
+        items << combo->itemText(i);
+    }
+    return items;
+}
+
+// Whether control's texts fit it in font; nothing when control is of no kind measured here.
+std::optional<bool> Fits(const QWidget* control, const QFont& font) {
+    if (typeid(*control) == typeid(QComboBox)) {
+        const auto* combo = static_cast<const QComboBox*>(control);
+        return WidestText(font, ItemsOf(combo)) <= ComboRoom(combo);
+    }
+    if (typeid(*control) == typeid(QCheckBox)) {
+        const auto* box = static_cast<const QCheckBox*>(control);
+        return box->text().isEmpty() || CheckWidthFor(box, font, box->text()) <= box->width();
+    }
+    if (typeid(*control) == typeid(QLabel)) {
+        const auto* label = static_cast<const QLabel*>(control);
+        if (label->wordWrap() || label->textFormat() == Qt::RichText || label->text().isEmpty()) {
+            return true;
+        }
+        const int room = label->contentsRect().width() - 2 * std::max(label->margin(), 0);
+        return QFontMetrics(font).horizontalAdvance(label->text()) <= room;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+int WidestText(const QFont& font, const QStringList& texts) {
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const QString& text : texts) {
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    }
+    return widest;
+}
+
+int ComboWidthFor(const QWidget* near, const QFont& font, const QStringList& items) {
+    constexpr int Probe = 100;
+    return WidestText(font, items) + ComboChrome(near, Probe);
+}
+
+int CheckWidthFor(const QWidget* near, const QFont& font, const QString& text) {
+    return QFontMetrics(font).horizontalAdvance(text) + CheckChrome(near);
+}
+
+void FitTextFont(QWidget* control, QFont font) {
+    if (!Fits(control, font).has_value()) {
+        return;
+    }
+    while (!Fits(control, font).value() && font.pointSizeF() - FontStep >= MinimumFontPointSize) {
+        font.setPointSizeF(font.pointSizeF() - FontStep);
+    }
+    control->setFont(font);
+}
