@@ -21,7 +21,7 @@ constexpr int Gap = 1;
 constexpr int TableRight = 1170;
 // Column captions stand upright above their columns, wrapped into lines side by side.
 constexpr int HeaderTop = 2;
-constexpr int HeaderHeight = 110;
+constexpr int HeaderHeight = 124;
 constexpr int FirstRowTop = HeaderTop + HeaderHeight + 4;
 constexpr int RowStep = 24;
 constexpr int MouseHeadingTop = FirstRowTop + 8 * RowStep + 2;

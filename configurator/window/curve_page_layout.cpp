@@ -11,9 +11,9 @@
 namespace {
 
 constexpr int HeaderTop = 2;
-constexpr int HeaderHeight = 96;
+constexpr int HeaderHeight = 110;
 constexpr int SlotLeft = 4;
-constexpr int SlotWidth = 44;
+constexpr int SlotWidth = 56;
 constexpr int PointLeft = SlotLeft + SlotWidth + 2;
 constexpr int PointWidth = 48;
 constexpr int PointStep = 50;
