@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    libgif-dev
     libudev-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core xvfb xauth

@@ -1,21 +1,11 @@
 #pragma once
-// A drop-down list of named colours whose value is a TColor, standing in for the library's
-// colour combo box until that control exists.
+// The window's colour boxes: the library's colour combo box with the window's captions, placed
+// and taking the wheel only while focused.
 
-#include "platform/ui/color.h"
-
-#include <QComboBox>
+#include "components/combo/color_combo_box.h"
 
 struct Place;
 
-class ColorCombo final : public QComboBox {
-    Q_OBJECT
-public:
-    explicit ColorCombo(QWidget* parent);
-
-    TColor ColorValue() const;
-    // Selects the item of that colour; a colour not in the list is added as one more item.
-    void SetColorValue(TColor color);
-};
-
-ColorCombo* MakeColorCombo(QWidget* parent, const QString& name, Place place);
+// The LED boxes show names beside the colours; the chart's pen boxes pass coStdColors alone.
+TWkColorComboBox* MakeColorCombo(QWidget* parent, const QString& name, Place place,
+                                 TWkColorComboOptions options = coText | coStdColors);

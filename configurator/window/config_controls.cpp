@@ -43,7 +43,7 @@ ConfigControls FindConfigControls(const QWidget& root, const ControlArrays& rows
     }
     c.poll = FindNamed<QComboBox>(root, QStringLiteral("dev_poll"));
     c.ledPort = FindNamed<QComboBox>(root, QStringLiteral("led_port"));
-    c.ledColorInit = FindNamed<ColorCombo>(root, QStringLiteral("led_color_init"));
+    c.ledColorInit = FindNamed<TWkColorComboBox>(root, QStringLiteral("led_color_init"));
     c.vendorId = FindNamed<QLineEdit>(root, QStringLiteral("dev_vid"));
     c.productId = FindNamed<QLineEdit>(root, QStringLiteral("dev_pid"));
     c.name = FindNamed<QLineEdit>(root, QStringLiteral("dev_name"));

@@ -8,7 +8,7 @@
 
 #include <array>
 
-class ColorCombo;
+class TWkColorComboBox;
 
 struct ConfigControls {
     const ControlArrays* rows = nullptr;
@@ -27,7 +27,7 @@ struct ConfigControls {
     std::array<QLineEdit*, AxisButtonRangeCount> rangeHighs{};
     QComboBox* poll = nullptr;
     QComboBox* ledPort = nullptr;
-    ColorCombo* ledColorInit = nullptr;
+    TWkColorComboBox* ledColorInit = nullptr;
     QLineEdit* vendorId = nullptr;
     QLineEdit* productId = nullptr;
     QLineEdit* name = nullptr;

@@ -17,7 +17,7 @@ constexpr int LedSelectBase = 10;
 
 LedSheet::LedSheet(const QWidget& root, ExchangeWindow& window) : window_(window) {
     for (int k = 1; k <= LedCount; ++k) {
-        colors_[k - 1] = FindNamed<ColorCombo>(root, NumberName("led_color_%1", k, 2));
+        colors_[k - 1] = FindNamed<TWkColorComboBox>(root, NumberName("led_color_%1", k, 2));
     }
 }
 

@@ -6,7 +6,7 @@
 
 #include <array>
 
-class ColorCombo;
+class TWkColorComboBox;
 class ExchangeWindow;
 class QWidget;
 
@@ -20,5 +20,5 @@ public:
 
 private:
     ExchangeWindow& window_;
-    std::array<ColorCombo*, LedCount> colors_{};
+    std::array<TWkColorComboBox*, LedCount> colors_{};
 };

@@ -1,6 +1,7 @@
 #include "configurator/window/main_form.h"
 
 #include "components/grid/string_grid.h"
+#include "components/pages/page_control.h"
 #include "configurator/files/language_file.h"
 #include "configurator/window/event_guard.h"
 #include "configurator/window/form_exchange.h"
@@ -19,7 +20,6 @@
 #include <QListWidget>
 #include <QLoggingCategory>
 #include <QPushButton>
-#include <QTabWidget>
 
 Q_LOGGING_CATEGORY(lcWindow, "tavro.window")
 
@@ -70,7 +70,7 @@ TMForm::~TMForm() {
 }
 
 void TMForm::BuildPages() {
-    pages_ = new QTabWidget(this);
+    pages_ = new TWkPageControl(this);
     pages_->setObjectName(QStringLiteral("WkPageControl"));
     pages_->setGeometry(0, PagesTop, ClientWidth, PagesHeight);
     struct PageDesign {

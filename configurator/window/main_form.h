@@ -20,11 +20,11 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QTabWidget;
 class StatisticsPage;
 class TWkStringGrid;
 class TWkChart;
 class TWkHidDeviceController;
+class TWkPageControl;
 
 class TMForm final : public QWidget {
     Q_OBJECT
@@ -169,7 +169,7 @@ private:
     QTimer tmrPerSecond_;
     bool closed_ = false;
 
-    QTabWidget* pages_ = nullptr;
+    TWkPageControl* pages_ = nullptr;
     QLabel* connectStatus_ = nullptr;
     QLabel* imgRed_ = nullptr;
     QLabel* imgGrn_ = nullptr;

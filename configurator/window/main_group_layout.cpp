@@ -1,29 +1,31 @@
+#include "components/image/image.h"
 #include "configurator/model/item_lists.h"
 #include "configurator/window/design_items.h"
 #include "configurator/window/device_list_box.h"
 #include "configurator/window/form_layout.h"
 #include "configurator/window/text_fit.h"
 #include "configurator/window/widget_factory.h"
+#include "pictures/gif/gif_image.h"
+#include "pictures/status/status_pictures.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
 
 namespace {
 
-// The connection indicator: a lamp of the given colour on the window background.
-QPixmap Lamp(const QColor& color) {
-    QPixmap lamp(113, 113);
-    lamp.fill(Qt::transparent);
-    QPainter painter(&lamp);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(color.darker(160), 3));
-    painter.setBrush(color);
-    painter.drawEllipse(QRectF(12.5, 12.5, 88, 88));
-    return lamp;
+// A connection indicator: a lamp picture on the window background.
+TWkImage* MakeStatusImage(QWidget* group, const QString& name, const QByteArray& gif) {
+    auto* image = new TWkImage(group);
+    image->setObjectName(name);
+    image->setGeometry(8, 22, 113, 113);
+    TWkGIFImage picture;
+    picture.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(gif.constData()),
+                           static_cast<std::size_t>(gif.size())});
+    image->Picture().SetGraphic(&picture);
+    return image;
 }
 
 // Five control rows fill the group above the check line.
@@ -49,11 +51,8 @@ int Row(int row) {
 }
 
 void BuildIndicators(QWidget* group) {
-    auto* red = MakeLabel(group, QStringLiteral("img_red"), QString(), {8, 22, 113, 113});
-    red->setPixmap(Lamp(QColor(220, 30, 30)));
-    auto* green = MakeLabel(group, QStringLiteral("img_grn"), QString(), {8, 22, 113, 113});
-    green->setPixmap(Lamp(QColor(30, 190, 60)));
-    green->hide();
+    MakeStatusImage(group, QStringLiteral("img_red"), RedLampGif());
+    MakeStatusImage(group, QStringLiteral("img_grn"), GreenLampGif())->hide();
 }
 
 void BuildDeviceList(QWidget* group) {

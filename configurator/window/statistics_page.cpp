@@ -23,7 +23,8 @@ StatisticsPage::StatisticsPage(QWidget& root) {
     visualMax_ = FindNamed<QLineEdit>(root, QStringLiteral("joy_osi_visual_max"));
     for (int pen = 1; pen <= 2; ++pen) {
         penAxes_[pen - 1] = FindNamed<QComboBox>(root, NumberName("joy_osi_use_%1", pen, 2));
-        penColors_[pen - 1] = FindNamed<ColorCombo>(root, NumberName("joy_osi_clr_%1", pen, 2));
+        penColors_[pen - 1] =
+            FindNamed<TWkColorComboBox>(root, NumberName("joy_osi_clr_%1", pen, 2));
     }
     usbpps_ = FindNamed<QLineEdit>(root, QStringLiteral("joy_usbpps"));
     resetButton_ = FindNamed<QPushButton>(root, QStringLiteral("JoyStatReset"));

@@ -13,7 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 
-class ColorCombo;
+class TWkColorComboBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -61,7 +61,7 @@ private:
     QLineEdit* visualMin_ = nullptr;
     QLineEdit* visualMax_ = nullptr;
     std::array<QComboBox*, 2> penAxes_{};    // joy_osi_use_01, joy_osi_use_02
-    std::array<ColorCombo*, 2> penColors_{}; // joy_osi_clr_01, joy_osi_clr_02
+    std::array<TWkColorComboBox*, 2> penColors_{}; // joy_osi_clr_01, joy_osi_clr_02
     QLineEdit* usbpps_ = nullptr;
     QPushButton* resetButton_ = nullptr;
     // The five edits of an axis, in the page's column order.

@@ -31,8 +31,9 @@ void BuildStatisticsPage(QWidget* page) {
     const QStringList pens = RangeAxisItems(); // "--", axes "1".."8"
     MakeCombo(page, QStringLiteral("joy_osi_use_01"), pens, {850, 4, 60, 22});
     MakeCombo(page, QStringLiteral("joy_osi_use_02"), pens, {850, 32, 60, 22});
-    MakeColorCombo(page, QStringLiteral("joy_osi_clr_01"), {916, 4, 110, 22})->SetColorValue(clRed);
-    MakeColorCombo(page, QStringLiteral("joy_osi_clr_02"), {916, 32, 110, 22})
+    MakeColorCombo(page, QStringLiteral("joy_osi_clr_01"), {916, 4, 110, 22}, coStdColors)
+        ->SetColorValue(clRed);
+    MakeColorCombo(page, QStringLiteral("joy_osi_clr_02"), {916, 32, 110, 22}, coStdColors)
         ->SetColorValue(clBlue);
     const char* headers[][2] = {{"lbl_joy_osi_raw", "Raw"},
                                 {"lbl_joy_osi_min", "Min"},

@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
+#include <QThread>
+#include <cstdint>
 #include <exception>
 #include <map>
 #include <mutex>
@@ -15,13 +17,44 @@ namespace {
 
 const QEvent::Type kPostedMessageEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 
+// The event only names its message: the message itself waits in the table, where
+// PeekMessageW can see and take it before Qt delivers the event.
 struct PostedMessage final : QEvent {
-    PostedMessage(UINT msg, WPARAM wParam, LPARAM lParam)
-        : QEvent(kPostedMessageEvent), msg(msg), wParam(wParam), lParam(lParam) {}
-    UINT msg;
-    WPARAM wParam;
-    LPARAM lParam;
+    explicit PostedMessage(std::uint64_t id) : QEvent(kPostedMessageEvent), id(id) {}
+    std::uint64_t id;
 };
+
+struct PendingMessage {
+    std::uintptr_t handle; // 0 for the thread's WM_QUIT
+    QThread* thread;
+    MSG message;
+};
+
+class MessageWindow;
+
+// Handles count up and are never reused, so a stale handle cannot reach a newer window.
+// Messages are keyed by a number that counts up too, so the map holds them in posting order.
+struct WindowTable {
+    std::mutex mutex;
+    std::map<std::uintptr_t, MessageWindow*> windows;
+    std::uintptr_t nextHandle = 0x10000;
+    std::map<std::uint64_t, PendingMessage> pending;
+    std::uint64_t nextMessage = 1;
+    // One receiver per thread that posted a quit; it lives as long as the process.
+    std::map<QThread*, MessageWindow*> quitReceivers;
+};
+
+WindowTable& table() {
+    static WindowTable instance;
+    return instance;
+}
+
+std::uintptr_t key(HWND window) {
+    return reinterpret_cast<std::uintptr_t>(window);
+}
+
+// The caller holds the table's lock.
+void post(MessageWindow* receiver, std::uintptr_t handle, const MSG& message);
 
 class MessageWindow final : public QObject {
 public:
@@ -39,20 +72,29 @@ public:
     bool event(QEvent* e) override {
         if (e->type() != kPostedMessageEvent)
             return QObject::event(e);
-        const auto* message = static_cast<PostedMessage*>(e);
+        const auto id = static_cast<PostedMessage*>(e)->id;
+        MSG message;
+        {
+            std::lock_guard lock(table().mutex);
+            const auto it = table().pending.find(id);
+            if (it == table().pending.end())
+                return true; // taken by PeekMessageW
+            message = it->second.message;
+            table().pending.erase(it);
+        }
         if (handler)
-            dispatch(*message);
+            dispatch(message);
         return true;
     }
 
 private:
     // An exception must not unwind through Qt's event loop: it is reported the way the framework
     // reports one that reached an event handler, and the loop goes on.
-    void dispatch(const PostedMessage& message) {
+    void dispatch(const MSG& message) {
         ++dispatching;
         const MessageHandler current = handler;
         try {
-            current(message.msg, message.wParam, message.lParam);
+            current(message.message, message.wParam, message.lParam);
         } catch (const std::exception& error) {
             uiHost().reportException(QString::fromUtf8(error.what()));
         } catch (...) {
@@ -65,20 +107,25 @@ private:
     int dispatching = 0;
 };
 
-// Handles count up and are never reused, so a stale handle cannot reach a newer window.
-struct WindowTable {
-    std::mutex mutex;
-    std::map<std::uintptr_t, MessageWindow*> windows;
-    std::uintptr_t nextHandle = 0x10000;
-};
-
-WindowTable& table() {
-    static WindowTable instance;
-    return instance;
+void post(MessageWindow* receiver, std::uintptr_t handle, const MSG& message) {
+    const std::uint64_t id = table().nextMessage++;
+    table().pending.emplace(id, PendingMessage{handle, receiver->thread(), message});
+    QCoreApplication::postEvent(receiver, new PostedMessage(id));
 }
 
-std::uintptr_t key(HWND window) {
-    return reinterpret_cast<std::uintptr_t>(window);
+void quitThread(UINT msg, WPARAM wParam) {
+    if (msg != WM_QUIT)
+        return;
+    const int exitCode = static_cast<int>(wParam);
+    if (QCoreApplication::instance() != nullptr &&
+        QThread::currentThread() == QCoreApplication::instance()->thread())
+        QCoreApplication::exit(exitCode);
+    else
+        QThread::currentThread()->exit(exitCode);
+}
+
+bool inFilter(UINT msg, UINT filterMin, UINT filterMax) {
+    return (filterMin == 0 && filterMax == 0) || (msg >= filterMin && msg <= filterMax);
 }
 
 } // namespace
@@ -102,6 +149,8 @@ void DeallocateHWnd(HWND window) {
             return;
         found = it->second;
         table().windows.erase(it);
+        std::erase_if(table().pending,
+                      [&](const auto& entry) { return entry.second.handle == key(window); });
     }
     found->release();
 }
@@ -113,13 +162,40 @@ BOOL PostMessageW(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return FALSE;
     }
-    QCoreApplication::postEvent(it->second, new PostedMessage(msg, wParam, lParam));
+    post(it->second, it->first, MSG{window, msg, wParam, lParam});
     return TRUE;
 }
 
 void BroadcastDeviceChange() {
     std::lock_guard lock(table().mutex);
     for (const auto& [handle, window] : table().windows)
-        QCoreApplication::postEvent(window,
-                                    new PostedMessage(WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0));
+        post(window, handle,
+             MSG{reinterpret_cast<HWND>(handle), WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0});
+}
+
+void PostQuitMessage(int exitCode) {
+    std::lock_guard lock(table().mutex);
+    MessageWindow*& receiver = table().quitReceivers[QThread::currentThread()];
+    if (receiver == nullptr)
+        receiver =
+            new MessageWindow([](UINT msg, WPARAM wParam, LPARAM) { quitThread(msg, wParam); });
+    post(receiver, 0, MSG{nullptr, WM_QUIT, static_cast<WPARAM>(exitCode), 0});
+}
+
+BOOL PeekMessageW(MSG* msg, HWND window, UINT filterMin, UINT filterMax, UINT removeFlags) {
+    QThread* const current = QThread::currentThread();
+    std::lock_guard lock(table().mutex);
+    for (auto it = table().pending.begin(); it != table().pending.end(); ++it) {
+        const PendingMessage& entry = it->second;
+        const bool forWindow =
+            window == nullptr ? entry.thread == current : entry.handle == key(window);
+        if (!forWindow || !inFilter(entry.message.message, filterMin, filterMax))
+            continue;
+        if (msg != nullptr)
+            *msg = entry.message;
+        if (removeFlags & PM_REMOVE)
+            table().pending.erase(it);
+        return TRUE;
+    }
+    return FALSE;
 }

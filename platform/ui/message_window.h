@@ -24,3 +24,26 @@ BOOL PostMessageW(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Posts WM_DEVICECHANGE with DBT_DEVNODES_CHANGED and LParam 0 to every allocated window.
 void BroadcastDeviceChange();
+
+// Ends the calling thread's event loops with exitCode once the message is reached.
+constexpr UINT WM_QUIT = 0x0012;
+
+// A queued message as PeekMessageW hands it out; hwnd is nullptr for WM_QUIT.
+struct MSG {
+    HWND hwnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+constexpr UINT PM_NOREMOVE = 0x0;
+constexpr UINT PM_REMOVE = 0x1;
+
+// Queues WM_QUIT with exitCode as wParam for the calling thread, after what is queued already.
+void PostQuitMessage(int exitCode);
+
+// Finds the oldest message still queued for window (nullptr: for any window of the calling
+// thread, WM_QUIT included) whose number lies in filterMin..filterMax (both 0: any number) and
+// copies it into msg; with PM_REMOVE it is taken off the queue and never delivered. FALSE when
+// there is none.
+BOOL PeekMessageW(MSG* msg, HWND window, UINT filterMin, UINT filterMax, UINT removeFlags);

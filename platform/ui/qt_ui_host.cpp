@@ -1,6 +1,7 @@
 #include "platform/ui/qt_ui_host.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QDeadlineTimer>
 #include <QDesktopServices>
 #include <QDialog>
@@ -81,6 +82,34 @@ int answerFor(int button) {
     }
 }
 
+QString customColorKey(int slot) {
+    return QStringLiteral("Color") + QChar(u'A' + slot);
+}
+
+// Unreadable lines leave their slot as it was.
+void setCustomColors(const QStringList& lines) {
+    for (int slot = 0; slot < QColorDialog::customCount(); ++slot) {
+        const QString prefix = customColorKey(slot) + QLatin1Char('=');
+        for (const QString& line : lines) {
+            bool ok = false;
+            const TColor color = TColor(line.mid(prefix.size()).toUInt(&ok, 16));
+            if (line.startsWith(prefix) && ok)
+                QColorDialog::setCustomColor(slot, ToQColor(color));
+        }
+    }
+}
+
+QStringList customColors() {
+    QStringList lines;
+    for (int slot = 0; slot < QColorDialog::customCount(); ++slot) {
+        const TColor color = FromQColor(QColorDialog::customColor(slot));
+        lines << QStringLiteral("%1=%2")
+                     .arg(customColorKey(slot))
+                     .arg(color, 6, 16, QLatin1Char('0'));
+    }
+    return lines;
+}
+
 } // namespace
 
 int QtUiHost::messageBox(const QString& text, const QString& caption, unsigned flags) {
@@ -119,6 +148,14 @@ std::optional<QString> QtUiHost::saveFileName(const FileDialogRequest& request) 
 
 int QtUiHost::execDialog(QDialog& dialog) {
     return dialog.exec();
+}
+
+std::optional<ColorDialogAnswer> QtUiHost::colorDialog(const ColorDialogRequest& request) {
+    setCustomColors(request.customColors);
+    QColorDialog dialog(ToQColor(request.color), QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return ColorDialogAnswer{FromQColor(dialog.currentColor()), customColors()};
 }
 
 void QtUiHost::sleep(unsigned ms) {

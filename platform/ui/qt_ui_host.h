@@ -12,6 +12,7 @@ public:
     std::optional<QString> openFileName(const FileDialogRequest& request) override;
     std::optional<QString> saveFileName(const FileDialogRequest& request) override;
     int execDialog(QDialog& dialog) override;
+    std::optional<ColorDialogAnswer> colorDialog(const ColorDialogRequest& request) override;
     void sleep(unsigned ms) override;
     void reportException(const QString& message) override;
     bool shellOpen(const QString& target, const QStringList& arguments,

@@ -4,6 +4,8 @@
 // exception that reached an event handler. The program uses the Qt host; tests install a
 // recording host (tests/support) so nothing blocks and the calls can be checked in order.
 
+#include "platform/ui/color.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -37,6 +39,18 @@ struct FileDialogRequest {
     QString fileName;
 };
 
+// The colour dialog's custom colours travel as lines "ColorA=bbggrr", "ColorB=..." (six hex
+// digits of a $00BBGGRR value), one per slot.
+struct ColorDialogRequest {
+    TColor color = clBlack;
+    QStringList customColors;
+};
+
+struct ColorDialogAnswer {
+    TColor color = clBlack;
+    QStringList customColors;
+};
+
 class UiHost {
 public:
     virtual ~UiHost() = default;
@@ -51,6 +65,8 @@ public:
     virtual std::optional<QString> saveFileName(const FileDialogRequest& request) = 0;
     // Runs a dialog of the program modally; returns its result code (QDialog::Accepted ...).
     virtual int execDialog(QDialog& dialog) = 0;
+    // The desktop's colour dialog; nothing when cancelled.
+    virtual std::optional<ColorDialogAnswer> colorDialog(const ColorDialogRequest& request) = 0;
     // Waits ms milliseconds while the event loop keeps running.
     virtual void sleep(unsigned ms) = 0;
     // Shows an exception that reached an event handler the way the framework's default report

@@ -58,6 +58,17 @@ int RecordingUiHost::execDialog(QDialog& dialog) {
     return dialogResult;
 }
 
+std::optional<ColorDialogAnswer> RecordingUiHost::colorDialog(const ColorDialogRequest& request) {
+    log << QStringLiteral("colorDialog: %1").arg(request.color, 6, 16, QLatin1Char('0'));
+    colorRequests.push_back(request);
+    std::optional<ColorDialogAnswer> answer;
+    if (!colorAnswers.empty()) {
+        answer.swap(colorAnswers.front());
+        colorAnswers.pop_front();
+    }
+    return answer;
+}
+
 void RecordingUiHost::sleep(unsigned ms) {
     log << QStringLiteral("sleep: %1").arg(ms);
     if (onSleep)

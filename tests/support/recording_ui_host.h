@@ -17,6 +17,8 @@ public:
     std::deque<std::optional<QString>> inputAnswers; // default: cancelled
     std::deque<std::optional<QString>> fileAnswers;  // default: cancelled
     std::vector<FileDialogRequest> fileRequests;     // every file dialog asked for, in order
+    std::deque<std::optional<ColorDialogAnswer>> colorAnswers; // default: cancelled
+    std::vector<ColorDialogRequest> colorRequests;             // every colour dialog, in order
     bool shellResult = true;
     int dialogResult = 0; // QDialog::Rejected
     // Runs inside sleep(), so a test can act "while" the program waits.
@@ -30,6 +32,7 @@ public:
     std::optional<QString> openFileName(const FileDialogRequest& request) override;
     std::optional<QString> saveFileName(const FileDialogRequest& request) override;
     int execDialog(QDialog& dialog) override;
+    std::optional<ColorDialogAnswer> colorDialog(const ColorDialogRequest& request) override;
     void sleep(unsigned ms) override;
     void reportException(const QString& message) override;
     bool shellOpen(const QString& target, const QStringList& arguments,

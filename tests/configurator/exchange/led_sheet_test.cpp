@@ -1,17 +1,20 @@
 // The LED page's colours sent to the simulated controller and read back from it.
 
+#include "configurator/model/report_codec.h"
 #include "configurator/window/color_combo.h"
 #include "configurator/window/widget_factory.h"
 #include "tests/configurator/exchange/exchange_fixture.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 
 namespace {
 
-ColorCombo* LedBox(TMForm& form, int k) {
-    return form.findChild<ColorCombo*>(NumberName("led_color_%1", k, 2));
+TWkColorComboBox* LedBox(TMForm& form, int k) {
+    return form.findChild<TWkColorComboBox*>(NumberName("led_color_%1", k, 2));
 }
 
 QString Hex(int value) {
@@ -131,4 +134,47 @@ TEST_F(ExchangeTest, TheLivePollWaitsWhileTheLedColoursAreRead) {
     EXPECT_EQ(Log().filter(QStringLiteral("get 7")), QStringList());
     EXPECT_EQ(Log().filter(QStringLiteral("get 8")).size(), LedCount);
     EXPECT_TRUE(form->TmrGetRawData().isActive());
+}
+
+TEST_F(ExchangeTest, ALedColourPickedWithTheKeyboardGoesToTheController) {
+    Connect();
+    form->show();
+    TWkColorComboBox* third = LedBox(*form, 3);
+    third->setFocus();
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(third, &down);
+    QApplication::sendEvent(third, &down);
+    EXPECT_EQ(third->ColorValue(), clGreen);
+    EXPECT_EQ(third->currentText(), QStringLiteral("Green"));
+
+    Button("led_set")->click();
+
+    EXPECT_TRUE(Log().contains(QStringLiteral("set 8 [08 03 00 80 00 00]")));
+}
+
+TEST_F(ExchangeTest, AStartColourOutsideTheListIsAddedOnceAsACustomEntry) {
+    Connect();
+    Config config = DefaultConfig();
+    config.ledColorInit = 0x00FF8000;
+    const ReportImages stored = ConfigToReport(config).images;
+    sim->with([&](SimController& c) {
+        c.setFeature({stored.axis.data(), AxisReportLength});
+        c.setFeature({stored.general.data(), GeneralReportLength});
+        c.setFeature({stored.hid.data(), HidReportLength});
+    });
+    auto* start = form->findChild<TWkColorComboBox*>(QStringLiteral("led_color_init"));
+    const int standard = start->count();
+
+    for (int read = 1; read <= 2; ++read) {
+        SCOPED_TRACE(read);
+        Exchange().Exchange().btnRead_MKClick();
+        EXPECT_EQ(start->count(), standard + 1) << "reselected, not added again";
+        EXPECT_EQ(start->currentText(), QStringLiteral("Custom"));
+        EXPECT_EQ(start->ColorValue(), 0x00FF8000);
+        EXPECT_EQ(form->CurrentConfig().ledColorInit, 0x00FF8000u);
+    }
+
+    Button("btnClrConfig")->click();
+    EXPECT_EQ(start->currentText(), QStringLiteral("Black"));
+    EXPECT_EQ(form->CurrentConfig().ledColorInit, 0u) << "the cleared box also gives black";
 }

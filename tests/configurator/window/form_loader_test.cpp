@@ -1,5 +1,7 @@
+#include "components/image/image.h"
 #include "configurator/files/text_file.h"
 #include "configurator/loader/serial_ports.h"
+#include "pictures/gif/gif_image.h"
 #include "platform/win32/registry.h"
 #include "tests/configurator/window/wiring_fixture.h"
 
@@ -87,6 +89,24 @@ TEST_F(LoaderTest, AboutBoxOpensModallyFromEachOfItsControls) {
     host.log.clear();
     Click("btn_about");
     EXPECT_EQ(host.log, QStringList({"dialog: Tavro2"}));
+}
+
+TEST_F(LoaderTest, TheStatusPicturesAreImagesOfTheGeneratedLamps) {
+    Open();
+    const struct {
+        const char* name;
+        bool red;
+    } pictures[] = {{"img_red", true}, {"img_grn", false}};
+    for (const auto& picture : pictures) {
+        auto* image = Find<TWkImage>(picture.name);
+        ASSERT_NE(image, nullptr) << picture.name;
+        const auto* gif = dynamic_cast<const TWkGIFImage*>(image->Displayed().Graphic());
+        ASSERT_NE(gif, nullptr) << picture.name;
+        EXPECT_EQ(gif->Width(), 113);
+        EXPECT_TRUE(gif->Transparent());
+        const QRgb middle = image->grab().toImage().pixel(56, 80);
+        EXPECT_EQ(qRed(middle) > qGreen(middle), picture.red) << picture.name;
+    }
 }
 
 TEST_F(LoaderTest, ToolButtonsOpenTheirProgramsFromTheToolsFolder) {

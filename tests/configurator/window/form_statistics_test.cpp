@@ -278,7 +278,7 @@ TEST_F(WindowTest, PenColoursFollowTheirBoxes) {
     EXPECT_EQ(chart->Options().PenCount(), 2);
     EXPECT_EQ(chart->Options().PenColor(0), clRed);
     EXPECT_EQ(chart->Options().PenColor(1), clBlue);
-    auto* second = Find<ColorCombo>("joy_osi_clr_02");
+    auto* second = Find<TWkColorComboBox>("joy_osi_clr_02");
     second->SetColorValue(clGreen);
     emit second->activated(second->currentIndex());
     EXPECT_EQ(chart->Options().PenColor(0), clRed);

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -108,6 +109,62 @@ TEST_F(MessageWindowTest, DeviceChangesOfTheCurrentBusReachEveryWindow) {
     EXPECT_EQ(second, first);
     DeallocateHWnd(a);
     DeallocateHWnd(b);
+}
+
+TEST_F(MessageWindowTest, PeekingFindsTheOldestMatchingMessageAndRemovingKeepsItFromTheHandler) {
+    std::vector<Message> log;
+    HWND window = recordingWindow(log);
+    HWND other = recordingWindow(log);
+    PostMessageW(other, 0x401, 9, 9);
+    PostMessageW(window, 0x400, 1, 0);
+    PostMessageW(window, 0x401, 2, 0);
+    PostMessageW(window, 0x401, 3, 0);
+
+    MSG found{};
+    ASSERT_TRUE(PeekMessageW(&found, window, 0x401, 0x401, PM_NOREMOVE));
+    EXPECT_EQ(found.hwnd, window);
+    EXPECT_EQ(found.wParam, 2u);
+    ASSERT_TRUE(PeekMessageW(&found, window, 0x401, 0x401, PM_REMOVE));
+    EXPECT_EQ(found.wParam, 2u);
+    EXPECT_FALSE(PeekMessageW(&found, window, 0x402, 0x4FF, PM_NOREMOVE));
+    ASSERT_TRUE(PeekMessageW(&found, nullptr, 0, 0, PM_NOREMOVE));
+    EXPECT_EQ(found.hwnd, other) << "any window of the thread: the oldest first";
+
+    deliver();
+    const std::vector<Message> expected = {{0x401, 9, 9}, {0x400, 1, 0}, {0x401, 3, 0}};
+    EXPECT_EQ(log, expected);
+    EXPECT_FALSE(PeekMessageW(&found, nullptr, 0, 0, PM_NOREMOVE)) << "delivered ones are gone";
+    DeallocateHWnd(window);
+    DeallocateHWnd(other);
+}
+
+TEST_F(MessageWindowTest, ReleasingAWindowForgetsItsQueuedMessages) {
+    std::vector<Message> log;
+    HWND window = recordingWindow(log);
+    PostMessageW(window, 0x400, 0, 0);
+    DeallocateHWnd(window);
+    MSG found{};
+    EXPECT_FALSE(PeekMessageW(&found, nullptr, 0, 0, PM_NOREMOVE));
+    deliver();
+    EXPECT_TRUE(log.empty());
+}
+
+TEST_F(MessageWindowTest, AQuitBelongsToThePostingThread) {
+    PostQuitMessage(7);
+    MSG found{};
+    ASSERT_TRUE(PeekMessageW(&found, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+    EXPECT_EQ(found.hwnd, nullptr);
+    EXPECT_EQ(found.wParam, 7u);
+
+    std::thread other([] {
+        MSG seen{};
+        EXPECT_FALSE(PeekMessageW(&seen, nullptr, 0, 0, PM_NOREMOVE));
+    });
+    other.join();
+
+    // Taken off again so it never ends the test's event loops.
+    ASSERT_TRUE(PeekMessageW(&found, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    deliver();
 }
 
 } // namespace

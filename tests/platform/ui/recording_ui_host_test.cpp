@@ -26,3 +26,16 @@ TEST(UiHost, RecordingHostRunsNoDialogAndAnswersWithTheSetResult) {
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(host.log, QStringList{QStringLiteral("dialog: About")});
 }
+
+TEST(UiHost, RecordingHostAnswersColourDialogsFromItsQueue) {
+    RecordingUiHost host;
+    host.colorAnswers.push_back(ColorDialogAnswer{0x123456, {QStringLiteral("ColorA=654321")}});
+    const auto first = host.colorDialog(ColorDialogRequest{0x00FF80, {}});
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->color, 0x123456);
+    EXPECT_FALSE(host.colorDialog(ColorDialogRequest{clRed, {}})) << "an empty queue cancels";
+    EXPECT_EQ(host.log, QStringList({QStringLiteral("colorDialog: 00ff80"),
+                                     QStringLiteral("colorDialog: 0000ff")}));
+    ASSERT_EQ(host.colorRequests.size(), 2u);
+    EXPECT_EQ(host.colorRequests[1].color, clRed);
+}

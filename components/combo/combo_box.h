@@ -1,0 +1,143 @@
+#pragma once
+// The library's combo box base: a read-only mode, a placeholder text for an empty edit, a
+// drop-down width, a pixel limit for the edit text, searches over the items and owner drawing
+// of the items and the closed face through a delegate.
+
+#include "components/base/ext_control.h"
+#include "components/base/method_event.h"
+#include "components/combo/combo_box_strings.h"
+#include "components/util/max_pixel.h"
+#include "platform/ui/geometry.h"
+
+#include <functional>
+
+class TCanvas;
+class QAbstractItemDelegate;
+
+enum class TComboBoxStyle {
+    csDropDown,         // editable text
+    csDropDownList,     // pick from the list only
+    csOwnerDrawFixed,   // a list drawn by DrawItem, every item ItemHeight high
+    csOwnerDrawVariable // a list drawn by DrawItem, each item measured by MeasureItemHeight
+};
+
+// Owner-draw state bits, valued as on the desktop.
+enum TOwnerDrawStateBit : unsigned {
+    odSelected = 0x1,
+    odGrayed = 0x2,
+    odDisabled = 0x4,
+    odChecked = 0x8,
+    odFocused = 0x10,
+    odDefault = 0x20,
+    odComboBoxEdit = 0x1000,
+};
+using TOwnerDrawState = unsigned;
+
+class TWkCustomComboBox : public TWkExCustomComboBox {
+    Q_OBJECT
+public:
+    using TDrawItemEvent = std::function<void(TWkCustomComboBox& sender, TCanvas& canvas, int index,
+                                              const TRect& rect, TOwnerDrawState)>;
+    using TMeasureItemEvent =
+        std::function<void(TWkCustomComboBox& sender, int index, int& height)>;
+
+    static constexpr int DefaultItemHeight = 16;
+
+    explicit TWkCustomComboBox(QWidget* parent = nullptr);
+
+    TWkComboBoxStrings& Items() { return items_; }
+    const TWkComboBoxStrings& Items() const { return items_; }
+    int ItemIndex() const { return currentIndex(); }
+    void SetItemIndex(int index) { setCurrentIndex(index); }
+    // Throws EListError for an index outside the list.
+    QString GetItemText(int index) const { return items_.Get(index); }
+
+    TComboBoxStyle Style() const { return FStyle; }
+    void SetStyle(TComboBoxStyle style);
+
+    // The edit text; empty while the placeholder shows.
+    QString Text() const;
+    void SetText(const QString& text);
+
+    // Keys, clicks and the wheel cannot change the selection or open the list; the edit of an
+    // editable box takes no typing.
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool readOnly);
+
+    // Shown in EmptyFontColor in an editable box whose text is empty while it has no focus.
+    const QString& EmptyValue() const { return FEmptyValue; }
+    void SetEmptyValue(const QString& text);
+    TColor EmptyFontColor() const { return FEmptyFontColor; }
+    void SetEmptyFontColor(TColor color);
+    bool IsEmptyValue() const { return FIsEmptyValue; }
+
+    // Minimum width of the open list; 0 leaves it as wide as the box.
+    int DropDownWidth() const { return FDropDownWidth; }
+    void SetDropDownWidth(int width);
+
+    int ItemHeight() const { return FLastSetItemHeight; }
+    void SetItemHeight(int height);
+
+    // The pixel limit of an editable box's text, applied on every text change.
+    TWkMaxPixel& MaxPixel() { return FMaxPixel; }
+
+    // Searches from the first item; results are an index or -1.
+    int SearchExactString(const QString& value, bool caseSensitive) const;
+    int SearchPrefix(const QString& value, bool caseSensitive) const;
+    int SearchSubString(const QString& value, bool caseSensitive) const;
+    // Returns how many items were deleted.
+    int DeleteExactString(const QString& value, bool all, bool caseSensitive);
+
+    // Raised after the user picks an item (not when code selects one).
+    TNotifyEvent OnClick;
+    TNotifyEvent OnChange;
+    TDrawItemEvent OnDrawItem;
+    TMeasureItemEvent OnMeasureItem;
+
+    // One item drawn the way the open list and the closed face draw it; index -1 is the face
+    // with nothing selected. Public so the delegate and tests can ask for it.
+    void DrawRequest(TCanvas& canvas, int index, const TRect& rect, TOwnerDrawState state);
+    // Height of the item in the open list.
+    int ItemHeightOf(int index);
+
+protected:
+    virtual void ShowEmptyValueOff();
+    virtual void ShowEmptyValueOn();
+    virtual void MeasureItemHeight(int index, int& height);
+    virtual void DrawItem(TCanvas& canvas, int index, TRect rect, TOwnerDrawState state);
+    // Brush and text colours of a selected item.
+    virtual TColor SelectedColor() const { return clHighlight; }
+    virtual TColor SelectedTextColor() const { return clHighlightText; }
+    virtual void Click();
+    virtual void Change();
+
+    bool IsOwnerDrawn() const;
+
+    bool HandleSetFocus(QEvent* event) override;
+    bool HandleKillFocus(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+#if QT_CONFIG(wheelevent)
+    void wheelEvent(QWheelEvent* event) override;
+#endif
+
+private:
+    void FitText();
+    void ApplyReadOnly();
+    void PaintOwnerDrawnFace();
+
+    TWkComboBoxStrings items_{*this};
+    TWkMaxPixel FMaxPixel{this};
+    TComboBoxStyle FStyle = TComboBoxStyle::csDropDown;
+    bool FReadOnly = false;
+    int FLastSetItemHeight = DefaultItemHeight;
+    QString FEmptyValue;
+    bool FIsEmptyValue = false;
+    TColor FEmptyFontColor = clGrayText;
+    QColor FOldFontColor;
+    int FDropDownWidth = 0;
+    QAbstractItemDelegate* FPlainDelegate = nullptr;
+    QAbstractItemDelegate* FOwnerDrawDelegate = nullptr;
+};

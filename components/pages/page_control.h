@@ -1,0 +1,91 @@
+#pragma once
+// The library's page control: a settable border around the pages, hiding of all tabs, an
+// optional window-wide Ctrl+Tab, clicks on the tabs of disabled pages ignored, selection by
+// right click, a choice of hint source between the control and its pages, and tabs drawn by an
+// attached painter.
+
+#include "components/base/ext_control.h"
+#include "platform/ui/geometry.h"
+
+#include <functional>
+
+class TCanvas;
+class TWkTabControlPainter;
+
+enum class TWkHintSource {
+    hsDefault,
+    hsForceMain,
+    hsForceChildren,
+    hsPreferMain,
+    hsPreferChildren
+};
+
+class TWkPageControl : public TWkExPageControl {
+    Q_OBJECT
+public:
+    static constexpr int DefaultClientBorderWidth = 4;
+
+    explicit TWkPageControl(QWidget* parent = nullptr);
+    ~TWkPageControl() override;
+
+    // Pixels between the pane's edge and the pages; the pages grow as it shrinks.
+    int ClientBorderWidth() const { return FClientBorderWidth; }
+    void SetClientBorderWidth(int width);
+
+    // Hides the tab row; turning it off shows the tabs again, each page keeping its own
+    // visibility.
+    bool HideAllTabs() const { return FHideAllTabs; }
+    void SetHideAllTabs(bool hide);
+
+    // Ctrl+Tab anywhere in the window goes to the next enabled page, Ctrl+Shift+Tab to the
+    // previous one. Off, Ctrl+Tab steps only while the focus is inside the control.
+    bool HandleGlobalTab() const { return FHandleGlobalTab; }
+    void SetHandleGlobalTab(bool on);
+
+    TWkHintSource HintSource() const { return FHintSource; }
+    void SetHintSource(TWkHintSource source) { FHintSource = source; }
+
+    bool RightClickSelect() const { return FRightClickSelect; }
+    void SetRightClickSelect(bool on) { FRightClickSelect = on; }
+
+    TWkTabControlPainter* TabPainter() const { return FTabPainter; }
+    void SetTabPainter(TWkTabControlPainter* painter);
+
+    // Asked before every page change the user or Ctrl+Tab makes; clearing allowChange keeps
+    // the page.
+    std::function<void(TWkPageControl& sender, bool& allowChange)> OnChanging;
+
+    // The page of the tab under point (control coordinates), or -1.
+    int IndexOfTabAt(QPoint point) const;
+    // The next page from page that has a visible tab, wrapping around; -1 when there is none.
+    int FindNextPage(int page, bool goForward) const;
+    // Draws the visibleIndex-th visible tab; the painter draws when one is attached.
+    void DrawTab(TCanvas& canvas, int visibleIndex, const TRect& rect, bool active);
+    void InvalidateTabs();
+
+protected:
+    virtual bool CanChange();
+
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool PrepareHint(THintInfo& info) override;
+    void tabInserted(int index) override;
+    void tabRemoved(int index) override;
+
+private:
+    void StepPage(bool goForward);
+    bool TabBarMousePress(const QMouseEvent& event);
+    bool IsGlobalTabKey(QObject* watched, QEvent* event) const;
+    void ApplyClientBorder();
+
+    // The pages' area as Qt laid it out, and as this control widened it.
+    QRect FLaidOutArea;
+    QRect FWidenedArea;
+
+    int FClientBorderWidth = DefaultClientBorderWidth;
+    bool FHideAllTabs = false;
+    bool FHandleGlobalTab = false;
+    TWkHintSource FHintSource = TWkHintSource::hsDefault;
+    TWkTabControlPainter* FTabPainter = nullptr;
+    bool FRightClickSelect = false;
+};

@@ -1,0 +1,38 @@
+#include "pictures/gif/gif_types.h"
+
+#include <algorithm>
+#include <cstring>
+
+int GifColorBits(int count) {
+    for (int bits = 1; bits <= 8; ++bits)
+        if (count == 1 << bits)
+            return bits;
+    return 0;
+}
+
+int GifBitsForCount(int count) {
+    int bits = 1;
+    while (bits < 8 && (1 << bits) < count)
+        ++bits;
+    return bits;
+}
+
+bool TExtension::IsLoopExtension() const {
+    if (FExtType != etApplication || FData.isEmpty())
+        return false;
+    std::array<std::uint8_t, 11> id{};
+    std::copy(APPE.AppId.begin(), APPE.AppId.end(), id.begin());
+    std::copy(APPE.Authentication.begin(), APPE.Authentication.end(), id.begin() + 8);
+    const std::size_t length = std::min<std::size_t>(APPE.BlockSize, id.size());
+    const bool known = std::memcmp(id.data(), "NETSCAPE2.0", length) == 0 ||
+                       std::memcmp(id.data(), "ANIMEXTS1.0", length) == 0;
+    const QByteArray& first = FData.front();
+    return known && first.size() >= 3 && first[0] == 1;
+}
+
+int TExtension::LoopCount() const {
+    const QByteArray& first = FData.front();
+    const int count = static_cast<std::uint8_t>(first[1]) | static_cast<std::uint8_t>(first[2])
+                                                                << 8;
+    return std::min(count, MaxRepeatCount);
+}

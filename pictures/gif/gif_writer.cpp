@@ -1,0 +1,261 @@
+#include "pictures/gif/gif_image.h"
+#include "platform/ui/graphic.h"
+
+#include <algorithm>
+
+namespace {
+
+QString NoDataText() {
+    return QStringLiteral("No GIF Data to write");
+}
+
+// The file counts delays in hundredths up to 65535; longer intervals keep that longest delay.
+constexpr std::uint32_t MaxDelayHundredths = 0xFFFF;
+
+class TByteWriter {
+public:
+    void Bytes(const void* data, std::size_t count) {
+        const auto* bytes = static_cast<const std::uint8_t*>(data);
+        FOut.insert(FOut.end(), bytes, bytes + count);
+    }
+    void Byte(int value) { FOut.push_back(static_cast<std::uint8_t>(value)); }
+    void Word(int value) {
+        Byte(value & 0xFF);
+        Byte((value >> 8) & 0xFF);
+    }
+    // A table is written with a power-of-2 number of entries, padded with black.
+    void Table(const TGIFColorTable& table) {
+        const int count = 1 << GifBitsForCount(table.Count);
+        Bytes(table.Colors.data(), static_cast<std::size_t>(table.Count) * 3);
+        FOut.insert(FOut.end(), static_cast<std::size_t>(count - table.Count) * 3, 0);
+    }
+    // Each item in sub-blocks of at most 255 bytes (a longer item is split, not cut), then the
+    // terminator.
+    void SubBlocks(const QList<QByteArray>& items) {
+        for (const QByteArray& item : items) {
+            for (qsizetype pos = 0; pos < item.size(); pos += 255) {
+                const qsizetype length = std::min<qsizetype>(255, item.size() - pos);
+                Byte(static_cast<int>(length));
+                Bytes(item.constData() + pos, static_cast<std::size_t>(length));
+            }
+        }
+        Byte(0);
+    }
+    const std::vector<std::uint8_t>& Out() const { return FOut; }
+
+private:
+    std::vector<std::uint8_t> FOut;
+};
+
+// A bitmap the encoder takes: 1 bit per pixel (most significant first) or 8-bit indexed.
+QImage EncodableBitmap(const QImage& bitmap) {
+    switch (bitmap.format()) {
+    case QImage::Format_Mono:
+    case QImage::Format_Indexed8:
+        return bitmap;
+    case QImage::Format_MonoLSB:
+        return bitmap.convertToFormat(QImage::Format_Mono);
+    default:
+        return bitmap.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+    }
+}
+
+} // namespace
+
+class TGifStreamWriter {
+public:
+    explicit TGifStreamWriter(TWkGIFImage& image) : FImage(image) {}
+
+    std::vector<std::uint8_t> Write() {
+        if (FImage.FItems.empty())
+            throw EInvalidGraphicOperation(NoDataText());
+        FImage.EncodeAllFrames();
+        const TGIFData& data = *FImage.FImage;
+        if (!data.FComment.isEmpty())
+            FImage.FVersion = gv89a;
+        static const char* const versions[] = {"\0\0\0", "87a", "89a"};
+        FOut.Bytes("GIF", 3);
+        FOut.Bytes(versions[FImage.FVersion], 3);
+        writeScreen(data);
+        if (FImage.FLooping && FImage.Count() > 1)
+            writeLoop();
+        for (const auto& frame : FImage.FItems)
+            writeFrame(*frame);
+        if (!data.FComment.isEmpty()) {
+            FOut.Byte('!');
+            FOut.Byte(0xFE);
+            FOut.SubBlocks(data.FComment);
+        }
+        FOut.Byte(';');
+        return FOut.Out();
+    }
+
+private:
+    void writeScreen(const TGIFData& data) {
+        FImage.recomputeScreen();
+        FOut.Word(FImage.FScreenWidth);
+        FOut.Word(FImage.FScreenHeight);
+        const TGIFColorTable& table = data.FColorMap;
+        if (table.Count > 0) {
+            const int tableBits = GifBitsForCount(table.Count);
+            const int bits = std::clamp<int>(data.FBitsPerPixel, 1, 8);
+            FOut.Byte(0x80 | (tableBits - 1) << 4 | (bits - 1));
+            const int background =
+                FImage.FBackgroundColor == clNone ? -1 : table.IndexOf(FImage.FBackgroundColor);
+            FOut.Byte(std::max(background, 0));
+            FOut.Byte(data.FAspectRatio);
+            FOut.Table(table);
+        } else {
+            FOut.Byte(0);
+            FOut.Byte(0);
+            FOut.Byte(data.FAspectRatio);
+        }
+    }
+
+    void writeLoop() {
+        FOut.Byte('!');
+        FOut.Byte(0xFF);
+        FOut.Byte(11);
+        FOut.Bytes("NETSCAPE2.0", 11);
+        FOut.Byte(3);
+        FOut.Byte(1);
+        FOut.Word(FImage.FRepeatCount);
+        FOut.Byte(0);
+    }
+
+    void writeExtension(const TExtension& extension) {
+        FOut.Byte('!');
+        switch (extension.FExtType) {
+        case etGraphic: {
+            const TGraphicControlExtension& gce = extension.GCE;
+            FOut.Byte(0xF9);
+            FOut.Byte(gce.BlockSize);
+            FOut.Byte(gce.PackedFields);
+            FOut.Word(gce.DelayTime);
+            FOut.Byte(gce.TransparentColorIndex);
+            FOut.Byte(gce.Terminator);
+            return;
+        }
+        case etPlainText: {
+            const TPlainTextExtension& pte = extension.PTE;
+            FOut.Byte(0x01);
+            FOut.Byte(pte.BlockSize);
+            FOut.Word(pte.Left);
+            FOut.Word(pte.Top);
+            FOut.Word(pte.Width);
+            FOut.Word(pte.Height);
+            FOut.Byte(pte.CellWidth);
+            FOut.Byte(pte.CellHeight);
+            FOut.Byte(pte.FGColorIndex);
+            FOut.Byte(pte.BGColorIndex);
+            break;
+        }
+        case etApplication:
+            FOut.Byte(0xFF);
+            FOut.Byte(extension.APPE.BlockSize);
+            FOut.Bytes(extension.APPE.AppId.data(), 8);
+            FOut.Bytes(extension.APPE.Authentication.data(), 3);
+            break;
+        case etComment:
+            FOut.Byte(0xFE);
+            break;
+        }
+        FOut.SubBlocks(extension.FData);
+    }
+
+    void writeFrame(const TWkGIFFrame& frame) {
+        for (const TExtension& extension : frame.FExtensions)
+            writeExtension(extension);
+        const TGIFItem& item = *frame.FImage;
+        FOut.Byte(',');
+        FOut.Word(frame.FTopLeft.x());
+        FOut.Word(frame.FTopLeft.y());
+        FOut.Word(item.Width);
+        FOut.Word(item.Height);
+        int packed = frame.FInterlaced ? 0x40 : 0;
+        if (frame.FLocalColors)
+            packed |= 0x80 | (GifBitsForCount(item.FColorMap.Count) - 1);
+        FOut.Byte(packed);
+        if (frame.FLocalColors)
+            FOut.Table(item.FColorMap);
+        FOut.Bytes(item.FImageData.data(), item.FImageData.size());
+    }
+
+    TWkGIFImage& FImage;
+    TByteWriter FOut;
+};
+
+void TWkGIFFrame::encodeBitmap() {
+    if (FBitmap.isNull() || FBitmap.width() == 0 || FBitmap.height() == 0)
+        throw EInvalidGraphicOperation(NoDataText());
+    const QImage bitmap = EncodableBitmap(FBitmap);
+    if (bitmap.isNull() || bitmap.colorCount() == 0)
+        throw EInvalidGraphicOperation(QStringLiteral("GIF image encoding error"));
+    auto item = std::make_shared<TGIFItem>();
+    const QList<QRgb> colors = bitmap.colorTable();
+    item->FColorMap.Count = std::min<int>(static_cast<int>(colors.size()), 256);
+    for (int i = 0; i < item->FColorMap.Count; ++i)
+        item->FColorMap.SetColorAt(i, FromQColor(QColor(colors[i])));
+    const TGifConstRows rows{bitmap.constBits(), bitmap.bytesPerLine(), bitmap.width(),
+                             bitmap.height(), bitmap.format() == QImage::Format_Mono ? 1 : 8};
+    EncodeGifLzw(rows, false, item->FImageData, FOwner->OnProgress);
+    item->Width = bitmap.width();
+    item->Height = bitmap.height();
+    item->FBitsPerPixel = static_cast<std::uint8_t>(GifBitsForCount(item->FColorMap.Count));
+    FInterlaced = false;
+    TGIFData& global = *FOwner->FImage;
+    if (global.FColorMap.Count == 0) {
+        if (FOwner->FImage.use_count() > 1)
+            FOwner->FImage = std::make_shared<TGIFData>(global);
+        FOwner->FImage->FColorMap = item->FColorMap;
+        FOwner->FImage->FBitsPerPixel = item->FBitsPerPixel;
+        FLocalColors = false;
+    } else {
+        FLocalColors = true;
+    }
+    FImage = std::move(item);
+    FOwner->widenScreen(*this);
+}
+
+void TWkGIFFrame::rebuildControlExtension() {
+    auto gce = std::find_if(FExtensions.begin(), FExtensions.end(),
+                            [](const TExtension& e) { return e.FExtType == etGraphic; });
+    const bool wanted =
+        FAnimateInterval != 0 || FTransparentColor != clNone || FDisposal != dmUndefined;
+    if (gce == FExtensions.end() && wanted) {
+        TExtension extension;
+        extension.FExtType = etGraphic;
+        FExtensions.push_back(extension);
+        gce = FExtensions.end() - 1;
+    }
+    if (gce != FExtensions.end()) {
+        TGraphicControlExtension& record = gce->GCE;
+        record.DelayTime =
+            static_cast<std::uint16_t>(std::min(FAnimateInterval / 10, MaxDelayHundredths));
+        const int index =
+            FTransparentColor == clNone ? -1 : FImage->FColorMap.IndexOf(FTransparentColor);
+        record.PackedFields = static_cast<std::uint8_t>((record.PackedFields & ~0x1D) |
+                                                        (FDisposal & 7) << 2 | (index >= 0));
+        record.TransparentColorIndex = static_cast<std::uint8_t>(std::max(index, 0));
+    }
+    std::erase_if(FExtensions,
+                  [](const TExtension& e) { return e.FExtType == etComment && e.FData.isEmpty(); });
+    if (!FExtensions.empty())
+        FOwner->FVersion = gv89a;
+}
+
+void TWkGIFImage::EncodeAllFrames() {
+    for (auto& frame : FItems) {
+        if (!frame->HasData())
+            frame->encodeBitmap();
+        frame->rebuildControlExtension();
+    }
+}
+
+QByteArray TWkGIFImage::SaveToBytes() const {
+    // Encoding stores each frame's data in the image, which is what later saves reuse.
+    const std::vector<std::uint8_t> bytes =
+        TGifStreamWriter(const_cast<TWkGIFImage&>(*this)).Write();
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<qsizetype>(bytes.size()));
+}

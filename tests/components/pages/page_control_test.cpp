@@ -1,0 +1,210 @@
+// The page control: Ctrl+Tab, clicks on tabs, the border, hidden tabs, hints and the painter.
+
+#include "components/pages/page_control.h"
+#include "components/pages/tab_control_painter.h"
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QToolTip>
+#include <gtest/gtest.h>
+
+namespace {
+
+class RecordingPainter final : public TWkTabControlPainter {
+public:
+    using TWkTabControlPainter::TWkTabControlPainter;
+    QStringList drawn;
+    void DrawTab(TWkPageControl&, TCanvas&, int, const QString& caption, const TRect&, bool active,
+                 bool enabled) override {
+        drawn << caption + (active ? " active" : "") + (enabled ? "" : " disabled");
+    }
+};
+
+class PageControlTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.resize(400, 300);
+        outside = new QLineEdit(&window);
+        outside->setGeometry(0, 0, 100, 20);
+        pages = new TWkPageControl(&window);
+        pages->setGeometry(0, 30, 400, 270);
+        for (const char* caption : {"One", "Two", "Three", "Four"}) {
+            auto* page = new QWidget;
+            inside.push_back(new QLineEdit(page));
+            pages->addTab(page, QString::fromLatin1(caption));
+        }
+        window.show();
+        outside->setFocus();
+        QApplication::processEvents();
+    }
+
+    void CtrlTab(QWidget* target, bool shift = false) {
+        const Qt::KeyboardModifiers modifiers =
+            Qt::ControlModifier | (shift ? Qt::ShiftModifier : Qt::NoModifier);
+        QKeyEvent press(QEvent::KeyPress, shift ? Qt::Key_Backtab : Qt::Key_Tab, modifiers);
+        QApplication::sendEvent(target, &press);
+    }
+
+    void ClickTab(int index, Qt::MouseButton button = Qt::LeftButton) {
+        QTabBar* bar = pages->tabBar();
+        const QPointF at = bar->tabRect(index).center();
+        QMouseEvent press(QEvent::MouseButtonPress, at, bar->mapToGlobal(at), button, button,
+                          Qt::NoModifier);
+        QApplication::sendEvent(bar, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, bar->mapToGlobal(at), button,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(bar, &release);
+    }
+
+    QRect PageArea() const {
+        return pages->findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly)->geometry();
+    }
+
+    QWidget window;
+    QLineEdit* outside = nullptr;
+    TWkPageControl* pages = nullptr;
+    std::vector<QLineEdit*> inside;
+};
+
+TEST_F(PageControlTest, GlobalCtrlTabStepsForwardAndCtrlShiftTabBack) {
+    pages->SetHandleGlobalTab(true);
+    CtrlTab(outside);
+    EXPECT_EQ(pages->currentIndex(), 1);
+    CtrlTab(outside);
+    EXPECT_EQ(pages->currentIndex(), 2);
+    CtrlTab(outside, true);
+    EXPECT_EQ(pages->currentIndex(), 1);
+    CtrlTab(outside, true);
+    CtrlTab(outside, true);
+    EXPECT_EQ(pages->currentIndex(), 3) << "wraps around";
+}
+
+TEST_F(PageControlTest, CtrlTabInsideTheControlStepsOnce) {
+    for (bool global : {true, false}) {
+        SCOPED_TRACE(global ? "global" : "platform");
+        pages->SetHandleGlobalTab(global);
+        pages->setCurrentIndex(0);
+        CtrlTab(inside[0]);
+        EXPECT_EQ(pages->currentIndex(), 1);
+        CtrlTab(pages);
+        EXPECT_EQ(pages->currentIndex(), 2);
+        CtrlTab(inside[2], true);
+        EXPECT_EQ(pages->currentIndex(), 1);
+    }
+}
+
+TEST_F(PageControlTest, WithoutTheGlobalSwitchCtrlTabElsewhereLeavesThePage) {
+    CtrlTab(outside);
+    EXPECT_EQ(pages->currentIndex(), 0);
+}
+
+TEST_F(PageControlTest, CtrlTabPassesOverDisabledPagesAndAsksFirst) {
+    pages->SetHandleGlobalTab(true);
+    pages->widget(1)->setEnabled(false);
+    CtrlTab(outside);
+    EXPECT_EQ(pages->currentIndex(), 2);
+    CtrlTab(outside, true);
+    EXPECT_EQ(pages->currentIndex(), 0);
+
+    int asked = 0;
+    pages->OnChanging = [&](TWkPageControl&, bool& allow) {
+        ++asked;
+        allow = false;
+    };
+    CtrlTab(outside);
+    EXPECT_EQ(pages->currentIndex(), 0);
+    EXPECT_EQ(asked, 1);
+
+    for (int page = 1; page < 4; ++page)
+        pages->widget(page)->setEnabled(false);
+    pages->OnChanging = nullptr;
+    CtrlTab(outside);
+    EXPECT_EQ(pages->currentIndex(), 0) << "no other page can be shown";
+}
+
+TEST_F(PageControlTest, ClicksSelectOnlyEnabledPages) {
+    pages->widget(2)->setEnabled(false);
+    ClickTab(2);
+    EXPECT_EQ(pages->currentIndex(), 0);
+    ClickTab(3);
+    EXPECT_EQ(pages->currentIndex(), 3);
+    ClickTab(1, Qt::RightButton);
+    EXPECT_EQ(pages->currentIndex(), 3) << "right clicks select only when asked to";
+    pages->SetRightClickSelect(true);
+    ClickTab(1, Qt::RightButton);
+    EXPECT_EQ(pages->currentIndex(), 1);
+}
+
+TEST_F(PageControlTest, TheBorderWidthGrowsThePages) {
+    const QRect standard = PageArea();
+    pages->SetClientBorderWidth(0);
+    EXPECT_EQ(PageArea(), standard.adjusted(-4, -4, 4, 4));
+    pages->resize(380, 260);
+    QApplication::processEvents();
+    const QRect resized = PageArea();
+    pages->SetClientBorderWidth(4);
+    EXPECT_EQ(PageArea(), resized.adjusted(4, 4, -4, -4)) << "widened once, not at every layout";
+}
+
+TEST_F(PageControlTest, HidingAllTabsKeepsEachPagesOwnTab) {
+    pages->setTabVisible(2, false);
+    pages->setCurrentIndex(1);
+    pages->SetHideAllTabs(true);
+    EXPECT_FALSE(pages->tabBar()->isVisibleTo(pages));
+    EXPECT_EQ(pages->currentIndex(), 1);
+    pages->SetHideAllTabs(false);
+    EXPECT_TRUE(pages->tabBar()->isVisibleTo(pages));
+    EXPECT_TRUE(pages->isTabVisible(1));
+    EXPECT_FALSE(pages->isTabVisible(2));
+    pages->SetHandleGlobalTab(true);
+    CtrlTab(outside);
+    EXPECT_EQ(pages->currentIndex(), 3) << "a hidden tab is passed over";
+}
+
+TEST_F(PageControlTest, HintsComeFromTheChosenSource) {
+    pages->setToolTip("control");
+    pages->widget(1)->setToolTip("second page");
+    const QPoint tab = pages->tabBar()->mapTo(pages, pages->tabBar()->tabRect(1).center());
+    const QPoint otherTab = pages->tabBar()->mapTo(pages, pages->tabBar()->tabRect(2).center());
+    struct Case {
+        TWkHintSource source;
+        QPoint at;
+        const char* hint;
+    };
+    const Case cases[] = {
+        {TWkHintSource::hsDefault, tab, "control"},
+        {TWkHintSource::hsForceMain, tab, "control"},
+        {TWkHintSource::hsForceChildren, tab, "second page"},
+        {TWkHintSource::hsPreferChildren, tab, "second page"},
+        {TWkHintSource::hsPreferChildren, otherTab, "control"},
+        {TWkHintSource::hsPreferMain, tab, "control"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.hint);
+        pages->SetHintSource(c.source);
+        QHelpEvent help(QEvent::ToolTip, c.at, pages->mapToGlobal(c.at));
+        QApplication::sendEvent(pages, &help);
+        EXPECT_EQ(QToolTip::text(), c.hint);
+        QToolTip::hideText();
+    }
+}
+
+TEST_F(PageControlTest, APainterDrawsTheVisibleTabsUntilItGoes) {
+    auto* painter = new RecordingPainter;
+    pages->widget(3)->setEnabled(false);
+    pages->setTabVisible(1, false);
+    pages->SetTabPainter(painter);
+    EXPECT_EQ(painter->Clients(), QList<TWkPageControl*>{pages});
+    pages->tabBar()->grab();
+    EXPECT_EQ(painter->drawn, QStringList({"One active", "Three", "Four disabled"}));
+    delete painter;
+    EXPECT_EQ(pages->TabPainter(), nullptr);
+    pages->tabBar()->grab();
+}
+
+} // namespace

@@ -1,0 +1,278 @@
+#include "pictures/gif/gif_image.h"
+#include "platform/ui/graphic.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray Fixture(const char* name) {
+    QFile file(QStringLiteral(TAVRO_PICTURE_FIXTURES "/") + name);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    return file.readAll();
+}
+
+void Load(TWkGIFImage& image, const QByteArray& bytes) {
+    image.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                         static_cast<std::size_t>(bytes.size())});
+}
+
+QImage AsRgb(const QImage& image) {
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QByteArray Bytes(std::initializer_list<int> values) {
+    QByteArray bytes;
+    for (int v : values)
+        bytes.append(static_cast<char>(v));
+    return bytes;
+}
+
+// A 2 x 1 two-colour GIF, with `blocks` between the screen and the frame.
+QByteArray SmallGif(const QByteArray& blocks, const char* version = "89a") {
+    QByteArray gif = QByteArray("GIF") + version;
+    gif += Bytes({2, 0, 1, 0, 0x80, 0, 0, 255, 255, 255, 0, 0, 0});
+    gif += blocks;
+    gif += Bytes({',', 0, 0, 0, 0, 2, 0, 1, 0, 0, 2, 2, 0x4C, 0x01, 0, ';'});
+    return gif;
+}
+
+TEST(GifImageTest, GoodFilesDecodeLikeQtsReader) {
+    const char* files[] = {"interlaced.gif",   "two_colors.gif", "frames_loop3.gif",
+                           "loop_forever.gif", "commented.gif",  "transparent.gif"};
+    for (const char* name : files) {
+        const QByteArray bytes = Fixture(name);
+        TWkGIFImage image;
+        Load(image, bytes);
+        QBuffer buffer;
+        buffer.setData(bytes);
+        QImageReader reader(&buffer, "gif");
+        EXPECT_EQ(image.Count(), reader.imageCount()) << name;
+        const QImage reference = reader.read();
+        ASSERT_FALSE(reference.isNull()) << name;
+        const QImage ours = image.Frame(0).Bitmap();
+        EXPECT_FALSE(image.Corrupted()) << name;
+        if (image.Frame(0).TransparentColor() == clNone)
+            EXPECT_EQ(AsRgb(ours), AsRgb(reference)) << name;
+        else
+            EXPECT_EQ(ours.size(), reference.size()) << name;
+    }
+}
+
+TEST(GifImageTest, FileSettingsAreRead) {
+    TWkGIFImage image;
+    Load(image, Fixture("frames_loop3.gif"));
+    EXPECT_EQ(image.Count(), 3);
+    EXPECT_TRUE(image.Looping());
+    EXPECT_EQ(image.RepeatCount(), 2);
+    EXPECT_FALSE(image.Frame(0).LocalColors());
+    EXPECT_TRUE(image.Frame(1).LocalColors());
+    EXPECT_EQ(image.Frame(1).AnimateInterval(), 70u);
+    EXPECT_EQ(image.Frame(1).DisposalMethod(), dmRestoreBackground);
+    EXPECT_EQ(image.Version(), gv89a);
+
+    Load(image, Fixture("loop_forever.gif"));
+    EXPECT_EQ(image.RepeatCount(), 0);
+    EXPECT_EQ(image.Frame(2).DisposalMethod(), dmRestorePrevious);
+    EXPECT_EQ(image.Frame(2).AnimateInterval(), 2500u);
+
+    Load(image, Fixture("interlaced.gif"));
+    EXPECT_TRUE(image.Frame(0).Interlaced());
+    EXPECT_FALSE(image.Looping());
+    EXPECT_EQ(image.RepeatCount(), 1);
+
+    Load(image, Fixture("width_0.gif"));
+    EXPECT_EQ(image.Frame(0).Width(), 24);
+    EXPECT_FALSE(image.Corrupted());
+}
+
+TEST(GifImageTest, CommentsBeforeAFrameStayWithItAndTrailingOnesAreGlobal) {
+    TWkGIFImage image;
+    Load(image, Fixture("commented.gif"));
+    QList<QByteArray> all = image.Comment();
+    all += image.Frame(0).Comment();
+    EXPECT_TRUE(all.contains("first comment") || all.contains("second comment"));
+
+    Load(image,
+         SmallGif({}).chopped(1) + Bytes({'!', 0xFE, 2, 'h', 'i', 0, '!', 0xFE, 1, 'x', 0, ';'}));
+    EXPECT_EQ(image.Comment(), QList<QByteArray>({"hi", "\r\n\r\n", "x"}));
+}
+
+TEST(GifImageTest, BrokenFilesFailOrMarkTheFrameCorrupt) {
+    const struct {
+        const char* name;
+        const char* error; // empty: reads, with a corrupt frame when `corrupt`
+        bool corrupt;
+        int frames;
+    } cases[] = {
+        {"cut_at_block0.gif", "Stream read error", false, 0},
+        {"cut_at_block1.gif", "Stream read error", false, 0},
+        {"cut_at_block2.gif", "Stream read error", false, 0},
+        {"cut_at_block3.gif", "Stream read error", false, 1},
+        {"cut_at_block4.gif", "Stream read error", false, 1},
+        {"subblock_past_end.gif", "", true, 1},
+        {"unknown_extension.gif", "Unrecognized extension block: 99", false, 0},
+        {"code_size_1.gif", "", true, 1},
+        {"code_above_free.gif", "", true, 1},
+    };
+    for (const auto& c : cases) {
+        TWkGIFImage image;
+        try {
+            Load(image, Fixture(c.name));
+            EXPECT_STREQ(c.error, "") << c.name;
+            EXPECT_EQ(image.Corrupted(), c.corrupt) << c.name;
+        } catch (const EInvalidGraphicOperation& e) {
+            EXPECT_EQ(e.Message(), c.error) << c.name;
+        }
+        EXPECT_EQ(image.Count(), c.frames) << c.name;
+    }
+}
+
+TEST(GifImageTest, EveryCutOfAFileReadsOrFailsCleanly) {
+    const QByteArray whole = Fixture("frames_loop3.gif");
+    for (qsizetype length = 0; length < whole.size(); ++length) {
+        TWkGIFImage image;
+        try {
+            Load(image, whole.left(length));
+            image.DecodeAllFrames();
+        } catch (const EInvalidGraphicOperation&) {
+        }
+        EXPECT_LE(image.Count(), 3);
+    }
+}
+
+TEST(GifImageTest, WithoutTheTolerantSwitchCorruptDataRaise) {
+    GifTolerantDecode = false;
+    TWkGIFImage image;
+    EXPECT_THROW(Load(image, Fixture("subblock_past_end.gif")), EInvalidGraphicOperation);
+    EXPECT_THROW(Load(image, Fixture("code_above_free.gif")), EInvalidGraphicOperation);
+    GifTolerantDecode = true;
+}
+
+TEST(GifImageTest, HeaderAndBlockRules) {
+    TWkGIFImage image;
+    try {
+        Load(image, SmallGif({}, "88a"));
+        ADD_FAILURE();
+    } catch (const EInvalidGraphicOperation& e) {
+        EXPECT_EQ(e.Message(), "Unknown GIF version");
+    }
+    Load(image, SmallGif(Bytes({'!', 0xFF, 11, 'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.',
+                                '0', 3, 1, 0x40, 0x9C, 0})));
+    EXPECT_TRUE(image.Looping());
+    EXPECT_EQ(image.RepeatCount(), 30000);
+    // A plain-text block discards the control block before it.
+    Load(image, SmallGif(Bytes({'!', 0xF9, 4, 1, 10, 0, 1, 0, 0, 0, '!', 0x01, 12,
+                                0,   0,    0, 0, 0,  0, 0, 0, 0, 0, 0,   0,    0})));
+    EXPECT_EQ(image.Frame(0).TransparentColor(), clNone);
+    // Zero bytes between blocks are skipped; an unknown block after a frame ends reading.
+    QByteArray gif = SmallGif(Bytes({0, 0, 0}));
+    gif.chop(1);
+    gif += QByteArray(5, '\0') + "junk";
+    Load(image, gif);
+    EXPECT_EQ(image.Count(), 1);
+    image.SetFrameIndex(5);
+    EXPECT_EQ(image.FrameIndex(), 0);
+    image.SetFrameIndex(-7);
+    EXPECT_EQ(image.FrameIndex(), -1);
+}
+
+TEST(GifImageTest, FramesLargerThanTheBoundAreRefusedBeforeDecoding) {
+    QByteArray gif = SmallGif({});
+    const int frame = gif.indexOf(',');
+    gif[frame + 5] = char(0xFF);
+    gif[frame + 6] = char(0xFF);
+    gif[frame + 7] = char(0xFF);
+    gif[frame + 8] = char(0xFF);
+    TWkGIFImage image;
+    try {
+        Load(image, gif);
+        ADD_FAILURE();
+    } catch (const EInvalidGraphicOperation& e) {
+        EXPECT_EQ(e.Message(), "GIF frame of 65535 x 65535 pixels is too large");
+    }
+    EXPECT_EQ(image.Count(), 0);
+}
+
+TEST(GifImageTest, AFrameBeyondTheScreenWidensIt) {
+    QByteArray gif = SmallGif({});
+    const int frame = gif.indexOf(',');
+    gif[frame + 1] = 7; // left
+    TWkGIFImage image;
+    Load(image, gif);
+    EXPECT_EQ(image.ScreenWidth(), 9);
+}
+
+TEST(GifImageTest, TransparentEntryIsMadeUnique) {
+    // Both entries white; the transparent one (1) moves its blue byte down.
+    QByteArray gif("GIF89a");
+    gif += Bytes({2, 0, 1, 0, 0x80, 0, 0, 255, 255, 255, 255, 255, 255});
+    gif += Bytes({'!', 0xF9, 4, 1, 0, 0, 1, 0});
+    gif += Bytes({',', 0, 0, 0, 0, 2, 0, 1, 0, 0, 2, 2, 0x4C, 0x01, 0, ';'});
+    TWkGIFImage image;
+    Load(image, gif);
+    EXPECT_EQ(image.TransparentColor(), TColor(0x00FEFFFF));
+    EXPECT_TRUE(image.Transparent());
+}
+
+TEST(GifImageTest, SavedFilesKeepTheirFrameData) {
+    const char* files[] = {"interlaced.gif", "frames_loop3.gif", "transparent.gif"};
+    for (const char* name : files) {
+        TWkGIFImage image;
+        Load(image, Fixture(name));
+        const QByteArray saved = image.SaveToBytes();
+        TWkGIFImage again;
+        Load(again, saved);
+        ASSERT_EQ(again.Count(), image.Count()) << name;
+        for (int i = 0; i < image.Count(); ++i) {
+            EXPECT_EQ(again.Frame(i).Item()->FImageData, image.Frame(i).Item()->FImageData);
+            EXPECT_EQ(again.Frame(i).TransparentColor(), image.Frame(i).TransparentColor());
+            EXPECT_EQ(again.Frame(i).AnimateInterval(), image.Frame(i).AnimateInterval());
+            EXPECT_EQ(again.Frame(i).Bitmap(), image.Frame(i).Bitmap()) << name;
+        }
+        EXPECT_EQ(again.Looping(), image.Looping());
+        EXPECT_EQ(again.RepeatCount(), image.RepeatCount());
+    }
+}
+
+TEST(GifImageTest, WrittenBitmapsReadBackInQt) {
+    QImage rgb(30, 20, QImage::Format_RGB32);
+    rgb.fill(Qt::white);
+    for (int x = 0; x < 30; ++x)
+        rgb.setPixel(x, x % 20, qRgb(200, 10, 10));
+    TWkGIFImage image;
+    image.AddFrame(rgb);
+    image.AddFrame(rgb.mirrored(true, false));
+    image.SetLooping(true);
+    image.SetRepeatCount(2);
+    image.Frame(1).SetAnimateInterval(20 * 60 * 1000 * 10); // past the file's 16-bit field
+    image.SetComment({QByteArray(300, 'c')});
+    const QByteArray saved = image.SaveToBytes();
+
+    QBuffer buffer;
+    buffer.setData(saved);
+    QImageReader reader(&buffer, "gif");
+    EXPECT_EQ(reader.imageCount(), 2);
+    EXPECT_EQ(AsRgb(reader.read()), rgb);
+    TWkGIFImage again;
+    Load(again, saved);
+    EXPECT_EQ(again.Count(), 2);
+    EXPECT_EQ(again.RepeatCount(), 2);
+    EXPECT_EQ(again.Frame(1).AnimateInterval(), 655350u);
+    EXPECT_EQ(again.Comment().join(), QByteArray(300, 'c'));
+}
+
+TEST(GifImageTest, OneFrameIsWrittenWithoutALoopBlock) {
+    QImage bitmap(4, 4, QImage::Format_RGB32);
+    bitmap.fill(Qt::red);
+    TWkGIFImage image;
+    image.AddFrame(bitmap);
+    image.SetLooping(true);
+    EXPECT_FALSE(image.SaveToBytes().contains("NETSCAPE2.0"));
+    TWkGIFImage empty;
+    EXPECT_THROW(empty.SaveToBytes(), EInvalidGraphicOperation);
+}
+
+} // namespace
