@@ -1,6 +1,8 @@
 #pragma once
 // The states, layouts and styles shared by the speed button and its glyph painter.
 
+#include "components/base/text_alignment.h"
+
 // How a button looks at a moment: up, disabled, pressed, held down by its group, or flat and
 // not under the mouse.
 enum TWkButtonState { rbsUp, rbsDisabled, rbsDown, rbsExclusive, rbsInactive };
@@ -11,8 +13,6 @@ enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
 // The classic (unthemed) face: bsWin31 draws the old double black frame.
 enum TButtonStyle { bsAutoDetect, bsWin31, bsNew };
-
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 // Where a button's drop-down menu opens.
 enum TWkDropDownMenuPos { dmpBottom, dmpRight };

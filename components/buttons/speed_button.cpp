@@ -202,7 +202,7 @@ void TWkCustomSpeedButton::SetHotTrack(bool value) {
     update();
 }
 
-void TWkCustomSpeedButton::SetHotTrackFontOptions(unsigned value) {
+void TWkCustomSpeedButton::SetHotTrackFontOptions(TWkTrackFontOptions value) {
     FHotTrackFontOptions = value;
     followFont();
 }

@@ -8,6 +8,7 @@
 #include "components/base/hot_track_options.h"
 #include "components/buttons/button_glyph.h"
 #include "components/buttons/button_types.h"
+#include "components/draw/font_copy.h"
 
 #include <QFont>
 
@@ -16,17 +17,6 @@ class QTimer;
 
 // Which edge of a drop-down menu lines up with its anchor point.
 enum TPopupAlignment { paLeft, paRight, paCenter };
-
-// Options of the hot font: hoFollowFont copies the button's font but what a preserve flag keeps.
-enum TWkTrackFontOption : unsigned {
-    hoFollowFont = 1 << 0,
-    hoPreserveCharSet = 1 << 1,
-    hoPreserveColor = 1 << 2,
-    hoPreserveHeight = 1 << 3,
-    hoPreserveName = 1 << 4,
-    hoPreservePitch = 1 << 5,
-    hoPreserveStyle = 1 << 6,
-};
 
 // The top-left corner, in button coordinates, at which a menu of menuWidth opens.
 QPoint DropDownMenuPoint(QSize button, int menuWidth, TWkDropDownMenuPos position,
@@ -94,8 +84,8 @@ public:
     bool HotTrack() const { return FHotTrack; }
     void SetHotTrack(bool value);
     TWkHotTrackOptions* HotTrackOptions() const { return FHotTrackOptions; }
-    unsigned HotTrackFontOptions() const { return FHotTrackFontOptions; }
-    void SetHotTrackFontOptions(unsigned value);
+    TWkTrackFontOptions HotTrackFontOptions() const { return FHotTrackFontOptions; }
+    void SetHotTrackFontOptions(TWkTrackFontOptions value);
     const QFont& HotTrackFont() const { return FHotTrackFont; }
     TColor HotTrackFontColor() const { return FHotTrackFontColor; }
     void SetHotTrackFont(const QFont& font, TColor color);
@@ -168,7 +158,7 @@ private:
     TWkHotTrackOptions* FHotTrackOptions;
     QFont FHotTrackFont;
     TColor FHotTrackFontColor = clWindowText;
-    unsigned FHotTrackFontOptions = hoFollowFont | hoPreserveColor | hoPreserveStyle;
+    TWkTrackFontOptions FHotTrackFontOptions = DefaultTrackFontOptions;
     QTimer* FRepeatTimer = nullptr;
     QMenu* FDropDownMenu = nullptr;
     QString FCaption;

@@ -8,7 +8,7 @@
 #include "components/base/hot_track_options.h"
 #include "components/base/method_event.h"
 #include "components/base/text_alignment.h"
-#include "components/label/track_font.h"
+#include "components/draw/font_copy.h"
 #include "platform/ui/image_list.h"
 
 #include <QPointer>
@@ -190,7 +190,7 @@ private:
     TChangeLink FImageChangeLink;
     bool FHotTrack = false;
     TFont FHotTrackFont;
-    TWkTrackFontOptions FHotTrackFontOptions = hoFollowFont | hoPreserveColor | hoPreserveStyle;
+    TWkTrackFontOptions FHotTrackFontOptions = DefaultTrackFontOptions;
     TWkHotTrackOptions* FHotTrackOptions;
     bool FAutoOpenURL = true;
     QString FURL;

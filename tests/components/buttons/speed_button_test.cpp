@@ -169,7 +169,7 @@ TEST_F(SpeedButton, HotFontFollowsTheFontButWhatIsPreserved) {
     EXPECT_FALSE(a.HotTrackFont().bold()) << "style is preserved by default";
     a.SetHotTrackFontOptions(hoFollowFont);
     EXPECT_TRUE(a.HotTrackFont().bold());
-    a.SetHotTrackFontOptions(0);
+    a.SetHotTrackFontOptions({});
     font.setPixelSize(31);
     a.setFont(font);
     EXPECT_EQ(a.HotTrackFont().pixelSize(), 23) << "without hoFollowFont nothing is copied";
