@@ -14,6 +14,37 @@ int span(int size) {
     return size < 0 ? 0 : size + GridLineWidth;
 }
 
+// Where a column or row starts: after the fixed ones and, past them, from the first scrolled
+// one; -1 for a hidden one, one scrolled out of view or one starting past the extent.
+int lineStart(const std::vector<int>& sizes, int fixed, int first, int line, int extent) {
+    if (line < 0 || line >= int(sizes.size()) || sizes[line] < 0)
+        return -1;
+    if (line >= fixed && line < first)
+        return -1;
+    int start = 0;
+    for (int i = 0; i < fixed && i < line; ++i)
+        start += span(sizes[i]);
+    for (int i = first; i < line; ++i)
+        start += span(sizes[i]);
+    return start < extent ? start : -1;
+}
+
+// The furthest first scrolled column or row that still fills the extent with the lines after it.
+int maxFirstLine(const std::vector<int>& sizes, int fixed, int extent) {
+    int available = extent;
+    for (int i = 0; i < fixed; ++i)
+        available -= span(sizes[i]);
+    const int count = int(sizes.size());
+    int first = count - 1;
+    for (int i = count - 1; i >= fixed; --i) {
+        available -= span(sizes[i]);
+        if (available < 0)
+            break;
+        first = i;
+    }
+    return std::max(first, fixed);
+}
+
 } // namespace
 
 TStringGrid::TStringGrid(QWidget* parent) : QAbstractScrollArea(parent) {
@@ -125,29 +156,11 @@ void TStringGrid::SetEditorMode(bool on) {
 }
 
 int TStringGrid::ColLeft(int col) const {
-    if (col < 0 || col >= ColCount() || FColWidths[col] < 0)
-        return -1;
-    if (col >= FFixedCols && col < FLeftCol)
-        return -1;
-    int x = 0;
-    for (int c = 0; c < FFixedCols && c < col; ++c)
-        x += span(FColWidths[c]);
-    for (int c = FLeftCol; c < col; ++c)
-        x += span(FColWidths[c]);
-    return x < viewport()->width() ? x : -1;
+    return lineStart(FColWidths, FFixedCols, FLeftCol, col, viewport()->width());
 }
 
 int TStringGrid::RowTop(int row) const {
-    if (row < 0 || row >= RowCount() || FRowHeights[row] < 0)
-        return -1;
-    if (row >= FFixedRows && row < FTopRow)
-        return -1;
-    int y = 0;
-    for (int r = 0; r < FFixedRows && r < row; ++r)
-        y += span(FRowHeights[r]);
-    for (int r = FTopRow; r < row; ++r)
-        y += span(FRowHeights[r]);
-    return y < viewport()->height() ? y : -1;
+    return lineStart(FRowHeights, FFixedRows, FTopRow, row, viewport()->height());
 }
 
 TRect TStringGrid::CellRect(int col, int row) const {
@@ -485,31 +498,11 @@ void TStringGrid::PlaceEditor() {
 }
 
 int TStringGrid::MaxTopRow() const {
-    int available = viewport()->height();
-    for (int r = 0; r < FFixedRows; ++r)
-        available -= span(FRowHeights[r]);
-    int top = RowCount() - 1;
-    for (int r = RowCount() - 1; r >= FFixedRows; --r) {
-        available -= span(FRowHeights[r]);
-        if (available < 0)
-            break;
-        top = r;
-    }
-    return std::max(top, FFixedRows);
+    return maxFirstLine(FRowHeights, FFixedRows, viewport()->height());
 }
 
 int TStringGrid::MaxLeftCol() const {
-    int available = viewport()->width();
-    for (int c = 0; c < FFixedCols; ++c)
-        available -= span(FColWidths[c]);
-    int left = ColCount() - 1;
-    for (int c = ColCount() - 1; c >= FFixedCols; --c) {
-        available -= span(FColWidths[c]);
-        if (available < 0)
-            break;
-        left = c;
-    }
-    return std::max(left, FFixedCols);
+    return maxFirstLine(FColWidths, FFixedCols, viewport()->width());
 }
 
 void TStringGrid::UpdateScrollBars() {

@@ -4,14 +4,12 @@
 #include "components/combo/color_combo_box.h"
 #include "components/combo/color_ident.h"
 #include "platform/ui/canvas.h"
+#include "tests/components/combo/list_item_image.h"
 #include "tests/support/recording_ui_host.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
-#include <QPainter>
-#include <QStyleOptionViewItem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -41,14 +39,7 @@ protected:
     }
     QImage Draw(TWkColorComboBox& box, int index, QStyle::State state = QStyle::State_None) {
         box.resize(140, 22);
-        QImage image(140, 18, QImage::Format_RGB32);
-        image.fill(Qt::black);
-        QStyleOptionViewItem option;
-        option.rect = QRect(0, 0, 140, 18);
-        option.state = state | QStyle::State_Enabled;
-        QPainter painter(&image);
-        box.view()->itemDelegate()->paint(&painter, option, box.model()->index(index, 0));
-        return image;
+        return ListItemImage(box, index, state, QSize(140, 18));
     }
 
     RecordingUiHost host;

@@ -3,6 +3,7 @@
 
 #include "components/combo/combo_box.h"
 #include "platform/ui/canvas.h"
+#include "tests/components/combo/list_item_image.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -10,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QStyleOptionViewItem>
 #include <gtest/gtest.h>
 
@@ -39,14 +39,7 @@ protected:
     }
 
     QImage DrawListItem(int index, QStyle::State state) {
-        QImage image(140, 16, QImage::Format_RGB32);
-        image.fill(Qt::black);
-        QStyleOptionViewItem option;
-        option.rect = QRect(0, 0, 140, 16);
-        option.state = state | QStyle::State_Enabled;
-        QPainter painter(&image);
-        box.view()->itemDelegate()->paint(&painter, option, box.model()->index(index, 0));
-        return image;
+        return ListItemImage(box, index, state, QSize(140, 16));
     }
 
     TWkCustomComboBox box;

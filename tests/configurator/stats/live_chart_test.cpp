@@ -18,6 +18,21 @@ struct LiveChart {
     TWkChart* chart;
 };
 
+// A chart whose first pass is already plotted.
+struct PlottedLiveChart : LiveChart {
+    PlottedLiveChart() {
+        chart->Data().SetValueCount(LiveChartLastPosition);
+        chart->PlotGraph();
+    }
+};
+
+// A report whose 14-bit axis 1 reads raw; axis 2 has no source.
+void ReportAxis1(JoyStatistics& stats, int raw) {
+    const std::uint8_t report[] = {static_cast<std::uint8_t>(raw & 0xFF),
+                                   static_cast<std::uint8_t>(raw >> 8)};
+    stats.HIDDeviceData(1, report, sizeof report, {14, 0});
+}
+
 } // namespace
 
 TEST(LiveChart, ChartClicksZoomAroundTheValueUnderThePointer) {
@@ -98,12 +113,8 @@ TEST(LiveChart, TicksWriteTheSelectedAxesAndWrapAfterPosition500) {
 }
 
 TEST(LiveChart, TicksDrawOnlyWhenAValueChangesAndMatchAWholePlot) {
-    LiveChart live;
-    LiveChart whole;
-    for (LiveChart* chart : {&live, &whole}) {
-        chart->chart->Data().SetValueCount(LiveChartLastPosition);
-        chart->chart->PlotGraph();
-    }
+    PlottedLiveChart live;
+    PlottedLiveChart whole;
     JoyStatistics stats;
     LiveChartFeed feed;
     LiveChartFeed wholeFeed;
@@ -119,11 +130,8 @@ TEST(LiveChart, TicksDrawOnlyWhenAValueChangesAndMatchAWholePlot) {
     };
     for (const auto& tick : ticks) {
         SCOPED_TRACE(tick.name);
-        if (tick.raw >= 0) {
-            const std::uint8_t report[] = {static_cast<std::uint8_t>(tick.raw & 0xFF),
-                                           static_cast<std::uint8_t>(tick.raw >> 8)};
-            stats.HIDDeviceData(1, report, sizeof report, {14, 0});
-        }
+        if (tick.raw >= 0)
+            ReportAxis1(stats, tick.raw);
         const qint64 before = live.chart->Picture().cacheKey();
         feed.Tick(*live.chart, stats, 1, 0);
         feed.Show(*live.chart);
@@ -135,12 +143,8 @@ TEST(LiveChart, TicksDrawOnlyWhenAValueChangesAndMatchAWholePlot) {
 }
 
 TEST(LiveChart, AShowingDrawsEveryValueWrittenSinceTheLastOne) {
-    LiveChart live;
-    LiveChart whole;
-    for (LiveChart* chart : {&live, &whole}) {
-        chart->chart->Data().SetValueCount(LiveChartLastPosition);
-        chart->chart->PlotGraph();
-    }
+    PlottedLiveChart live;
+    PlottedLiveChart whole;
     JoyStatistics stats;
     LiveChartFeed feed;
     // Three ticks of rising values, one of them over the end of the first pass.
@@ -148,8 +152,7 @@ TEST(LiveChart, AShowingDrawsEveryValueWrittenSinceTheLastOne) {
         feed.Tick(*live.chart, stats, 1, 0);
     feed.Show(*live.chart);
     for (int tick = 0; tick < 3; ++tick) {
-        const std::uint8_t report[] = {static_cast<std::uint8_t>(40 * (tick + 1)), 0};
-        stats.HIDDeviceData(1, report, sizeof report, {14, 0});
+        ReportAxis1(stats, 40 * (tick + 1));
         feed.Tick(*live.chart, stats, 1, 0);
     }
     feed.Show(*live.chart);
