@@ -17,6 +17,24 @@ int AniRateInterval(std::uint32_t jiffies) {
     return static_cast<int>(std::min<std::uint64_t>(ms, std::numeric_limits<int>::max()));
 }
 
+namespace {
+
+// Reads up to one byte past the cap in small parts: asking the device for the cap at once
+// would allocate all of it for every picture.
+QByteArray readCapped(QIODevice& stream) {
+    constexpr qint64 part = 64 * 1024;
+    QByteArray bytes;
+    while (bytes.size() <= MaxAniStreamBytes) {
+        const QByteArray read = stream.read(std::min(part, MaxAniStreamBytes + 1 - bytes.size()));
+        if (read.isEmpty())
+            break;
+        bytes += read;
+    }
+    return bytes;
+}
+
+} // namespace
+
 TWkAni::TWkAni() {
     FTimer.setInterval(DefaultAniInterval);
     FTimer.callOnTimeout([this] { TimerTick(); });
@@ -42,7 +60,7 @@ void TWkAni::Clear() {
 }
 
 void TWkAni::LoadFromStream(QIODevice& stream) {
-    const QByteArray bytes = stream.read(MaxAniStreamBytes + 1);
+    const QByteArray bytes = readCapped(stream);
     if (bytes.size() > MaxAniStreamBytes)
         throw EInvalidGraphic(QStringLiteral("Stream read error"));
     if (bytes.isEmpty())
