@@ -3,6 +3,7 @@
 #include "components/base/exception.h"
 #include "hid/hid_api.h"
 #include "hid/setup_api.h"
+#include "platform/modules/module_version.h"
 #include "platform/ui/ui_host.h"
 
 #include <QPointer>
@@ -43,9 +44,13 @@ TWkHidDeviceController::~TWkHidDeviceController() {
     for (TWkHidDevice* device : devices) {
         device->DetachFromController();
         if (device->IsCheckedOut()) {
-            // The borrower keeps the object, but no reader may outlive the libraries. Its unplug
-            // handler comes last: it may check the device in, which frees it.
+            // The borrower keeps the object, but no reader may outlive the libraries. Stopping
+            // the reader serves its last hand-over, whose handler may check the device in: then
+            // nobody holds it any more.
             device->StopReader();
+        }
+        if (device->IsCheckedOut()) {
+            // Its unplug handler comes last: it may check the device in, which frees it.
             device->FreePreparsedData();
             device->MarkUnplugged();
         } else {
@@ -56,6 +61,24 @@ TWkHidDeviceController::~TWkHidDeviceController() {
         UnbindSetupApiLibrary();
         UnbindHidLibrary();
     }
+}
+
+QString TWkHidDeviceController::HidVersion() const {
+    const QString module = QStringLiteral("HID.dll");
+    DWORD handle = 0;
+    const DWORD size = GetFileVersionInfoSizeW(module, &handle);
+    if (size == 0)
+        return {};
+    std::vector<BYTE> block(size);
+    if (!GetFileVersionInfoW(module, handle, size, block.data()))
+        return {};
+    void* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(block.data(), QStringLiteral("\\StringFileInfo\\040904E4\\FileVersion"),
+                        &value, &length) ||
+        length == 0)
+        return {};
+    return QString::fromUtf16(static_cast<const char16_t*>(value), length - 1);
 }
 
 void TWkHidDeviceController::DeviceWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -13,6 +13,7 @@
 
 #include <QString>
 #include <memory>
+#include <unordered_set>
 #include <vector>
 
 class TWkHidDeviceController : public TWkComponent {
@@ -54,6 +55,8 @@ public:
     int NumCheckedOutDevices() const { return numCheckedOutDevices; }
     int NumUnpluggedDevices() const { return numUnpluggedDevices; }
     QString Version() const { return QStringLiteral("1.0.35"); }
+    // The "FileVersion" of "HID.dll" from its version record; empty when it has none.
+    QString HidVersion() const;
     // Writes are accepted and change nothing.
     void SetVersion(const QString&) {}
 
@@ -83,6 +86,14 @@ private:
     friend class TWkHidDevice;
 
     using FreshList = std::vector<std::unique_ptr<TWkHidDevice>>;
+    using DeviceIds = std::unordered_set<DWORD>;
+
+    // What a scan found: devices made for interfaces new to the list, and the ids of every
+    // interface present (listed ones included).
+    struct ScanResult {
+        FreshList fresh;
+        DeviceIds present;
+    };
 
     // The parameter of the controller's own first message: its scan always reports a change.
     static constexpr LPARAM FirstScanParam = -1;
@@ -90,13 +101,13 @@ private:
     void DeviceWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
     // Runs DeviceChange for a message; reports an exception instead of passing it on.
     void HandleDeviceChange();
-    FreshList ScanPresentDevices();
-    bool AddScannedDevice(FreshList& fresh, HDEVINFO set, const SP_DEVINFO_DATA& devData,
+    ScanResult ScanPresentDevices();
+    void AddScannedDevice(ScanResult& scan, HDEVINFO set, const SP_DEVINFO_DATA& devData,
                           const QString& path);
-    void RemoveVanishedDevices(const FreshList& fresh, bool& changed);
+    void RemoveVanishedDevices(const DeviceIds& present, bool& changed);
     void AddArrivedDevices(FreshList& fresh, bool& changed);
     void RecountDevices();
-    bool HasPluggedDevice(DWORD deviceId) const;
+    DeviceIds PluggedDeviceIds() const;
     bool IsListed(const TWkHidDevice* device) const;
     // Runs call with the device open-able (as during an enumeration).
     template <typename Call> auto Offered(TWkHidDevice* device, Call call);

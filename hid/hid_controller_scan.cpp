@@ -72,15 +72,16 @@ HANDLE TestOpen(const QString& path) {
 
 } // namespace
 
-TWkHidDeviceController::FreshList TWkHidDeviceController::ScanPresentDevices() {
-    FreshList fresh;
+TWkHidDeviceController::ScanResult TWkHidDeviceController::ScanPresentDevices() {
+    ScanResult scan;
     if (!HidLibraryBound())
-        return fresh;
+        return scan;
     HDEVINFO set = SetupApi.SetupDiGetClassDevsW(&hidGuid, nullptr, nullptr,
                                                  DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
     if (set == INVALID_HANDLE_VALUE)
-        return fresh;
+        return scan;
     DeviceInfoList release(set);
+    const DeviceIds listed = PluggedDeviceIds();
     try {
         for (DWORD index = 0;; ++index) {
             SP_DEVICE_INTERFACE_DATA iface{};
@@ -89,38 +90,44 @@ TWkHidDeviceController::FreshList TWkHidDeviceController::ScanPresentDevices() {
                 break;
             SP_DEVINFO_DATA devData{};
             QString path;
-            if (ReadDevicePath(set, iface, devData, path))
-                AddScannedDevice(fresh, set, devData, path);
+            if (!ReadDevicePath(set, iface, devData, path))
+                continue;
+            // A listed device stays as it is: making a second object for it, only to drop it
+            // again, would open the interface twice more and read its properties anew.
+            if (listed.count(devData.DevInst))
+                scan.present.insert(devData.DevInst);
+            else
+                AddScannedDevice(scan, set, devData, path);
         }
     } catch (...) {
         // The devices made so far are not listed: their destruction must not look for them.
-        for (auto& device : fresh)
+        for (auto& device : scan.fresh)
             device->DetachFromController();
         throw;
     }
-    return fresh;
+    return scan;
 }
 
-bool TWkHidDeviceController::AddScannedDevice(FreshList& fresh, HDEVINFO set,
+void TWkHidDeviceController::AddScannedDevice(ScanResult& scan, HDEVINFO set,
                                               const SP_DEVINFO_DATA& devData, const QString& path) {
     auto info = std::make_unique<TWkHidPnPInfo>(set, devData, path);
     HANDLE probe = TestOpen(path);
     if (probe == INVALID_HANDLE_VALUE)
-        return false;
+        return;
     struct CloseProbe {
         HANDLE handle;
         ~CloseProbe() { CloseHandle(handle); }
     } closeProbe{probe};
-    fresh.push_back(std::unique_ptr<TWkHidDevice>(
+    scan.fresh.push_back(std::unique_ptr<TWkHidDevice>(
         new TWkHidDevice(TWkHidDevice::FromPnPInfo{}, std::move(info), this)));
-    return true;
+    scan.present.insert(devData.DevInst);
 }
 
 void TWkHidDeviceController::DeviceChange() {
     bool changed = lastLParam == FirstScanParam;
-    FreshList fresh = ScanPresentDevices();
-    RemoveVanishedDevices(fresh, changed);
-    AddArrivedDevices(fresh, changed);
+    ScanResult scan = ScanPresentDevices();
+    RemoveVanishedDevices(scan.present, changed);
+    AddArrivedDevices(scan.fresh, changed);
     RecountDevices();
     if (changed && deviceChangeEvent)
         deviceChangeEvent(this);
@@ -130,15 +137,16 @@ bool TWkHidDeviceController::IsListed(const TWkHidDevice* device) const {
     return std::find(list.begin(), list.end(), device) != list.end();
 }
 
-bool TWkHidDeviceController::HasPluggedDevice(DWORD deviceId) const {
+TWkHidDeviceController::DeviceIds TWkHidDeviceController::PluggedDeviceIds() const {
+    DeviceIds ids;
     for (const TWkHidDevice* device : list) {
-        if (device->IsPluggedIn() && device->PnPInfo().DeviceID() == deviceId)
-            return true;
+        if (device->IsPluggedIn())
+            ids.insert(device->PnPInfo().DeviceID());
     }
-    return false;
+    return ids;
 }
 
-void TWkHidDeviceController::RemoveVanishedDevices(const FreshList& fresh, bool& changed) {
+void TWkHidDeviceController::RemoveVanishedDevices(const DeviceIds& present, bool& changed) {
     for (std::size_t i = list.size(); i-- > 0;) {
         if (i >= list.size())
             continue;
@@ -146,11 +154,7 @@ void TWkHidDeviceController::RemoveVanishedDevices(const FreshList& fresh, bool&
         // Reported once: an unplugged device kept for its borrower is no news on later scans.
         if (!device->IsPluggedIn())
             continue;
-        const DWORD id = device->PnPInfo().DeviceID();
-        const bool present = std::any_of(fresh.begin(), fresh.end(), [id](const auto& f) {
-            return f->PnPInfo().DeviceID() == id;
-        });
-        if (present)
+        if (present.count(device->PnPInfo().DeviceID()))
             continue;
         changed = true;
         device->MarkUnplugged();
@@ -170,8 +174,9 @@ void TWkHidDeviceController::RemoveVanishedDevices(const FreshList& fresh, bool&
 
 void TWkHidDeviceController::AddArrivedDevices(FreshList& fresh, bool& changed) {
     // Devices already listed are dropped first, against the list as it was before this scan.
+    const DeviceIds listed = PluggedDeviceIds();
     for (auto& candidate : fresh) {
-        if (HasPluggedDevice(candidate->PnPInfo().DeviceID())) {
+        if (listed.count(candidate->PnPInfo().DeviceID())) {
             candidate->DetachFromController();
             candidate.reset();
         }

@@ -75,6 +75,7 @@ bool TWkHidDevice::OpenSynchronous() {
     const QString& path = pnpInfo->DevicePath();
     fileHandle = OpenPath(path, GENERIC_READ | GENERIC_WRITE, 0);
     hasReadWriteAccess = fileHandle != INVALID_HANDLE_VALUE;
+    readWriteOpenError = hasReadWriteAccess ? ERROR_SUCCESS : GetLastError();
     if (!hasReadWriteAccess)
         fileHandle = OpenPath(path, 0, 0);
     if (fileHandle == INVALID_HANDLE_VALUE)

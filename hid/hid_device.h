@@ -10,6 +10,7 @@
 #include "hid/pnp_info.h"
 #include "platform/hidclass/hidsdi.h"
 #include "platform/hidparser/hidpi.h"
+#include "platform/win32/last_error.h"
 #include "platform/win32/types.h"
 
 #include <QString>
@@ -83,6 +84,9 @@ public:
     bool IsPluggedIn() const { return pluggedIn; }
     bool IsCheckedOut() const { return checkedOut; }
     bool HasReadWriteAccess() const { return hasReadWriteAccess; }
+    // Why the last open of the synchronous handle for reading and writing failed (a Win32 code);
+    // ERROR_SUCCESS when it did not.
+    DWORD ReadWriteOpenError() const { return readWriteOpenError; }
     HANDLE HidFileHandle() const { return fileHandle; }
     HANDLE HidOverlappedRead() const;
     HANDLE HidOverlappedWrite() const { return overlappedWrite; }
@@ -206,6 +210,7 @@ private:
     TWkHidDataErrorEvent dataErrorEvent;
     TWkHidPlugEvent unplugEvent;
     bool hasReadWriteAccess = false;
+    DWORD readWriteOpenError = ERROR_SUCCESS;
     std::unique_ptr<TWkHidDeviceReadThread> dataThread;
     LONG tag = 0;
 

@@ -26,3 +26,21 @@ if ((${#missing[@]})); then
     apt-get update -qq
     apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# Lets the user at the seat open the controller's hidraw nodes (see README, "Access").
+rule=70-tavro-controller.rules
+rules_dir=/etc/udev/rules.d
+root=$(cd "$(dirname "$0")/.." && pwd)
+if ! cmp -s "$root/udev/$rule" "$rules_dir/$rule"; then
+    if [ "$(id -u)" -eq 0 ]; then
+        mkdir -p "$rules_dir"
+        install -m 0644 "$root/udev/$rule" "$rules_dir/$rule"
+        echo "setup: installed the udev rule $rules_dir/$rule; plug the controller in again"
+        if command -v udevadm >/dev/null; then
+            udevadm control --reload-rules 2>/dev/null || true
+            udevadm trigger --subsystem-match=hidraw 2>/dev/null || true
+        fi
+    else
+        echo "setup: run as root once to install the udev rule $rules_dir/$rule" >&2
+    fi
+fi

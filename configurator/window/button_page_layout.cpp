@@ -2,6 +2,7 @@
 #include "configurator/model/item_lists.h"
 #include "configurator/window/design_items.h"
 #include "configurator/window/form_layout.h"
+#include "configurator/window/text_fit.h"
 #include "configurator/window/widget_factory.h"
 
 #include <QCheckBox>
@@ -9,21 +10,43 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
 
 namespace {
 
-constexpr int GridColWidths[6] = {127, 72, 85, 52, 77, 74};
+constexpr int GridColumns = 6;
 constexpr int GridRowHeight = 24;
+// Captions wrap onto two lines of the fixed font.
+constexpr int CaptionLines = 2;
+constexpr int CaptionRowHeight = 30;
 // Each row and column of a grid ends in a one-pixel grid line.
 constexpr int GridLine = 1;
+// Text keeps this far from a cell's sides.
+constexpr int CellInset = 2;
+constexpr int GridFrame = 1;
+constexpr int GridLeft = 2;
+constexpr int GridTop = 4;
+// The lowest the button grid may reach on the page.
+constexpr int GridsBottom = 456;
+constexpr int KbMsVisibleRows = 6;
+// The cells' font shrinks by whole pixels, down to the smallest still easily read.
+constexpr int MinGridFontPixels = 9;
 constexpr int PanelLeft = 520;
+constexpr int PanelRight = 1165;
 constexpr int CaptionWidth = 118;
 constexpr int ControlsLeft = PanelLeft + CaptionWidth + 4;
 constexpr int ComboWidth = 46;
 constexpr int ControlStep = ComboWidth + 4;
 constexpr int EncoderWidth = 42;
+
+// Height of a grid that shows its caption row and whole rows only.
+constexpr int GridHeight(int visibleRows) {
+    return CaptionRowHeight + GridLine + (GridRowHeight + GridLine) * visibleRows + 2 * GridFrame;
+}
+
 // Rows of the panel right of the button grid, below the keyboard and mouse grid.
-constexpr int HatsTop = 180;
+constexpr int HatsTop = GridTop + GridHeight(KbMsVisibleRows) + 4;
 constexpr int MatrixHeadingTop = HatsTop + 70;
 constexpr int MatrixTop = MatrixHeadingTop + 20;
 constexpr int RegistersTop = MatrixTop + 52;
@@ -35,11 +58,33 @@ constexpr int HatRowTop(int hat) {
     return HatsTop + 20 + 24 * (hat - 1);
 }
 
-constexpr int GridFrame = 1;
+const char* const EditorNames[GridColumns] = {"KnpGrid_CB_Type",  "KnpGrid_CB_Number",
+                                              "KnpGrid_CB_Mode",  "KnpGrid_CB_Shift",
+                                              "KnpGrid_CB_TimOn", "KnpGrid_CB_TimOf"};
 
-// Height of a grid that shows its header and whole rows only.
-constexpr int GridHeight(int visibleRows) {
-    return (GridRowHeight + GridLine) * (visibleRows + 1) + 2 * GridFrame;
+// Caption cells wrap their text onto the lines of the caption row, centred in its height; the
+// other cells keep one line.
+void DrawGridCell(TWkStringGrid& grid, int col, int row, TRect rect, TGridDrawState state) {
+    TCanvas& canvas = *grid.Canvas();
+    canvas.FillRect(rect);
+    const QString text = grid.Cells(col, row);
+    if (text.isEmpty()) {
+        return;
+    }
+    const TAlignment alignment = grid.GetCellAlignment(col, row, state);
+    const unsigned align = alignment == taRightJustify ? DT_RIGHT
+                           : alignment == taCenter     ? DT_CENTER
+                                                       : DT_LEFT;
+    TRect inner{rect.Left + CellInset, rect.Top, rect.Right - CellInset, rect.Bottom};
+    if (row >= grid.FixedRows()) {
+        canvas.DrawText(text, inner, align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        return;
+    }
+    const unsigned flags = align | DT_WORDBREAK | DT_NOPREFIX;
+    TRect block = inner;
+    canvas.DrawText(text, block, flags | DT_CALCRECT);
+    inner.Top += std::max(0, (inner.Height() - block.Height()) / 2);
+    canvas.DrawText(text, inner, flags);
 }
 
 void MakeGrid(QWidget* page, const QString& name, int rows, bool fixedCol, const char* first,
@@ -48,21 +93,22 @@ void MakeGrid(QWidget* page, const QString& name, int rows, bool fixedCol, const
     grid->setObjectName(name);
     grid->setGeometry(place.x, place.y, place.width, place.height);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->SetColCount(6);
+    grid->SetColCount(GridColumns);
     grid->SetRowCount(rows);
     grid->SetFixedCols(fixedCol ? 1 : 0);
     grid->SetFixedRows(1);
     grid->SetDefaultRowHeight(GridRowHeight);
-    for (int col = 0; col < 6; ++col) {
-        grid->SetColWidth(col, GridColWidths[col]);
-    }
     TFont fixedFont = grid->Font;
     fixedFont.Name = QStringLiteral("Tahoma");
     fixedFont.Height = -11;
     grid->SetFixedFont(fixedFont);
     grid->SetAlignment(taLeftJustify);
+    grid->OnDrawCell = TDrawCellEvent::FromCallable(
+        [grid](QObject*, int col, int row, TRect rect, TGridDrawState state) {
+            DrawGridCell(*grid, col, row, rect, state);
+        });
     const char* headers[] = {first, "Input", "Mode", "Shift", "Timer on", "Timer off"};
-    for (int col = 0; col < 6; ++col) {
+    for (int col = 0; col < GridColumns; ++col) {
         grid->SetCells(col, 0, QString::fromLatin1(headers[col]));
     }
     if (fixedCol) {
@@ -72,16 +118,88 @@ void MakeGrid(QWidget* page, const QString& name, int rows, bool fixedCol, const
     }
 }
 
+QStringList ItemsOf(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i) {
+        items << combo->itemText(i);
+    }
+    return items;
+}
+
+// The narrowest width at which the caption's words each fit a line and all of them fit the
+// caption row.
+int CaptionWidthFor(const QFont& font, const QString& caption) {
+    const QFontMetrics metrics(font);
+    const int lineRoom = CaptionLines * metrics.lineSpacing();
+    int width = WidestText(font, caption.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+    while (metrics.boundingRect(QRect(0, 0, width, 10 * lineRoom), Qt::TextWordWrap, caption)
+               .height() > lineRoom) {
+        ++width;
+    }
+    return width + 2 * CellInset;
+}
+
+// The width column col of grid needs for its caption, its cells and, where the column has an
+// editor, every item of the editor in the editor's own frame.
+int ColumnWidthFor(const TWkStringGrid& grid, int col, const QComboBox* editor) {
+    const bool fixed = col < grid.FixedCols();
+    const QFont font = ToQFont(fixed ? grid.FixedFont() : grid.Font);
+    QStringList cells;
+    for (int row = grid.FixedRows(); row < grid.RowCount(); ++row) {
+        cells << grid.Cells(col, row);
+    }
+    int width = std::max(CaptionWidthFor(ToQFont(grid.FixedFont()), grid.Cells(col, 0)),
+                         WidestText(font, cells) + 2 * CellInset);
+    if (!fixed) {
+        const QStringList items = ItemsOf(editor);
+        width = std::max(
+            {width, WidestText(font, items) + 2 * CellInset, ComboWidthFor(editor, font, items)});
+    }
+    return width;
+}
+
+// Sizes grid's columns to their texts in a cell font of pixels; returns the grid's width.
+int SizeGridColumns(TWkStringGrid& grid, const QList<QComboBox*>& editors, int pixels) {
+    grid.Font.Height = -pixels;
+    int width = 2 * GridFrame + grid.verticalScrollBar()->sizeHint().width();
+    for (int col = 0; col < GridColumns; ++col) {
+        grid.SetColWidth(col, ColumnWidthFor(grid, col, editors[col]));
+        width += grid.ColWidths(col) + GridLine;
+    }
+    return width;
+}
+
+// Room left over goes to the data columns in equal parts.
+void SpreadSlack(TWkStringGrid& grid, int slack) {
+    for (int col = grid.FixedCols(); col < GridColumns && slack > 0; ++col) {
+        const int share = slack / (GridColumns - col);
+        grid.SetColWidth(col, grid.ColWidths(col) + share);
+        slack -= share;
+    }
+}
+
+// Gives grid the largest cell font at which its columns fit place's width, and place.
+void FitGrid(TWkStringGrid& grid, const QList<QComboBox*>& editors, Place place) {
+    int width = 0;
+    for (int pixels = std::abs(TFont().Height); pixels >= MinGridFontPixels; --pixels) {
+        width = SizeGridColumns(grid, editors, pixels);
+        if (width <= place.width) {
+            break;
+        }
+    }
+    SpreadSlack(grid, place.width - width);
+    grid.setGeometry(place.x, place.y, std::max(width, place.width), place.height);
+    grid.SetRowHeight(0, CaptionRowHeight);
+}
+
 // The in-place editors: one hidden combo per grid column, shared by both grids.
 void BuildEditors(QWidget* page) {
-    const char* editors[] = {"KnpGrid_CB_Type",  "KnpGrid_CB_Number", "KnpGrid_CB_Mode",
-                             "KnpGrid_CB_Shift", "KnpGrid_CB_TimOn",  "KnpGrid_CB_TimOf"};
     const QStringList items[] = {KbMsFunctionItems(),         ButtonItems(),
                                  DesignItems::GridModes(),    DesignItems::GridShifts(),
                                  DesignItems::GridOnTimers(), DesignItems::GridOffTimers()};
-    for (int col = 0; col < 6; ++col) {
-        auto* editor = MakeCombo(page, QString::fromLatin1(editors[col]), items[col],
-                                 {0, 0, GridColWidths[col], GridRowHeight});
+    for (int col = 0; col < GridColumns; ++col) {
+        auto* editor = MakeCombo(page, QString::fromLatin1(EditorNames[col]), items[col],
+                                 {0, 0, ComboWidth, GridRowHeight});
         editor->hide();
     }
 }
@@ -196,16 +314,30 @@ void BuildAxisButtons(QWidget* page) {
 
 } // namespace
 
+void FitButtonGrids(QWidget* page) {
+    auto* knpGrid = dynamic_cast<TWkStringGrid*>(page->findChild<QWidget*>("KnpGrid"));
+    auto* kbMsGrid = dynamic_cast<TWkStringGrid*>(page->findChild<QWidget*>("KbMsGrid"));
+    QList<QComboBox*> editors;
+    for (const char* name : EditorNames) {
+        editors << page->findChild<QComboBox*>(QString::fromLatin1(name));
+    }
+    const int knpRows = (GridsBottom - GridTop - GridHeight(0)) / (GridRowHeight + GridLine);
+    FitGrid(*knpGrid, editors, {GridLeft, GridTop, PanelLeft - GridLeft - 2, GridHeight(knpRows)});
+    FitGrid(*kbMsGrid, editors,
+            {PanelLeft, GridTop, PanelRight - PanelLeft, GridHeight(KbMsVisibleRows)});
+}
+
 void BuildButtonPage(QWidget* page) {
-    MakeGrid(page, QStringLiteral("KnpGrid"), 65, true, "Button", {4, 4, 510, GridHeight(17)});
-    MakeGrid(page, QStringLiteral("KbMsGrid"), 16, false, "Function",
-             {PanelLeft, 4, 510, GridHeight(6)});
+    MakeGrid(page, QStringLiteral("KnpGrid"), 65, true, "Button", {GridLeft, GridTop, 0, 0});
+    MakeGrid(page, QStringLiteral("KbMsGrid"), 16, false, "Function", {PanelLeft, GridTop, 0, 0});
     BuildHats(page);
     BuildShiftsAndTimers(page);
     BuildMatrixAndRegisters(page);
     BuildEncoders(page);
     BuildAxisButtons(page);
+    constexpr int ClearWidth = 117;
     MakeButton(page, QStringLiteral("BTN_ClearButtons"), QStringLiteral("Clear buttons"),
-               {1040, 4, 120, 26});
+               {PanelRight - ClearWidth, HatRowTop(1), ClearWidth, 26});
     BuildEditors(page);
+    FitButtonGrids(page);
 }

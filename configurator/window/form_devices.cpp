@@ -5,7 +5,9 @@
 #include "configurator/window/event_guard.h"
 #include "configurator/window/main_form.h"
 #include "configurator/window/named_control.h"
+#include "hid/device_access.h"
 #include "hid/hid_controller.h"
+#include "platform/ui/ui_host.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -147,6 +149,12 @@ void TMForm::lstHID_DeviceListClick() {
     state_.FilterPid = ids.pid;
     DropDevices();
     EnumerateDevices();
+    if (state_.ConfigDevice != nullptr) {
+        const QString problem = AccessProblemText(*state_.ConfigDevice);
+        if (!problem.isEmpty()) {
+            uiHost().showMessage(problem);
+        }
+    }
     CheckConfig();
 }
 

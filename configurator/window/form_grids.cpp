@@ -129,6 +129,8 @@ void TMForm::OpenGridEditor(TWkStringGrid* grid, GridEditorState& editor, GridEd
     editor.open = true;
     other.open = false;
     QComboBox* combo = gridEditors_[editor.col];
+    // The grids may show their cells in different fonts; the editor shows its items as the cell.
+    combo->setFont(ToQFont(grid->Font));
     combo->setGeometry(CellRectIn(*grid, editor.col, editor.row, combo->parentWidget()));
     const QString text = grid->Cells(editor.col, editor.row);
     for (int i = combo->count() - 1; i >= 0; --i) {

@@ -14,6 +14,9 @@ void BuildBottomLine(QWidget* form);
 void BuildAxisPage(QWidget* page);
 void BuildCurvePage(QWidget* page);
 void BuildButtonPage(QWidget* page);
+// Sizes the button grids' cell font, columns and caption rows to the texts they show now (cells,
+// captions and every item of their in-place editors) and places them on page.
+void FitButtonGrids(QWidget* page);
 void BuildLedPage(QWidget* page);
 void BuildFirmwarePage(QWidget* page);
 void BuildStatisticsPage(QWidget* page);

@@ -6,11 +6,13 @@
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QSocketNotifier>
 #include <QThread>
 #include <cerrno>
 #include <fcntl.h>
 #include <libudev.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -31,6 +33,18 @@ int openFlags(HidAccess access) {
     return -1;
 }
 
+// Whether fd is still node name of the HID device instance: the plug instance in sysfs, and the
+// device number of a character device where sysfs gives one.
+bool isSameNode(int fd, const QString& sysfsRoot, const QString& name, DWORD instance) {
+    if (sysfsHidrawInstance(sysfsRoot, name) != instance)
+        return false;
+    struct stat opened {};
+    if (fstat(fd, &opened) != 0 || !S_ISCHR(opened.st_mode))
+        return true;
+    const std::optional<dev_t> number = sysfsHidrawDeviceNumber(sysfsRoot, name);
+    return !number || *number == opened.st_rdev;
+}
+
 } // namespace
 
 HidrawBus::HidrawBus()
@@ -49,30 +63,69 @@ HidrawBus::~HidrawBus() {
 
 std::vector<HidNodeInfo> HidrawBus::nodes() {
     startMonitor();
-    return scanSysfsHidraw(sysfsRoot, devRoot);
+    // An open meanwhile reads its node itself.
+    std::map<QString, HidNodeInfo> previous;
+    {
+        std::lock_guard lock(listedLock);
+        previous.swap(listed);
+    }
+    std::vector<HidNodeInfo> found = scanSysfsHidraw(sysfsRoot, devRoot, previous);
+    std::map<QString, HidNodeInfo> byPath;
+    for (const HidNodeInfo& node : found)
+        byPath.emplace(node.nodePath, node);
+    std::lock_guard lock(listedLock);
+    listed = std::move(byPath);
+    return found;
+}
+
+std::optional<HidNodeInfo> HidrawBus::listedNode(const QString& nodePath) {
+    std::lock_guard lock(listedLock);
+    const auto it = listed.find(nodePath);
+    if (it == listed.end())
+        return std::nullopt;
+    return it->second;
 }
 
 std::shared_ptr<HidChannel> HidrawBus::open(const QString& nodePath, HidAccess access,
                                             DWORD& error) {
-    for (HidNodeInfo& node : scanSysfsHidraw(sysfsRoot, devRoot)) {
-        if (node.nodePath != nodePath)
-            continue;
-        int fd = -1;
-        const int flags = openFlags(access);
-        if (flags >= 0) {
-            fd = ::open(nodePath.toLocal8Bit().constData(), flags | O_NONBLOCK | O_CLOEXEC);
-            if (fd < 0) {
-                error = Win32ErrorFromErrno(errno);
-                qCDebug(lcHidraw, "open failed for '%s': %s", qPrintable(nodePath),
-                        qPrintable(SysErrorMessage(error)));
-                return nullptr;
-            }
-        }
-        error = ERROR_SUCCESS;
-        return std::make_shared<HidrawChannel>(std::move(node), access, fd);
+    static const QRegularExpression nodeName(QStringLiteral("^hidraw\\d+$"));
+    const QString name = nodePath.mid(devRoot.size() + 1);
+    const DWORD instance = sysfsHidrawInstance(sysfsRoot, name);
+    if (!nodePath.startsWith(devRoot + u'/') || !nodeName.match(name).hasMatch() || instance == 0) {
+        error = ERROR_FILE_NOT_FOUND;
+        return nullptr;
     }
-    error = ERROR_FILE_NOT_FOUND;
-    return nullptr;
+    std::optional<HidNodeInfo> node = listedNode(nodePath);
+    if (node && node->instance != instance) {
+        error = ERROR_DEVICE_NOT_CONNECTED;
+        return nullptr;
+    }
+    if (!node) {
+        node.emplace();
+        if (!readSysfsHidraw(sysfsRoot, devRoot, name, *node)) {
+            error = ERROR_FILE_NOT_FOUND;
+            return nullptr;
+        }
+    }
+    int fd = -1;
+    const int flags = openFlags(access);
+    if (flags >= 0) {
+        fd = ::open(nodePath.toLocal8Bit().constData(), flags | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) {
+            error = Win32ErrorFromErrno(errno);
+            qCDebug(lcHidraw, "open failed for '%s': %s", qPrintable(nodePath),
+                    qPrintable(SysErrorMessage(error)));
+            return nullptr;
+        }
+        // The node may have been replaced between the look-up and the open.
+        if (!isSameNode(fd, sysfsRoot, name, instance)) {
+            ::close(fd);
+            error = ERROR_DEVICE_NOT_CONNECTED;
+            return nullptr;
+        }
+    }
+    error = ERROR_SUCCESS;
+    return std::make_shared<HidrawChannel>(std::move(*node), access, fd);
 }
 
 // The monitor lives on the Qt event loop of the main thread, so it starts on the first

@@ -5,6 +5,8 @@
 #include "platform/hidbus/hid_bus.h"
 
 #include <QPointer>
+#include <map>
+#include <mutex>
 
 class QSocketNotifier;
 struct udev;
@@ -19,12 +21,17 @@ public:
     ~HidrawBus() override;
 
     std::vector<HidNodeInfo> nodes() override;
+    // Looks up the one node, not the whole tree: a node listed by the last nodes() opens only
+    // while it is still the same device (plug instance, and device number where the kernel gives
+    // one), so a reused /dev/hidrawN never reaches another device (ERROR_DEVICE_NOT_CONNECTED).
+    // The node's information is the one that listing read.
     std::shared_ptr<HidChannel> open(const QString& nodePath, HidAccess access,
                                      DWORD& error) override;
 
 private:
     void startMonitor();
     void drainMonitor();
+    std::optional<HidNodeInfo> listedNode(const QString& nodePath);
 
     QString sysfsRoot;
     QString devRoot;
@@ -32,4 +39,7 @@ private:
     udev* context = nullptr;
     udev_monitor* monitor = nullptr;
     QPointer<QSocketNotifier> notifier;
+    // Opens come from reader threads too.
+    std::mutex listedLock;
+    std::map<QString, HidNodeInfo> listed; // by node path; guarded by listedLock
 };

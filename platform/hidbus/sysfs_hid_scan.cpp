@@ -3,7 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
+#include <climits>
+#include <dirent.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -98,10 +103,28 @@ void readUsbParent(const QString& hidDir, HidNodeInfo& node) {
         node.languageIds = {kUsEnglish};
 }
 
+// The plug instance from the class link alone (one readlink instead of resolving every step of
+// the device path): <class>/hidrawN -> ../../devices/.../BBBB:VVVV:PPPP.NNNN/hidraw/hidrawN.
+DWORD linkedInstance(const QString& classDir, const QString& name) {
+    char target[PATH_MAX];
+    const QByteArray link = QFile::encodeName(classDir + u'/' + name);
+    const ssize_t size = ::readlink(link.constData(), target, sizeof target);
+    if (size <= 0 || size >= static_cast<ssize_t>(sizeof target))
+        return 0;
+    const QStringList parts =
+        QFile::decodeName(QByteArray(target, static_cast<qsizetype>(size))).split(u'/');
+    if (parts.size() < 3 || parts.last() != name || parts[parts.size() - 2] != u"hidraw")
+        return 0;
+    return instanceFromDeviceName(parts[parts.size() - 3]);
+}
+
+QString hidDirOf(const QString& classDir, const QString& name) {
+    return QFileInfo(classDir + u'/' + name + QStringLiteral("/device")).canonicalFilePath();
+}
+
 bool readNode(const QString& classDir, const QString& name, const QString& devRoot,
               HidNodeInfo& node) {
-    const QString hidDir =
-        QFileInfo(classDir + u'/' + name + QStringLiteral("/device")).canonicalFilePath();
+    const QString hidDir = hidDirOf(classDir, name);
     if (hidDir.isEmpty())
         return false;
     const Uevent uevent = readUevent(hidDir + QStringLiteral("/uevent"));
@@ -125,23 +148,71 @@ bool readNode(const QString& classDir, const QString& name, const QString& devRo
     return true;
 }
 
+QString classDirOf(const QString& sysfsRoot) {
+    return sysfsRoot + QStringLiteral("/class/hidraw");
+}
+
+// The entries called hidraw<N>, by name alone: a rescan stats none of them.
+QStringList hidrawNames(const QString& classDir) {
+    QStringList names;
+    DIR* dir = opendir(QFile::encodeName(classDir).constData());
+    if (dir == nullptr)
+        return names;
+    static const QRegularExpression nodeName(QStringLiteral("^hidraw\\d+$"));
+    while (const dirent* entry = readdir(dir)) {
+        const QString name = QFile::decodeName(entry->d_name);
+        if (nodeName.match(name).hasMatch())
+            names << name;
+    }
+    closedir(dir);
+    return names;
+}
+
 int nodeNumber(const QString& name) {
     return name.mid(qsizetype(6)).toInt();
 }
 
 } // namespace
 
-std::vector<HidNodeInfo> scanSysfsHidraw(const QString& sysfsRoot, const QString& devRoot) {
-    const QString classDir = sysfsRoot + QStringLiteral("/class/hidraw");
-    QStringList names = QDir(classDir).entryList({QStringLiteral("hidraw*")},
-                                                 QDir::Dirs | QDir::System | QDir::NoDotAndDotDot);
+std::vector<HidNodeInfo> scanSysfsHidraw(const QString& sysfsRoot, const QString& devRoot,
+                                         const std::map<QString, HidNodeInfo>& previous) {
+    const QString classDir = classDirOf(sysfsRoot);
+    QStringList names = hidrawNames(classDir);
     std::sort(names.begin(), names.end(),
               [](const QString& a, const QString& b) { return nodeNumber(a) < nodeNumber(b); });
     std::vector<HidNodeInfo> result;
     for (const QString& name : names) {
+        const auto known = previous.find(devRoot + u'/' + name);
+        if (known != previous.end() && known->second.instance == linkedInstance(classDir, name)) {
+            result.push_back(known->second);
+            continue;
+        }
         HidNodeInfo node;
         if (readNode(classDir, name, devRoot, node))
             result.push_back(std::move(node));
     }
     return result;
+}
+
+bool readSysfsHidraw(const QString& sysfsRoot, const QString& devRoot, const QString& name,
+                     HidNodeInfo& node) {
+    return readNode(classDirOf(sysfsRoot), name, devRoot, node);
+}
+
+DWORD sysfsHidrawInstance(const QString& sysfsRoot, const QString& name) {
+    return linkedInstance(classDirOf(sysfsRoot), name);
+}
+
+std::optional<dev_t> sysfsHidrawDeviceNumber(const QString& sysfsRoot, const QString& name) {
+    // "major:minor"
+    const QStringList parts =
+        readLine(classDirOf(sysfsRoot) + u'/' + name + QStringLiteral("/dev")).split(u':');
+    bool ok[2] = {};
+    if (parts.size() != 2)
+        return std::nullopt;
+    const uint major = parts[0].toUInt(&ok[0]);
+    const uint minor = parts[1].toUInt(&ok[1]);
+    if (!ok[0] || !ok[1])
+        return std::nullopt;
+    return makedev(major, minor);
 }

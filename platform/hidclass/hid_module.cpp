@@ -2,6 +2,7 @@
 
 #include "platform/hidclass/hidsdi.h"
 #include "platform/modules/module_registry.h"
+#include "platform/modules/module_version.h"
 
 namespace {
 
@@ -27,6 +28,10 @@ NTSTATUS notImplementedScanCodes(PUSAGE, ULONG, HIDP_KEYBOARD_DIRECTION,
 } // namespace
 
 void RegisterHidModule() {
+    // The version of this stand-in, read back by the controller's HidVersion.
+    SetModuleVersion(
+        QStringLiteral("HID.dll"),
+        {{QStringLiteral("\\StringFileInfo\\040904E4\\FileVersion"), QStringLiteral("1.0.0.0")}});
     RegisterModule(
         QStringLiteral("HID.dll"),
         {

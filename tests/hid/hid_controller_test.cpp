@@ -1,6 +1,8 @@
 #include "hid/hid_api.h"
 #include "hid/setup_api.h"
 #include "platform/modules/module_registry.h"
+#include "platform/modules/module_version.h"
+#include "platform/modules/standard_modules.h"
 #include "tests/hid/hid_scenario.h"
 
 namespace {
@@ -286,6 +288,21 @@ TEST_F(ControllerScan, MissingHidLibraryReleasesTheDeviceSetupBinding) {
     EXPECT_EQ(ModuleLoadCount(QStringLiteral("SetupApi.dll")), 0);
     EXPECT_EQ(controller->Enumerate(), 0);
     EXPECT_EQ(controller->HidGuid(), GUID_DEVINTERFACE_HID);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ControllerScan, HidVersionReadsTheModulesVersionRecord) {
+    StartController();
+    EXPECT_EQ(controller->HidVersion(), QStringLiteral("1.0.0.0"));
+    SetModuleVersion(
+        QStringLiteral("HID.dll"),
+        {{QStringLiteral("\\StringFileInfo\\040904E4\\ProductName"), QStringLiteral("HID")}});
+    EXPECT_EQ(controller->HidVersion(), QString()) << "a record without the value";
+    RegisterStandardModules();
+    EXPECT_EQ(controller->HidVersion(), QStringLiteral("1.0.0.0"));
 }
 
 } // namespace

@@ -2,6 +2,9 @@
 #include "hid/read_thread.h"
 #include "tests/hid/hid_scenario.h"
 
+#include <atomic>
+#include <chrono>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -118,6 +121,56 @@ TEST_F(ReaderScenario, DestroyingTheControllerStopsTheReaderOfALentDevice) {
     EXPECT_FALSE(device->HasReader());
     EXPECT_FALSE(device->IsPluggedIn());
     delete std::exchange(device, nullptr); // the borrower frees what it kept
+}
+
+} // namespace
+
+namespace {
+
+// The simulated bus, telling when an open for reading was refused.
+class RefusalWatchBus final : public HidBus {
+public:
+    explicit RefusalWatchBus(SimHidBus& inner) : inner(inner) {}
+
+    std::vector<HidNodeInfo> nodes() override { return inner.nodes(); }
+    std::shared_ptr<HidChannel> open(const QString& nodePath, HidAccess access,
+                                     DWORD& error) override {
+        auto channel = inner.open(nodePath, access, error);
+        if (!channel && accessReads(access))
+            refused = true;
+        return channel;
+    }
+
+    std::atomic<bool> refused{false};
+
+private:
+    SimHidBus& inner;
+};
+
+TEST_F(ReaderScenario, DestroyingTheControllerFreesADeviceItsHandlerChecksIn) {
+    TWkHidDeviceController* owner = controller.get();
+    device->SetOnDataError(
+        TWkHidDataErrorEvent::FromCallable([this, owner](TWkHidDevice* d, DWORD) {
+            TWkHidDevice* lent = d;
+            owner->CheckIn(lent);
+            device = nullptr;
+        }));
+    RefusalWatchBus watch(bus);
+    ScopedHidBus watching(watch);
+    bus.setFaults(deviceId, {.denyReadWrite = true});
+    // The reader's next read start is refused; from there it goes straight into handing the
+    // error over, which waits for the UI thread.
+    device->CloseFileEx(omhRead);
+    const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!watch.refused && std::chrono::steady_clock::now() < limit)
+        std::this_thread::yield();
+    ASSERT_TRUE(watch.refused);
+
+    controller.reset();
+    EXPECT_EQ(device, nullptr) << "the error handler ran during the destruction";
+    EXPECT_EQ(bus.openChannelCount(deviceId), 0);
+    PumpPosted(); // frees the stopped reader
+    // Leak detection (scripts/test.sh) tells whether the checked-in device was freed.
 }
 
 } // namespace

@@ -221,3 +221,35 @@ TEST_F(DeviceTest, ClosingWhilePollingGivesEverythingBack) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DeviceTest, PickingAControllerWithoutAccessSaysWhyAndWhatToInstall) {
+    SimControllerDevice controller(bus, QStringLiteral("TAVRO-SIM-0001"), OneAxisImages());
+    bus.setFaults(*controller.configInterface(), {.denyReadWrite = true});
+    Start();
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_TRUE(host.entries(QStringLiteral("showMessage")).isEmpty()) << "listing says nothing";
+
+    ClickLine(0);
+    const QStringList messages = host.entries(QStringLiteral("showMessage"));
+    ASSERT_EQ(messages.size(), 1);
+    const QString node = bus.nodePath(*controller.configInterface());
+    EXPECT_EQ(messages[0],
+              QStringLiteral("showMessage: Cannot open %1 for reading and writing: Access is "
+                             "denied. The controller needs the udev rule "
+                             "/etc/udev/rules.d/70-tavro-controller.rules: run scripts/setup.sh "
+                             "as root to install it, then plug the controller in again.")
+                  .arg(node));
+    EXPECT_EQ(Find<QLabel>("connect_status")->text(), " VID[8888] PID[8888] Tavro2")
+        << "the status line keeps its own texts";
+}
+
+TEST_F(DeviceTest, PickingAnAccessibleControllerShowsNoMessage) {
+    SimControllerDevice controller(bus, QStringLiteral("TAVRO-SIM-0001"), OneAxisImages());
+    Start();
+    ClickLine(0);
+    EXPECT_TRUE(host.entries(QStringLiteral("showMessage")).isEmpty());
+}
+
+} // namespace

@@ -3,6 +3,7 @@
 // Controls are walked by their exact standard type, so a control that becomes a library control
 // of its own drawing leaves this walk instead of being measured by the wrong rules.
 
+#include "components/grid/string_grid.h"
 #include "configurator/model/live_data.h"
 #include "tests/configurator/window/wiring_fixture.h"
 
@@ -16,6 +17,7 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOption>
+#include <QTabWidget>
 #include <typeinfo>
 
 namespace {
@@ -120,6 +122,68 @@ void AddLineEdit(QLineEdit* edit, QList<Fit>& fits) {
                  contents.width() - 4});
 }
 
+// Grid text keeps two pixels clear of either side of its cell.
+constexpr int GridCellInset = 2;
+
+// A caption must hold each of its words on a line of its column and all its lines in the caption
+// row; every other cell its one line, in the fixed font where the cell is fixed.
+void AddGrid(TWkStringGrid* grid, QList<Fit>& fits) {
+    const QFontMetrics fixed(ToQFont(grid->FixedFont()));
+    const QFontMetrics cells(ToQFont(grid->Font));
+    for (int col = 0; col < grid->ColCount(); ++col) {
+        const int room = grid->ColWidths(col) - 2 * GridCellInset;
+        const QString caption = grid->Cells(col, 0);
+        const QString name = QStringLiteral("%1 column %2").arg(NameOf(grid)).arg(col);
+        for (const QString& word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            fits.append({name, word, fixed.horizontalAdvance(word), room});
+        }
+        const QRect lines = fixed.boundingRect(QRect(0, 0, room, 10 * grid->RowHeights(0)),
+                                               Qt::TextWordWrap, caption);
+        fits.append({name + QStringLiteral(" caption height"), caption, lines.height(),
+                     grid->RowHeights(0)});
+        const QFontMetrics& metrics = col < grid->FixedCols() ? fixed : cells;
+        for (int row = grid->FixedRows(); row < grid->RowCount(); ++row) {
+            const QString text = grid->Cells(col, row);
+            fits.append({name, text, metrics.horizontalAdvance(text), room});
+        }
+    }
+}
+
+// Each editable column's in-place editor, opened over a cell as the user opens it, must show
+// every item it offers whole, and so must the cell once the item is chosen.
+void AddGridEditors(TMForm& window, QList<Fit>& fits) {
+    auto* pages = window.findChild<QTabWidget*>(QStringLiteral("WkPageControl"));
+    pages->setCurrentIndex(TMForm::TabKNP);
+    const char* editors[] = {"KnpGrid_CB_Type",  "KnpGrid_CB_Number", "KnpGrid_CB_Mode",
+                             "KnpGrid_CB_Shift", "KnpGrid_CB_TimOn",  "KnpGrid_CB_TimOf"};
+    for (const char* gridName : {"KnpGrid", "KbMsGrid"}) {
+        auto* grid =
+            dynamic_cast<TWkStringGrid*>(window.findChild<QWidget*>(QString::fromLatin1(gridName)));
+        const QFontMetrics cells(ToQFont(grid->Font));
+        for (int col = grid->FixedCols(); col < grid->ColCount(); ++col) {
+            if (grid == window.findChild<QWidget*>(QStringLiteral("KnpGrid"))) {
+                window.KnpGridSelectCell(col, 1);
+                window.KnpGridDblClick();
+            } else {
+                window.KbMsGridSelectCell(col, 1);
+                window.KbMsGridDblClick();
+            }
+            auto* editor = window.findChild<QComboBox*>(QString::fromLatin1(editors[col]));
+            EXPECT_TRUE(editor->isVisible()) << gridName << " column " << col;
+            const QString name = QStringLiteral("%1 in %2").arg(NameOf(editor), gridName);
+            const int room = ComboRoom(editor);
+            for (int i = 0; i < editor->count(); ++i) {
+                const QString item = editor->itemText(i);
+                fits.append({name, item, editor->fontMetrics().horizontalAdvance(item), room});
+                fits.append({QStringLiteral("%1 column %2").arg(gridName).arg(col), item,
+                             cells.horizontalAdvance(item),
+                             grid->ColWidths(col) - 2 * GridCellInset});
+            }
+            window.GridEditorDone(col);
+        }
+    }
+}
+
 // The widest debug line the controller can send: every debug word at its widest.
 QString WidestDebugLine() {
     LiveData data;
@@ -138,6 +202,8 @@ QList<Fit> WindowFits(QWidget& window) {
             AddButton(static_cast<QPushButton*>(widget), fits);
         } else if (IsExactly<QLabel>(widget)) {
             AddLabel(static_cast<QLabel*>(widget), fits);
+        } else if (auto* grid = dynamic_cast<TWkStringGrid*>(widget)) {
+            AddGrid(grid, fits);
         } else if (widget->objectName() == QLatin1String("DebugText")) {
             AddLineEdit(static_cast<QLineEdit*>(widget), fits);
         }
@@ -166,7 +232,8 @@ TEST_P(TextFitTest, EveryTextFitsItsControl) {
         ->setText(window.State().LngStrings.line(46) +
                   QStringLiteral(" VID[8888] PID[8888] Tavro2 Joystick"));
 
-    const QList<Fit> fits = WindowFits(window);
+    QList<Fit> fits = WindowFits(window);
+    AddGridEditors(window, fits);
     ASSERT_GT(fits.size(), 1000) << "the walk found the window's controls";
     for (const Fit& fit : fits) {
         EXPECT_LE(fit.needed, fit.room)

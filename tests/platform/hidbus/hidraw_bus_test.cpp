@@ -1,6 +1,7 @@
 #include "platform/hidbus/hidraw_bus.h"
 #include "platform/hidbus/sysfs_hid_scan.h"
 #include "platform/win32/last_error.h"
+#include "tests/support/fake_sysfs_tree.h"
 
 #include <QTemporaryDir>
 #include <fcntl.h>
@@ -163,6 +164,59 @@ TEST(HidrawBus, QueryChannelTransfersNothing) {
 
     EXPECT_FALSE(bus.open(QStringLiteral("/fakedev/hidraw10"), HidAccess::ReadWrite, error));
     EXPECT_EQ(error, ERROR_FILE_NOT_FOUND) << "no node file under /fakedev";
+}
+
+} // namespace
+
+namespace {
+
+FakeHidrawNode stick(unsigned sequence, const QString& product) {
+    FakeHidrawNode node;
+    node.sequence = sequence;
+    node.product = product;
+    node.descriptor = TwoCollectionDescriptor();
+    return node;
+}
+
+TEST(HidrawBus, ReusedNodeNeverReachesAnotherDevice) {
+    FakeSysfsTree tree;
+    ASSERT_TRUE(tree.add(stick(1, QStringLiteral("First"))));
+    HidrawBus bus(tree.sysfsRoot(), tree.devRoot());
+    const QString path = tree.devRoot() + QStringLiteral("/hidraw0");
+    ASSERT_EQ(bus.nodes().size(), 1u);
+
+    // Unplugged, and another device got the same node before the next rescan.
+    tree.remove(0);
+    ASSERT_TRUE(tree.add(stick(2, QStringLiteral("Second"))));
+    DWORD error = ERROR_SUCCESS;
+    EXPECT_EQ(bus.open(path, HidAccess::ReadWrite, error), nullptr);
+    EXPECT_EQ(error, ERROR_DEVICE_NOT_CONNECTED);
+    EXPECT_EQ(bus.open(path, HidAccess::Query, error), nullptr);
+
+    // The rescan lists the new device, which then opens under its own information.
+    const std::vector<HidNodeInfo> nodes = bus.nodes();
+    ASSERT_EQ(nodes.size(), 1u);
+    EXPECT_EQ(nodes[0].instance, 3u);
+    const auto channel = bus.open(path, HidAccess::ReadWrite, error);
+    ASSERT_NE(channel, nullptr);
+    EXPECT_EQ(channel->node().product, QStringLiteral("Second"));
+}
+
+TEST(HidrawBus, OpensANodeNoScanHasListed) {
+    FakeSysfsTree tree;
+    ASSERT_TRUE(tree.add(stick(7, QStringLiteral("Unlisted"))));
+    HidrawBus bus(tree.sysfsRoot(), tree.devRoot());
+    DWORD error = ERROR_SUCCESS;
+    const auto channel =
+        bus.open(tree.devRoot() + QStringLiteral("/hidraw0"), HidAccess::ReadWrite, error);
+    ASSERT_NE(channel, nullptr);
+    EXPECT_EQ(channel->node().product, QStringLiteral("Unlisted"));
+    EXPECT_EQ(channel->node().instance, 8u);
+    EXPECT_EQ(bus.open(tree.devRoot() + QStringLiteral("/hidraw1"), HidAccess::Query, error),
+              nullptr);
+    EXPECT_EQ(error, ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(bus.open(tree.devRoot() + QStringLiteral("/../hidraw0"), HidAccess::Query, error),
+              nullptr);
 }
 
 } // namespace

@@ -1,0 +1,30 @@
+#pragma once
+// Version records of the in-process modules, read the way callers read a library file's version
+// resource: the size, a copy of the whole block, then one value by its path, such as
+// "\StringFileInfo\040904E4\FileVersion". A module without a record answers as a file without a
+// version resource.
+
+#include "platform/win32/types.h"
+
+#include <QString>
+#include <utility>
+#include <vector>
+
+constexpr DWORD ERROR_RESOURCE_TYPE_NOT_FOUND = 1813;
+
+// Value paths and their texts.
+using ModuleVersionRecord = std::vector<std::pair<QString, QString>>;
+
+// Gives the module called name (case-insensitive) its record, replacing any earlier one.
+void SetModuleVersion(const QString& name, ModuleVersionRecord record);
+
+// Bytes of the module's version block; 0 with ERROR_RESOURCE_TYPE_NOT_FOUND when it has none.
+// handle is set to 0.
+DWORD GetFileVersionInfoSizeW(const QString& name, DWORD* handle);
+// Copies the block into data; FALSE with ERROR_INSUFFICIENT_BUFFER when length is short of the
+// size above, ERROR_RESOURCE_TYPE_NOT_FOUND when there is no record.
+BOOL GetFileVersionInfoW(const QString& name, DWORD handle, DWORD length, void* data);
+// Points *buffer at the NUL-terminated UTF-16 text of subBlock inside block and sets *length to
+// its characters including the NUL; FALSE when block holds no such value. Every read stays
+// inside the block's own recorded size.
+BOOL VerQueryValueW(const void* block, const QString& subBlock, void** buffer, UINT* length);
