@@ -25,7 +25,8 @@ QByteArray readCapped(QIODevice& stream) {
     constexpr qint64 part = 64 * 1024;
     QByteArray bytes;
     while (bytes.size() <= MaxAniStreamBytes) {
-        const QByteArray read = stream.read(std::min(part, MaxAniStreamBytes + 1 - bytes.size()));
+        const qint64 want = stream.isSequential() ? part : stream.bytesAvailable();
+        const QByteArray read = stream.read(std::min(want, MaxAniStreamBytes + 1 - bytes.size()));
         if (read.isEmpty())
             break;
         bytes += read;
