@@ -18,13 +18,17 @@ TWkChart::TWkChart(QWidget* parent) : TWkExGraphicControl(parent), FOptions(this
 TWkChart::~TWkChart() = default;
 
 void TWkChart::SetCursorPosition(int position) {
+    if (position == FCursorPosition)
+        return;
+    repaintCursorLine(FCursorPosition);
     FCursorPosition = position;
-    update();
+    repaintCursorLine(position);
 }
 
 void TWkChart::OptionsChanged() {
     if (FData.PenCount() != FOptions.PenCount() && FOptions.PenCount() > 0)
         FData.SetPenCount(FOptions.PenCount());
+    FPictureCurrent = false;
     if (OnOptionsChange)
         OnOptionsChange(this);
     if (FOptions.AutoUpdateGraph) {
@@ -34,6 +38,7 @@ void TWkChart::OptionsChanged() {
 }
 
 void TWkChart::RepaintChart() {
+    FPictureCurrent = false;
     update();
 }
 
@@ -43,6 +48,7 @@ void TWkChart::NotifyBoundsChanged() {
 }
 
 void TWkChart::ResizeChartCanvas() {
+    FPictureCurrent = false;
     if (FBitmap.size() != size()) {
         FBitmap = QImage(std::max(1, width()), std::max(1, height()), QImage::Format_RGB32);
         FBitmap.fill(ToQColor(FOptions.PaperColor()));
@@ -60,6 +66,7 @@ void TWkChart::PlotGraph() {
 }
 
 void TWkChart::ResetGraphModule() {
+    FPictureCurrent = false;
     FData.Clear();
     FPlotGraphCalled = false;
     FOptions.Title.clear();
@@ -164,20 +171,24 @@ void TWkChart::GraphToClipboard() {
 }
 
 TWkChartHorizontalBar* TWkChart::AddHorizontalBar() {
+    FPictureCurrent = false;
     FHorizontalBars.push_back(std::make_unique<TWkChartHorizontalBar>(this, HorizontalBarsCount()));
     return FHorizontalBars.back().get();
 }
 
 TWkChartVerticalBar* TWkChart::AddVerticalBar() {
+    FPictureCurrent = false;
     FVerticalBars.push_back(std::make_unique<TWkChartVerticalBar>(this, VerticalBarsCount()));
     return FVerticalBars.back().get();
 }
 
 void TWkChart::ClearHorizontalBars() {
+    FPictureCurrent = false;
     FHorizontalBars.clear();
 }
 
 void TWkChart::ClearVerticalBars() {
+    FPictureCurrent = false;
     FVerticalBars.clear();
 }
 
@@ -241,7 +252,7 @@ TWkChartFloatingMarker* TWkChart::FloatingMarker(int index) const {
     return FFloatingMarkers[static_cast<std::size_t>(index)].get();
 }
 
-void TWkChart::paintEvent(QPaintEvent*) {
+void TWkChart::paintEvent(QPaintEvent* event) {
     if (FOptions.AutoUpdateGraph && !FAutoPlotDone) {
         FAutoPlotDone = true;
         guarded([this] { plotGraph(false); });
@@ -251,7 +262,13 @@ void TWkChart::paintEvent(QPaintEvent*) {
         canvas.Brush = TBrush{FOptions.PaperColor(), bsSolid};
         canvas.FillRect(Rect(0, 0, width(), height()));
     }
-    canvas.StretchDraw(Rect(0, 0, width(), height()), FBitmap);
+    if (FBitmap.size() == size()) {
+        // Only the damaged part: a live chart repaints a few columns many times a second.
+        const QRect damaged = event->rect();
+        canvas.Painter().drawImage(damaged.topLeft(), FBitmap, damaged);
+    } else {
+        canvas.StretchDraw(Rect(0, 0, width(), height()), FBitmap);
+    }
     paintFloatingMarkers(canvas);
     paintCursor(canvas);
     if (FMouseLegend)

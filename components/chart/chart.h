@@ -1,7 +1,8 @@
 #pragma once
 // The chart control: draws the values of its Data store into an off-screen picture on each
-// PlotGraph, and on each paint copies that picture and adds floating markers, the cursor line
-// and the value hint. Clicks beside the plot edit the scale and headers; see chart_mouse.cpp.
+// PlotGraph (or only the strip of a few changed values on PlotValues), and on each paint copies
+// the damaged part of that picture and adds floating markers, the cursor line and the value hint.
+// Clicks beside the plot edit the scale and headers; see chart_mouse.cpp.
 
 #include "components/base/ext_control.h"
 #include "components/chart/chart_bars.h"
@@ -11,6 +12,7 @@
 #include "platform/ui/canvas.h"
 
 #include <QImage>
+#include <QRect>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -46,11 +48,19 @@ public:
     TFont Font;
 
     int CursorPosition() const { return FCursorPosition; }
-    // Any value is stored; the paint step draws the line only within 0..XValueCount.
+    // Any value is stored; the paint step draws the line only within 0..XValueCount. Repaints
+    // the columns the line leaves and enters.
     void SetCursorPosition(int position);
 
     // Redraws the off-screen picture from Data and Options and repaints.
     void PlotGraph();
+    // Redraws and repaints only the strip of the picture that shows value indexes first..last,
+    // for a caller that changed nothing but those values since the last plot (options that
+    // notify no change, such as pen colours, are followed by Options().Changed()): the picture
+    // is the one PlotGraph would draw. Plots the whole chart instead when there was no plot yet,
+    // when options, size or value count changed since, and for kinds other than lines or pens
+    // with markers or value labels.
+    void PlotValues(int first, int last);
     // Sizes the picture to the control, lays out the plot area and plots again when due.
     void ResizeChartCanvas();
     // Clears the data and legends and returns the options to one pen and no values.
@@ -118,9 +128,16 @@ protected:
     void NotifyBoundsChanged() override;
 
 private:
+    // Value indexes whose lines a plot draws.
+    struct ValueSpan {
+        int first = 0;
+        int last = MaxPlottedValues;
+    };
+
     // Plot steps (chart_plot.cpp).
     void plotGraph(bool invalidate);
-    void plotInto(QImage& target);
+    // Draws into target; with a clip only the pixels within it change.
+    void plotInto(QImage& target, const QRect& clip = QRect());
     void plotOn(TCanvas& canvas, int width, int height);
     // Print steps (chart_print.cpp).
     void printOn(TCanvas& canvas, int pageWidth, int pageHeight);
@@ -142,6 +159,12 @@ private:
     void drawYAxisHeader(TCanvas& canvas);
     void plotLines(TCanvas& canvas);
     double rowOf(int pen, double value);
+    // The row pen draws value index v at: one pixel up for each earlier pen on the same row, so
+    // that pen stays visible; lifted tells whether it moved.
+    double liftedRow(int pen, int v, double row, bool& lifted);
+    // Strip plots (chart_strip.cpp).
+    bool canPlotStrip() const;
+    void repaintCursorLine(int position);
     // Other kinds and pen markers (chart_kinds.cpp).
     void plotKind(TCanvas& canvas);
     void plotBars(TCanvas& canvas);
@@ -177,6 +200,9 @@ private:
     std::vector<std::unique_ptr<TWkChartVerticalBar>> FVerticalBars;
     std::vector<std::unique_ptr<TWkChartFloatingMarker>> FFloatingMarkers;
     int FCursorPosition = -1;
+    // The picture shows Data with the options, size and value count of the last whole plot.
+    bool FPictureCurrent = false;
+    ValueSpan FLineValues;
     bool FAutoPlotDone = false;
     bool FPlotGraphCalled = false;
     bool FInPlotGraph = false;

@@ -17,16 +17,23 @@ void TWkChart::plotGraph(bool invalidate) {
     FPlotGraphCalled = true;
     if (isEnabled() && !isHidden() && !FBitmap.isNull())
         plotInto(FBitmap);
+    else
+        FPictureCurrent = false;
     if (invalidate)
         update();
 }
 
-void TWkChart::plotInto(QImage& target) {
+void TWkChart::plotInto(QImage& target, const QRect& clip) {
     TCanvas canvas(&target);
+    if (!clip.isNull())
+        canvas.Painter().setClipRect(clip);
     plotOn(canvas, target.width(), target.height());
+    // A picture of another size (a print) leaves its own frame behind, not the control's.
+    FPictureCurrent = &target == &FBitmap;
 }
 
 void TWkChart::plotOn(TCanvas& canvas, int width, int height) {
+    FPictureCurrent = false;
     FOptions.PrimaryYAxis().Active = true;
     bool secondary = false;
     for (int p = 0; p < FOptions.PenCount(); ++p)
@@ -415,18 +422,27 @@ double TWkChart::rowOf(int pen, double value) {
     return PixelRow(FOptions, FFrame, FOptions.YAxisOfPen(pen), value);
 }
 
+double TWkChart::liftedRow(int pen, int v, double row, bool& lifted) {
+    for (int q = 0; q < pen; ++q) {
+        const double other = rowOf(q, FData.Value(q, v));
+        if (!std::isnan(other) && other == row) {
+            row -= 1;
+            lifted = true;
+        }
+    }
+    return row;
+}
+
 void TWkChart::plotLines(TCanvas& canvas) {
     const double dx = LineStep(FOptions, FFrame.XValueCount);
-    const int x0 = RoundHalfEven(FFrame.XOrigin);
+    const int first = std::max(0, FLineValues.first);
+    const int last = std::min(FFrame.XValueCount - 1, FLineValues.last);
     for (int p = 0; p < FOptions.PenCount(); ++p) {
         if (FOptions.PenStyle(p) == psClear)
             continue;
         canvas.Pen = TPen{FOptions.PenColor(p), psSolid, 1};
-        const double first = rowOf(p, FData.Value(p, 0));
-        bool broken = std::isnan(first);
-        if (!broken)
-            canvas.MoveTo(x0, static_cast<int>(first));
-        for (int v = 1; v < FFrame.XValueCount; ++v) {
+        bool broken = true;
+        for (int v = first; v <= last; ++v) {
             const int x = RoundHalfEven(FFrame.XOrigin + v * dx);
             double row = rowOf(p, FData.Value(p, v));
             if (std::isnan(row)) {
@@ -438,16 +454,12 @@ void TWkChart::plotLines(TCanvas& canvas) {
                 broken = false;
                 continue;
             }
+            // Equal rows would hide the earlier pen: lift this one and dot it.
+            bool lifted = false;
+            row = liftedRow(p, v, row, lifted);
             canvas.Pen.Style = FOptions.PenStyle(p);
-            for (int q = 0; q < p; ++q) {
-                const double other = rowOf(q, FData.Value(q, v));
-                // Equal rows would hide the earlier pen: lift this one and dot it.
-                if (!std::isnan(other) && other == row) {
-                    row -= 1;
-                    if (canvas.Pen.Style == psSolid)
-                        canvas.Pen.Style = psDot;
-                }
-            }
+            if (lifted && canvas.Pen.Style == psSolid)
+                canvas.Pen.Style = psDot;
             canvas.Pen.Width = FOptions.PenLineWidth;
             canvas.LineTo(x, static_cast<int>(row));
             canvas.Pen.Width = 1;

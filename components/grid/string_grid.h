@@ -4,6 +4,7 @@
 // editor events, an in-place editor whose style (edit, ellipsis button, pick list) is chosen per
 // cell, and a byte-stream load and save of all cells.
 
+#include "components/base/text_alignment.h"
 #include "components/grid/ext_string_grid.h"
 
 #include <QStringConverter>
@@ -11,8 +12,6 @@
 
 class QIODevice;
 class TExInplaceEditList;
-
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 using TSetCanvasPropertiesEvent =
     TWkMethod<void(QObject* sender, int col, int row, TRect rect, TGridDrawState state)>;

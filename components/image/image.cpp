@@ -71,6 +71,7 @@ void TWkImage::SetState(TPicState value) {
     TPicture* picture = pictureOf(value);
     if (Present(picture)) {
         FDisplayed.Assign(picture);
+        updateOpaque();
         FState = value;
     }
     FireNotifyEvent(OnStateChanged, this);
@@ -119,12 +120,19 @@ void TWkImage::pictureChanged() {
     TGraphic* graphic = FPicture.Graphic();
     if (graphic != nullptr && dynamic_cast<TIcon*>(graphic) == nullptr)
         graphic->SetTransparent(FTransparent);
+    FDisplayed.Assign(&FPicture);
+    updateOpaque();
+    if (!FDrawing)
+        update();
+}
+
+// Qt skips the background under an opaque control, so the flag follows the picture actually
+// drawn: a copy can keep transparent pixels that the default picture's setting would not show.
+void TWkImage::updateOpaque() {
+    const TGraphic* graphic = FDisplayed.Graphic();
     const bool covers = graphic != nullptr && graphic->Width() >= width() &&
                         graphic->Height() >= height() && !graphic->Transparent();
     setAttribute(Qt::WA_OpaquePaintEvent, covers);
-    FDisplayed.Assign(&FPicture);
-    if (!FDrawing)
-        update();
 }
 
 void TWkImage::paintEvent(QPaintEvent*) {

@@ -76,6 +76,7 @@ private:
     void click();
     void restoreClickState();
     void pictureChanged();
+    void updateOpaque();
     TPicture* pictureOf(TPicState state);
 
     TWkPictures FPictures;

@@ -122,6 +122,8 @@ void setCaption(QWidget* widget, const QString& text) {
         button->setText(text);
     else if (auto* label = qobject_cast<QLabel*>(widget))
         label->setText(text);
+    else if (widget->metaObject()->indexOfProperty("Caption") >= 0)
+        widget->setProperty("Caption", text); // the library's labels publish their caption
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "configurator/loader/firmware_loader.h"
 
 #include "configurator/files/text_file.h"
+#include "configurator/loader/loader_console.h"
 #include "configurator/loader/loader_script.h"
 #include "platform/ui/ui_host.h"
 
@@ -51,7 +52,12 @@ QString loaderTemplatePath(const QString& programFolder, int loaderKind,
            QLatin1String(LoaderFolders[loaderKind].templateName);
 }
 
-bool startFirmwareLoader(const FirmwareLoaderRequest& request) {
+bool startFirmwareLoader(const FirmwareLoaderRequest& request, LoaderConsole& console) {
+    const QString firmware = request.firmwareFile.trimmed();
+    if (firmware.isEmpty() || firmware == QLatin1String("-")) {
+        showLoaderError(QStringLiteral("No firmware file is chosen; the loader is not started."));
+        return false;
+    }
     const QString folder = loaderFolder(request.programFolder, request.loaderKind);
     const LoaderValues values{request.chip, request.firmwareFile, request.port, folder};
     if (const auto name = valueWithLineBreak(values)) {
@@ -73,6 +79,5 @@ bool startFirmwareLoader(const FirmwareLoaderRequest& request) {
         showLoaderError(error);
         return false;
     }
-    uiHost().shellOpen(QStringLiteral("/bin/sh"), {script}, folder);
-    return true;
+    return console.start(QStringLiteral("/bin/sh"), {script}, folder);
 }

@@ -6,12 +6,14 @@
 #include <cstdlib>
 #include <cstring>
 
+int StatFieldWidth(const AxisRow& row) {
+    return row.source == SourceNone ? 0 : AxisFieldBits(row);
+}
+
 std::array<int, StatAxisCount> StatFieldWidths(const Config& config) {
     std::array<int, StatAxisCount> widths{};
-    for (int i = 0; i < StatAxisCount; ++i) {
-        const AxisRow& row = config.axes[static_cast<std::size_t>(i)];
-        widths[static_cast<std::size_t>(i)] = row.source == SourceNone ? 0 : AxisFieldBits(row);
-    }
+    for (std::size_t i = 0; i < widths.size(); ++i)
+        widths[i] = StatFieldWidth(config.axes[i]);
     return widths;
 }
 

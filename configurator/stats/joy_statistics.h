@@ -16,8 +16,9 @@ constexpr int StatAxisCount = 8;
 // Bytes of an input report's data kept for decoding; longer reports are cut.
 constexpr std::size_t InputReportBufferSize = 104;
 
-// Field widths of axes 1..8 in input report 1 as the configuration lays them out: 8 to 14
-// bits by precision, 0 for an axis without a source.
+// Field width of an axis row in input report 1: 8 to 14 bits by precision, 0 without a source.
+int StatFieldWidth(const AxisRow& row);
+// Field widths of axes 1..8 in input report 1 as the configuration lays them out.
 std::array<int, StatAxisCount> StatFieldWidths(const Config& config);
 
 // One axis's figures; an empty value is shown as "x" (nothing since the last reset).

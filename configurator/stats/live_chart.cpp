@@ -78,9 +78,23 @@ void LiveChartFeed::Tick(TWkChart& chart, const JoyStatistics& statistics, int s
                    : 0;
     };
     TWkChartData& data = chart.Data();
-    data.SetValue(0, p, rawOf(selection1));
-    data.SetValue(1, p, rawOf(selection2));
-    chart.SetCursorPosition(p);
-    chart.PlotGraph();
+    const double first = rawOf(selection1);
+    const double second = rawOf(selection2);
+    if (p >= data.ValueCount() || data.Value(0, p) != first || data.Value(1, p) != second) {
+        FChangedFirst = std::min(FChangedFirst.value_or(p), p);
+        FChangedLast = std::max(FChangedLast.value_or(p), p);
+    }
+    data.SetValue(0, p, first);
+    data.SetValue(1, p, second);
+    FWritten = p;
     FChartCursor = p + 1 > LiveChartLastPosition ? 0 : p + 1;
+}
+
+void LiveChartFeed::Show(TWkChart& chart) {
+    if (FWritten)
+        chart.SetCursorPosition(*FWritten);
+    if (FChangedFirst && FChangedLast)
+        chart.PlotValues(*FChangedFirst, *FChangedLast);
+    FChangedFirst.reset();
+    FChangedLast.reset();
 }

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <Qt>
+#include <optional>
 
 class TWkChart;
 
@@ -30,13 +31,21 @@ ChartRange ZoomForChartClick(Qt::MouseButton button, int y, int chartHeight, con
 // Sets the chart's primary Y range, in the order that never passes through an empty range.
 void ApplyVisualRange(TWkChart& chart, const ChartRange& range);
 
-// One tick of the live chart: writes both pens at the cursor (the raw value of the selected
-// axis 1..8, 0 for "--"), moves the chart's cursor there, plots, and steps the cursor on.
+// The live chart's steps: each tick writes both pens at the cursor (the raw value of the
+// selected axis 1..8, 0 for "--") and steps the cursor on; each Show, at screen rate, moves the
+// chart's cursor to the last position written and draws the values that changed since the last
+// Show (the whole chart when its options changed since the last plot).
 class LiveChartFeed {
 public:
     void Tick(TWkChart& chart, const JoyStatistics& statistics, int selection1, int selection2);
+    void Show(TWkChart& chart);
+    // The position the next tick writes.
     int ChartCursor() const { return FChartCursor; }
 
 private:
     int FChartCursor = 0;
+    std::optional<int> FWritten;
+    // Positions whose values changed since the last Show, lowest and highest.
+    std::optional<int> FChangedFirst;
+    std::optional<int> FChangedLast;
 };

@@ -19,9 +19,9 @@ constexpr double TableFontShrink = 1.5;
 constexpr int RowHeight = 22;
 constexpr int Gap = 1;
 constexpr int TableRight = 1170;
-// Column captions are long next to their controls: up to four short lines above each column.
+// Column captions stand upright above their columns, wrapped into lines side by side.
 constexpr int HeaderTop = 2;
-constexpr int HeaderHeight = 50;
+constexpr int HeaderHeight = 124;
 constexpr int FirstRowTop = HeaderTop + HeaderHeight + 4;
 constexpr int RowStep = 24;
 constexpr int MouseHeadingTop = FirstRowTop + 8 * RowStep + 2;
@@ -164,8 +164,8 @@ void BuildHeaders(QWidget* page, const Layout& layout) {
     for (int column = 0; column < ColumnCount; ++column) {
         const Column& c = Columns[column];
         const QString name = c.headerName ? QString::fromLatin1(c.headerName) : QString();
-        MakeHeader(page, name, QString::fromUtf8(c.header),
-                   {layout.Left(column), HeaderTop, layout.width[column], HeaderHeight});
+        MakeColumnCaption(page, name, QString::fromUtf8(c.header),
+                          {layout.Left(column), HeaderTop, layout.width[column], HeaderHeight});
     }
     MakeLabel(page, QStringLiteral("osi_mouse"), QStringLiteral("Mouse axes"),
               {4, MouseHeadingTop, 300, 18});

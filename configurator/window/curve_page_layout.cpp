@@ -1,3 +1,4 @@
+#include "components/label/label.h"
 #include "configurator/model/item_lists.h"
 #include "configurator/window/design_items.h"
 #include "configurator/window/form_layout.h"
@@ -10,9 +11,9 @@
 namespace {
 
 constexpr int HeaderTop = 2;
-constexpr int HeaderHeight = 36;
+constexpr int HeaderHeight = 110;
 constexpr int SlotLeft = 4;
-constexpr int SlotWidth = 44;
+constexpr int SlotWidth = 56;
 constexpr int PointLeft = SlotLeft + SlotWidth + 2;
 constexpr int PointWidth = 48;
 constexpr int PointStep = 50;
@@ -33,16 +34,27 @@ int SlotTop(int slot) {
     return HeaderTop + HeaderHeight + 4 + 28 * (slot - 1);
 }
 
+// An upright caption over a column of settings; a word too long for its box is cut short.
 void Header(QWidget* page, const char* name, const char* text, int left, int width) {
-    MakeHeader(page, QString::fromLatin1(name), QString::fromLatin1(text),
-               {left, HeaderTop, width, HeaderHeight});
+    TWkLabel* caption =
+        MakeColumnCaption(page, QString::fromLatin1(name), QString::fromLatin1(text),
+                          {left, HeaderTop, width, HeaderHeight});
+    caption->SetLayout(tlTop);
+    caption->SetTextEllipsis(teWordEllipsis);
+}
+
+// A short caption written across its column, at the bottom of the header.
+void FlatHeader(QWidget* page, const QString& name, const QString& text, int left, int width) {
+    QLabel* caption = MakeLabel(page, name, text, {left, HeaderTop, width, HeaderHeight});
+    caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    caption->setWordWrap(true);
 }
 
 void BuildHeaders(QWidget* page) {
-    Header(page, "lbl_curves", "Curves", SlotLeft, SlotWidth);
+    FlatHeader(page, QStringLiteral("lbl_curves"), QStringLiteral("Curves"), SlotLeft, SlotWidth);
     for (int point = 1; point <= 9; ++point) {
-        MakeHeader(page, QString(), QString::number(point),
-                   {PointLeft + PointStep * (point - 1), HeaderTop, PointWidth, HeaderHeight});
+        FlatHeader(page, QString(), QString::number(point), PointLeft + PointStep * (point - 1),
+                   PointWidth);
     }
     Header(page, "lbl_osi_curve_s", "Symmetric", SymmetryLeft, SymmetryWidth);
     Header(page, "osi_zoom_1", "Zoom button", ButtonLeft, ButtonWidth);

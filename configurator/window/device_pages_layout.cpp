@@ -1,3 +1,4 @@
+#include "components/edit/file_name_edit.h"
 #include "configurator/model/item_lists.h"
 #include "configurator/window/color_combo.h"
 #include "configurator/window/design_items.h"
@@ -69,8 +70,11 @@ void BuildFirmwarePage(QWidget* page) {
     MakeEdit(page, QStringLiteral("command_file"), QStringLiteral("-"),
              {FieldLeft + 156, 10, FieldRight - FieldLeft - 156, RowHeight});
     caption("lblFirmwareFile", "Firmware file", 40);
-    MakeEdit(page, QStringLiteral("FileFirm"), QString(),
-             {FieldLeft, 40, FieldRight - FieldLeft, RowHeight});
+    auto* firmwareFile = new TWkFilenameEdit(page);
+    firmwareFile->setObjectName(QStringLiteral("FileFirm"));
+    firmwareFile->setGeometry(FieldLeft, 40, FieldRight - FieldLeft, RowHeight);
+    firmwareFile->SetFilter(QStringLiteral("Hex|*.hex"));
+    firmwareFile->setText(QStringLiteral("-"));
     caption("lblPort", "Serial port", 70);
     MakeEdit(page, QStringLiteral("com_port"), QStringLiteral("COM1"),
              {FieldLeft, 70, 100, RowHeight});

@@ -1,8 +1,10 @@
 // The firmware page's loader start, serial-port list and registry cleaning, the tool and panel
 // buttons below the pages and the about box.
 
+#include "components/edit/file_name_rules.h"
 #include "configurator/loader/about_box.h"
 #include "configurator/loader/firmware_loader.h"
+#include "configurator/loader/loader_console.h"
 #include "configurator/loader/registry_cleaning.h"
 #include "configurator/loader/serial_ports.h"
 #include "configurator/loader/tool_launchers.h"
@@ -73,7 +75,7 @@ void TMForm::ConnectLoaderHandlers() {
 }
 
 // The chosen loader kind shows its template in command_file; the "--" kind runs the template
-// named there.
+// named there. The loader runs in the window's loader console, made on first use.
 void TMForm::btnStartFirmwareClick() {
     auto* commandFile = FindNamed<QLineEdit>(*this, "command_file");
     FirmwareLoaderRequest request;
@@ -83,9 +85,15 @@ void TMForm::btnStartFirmwareClick() {
         loaderTemplatePath(programFolder_, request.loaderKind, commandFile->text()));
     request.commandFile = commandFile->text();
     request.chip = FindNamed<QComboBox>(*this, "joy_hardware_mcu")->currentText();
-    request.firmwareFile = FindNamed<QLineEdit>(*this, "FileFirm")->text();
+    // The script quotes every value itself; the field's own quotes would reach the loader.
+    request.firmwareFile = UnquoteFileName(FindNamed<QLineEdit>(*this, "FileFirm")->text());
     request.port = FindNamed<QLineEdit>(*this, "com_port")->text();
-    startFirmwareLoader(request);
+    auto* console = findChild<LoaderConsole*>(QStringLiteral("loaderConsole"));
+    if (!console) {
+        console = new LoaderConsole(this);
+        console->setObjectName(QStringLiteral("loaderConsole"));
+    }
+    startFirmwareLoader(request, *console);
 }
 
 void TMForm::BtnGetCPortsClick() {

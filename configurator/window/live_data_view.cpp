@@ -1,5 +1,6 @@
 #include "configurator/window/live_data_view.h"
 
+#include "configurator/window/changed_text.h"
 #include "configurator/window/control_color.h"
 #include "configurator/window/exchange_window.h"
 #include "configurator/window/named_control.h"
@@ -33,17 +34,17 @@ LiveDataView::LiveDataView(const QWidget& root, const ControlArrays& arrays, Exc
 
 void LiveDataView::Show(const LiveData& data, bool curvePage) {
     ShowBoard(data.board);
-    uptime_->setText(UptimeText(data));
+    SetChangedText(uptime_, UptimeText(data));
     for (int row = 1; row <= LiveAxisCount; ++row) {
         if (RowHasSource(row)) {
-            arrays_.OsiValue[row]->setText(QString::number(data.rawValues[row - 1]));
+            SetChangedText(arrays_.OsiValue[row], QString::number(data.rawValues[row - 1]));
         }
     }
     ShowButtons(data);
     ShowAxisOutputs(data, curvePage);
-    debugText_->setText(DebugLineText(data));
+    SetChangedText(debugText_, DebugLineText(data));
     for (int n = 0; n < LiveAxisCount; ++n) {
-        errorCounters_[n]->setText(QString::number(data.errorCounters[n]));
+        SetChangedText(errorCounters_[n], QString::number(data.errorCounters[n]));
     }
 }
 
@@ -57,7 +58,12 @@ void LiveDataView::ShowBoard(int board) {
 
 void LiveDataView::ShowButtons(const LiveData& data) {
     for (int k = 0; k < LiveButtonCount; ++k) {
-        SetControlColor(buttons_[k], QPalette::Window, data.buttons[k] ? clRed : clBtnFace);
+        const bool pressed = data.buttons[k];
+        if (lampsPressed_[k] == pressed) {
+            continue;
+        }
+        lampsPressed_[k] = pressed;
+        SetControlColor(buttons_[k], QPalette::Window, pressed ? clRed : clBtnFace);
     }
 }
 
@@ -65,10 +71,10 @@ void LiveDataView::ShowAxisOutputs(const LiveData& data, bool curvePage) {
     for (int row = 1; row <= LiveAxisCount; ++row) {
         const int value = data.axisValues[row - 1];
         if (RowHasSource(row)) {
-            arrays_.OsiAxisValue[row]->setText(QString::number(value));
+            SetChangedText(arrays_.OsiAxisValue[row], QString::number(value));
         }
         if (curvePage && row == curveAxis_->currentIndex()) {
-            curveAxisValue_->setText(arrays_.OsiAxisValue[row]->text());
+            SetChangedText(curveAxisValue_, arrays_.OsiAxisValue[row]->text());
             window_.ShowCurveAxisValue(value);
         }
     }

@@ -1,12 +1,13 @@
 #pragma once
 // Puts one live-data report into the window: board and chip, uptime, the raw value and axis
 // output of each axis row that has a source, the 96 button indicators, the debug line and the
-// sensor error counters.
+// sensor error counters. Only what changed since the last report is touched.
 
 #include "configurator/model/live_data.h"
 #include "configurator/window/control_arrays.h"
 
 #include <array>
+#include <optional>
 
 class ExchangeWindow;
 class QComboBox;
@@ -37,5 +38,8 @@ private:
     QComboBox* curveAxis_;
     QLineEdit* curveAxisValue_;
     std::array<QLabel*, LiveButtonCount> buttons_{};
+    // What each lamp shows, empty before the first report: a lamp's palette is set only when its
+    // button changes, as setting it relays out and repaints the lamp.
+    std::array<std::optional<bool>, LiveButtonCount> lampsPressed_{};
     std::array<QLineEdit*, LiveAxisCount> errorCounters_{};
 };

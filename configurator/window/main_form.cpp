@@ -215,16 +215,25 @@ void TMForm::StopEverything() {
     tmrForVisual_.stop();
 }
 
-bool TMForm::FormCloseQuery() {
+void TMForm::ReleaseForClose() {
+    const bool running = !closed_;
     StopEverything();
-    uiHost().sleep(100);
+    // Gives the timers' last work time to end; when the close query has paused already, the
+    // close itself does not wait again.
+    if (running) {
+        uiHost().sleep(100);
+    }
     ClearDeviceList();
     DropDevices();
+}
+
+bool TMForm::FormCloseQuery() {
+    ReleaseForClose();
     return true;
 }
 
 void TMForm::FormClose() {
-    FormCloseQuery();
+    ReleaseForClose();
     QString error;
     if (!writeSettingsFile(settingsFilePath(programFolder_), CurrentSettings(), &error)) {
         uiHost().messageBox(error, QStringLiteral("Tavro2"), MB_OK | MB_ICONERROR);

@@ -146,6 +146,9 @@ private:
     void ListLanguages();
     void StartTimers();
     void StopEverything();
+    // The close steps: timers stopped for good, one pause, the device list and both
+    // interfaces let go. Run by the close query and again by the close.
+    void ReleaseForClose();
     void DebugViewClick();
     int ActivePage() const;
     void ConnectFileHandlers();

@@ -1,6 +1,7 @@
 #include "configurator/window/statistics_page.h"
 
 #include "components/chart/chart.h"
+#include "configurator/window/changed_text.h"
 #include "configurator/window/color_combo.h"
 #include "configurator/window/event_guard.h"
 #include "configurator/window/named_control.h"
@@ -14,6 +15,9 @@ namespace {
 
 constexpr int LiveChartPens = 2;
 constexpr int LiveChartValues = 500;
+// The 10 ms steps come faster than a screen shows them: every second one shows, 50 times a
+// second.
+constexpr int StepsPerFrame = 2;
 
 } // namespace
 
@@ -69,20 +73,34 @@ void StatisticsPage::Setup() {
 }
 
 std::array<int, StatAxisCount> StatisticsPage::FieldWidths() const {
-    Config shown;
-    for (std::size_t i = 0; i < sources_.size(); ++i) {
-        shown.axes[i].source = sources_[i]->currentIndex();
-        shown.axes[i].precision = precisions_[i]->currentIndex();
+    std::array<int, StatAxisCount> widths{};
+    for (std::size_t i = 0; i < widths.size(); ++i) {
+        AxisRow row;
+        row.source = sources_[i]->currentIndex();
+        row.precision = precisions_[i]->currentIndex();
+        widths[i] = StatFieldWidth(row);
     }
-    return StatFieldWidths(shown);
+    return widths;
 }
 
 void StatisticsPage::HIDDeviceData(int reportId, const std::uint8_t* data, std::size_t size) {
+    statistics_.HIDDeviceData(reportId, data, size, FieldWidths());
+    figuresPending_ = figuresPending_ || reportId == 1;
+}
+
+void StatisticsPage::ShowAxis(int axis) {
+    const AxisStatistics& figures = statistics_.Axis(axis);
+    const auto& edits = edits_[axis - 1];
+    SetChangedText(edits[RawColumn], JoyStatistics::Text(figures.Raw));
+    SetChangedText(edits[MinColumn], JoyStatistics::Text(figures.Min));
+    SetChangedText(edits[MaxColumn], JoyStatistics::Text(figures.Max));
+    SetChangedText(edits[StepColumn], JoyStatistics::Text(figures.Step));
+    SetChangedText(edits[FpsColumn], JoyStatistics::Text(figures.Fps));
+}
+
+void StatisticsPage::ShowFigures() {
+    figuresPending_ = false;
     const std::array<int, StatAxisCount> widths = FieldWidths();
-    statistics_.HIDDeviceData(reportId, data, size, widths);
-    if (reportId != 1) {
-        return;
-    }
     for (int axis = 1; axis <= StatAxisCount; ++axis) {
         if (widths[axis - 1] > 0) {
             ShowAxis(axis);
@@ -90,25 +108,25 @@ void StatisticsPage::HIDDeviceData(int reportId, const std::uint8_t* data, std::
     }
 }
 
-void StatisticsPage::ShowAxis(int axis) {
-    const AxisStatistics& figures = statistics_.Axis(axis);
-    const auto& edits = edits_[axis - 1];
-    edits[RawColumn]->setText(JoyStatistics::Text(figures.Raw));
-    edits[MinColumn]->setText(JoyStatistics::Text(figures.Min));
-    edits[MaxColumn]->setText(JoyStatistics::Text(figures.Max));
-    edits[StepColumn]->setText(JoyStatistics::Text(figures.Step));
-    edits[FpsColumn]->setText(JoyStatistics::Text(figures.Fps));
-}
-
 void StatisticsPage::ChartStep() {
     feed_.Tick(*chart_, statistics_, penAxes_[0]->currentIndex(), penAxes_[1]->currentIndex());
+    const bool shows = steps_ == 0;
+    steps_ = (steps_ + 1) % StepsPerFrame;
+    if (!shows) {
+        return;
+    }
+    if (figuresPending_) {
+        ShowFigures();
+    }
+    feed_.Show(*chart_);
 }
 
 void StatisticsPage::RateTick() {
     const StatRates rates = statistics_.TmrPerSecondTimer();
-    usbpps_->setText(QString::number(rates.ReportsPerSecond));
+    SetChangedText(usbpps_, QString::number(rates.ReportsPerSecond));
     for (int axis = 1; axis <= StatAxisCount; ++axis) {
-        edits_[axis - 1][FpsColumn]->setText(QString::number(rates.ChangesPerSecond[axis - 1]));
+        SetChangedText(edits_[axis - 1][FpsColumn],
+                       QString::number(rates.ChangesPerSecond[axis - 1]));
     }
 }
 
@@ -134,4 +152,6 @@ void StatisticsPage::joy_osi_visual_maxChange() {
 void StatisticsPage::joy_osi_clr_01Change() {
     chart_->Options().SetPenColor(0, penColors_[0]->ColorValue());
     chart_->Options().SetPenColor(1, penColors_[1]->ColorValue());
+    // The chart step draws only what changes: the new colours need the whole chart drawn.
+    chart_->Options().Changed();
 }

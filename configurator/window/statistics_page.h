@@ -2,7 +2,9 @@
 // The statistics page of the main window: decodes the joystick interface's input reports into
 // the 8 x 5 statistics edits, counts the reports per second into joy_usbpps and scrolls the two
 // chosen axes over the live chart joy_osi_visual. The window hands it only the reports of its
-// selected joystick interface and runs its timer steps only while the page is shown.
+// selected joystick interface and runs its timer steps only while the page is shown. Every
+// report is counted when it comes; the edits and the chart show the latest figures at screen
+// rate, as a controller may send thousands of reports a second.
 
 #include "configurator/stats/joy_statistics.h"
 #include "configurator/stats/live_chart.h"
@@ -37,9 +39,10 @@ public:
     void Setup();
 
     // One input report (data = the bytes after the id); the field widths come from the axis
-    // rows the window shows.
+    // rows the window shows. The edits show it at the next chart step.
     void HIDDeviceData(int reportId, const std::uint8_t* data, std::size_t size);
-    // The 10 ms step: one point per pen at the chart cursor.
+    // The 10 ms step: each pen gets one point at the chart cursor. Every second step shows:
+    // the edits take the latest figures and the chart what changed since the last showing.
     void ChartStep();
     // The 1000 ms step: reports and changes counted since the last one.
     void RateTick();
@@ -54,9 +57,14 @@ private:
     void ConnectHandlers();
     std::array<int, StatAxisCount> FieldWidths() const;
     void ShowAxis(int axis);
+    void ShowFigures();
 
     JoyStatistics statistics_;
     LiveChartFeed feed_;
+    // Reports with id 1 came since the edits last showed the figures.
+    bool figuresPending_ = false;
+    // Steps since the last showing, 0 when the next step shows.
+    int steps_ = 0;
     TWkChart* chart_ = nullptr;
     QLineEdit* visualMin_ = nullptr;
     QLineEdit* visualMax_ = nullptr;

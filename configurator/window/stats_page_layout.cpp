@@ -8,10 +8,26 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+namespace {
+
+// The value table fills the page's right side; its columns are as wide as their longest caption
+// word in either language ("Изменений/с").
+constexpr int FieldWidth = 84;
+constexpr int FieldStep = FieldWidth + 3;
+constexpr int TableRight = 1170;
+constexpr int TableLeft = TableRight - 5 * FieldStep;
+constexpr int AxisNumberLeft = TableLeft - 28;
+constexpr int ChartWidth = AxisNumberLeft - 14;
+
+} // namespace
+
 void BuildStatisticsPage(QWidget* page) {
-    MakeChart(page, QStringLiteral("joy_osi_visual"), {4, 4, 756, 440});
-    MakeEdit(page, QStringLiteral("joy_osi_visual_max"), QStringLiteral("16384"), {770, 4, 70, 22});
-    MakeEdit(page, QStringLiteral("joy_osi_visual_min"), QStringLiteral("0"), {770, 422, 70, 22});
+    MakeChart(page, QStringLiteral("joy_osi_visual"), {4, 4, ChartWidth, 440});
+    constexpr int RangeLeft = ChartWidth + 10;
+    MakeEdit(page, QStringLiteral("joy_osi_visual_max"), QStringLiteral("16384"),
+             {RangeLeft, 4, 70, 22});
+    MakeEdit(page, QStringLiteral("joy_osi_visual_min"), QStringLiteral("0"),
+             {RangeLeft, 422, 70, 22});
     const QStringList pens = RangeAxisItems(); // "--", axes "1".."8"
     MakeCombo(page, QStringLiteral("joy_osi_use_01"), pens, {850, 4, 60, 22});
     MakeCombo(page, QStringLiteral("joy_osi_use_02"), pens, {850, 32, 60, 22});
@@ -26,14 +42,13 @@ void BuildStatisticsPage(QWidget* page) {
                                 {"lbl_joy_osi_fps", "Changes/s"}};
     const char* fields[] = {"joy_osi_raw_%1", "joy_osi_min_%1", "joy_osi_max_%1", "joy_osi_stp_%1",
                             "joy_osi_fps_%1"};
-    constexpr int TableLeft = 798;
-    constexpr int FieldWidth = 70;
-    constexpr int FieldStep = FieldWidth + 3;
     constexpr int FirstRowTop = 98;
     for (int f = 0; f < 5; ++f) {
         const int x = TableLeft + FieldStep * f;
-        MakeHeader(page, QString::fromLatin1(headers[f][0]), QString::fromLatin1(headers[f][1]),
-                   {x, 64, FieldWidth, 30});
+        QLabel* header = MakeLabel(page, QString::fromLatin1(headers[f][0]),
+                                   QString::fromLatin1(headers[f][1]), {x, 64, FieldWidth, 30});
+        header->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        header->setWordWrap(true);
         for (int axis = 1; axis <= 8; ++axis) {
             MakeEdit(page, NumberName(fields[f], axis, 2), QStringLiteral("x"),
                      {x, FirstRowTop + 24 * (axis - 1), FieldWidth, 22})
@@ -42,7 +57,7 @@ void BuildStatisticsPage(QWidget* page) {
     }
     for (int axis = 1; axis <= 8; ++axis) {
         MakeLabel(page, QString(), QString::number(axis),
-                  {770, FirstRowTop + 24 * (axis - 1), 24, 22})
+                  {AxisNumberLeft, FirstRowTop + 24 * (axis - 1), 24, 22})
             ->setAlignment(Qt::AlignCenter);
     }
     MakeLabel(page, QStringLiteral("lbl_usb_pps"), QStringLiteral("Reports/s"),

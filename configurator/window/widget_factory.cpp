@@ -1,7 +1,7 @@
 #include "configurator/window/widget_factory.h"
 
 #include "components/chart/chart.h"
-#include "configurator/window/column_header.h"
+#include "components/label/label.h"
 #include "configurator/window/wheel_focus_filter.h"
 
 #include <QCheckBox>
@@ -25,8 +25,17 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, Pla
     return Placed(new QLabel(text, parent), name, place);
 }
 
-QLabel* MakeHeader(QWidget* parent, const QString& name, const QString& text, Place place) {
-    return Placed(new ColumnHeader(text, parent), name, place);
+TWkLabel* MakeColumnCaption(QWidget* parent, const QString& name, const QString& text,
+                            Place place) {
+    auto* caption = Placed(new TWkLabel(parent), name, place);
+    caption->SetAutoSize(false);
+    caption->SetAngle(90);
+    caption->SetAlignment(taCenter);
+    caption->SetTransparent(true);
+    caption->SetWordWrap(true);
+    caption->SetLayout(tlBottom);
+    caption->SetCaption(text);
+    return caption;
 }
 
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, const QString& text, Place place) {

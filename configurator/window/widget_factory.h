@@ -12,6 +12,7 @@ class QPushButton;
 class QSpinBox;
 class QWidget;
 class TWkChart;
+class TWkLabel;
 
 struct Place {
     int x;
@@ -21,8 +22,9 @@ struct Place {
 };
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, Place place);
-// A column caption over a table of controls (see ColumnHeader).
-QLabel* MakeHeader(QWidget* parent, const QString& name, const QString& text, Place place);
+// A column caption over a table of controls: the library's label turned upright, centred and
+// wrapped in its box, its lines ending at the box's bottom.
+TWkLabel* MakeColumnCaption(QWidget* parent, const QString& name, const QString& text, Place place);
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, const QString& text, Place place);
 // A drop-down list (no free text) with the first item selected.
 QComboBox* MakeCombo(QWidget* parent, const QString& name, const QStringList& items, Place place);

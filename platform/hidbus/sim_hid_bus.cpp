@@ -10,9 +10,9 @@
 
 namespace {
 
-// Windows lets a caller raise a handle's input buffers to 512; a channel keeps no more, dropping
-// the oldest, so a device nobody reads cannot grow without bound.
-constexpr std::size_t kMaxQueuedReports = 512;
+// As deep as the kernel's hidraw ring: a report that arrives while it is full is lost, as it would
+// be from a real device nobody reads fast enough.
+constexpr std::size_t kMaxQueuedReports = 64;
 
 } // namespace
 
@@ -43,7 +43,7 @@ public:
     // Called with the device's lock held.
     void push(const std::vector<BYTE>& report) {
         if (queue.size() == kMaxQueuedReports)
-            queue.pop_front();
+            return;
         queue.push_back(report);
         wake();
     }

@@ -1,6 +1,7 @@
 #pragma once
 // In-memory HID devices for tests and the demo. A device answers its reports through the
-// handlers of its spec; input reports are queued to every channel open for reading. Every plug
+// handlers of its spec; input reports are queued to every channel open for reading, 64 at most
+// per channel as in the kernel's ring (later ones are lost until the channel is read). Every plug
 // change announces a device change. Install the bus with ScopedHidBus.
 //
 //   SimHidBus bus;

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QRegularExpression>
+#include <QStringList>
 
 TCanvas::TCanvas(QPaintDevice* device)
     : ownPainter(std::make_unique<QPainter>(device)), painter(ownPainter.get()) {}
@@ -156,15 +157,82 @@ QSize textBlockSize(const QFontMetrics& metrics, const QString& text, unsigned f
     return metrics.boundingRect(QRect(0, 0, wrapWidth, 1 << 20), layout, text).size();
 }
 
+const QString Ellipsis = QStringLiteral("...");
+
+constexpr unsigned EllipsisFlags = DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS;
+
+bool fits(const QFontMetrics& metrics, const QString& text, int width) {
+    return metrics.horizontalAdvance(text) <= width;
+}
+
+// The longest start of text that fits with "..." after it; "..." alone when none does.
+QString elidedEnd(const QFontMetrics& metrics, const QString& text, int width) {
+    if (fits(metrics, text, width))
+        return text;
+    for (qsizetype keep = text.size() - 1; keep > 0; --keep) {
+        const QString shown = text.left(keep) + Ellipsis;
+        if (fits(metrics, shown, width))
+            return shown;
+    }
+    return Ellipsis;
+}
+
+// A path cut in its middle: as much of its start as fits before "..." and everything from its
+// last separator on; a name too long even then is cut at its end.
+QString elidedPath(const QFontMetrics& metrics, const QString& line, int width) {
+    if (fits(metrics, line, width))
+        return line;
+    const qsizetype separator =
+        std::max(line.lastIndexOf(QLatin1Char('\\')), line.lastIndexOf(QLatin1Char('/')));
+    if (separator < 0)
+        return elidedEnd(metrics, line, width);
+    const QString tail = line.mid(separator);
+    for (qsizetype keep = separator - 1; keep >= 0; --keep) {
+        const QString shown = line.left(keep) + Ellipsis + tail;
+        if (fits(metrics, shown, width))
+            return shown;
+    }
+    return elidedEnd(metrics, Ellipsis + tail, width);
+}
+
+// Every word (run of characters between blanks) of line that is wider than width, cut.
+QString elidedWords(const QFontMetrics& metrics, const QString& line, int width) {
+    QStringList words = line.split(QLatin1Char(' '));
+    for (QString& word : words)
+        word = elidedEnd(metrics, word, width);
+    return words.join(QLatin1Char(' '));
+}
+
+QString elidedLine(const QFontMetrics& metrics, const QString& line, unsigned flags, int width) {
+    if (flags & DT_PATH_ELLIPSIS)
+        return elidedPath(metrics, line, width);
+    // Wrapped lines only need their overlong words cut; the wrap does the rest.
+    const bool wraps = (flags & DT_WORDBREAK) && !(flags & DT_SINGLELINE);
+    const QString shown =
+        (flags & DT_WORD_ELLIPSIS) || wraps ? elidedWords(metrics, line, width) : line;
+    return wraps ? shown : elidedEnd(metrics, shown, width);
+}
+
+// The text as drawn in width under the ellipsis flags, line by line.
+QString elidedText(const QFontMetrics& metrics, const QString& text, unsigned flags, int width) {
+    if (!(flags & EllipsisFlags))
+        return text;
+    width = std::max(0, width);
+    if (flags & DT_SINGLELINE)
+        return elidedLine(metrics, text, flags, width);
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        line = elidedLine(metrics, line, flags, width);
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags) {
     const QFont font = ToQFont(Font);
     const QFontMetrics metrics(font);
     const int qtFlags = qtTextFlags(flags);
-    QString shown = text;
-    if ((flags & DT_END_ELLIPSIS) && (flags & DT_SINGLELINE))
-        shown = metrics.elidedText(text, Qt::ElideRight, std::max(0, r.Width()));
+    const QString shown = elidedText(metrics, text, flags, r.Width());
     const QSize needed = textBlockSize(metrics, shown, flags, qtFlags, r.Width());
     if (flags & DT_CALCRECT) {
         r.Right = r.Left + needed.width();

@@ -25,8 +25,10 @@ enum DrawTextFlag : unsigned {
     DT_NOCLIP = 0x100,
     DT_CALCRECT = 0x400,
     DT_NOPREFIX = 0x800,
+    DT_PATH_ELLIPSIS = 0x4000,
     DT_END_ELLIPSIS = 0x8000,
     DT_MODIFYSTRING = 0x10000,
+    DT_WORD_ELLIPSIS = 0x40000,
 };
 
 class TCanvas {
@@ -64,7 +66,11 @@ public:
     int TextWidth(const QString& text) const { return TextExtent(text).cx; }
     int TextHeight(const QString& text) const { return TextExtent(text).cy; }
     // Text laid out in r by the DT_ flags; returns the text height. With DT_CALCRECT nothing is
-    // drawn and r's Right and Bottom are set to the text's extent.
+    // drawn and r's Right and Bottom are set to the text's extent. The ellipsis flags shorten
+    // what is wider than r: DT_END_ELLIPSIS cuts a line's end, DT_WORD_ELLIPSIS cuts each word
+    // that is wider than r by itself, DT_PATH_ELLIPSIS cuts a line's middle and keeps what
+    // follows its last "\" or "/". When lines wrap, the end and word kinds cut only words
+    // wider than r, so the wrapped lines fit.
     int DrawText(const QString& text, TRect& r, unsigned flags);
 
     // Copies an image, stretched to fill r.

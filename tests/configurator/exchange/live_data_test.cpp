@@ -103,6 +103,36 @@ TEST_F(ExchangeTest, LiveDataShowsInTheControls) {
     EXPECT_EQ(Find<QLineEdit>(QStringLiteral("adc_error_10"))->text(), QStringLiteral("255"));
 }
 
+TEST_F(ExchangeTest, ALampIsTouchedOnlyWhenItsButtonChanges) {
+    Connect();
+    auto* lamp = form->findChild<QLabel*>(QStringLiteral("joy_knp_01"));
+    const auto paint = [&](TColor color) {
+        QPalette palette = lamp->palette();
+        palette.setColor(QPalette::Window, ToQColor(color));
+        lamp->setPalette(palette);
+    };
+    const struct {
+        const char* name;
+        bool pressed;
+        TColor shown;
+    } polls[] = {
+        {"pressed", true, clRed},       {"still pressed: left as it is", true, clGreen},
+        {"released", false, clBtnFace}, {"still released: left as it is", false, clGreen},
+        {"pressed again", true, clRed},
+    };
+    for (const auto& poll : polls) {
+        SCOPED_TRACE(poll.name);
+        sim->with([&](SimController& c) {
+            c.live().board = 1;
+            c.live().buttons[0] = poll.pressed;
+        });
+        form->TmrGetRawDataTimer();
+        EXPECT_EQ(Indicator(*form, "joy_knp_01"), ToQColor(poll.shown));
+        // Marks the lamp, so the next poll shows whether it set the colour again.
+        paint(clGreen);
+    }
+}
+
 TEST_F(ExchangeTest, ABoardByteOutsideTheKnownBoardsLeavesTheBoardBoxes) {
     Connect();
     auto* board = Find<QComboBox>(QStringLiteral("joy_hardware"));

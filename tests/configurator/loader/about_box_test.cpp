@@ -10,16 +10,7 @@
 
 namespace {
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "about_box_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
 TEST(AboutBox, ShowsAddressAndCreditsAndClosesWithOk) {
-    application();
     RecordingUiHost host;
     ScopedUiHost scoped(host);
     TAboutBox box;
@@ -43,7 +34,6 @@ TEST(AboutBox, ShowsAddressAndCreditsAndClosesWithOk) {
 }
 
 TEST(AboutBox, RunsModallyThroughTheHostAndIsFreedAfterwards) {
-    application();
     RecordingUiHost host;
     ScopedUiHost scoped(host);
     host.dialogResult = 1;

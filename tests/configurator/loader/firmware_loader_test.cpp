@@ -1,11 +1,11 @@
 #include "configurator/files/text_file.h"
 #include "configurator/loader/firmware_loader.h"
+#include "configurator/loader/loader_console.h"
 #include "tests/configurator/files/qt_print.h"
 #include "tests/support/recording_ui_host.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -17,6 +17,7 @@ protected:
     QString program = dir.path();
     RecordingUiHost host;
     ScopedUiHost scopedHost{host};
+    LoaderConsole console;
 
     void writeTemplate(int kind, const QStringList& lines) {
         ASSERT_TRUE(QDir(program).mkpath(loaderFolder(program, kind)));
@@ -58,20 +59,23 @@ TEST_F(FirmwareLoaderTest, EachKindHasItsFolderAndTemplate) {
 }
 
 TEST_F(FirmwareLoaderTest, WritesTheTwoSubstitutedLinesAndRunsThemInTheLoaderFolder) {
-    writeTemplate(2,
-                  {"avrdude -p $chip$ -P $PORT$ -U flash:w:$FILE$:i", "echo $PATH$", "rm -rf x"});
-    EXPECT_TRUE(startFirmwareLoader(request(2)));
+    writeTemplate(2, {"echo -p $chip$ -P $PORT$ -U flash:w:$FILE$:i", "pwd", "rm -rf x"});
+    EXPECT_TRUE(startFirmwareLoader(request(2), console));
     const QString folder = loaderFolder(program, 2);
-    EXPECT_EQ(scriptLines(2),
-              QStringList({"avrdude -p 'atmega32u4' -P '/dev/ttyACM0' -U flash:w:'/fw/joy.hex':i",
-                           "echo '" + folder + "'"}));
-    EXPECT_EQ(host.log,
-              QStringList({"shellOpen: /bin/sh | " + folder + "Plexivane_temp.cmd | " + folder}));
+    EXPECT_EQ(
+        scriptLines(2),
+        QStringList({"echo -p 'atmega32u4' -P '/dev/ttyACM0' -U flash:w:'/fw/joy.hex':i", "pwd"}));
+    ASSERT_TRUE(console.waitForFinished(10000));
+    EXPECT_EQ(console.text(), "$ /bin/sh " + folder + "Plexivane_temp.cmd\n" +
+                                  "-p atmega32u4 -P /dev/ttyACM0 -U flash:w:/fw/joy.hex:i\n" +
+                                  QDir(folder).canonicalPath() + "\n" +
+                                  "The loader finished successfully.\n");
+    EXPECT_TRUE(host.log.isEmpty());
 }
 
 TEST_F(FirmwareLoaderTest, OneLineTemplateGivesAnEmptySecondLine) {
     writeTemplate(3, {"teensy_loader_cli --mcu=$CHIP$ -w $FILE$"});
-    EXPECT_TRUE(startFirmwareLoader(request(3)));
+    EXPECT_TRUE(startFirmwareLoader(request(3), console));
     EXPECT_EQ(scriptLines(3),
               QStringList({"teensy_loader_cli --mcu='atmega32u4' -w '/fw/joy.hex'", ""}));
 }
@@ -80,6 +84,10 @@ TEST_F(FirmwareLoaderTest, MissingTemplateOrLineBreakStartsNothing) {
     writeTemplate(1, {"dfu-programmer $CHIP$ erase"});
     FirmwareLoaderRequest broken = request(1);
     broken.firmwareFile = "joy.hex\nreboot";
+    FirmwareLoaderRequest designText = request(1);
+    designText.firmwareFile = "-";
+    FirmwareLoaderRequest noFile = request(1);
+    noFile.firmwareFile = " ";
     const struct {
         const char* name;
         FirmwareLoaderRequest request;
@@ -88,15 +96,18 @@ TEST_F(FirmwareLoaderTest, MissingTemplateOrLineBreakStartsNothing) {
         {"custom kind with the design text", request(0), "'-'"},
         {"template missing", request(2), "arduino.cmd"},
         {"file name with a line break", broken, "firmware file holds a line break"},
+        {"the file field's design text", designText, "No firmware file is chosen"},
+        {"no file name", noFile, "No firmware file is chosen"},
     };
     for (const auto& c : cases) {
         host.log.clear();
-        EXPECT_FALSE(startFirmwareLoader(c.request)) << c.name;
+        EXPECT_FALSE(startFirmwareLoader(c.request, console)) << c.name;
         ASSERT_EQ(host.log.size(), 1) << c.name;
         EXPECT_TRUE(host.log[0].startsWith("messageBox:")) << host.log[0].toStdString();
         EXPECT_TRUE(host.log[0].contains(c.message)) << host.log[0].toStdString();
     }
     EXPECT_FALSE(QFile::exists(loaderFolder(program, 1) + "Plexivane_temp.cmd"));
+    EXPECT_FALSE(console.isVisible());
 }
 
 TEST_F(FirmwareLoaderTest, HostileFileNameReachesTheLoaderAsOneArgument) {
@@ -105,12 +116,9 @@ TEST_F(FirmwareLoaderTest, HostileFileNameReachesTheLoaderAsOneArgument) {
     FirmwareLoaderRequest hostile = request(2);
     hostile.firmwareFile = "my fw's \"v2\"; touch pwned; $(id) `id` *.hex";
     hostile.port = "$HOME";
-    ASSERT_TRUE(startFirmwareLoader(hostile));
+    ASSERT_TRUE(startFirmwareLoader(hostile, console));
     const QString folder = loaderFolder(program, 2);
-    QProcess shell;
-    shell.setWorkingDirectory(folder);
-    shell.start("/bin/sh", {folder + "Plexivane_temp.cmd"});
-    ASSERT_TRUE(shell.waitForFinished(10000));
+    ASSERT_TRUE(console.waitForFinished(10000));
     QFile args(folder + "args.txt");
     ASSERT_TRUE(args.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(args.readAll()), "[" + hostile.firmwareFile + "]\n[$HOME]\n");

@@ -80,11 +80,14 @@ TEST(LiveChart, TicksWriteTheSelectedAxesAndWrapAfterPosition500) {
     stats.HIDDeviceData(1, report, sizeof report, {8, 8});
     LiveChartFeed feed;
     feed.Tick(*live.chart, stats, 2, 0);
+    feed.Show(*live.chart);
     EXPECT_EQ(live.chart->Data().Value(0, 0), 9);
     EXPECT_EQ(live.chart->Data().Value(1, 0), 0);
     EXPECT_EQ(live.chart->CursorPosition(), 0);
     for (int i = 1; i <= LiveChartLastPosition; ++i)
         feed.Tick(*live.chart, stats, 1, 2);
+    EXPECT_EQ(live.chart->CursorPosition(), 0) << "the cursor moves when the chart shows";
+    feed.Show(*live.chart);
     EXPECT_EQ(live.chart->Data().ValueCount(), 501);
     EXPECT_EQ(live.chart->CursorPosition(), 500);
     EXPECT_EQ(feed.ChartCursor(), 0);
@@ -92,4 +95,67 @@ TEST(LiveChart, TicksWriteTheSelectedAxesAndWrapAfterPosition500) {
     EXPECT_EQ(live.chart->Data().Value(0, 0), 0);
     EXPECT_EQ(live.chart->Data().Value(1, 0), 7);
     EXPECT_EQ(live.chart->Data().ValueCount(), 501);
+}
+
+TEST(LiveChart, TicksDrawOnlyWhenAValueChangesAndMatchAWholePlot) {
+    LiveChart live;
+    LiveChart whole;
+    for (LiveChart* chart : {&live, &whole}) {
+        chart->chart->Data().SetValueCount(LiveChartLastPosition);
+        chart->chart->PlotGraph();
+    }
+    JoyStatistics stats;
+    LiveChartFeed feed;
+    LiveChartFeed wholeFeed;
+    const struct {
+        const char* name;
+        int raw; // axis 1 in a report before the tick; -1: no report
+        bool draws;
+    } ticks[] = {
+        {"no report yet: zero over zero", -1, false},
+        {"a report", 1000, true},
+        {"the same value at the next position", -1, true},
+        {"a report of zero: zero over zero", 0, false},
+    };
+    for (const auto& tick : ticks) {
+        SCOPED_TRACE(tick.name);
+        if (tick.raw >= 0) {
+            const std::uint8_t report[] = {static_cast<std::uint8_t>(tick.raw & 0xFF),
+                                           static_cast<std::uint8_t>(tick.raw >> 8)};
+            stats.HIDDeviceData(1, report, sizeof report, {14, 0});
+        }
+        const qint64 before = live.chart->Picture().cacheKey();
+        feed.Tick(*live.chart, stats, 1, 0);
+        feed.Show(*live.chart);
+        EXPECT_EQ(live.chart->Picture().cacheKey() != before, tick.draws);
+        wholeFeed.Tick(*whole.chart, stats, 1, 0);
+        whole.chart->PlotGraph();
+        EXPECT_EQ(live.chart->Picture(), whole.chart->Picture());
+    }
+}
+
+TEST(LiveChart, AShowingDrawsEveryValueWrittenSinceTheLastOne) {
+    LiveChart live;
+    LiveChart whole;
+    for (LiveChart* chart : {&live, &whole}) {
+        chart->chart->Data().SetValueCount(LiveChartLastPosition);
+        chart->chart->PlotGraph();
+    }
+    JoyStatistics stats;
+    LiveChartFeed feed;
+    // Three ticks of rising values, one of them over the end of the first pass.
+    for (int position = 0; position < LiveChartLastPosition - 1; ++position)
+        feed.Tick(*live.chart, stats, 1, 0);
+    feed.Show(*live.chart);
+    for (int tick = 0; tick < 3; ++tick) {
+        const std::uint8_t report[] = {static_cast<std::uint8_t>(40 * (tick + 1)), 0};
+        stats.HIDDeviceData(1, report, sizeof report, {14, 0});
+        feed.Tick(*live.chart, stats, 1, 0);
+    }
+    feed.Show(*live.chart);
+    EXPECT_EQ(live.chart->CursorPosition(), 0) << "the last position written";
+    for (int position = 0; position <= LiveChartLastPosition; ++position)
+        whole.chart->Data().SetValue(0, position, live.chart->Data().Value(0, position));
+    whole.chart->PlotGraph();
+    EXPECT_EQ(live.chart->Picture(), whole.chart->Picture());
 }

@@ -1,4 +1,5 @@
 #include "components/grid/string_grid.h"
+#include "components/label/label.h"
 #include "tests/configurator/files/numbered_language_captions.h"
 #include "tests/configurator/window/wiring_fixture.h"
 
@@ -15,7 +16,7 @@
 namespace {
 
 // What a control shows as its caption: its tab's text, a group's title, a button's or label's
-// text.
+// text, a library label's caption.
 QString CaptionOf(const QWidget* widget) {
     for (QWidget* parent = widget->parentWidget(); parent; parent = parent->parentWidget()) {
         if (auto* tabs = qobject_cast<QTabWidget*>(parent)) {
@@ -33,6 +34,9 @@ QString CaptionOf(const QWidget* widget) {
     }
     if (auto* label = qobject_cast<const QLabel*>(widget)) {
         return label->text();
+    }
+    if (auto* label = qobject_cast<const TWkLabel*>(widget)) {
+        return label->Caption();
     }
     return QStringLiteral("<no caption>");
 }

@@ -1,5 +1,7 @@
+#include "components/edit/file_name_edit.h"
 #include "components/image/image.h"
 #include "configurator/files/text_file.h"
+#include "configurator/loader/loader_console.h"
 #include "configurator/loader/serial_ports.h"
 #include "pictures/gif/gif_image.h"
 #include "platform/win32/registry.h"
@@ -16,37 +18,72 @@ namespace {
 
 using LoaderTest = WiringTest;
 
-TEST_F(LoaderTest, StartFirmwareShowsTheTemplateAndRunsTheScriptInItsFolder) {
+// A stand-in loader that prints what it was given, then fails as a loader without its board does.
+TEST_F(LoaderTest, StartFirmwareRunsTheScriptAndShowsItsOutputAndFailure) {
     const QString loaderFolder = Path("Plexivane_arduino") + "/";
     ASSERT_TRUE(QDir().mkpath(loaderFolder));
     QString error;
-    ASSERT_TRUE(writeTextLines(
-        loaderFolder + "arduino.cmd",
-        {"avrdude -p $CHIP$ -P $PORT$ -U flash:w:$file$", "cd $PATH$", "not part of the script"},
-        &error));
+    ASSERT_TRUE(writeTextLines(loaderFolder + "arduino.cmd",
+                               {"echo flashing $file$ into $CHIP$ on $PORT$ >&2",
+                                "cd $PATH$ && exit 4", "not part of the script"},
+                               &error));
     Open();
     Find<QComboBox>("select_bootloader")->setCurrentIndex(2);
     Find<QComboBox>("joy_hardware_mcu")->setCurrentText("atmega32u4");
-    Find<QLineEdit>("FileFirm")->setText("/fw/my joy.hex");
+    // The file field quotes a name holding a blank; the loader gets the name itself.
+    Find<QLineEdit>("FileFirm")->setText("\"/fw/my joy.hex\"");
     Find<QLineEdit>("com_port")->setText("/dev/ttyACM0");
+    host.log.clear();
 
     Click("btnStartFirmware");
 
     EXPECT_EQ(Find<QLineEdit>("command_file")->text(), loaderFolder + "arduino.cmd");
     EXPECT_EQ(ReadLines("Plexivane_arduino/Plexivane_temp.cmd"),
-              QStringList({"avrdude -p 'atmega32u4' -P '/dev/ttyACM0' -U flash:w:'/fw/my joy.hex'",
-                           "cd '" + loaderFolder + "'"}));
-    EXPECT_EQ(host.log, QStringList({"shellOpen: /bin/sh | " + loaderFolder +
-                                     "Plexivane_temp.cmd | " + loaderFolder}));
+              QStringList({"echo flashing '/fw/my joy.hex' into 'atmega32u4' on '/dev/ttyACM0' >&2",
+                           "cd '" + loaderFolder + "' && exit 4"}));
+    auto* console = Find<LoaderConsole>("loaderConsole");
+    ASSERT_NE(console, nullptr);
+    EXPECT_TRUE(console->isVisible());
+    ASSERT_TRUE(console->waitForFinished(10000));
+    EXPECT_TRUE(console->text().endsWith("flashing /fw/my joy.hex into atmega32u4 on /dev/ttyACM0\n"
+                                         "The loader failed with exit status 4.\n"))
+        << console->text().toStdString();
+    EXPECT_TRUE(host.log.isEmpty()) << host.log.join('\n').toStdString();
 }
 
-TEST_F(LoaderTest, StartFirmwareWithoutATemplateStartsNothing) {
+TEST_F(LoaderTest, StartFirmwareWithoutAFileOrTemplateStartsNothing) {
     Open();
-    host.log.clear();
-    Click("btnStartFirmware");
-    EXPECT_EQ(Find<QLineEdit>("command_file")->text(), "-");
-    ASSERT_EQ(host.log.size(), 1) << host.log.join('\n').toStdString();
-    EXPECT_TRUE(host.log[0].startsWith("messageBox: "));
+    auto* file = Find<TWkFilenameEdit>("FileFirm");
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->text(), "-");
+    EXPECT_EQ(file->Filter(), "Hex|*.hex");
+    const struct {
+        const char* file;
+        const char* message;
+    } cases[] = {{"-", "No firmware file is chosen"},
+                 {"", "No firmware file is chosen"},
+                 {"/fw/joy.hex", "'-'"}};
+    for (const auto& c : cases) {
+        file->setText(c.file);
+        host.log.clear();
+        Click("btnStartFirmware");
+        EXPECT_EQ(Find<QLineEdit>("command_file")->text(), "-");
+        ASSERT_EQ(host.log.size(), 1) << host.log.join('\n').toStdString();
+        EXPECT_TRUE(host.log[0].startsWith("messageBox: ")) << host.log[0].toStdString();
+        EXPECT_TRUE(host.log[0].contains(c.message)) << host.log[0].toStdString();
+    }
+    const auto* console = form->findChild<LoaderConsole*>();
+    EXPECT_TRUE(!console || !console->isVisible());
+}
+
+TEST_F(LoaderTest, FirmwareFileButtonBrowsesForHexFiles) {
+    Open();
+    host.fileAnswers.push_back(Path("my fw.hex"));
+    Find<TWkFilenameEdit>("FileFirm")->DoClick();
+    ASSERT_EQ(host.fileRequests.size(), 1u);
+    EXPECT_EQ(host.fileRequests[0].filter, "Hex|*.hex");
+    EXPECT_EQ(host.fileRequests[0].fileName, "-");
+    EXPECT_EQ(Find<QLineEdit>("FileFirm")->text(), "\"" + Path("my fw.hex") + "\"");
 }
 
 TEST_F(LoaderTest, GetPortsShowsTheMachinesPortList) {
@@ -106,7 +143,15 @@ TEST_F(LoaderTest, TheStatusPicturesAreImagesOfTheGeneratedLamps) {
         EXPECT_TRUE(gif->Transparent());
         const QRgb middle = image->grab().toImage().pixel(56, 80);
         EXPECT_EQ(qRed(middle) > qGreen(middle), picture.red) << picture.name;
+        // The lamp's corners are see-through: the group must paint its background under them.
+        EXPECT_FALSE(image->testAttribute(Qt::WA_OpaquePaintEvent)) << picture.name;
     }
+    auto* red = Find<TWkImage>("img_red");
+    QWidget* group = red->parentWidget();
+    const QImage withLamp = group->grab(red->geometry()).toImage();
+    red->hide();
+    const QImage withoutLamp = group->grab(red->geometry()).toImage();
+    EXPECT_EQ(withLamp.pixel(1, 1), withoutLamp.pixel(1, 1));
 }
 
 TEST_F(LoaderTest, ToolButtonsOpenTheirProgramsFromTheToolsFolder) {

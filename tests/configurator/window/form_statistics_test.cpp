@@ -58,6 +58,7 @@ protected:
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
         window.SetConfig(StatisticsConfig());
+        CountHandedReports(window, delivered);
         auto* list = Find<QListWidget>("lstHID_DeviceList");
         list->setCurrentRow(0);
         emit list->itemClicked(list->item(0));
@@ -67,16 +68,24 @@ protected:
         return window;
     }
 
-    // One input report of the controller with these axis values, delivered to the window
-    // (axis 1 must differ from the last report's).
+    // One input report of the controller with these axis values, delivered to the window.
     void Send(int axis1, int axis2, int axis4) {
         controller.with([&](SimController& c) {
             c.live().axisValues[0] = axis1;
             c.live().axisValues[1] = axis2;
             c.live().axisValues[3] = axis4;
         });
+        const int before = delivered;
         controller.tick(10);
-        ASSERT_TRUE(PumpUntil([&] { return Edit("joy_osi_raw_%1", 1) == QString::number(axis1); }));
+        ASSERT_TRUE(PumpUntil([&] { return delivered > before; }));
+    }
+
+    // Runs the statistics page's 10 ms steps until one has shown the latest figures: every
+    // second step shows.
+    void ShowFigures(TMForm& window) {
+        ShowPage(TMForm::TabJoyStat);
+        window.TmrForVisualTimer();
+        window.TmrForVisualTimer();
     }
 
     QString Edit(const char* field, int axis) {
@@ -86,6 +95,7 @@ protected:
 
     void ShowPage(int page) { Find<QTabWidget>("WkPageControl")->setCurrentIndex(page); }
 
+    int delivered = 0;
     SimHidBus bus;
     ScopedHidBus busGuard{bus};
     SimControllerDevice controller{bus, QStringLiteral("TAVRO-SIM-0001"),
@@ -97,6 +107,7 @@ TEST_F(StatisticsTest, InputReportsOfTheJoystickReachTheEdits) {
     ASSERT_NE(window.State().JoystickDevice, nullptr);
     Send(12345, 700, 200);
     Send(12000, 700, 201);
+    ShowFigures(window);
 
     struct Row {
         int axis;
@@ -136,9 +147,9 @@ TEST_F(StatisticsTest, ReportsOfOtherInterfacesAreIgnored) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         window.HIDDeviceData(c.device, c.reportId, data.data(), WORD(data.size()));
+        ShowFigures(window);
         EXPECT_EQ(Edit("joy_osi_raw_%1", 1), c.raw);
     }
-    ShowPage(TMForm::TabJoyStat);
     window.TmrPerSecondTimer();
     EXPECT_EQ(Find<QLineEdit>("joy_usbpps")->text(), "1") << "only the joystick's report 1";
 }
@@ -149,8 +160,52 @@ TEST_F(StatisticsTest, ShortReportLeavesNoBytesOfTheLastOne) {
     const BYTE shortReport[] = {0x01};
     window.HIDDeviceData(window.State().JoystickDevice, 1, full.data(), WORD(full.size()));
     window.HIDDeviceData(window.State().JoystickDevice, 1, shortReport, 1);
+    ShowFigures(window);
     EXPECT_EQ(Edit("joy_osi_raw_%1", 1), "1");
     EXPECT_EQ(Edit("joy_osi_raw_%1", 2), "0");
+}
+
+TEST_F(StatisticsTest, EditsShowTheLatestFiguresAtScreenRate) {
+    TMForm& window = Connect();
+    // Axis 1's 14 bits from bit 0, then axis 2's 10 bits.
+    const auto hand = [&](int axis1) {
+        const BYTE data[] = {BYTE(axis1 & 0xFF), BYTE(axis1 >> 8), 0, 0, 0, 0};
+        window.HIDDeviceData(window.State().JoystickDevice, 1, data, WORD(sizeof data));
+    };
+    hand(100);
+    hand(50);
+    hand(300);
+    EXPECT_EQ(Edit("joy_osi_raw_%1", 1), "x") << "a report alone writes no edit";
+    ShowPage(TMForm::TabOSI);
+    window.TmrForVisualTimer();
+    EXPECT_EQ(Edit("joy_osi_raw_%1", 1), "x") << "nor a step while the page is hidden";
+
+    ShowFigures(window);
+    const struct {
+        const char* field;
+        const char* shown;
+    } figures[] = {
+        {"joy_osi_raw_%1", "300"},
+        {"joy_osi_min_%1", "50"},
+        {"joy_osi_max_%1", "300"},
+        {"joy_osi_stp_%1", "250"},
+    };
+    for (const auto& figure : figures) {
+        EXPECT_EQ(Edit(figure.field, 1), figure.shown) << figure.field;
+    }
+    window.TmrPerSecondTimer();
+    EXPECT_EQ(Find<QLineEdit>("joy_usbpps")->text(), "3") << "every report counted";
+    EXPECT_EQ(Edit("joy_osi_fps_%1", 1), "3");
+
+    // The two steps above showed, then rested: from here every second step shows.
+    hand(7);
+    window.TmrForVisualTimer();
+    EXPECT_EQ(Edit("joy_osi_raw_%1", 1), "7");
+    hand(8);
+    window.TmrForVisualTimer();
+    EXPECT_EQ(Edit("joy_osi_raw_%1", 1), "7") << "a step between two showings";
+    window.TmrForVisualTimer();
+    EXPECT_EQ(Edit("joy_osi_raw_%1", 1), "8");
 }
 
 TEST_F(StatisticsTest, TimersWorkOnlyOnTheStatisticsPageAndRestartThemselves) {
@@ -218,6 +273,7 @@ TEST_F(StatisticsTest, ResetShowsNothingYetAndTheNextReportStartsAgain) {
         }
     }
     Send(12000, 700, 200);
+    ShowFigures(window);
     EXPECT_EQ(Edit("joy_osi_min_%1", 1), "12000");
     EXPECT_EQ(Edit("joy_osi_max_%1", 1), "12000");
     EXPECT_EQ(Edit("joy_osi_stp_%1", 1), "12000") << "the reset raw text counts as 0";
@@ -278,11 +334,25 @@ TEST_F(WindowTest, PenColoursFollowTheirBoxes) {
     EXPECT_EQ(chart->Options().PenCount(), 2);
     EXPECT_EQ(chart->Options().PenColor(0), clRed);
     EXPECT_EQ(chart->Options().PenColor(1), clBlue);
+    chart->PlotGraph();
+    // Green pixels on the right half of the picture, far from value 0.
+    const auto greenOnTheRight = [chart] {
+        const QImage& picture = chart->Picture();
+        int count = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = picture.width() / 2; x < picture.width(); ++x)
+                count += picture.pixel(x, y) == ToQColor(clGreen).rgb();
+        return count;
+    };
+    ASSERT_EQ(greenOnTheRight(), 0);
     auto* second = Find<TWkColorComboBox>("joy_osi_clr_02");
     second->SetColorValue(clGreen);
     emit second->activated(second->currentIndex());
     EXPECT_EQ(chart->Options().PenColor(0), clRed);
     EXPECT_EQ(chart->Options().PenColor(1), clGreen);
+    // The chart step draws only the values that change: after new colours it draws them all.
+    chart->PlotValues(0, 0);
+    EXPECT_GT(greenOnTheRight(), 0);
 }
 
 } // namespace

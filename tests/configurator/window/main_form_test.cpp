@@ -86,7 +86,7 @@ TEST_F(WindowTest, CloseWritesTheSettingsFile) {
     window.show();
     ASSERT_TRUE(window.close());
     EXPECT_EQ(ReadLines(folder.filePath("Brantuse.ini")),
-              (QStringList{"English", "Debug", "COM9", "", "0", "1240", "4660"}))
+              (QStringList{"English", "Debug", "COM9", "-", "0", "1240", "4660"}))
         << "the firmware page starts from its design values";
 }
 
@@ -381,7 +381,7 @@ TEST_F(WindowTest, ClosingAlwaysSucceedsAndStopsTheTimersForGood) {
     EXPECT_FALSE(window.TmrGetRawData().isActive());
     EXPECT_FALSE(window.TmrForVisual().isActive());
     EXPECT_FALSE(window.TmrPerSecond().isActive());
-    EXPECT_TRUE(host.entries(QStringLiteral("sleep: 100")).size() >= 1);
+    EXPECT_EQ(host.entries(QStringLiteral("sleep: 100")).size(), 1) << "one pause per close";
     window.TmrGetRawDataTimer();
     EXPECT_FALSE(window.TmrGetRawData().isActive()) << "a late tick restarts nothing";
 }

@@ -137,6 +137,28 @@ TEST_F(SimHidBusTest, ShortBufferTakesOnlyWhatFits) {
     EXPECT_EQ(buffer[2], 0) << "nothing written past the span";
 }
 
+TEST_F(SimHidBusTest, FullQueueLosesTheReportsThatArriveLater) {
+    const auto id = bus.addDevice(joystickSpec());
+    auto reader = open(id, HidAccess::Read);
+    ASSERT_TRUE(reader);
+    constexpr int RingDepth = 64;
+    for (int n = 0; n < RingDepth + 6; ++n)
+        bus.queueInput(id, {1, static_cast<BYTE>(n)});
+
+    BYTE buffer[2] = {};
+    DWORD got = 0;
+    std::vector<int> read;
+    while (reader->readReport(buffer, got) == ERROR_SUCCESS && got > 0)
+        read.push_back(buffer[1]);
+    ASSERT_EQ(read.size(), std::size_t(RingDepth));
+    EXPECT_EQ(read.front(), 0) << "the oldest reports are kept";
+    EXPECT_EQ(read.back(), RingDepth - 1);
+
+    bus.queueInput(id, {1, 0xAA});
+    ASSERT_EQ(reader->readReport(buffer, got), ERROR_SUCCESS);
+    EXPECT_EQ(buffer[1], 0xAA) << "a read makes room again";
+}
+
 TEST_F(SimHidBusTest, UnplugFailsOpenChannelsAndReplugIsANewInstance) {
     const auto id = bus.addDevice(joystickSpec());
     const int before = announcedChanges;

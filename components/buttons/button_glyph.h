@@ -1,0 +1,95 @@
+#pragma once
+// Paints a button's glyph and caption. From one bitmap of up to five cells (up, disabled, down,
+// exclusive, inactive) it derives the image of each state once and keeps it in the shared
+// glyph cache; images of an image list are derived while drawing.
+
+#include "components/buttons/button_layout.h"
+#include "platform/ui/bitmap.h"
+#include "platform/ui/canvas.h"
+
+#include <array>
+#include <functional>
+
+class TImageList;
+class TWkGlyphList;
+
+// What DrawEx paints besides the painter's own glyph.
+struct TButtonContent {
+    QString caption;
+    TButtonLayout layout = blGlyphTop;
+    int margin = -1;
+    int spacing = 1;
+    bool popupMark = false;
+    const TImageList* images = nullptr; // drawn instead of the bitmap when imageIndex >= 0
+    int imageIndex = -1;
+    TWkButtonState state = rbsUp;
+    bool paintOnGlass = false;
+};
+
+class TWkxButtonGlyph {
+public:
+    static constexpr int MaxNumGlyphs = 5;
+
+    TWkxButtonGlyph();
+    ~TWkxButtonGlyph();
+    TWkxButtonGlyph(const TWkxButtonGlyph&) = delete;
+    TWkxButtonGlyph& operator=(const TWkxButtonGlyph&) = delete;
+
+    const TBitmap& Glyph() const { return FOriginal; }
+    // Takes a copy of the bitmap. Its transparent colour becomes the painter's; a width that is
+    // a multiple of the height gives that many cells when below 6, else one.
+    void SetGlyph(const TBitmap& glyph);
+    int NumGlyphs() const { return FNumGlyphs; }
+    // Ignores 0 and the current count.
+    void SetNumGlyphs(int value);
+    bool GrayNewStyle() const { return FGrayNewStyle; }
+    void SetGrayNewStyle(bool value);
+    TColor TransparentColor() const { return FTransparentColor; }
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment value) { FAlignment = value; }
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool value) { FWordWrap = value; }
+
+    // The slot of state's derived image in GlyphList(), made on first use; -1 without a glyph.
+    int CreateButtonGlyph(TWkButtonState state);
+    const TWkGlyphList* GlyphList() const { return FGlyphList; }
+    // The cell size of the bitmap; 0 x 0 without one.
+    TSize CellSize() const;
+    // Drops the derived images and hands the list back to the cache.
+    void Invalidate();
+
+    // Lays out and paints glyph (or list image), caption and mark in client; returns where the
+    // caption went.
+    TRect DrawEx(TCanvas& canvas, const TRect& client, TPoint offset,
+                 const TButtonContent& content);
+
+    // Told when the glyph changes.
+    std::function<void()> OnChange;
+
+private:
+    TSize glyphSize(const TButtonContent& content) const;
+    void drawGlyph(TCanvas& canvas, TPoint at, const TButtonContent& content);
+    void drawCaption(TCanvas& canvas, TRect bounds, const TButtonContent& content) const;
+    QString fittedCaption(TCanvas& canvas, const QString& caption, int width) const;
+    QImage deriveCell(TWkButtonState state) const;
+    void changed();
+
+    TBitmap FOriginal;
+    TWkGlyphList* FGlyphList = nullptr;
+    std::array<int, ButtonStateCount> FIndexs;
+    TColor FTransparentColor = 0xFF00FF;
+    TAlignment FAlignment = taCenter;
+    int FNumGlyphs = 1;
+    bool FWordWrap = false;
+    bool FGrayNewStyle = false;
+};
+
+// Pixel rules for derived images, exposed for the image-list path and tests.
+// Every pixel but the transparent colour and clBtnFace turned to its grey level
+// (77 R + 150 G + 29 B) >> 8; fully transparent pixels stay.
+QImage InactiveImage(const QImage& image, TColor transparent);
+// Image-list cell drawn for a state.
+void DrawListImage(TCanvas& canvas, const TImageList& list, int index, int x, int y,
+                   TWkButtonState state, bool grayNewStyle, bool paintOnGlass);
+// A down-pointing triangle of 7, 5, 3 and 1 pixels whose first row is one above at.
+void DrawPopupMark(TCanvas& canvas, TPoint at, bool enabled);

@@ -1,0 +1,197 @@
+#pragma once
+// A single-line edit with a push button inside its right border. The button (or the key
+// ClickKey) runs the edit's action: a popup here, a file dialog in the file-name edit. The edit
+// also takes an input mask, gates its clipboard commands, clears the other edits of its group
+// when typed into, and offers completion through Qt's completer.
+
+#include "components/base/ext_control.h"
+#include "components/edit/clipboard_commands.h"
+#include "components/edit/popup_placement.h"
+
+#include <QCompleter>
+#include <QKeySequence>
+#include <QPointer>
+#include <QStringList>
+#include <optional>
+
+class QAbstractItemModel;
+class TImageList;
+class TWkEditButton;
+class TBitmap;
+
+enum TWkImageKind { ikCustom, ikDefault, ikDropDown, ikEllipsis };
+
+// The completion wanted (valued as the desktop's auto-complete flags).
+enum TWkAutoCompleteOption : unsigned {
+    acoAutoSuggest = 1,
+    acoAutoAppend = 2,
+    acoSearch = 4,
+    acoFilterPrefixes = 8,
+    acoUseTab = 16,
+    acoUpDownKeyDropsList = 32,
+    acoRTLReading = 64,
+};
+
+class TWkCustomComboEdit : public TWkExCustomMaskEdit {
+public:
+    static constexpr int DefaultButtonWidth = 21;
+
+    explicit TWkCustomComboEdit(QWidget* parent = nullptr);
+    ~TWkCustomComboEdit() override;
+
+    TWkEditButton* Button() const { return FButton; }
+    // The button's width while shown, else the width kept for when it shows again.
+    int ButtonWidth() const;
+    // Below 2 hides the button and keeps the current width.
+    void SetButtonWidth(int value);
+    bool ShowButton() const;
+    void SetShowButton(bool value);
+    QString ButtonHint() const;
+    void SetButtonHint(const QString& value);
+    bool ButtonFlat() const;
+    void SetButtonFlat(bool value);
+
+    QKeySequence ClickKey() const { return FClickKey; }
+    void SetClickKey(const QKeySequence& value) { FClickKey = value; }
+    // Typing allowed; off makes the text read-only to the keyboard while the button works.
+    bool DirectInput() const { return FDirectInput; }
+    void SetDirectInput(bool value);
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool value);
+    bool AlwaysEnableButton() const { return FAlwaysEnableButton; }
+    void SetAlwaysEnableButton(bool value) { FAlwaysEnableButton = value; }
+    bool AlwaysShowPopup() const { return FAlwaysShowPopup; }
+    void SetAlwaysShowPopup(bool value) { FAlwaysShowPopup = value; }
+    TColor DisabledColor() const { return FDisabledColor; }
+    void SetDisabledColor(TColor value);
+    TColor DisabledTextColor() const { return FDisabledTextColor; }
+    void SetDisabledTextColor(TColor value);
+    // Edits of one window sharing a group (not -1) clear each other when one is typed into.
+    int GroupIndex() const { return FGroupIndex; }
+    void SetGroupIndex(int value);
+    TPopupAlign PopupAlign() const { return FPopupAlign; }
+    void SetPopupAlign(TPopupAlign value) { FPopupAlign = value; }
+
+    TWkImageKind ImageKind() const { return FImageKind; }
+    void SetImageKind(TWkImageKind value);
+    TImageList* Images() const { return FImages; }
+    void SetImages(TImageList* images);
+    int ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int value);
+    int NumGlyphs() const { return FNumGlyphs; }
+    void SetNumGlyphs(int value);
+    // A bitmap face; switches to ikCustom.
+    void SetGlyph(const TBitmap& glyph);
+
+    TWkClipboardCommands ClipboardCommands() const { return FClipboardCommands; }
+    // On a read-only edit anything but nothing becomes copying only.
+    void SetClipboardCommands(TWkClipboardCommands value);
+    // The clipboard commands as the edit carries them out; true when carried out.
+    bool Cut();
+    bool Copy();
+    bool Paste();
+    // Empties the text.
+    bool Clear();
+    bool Undo();
+
+    // Qt's input-mask syntax; empty for none.
+    QString EditMask() const { return inputMask(); }
+    void SetEditMask(const QString& mask) { setInputMask(mask); }
+    bool BeepOnError() const { return FBeepOnError; }
+    void SetBeepOnError(bool value) { FBeepOnError = value; }
+    bool CheckOnExit() const { return FCheckOnExit; }
+    void SetCheckOnExit(bool value) { FCheckOnExit = value; }
+    // True when the text fills the mask (or there is none); else beeps when BeepOnError.
+    bool ValidateEdit();
+
+    QStringList AutoCompleteItems() const { return FAutoCompleteItems; }
+    void SetAutoCompleteItems(const QStringList& items);
+    unsigned AutoCompleteOptions() const { return FAutoCompleteOptions; }
+    // None detaches completion.
+    void SetAutoCompleteOptions(unsigned value);
+    // The completer while completion is on.
+    QCompleter* AutoComplete() const { return FCompleter; }
+
+    // The popup (owned by the caller) that the button opens.
+    QWidget* Popup() const { return FPopup; }
+    void SetPopup(QWidget* popup) { FPopup = popup; }
+    bool PopupVisible() const { return FPopupVisible; }
+    void ClosePopup(bool accept);
+
+    // The button's action, as a click runs it.
+    void DoClick();
+    // Selects everything, only while DirectInput.
+    void SelectAll();
+
+    virtual TImageList* DefaultImages() const;
+    virtual int DefaultImageIndex() const { return -1; }
+
+    TNotifyEvent OnButtonClick;
+    TNotifyEvent OnPopupShown;
+    TNotifyEvent OnPopupHidden;
+    TNotifyEvent OnPopupChange;
+    TNotifyEvent OnPopupValueAccepted;
+
+protected:
+    // Fires OnButtonClick, then closes an open popup (accepting) or opens one.
+    virtual void ButtonPressed();
+    virtual void BeforePopup() {}
+    // Opens the popup below or above the edit on its screen; readOnlyWhileOpen locks the text.
+    virtual void ShowPopup(bool readOnlyWhileOpen);
+    // The popup's value; nothing for a popup that holds none (any plain widget).
+    virtual std::optional<QString> GetPopupValue() const { return std::nullopt; }
+    virtual void SetPopupValue(const QString& /*value*/) {}
+    virtual bool PopupValueAcceptable(const QString& /*value*/) const { return true; }
+    virtual void AcceptPopupValue(const QString& value);
+    // The list completion draws from; the generic edit completes from AutoCompleteItems.
+    virtual QAbstractItemModel* MakeAutoCompleteSource();
+    virtual void ApplyAutoCompleteOptions();
+    void AttachAutoComplete();
+    void DetachAutoComplete();
+    // The text changed (by typing or code).
+    virtual void Change();
+    // Makes the button's face again from ImageKind (after DefaultImageIndex can answer).
+    void UpdateButtonFace() { updateFace(); }
+    void ClearGroup();
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void NotifyBoundsChanged() override;
+    bool NotifyTextChanged(QEvent* event) override;
+    bool NotifyEnabledChanged(QEvent* event) override;
+
+private:
+    void buttonClicked();
+    void layoutButton();
+    void updateFace();
+    void updateReadOnly();
+    void applyDisabledColors();
+    bool allowed(TWkClipboardCommand command) const;
+
+    QWidget* FBtnControl;
+    TWkEditButton* FButton;
+    // The line edit deletes a completer it parents when another replaces it.
+    QPointer<QCompleter> FCompleter;
+    QPointer<QWidget> FPopup;
+    TImageList* FImages = nullptr;
+    QStringList FAutoCompleteItems;
+    QKeySequence FClickKey{Qt::AltModifier | Qt::Key_Down};
+    TWkClipboardCommands FClipboardCommands = AllClipboardCommands;
+    unsigned FAutoCompleteOptions = 0;
+    TColor FDisabledColor = clWindow;
+    TColor FDisabledTextColor = clGrayText;
+    TWkImageKind FImageKind = ikCustom;
+    TPopupAlign FPopupAlign = epaRight;
+    int FSavedButtonWidth = 0;
+    int FImageIndex = -1;
+    int FNumGlyphs = 1;
+    int FGroupIndex = -1;
+    bool FDirectInput = true;
+    bool FReadOnly = false;
+    bool FAlwaysEnableButton = false;
+    bool FAlwaysShowPopup = false;
+    bool FBeepOnError = true;
+    bool FCheckOnExit = true;
+    bool FPopupVisible = false;
+};

@@ -1,0 +1,153 @@
+#include "components/edit/file_dir_edit.h"
+
+#include "components/edit/combo_edit_error.h"
+#include "platform/ui/ui_host.h"
+
+#include <QCompleter>
+#include <QDropEvent>
+#include <QFileSystemModel>
+#include <QMimeData>
+#include <QStringListModel>
+#include <QUrl>
+
+namespace {
+
+QStringList droppedFiles(const QMimeData* data) {
+    QStringList names;
+    if (!data || !data->hasUrls())
+        return names;
+    const QList<QUrl> urls = data->urls();
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile())
+            names << url.toLocalFile();
+    }
+    return names;
+}
+
+} // namespace
+
+TWkFileDirEdit::TWkFileDirEdit(QWidget* parent) : TWkCustomComboEdit(parent) {
+    SetAcceptFiles(true);
+    SetAlwaysEnableButton(true);
+    SetAlwaysShowPopup(true);
+    SetAutoCompleteOptions(acoAutoSuggest);
+    SetImageKind(ikDefault);
+}
+
+void TWkFileDirEdit::SetAutoCompleteFileOptions(unsigned value) {
+    if (value == FAutoCompleteFileOptions)
+        return;
+    FAutoCompleteFileOptions = value;
+    ApplyAutoCompleteOptions();
+}
+
+bool TWkFileDirEdit::wantsFileSystem() const {
+    return FAutoCompleteFileOptions & (acfFileSystem | acfFileSysDirs);
+}
+
+QAbstractItemModel* TWkFileDirEdit::makeFileSystemSource() const {
+    auto* files = new QFileSystemModel;
+    files->setFilter(
+        (FAutoCompleteFileOptions & acfFileSysDirs ? QDir::AllDirs : QDir::AllEntries) |
+        QDir::NoDotAndDotDot | QDir::Hidden);
+    files->setRootPath(QString());
+    return files;
+}
+
+// Without the file system there is nothing to complete from.
+QAbstractItemModel* TWkFileDirEdit::MakeAutoCompleteSource() {
+    if (wantsFileSystem())
+        return makeFileSystemSource();
+    return new QStringListModel;
+}
+
+void TWkFileDirEdit::ApplyAutoCompleteOptions() {
+    QCompleter* completer = AutoComplete();
+    if (!completer)
+        return;
+    auto* files = qobject_cast<QFileSystemModel*>(completer->model());
+    if (wantsFileSystem() != (files != nullptr)) {
+        // The completer deletes the model it parents when given another.
+        QAbstractItemModel* source = MakeAutoCompleteSource();
+        source->setParent(completer);
+        completer->setModel(source);
+    } else if (files) {
+        files->setFilter(
+            (FAutoCompleteFileOptions & acfFileSysDirs ? QDir::AllDirs : QDir::AllEntries) |
+            QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+    TWkCustomComboEdit::ApplyAutoCompleteOptions();
+}
+
+// The completer lists a folder only once the model has read it; reading starts when the model
+// is asked for the folder.
+void TWkFileDirEdit::loadTypedFolder() {
+    if (!AutoComplete())
+        return;
+    if (auto* files = qobject_cast<QFileSystemModel*>(AutoComplete()->model())) {
+        const QString folder = text().left(text().lastIndexOf(QLatin1Char('/')) + 1);
+        if (!folder.isEmpty())
+            files->index(folder);
+    }
+}
+
+void TWkFileDirEdit::DoBeforeDialog(QString& name, bool& action) {
+    if (OnBeforeDialog)
+        OnBeforeDialog(this, name, action);
+}
+
+void TWkFileDirEdit::DoAfterDialog(QString& name, bool& action) {
+    if (OnAfterDialog)
+        OnAfterDialog(this, name, action);
+}
+
+// A name holds one line: what follows a line break (a pasted second line) is dropped.
+void TWkFileDirEdit::Change() {
+    const QString current = text();
+    qsizetype cut = current.indexOf(QLatin1Char('\n'));
+    if (cut < 0)
+        cut = current.indexOf(QLatin1Char('\r'));
+    if (cut >= 0) {
+        setText(current.left(cut));
+        return;
+    }
+    loadTypedFolder();
+    TWkCustomComboEdit::Change();
+}
+
+void TWkFileDirEdit::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+        return;
+    }
+    TWkCustomComboEdit::dragEnterEvent(event);
+}
+
+void TWkFileDirEdit::dragMoveEvent(QDragMoveEvent* event) {
+    if (!droppedFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+        return;
+    }
+    TWkCustomComboEdit::dragMoveEvent(event);
+}
+
+// A refused name is told to the user here: nothing may leave an event handler.
+void TWkFileDirEdit::dropEvent(QDropEvent* event) {
+    const QStringList names = droppedFiles(event->mimeData());
+    if (names.isEmpty()) {
+        TWkCustomComboEdit::dropEvent(event);
+        return;
+    }
+    event->acceptProposedAction();
+    ClearDialogFiles();
+    try {
+        for (const QString& name : names) {
+            ReceiveDroppedName(name);
+            if (!FMultipleDirs)
+                break;
+        }
+    } catch (const EComboEditError& error) {
+        uiHost().messageBox(error.Message(), window()->windowTitle(), MB_OK | MB_ICONERROR);
+    }
+    FireNotifyEvent(OnDropFiles, this);
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The combo edit as a field for file or folder names: files dropped from the desktop land in it,
+// names complete from the file system, and a pasted text keeps only its first line.
+
+#include "components/edit/combo_edit.h"
+
+#include <functional>
+
+// Which lists feed completion. The desktop's address history and recent lists have no
+// counterpart here; only the file system does.
+enum TWkAutoCompleteFileOption : unsigned {
+    acfFileSystem = 1,
+    acfFileSysDirs = 2,
+    acfURLHistory = 4,
+    acfURLMRU = 8,
+};
+
+// Before and after the dialog: the name it starts with or chose, and whether to go on.
+using TExecOpenDialogEvent = std::function<void(QObject* sender, QString& name, bool& action)>;
+
+class TWkFileDirEdit : public TWkCustomComboEdit {
+public:
+    explicit TWkFileDirEdit(QWidget* parent = nullptr);
+
+    bool AcceptFiles() const { return acceptDrops(); }
+    void SetAcceptFiles(bool value) { setAcceptDrops(value); }
+    unsigned AutoCompleteFileOptions() const { return FAutoCompleteFileOptions; }
+    void SetAutoCompleteFileOptions(unsigned value);
+    // A drop (or the dialog) may deliver several names.
+    bool MultipleDirs() const { return FMultipleDirs; }
+
+    TExecOpenDialogEvent OnBeforeDialog;
+    TExecOpenDialogEvent OnAfterDialog;
+    TNotifyEvent OnDropFiles;
+
+protected:
+    void SetMultipleDirs(bool value) { FMultipleDirs = value; }
+    void DoBeforeDialog(QString& name, bool& action);
+    void DoAfterDialog(QString& name, bool& action);
+    // One dropped name; may raise EComboEditError.
+    virtual void ReceiveDroppedName(const QString& name) = 0;
+    virtual void ClearDialogFiles() {}
+
+    QAbstractItemModel* MakeAutoCompleteSource() override;
+    void ApplyAutoCompleteOptions() override;
+    void Change() override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    bool wantsFileSystem() const;
+    QAbstractItemModel* makeFileSystemSource() const;
+    void loadTypedFolder();
+
+    unsigned FAutoCompleteFileOptions = 0;
+    bool FMultipleDirs = false;
+};

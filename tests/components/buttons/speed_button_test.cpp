@@ -1,0 +1,220 @@
+#include "components/buttons/image_speed_button.h"
+#include "components/buttons/speed_button.h"
+#include "tests/support/recording_ui_host.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace {
+
+// Exposes the repeat step, which a test runs instead of waiting for the timer.
+class RepeatingButton : public TWkImageSpeedButton {
+public:
+    using TWkImageSpeedButton::RepeatTimer;
+    using TWkImageSpeedButton::RepeatTimerTick;
+    using TWkImageSpeedButton::TWkImageSpeedButton;
+};
+
+void sendMouse(QWidget* widget, QEvent::Type type, QPoint at) {
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::LeftButton, held,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+class SpeedButton : public ::testing::Test {
+protected:
+    SpeedButton() {
+        for (RepeatingButton* button : {&a, &b}) {
+            button->resize(25, 25);
+            button->OnClick = TNotifyEvent::FromCallable(
+                [this, button](QObject*) { clicks << (button == &a ? "a" : "b"); });
+        }
+    }
+    void click(RepeatingButton& button, QPoint releaseAt = {10, 10}) {
+        sendMouse(&button, QEvent::MouseButtonPress, {10, 10});
+        sendMouse(&button, QEvent::MouseButtonRelease, releaseAt);
+    }
+
+    QWidget parent;
+    RepeatingButton a{&parent};
+    RepeatingButton b{&parent};
+    QStringList clicks;
+    RecordingUiHost host;
+    ScopedUiHost scopedHost{host};
+};
+
+TEST_F(SpeedButton, ClicksOnlyWhenReleasedInside) {
+    const struct {
+        const char* name;
+        QPoint release;
+        bool clicks;
+    } cases[] = {{"inside", {10, 10}, true},
+                 {"last pixel", {24, 24}, true},
+                 {"one pixel right", {25, 10}, false},
+                 {"one pixel below", {10, 25}, false}};
+    for (const auto& c : cases) {
+        clicks.clear();
+        click(a, c.release);
+        EXPECT_EQ(clicks.size(), c.clicks ? 1 : 0) << c.name;
+        EXPECT_EQ(a.State(), rbsUp) << c.name;
+    }
+}
+
+TEST_F(SpeedButton, HandlerErrorOfAMouseClickIsReportedNotThrown) {
+    a.OnClick = TNotifyEvent::FromCallable([](QObject*) { throw std::runtime_error("broken"); });
+    click(a);
+    EXPECT_EQ(host.log, QStringList{"exception: broken"});
+    EXPECT_EQ(a.State(), rbsUp);
+}
+
+TEST_F(SpeedButton, PressShowsDownAndMovingOutsideShowsUp) {
+    sendMouse(&a, QEvent::MouseButtonPress, {10, 10});
+    EXPECT_EQ(a.State(), rbsDown);
+    sendMouse(&a, QEvent::MouseMove, {40, 10});
+    EXPECT_EQ(a.State(), rbsUp);
+    sendMouse(&a, QEvent::MouseMove, {5, 5});
+    EXPECT_EQ(a.State(), rbsDown);
+    sendMouse(&a, QEvent::MouseButtonRelease, {5, 5});
+    EXPECT_EQ(clicks, QStringList{"a"});
+}
+
+TEST_F(SpeedButton, GroupsKeepOneButtonDown) {
+    a.SetDown(true);
+    EXPECT_FALSE(a.Down()) << "down needs a group";
+
+    a.SetGroupIndex(1);
+    b.SetGroupIndex(1);
+    a.SetDown(true);
+    EXPECT_EQ(a.State(), rbsExclusive);
+    click(b);
+    EXPECT_TRUE(b.Down());
+    EXPECT_FALSE(a.Down());
+    EXPECT_EQ(a.State(), rbsUp);
+    EXPECT_EQ(clicks, QStringList{"b"});
+
+    b.SetDown(false);
+    EXPECT_TRUE(b.Down()) << "releasing needs AllowAllUp";
+    a.SetAllowAllUp(true); // reaches the whole group
+    EXPECT_TRUE(b.AllowAllUp());
+    click(b);
+    EXPECT_FALSE(b.Down());
+}
+
+TEST_F(SpeedButton, RepeatTimerClicksWhileHeldAndStopsOnRelease) {
+    a.SetAllowTimer(true);
+    sendMouse(&a, QEvent::MouseButtonPress, {10, 10});
+    ASSERT_NE(a.RepeatTimer(), nullptr);
+    EXPECT_TRUE(a.RepeatTimer()->isActive());
+    EXPECT_EQ(a.RepeatTimer()->interval(), 500);
+    a.RepeatTimerTick();
+    a.RepeatTimerTick();
+    EXPECT_EQ(a.RepeatTimer()->interval(), 100);
+    EXPECT_EQ(clicks.size(), 2);
+
+    a.OnClick = TNotifyEvent::FromCallable([](QObject*) { throw std::runtime_error("stop"); });
+    EXPECT_THROW(a.RepeatTimerTick(), std::runtime_error);
+    EXPECT_FALSE(a.RepeatTimer()->isActive());
+
+    a.OnClick = nullptr;
+    sendMouse(&a, QEvent::MouseButtonRelease, {40, 40});
+    a.SetAllowTimer(false);
+    EXPECT_EQ(a.RepeatTimer(), nullptr);
+}
+
+TEST_F(SpeedButton, ButtonClickShowsThePressThroughTheHost) {
+    TWkButtonState during = rbsUp;
+    host.onSleep = [&](unsigned) {
+        during = a.State();
+    };
+    a.ButtonClick();
+    EXPECT_EQ(host.log, QStringList{"sleep: 20"});
+    EXPECT_EQ(during, rbsDown);
+    EXPECT_EQ(a.State(), rbsUp);
+    EXPECT_EQ(clicks, QStringList{"a"});
+
+    b.SetGroupIndex(2);
+    b.ButtonClick();
+    EXPECT_TRUE(b.Down());
+    EXPECT_EQ(clicks, QStringList({"a", "b"}));
+
+    a.setEnabled(false);
+    a.ButtonClick();
+    EXPECT_EQ(clicks.size(), 2);
+}
+
+TEST_F(SpeedButton, DoubleClickFiresOnlyOnADownButton) {
+    int doubles = 0;
+    a.OnDblClick = TNotifyEvent::FromCallable([&](QObject*) { ++doubles; });
+    sendMouse(&a, QEvent::MouseButtonDblClick, {10, 10});
+    sendMouse(&a, QEvent::MouseButtonRelease, {10, 10});
+    EXPECT_EQ(doubles, 0);
+    a.SetGroupIndex(3);
+    a.SetDown(true);
+    sendMouse(&a, QEvent::MouseButtonDblClick, {10, 10});
+    EXPECT_EQ(doubles, 1);
+}
+
+TEST_F(SpeedButton, HotFontFollowsTheFontButWhatIsPreserved) {
+    QFont font = a.font();
+    font.setPixelSize(23);
+    font.setBold(true);
+    a.setFont(font);
+    EXPECT_EQ(a.HotTrackFont().pixelSize(), 23);
+    EXPECT_FALSE(a.HotTrackFont().bold()) << "style is preserved by default";
+    a.SetHotTrackFontOptions(hoFollowFont);
+    EXPECT_TRUE(a.HotTrackFont().bold());
+    a.SetHotTrackFontOptions(0);
+    font.setPixelSize(31);
+    a.setFont(font);
+    EXPECT_EQ(a.HotTrackFont().pixelSize(), 23) << "without hoFollowFont nothing is copied";
+}
+
+TEST_F(SpeedButton, PaintsTheGlyphOfItsState) {
+    QImage cell(8, 8, QImage::Format_RGB32);
+    cell.fill(Qt::red);
+    cell.setPixel(0, 7, qRgb(0, 255, 0)); // bottom-left: the transparent colour
+    TBitmap glyph;
+    glyph.SetImage(cell);
+    a.SetGlyph(glyph);
+    a.SetLayout(blGlyphLeft);
+    a.SetMargin(8);
+    EXPECT_EQ(a.grab().toImage().pixel(12, 12), qRgb(255, 0, 0));
+    a.setEnabled(false);
+    const QRgb disabled = a.grab().toImage().pixel(12, 12);
+    EXPECT_EQ(qRed(disabled), qGreen(disabled)) << "disabled glyphs are grey";
+
+    TImageList list(8, 8);
+    QImage blue(8, 8, QImage::Format_ARGB32);
+    blue.fill(Qt::blue);
+    list.AddImage(blue);
+    b.SetImages(&list);
+    b.SetImageIndex(0);
+    b.SetLayout(blGlyphLeft);
+    b.SetMargin(8);
+    EXPECT_EQ(b.grab().toImage().pixel(12, 12), qRgb(0, 0, 255));
+    b.SetImages(nullptr);
+}
+
+TEST(DropDownMenu, OpensAtTheCornerItsPositionAndAlignmentGive) {
+    const struct {
+        TWkDropDownMenuPos position;
+        TPopupAlignment alignment;
+        QPoint at;
+    } cases[] = {
+        {dmpBottom, paLeft, {-1, 20}},    {dmpBottom, paRight, {41 - 100, 20}},
+        {dmpBottom, paCenter, {-30, 20}}, {dmpRight, paLeft, {40, -1}},
+        {dmpRight, paRight, {-101, -1}},  {dmpRight, paCenter, {-30, 20}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DropDownMenuPoint({40, 20}, 100, c.position, c.alignment), c.at)
+            << c.position << " " << c.alignment;
+    }
+}
+
+} // namespace

@@ -1,0 +1,219 @@
+#include "components/edit/combo_edit.h"
+#include "components/edit/edit_button.h"
+#include "components/edit/edit_glyphs.h"
+#include "tests/support/recording_ui_host.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCompleter>
+#include <QKeyEvent>
+#include <QStyle>
+#include <gtest/gtest.h>
+
+namespace {
+
+void press(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+           const QString& text = QString()) {
+    QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+void pressAltDown(QWidget* widget) {
+    press(widget, Qt::Key_Down, Qt::AltModifier);
+}
+
+class ComboEdit : public ::testing::Test {
+protected:
+    ComboEdit() {
+        window.resize(400, 100);
+        edit->setGeometry(10, 10, 200, 21);
+        edit->OnButtonClick = TNotifyEvent::FromCallable([this](QObject*) { ++buttonClicks; });
+    }
+
+    QWidget window;
+    TWkCustomComboEdit* edit = new TWkCustomComboEdit(&window);
+    int buttonClicks = 0;
+    RecordingUiHost host;
+    ScopedUiHost scopedHost{host};
+};
+
+TEST_F(ComboEdit, ClickKeyRunsTheButtonActionEvenWithTheButtonHidden) {
+    pressAltDown(edit);
+    EXPECT_EQ(buttonClicks, 1);
+    edit->DoClick();
+    EXPECT_EQ(buttonClicks, 2);
+
+    edit->SetShowButton(false);
+    EXPECT_EQ(edit->ButtonWidth(), TWkCustomComboEdit::DefaultButtonWidth);
+    pressAltDown(edit);
+    EXPECT_EQ(buttonClicks, 3);
+
+    edit->SetButtonWidth(0); // while hidden: only the kept width changes
+    pressAltDown(edit);
+    EXPECT_EQ(buttonClicks, 3);
+}
+
+TEST_F(ComboEdit, ButtonWidthBelowTwoHidesAndShowButtonBringsItBack) {
+    edit->SetButtonWidth(30);
+    EXPECT_EQ(edit->Button()->width(), 30);
+    edit->SetButtonWidth(1);
+    EXPECT_FALSE(edit->ShowButton());
+    EXPECT_EQ(edit->ButtonWidth(), 30);
+    EXPECT_EQ(edit->textMargins().right(), 0);
+    edit->SetShowButton(true);
+    EXPECT_TRUE(edit->ShowButton());
+    EXPECT_EQ(edit->ButtonWidth(), 30);
+    EXPECT_EQ(edit->textMargins().right(), 32) << "the text stops before the button";
+}
+
+TEST_F(ComboEdit, ReadOnlyBlocksTheButtonUnlessAlwaysEnabled) {
+    edit->SetReadOnly(true);
+    edit->DoClick();
+    EXPECT_EQ(buttonClicks, 0);
+    edit->SetAlwaysEnableButton(true);
+    edit->DoClick();
+    EXPECT_EQ(buttonClicks, 1);
+}
+
+TEST_F(ComboEdit, WithoutDirectInputOnlyTheButtonWorks) {
+    edit->setText("abc");
+    edit->SetDirectInput(false);
+    press(edit, Qt::Key_X, Qt::NoModifier, "x");
+    EXPECT_EQ(edit->text(), "abc");
+    edit->selectAll();
+    EXPECT_FALSE(edit->Cut());
+    QApplication::clipboard()->setText("pasted");
+    EXPECT_FALSE(edit->Paste());
+    EXPECT_EQ(edit->text(), "abc");
+    edit->deselect();
+    edit->SelectAll();
+    EXPECT_FALSE(edit->hasSelectedText());
+    edit->DoClick();
+    EXPECT_EQ(buttonClicks, 1);
+}
+
+TEST_F(ComboEdit, ClipboardCommandsGateKeysAndCalls) {
+    edit->setText("abc");
+    edit->SetClipboardCommands(caCopy);
+    QApplication::clipboard()->setText("pasted");
+    EXPECT_FALSE(edit->Paste());
+    edit->end(false);
+    press(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), "abc");
+    EXPECT_FALSE(edit->Clear());
+    edit->SetClipboardCommands(AllClipboardCommands);
+    EXPECT_TRUE(edit->Paste());
+    EXPECT_EQ(edit->text(), "abcpasted");
+    EXPECT_TRUE(edit->Clear());
+    EXPECT_EQ(edit->text(), "");
+
+    edit->SetReadOnly(true);
+    edit->SetClipboardCommands(caCut | caPaste);
+    EXPECT_EQ(edit->ClipboardCommands(), unsigned(caCopy));
+    edit->SetClipboardCommands(0);
+    EXPECT_EQ(edit->ClipboardCommands(), 0u);
+}
+
+TEST_F(ComboEdit, TypingClearsTheOtherEditsOfTheGroup) {
+    auto* other = new TWkCustomComboEdit(&window);
+    auto* twin = new TWkCustomComboEdit(&window);
+    auto* loner = new TWkCustomComboEdit(&window);
+    edit->setObjectName("first");
+    other->setObjectName("second");
+    twin->setObjectName("first");
+    for (TWkCustomComboEdit* e : {other, twin, loner})
+        e->setText("kept");
+    edit->SetGroupIndex(1);
+    other->SetGroupIndex(1);
+    twin->SetGroupIndex(1);
+    press(edit, Qt::Key_A, Qt::NoModifier, "a");
+    EXPECT_EQ(edit->text(), "a");
+    EXPECT_EQ(other->text(), "");
+    EXPECT_EQ(twin->text(), "kept") << "an edit of the same name is skipped";
+    EXPECT_EQ(loner->text(), "kept") << "group -1 clears nothing";
+}
+
+TEST_F(ComboEdit, GlyphKindsMakeTheirFaces) {
+    edit->SetImageKind(ikEllipsis);
+    EXPECT_EQ(edit->Button()->Glyph().Width(), 15);
+    EXPECT_EQ(edit->Button()->Glyph().Height(), 4);
+
+    edit->SetImageKind(ikDropDown);
+    EXPECT_EQ(edit->ButtonWidth(), edit->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    EXPECT_TRUE(edit->Button()->DrawThemedDropDownBtn());
+    edit->SetButtonFlat(true);
+    EXPECT_FALSE(edit->Button()->DrawThemedDropDownBtn());
+    EXPECT_EQ(edit->Button()->Glyph().Width(), 7);
+
+    TImageList images(16, 16);
+    edit->SetImages(&images);
+    edit->SetImageIndex(0);
+    edit->SetImageKind(ikCustom);
+    EXPECT_EQ(edit->Button()->Images(), &images);
+    EXPECT_EQ(edit->Button()->ImageIndex(), 0);
+    edit->SetImages(nullptr);
+}
+
+TEST(EditGlyphs, EllipsisDotsSpreadOverTheButton) {
+    const struct {
+        int buttonWidth;
+        int width;
+        std::vector<int> dots;
+    } cases[] = {{21, 15, {1, 6, 11}}, {12, 6, {0, 2, 5}}, {5, 1, {0}}};
+    for (const auto& c : cases) {
+        const auto glyph = MakeEllipsisGlyph(c.buttonWidth);
+        ASSERT_EQ(glyph->Width(), c.width);
+        ASSERT_EQ(glyph->Height(), 4);
+        std::vector<int> dots;
+        for (int x = 0; x < glyph->Width(); ++x) {
+            if (glyph->Pixel(x, 1) == clBlack && (x == 0 || glyph->Pixel(x - 1, 1) != clBlack))
+                dots.push_back(x);
+        }
+        EXPECT_EQ(dots, c.dots) << c.buttonWidth;
+        EXPECT_EQ(glyph->Pixel(c.width / 2, 0), clWhite);
+    }
+}
+
+TEST_F(ComboEdit, PopupOpensReadOnlyAndClosesWithEscape) {
+    QWidget popup(nullptr, Qt::Tool);
+    popup.resize(150, 80);
+    edit->SetPopup(&popup);
+    edit->setText("kept");
+    edit->DoClick();
+    EXPECT_TRUE(edit->PopupVisible());
+    EXPECT_TRUE(popup.isVisible());
+    EXPECT_TRUE(edit->isReadOnly());
+    press(edit, Qt::Key_Escape);
+    EXPECT_FALSE(edit->PopupVisible());
+    EXPECT_FALSE(popup.isVisible());
+    EXPECT_FALSE(edit->isReadOnly());
+    EXPECT_EQ(edit->text(), "kept") << "a plain popup holds no value to accept";
+    edit->SetPopup(nullptr);
+}
+
+TEST_F(ComboEdit, CompletesFromItsItemsWhileOptionsAreSet) {
+    edit->SetAutoCompleteItems({"alpha", "alps", "beta"});
+    EXPECT_EQ(edit->AutoComplete(), nullptr);
+    edit->SetAutoCompleteOptions(acoAutoSuggest);
+    ASSERT_NE(edit->AutoComplete(), nullptr);
+    EXPECT_EQ(edit->completer(), edit->AutoComplete());
+    EXPECT_EQ(edit->AutoComplete()->completionMode(), QCompleter::PopupCompletion);
+    edit->AutoComplete()->setCompletionPrefix("al");
+    EXPECT_EQ(edit->AutoComplete()->completionCount(), 2);
+    edit->SetAutoCompleteOptions(acoAutoAppend);
+    EXPECT_EQ(edit->AutoComplete()->completionMode(), QCompleter::InlineCompletion);
+    edit->SetAutoCompleteOptions(0);
+    EXPECT_EQ(edit->AutoComplete(), nullptr);
+    EXPECT_EQ(edit->completer(), nullptr);
+}
+
+TEST_F(ComboEdit, MaskValidation) {
+    edit->SetBeepOnError(false);
+    edit->SetEditMask("999;_");
+    edit->setText("12");
+    EXPECT_FALSE(edit->ValidateEdit());
+    edit->setText("123");
+    EXPECT_TRUE(edit->ValidateEdit());
+}
+
+} // namespace

@@ -1,0 +1,187 @@
+#include "components/edit/combo_edit_error.h"
+#include "components/edit/edit_button.h"
+#include "components/edit/edit_glyphs.h"
+#include "components/edit/file_name_edit.h"
+#include "tests/support/recording_ui_host.h"
+
+#include <QCompleter>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+
+class FilenameEdit : public ::testing::Test {
+protected:
+    FilenameEdit() {
+        edit->setGeometry(10, 10, 644, 21);
+        edit->SetFilter("Hex|*.hex");
+        edit->setText("-");
+    }
+
+    // Drops the URLs on the edit as the desktop does; returns whether the drop was taken.
+    bool drop(const QList<QUrl>& urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(20, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(edit, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropped(QPointF(20, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(edit, &dropped);
+        return dropped.isAccepted();
+    }
+
+    QWidget window;
+    TWkFilenameEdit* edit = new TWkFilenameEdit(&window);
+    RecordingUiHost host;
+    ScopedUiHost scopedHost{host};
+};
+
+TEST_F(FilenameEdit, ButtonBrowsesWithTheFilterFromTheDesignText) {
+    edit->DoClick();
+    ASSERT_EQ(host.fileRequests.size(), 1u);
+    EXPECT_EQ(host.fileRequests[0].title, "Browse");
+    EXPECT_EQ(host.fileRequests[0].filter, "Hex|*.hex");
+    EXPECT_EQ(host.fileRequests[0].fileName, "-");
+    EXPECT_EQ(host.fileRequests[0].initialDir, "");
+    EXPECT_EQ(edit->text(), "-") << "a cancelled dialog changes nothing";
+
+    QKeyEvent altDown(QEvent::KeyPress, Qt::Key_Down, Qt::AltModifier);
+    QCoreApplication::sendEvent(edit, &altDown);
+    EXPECT_EQ(host.fileRequests.size(), 2u) << "Alt+Down opens the dialog as a click does";
+}
+
+TEST_F(FilenameEdit, ChosenNameIsShownQuotedWhenItHoldsABlank) {
+    QTemporaryDir dir;
+    const struct {
+        QString chosen;
+        QString shown;
+    } cases[] = {
+        {dir.filePath("joy.hex"), dir.filePath("joy.hex")},
+        {dir.filePath("my joy.hex"), "\"" + dir.filePath("my joy.hex") + "\""},
+    };
+    for (const auto& c : cases) {
+        host.fileAnswers.push_back(c.chosen);
+        edit->DoClick();
+        EXPECT_EQ(edit->text(), c.shown);
+        EXPECT_EQ(edit->InitialDir(), dir.path() + "/");
+    }
+    // The next dialog opens in the folder of the name shown, with the bare name.
+    QFile(dir.filePath("my joy.hex")).open(QIODevice::WriteOnly);
+    edit->DoClick();
+    EXPECT_EQ(host.fileRequests.back().initialDir, dir.path() + "/");
+    EXPECT_EQ(host.fileRequests.back().fileName, "my joy.hex");
+}
+
+TEST_F(FilenameEdit, DialogEventsCanStopOrOverruleTheDialog) {
+    edit->OnBeforeDialog = [](QObject*, QString&, bool& action) {
+        action = false;
+    };
+    edit->DoClick();
+    EXPECT_TRUE(host.fileRequests.empty());
+
+    edit->OnBeforeDialog = nullptr;
+    edit->OnAfterDialog = [](QObject*, QString& name, bool& action) {
+        name = "/fw/chosen.hex";
+        action = true;
+    };
+    edit->DoClick(); // cancelled, but the handler decides otherwise
+    EXPECT_EQ(edit->text(), "/fw/chosen.hex");
+}
+
+TEST_F(FilenameEdit, DroppedFilesLandInTheField) {
+    const QString longName = "/data/" + QString(300, QLatin1Char('f')) + ".hex";
+    EXPECT_TRUE(drop({QUrl::fromLocalFile(longName)}));
+    EXPECT_EQ(edit->text(), longName) << "long Linux paths are not cut";
+
+    EXPECT_TRUE(drop({QUrl::fromLocalFile("/fw/a b.hex"), QUrl::fromLocalFile("/fw/c.hex")}));
+    EXPECT_EQ(edit->text(), "\"/fw/a b.hex\"") << "only the first without multi-select";
+    EXPECT_TRUE(edit->DialogFiles().isEmpty());
+
+    edit->SetDialogOptions(ofHideReadOnly | ofAllowMultiSelect);
+    EXPECT_TRUE(drop({QUrl::fromLocalFile("/fw/c.hex"), QUrl::fromLocalFile("/fw/d.hex")}));
+    EXPECT_EQ(edit->text(), "/fw/c.hex");
+    EXPECT_EQ(edit->DialogFiles(), QStringList({"/fw/c.hex", "/fw/d.hex"}));
+
+    EXPECT_FALSE(drop({QUrl("https://example.org/fw.hex")}));
+    EXPECT_EQ(edit->text(), "/fw/c.hex");
+    EXPECT_TRUE(host.log.isEmpty());
+}
+
+TEST_F(FilenameEdit, BadDroppedNameIsRefusedWithAMessage) {
+    int drops = 0;
+    edit->OnDropFiles = TNotifyEvent::FromCallable([&](QObject*) { ++drops; });
+    const QString bad = QStringLiteral("/fw/a") + QChar(u'\0') + QStringLiteral("b.hex");
+    EXPECT_NO_THROW(drop({QUrl::fromLocalFile(bad)}));
+    EXPECT_EQ(edit->text(), "-");
+    ASSERT_EQ(host.log.size(), 1);
+    EXPECT_TRUE(host.log[0].startsWith("messageBox:"));
+    EXPECT_TRUE(host.log[0].contains("Invalid file name - /fw/a"));
+    EXPECT_EQ(drops, 1);
+}
+
+TEST_F(FilenameEdit, FileNameChecksWhatIsAssignedButTypedTextIsTaken) {
+    const QString bad = QStringLiteral("x") + QChar(u'\0');
+    try {
+        edit->SetFileName(bad);
+        FAIL() << "no error";
+    } catch (const EComboEditError& error) {
+        EXPECT_EQ(error.Message(), "Invalid file name - " + bad);
+    }
+    EXPECT_EQ(edit->text(), "-");
+    edit->SetFileName("/fw/my joy.hex");
+    EXPECT_EQ(edit->text(), "\"/fw/my joy.hex\"");
+    edit->SetFileName("");
+    EXPECT_EQ(edit->text(), "");
+    edit->setText("a|b?*.hex");
+    EXPECT_EQ(edit->text(), "a|b?*.hex");
+}
+
+TEST_F(FilenameEdit, PastedSecondLineIsDropped) {
+    edit->setText("/fw/one.hex\n/fw/two.hex");
+    EXPECT_EQ(edit->text(), "/fw/one.hex");
+    edit->setText("/fw/three.hex\r");
+    EXPECT_EQ(edit->text(), "/fw/three.hex");
+}
+
+TEST_F(FilenameEdit, ButtonShowsTheDefaultFolderGlyph) {
+    EXPECT_EQ(edit->ImageKind(), ikDefault);
+    EXPECT_EQ(edit->Button()->Images(), &DefaultEditImages());
+    EXPECT_GE(edit->Button()->ImageIndex(), 0);
+    EXPECT_EQ(edit->ButtonWidth(), 21);
+    EXPECT_TRUE(edit->AlwaysEnableButton());
+    edit->SetReadOnly(true);
+    edit->DoClick();
+    EXPECT_EQ(host.fileRequests.size(), 1u) << "read-only file fields still browse";
+}
+
+TEST_F(FilenameEdit, CompletesNamesFromTheFileSystem) {
+    QTemporaryDir dir;
+    for (const char* name : {"firmware.hex", "fonts.txt", "other.hex"})
+        QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
+    QCompleter* completer = edit->AutoComplete();
+    ASSERT_NE(completer, nullptr);
+    edit->setText(dir.path() + "/f"); // as typed
+    completer->setCompletionPrefix(dir.path() + "/f");
+    // The file system model reads folders on its own thread.
+    QDeadlineTimer deadline(10000);
+    while (completer->completionCount() < 2 && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        completer->setCompletionPrefix(dir.path() + "/f");
+    }
+    QStringList found;
+    for (int row = 0; completer->setCurrentRow(row); ++row)
+        found << completer->currentCompletion();
+    found.sort();
+    EXPECT_EQ(found, QStringList({dir.filePath("firmware.hex"), dir.filePath("fonts.txt")}));
+}
+
+} // namespace
