@@ -8,9 +8,11 @@ LibraryStartup::LibraryStartup() {
     WkTypesInitialization();
     InstallScreenCursors();
     WkDataProviderInitialization();
+    pictureFormats.emplace();
 }
 
 LibraryStartup::~LibraryStartup() {
+    pictureFormats.reset();
     WkDataProviderFinalization();
     WkTypesFinalization();
 }

@@ -2,10 +2,13 @@
 // The start-up and shut-down of the libraries the program is built from. The program holds one
 // LibraryStartup for its whole run; it starts the units in their link order (the utility
 // library with its unit version records, then the component library's units that do work at
-// start: the colour descriptions, the drag cursors and the data provider classes) and shuts them
-// down in reverse when it goes.
+// start: the colour descriptions, the drag cursors and the data provider classes, and the
+// picture formats, so forms can hold GIF pictures) and shuts them down in reverse when it goes.
 
+#include "pictures/picture_formats.h"
 #include "util/library_startup.h"
+
+#include <optional>
 
 class LibraryStartup {
 public:
@@ -16,4 +19,5 @@ public:
 
 private:
     CkUtilLibrary utilLibrary;
+    std::optional<PictureFormats> pictureFormats;
 };

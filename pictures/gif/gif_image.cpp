@@ -1,5 +1,7 @@
 #include "pictures/gif/gif_image.h"
 
+#include "components/util/icon_drawing.h"
+#include "pictures/ani/ani_image.h"
 #include "pictures/gif/gif_reader.h"
 #include "pictures/gif/gif_registration.h"
 #include "platform/ui/bitmap.h"
@@ -7,6 +9,7 @@
 
 #include <QBuffer>
 #include <QMimeData>
+#include <QPainter>
 #include <QtEndian>
 #include <algorithm>
 
@@ -226,6 +229,9 @@ void TWkGIFImage::Assign(const TGraphic* source) {
         reset();
         AddFrame(bitmap->Image());
         Changed();
+    } else if (const auto* ani = dynamic_cast<const TWkAni*>(source)) {
+        assignAni(*ani);
+        Changed();
     } else {
         TGraphic::Assign(source);
     }
@@ -267,6 +273,28 @@ void TWkGIFImage::assignImage(const TWkGIFImage& source) {
     FScreenWidth = source.FScreenWidth;
     FScreenHeight = source.FScreenHeight;
     FFrameIndex = source.FFrameIndex;
+}
+
+void TWkGIFImage::assignAni(const TWkAni& source) {
+    reset();
+    FBackgroundColor = clWindow;
+    for (int i = 0; i < source.FrameCount(); ++i) {
+        // Each step shows the icon its sequence names, on fuchsia that stays transparent.
+        const TWkAniStep step = source.Step(i);
+        QImage picture;
+        if (step.Icon && !step.Icon->Empty()) {
+            picture = QImage(step.Icon->Width(), step.Icon->Height(), QImage::Format_RGB32);
+            picture.fill(ToQColor(clFuchsia));
+            QPainter painter(&picture);
+            TCanvas canvas(painter);
+            DrawIconAtNaturalSize(canvas, *step.Icon, 0, 0);
+        }
+        AddFrame(picture);
+        TWkGIFFrame& frame = *FItems.back();
+        if (!picture.isNull())
+            frame.SetTransparentColor(clFuchsia);
+        frame.SetAnimateInterval(static_cast<std::uint32_t>(AniRateInterval(step.Rate)));
+    }
 }
 
 void TWkGIFImage::widenScreen(const TWkGIFFrame& frame) {

@@ -16,6 +16,8 @@
 // instead of raising.
 extern bool GifTolerantDecode;
 
+class TWkAni;
+
 class TWkGIFImage : public TGraphic {
 public:
     static constexpr const char* ClassName = "TWkGIFImage";
@@ -83,7 +85,8 @@ public:
     void SetHeight(int height) override;
     // True only for an image sharing this one's data.
     bool Equals(const TWkGIFImage& other) const { return FImage == other.FImage; }
-    // nullptr empties; another GIF shares its data; a bitmap becomes the one frame.
+    // nullptr empties; another GIF shares its data; a bitmap becomes the one frame; an animated
+    // cursor gives one frame per step.
     void Assign(const TGraphic* source) override;
     // To a bitmap: the current frame's picture, with its transparent colour.
     void AssignTo(TGraphic& dest) const override;
@@ -100,6 +103,7 @@ private:
     void recomputeScreen();
     void reset();
     void assignImage(const TWkGIFImage& source);
+    void assignAni(const TWkAni& source);
 
     std::shared_ptr<TGIFData> FImage;
     TGIFVersion FVersion = gvUnknown;

@@ -1,0 +1,25 @@
+#include "pictures/ani/ani_registration.h"
+
+#include "components/base/unit_lifetime.h"
+#include "pictures/ani/ani_image.h"
+#include "platform/ui/picture.h"
+
+namespace {
+
+UnitLifetime& Lifetime() {
+    static UnitLifetime lifetime;
+    return lifetime;
+}
+
+} // namespace
+
+void WkAniInitialization() {
+    Lifetime().Initialize([] {
+        TPicture::RegisterFileFormat(QStringLiteral("ani"), QStringLiteral("ANI Image"),
+                                     GraphicClassOf<TWkAni>());
+    });
+}
+
+void WkAniFinalization() {
+    Lifetime().Finalize([] { TPicture::UnregisterGraphicClass(GraphicClassOf<TWkAni>()); });
+}
