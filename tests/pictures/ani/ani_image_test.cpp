@@ -39,9 +39,11 @@ TEST(AniReadTest, PlainFilePlaysItsIconsInOrderAtTheDefaultRate) {
         EXPECT_EQ(ColorOf(step.Icon), expected[i]) << i;
         EXPECT_EQ(step.Rate, 10u);
     }
-    // The fixture's frames are icons (icotool wrote type 1): the hot spot is the centre.
-    EXPECT_TRUE(ani.Step(0).IsIcon);
-    EXPECT_EQ(ani.Step(0).HotSpot, QPoint(8, 8));
+    // Cursor frames keep icotool's hot spots; the icon frame's hot spot is its centre.
+    EXPECT_FALSE(ani.Step(0).IsIcon);
+    EXPECT_EQ(ani.Step(0).HotSpot, QPoint(3, 5));
+    EXPECT_EQ(ani.Step(1).HotSpot, QPoint(1, 2));
+    EXPECT_TRUE(ani.Step(2).IsIcon);
     EXPECT_EQ(ani.Step(2).HotSpot, QPoint(16, 16));
     EXPECT_EQ(ani.Width(), 16);
     EXPECT_EQ(ani.Step(3).Icon, nullptr);
