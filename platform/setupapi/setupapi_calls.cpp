@@ -58,16 +58,21 @@ BOOL SetupDiEnumDeviceInterfaces(HDEVINFO handle, PSP_DEVINFO_DATA deviceInfo,
         return fail(ERROR_INVALID_USER_BUFFER);
     if (*interfaceClassGuid != GUID_DEVINTERFACE_HID)
         return fail(ERROR_NO_MORE_ITEMS);
-    DWORD seen = 0;
-    for (std::size_t position = 0; position < set->interfaces.size(); ++position) {
-        if (deviceInfo && set->interfaces[position].devInst != deviceInfo->DevInst)
-            continue;
-        if (seen++ != memberIndex)
-            continue;
+    const auto found = [&](std::size_t position) {
         interfaceData->InterfaceClassGuid = GUID_DEVINTERFACE_HID;
         interfaceData->Flags = SPINT_ACTIVE;
         interfaceData->Reserved = position + 1;
         return TRUE;
+    };
+    // Without a device to filter by, the member index is the position: a caller walking every
+    // interface does not rescan the list for each one.
+    if (!deviceInfo)
+        return memberIndex < set->interfaces.size() ? found(memberIndex)
+                                                    : fail(ERROR_NO_MORE_ITEMS);
+    DWORD seen = 0;
+    for (std::size_t position = 0; position < set->interfaces.size(); ++position) {
+        if (set->interfaces[position].devInst == deviceInfo->DevInst && seen++ == memberIndex)
+            return found(position);
     }
     return fail(ERROR_NO_MORE_ITEMS);
 }
