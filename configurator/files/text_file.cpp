@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -84,7 +85,15 @@ std::optional<QStringList> readTextLines(const QString& path, qint64 maxBytes, Q
                            QStringLiteral("the file is larger than %1 bytes").arg(maxBytes));
         return std::nullopt;
     }
-    const QByteArray bytes = file.read(maxBytes + 1);
+    // In pieces: asking for the whole cap at once would set aside that much for every file.
+    constexpr qint64 PieceBytes = 64 * 1024;
+    QByteArray bytes;
+    while (bytes.size() <= maxBytes) {
+        const QByteArray piece = file.read(std::min(PieceBytes, maxBytes + 1 - bytes.size()));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     if (file.error() != QFileDevice::NoError) {
         *error = fileError(QStringLiteral("Reading"), path, file.errorString());
         return std::nullopt;
