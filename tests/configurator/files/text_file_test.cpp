@@ -82,6 +82,18 @@ TEST(TextFile, RefusesMissingAndOversizedFiles) {
     EXPECT_TRUE(readTextLines(path, 201, &error));
 }
 
+TEST(TextFile, ReadsAFileLargerThanOneReadPieceWhole) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("long.txt");
+    const QStringList written{QString(100000, 'a'), QString(100000, 'b')};
+    QString error;
+    ASSERT_TRUE(writeTextLines(path, written, &error));
+    const auto lines = readTextLines(path, 1 << 20, &error);
+    ASSERT_TRUE(lines) << error.toStdString();
+    EXPECT_EQ(*lines, written);
+    EXPECT_FALSE(readTextLines(path, 200000, &error)) << "two lines and their ends pass the cap";
+}
+
 TEST(TextFile, FailedWriteKeepsTheOldFile) {
     QTemporaryDir dir;
     QString error;
