@@ -1,5 +1,6 @@
 #include "pictures/ani/ani_reader.h"
 
+#include "components/util/icon_drawing.h"
 #include "pictures/ani/ani_image.h"
 
 #include <QBuffer>
@@ -22,19 +23,6 @@ constexpr std::uint32_t noIcon = 0xFFFFFFFF;
 
 [[noreturn]] void streamReadError() {
     throw EInvalidGraphic(QStringLiteral("Stream read error"));
-}
-
-int colorsOfBitCount(int bitCount) {
-    switch (bitCount) {
-    case 1:
-        return 2;
-    case 4:
-        return 16;
-    case 8:
-        return 256;
-    default:
-        return 0;
-    }
 }
 
 } // namespace
@@ -197,7 +185,7 @@ std::unique_ptr<TWkIconFrame> TWkAniReader::loadIcon(const QByteArray& body) {
         if (copy.size() - offset >= bitmapInfoHeaderSize &&
             qFromLittleEndian<quint32>(copy.constData() + offset) == bitmapInfoHeaderSize) {
             const int bitCount = qFromLittleEndian<quint16>(copy.constData() + offset + 14);
-            ani.FOriginalColors = std::max(ani.FOriginalColors, colorsOfBitCount(bitCount));
+            ani.FOriginalColors = std::max(ani.FOriginalColors, PaletteEntryCount(bitCount));
         }
     }
     auto icon = std::make_unique<TIcon>();
