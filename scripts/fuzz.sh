@@ -15,18 +15,7 @@ shift 2
 build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
 
 # The fuzz build needs clang and its sanitizer and libFuzzer runtime; the normal build does not.
-packages=(clang libclang-rt-14-dev)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-    if [ "$(id -u)" -ne 0 ]; then
-        echo "fuzz: run as root once to install: ${missing[*]}" >&2
-        exit 1
-    fi
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+"$root/scripts/install_packages.sh" fuzz clang libclang-rt-14-dev
 
 if [ ! -d "$root/fuzz/corpus/$name" ]; then
     echo "fuzz: no corpus folder fuzz/corpus/$name" >&2

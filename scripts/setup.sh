@@ -12,20 +12,7 @@ packages=(
     clang-format
 )
 
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-
-if ((${#missing[@]})); then
-    if [ "$(id -u)" -ne 0 ]; then
-        echo "setup: run as root to install: ${missing[*]}" >&2
-        exit 1
-    fi
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+"$(dirname "$0")/install_packages.sh" setup "${packages[@]}"
 
 # Lets the user at the seat open the controller's hidraw nodes (see README, "Access").
 rule=70-tavro-controller.rules
