@@ -64,15 +64,21 @@ HidrawBus::~HidrawBus() {
 std::vector<HidNodeInfo> HidrawBus::nodes() {
     startMonitor();
     // An open meanwhile reads its node itself.
-    std::map<QString, HidNodeInfo> previous;
+    std::unordered_map<QString, ScannedHidraw> previous;
     {
         std::lock_guard lock(listedLock);
         previous.swap(listed);
     }
-    std::vector<HidNodeInfo> found = scanSysfsHidraw(sysfsRoot, devRoot, previous);
-    std::map<QString, HidNodeInfo> byPath;
-    for (const HidNodeInfo& node : found)
-        byPath.emplace(node.nodePath, node);
+    std::vector<ScannedHidraw> scanned = scanSysfsHidraw(sysfsRoot, devRoot, std::move(previous));
+    std::vector<HidNodeInfo> found;
+    found.reserve(scanned.size());
+    std::unordered_map<QString, ScannedHidraw> byPath;
+    byPath.reserve(scanned.size());
+    for (ScannedHidraw& node : scanned) {
+        found.push_back(node.info);
+        const QString path = node.info.nodePath;
+        byPath.emplace(path, std::move(node));
+    }
     std::lock_guard lock(listedLock);
     listed = std::move(byPath);
     return found;
@@ -83,7 +89,7 @@ std::optional<HidNodeInfo> HidrawBus::listedNode(const QString& nodePath) {
     const auto it = listed.find(nodePath);
     if (it == listed.end())
         return std::nullopt;
-    return it->second;
+    return it->second.info;
 }
 
 std::shared_ptr<HidChannel> HidrawBus::open(const QString& nodePath, HidAccess access,

@@ -3,10 +3,12 @@
 // /dev/hidrawN, hot-plug from a udev monitor watched on the Qt event loop.
 
 #include "platform/hidbus/hid_bus.h"
+#include "platform/hidbus/sysfs_hid_scan.h"
 
+#include <QHash>
 #include <QPointer>
-#include <map>
 #include <mutex>
+#include <unordered_map>
 
 class QSocketNotifier;
 struct udev;
@@ -41,5 +43,5 @@ private:
     QPointer<QSocketNotifier> notifier;
     // Opens come from reader threads too.
     std::mutex listedLock;
-    std::map<QString, HidNodeInfo> listed; // by node path; guarded by listedLock
+    std::unordered_map<QString, ScannedHidraw> listed; // by node path; guarded by listedLock
 };

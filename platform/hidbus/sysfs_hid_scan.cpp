@@ -3,10 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <algorithm>
+#include <charconv>
 #include <climits>
+#include <cstdint>
 #include <dirent.h>
+#include <string>
+#include <string_view>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
@@ -80,11 +83,18 @@ Uevent readUevent(const QString& path) {
 
 // The kernel names a HID device "BBBB:VVVV:PPPP.NNNN", NNNN counting up with every device it
 // adds, so it tells one plug of the same hardware from the next.
-DWORD instanceFromDeviceName(const QString& name) {
-    const qsizetype dot = name.lastIndexOf(u'.');
-    bool ok = false;
-    const uint sequence = dot < 0 ? 0 : name.mid(dot + 1).toUInt(&ok, 16);
-    return ok ? sequence + 1 : 0;
+DWORD instanceFromDeviceName(std::string_view name) {
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos)
+        return 0;
+    const std::string_view digits = name.substr(dot + 1);
+    std::uint32_t sequence = 0;
+    const auto [end, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), sequence, 16);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() ||
+        sequence == UINT32_MAX)
+        return 0;
+    return sequence + 1;
 }
 
 // The USB device two levels above the HID device (HID device -> USB interface -> USB device).
@@ -106,16 +116,23 @@ void readUsbParent(const QString& hidDir, HidNodeInfo& node) {
 // The plug instance from the class link alone (one readlink instead of resolving every step of
 // the device path): <class>/hidrawN -> ../../devices/.../BBBB:VVVV:PPPP.NNNN/hidraw/hidrawN.
 DWORD linkedInstance(const QString& classDir, const QString& name) {
-    char target[PATH_MAX];
+    char buffer[PATH_MAX];
     const QByteArray link = QFile::encodeName(classDir + u'/' + name);
-    const ssize_t size = ::readlink(link.constData(), target, sizeof target);
-    if (size <= 0 || size >= static_cast<ssize_t>(sizeof target))
+    const ssize_t size = ::readlink(link.constData(), buffer, sizeof buffer);
+    if (size <= 0 || size >= static_cast<ssize_t>(sizeof buffer))
         return 0;
-    const QStringList parts =
-        QFile::decodeName(QByteArray(target, static_cast<qsizetype>(size))).split(u'/');
-    if (parts.size() < 3 || parts.last() != name || parts[parts.size() - 2] != u"hidraw")
+    std::string_view target(buffer, static_cast<std::size_t>(size));
+    const auto takeLast = [&target]() {
+        const std::size_t slash = target.rfind('/');
+        const std::string_view last =
+            slash == std::string_view::npos ? target : target.substr(slash + 1);
+        target = slash == std::string_view::npos ? std::string_view() : target.substr(0, slash);
+        return last;
+    };
+    if (takeLast() != QFile::encodeName(name).toStdString() || takeLast() != "hidraw" ||
+        target.empty())
         return 0;
-    return instanceFromDeviceName(parts[parts.size() - 3]);
+    return instanceFromDeviceName(takeLast());
 }
 
 QString hidDirOf(const QString& classDir, const QString& name) {
@@ -128,7 +145,8 @@ bool readNode(const QString& classDir, const QString& name, const QString& devRo
     if (hidDir.isEmpty())
         return false;
     const Uevent uevent = readUevent(hidDir + QStringLiteral("/uevent"));
-    node.instance = instanceFromDeviceName(QFileInfo(hidDir).fileName());
+    node.instance =
+        instanceFromDeviceName(QFile::encodeName(QFileInfo(hidDir).fileName()).toStdString());
     if (!uevent.hasId || node.instance == 0)
         return false;
     const QByteArray descriptor =
@@ -152,43 +170,56 @@ QString classDirOf(const QString& sysfsRoot) {
     return sysfsRoot + QStringLiteral("/class/hidraw");
 }
 
-// The entries called hidraw<N>, by name alone: a rescan stats none of them.
-QStringList hidrawNames(const QString& classDir) {
-    QStringList names;
+struct ClassLink {
+    QString name;
+    ino_t inode;
+};
+
+// The entries called hidraw<N> in the order of N, by name and inode alone: none of them is
+// statted or followed.
+std::vector<ClassLink> classLinks(const QString& classDir) {
     DIR* dir = opendir(QFile::encodeName(classDir).constData());
     if (dir == nullptr)
-        return names;
-    static const QRegularExpression nodeName(QStringLiteral("^hidraw\\d+$"));
+        return {};
+    std::vector<std::pair<std::uint32_t, ClassLink>> numbered;
+    constexpr std::string_view prefix = "hidraw";
     while (const dirent* entry = readdir(dir)) {
-        const QString name = QFile::decodeName(entry->d_name);
-        if (nodeName.match(name).hasMatch())
-            names << name;
+        const std::string_view name = entry->d_name;
+        if (!name.starts_with(prefix))
+            continue;
+        const std::string_view digits = name.substr(prefix.size());
+        std::uint32_t number = 0;
+        const auto [end, error] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), number);
+        if (!digits.empty() && error == std::errc() && end == digits.data() + digits.size())
+            numbered.push_back({number, {QString::fromLatin1(name), entry->d_ino}});
     }
     closedir(dir);
-    return names;
-}
-
-int nodeNumber(const QString& name) {
-    return name.mid(qsizetype(6)).toInt();
+    std::sort(numbered.begin(), numbered.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<ClassLink> links;
+    links.reserve(numbered.size());
+    for (auto& [number, link] : numbered)
+        links.push_back(std::move(link));
+    return links;
 }
 
 } // namespace
 
-std::vector<HidNodeInfo> scanSysfsHidraw(const QString& sysfsRoot, const QString& devRoot,
-                                         const std::map<QString, HidNodeInfo>& previous) {
+std::vector<ScannedHidraw> scanSysfsHidraw(const QString& sysfsRoot, const QString& devRoot,
+                                           std::unordered_map<QString, ScannedHidraw> previous) {
     const QString classDir = classDirOf(sysfsRoot);
-    QStringList names = hidrawNames(classDir);
-    std::sort(names.begin(), names.end(),
-              [](const QString& a, const QString& b) { return nodeNumber(a) < nodeNumber(b); });
-    std::vector<HidNodeInfo> result;
-    for (const QString& name : names) {
-        const auto known = previous.find(devRoot + u'/' + name);
-        if (known != previous.end() && known->second.instance == linkedInstance(classDir, name)) {
-            result.push_back(known->second);
+    const std::vector<ClassLink> links = classLinks(classDir);
+    std::vector<ScannedHidraw> result;
+    result.reserve(links.size());
+    for (const ClassLink& link : links) {
+        const auto known = previous.find(devRoot + u'/' + link.name);
+        if (known != previous.end() && link.inode != 0 && known->second.link == link.inode) {
+            result.push_back(std::move(known->second));
             continue;
         }
-        HidNodeInfo node;
-        if (readNode(classDir, name, devRoot, node))
+        ScannedHidraw node{{}, link.inode};
+        if (readNode(classDir, link.name, devRoot, node.info))
             result.push_back(std::move(node));
     }
     return result;

@@ -5,15 +5,26 @@
 
 #include "platform/hidbus/hid_bus.h"
 
-#include <map>
+#include <QHash>
 #include <optional>
 #include <sys/types.h>
+#include <unordered_map>
+
+// A node as a scan found it, with the inode number of its class link. Sysfs gives every device it
+// adds a class link of its own and never gives two links of one boot the same inode number, so an
+// unchanged link inode means an unchanged device.
+struct ScannedHidraw {
+    HidNodeInfo info;
+    ino_t link = 0;
+};
 
 // Nodes under sysfsRoot, named devRoot + "/hidrawN", ordered by N. A node whose files cannot be
-// read is left out. A node of `previous` (by node path) that is still the same plug instance is
-// taken from there instead of being read again.
-std::vector<HidNodeInfo> scanSysfsHidraw(const QString& sysfsRoot, const QString& devRoot,
-                                         const std::map<QString, HidNodeInfo>& previous = {});
+// read is left out. A node of `previous` (by node path) whose class link is unchanged is moved
+// from there instead of being read again, so a rescan of unchanged nodes reads only the class
+// directory.
+std::vector<ScannedHidraw>
+scanSysfsHidraw(const QString& sysfsRoot, const QString& devRoot,
+                std::unordered_map<QString, ScannedHidraw> previous = {});
 
 // The one node called name ("hidrawN") under sysfsRoot; false when it is not there or its files
 // cannot be read.

@@ -4,7 +4,10 @@
 #include "platform/setupapi/setupapi.h"
 #include "platform/win32/device_file.h"
 
+#include <QHash>
 #include <QStringList>
+#include <mutex>
+#include <unordered_map>
 
 namespace {
 
@@ -56,7 +59,7 @@ std::optional<RegistryValue> textIfAny(const QString& value) {
 }
 
 QStringList hardwareIds(const DeviceInterface& deviceInterface) {
-    const HidNodeInfo& node = deviceInterface.node;
+    const HidNodeInfo& node = *deviceInterface.node;
     const QString ids = QStringLiteral("HID\\VID_%1&PID_%2")
                             .arg(node.vendorId, 4, 16, QLatin1Char('0'))
                             .arg(node.productId, 4, 16, QLatin1Char('0'))
@@ -66,39 +69,70 @@ QStringList hardwareIds(const DeviceInterface& deviceInterface) {
     return {ids + release, ids};
 }
 
+struct CollectionUsage {
+    WORD usagePage;
+    WORD usage;
+};
+
+// A node's report descriptor and the usages of its top-level collections; none when the
+// descriptor cannot be parsed.
+struct ParsedDescriptor {
+    std::vector<BYTE> descriptor;
+    std::vector<CollectionUsage> collections;
+};
+
+ParsedDescriptor parseDescriptor(const std::vector<BYTE>& descriptor) {
+    ParsedDescriptor parsed{descriptor, {}};
+    std::vector<PHIDP_PREPARSED_DATA> collections;
+    if (HidParserParse(descriptor.data(), static_cast<ULONG>(descriptor.size()), collections) !=
+        HIDP_STATUS_SUCCESS)
+        return parsed;
+    for (PHIDP_PREPARSED_DATA collection : collections) {
+        HIDP_CAPS caps{};
+        HidP_GetCaps(collection, &caps);
+        HidParserFree(collection);
+        parsed.collections.push_back({caps.UsagePage, caps.Usage});
+    }
+    return parsed;
+}
+
+// What the last snapshot parsed, by node path: a rescan with many nodes parses only new ones.
+std::mutex parsedLock;
+std::unordered_map<QString, ParsedDescriptor> parsedDescriptors; // guarded by parsedLock
+
 } // namespace
 
-std::vector<DeviceInterface> SnapshotHidInterfaces(const std::vector<HidNodeInfo>& nodes) {
+std::vector<DeviceInterface> SnapshotHidInterfaces(std::vector<HidNodeInfo> nodes) {
     std::vector<DeviceInterface> result;
-    for (const HidNodeInfo& node : nodes) {
-        std::vector<PHIDP_PREPARSED_DATA> collections;
-        if (HidParserParse(node.reportDescriptor.data(),
-                           static_cast<ULONG>(node.reportDescriptor.size()),
-                           collections) != HIDP_STATUS_SUCCESS)
-            continue;
-        const std::size_t count = std::min(collections.size(), kMaxInterfacesPerNode);
-        for (std::size_t i = 0; i < collections.size(); ++i) {
-            HIDP_CAPS caps{};
-            HidP_GetCaps(collections[i], &caps);
-            HidParserFree(collections[i]);
-            if (i >= count)
-                continue;
+    std::lock_guard lock(parsedLock);
+    std::unordered_map<QString, ParsedDescriptor> parsedNow;
+    for (HidNodeInfo& node : nodes) {
+        auto known = parsedDescriptors.find(node.nodePath);
+        ParsedDescriptor parsed =
+            known != parsedDescriptors.end() && known->second.descriptor == node.reportDescriptor
+                ? std::move(known->second)
+                : parseDescriptor(node.reportDescriptor);
+        const std::size_t count = std::min(parsed.collections.size(), kMaxInterfacesPerNode);
+        const auto shared = std::make_shared<const HidNodeInfo>(std::move(node));
+        for (std::size_t i = 0; i < count; ++i) {
             DeviceInterface entry;
             entry.path =
-                DeviceInterfacePath(node.nodePath, static_cast<int>(i), static_cast<int>(count));
-            entry.devInst = (node.instance << kCollectionBits) | static_cast<DWORD>(i);
-            entry.usagePage = caps.UsagePage;
-            entry.usage = caps.Usage;
-            entry.node = node;
+                DeviceInterfacePath(shared->nodePath, static_cast<int>(i), static_cast<int>(count));
+            entry.devInst = (shared->instance << kCollectionBits) | static_cast<DWORD>(i);
+            entry.usagePage = parsed.collections[i].usagePage;
+            entry.usage = parsed.collections[i].usage;
+            entry.node = shared;
             result.push_back(std::move(entry));
         }
+        parsedNow.insert_or_assign(shared->nodePath, std::move(parsed));
     }
+    parsedDescriptors = std::move(parsedNow);
     return result;
 }
 
 std::optional<RegistryValue> InterfaceProperty(const DeviceInterface& deviceInterface,
                                                DWORD property) {
-    const HidNodeInfo& node = deviceInterface.node;
+    const HidNodeInfo& node = *deviceInterface.node;
     switch (property) {
     case SPDRP_DEVICEDESC:
         return text(deviceDescription(deviceInterface.usagePage, deviceInterface.usage));

@@ -12,7 +12,7 @@ struct DeviceInterface {
     DWORD devInst = 0;
     WORD usagePage = 0;
     WORD usage = 0;
-    HidNodeInfo node;
+    std::shared_ptr<const HidNodeInfo> node; // shared by the interfaces of one node
 };
 
 struct DeviceInfoSet final : KernelObject {
@@ -20,8 +20,9 @@ struct DeviceInfoSet final : KernelObject {
 };
 
 // One interface per top-level collection of each node, in node order. A node whose descriptor
-// cannot be parsed has no interface (the class driver would not start on it).
-std::vector<DeviceInterface> SnapshotHidInterfaces(const std::vector<HidNodeInfo>& nodes);
+// cannot be parsed has no interface (the class driver would not start on it). A descriptor the
+// last snapshot parsed for the same node path is not parsed again.
+std::vector<DeviceInterface> SnapshotHidInterfaces(std::vector<HidNodeInfo> nodes);
 
 struct RegistryValue {
     DWORD type;

@@ -58,7 +58,12 @@ bool FakeSysfsTree::add(const FakeHidrawNode& node) {
 
 void FakeSysfsTree::remove(int number) {
     const QString name = QStringLiteral("hidraw%1").arg(number);
-    QFile::remove(sysfsRoot() + QStringLiteral("/class/hidraw/") + name);
+    // Sysfs never gives a new link the inode number of an old one; a file system may, unless
+    // the old link stays allocated.
+    const QString retired = dir.path() + QStringLiteral("/retired-links");
+    QDir().mkpath(retired);
+    QFile::rename(sysfsRoot() + QStringLiteral("/class/hidraw/") + name,
+                  retired + u'/' + QString::number(++retiredLinks));
     QDir(sysfsRoot() + usbDir(number)).removeRecursively();
     QFile::remove(devRoot() + u'/' + name);
 }

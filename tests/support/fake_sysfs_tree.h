@@ -33,6 +33,7 @@ public:
 
 private:
     QTemporaryDir dir;
+    int retiredLinks = 0;
 };
 
 // Report descriptor with two top-level collections, report ids 1 and 2, as a controller offers.

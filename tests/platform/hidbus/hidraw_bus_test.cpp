@@ -3,6 +3,7 @@
 #include "platform/win32/last_error.h"
 #include "tests/support/fake_sysfs_tree.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -200,6 +201,32 @@ TEST(HidrawBus, ReusedNodeNeverReachesAnotherDevice) {
     const auto channel = bus.open(path, HidAccess::ReadWrite, error);
     ASSERT_NE(channel, nullptr);
     EXPECT_EQ(channel->node().product, QStringLiteral("Second"));
+}
+
+TEST(HidrawBus, RescanReadsOnlyNodesWhoseLinkChanged) {
+    FakeSysfsTree tree;
+    ASSERT_TRUE(tree.add(stick(1, QStringLiteral("Kept"))));
+    FakeHidrawNode other = stick(2, QStringLiteral("Old"));
+    other.number = 1;
+    ASSERT_TRUE(tree.add(other));
+    HidrawBus bus(tree.sysfsRoot(), tree.devRoot());
+    ASSERT_EQ(bus.nodes().size(), 2u);
+
+    // hidraw0's files change under an unchanged link; hidraw1 becomes another device.
+    QFile product(tree.sysfsRoot() + QStringLiteral("/devices/pci0000:00/usb1/1-1/product"));
+    ASSERT_TRUE(product.open(QIODevice::WriteOnly));
+    product.write("Rewritten\n");
+    product.close();
+    tree.remove(1);
+    other.sequence = 5;
+    other.product = QStringLiteral("New");
+    ASSERT_TRUE(tree.add(other));
+
+    const std::vector<HidNodeInfo> nodes = bus.nodes();
+    ASSERT_EQ(nodes.size(), 2u);
+    EXPECT_EQ(nodes[0].product, QStringLiteral("Kept")) << "an unchanged node is not read again";
+    EXPECT_EQ(nodes[1].product, QStringLiteral("New"));
+    EXPECT_EQ(nodes[1].instance, 6u);
 }
 
 TEST(HidrawBus, OpensANodeNoScanHasListed) {

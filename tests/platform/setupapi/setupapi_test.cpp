@@ -1,8 +1,10 @@
+#include "platform/hidbus/hidraw_bus.h"
 #include "platform/hidbus/sim_hid_bus.h"
 #include "platform/hidclass/hidsdi.h"
 #include "platform/setupapi/setupapi.h"
 #include "platform/win32/device_file.h"
 #include "platform/win32/last_error.h"
+#include "tests/support/fake_sysfs_tree.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -26,6 +28,42 @@ struct Found {
     DWORD devInst;
 };
 
+SP_DEVICE_INTERFACE_DATA interfaceRecord() {
+    SP_DEVICE_INTERFACE_DATA data{};
+    data.cbSize = sizeof data;
+    return data;
+}
+
+SP_DEVINFO_DATA deviceRecord() {
+    SP_DEVINFO_DATA data{};
+    data.cbSize = sizeof data;
+    return data;
+}
+
+// The controller's scan: size query, detail, path.
+std::vector<Found> scan() {
+    HDEVINFO set = SetupDiGetClassDevsW(&GUID_DEVINTERFACE_HID, nullptr, nullptr,
+                                        DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
+    EXPECT_NE(set, INVALID_HANDLE_VALUE);
+    std::vector<Found> found;
+    SP_DEVICE_INTERFACE_DATA data = interfaceRecord();
+    for (DWORD index = 0;
+         SetupDiEnumDeviceInterfaces(set, nullptr, &GUID_DEVINTERFACE_HID, index, &data); ++index) {
+        SP_DEVINFO_DATA info = deviceRecord();
+        DWORD required = 0;
+        EXPECT_FALSE(SetupDiGetDeviceInterfaceDetailW(set, &data, nullptr, 0, &required, &info));
+        EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
+        std::vector<std::byte> buffer(required);
+        auto* detail = reinterpret_cast<PSP_DEVICE_INTERFACE_DETAIL_DATA_W>(buffer.data());
+        detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
+        EXPECT_TRUE(SetupDiGetDeviceInterfaceDetailW(set, &data, detail, required, nullptr, &info));
+        found.push_back({QString::fromUtf16(detail->DevicePath), info.DevInst});
+    }
+    EXPECT_EQ(GetLastError(), ERROR_NO_MORE_ITEMS);
+    EXPECT_TRUE(SetupDiDestroyDeviceInfoList(set));
+    return found;
+}
+
 class SetupApiTest : public ::testing::Test {
 protected:
     SimHidBus::DeviceId add(const std::vector<BYTE>& descriptor) {
@@ -36,45 +74,6 @@ protected:
         spec.manufacturer = QStringLiteral("Maker");
         spec.reportDescriptor = descriptor;
         return bus.addDevice(spec);
-    }
-
-    static SP_DEVICE_INTERFACE_DATA interfaceRecord() {
-        SP_DEVICE_INTERFACE_DATA data{};
-        data.cbSize = sizeof data;
-        return data;
-    }
-
-    static SP_DEVINFO_DATA deviceRecord() {
-        SP_DEVINFO_DATA data{};
-        data.cbSize = sizeof data;
-        return data;
-    }
-
-    // The controller's scan: size query, detail, path.
-    static std::vector<Found> scan() {
-        HDEVINFO set = SetupDiGetClassDevsW(&GUID_DEVINTERFACE_HID, nullptr, nullptr,
-                                            DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
-        EXPECT_NE(set, INVALID_HANDLE_VALUE);
-        std::vector<Found> found;
-        SP_DEVICE_INTERFACE_DATA data = interfaceRecord();
-        for (DWORD index = 0;
-             SetupDiEnumDeviceInterfaces(set, nullptr, &GUID_DEVINTERFACE_HID, index, &data);
-             ++index) {
-            SP_DEVINFO_DATA info = deviceRecord();
-            DWORD required = 0;
-            EXPECT_FALSE(
-                SetupDiGetDeviceInterfaceDetailW(set, &data, nullptr, 0, &required, &info));
-            EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
-            std::vector<std::byte> buffer(required);
-            auto* detail = reinterpret_cast<PSP_DEVICE_INTERFACE_DETAIL_DATA_W>(buffer.data());
-            detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
-            EXPECT_TRUE(
-                SetupDiGetDeviceInterfaceDetailW(set, &data, detail, required, nullptr, &info));
-            found.push_back({QString::fromUtf16(detail->DevicePath), info.DevInst});
-        }
-        EXPECT_EQ(GetLastError(), ERROR_NO_MORE_ITEMS);
-        EXPECT_TRUE(SetupDiDestroyDeviceInfoList(set));
-        return found;
     }
 
     SimHidBus bus;
@@ -120,6 +119,24 @@ TEST_F(SetupApiTest, ReplugMakesANewDeviceInstanceUnderTheSamePath) {
     const Found after = scan().at(0);
     EXPECT_EQ(after.path, before.path);
     EXPECT_NE(after.devInst, before.devInst);
+}
+
+TEST(SetupApiSnapshot, ANewDescriptorUnderAKnownPathIsParsedAgain) {
+    FakeSysfsTree tree;
+    FakeHidrawNode node;
+    node.descriptor = kMouse;
+    ASSERT_TRUE(tree.add(node));
+    HidrawBus bus(tree.sysfsRoot(), tree.devRoot());
+    ScopedHidBus guard(bus);
+    EXPECT_EQ(scan().size(), 1u);
+
+    tree.remove(0);
+    node.sequence = 2;
+    node.descriptor = kTwoCollections;
+    ASSERT_TRUE(tree.add(node));
+    const std::vector<Found> found = scan();
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].path, tree.devRoot() + QStringLiteral("/hidraw0&col01"));
 }
 
 TEST_F(SetupApiTest, RegistryPropertiesOfTheInterfaceDevice) {
