@@ -74,57 +74,62 @@ struct CollectionUsage {
     WORD usage;
 };
 
-// A node's report descriptor and the usages of its top-level collections; none when the
-// descriptor cannot be parsed.
-struct ParsedDescriptor {
-    std::vector<BYTE> descriptor;
-    std::vector<CollectionUsage> collections;
-};
+// The usages of a descriptor's top-level collections; none when it cannot be parsed.
+using TopLevelUsages = std::vector<CollectionUsage>;
 
-ParsedDescriptor parseDescriptor(const std::vector<BYTE>& descriptor) {
-    ParsedDescriptor parsed{descriptor, {}};
+TopLevelUsages parseTopLevelUsages(const QByteArray& descriptor) {
+    TopLevelUsages usages;
     std::vector<PHIDP_PREPARSED_DATA> collections;
-    if (HidParserParse(descriptor.data(), static_cast<ULONG>(descriptor.size()), collections) !=
-        HIDP_STATUS_SUCCESS)
-        return parsed;
+    if (HidParserParse(reinterpret_cast<const BYTE*>(descriptor.constData()),
+                       static_cast<ULONG>(descriptor.size()), collections) != HIDP_STATUS_SUCCESS)
+        return usages;
     for (PHIDP_PREPARSED_DATA collection : collections) {
         HIDP_CAPS caps{};
         HidP_GetCaps(collection, &caps);
         HidParserFree(collection);
-        parsed.collections.push_back({caps.UsagePage, caps.Usage});
+        usages.push_back({caps.UsagePage, caps.Usage});
     }
-    return parsed;
+    return usages;
 }
 
-// What the last snapshot parsed, by node path: a rescan with many nodes parses only new ones.
+// What the last snapshot parsed, by descriptor: a rescan with many nodes parses only
+// descriptors it has not seen.
 std::mutex parsedLock;
-std::unordered_map<QString, ParsedDescriptor> parsedDescriptors; // guarded by parsedLock
+std::unordered_map<QByteArray, TopLevelUsages> parsedDescriptors; // guarded by parsedLock
 
 } // namespace
 
 std::vector<DeviceInterface> SnapshotHidInterfaces(std::vector<HidNodeInfo> nodes) {
     std::vector<DeviceInterface> result;
     std::lock_guard lock(parsedLock);
-    std::unordered_map<QString, ParsedDescriptor> parsedNow;
+    std::unordered_map<QByteArray, TopLevelUsages> parsedNow;
     for (HidNodeInfo& node : nodes) {
-        auto known = parsedDescriptors.find(node.nodePath);
-        ParsedDescriptor parsed =
-            known != parsedDescriptors.end() && known->second.descriptor == node.reportDescriptor
-                ? std::move(known->second)
-                : parseDescriptor(node.reportDescriptor);
-        const std::size_t count = std::min(parsed.collections.size(), kMaxInterfacesPerNode);
+        const QByteArray seen =
+            QByteArray::fromRawData(reinterpret_cast<const char*>(node.reportDescriptor.data()),
+                                    static_cast<qsizetype>(node.reportDescriptor.size()));
+        auto parsed = parsedNow.find(seen);
+        if (parsed == parsedNow.end()) {
+            const QByteArray descriptor(seen.constData(), seen.size());
+            const auto known = parsedDescriptors.find(descriptor);
+            parsed = parsedNow
+                         .emplace(descriptor, known != parsedDescriptors.end()
+                                                  ? std::move(known->second)
+                                                  : parseTopLevelUsages(descriptor))
+                         .first;
+        }
+        const TopLevelUsages& usages = parsed->second;
+        const std::size_t count = std::min(usages.size(), kMaxInterfacesPerNode);
         const auto shared = std::make_shared<const HidNodeInfo>(std::move(node));
         for (std::size_t i = 0; i < count; ++i) {
             DeviceInterface entry;
             entry.path =
                 DeviceInterfacePath(shared->nodePath, static_cast<int>(i), static_cast<int>(count));
             entry.devInst = (shared->instance << kCollectionBits) | static_cast<DWORD>(i);
-            entry.usagePage = parsed.collections[i].usagePage;
-            entry.usage = parsed.collections[i].usage;
+            entry.usagePage = usages[i].usagePage;
+            entry.usage = usages[i].usage;
             entry.node = shared;
             result.push_back(std::move(entry));
         }
-        parsedNow.insert_or_assign(shared->nodePath, std::move(parsed));
     }
     parsedDescriptors = std::move(parsedNow);
     return result;

@@ -21,7 +21,7 @@ struct DeviceInfoSet final : KernelObject {
 
 // One interface per top-level collection of each node, in node order. A node whose descriptor
 // cannot be parsed has no interface (the class driver would not start on it). A descriptor the
-// last snapshot parsed for the same node path is not parsed again.
+// last snapshot parsed is not parsed again.
 std::vector<DeviceInterface> SnapshotHidInterfaces(std::vector<HidNodeInfo> nodes);
 
 struct RegistryValue {
