@@ -126,9 +126,13 @@ private:
     void UpdateScrollBars();
     int MaxTopRow() const;
     int MaxLeftCol() const;
-    // Start of each column and row on the viewport (-1: out of view), with the fixed ones first.
-    int ColLeft(int col) const;
-    int RowTop(int row) const;
+    // Start of each column and row on the viewport (-1: out of view), with the fixed ones first,
+    // up to the last one in view.
+    std::vector<int> ColLefts() const;
+    std::vector<int> RowTops() const;
+    // CellRect from starts a caller already has.
+    TRect CellRectAt(const std::vector<int>& lefts, const std::vector<int>& tops, int col,
+                     int row) const;
     int NextVisibleCol(int col, int step) const;
     int NextVisibleRow(int row, int step) const;
 
