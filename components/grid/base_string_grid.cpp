@@ -236,11 +236,6 @@ void TStringGrid::InvalidateGrid() {
     viewport()->update();
 }
 
-void TStringGrid::InvalidateEditor() {
-    if (FEditing)
-        FEditor->update();
-}
-
 void TStringGrid::paintEvent(QPaintEvent*) {
     TCanvas canvas(viewport());
     FCanvas = &canvas;
@@ -379,7 +374,6 @@ void TStringGrid::scrollContentsBy(int, int) {
     FLeftCol = horizontalScrollBar()->value();
     PlaceEditor();
     viewport()->update();
-    TopLeftChanged();
 }
 
 bool TStringGrid::focusNextPrevChild(bool next) {

@@ -101,12 +101,10 @@ protected:
     virtual TInplaceEditList* CreateEditor();
     virtual TEditStyle GetEditStyle(int /*col*/, int /*row*/) { return esSimple; }
     virtual void ColWidthsChanged() {}
-    virtual void TopLeftChanged() {}
     // The editor's text goes back into the cell when the editor closes or moves on.
     virtual void SetEditText(int col, int row, const QString& text) { SetCells(col, row, text); }
     void InvalidateCell(int col, int row);
     void InvalidateGrid();
-    void InvalidateEditor();
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
