@@ -12,8 +12,8 @@ void TWkStringGrid::SetAlignment(TAlignment alignment) {
         return;
     FAlignment = alignment;
     viewport()->update();
-    if (FInplaceEdit)
-        FInplaceEdit->UpdateAlignment();
+    if (auto* editor = static_cast<TExInplaceEditList*>(InplaceEditor()))
+        editor->UpdateAlignment();
 }
 
 void TWkStringGrid::SetFixedFont(const TFont& font) {
@@ -102,7 +102,6 @@ void TWkStringGrid::DefaultDrawCell(int col, int row, const TRect& rect, TGridDr
 TInplaceEditList* TWkStringGrid::CreateEditor() {
     auto* editor = new TExInplaceEditList(this);
     InsertControl(editor);
-    FInplaceEdit = editor;
     return editor;
 }
 
