@@ -65,17 +65,14 @@ void TWkStringGrid::ListBoxCloseUp() {
 }
 
 void TWkStringGrid::DrawCell(int col, int row, const TRect& rect, TGridDrawState state) {
-    TCanvas& canvas = *Canvas();
     if (col < FixedCols() || row < FixedRows())
-        canvas.Font = FFixedFont;
+        Canvas()->Font = FFixedFont;
     if (OnDrawCell) {
         TWkExStringGrid::DrawCell(col, row, rect, state);
         return;
     }
     SetCanvasProperties(col, row, rect, state);
     DefaultDrawCell(col, row, rect, state);
-    canvas.Font = Font;
-    canvas.Brush = Brush;
 }
 
 void TWkStringGrid::SetCanvasProperties(int col, int row, const TRect& rect, TGridDrawState state) {
