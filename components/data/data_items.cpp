@@ -111,17 +111,13 @@ TWkBaseDataItems& TWkBaseDataItemsListManagement::List() const {
 
 namespace {
 
-IWkDataProvider* providerOf(TWkBaseDataItems& list) {
-    return list.Provider();
-}
-
 void changing(TWkBaseDataItems& list, TDataProviderChangeReason reason, IWkInterface* source) {
-    if (IWkDataProvider* provider = providerOf(list))
+    if (IWkDataProvider* provider = list.Provider())
         provider->NotifyChanging(reason, source);
 }
 
 void changed(TWkBaseDataItems& list, TDataProviderChangeReason reason, IWkInterface* source) {
-    if (IWkDataProvider* provider = providerOf(list))
+    if (IWkDataProvider* provider = list.Provider())
         provider->NotifyChanged(reason, source);
 }
 
