@@ -139,7 +139,7 @@ TSize TWkCustomDataItemsTextRenderer::AverageItemSize(TCanvas& canvas) {
 
 IWkDataItem* TWkCustomDataItemsTextRenderer::ItemAt(int index) const {
     auto* list = dynamic_cast<TWkBaseDataItems*>(Controller());
-    if (list == nullptr || index < 0 || index >= list->Count())
+    if (list == nullptr)
         throw EWkDataItems(QStringLiteral("List index out of bounds (%1)").arg(index));
     return list->Item(index);
 }
