@@ -80,11 +80,7 @@ void TWkDataItemsList::Move(int from, int to) {
 }
 
 void TWkDataItemsList::ClearItems() {
-    // Last first, each taken out before it goes, so no item sees a half-freed list.
-    while (!FList.empty()) {
-        std::unique_ptr<TWkBaseDataItem> last = std::move(FList.back());
-        FList.pop_back();
-    }
+    FreeLastFirst(FList);
 }
 
 TWkBaseDataItemSubItems::~TWkBaseDataItemSubItems() {
