@@ -5,6 +5,7 @@
 #include "components/util/shell_open.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QShortcut>

@@ -1,12 +1,12 @@
+// How the label measures itself and draws its background, frame, image and caption.
+
 #include "components/data/data_consumer.h"
 #include "components/draw/themed_background.h"
 #include "components/label/custom_label.h"
-
-// How the label measures itself and draws its background, frame, image and caption.
 #include "components/label/rotated_text.h"
 
-#include <QFontInfo>
 #include <QImage>
+#include <array>
 
 namespace {
 
