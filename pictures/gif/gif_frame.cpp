@@ -36,11 +36,7 @@ void TWkGIFFrame::decodeBitmap() {
     const int bitCount = BitCountFor(item.FBitsPerPixel);
     if (item.Width <= 0 || item.Height <= 0)
         return;
-    if (item.Width > MaxGifFrameSide || item.Height > MaxGifFrameSide ||
-        std::int64_t{item.Width} * item.Height > MaxGifFramePixels)
-        throw EInvalidGraphicOperation(QStringLiteral("GIF frame of %1 x %2 pixels is too large")
-                                           .arg(item.Width)
-                                           .arg(item.Height));
+    CheckGifFrameSize(item.Width, item.Height);
     QImage bitmap(item.Width, item.Height,
                   bitCount == 1 ? QImage::Format_Mono : QImage::Format_Indexed8);
     if (bitmap.isNull())

@@ -216,9 +216,7 @@ private:
             width = FImage.FScreenWidth;
         if (height == 0)
             height = FImage.FScreenHeight;
-        if (width > MaxGifFrameSide || height > MaxGifFrameSide ||
-            std::int64_t{width} * height > MaxGifFramePixels)
-            Fail(QStringLiteral("GIF frame of %1 x %2 pixels is too large").arg(width).arg(height));
+        CheckGifFrameSize(width, height);
         frame->FTopLeft = QPoint(word(descriptor), word(descriptor + 2));
         item.Width = width;
         item.Height = height;
