@@ -242,16 +242,16 @@ private:
             }
             if (length + 1 > FBytes.size() - FPos) {
                 frame.FCorrupted = true;
-                data.assign(FBytes.begin() + start, FBytes.begin() + FPos);
-                FPos = FBytes.size();
                 break;
             }
             FPos += length + 1;
         }
-        if (!frame.FCorrupted)
-            data.assign(FBytes.begin() + start, FBytes.begin() + FPos);
-        if (frame.FCorrupted && !GifTolerantDecode)
-            ReadError();
+        data.assign(FBytes.begin() + start, FBytes.begin() + FPos);
+        if (frame.FCorrupted) {
+            FPos = FBytes.size();
+            if (!GifTolerantDecode)
+                ReadError();
+        }
     }
 
     void applyControlExtensions(TWkGIFFrame& frame) {
