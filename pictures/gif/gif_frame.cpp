@@ -1,5 +1,6 @@
 #include "pictures/gif/gif_frame.h"
 
+#include "components/draw/transparent_bitmap.h"
 #include "pictures/gif/gif_image.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/graphic.h"
@@ -112,19 +113,12 @@ void TWkGIFFrame::SetTransparentColor(TColor color) {
 }
 
 void TWkGIFFrame::Draw(TCanvas& canvas, const TRect& rect, bool transparent) {
-    QImage bitmap = Bitmap();
-    if (bitmap.isNull())
-        return;
-    if (transparent && FTransparentColor != clNone) {
-        // Every palette entry of the transparent colour becomes see-through.
-        const QRgb key = ToQColor(FTransparentColor).rgb();
-        QList<QRgb> colors = bitmap.colorTable();
-        for (QRgb& color : colors)
-            if ((color & 0xFFFFFF) == (key & 0xFFFFFF))
-                color = qRgba(qRed(color), qGreen(color), qBlue(color), 0);
-        bitmap.setColorTable(colors);
-    }
-    canvas.StretchDraw(rect, bitmap);
+    const QImage& bitmap = Bitmap();
+    if (transparent && FTransparentColor != clNone)
+        TransparentStretchBlt(canvas, rect.Left, rect.Top, rect.Width(), rect.Height(), bitmap, 0,
+                              0, bitmap.width(), bitmap.height(), FTransparentColor);
+    else
+        canvas.StretchDraw(rect, bitmap);
 }
 
 void TWkGIFFrame::Assign(const TWkGIFFrame& source) {
