@@ -1,6 +1,7 @@
 #include "platform/ui/bitmap.h"
 
 #include "platform/ui/bmp_codec.h"
+#include "platform/ui/color_key.h"
 
 #include <QBuffer>
 #include <QIODevice>
@@ -243,14 +244,7 @@ void TBitmap::Draw(TCanvas& canvas, const TRect& r) {
         return;
     }
     const QRgb key = ToQColor(TransparentColor() & colorMask).rgb() & RGB_MASK;
-    QImage masked = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < masked.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(masked.scanLine(y));
-        for (int x = 0; x < masked.width(); ++x)
-            if ((line[x] & RGB_MASK) == key)
-                line[x] = 0;
-    }
-    canvas.Painter().drawImage(ToQRect(r), masked);
+    canvas.Painter().drawImage(ToQRect(r), WithoutKeyColor(image, key));
 }
 
 void TBitmap::LoadFromStream(QIODevice& stream) {

@@ -1,5 +1,7 @@
 #include "platform/ui/image_list.h"
 
+#include "platform/ui/color_key.h"
+
 #include <QPainter>
 #include <algorithm>
 
@@ -73,14 +75,7 @@ int TImageList::AddMasked(const TBitmap& image, TColor maskColor) {
     if (maskColor == clDefault)
         maskColor = image.Pixel(0, image.Height() - 1);
     const QRgb key = ToQColor(maskColor & 0x00FFFFFF).rgb() & RGB_MASK;
-    QImage pixels = image.Image().convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < pixels.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(y));
-        for (int x = 0; x < pixels.width(); ++x)
-            if ((line[x] & RGB_MASK) == key)
-                line[x] = transparentPixel;
-    }
-    return addCells(pixels);
+    return addCells(WithoutKeyColor(image.Image(), key));
 }
 
 int TImageList::AddImage(const QImage& image) {
