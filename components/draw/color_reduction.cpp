@@ -152,15 +152,8 @@ public:
         return qRgb(qRed(p) & masks[0], qGreen(p) & masks[1], qBlue(p) & masks[2]);
     }
 
-    int find(QRgb color) const {
-        int slot = hash(color);
-        while (slotEntry[slot] >= 0) {
-            if (entries[slotEntry[slot]].color == color)
-                return slotEntry[slot];
-            slot = (slot + 1) % slotCount;
-        }
-        return -1;
-    }
+    // The entry of color, or -1.
+    int find(QRgb color) const { return slotEntry[slotOf(color)]; }
 
     struct Entry {
         QRgb color;
@@ -175,15 +168,20 @@ private:
         return static_cast<int>(((r + g) * (b + g) * (r + b)) % slotCount);
     }
 
-    bool add(QRgb color) {
+    // The slot holding color, else the free slot where it goes; there are more slots than
+    // colours, so one is always free.
+    int slotOf(QRgb color) const {
         int slot = hash(color);
-        while (slotEntry[slot] >= 0) {
-            Entry& e = entries[slotEntry[slot]];
-            if (e.color == color) {
-                ++e.count;
-                return true;
-            }
+        while (slotEntry[slot] >= 0 && entries[slotEntry[slot]].color != color)
             slot = (slot + 1) % slotCount;
+        return slot;
+    }
+
+    bool add(QRgb color) {
+        const int slot = slotOf(color);
+        if (slotEntry[slot] >= 0) {
+            ++entries[slotEntry[slot]].count;
+            return true;
         }
         if (static_cast<int>(entries.size()) >= maxColors)
             return false;
