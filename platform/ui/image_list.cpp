@@ -78,11 +78,15 @@ int TImageList::AddMasked(const TBitmap& image, TColor maskColor) {
     return addCells(WithoutKeyColor(image.Image(), key));
 }
 
+QImage TImageList::cellOf(const QImage& image) const {
+    return image.convertToFormat(QImage::Format_ARGB32)
+        .scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
 int TImageList::AddImage(const QImage& image) {
     if (image.isNull())
         return -1;
-    images.push_back(image.convertToFormat(QImage::Format_ARGB32)
-                         .scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    images.push_back(cellOf(image));
     changed();
     return Count() - 1;
 }
@@ -90,8 +94,7 @@ int TImageList::AddImage(const QImage& image) {
 void TImageList::Replace(int index, const QImage& image) {
     if (index < 0 || index >= Count() || image.isNull())
         return;
-    images[index] = image.convertToFormat(QImage::Format_ARGB32)
-                        .scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    images[index] = cellOf(image);
     changed();
 }
 
