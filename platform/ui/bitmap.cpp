@@ -252,7 +252,7 @@ void TBitmap::LoadFromStream(QIODevice& stream) {
     const std::optional<BmpHeader> header = ParseBmpHeader(head);
     if (!header)
         throw EInvalidGraphic(QStringLiteral("Bitmap image is not valid"));
-    const qint64 available = stream.isSequential() ? MaxPictureBytes : stream.bytesAvailable();
+    const qint64 available = PictureBytesAvailable(stream);
     const bool sizeFits = header->FileSize >= head.size() && header->FileSize <= available;
     const QByteArray data =
         stream.read(sizeFits ? header->FileSize : std::min(available, MaxPictureBytes));
