@@ -3,7 +3,6 @@
 #include "platform/ui/bmp_codec.h"
 #include "platform/ui/color_key.h"
 
-#include <QBuffer>
 #include <QIODevice>
 #include <QMimeData>
 #include <QPainter>
