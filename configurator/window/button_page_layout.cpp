@@ -118,14 +118,6 @@ void MakeGrid(QWidget* page, const QString& name, int rows, bool fixedCol, const
     }
 }
 
-QStringList ItemsOf(const QComboBox* combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i) {
-        items << combo->itemText(i);
-    }
-    return items;
-}
-
 // The narrowest width at which the caption's words each fit a line and all of them fit the
 // caption row.
 int CaptionWidthFor(const QFont& font, const QString& caption) {
@@ -151,7 +143,7 @@ int ColumnWidthFor(const TWkStringGrid& grid, int col, const QComboBox* editor) 
     int width = std::max(CaptionWidthFor(ToQFont(grid.FixedFont()), grid.Cells(col, 0)),
                          WidestText(font, cells) + 2 * CellInset);
     if (!fixed) {
-        const QStringList items = ItemsOf(editor);
+        const QStringList items = ComboItems(editor);
         width = std::max(
             {width, WidestText(font, items) + 2 * CellInset, ComboWidthFor(editor, font, items)});
     }

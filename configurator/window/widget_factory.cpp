@@ -50,6 +50,14 @@ QComboBox* MakeCombo(QWidget* parent, const QString& name, const QStringList& it
     return combo;
 }
 
+QStringList ComboItems(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i) {
+        items << combo->itemText(i);
+    }
+    return items;
+}
+
 QSpinBox* MakeSpin(QWidget* parent, const QString& name, int minimum, int maximum, Place place) {
     auto* spin = Placed(new QSpinBox(parent), name, place);
     spin->setRange(minimum, maximum);

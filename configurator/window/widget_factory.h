@@ -28,6 +28,8 @@ TWkLabel* MakeColumnCaption(QWidget* parent, const QString& name, const QString&
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, const QString& text, Place place);
 // A drop-down list (no free text) with the first item selected.
 QComboBox* MakeCombo(QWidget* parent, const QString& name, const QStringList& items, Place place);
+// The items of a drop-down list, in order.
+QStringList ComboItems(const QComboBox* combo);
 QSpinBox* MakeSpin(QWidget* parent, const QString& name, int minimum, int maximum, Place place);
 QCheckBox* MakeCheck(QWidget* parent, const QString& name, const QString& text, Place place);
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text, Place place);
