@@ -38,6 +38,13 @@ TWkLabel* MakeColumnCaption(QWidget* parent, const QString& name, const QString&
     return caption;
 }
 
+QLabel* MakeFlatCaption(QWidget* parent, const QString& name, const QString& text, Place place) {
+    QLabel* caption = MakeLabel(parent, name, text, place);
+    caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    caption->setWordWrap(true);
+    return caption;
+}
+
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, const QString& text, Place place) {
     return Placed(new QLineEdit(text, parent), name, place);
 }

@@ -25,6 +25,9 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, Pla
 // A column caption over a table of controls: the library's label turned upright, centred and
 // wrapped in its box, its lines ending at the box's bottom.
 TWkLabel* MakeColumnCaption(QWidget* parent, const QString& name, const QString& text, Place place);
+// A short column caption written across its column, centred and wrapped, its lines ending at the
+// box's bottom.
+QLabel* MakeFlatCaption(QWidget* parent, const QString& name, const QString& text, Place place);
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, const QString& text, Place place);
 // A drop-down list (no free text) with the first item selected.
 QComboBox* MakeCombo(QWidget* parent, const QString& name, const QStringList& items, Place place);
