@@ -1,5 +1,7 @@
 #include "configurator/files/text_file.h"
 
+#include "platform/ui/capped_read.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -85,15 +87,7 @@ std::optional<QStringList> readTextLines(const QString& path, qint64 maxBytes, Q
                            QStringLiteral("the file is larger than %1 bytes").arg(maxBytes));
         return std::nullopt;
     }
-    // In pieces: asking for the whole cap at once would set aside that much for every file.
-    constexpr qint64 PieceBytes = 64 * 1024;
-    QByteArray bytes;
-    while (bytes.size() <= maxBytes) {
-        const QByteArray piece = file.read(std::min(PieceBytes, maxBytes + 1 - bytes.size()));
-        if (piece.isEmpty())
-            break;
-        bytes += piece;
-    }
+    const QByteArray bytes = ReadAtMost(file, maxBytes);
     if (file.error() != QFileDevice::NoError) {
         *error = fileError(QStringLiteral("Reading"), path, file.errorString());
         return std::nullopt;

@@ -4,6 +4,7 @@
 #include "components/util/icon_drawing.h"
 #include "pictures/ani/ani_reader.h"
 #include "pictures/ani/ani_writer.h"
+#include "platform/ui/capped_read.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -16,25 +17,6 @@ int AniRateInterval(std::uint32_t jiffies) {
         return DefaultAniInterval;
     return static_cast<int>(std::min<std::uint64_t>(ms, std::numeric_limits<int>::max()));
 }
-
-namespace {
-
-// Reads up to one byte past the cap in small parts: asking the device for the cap at once
-// would allocate all of it for every picture.
-QByteArray readCapped(QIODevice& stream) {
-    constexpr qint64 part = 64 * 1024;
-    QByteArray bytes;
-    while (bytes.size() <= MaxAniStreamBytes) {
-        const qint64 want = stream.isSequential() ? part : stream.bytesAvailable();
-        const QByteArray read = stream.read(std::min(want, MaxAniStreamBytes + 1 - bytes.size()));
-        if (read.isEmpty())
-            break;
-        bytes += read;
-    }
-    return bytes;
-}
-
-} // namespace
 
 TWkAni::TWkAni() {
     FTimer.setInterval(DefaultAniInterval);
@@ -61,7 +43,7 @@ void TWkAni::Clear() {
 }
 
 void TWkAni::LoadFromStream(QIODevice& stream) {
-    const QByteArray bytes = readCapped(stream);
+    const QByteArray bytes = ReadAtMost(stream, MaxAniStreamBytes);
     if (bytes.size() > MaxAniStreamBytes)
         throw EInvalidGraphic(QStringLiteral("Stream read error"));
     if (bytes.isEmpty())
