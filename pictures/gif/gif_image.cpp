@@ -5,6 +5,7 @@
 #include "pictures/gif/gif_reader.h"
 #include "pictures/gif/gif_registration.h"
 #include "platform/ui/bitmap.h"
+#include "platform/ui/capped_read.h"
 #include "platform/ui/graphic.h"
 
 #include <QBuffer>
@@ -75,7 +76,10 @@ void TWkGIFImage::LoadFromBytes(const QByteArray& bytes, bool decodeFirst) {
 }
 
 void TWkGIFImage::LoadFromStream(QIODevice& stream) {
-    LoadFromBytes(stream.readAll());
+    const QByteArray bytes = ReadAtMost(stream, MaxGifStreamBytes);
+    if (bytes.size() > MaxGifStreamBytes)
+        throw EInvalidGraphicOperation(QStringLiteral("Stream read error"));
+    LoadFromBytes(bytes);
 }
 
 void TWkGIFImage::ReadData(QIODevice& stream) {

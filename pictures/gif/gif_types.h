@@ -112,5 +112,7 @@ struct TGIFItem {
 // Frames are decoded into memory; a file asking for more is refused before anything is made.
 constexpr int MaxGifFrameSide = 16384;
 constexpr std::int64_t MaxGifFramePixels = 64 * 1024 * 1024;
+// A GIF stream longer than this is refused before it is read whole.
+constexpr qint64 MaxGifStreamBytes = 256 * 1024 * 1024;
 // Raises EInvalidGraphicOperation for a frame past those bounds.
 void CheckGifFrameSize(int width, int height);
