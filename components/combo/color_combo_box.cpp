@@ -38,10 +38,6 @@ QString NameMapValue(const QStringList& lines, const QString& name) {
     return {};
 }
 
-QString CustomColorKey(int slot) {
-    return QStringLiteral("Color") + QChar(u'A' + slot);
-}
-
 // The background behind an item's text: hatched when the brush colour is clNone or clDefault.
 void FillTextBackground(TCanvas& canvas, const TRect& rect, TColor brush) {
     if (brush == clNone || brush == clDefault) {
@@ -296,11 +292,8 @@ QStringList TWkColorComboBox::GetCustomColorsStrings() {
     QList<TColor> colors;
     GetCustomColors(colors);
     FCustomColors.clear();
-    for (int slot = 0; slot < colors.size(); ++slot) {
-        FCustomColors << QStringLiteral("%1=%2")
-                             .arg(CustomColorKey(slot))
-                             .arg(quint32(colors[slot]), 6, 16, QLatin1Char('0'));
-    }
+    for (int slot = 0; slot < colors.size(); ++slot)
+        FCustomColors << CustomColorLine(slot, colors[slot]);
     return FCustomColors;
 }
 
@@ -309,12 +302,9 @@ void TWkColorComboBox::SetCustomColorsStrings(const QStringList& lines) {
     FCustomColors = lines;
     QList<TColor> colors;
     for (int slot = 0; slot < lines.size(); ++slot) {
-        const QString value = NameMapValue(lines, CustomColorKey(slot));
-        bool ok = false;
-        const uint color = value.toUInt(&ok, 16);
-        if (!value.isEmpty() && value.compare(QStringLiteral("FFFFFF"), Qt::CaseInsensitive) != 0 &&
-            ok)
-            colors << TColor(color);
+        const std::optional<TColor> color = CustomColorOfSlot(lines, slot);
+        if (color && *color != clWhite)
+            colors << *color;
     }
     SetCustomColors(colors);
 }

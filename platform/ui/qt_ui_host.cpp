@@ -82,31 +82,18 @@ int answerFor(int button) {
     }
 }
 
-QString customColorKey(int slot) {
-    return QStringLiteral("Color") + QChar(u'A' + slot);
-}
-
 // Unreadable lines leave their slot as it was.
 void setCustomColors(const QStringList& lines) {
     for (int slot = 0; slot < QColorDialog::customCount(); ++slot) {
-        const QString prefix = customColorKey(slot) + QLatin1Char('=');
-        for (const QString& line : lines) {
-            bool ok = false;
-            const TColor color = TColor(line.mid(prefix.size()).toUInt(&ok, 16));
-            if (line.startsWith(prefix) && ok)
-                QColorDialog::setCustomColor(slot, ToQColor(color));
-        }
+        if (const std::optional<TColor> color = CustomColorOfSlot(lines, slot))
+            QColorDialog::setCustomColor(slot, ToQColor(*color));
     }
 }
 
 QStringList customColors() {
     QStringList lines;
-    for (int slot = 0; slot < QColorDialog::customCount(); ++slot) {
-        const TColor color = FromQColor(QColorDialog::customColor(slot));
-        lines << QStringLiteral("%1=%2")
-                     .arg(customColorKey(slot))
-                     .arg(color, 6, 16, QLatin1Char('0'));
-    }
+    for (int slot = 0; slot < QColorDialog::customCount(); ++slot)
+        lines << CustomColorLine(slot, FromQColor(QColorDialog::customColor(slot)));
     return lines;
 }
 

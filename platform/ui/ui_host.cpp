@@ -4,6 +4,10 @@
 
 namespace {
 
+QString customColorKey(int slot) {
+    return QStringLiteral("Color") + QChar(u'A' + slot);
+}
+
 UiHost*& currentHost() {
     static QtUiHost qtHost;
     static UiHost* host = &qtHost;
@@ -22,4 +26,24 @@ ScopedUiHost::ScopedUiHost(UiHost& host) : previous(currentHost()) {
 
 ScopedUiHost::~ScopedUiHost() {
     currentHost() = previous;
+}
+
+QString CustomColorLine(int slot, TColor color) {
+    return QStringLiteral("%1=%2")
+        .arg(customColorKey(slot))
+        .arg(quint32(color), 6, 16, QLatin1Char('0'));
+}
+
+std::optional<TColor> CustomColorOfSlot(const QStringList& lines, int slot) {
+    const QString prefix = customColorKey(slot) + u'=';
+    for (const QString& line : lines) {
+        if (!line.startsWith(prefix))
+            continue;
+        bool ok = false;
+        const uint value = line.mid(prefix.size()).toUInt(&ok, 16);
+        if (!ok)
+            return std::nullopt;
+        return TColor(value);
+    }
+    return std::nullopt;
 }

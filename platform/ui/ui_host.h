@@ -41,6 +41,11 @@ struct FileDialogRequest {
 
 // The colour dialog's custom colours travel as lines "ColorA=bbggrr", "ColorB=..." (six hex
 // digits of a $00BBGGRR value), one per slot.
+QString CustomColorLine(int slot, TColor color);
+// The value of slot's line in lines (the first one naming it); nothing when there is none or it
+// is not hexadecimal.
+std::optional<TColor> CustomColorOfSlot(const QStringList& lines, int slot);
+
 struct ColorDialogRequest {
     TColor color = clBlack;
     QStringList customColors;
