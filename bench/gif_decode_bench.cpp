@@ -71,9 +71,7 @@ int main(int argc, char** argv) {
 
     const double ours = BestSeconds([&gif] {
         TWkGIFImage image;
-        image.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(gif.constData()),
-                             static_cast<std::size_t>(gif.size())},
-                            false);
+        image.LoadFromBytes(gif, false);
         image.DecodeAllFrames();
         if (image.Count() != Frames)
             std::abort();

@@ -14,7 +14,9 @@ constexpr std::int64_t MaxFuzzFramePixels = 1 << 20;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     TWkGIFImage image;
     try {
-        image.LoadFromBytes({data, size}, false);
+        image.LoadFromBytes(QByteArray::fromRawData(reinterpret_cast<const char*>(data),
+                                                    static_cast<qsizetype>(size)),
+                            false);
     } catch (const EInvalidGraphic&) {
     }
     for (int i = 0; i < image.Count(); ++i) {

@@ -1,16 +1,13 @@
 #include "hid/device_access.h"
 
 #include "hid/hid_device.h"
+#include "platform/win32/device_file.h"
 #include "platform/win32/last_error.h"
-
-#include <QRegularExpression>
 
 QString AccessProblemText(const TWkHidDevice& device) {
     if (device.HasReadWriteAccess() || device.ReadWriteOpenError() != ERROR_ACCESS_DENIED)
         return {};
-    // The node, without the suffix that names one of its collections.
-    static const QRegularExpression collection(QStringLiteral("&col\\d\\d$"));
-    const QString node = QString(device.PnPInfo().DevicePath()).remove(collection);
+    const QString node = SplitDeviceInterfacePath(device.PnPInfo().DevicePath()).nodePath;
     return QStringLiteral("Cannot open %1 for reading and writing: %2 The controller needs the "
                           "udev rule %3: run scripts/setup.sh as root to install it, then plug "
                           "the controller in again.")

@@ -24,7 +24,7 @@ const TWkRegisteredClass* find(const QString& name) {
 
 } // namespace
 
-void RegisterClasses(std::initializer_list<TWkRegisteredClass> classes) {
+void RegisterClasses(const std::vector<TWkRegisteredClass>& classes) {
     const std::lock_guard guard(registryLock());
     for (const TWkRegisteredClass& c : classes) {
         if (find(c.name) == nullptr)
@@ -32,7 +32,7 @@ void RegisterClasses(std::initializer_list<TWkRegisteredClass> classes) {
     }
 }
 
-void UnregisterClasses(std::initializer_list<QString> names) {
+void UnregisterClasses(const std::vector<QString>& names) {
     const std::lock_guard guard(registryLock());
     auto& classes = registry();
     for (const QString& name : names)

@@ -3,7 +3,6 @@
 // ancestry a reader checks before it makes one.
 
 #include <QString>
-#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -14,8 +13,8 @@ struct TWkRegisteredClass {
 };
 
 // Registers the classes in the given order; a name already registered is kept as it is.
-void RegisterClasses(std::initializer_list<TWkRegisteredClass> classes);
-void UnregisterClasses(std::initializer_list<QString> names);
+void RegisterClasses(const std::vector<TWkRegisteredClass>& classes);
+void UnregisterClasses(const std::vector<QString>& names);
 // The class of that name, or none.
 std::optional<TWkRegisteredClass> FindClass(const QString& name);
 // True when the registered class name is ancestor or descends from it.

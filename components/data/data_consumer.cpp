@@ -3,6 +3,7 @@
 #include "components/data/data_errors.h"
 
 #include <algorithm>
+#include <utility>
 
 TWkDataConsumer::TWkDataConsumer(QObject* owner, std::initializer_list<int> attributes)
     : FOwner(owner) {
@@ -67,14 +68,12 @@ void TWkDataConsumer::SetProvider(IWkDataProvider* provider) {
     if (FProvider != nullptr)
         FProvider->RegisterNotify(this);
 
+    IWkDataContexts* contexts = FProvider != nullptr ? FProvider->Contexts() : nullptr;
     if (FProvider != nullptr && !FFixupContext.isEmpty()) {
-        const QString pending = FFixupContext;
-        FFixupContext.clear();
-        IWkDataContexts* contexts = FProvider->Contexts();
+        const QString pending = std::exchange(FFixupContext, QString());
         FContext = contexts != nullptr ? contexts->ContextByName(pending) : nullptr;
-    } else if (FProvider != nullptr && FProvider->Contexts() != nullptr &&
-               FProvider->Contexts()->Count() > 0) {
-        FContext = FProvider->Contexts()->Context(0);
+    } else if (contexts != nullptr && contexts->Count() > 0) {
+        FContext = contexts->Context(0);
     }
 
     for (TWkDataConsumerAggregatedObject* service : Services()) {

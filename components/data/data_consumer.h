@@ -98,7 +98,6 @@ private:
     IWkDataContext* FContext = nullptr;
     bool FLoading = false;
     QString FFixupContext;
-    bool FNeedFixups = false;
 };
 
 // Enter on construction, Leave on destruction (also when the use raises).

@@ -2,9 +2,6 @@
 
 #include "components/data/data_consumer.h"
 #include "components/data/data_errors.h"
-#include "components/data/data_items.h"
-
-#include <set>
 
 TWkDataConsumer& TWkDataConsumerAggregatedObject::Consumer() const {
     return dynamic_cast<TWkDataConsumer&>(*Controller());
@@ -93,24 +90,24 @@ int TWkDataConsumerViewList::IndexOfID(const TWkDataItemID& id) const {
     return -1;
 }
 
-int TWkDataConsumerViewList::InsertRows(int position, IWkDataItems* list, int level) {
+int TWkDataConsumerViewList::InsertRows(int position, IWkDataItems* list, int level,
+                                        int expandLevel) {
     if (list == nullptr)
         return position;
     for (int i = 0; i < list->Count(); ++i) {
         IWkDataItem* item = list->Item(i);
-        auto* node = dynamic_cast<TWkBaseDataItem*>(item);
-        IWkDataItems* sub = node != nullptr ? node->SubItems() : Supports<IWkDataItems>(item);
+        IWkDataItems* sub = Supports<IWkDataItems>(item);
         TViewListItem row{item->ID(), unsigned(level) & TViewListItem::LevelMask, item};
         if (sub != nullptr)
             row.Flags |= TViewListItem::HasSubList;
         if (sub != nullptr && sub->Count() > 0)
             row.Flags |= TViewListItem::HasChildren;
-        const bool expand = (row.Flags & TViewListItem::HasChildren) && level < FAutoExpandLevel;
+        const bool expand = (row.Flags & TViewListItem::HasChildren) && level < expandLevel;
         if (expand)
             row.Flags |= TViewListItem::Expanded;
         FRows.insert(FRows.begin() + position++, row);
         if (expand)
-            position = InsertRows(position, sub, level + 1);
+            position = InsertRows(position, sub, level + 1, expandLevel);
     }
     return position;
 }
@@ -127,13 +124,8 @@ void TWkDataConsumerViewList::ToggleItem(int index) {
         FRows.erase(FRows.begin() + index + 1, FRows.begin() + end);
     } else {
         row.Flags |= TViewListItem::Expanded;
-        const int level = row.Level();
-        auto* node = dynamic_cast<TWkBaseDataItem*>(row.Item);
         // Children open closed, whatever the automatic level says.
-        const int autoLevel = FAutoExpandLevel;
-        FAutoExpandLevel = 0;
-        InsertRows(index + 1, node != nullptr ? node->SubItems() : nullptr, level + 1);
-        FAutoExpandLevel = autoLevel;
+        InsertRows(index + 1, Supports<IWkDataItems>(row.Item), row.Level() + 1, 0);
     }
     Consumer().ViewChanged(this);
 }
@@ -142,7 +134,7 @@ void TWkDataConsumerViewList::Rebuild() {
     FRows.clear();
     IWkDataProvider* provider = Consumer().Provider();
     if (provider != nullptr)
-        InsertRows(0, provider->RootItems(), 0);
+        InsertRows(0, provider->RootItems(), 0, FAutoExpandLevel);
     Consumer().ViewChanged(this);
 }
 

@@ -120,9 +120,9 @@ public:
     void ProviderNotifyChanged(TDataProviderChangeReason reason, IWkInterface* source) override;
 
 private:
-    // Inserts the rows of list's items at position, expanding down to AutoExpandLevel;
-    // returns the position after them.
-    int InsertRows(int position, IWkDataItems* list, int level);
+    // Inserts the rows of list's items at position, opening those above expandLevel; returns
+    // the position after them.
+    int InsertRows(int position, IWkDataItems* list, int level, int expandLevel);
     bool Valid(int index) const { return index >= 0 && index < Count(); }
 
     std::vector<TViewListItem> FRows;

@@ -88,10 +88,7 @@ void TWkDataContexts::Remove(IWkDataContext* context) {
 }
 
 void TWkDataContexts::Clear() {
-    while (!FContexts.empty()) {
-        std::unique_ptr<TWkDataContext> last = std::move(FContexts.back());
-        FContexts.pop_back();
-    }
+    FreeLastFirst(FContexts);
 }
 
 void* TWkDataContexts::OwnInterface(const QUuid& iid) {

@@ -34,10 +34,12 @@ int TWkBaseDataItem::Index() const {
     return -1;
 }
 
+IWkDataProvider* TWkBaseDataItem::Provider() const {
+    return FItems != nullptr ? FItems->Provider() : nullptr;
+}
+
 QObject* TWkBaseDataItem::Owner() const {
-    if (FItems == nullptr)
-        return nullptr;
-    auto* component = Supports<IWkDataProviderComponent>(FItems->Provider());
+    auto* component = Supports<IWkDataProviderComponent>(Provider());
     return component != nullptr ? component->Component() : nullptr;
 }
 

@@ -21,7 +21,9 @@ public:
     TWkBaseDataItems* Items() const { return FItems; }
     // The item's place in its list, -1 without one.
     int Index() const;
-    // The component of the provider of the owning list, or null.
+    // The provider of the owning list, or null.
+    IWkDataProvider* Provider() const;
+    // The component of that provider, or null.
     QObject* Owner() const;
     // "<owner's name>: Item[<id>]", with "Unknown" for an item without owner.
     QString NamePath() const;

@@ -80,11 +80,7 @@ void TWkDataItemsList::Move(int from, int to) {
 }
 
 void TWkDataItemsList::ClearItems() {
-    // Last first, each taken out before it goes, so no item sees a half-freed list.
-    while (!FList.empty()) {
-        std::unique_ptr<TWkBaseDataItem> last = std::move(FList.back());
-        FList.pop_back();
-    }
+    FreeLastFirst(FList);
 }
 
 TWkBaseDataItemSubItems::~TWkBaseDataItemSubItems() {
@@ -111,17 +107,13 @@ TWkBaseDataItems& TWkBaseDataItemsListManagement::List() const {
 
 namespace {
 
-IWkDataProvider* providerOf(TWkBaseDataItems& list) {
-    return list.Provider();
-}
-
 void changing(TWkBaseDataItems& list, TDataProviderChangeReason reason, IWkInterface* source) {
-    if (IWkDataProvider* provider = providerOf(list))
+    if (IWkDataProvider* provider = list.Provider())
         provider->NotifyChanging(reason, source);
 }
 
 void changed(TWkBaseDataItems& list, TDataProviderChangeReason reason, IWkInterface* source) {
-    if (IWkDataProvider* provider = providerOf(list))
+    if (IWkDataProvider* provider = list.Provider())
         provider->NotifyChanged(reason, source);
 }
 

@@ -13,70 +13,58 @@ UnitLifetime& providerUnit() {
     return unit;
 }
 
-const QString Extensible = QStringLiteral("TExtensibleInterfacedPersistent");
-const QString Aggregated = QStringLiteral("TAggregatedPersistentEx");
-
 QString name(const char* className) {
     return QString::fromLatin1(className);
+}
+
+// The streamable classes of the framework with their ancestry, in registration order.
+std::vector<TWkRegisteredClass> providerClasses() {
+    const QString extensible = QStringLiteral("TExtensibleInterfacedPersistent");
+    const QString aggregated = QStringLiteral("TAggregatedPersistentEx");
+    const QString itemsAspect = QStringLiteral("TWkDataItemsAggregatedObject");
+    const QString itemAspect = QStringLiteral("TWkDataItemAggregatedObject");
+    const QString text = name(TWkDataItemTextImpl::RegisteredName);
+    const QString baseText = QStringLiteral("TWkBaseDataItemTextImpl");
+    const QString context = name(TWkDataContext::RegisteredName);
+    const QString baseContext = QStringLiteral("TWkBaseDataContext");
+    const QString service = QStringLiteral("TWkDataConsumerAggregatedObject");
+    return {
+        {name(TWkDataItemsList::RegisteredName), {QStringLiteral("TWkBaseDataItems"), extensible}},
+        {name(TWkCustomDataItemsImages::RegisteredName),
+         {QStringLiteral("TWkBaseDataItemsImagesImpl"), itemsAspect, aggregated}},
+        {name(TWkCustomDataItemsTextRenderer::RegisteredName),
+         {QStringLiteral("TWkBaseDataItemsRenderer"), itemsAspect, aggregated}},
+        {name(TWkBaseDataItemsListManagement::RegisteredName),
+         {QStringLiteral("TWkBaseDataItemsManagement"), itemsAspect, aggregated}},
+        {QStringLiteral("TWkBaseDataItem"), {extensible}},
+        {text, {baseText, itemAspect, aggregated}},
+        {name(TWkDataItemImageImpl::RegisteredName),
+         {QStringLiteral("TWkBaseDataItemImageImpl"), itemAspect, aggregated}},
+        {name(TWkDataItemContextTextImpl::RegisteredName),
+         {text, baseText, itemAspect, aggregated}},
+        {name(TWkDataItemBlockableTextImpl::RegisteredName),
+         {text, baseText, itemAspect, aggregated}},
+        {name(TWkDataConsumer::RegisteredName), {extensible}},
+        {name(TWkDataConsumerItemSelect::RegisteredName), {service, aggregated}},
+        {name(TWkDataContexts::RegisteredName),
+         {QStringLiteral("TWkBaseDataContexts"), extensible}},
+        {context, {baseContext, extensible}},
+        {name(TWkManagedDataContext::RegisteredName), {context, baseContext, extensible}},
+        {name(TWkFixedDataContext::RegisteredName), {context, baseContext, extensible}},
+    };
 }
 
 } // namespace
 
 void WkDataProviderInitialization() {
-    providerUnit().Initialize([] {
-        const QString itemsAspect = QStringLiteral("TWkDataItemsAggregatedObject");
-        const QString itemAspect = QStringLiteral("TWkDataItemAggregatedObject");
-        const QString text = name(TWkDataItemTextImpl::RegisteredName);
-        const QString baseText = QStringLiteral("TWkBaseDataItemTextImpl");
-        const QString context = name(TWkDataContext::RegisteredName);
-        const QString baseContext = QStringLiteral("TWkBaseDataContext");
-        const QString service = QStringLiteral("TWkDataConsumerAggregatedObject");
-        RegisterClasses({
-            {name(TWkDataItemsList::RegisteredName),
-             {QStringLiteral("TWkBaseDataItems"), Extensible}},
-            {name(TWkCustomDataItemsImages::RegisteredName),
-             {QStringLiteral("TWkBaseDataItemsImagesImpl"), itemsAspect, Aggregated}},
-            {name(TWkCustomDataItemsTextRenderer::RegisteredName),
-             {QStringLiteral("TWkBaseDataItemsRenderer"), itemsAspect, Aggregated}},
-            {name(TWkBaseDataItemsListManagement::RegisteredName),
-             {QStringLiteral("TWkBaseDataItemsManagement"), itemsAspect, Aggregated}},
-            {QStringLiteral("TWkBaseDataItem"), {Extensible}},
-            {text, {baseText, itemAspect, Aggregated}},
-            {name(TWkDataItemImageImpl::RegisteredName),
-             {QStringLiteral("TWkBaseDataItemImageImpl"), itemAspect, Aggregated}},
-            {name(TWkDataItemContextTextImpl::RegisteredName),
-             {text, baseText, itemAspect, Aggregated}},
-            {name(TWkDataItemBlockableTextImpl::RegisteredName),
-             {text, baseText, itemAspect, Aggregated}},
-            {name(TWkDataConsumer::RegisteredName), {Extensible}},
-            {name(TWkDataConsumerItemSelect::RegisteredName), {service, Aggregated}},
-            {name(TWkDataContexts::RegisteredName),
-             {QStringLiteral("TWkBaseDataContexts"), Extensible}},
-            {context, {baseContext, Extensible}},
-            {name(TWkManagedDataContext::RegisteredName), {context, baseContext, Extensible}},
-            {name(TWkFixedDataContext::RegisteredName), {context, baseContext, Extensible}},
-        });
-    });
+    providerUnit().Initialize([] { RegisterClasses(providerClasses()); });
 }
 
 void WkDataProviderFinalization() {
     providerUnit().Finalize([] {
-        UnregisterClasses({
-            name(TWkDataItemsList::RegisteredName),
-            name(TWkCustomDataItemsImages::RegisteredName),
-            name(TWkCustomDataItemsTextRenderer::RegisteredName),
-            name(TWkBaseDataItemsListManagement::RegisteredName),
-            QStringLiteral("TWkBaseDataItem"),
-            name(TWkDataItemTextImpl::RegisteredName),
-            name(TWkDataItemImageImpl::RegisteredName),
-            name(TWkDataItemContextTextImpl::RegisteredName),
-            name(TWkDataItemBlockableTextImpl::RegisteredName),
-            name(TWkDataConsumer::RegisteredName),
-            name(TWkDataConsumerItemSelect::RegisteredName),
-            name(TWkDataContexts::RegisteredName),
-            name(TWkDataContext::RegisteredName),
-            name(TWkManagedDataContext::RegisteredName),
-            name(TWkFixedDataContext::RegisteredName),
-        });
+        std::vector<QString> names;
+        for (const TWkRegisteredClass& c : providerClasses())
+            names.push_back(c.name);
+        UnregisterClasses(names);
     });
 }

@@ -29,8 +29,5 @@ bool TExtensibleInterfacedPersistent::RemoveExtension(TAggregatedPersistentEx* e
 }
 
 void TExtensibleInterfacedPersistent::ClearExtensions() {
-    while (!FExtensions.empty()) {
-        std::unique_ptr<TAggregatedPersistentEx> last = std::move(FExtensions.back());
-        FExtensions.pop_back();
-    }
+    FreeLastFirst(FExtensions);
 }

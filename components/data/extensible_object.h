@@ -11,6 +11,15 @@
 
 class TExtensibleInterfacedPersistent;
 
+// Frees owned objects last first, each taken out before it goes, so that none of them sees a
+// half-freed vector from its destructor.
+template <typename T> void FreeLastFirst(std::vector<std::unique_ptr<T>>& owned) {
+    while (!owned.empty()) {
+        std::unique_ptr<T> last = std::move(owned.back());
+        owned.pop_back();
+    }
+}
+
 class TAggregatedPersistentEx : public virtual IWkInterface {
 public:
     virtual ~TAggregatedPersistentEx() = default;

@@ -10,9 +10,7 @@ namespace {
 // Announces a change of item's aspect to the provider of its list around change.
 template <typename Change> void announce(TExtensibleInterfacedPersistent* item, Change change) {
     auto* dataItem = dynamic_cast<TWkBaseDataItem*>(item);
-    IWkDataProvider* provider = dataItem != nullptr && dataItem->Items() != nullptr
-                                    ? dataItem->Items()->Provider()
-                                    : nullptr;
+    IWkDataProvider* provider = dataItem != nullptr ? dataItem->Provider() : nullptr;
     IWkInterface* source = static_cast<IWkDataItem*>(dataItem);
     if (provider != nullptr)
         provider->NotifyChanging(pcrUpdateItem, source);
@@ -46,8 +44,7 @@ void TWkDataItemBlockableTextImpl::SetCaption(const QString& caption) {
 
 IWkDataContext* TWkDataItemContextTextImpl::SelectedContext() const {
     auto* item = dynamic_cast<TWkBaseDataItem*>(Controller());
-    IWkDataProvider* provider =
-        item != nullptr && item->Items() != nullptr ? item->Items()->Provider() : nullptr;
+    IWkDataProvider* provider = item != nullptr ? item->Provider() : nullptr;
     return provider != nullptr ? provider->SelectedContext() : nullptr;
 }
 
@@ -142,7 +139,7 @@ TSize TWkCustomDataItemsTextRenderer::AverageItemSize(TCanvas& canvas) {
 
 IWkDataItem* TWkCustomDataItemsTextRenderer::ItemAt(int index) const {
     auto* list = dynamic_cast<TWkBaseDataItems*>(Controller());
-    if (list == nullptr || index < 0 || index >= list->Count())
+    if (list == nullptr)
         throw EWkDataItems(QStringLiteral("List index out of bounds (%1)").arg(index));
     return list->Item(index);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <vector>
 
 namespace {
@@ -11,24 +12,12 @@ constexpr QRgb unusedGray = 0xFF808080;
 
 using LevelTable = std::array<std::uint8_t, 256>;
 
-LevelTable makeLevels(std::initializer_list<int> levels) {
-    LevelTable table{};
-    const std::vector<int> values(levels);
-    for (int v = 0; v < 256; ++v) {
-        int best = 0;
-        for (int i = 1; i < static_cast<int>(values.size()); ++i)
-            if (std::abs(values[i] - v) < std::abs(values[best] - v))
-                best = i;
-        table[v] = static_cast<std::uint8_t>(best);
-    }
-    return table;
-}
-
-const LevelTable& levelTable(int levels) {
-    static const LevelTable four = makeLevels({0, 85, 170, 255});
-    static const LevelTable six = makeLevels({0, 51, 102, 153, 204, 255});
-    static const LevelTable seven = makeLevels({0, 43, 85, 128, 170, 213, 255});
-    static const LevelTable eight = makeLevels({0, 36, 73, 109, 146, 182, 219, 255});
+// The channel values of a truncation to 4, 6, 7 or 8 levels spread over 0..255.
+std::span<const int> levelValues(int levels) {
+    static constexpr int four[] = {0, 85, 170, 255};
+    static constexpr int six[] = {0, 51, 102, 153, 204, 255};
+    static constexpr int seven[] = {0, 43, 85, 128, 170, 213, 255};
+    static constexpr int eight[] = {0, 36, 73, 109, 146, 182, 219, 255};
     switch (levels) {
     case 4:
         return four;
@@ -41,20 +30,32 @@ const LevelTable& levelTable(int levels) {
     }
 }
 
-int levelValue(int levels, int index) {
-    static const int four[] = {0, 85, 170, 255};
-    static const int six[] = {0, 51, 102, 153, 204, 255};
-    static const int seven[] = {0, 43, 85, 128, 170, 213, 255};
-    static const int eight[] = {0, 36, 73, 109, 146, 182, 219, 255};
+LevelTable makeLevels(std::span<const int> values) {
+    LevelTable table{};
+    for (int v = 0; v < 256; ++v) {
+        int best = 0;
+        for (int i = 1; i < static_cast<int>(values.size()); ++i)
+            if (std::abs(values[i] - v) < std::abs(values[best] - v))
+                best = i;
+        table[v] = static_cast<std::uint8_t>(best);
+    }
+    return table;
+}
+
+const LevelTable& levelTable(int levels) {
+    static const LevelTable four = makeLevels(levelValues(4));
+    static const LevelTable six = makeLevels(levelValues(6));
+    static const LevelTable seven = makeLevels(levelValues(7));
+    static const LevelTable eight = makeLevels(levelValues(8));
     switch (levels) {
     case 4:
-        return four[index];
+        return four;
     case 6:
-        return six[index];
+        return six;
     case 7:
-        return seven[index];
+        return seven;
     default:
-        return eight[index];
+        return eight;
     }
 }
 
@@ -84,8 +85,8 @@ ReducedImage byTruncation(const QImage& rgb, int redLevels, int greenLevels, int
         const int r = i / (greenLevels * blueLevels);
         const int g = (i / blueLevels) % greenLevels;
         const int b = i % blueLevels;
-        out.setColor(i, qRgb(levelValue(redLevels, r), levelValue(greenLevels, g),
-                             levelValue(blueLevels, b)));
+        out.setColor(i, qRgb(levelValues(redLevels)[r], levelValues(greenLevels)[g],
+                             levelValues(blueLevels)[b]));
     }
     const LevelTable& rl = levelTable(redLevels);
     const LevelTable& gl = levelTable(greenLevels);
@@ -151,15 +152,8 @@ public:
         return qRgb(qRed(p) & masks[0], qGreen(p) & masks[1], qBlue(p) & masks[2]);
     }
 
-    int find(QRgb color) const {
-        int slot = hash(color);
-        while (slotEntry[slot] >= 0) {
-            if (entries[slotEntry[slot]].color == color)
-                return slotEntry[slot];
-            slot = (slot + 1) % slotCount;
-        }
-        return -1;
-    }
+    // The entry of color, or -1.
+    int find(QRgb color) const { return slotEntry[slotOf(color)]; }
 
     struct Entry {
         QRgb color;
@@ -174,15 +168,20 @@ private:
         return static_cast<int>(((r + g) * (b + g) * (r + b)) % slotCount);
     }
 
-    bool add(QRgb color) {
+    // The slot holding color, else the free slot where it goes; there are more slots than
+    // colours, so one is always free.
+    int slotOf(QRgb color) const {
         int slot = hash(color);
-        while (slotEntry[slot] >= 0) {
-            Entry& e = entries[slotEntry[slot]];
-            if (e.color == color) {
-                ++e.count;
-                return true;
-            }
+        while (slotEntry[slot] >= 0 && entries[slotEntry[slot]].color != color)
             slot = (slot + 1) % slotCount;
+        return slot;
+    }
+
+    bool add(QRgb color) {
+        const int slot = slotOf(color);
+        if (slotEntry[slot] >= 0) {
+            ++entries[slotEntry[slot]].count;
+            return true;
         }
         if (static_cast<int>(entries.size()) >= maxColors)
             return false;

@@ -65,13 +65,12 @@ void DrawImageListImage(const TImageList& list, int index, TCanvas& canvas, int 
         list.Draw(canvas, x, y, index);
         return;
     }
+    // A cell's mask is its alpha: any alpha at all is inside the mask.
     QImage buffer = list.Image(index);
-    const QImage mask = list.Mask(index);
     for (int py = 0; py < buffer.height(); ++py)
         for (int px = 0; px < buffer.width(); ++px) {
-            const bool shows = (mask.pixel(px, py) & RGB_MASK) == 0;
             const QRgb p = buffer.pixel(px, py);
-            buffer.setPixel(px, py, shows ? (p | 0xFF000000u) : 0u);
+            buffer.setPixel(px, py, qAlpha(p) != 0 ? (p | 0xFF000000u) : 0u);
         }
     canvas.Painter().drawImage(x, y, buffer);
 }

@@ -1,5 +1,7 @@
 #include "components/draw/transparent_bitmap.h"
 
+#include "platform/ui/color_key.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <utility>
@@ -8,18 +10,6 @@ namespace {
 
 QRgb rgbKey(TColor color) {
     return ToQColor(ColorToRGB(color & ~PaletteRelativeFlag)).rgb() & RGB_MASK;
-}
-
-// The pixels of image with every pixel of key made fully transparent.
-QImage withoutColor(const QImage& image, QRgb key) {
-    QImage out = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < out.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x)
-            if ((line[x] & RGB_MASK) == key)
-                line[x] = 0;
-    }
-    return out;
 }
 
 // An image of shape's size, in color where shape is opaque and clear elsewhere.
@@ -53,7 +43,7 @@ void TransparentStretchBlt(TCanvas& dest, int x, int y, int w, int h, const QIma
                            int sy, int sw, int sh, TColor transparent) {
     if (w <= 0 || h <= 0 || sw <= 0 || sh <= 0 || source.isNull())
         return;
-    const QImage part = withoutColor(source.copy(sx, sy, sw, sh), rgbKey(transparent));
+    const QImage part = WithoutKeyColor(source.copy(sx, sy, sw, sh), rgbKey(transparent));
     dest.Painter().drawImage(QRect(x, y, w, h), part);
 }
 
@@ -99,7 +89,7 @@ std::unique_ptr<TBitmap> MakeDisabledBitmapColored(const TBitmap& bitmap, TColor
         return result;
     if (transparent == clDefault)
         transparent = bitmap.Pixel(0, bitmap.Height() - 1);
-    const QImage shape = withoutColor(bitmap.Image(), rgbKey(transparent));
+    const QImage shape = WithoutKeyColor(bitmap.Image(), rgbKey(transparent));
     QImage pixels(bitmap.Width(), bitmap.Height(), QImage::Format_RGB32);
     pixels.fill(ToQColor(background));
     QPainter painter(&pixels);

@@ -14,19 +14,24 @@ int span(int size) {
     return size < 0 ? 0 : size + GridLineWidth;
 }
 
-// Where a column or row starts: after the fixed ones and, past them, from the first scrolled
-// one; -1 for a hidden one, one scrolled out of view or one starting past the extent.
-int lineStart(const std::vector<int>& sizes, int fixed, int first, int line, int extent) {
-    if (line < 0 || line >= int(sizes.size()) || sizes[line] < 0)
-        return -1;
-    if (line >= fixed && line < first)
-        return -1;
+// Where each column or row starts: after the fixed ones and, past them, from the first scrolled
+// one; -1 for a hidden one or one scrolled out of view. The list ends with the last line that
+// starts within the extent, as every later one is out of view.
+std::vector<int> lineStarts(const std::vector<int>& sizes, int fixed, int first, int extent) {
+    std::vector<int> starts;
     int start = 0;
-    for (int i = 0; i < fixed && i < line; ++i)
-        start += span(sizes[i]);
-    for (int i = first; i < line; ++i)
-        start += span(sizes[i]);
-    return start < extent ? start : -1;
+    for (int line = 0; line < int(sizes.size()) && start < extent; ++line) {
+        const bool scrolledOut = line >= fixed && line < first;
+        starts.push_back(scrolledOut || sizes[line] < 0 ? -1 : start);
+        if (!scrolledOut)
+            start += span(sizes[line]);
+    }
+    return starts;
+}
+
+// The start of one line in such a list; -1 out of view or outside the grid.
+int startOf(const std::vector<int>& starts, int line) {
+    return line >= 0 && line < int(starts.size()) ? starts[line] : -1;
 }
 
 // The furthest first scrolled column or row that still fills the extent with the lines after it.
@@ -155,32 +160,37 @@ void TStringGrid::SetEditorMode(bool on) {
         HideEditor(true);
 }
 
-int TStringGrid::ColLeft(int col) const {
-    return lineStart(FColWidths, FFixedCols, FLeftCol, col, viewport()->width());
+std::vector<int> TStringGrid::ColLefts() const {
+    return lineStarts(FColWidths, FFixedCols, FLeftCol, viewport()->width());
 }
 
-int TStringGrid::RowTop(int row) const {
-    return lineStart(FRowHeights, FFixedRows, FTopRow, row, viewport()->height());
+std::vector<int> TStringGrid::RowTops() const {
+    return lineStarts(FRowHeights, FFixedRows, FTopRow, viewport()->height());
 }
 
 TRect TStringGrid::CellRect(int col, int row) const {
-    const int left = ColLeft(col);
-    const int top = RowTop(row);
+    return CellRectAt(ColLefts(), RowTops(), col, row);
+}
+
+TRect TStringGrid::CellRectAt(const std::vector<int>& lefts, const std::vector<int>& tops, int col,
+                              int row) const {
+    const int left = startOf(lefts, col);
+    const int top = startOf(tops, row);
     if (left < 0 || top < 0)
         return {};
     return {left, top, left + FColWidths[col], top + FRowHeights[row]};
 }
 
 TGridCoord TStringGrid::MouseCoord(int x, int y) const {
+    const std::vector<int> lefts = ColLefts();
+    const std::vector<int> tops = RowTops();
     TGridCoord found;
-    for (int col = 0; col < ColCount(); ++col) {
-        const int left = ColLeft(col);
-        if (left >= 0 && x >= left && x < left + span(FColWidths[col]))
+    for (int col = 0; col < int(lefts.size()); ++col) {
+        if (lefts[col] >= 0 && x >= lefts[col] && x < lefts[col] + span(FColWidths[col]))
             found.X = col;
     }
-    for (int row = 0; row < RowCount(); ++row) {
-        const int top = RowTop(row);
-        if (top >= 0 && y >= top && y < top + span(FRowHeights[row]))
+    for (int row = 0; row < int(tops.size()); ++row) {
+        if (tops[row] >= 0 && y >= tops[row] && y < tops[row] + span(FRowHeights[row]))
             found.Y = row;
     }
     if (found.X < 0 || found.Y < 0)
@@ -226,19 +236,16 @@ void TStringGrid::InvalidateGrid() {
     viewport()->update();
 }
 
-void TStringGrid::InvalidateEditor() {
-    if (FEditing)
-        FEditor->update();
-}
-
 void TStringGrid::paintEvent(QPaintEvent*) {
     TCanvas canvas(viewport());
     FCanvas = &canvas;
+    const std::vector<int> lefts = ColLefts();
+    const std::vector<int> tops = RowTops();
     canvas.Brush = Brush;
     canvas.FillRect({0, 0, viewport()->width(), viewport()->height()});
-    for (int row = 0; row < RowCount(); ++row) {
-        for (int col = 0; col < ColCount(); ++col) {
-            const TRect rect = CellRect(col, row);
+    for (int row = 0; row < int(tops.size()); ++row) {
+        for (int col = 0; col < int(lefts.size()); ++col) {
+            const TRect rect = CellRectAt(lefts, tops, col, row);
             if (rect.IsEmpty())
                 continue;
             const bool fixed = col < FFixedCols || row < FFixedRows;
@@ -367,7 +374,6 @@ void TStringGrid::scrollContentsBy(int, int) {
     FLeftCol = horizontalScrollBar()->value();
     PlaceEditor();
     viewport()->update();
-    TopLeftChanged();
 }
 
 bool TStringGrid::focusNextPrevChild(bool next) {
@@ -433,10 +439,12 @@ bool TStringGrid::MoveCurrent(int col, int row) {
 void TStringGrid::ScrollInView(int col, int row) {
     UpdateScrollBars();
     const auto bottomOf = [this](int r) {
-        return RowTop(r) < 0 ? -1 : RowTop(r) + FRowHeights[r];
+        const int top = startOf(RowTops(), r);
+        return top < 0 ? -1 : top + FRowHeights[r];
     };
     const auto rightOf = [this](int c) {
-        return ColLeft(c) < 0 ? -1 : ColLeft(c) + FColWidths[c];
+        const int left = startOf(ColLefts(), c);
+        return left < 0 ? -1 : left + FColWidths[c];
     };
     int top = std::min(FTopRow, row);
     if (row >= FFixedRows) {

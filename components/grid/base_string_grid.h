@@ -101,12 +101,10 @@ protected:
     virtual TInplaceEditList* CreateEditor();
     virtual TEditStyle GetEditStyle(int /*col*/, int /*row*/) { return esSimple; }
     virtual void ColWidthsChanged() {}
-    virtual void TopLeftChanged() {}
     // The editor's text goes back into the cell when the editor closes or moves on.
     virtual void SetEditText(int col, int row, const QString& text) { SetCells(col, row, text); }
     void InvalidateCell(int col, int row);
     void InvalidateGrid();
-    void InvalidateEditor();
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -126,9 +124,13 @@ private:
     void UpdateScrollBars();
     int MaxTopRow() const;
     int MaxLeftCol() const;
-    // Start of each column and row on the viewport (-1: out of view), with the fixed ones first.
-    int ColLeft(int col) const;
-    int RowTop(int row) const;
+    // Start of each column and row on the viewport (-1: out of view), with the fixed ones first,
+    // up to the last one in view.
+    std::vector<int> ColLefts() const;
+    std::vector<int> RowTops() const;
+    // CellRect from starts a caller already has.
+    TRect CellRectAt(const std::vector<int>& lefts, const std::vector<int>& tops, int col,
+                     int row) const;
     int NextVisibleCol(int col, int step) const;
     int NextVisibleRow(int row, int step) const;
 

@@ -12,8 +12,8 @@ void TWkStringGrid::SetAlignment(TAlignment alignment) {
         return;
     FAlignment = alignment;
     viewport()->update();
-    if (FInplaceEdit)
-        FInplaceEdit->UpdateAlignment();
+    if (auto* editor = static_cast<TExInplaceEditList*>(InplaceEditor()))
+        editor->UpdateAlignment();
 }
 
 void TWkStringGrid::SetFixedFont(const TFont& font) {
@@ -65,17 +65,14 @@ void TWkStringGrid::ListBoxCloseUp() {
 }
 
 void TWkStringGrid::DrawCell(int col, int row, const TRect& rect, TGridDrawState state) {
-    TCanvas& canvas = *Canvas();
     if (col < FixedCols() || row < FixedRows())
-        canvas.Font = FFixedFont;
+        Canvas()->Font = FFixedFont;
     if (OnDrawCell) {
         TWkExStringGrid::DrawCell(col, row, rect, state);
         return;
     }
     SetCanvasProperties(col, row, rect, state);
     DefaultDrawCell(col, row, rect, state);
-    canvas.Font = Font;
-    canvas.Brush = Brush;
 }
 
 void TWkStringGrid::SetCanvasProperties(int col, int row, const TRect& rect, TGridDrawState state) {
@@ -102,7 +99,6 @@ void TWkStringGrid::DefaultDrawCell(int col, int row, const TRect& rect, TGridDr
 TInplaceEditList* TWkStringGrid::CreateEditor() {
     auto* editor = new TExInplaceEditList(this);
     InsertControl(editor);
-    FInplaceEdit = editor;
     return editor;
 }
 

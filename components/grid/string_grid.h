@@ -97,5 +97,4 @@ private:
     TGridCoord FCellOnMouseDown;
     QStringList FPickListStrings;
     TFont FFixedFont;
-    TExInplaceEditList* FInplaceEdit = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "components/util/shell_open.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QShortcut>
@@ -61,8 +62,7 @@ void TWkCustomLabel::SetAutoSize(bool value) {
     if (value == FAutoSize)
         return;
     FAutoSize = value;
-    FNeedsResize = value;
-    AdjustBounds();
+    Resize();
 }
 
 void TWkCustomLabel::SetLayout(TTextLayout value) {
@@ -94,8 +94,7 @@ void TWkCustomLabel::SetAngle(int value) {
     if (value == FAngle)
         return;
     FAngle = value;
-    FNeedsResize = FAutoSize;
-    AdjustBounds();
+    Resize();
     update();
 }
 
@@ -240,12 +239,10 @@ void TWkCustomLabel::SetImages(TImageList* images) {
     FImages = images;
     if (FImages != nullptr)
         FImages->RegisterChanges(FImageChangeLink);
-    if (FAutoSize) {
-        FNeedsResize = true;
-        AdjustBounds();
-    } else {
+    if (FAutoSize)
+        Resize();
+    else
         update();
-    }
 }
 
 void TWkCustomLabel::SetImageIndex(int value) {
@@ -253,9 +250,8 @@ void TWkCustomLabel::SetImageIndex(int value) {
         return;
     if (ImageShown())
         SetProvider(nullptr);
-    FNeedsResize = true;
     FImageIndex = value;
-    AdjustBounds();
+    Resize();
     update();
 }
 
@@ -263,12 +259,10 @@ void TWkCustomLabel::SetSpacing(int value) {
     if (value == FSpacing)
         return;
     FSpacing = value;
-    if (FAutoSize) {
-        FNeedsResize = true;
-        AdjustBounds();
-    } else {
+    if (FAutoSize)
+        Resize();
+    else
         update();
-    }
 }
 
 void TWkCustomLabel::SetHotTrackFontOptions(TWkTrackFontOptions options) {
@@ -296,8 +290,7 @@ void TWkCustomLabel::SetBounds(int left, int top, int width, int height) {
 
 void TWkCustomLabel::Loaded() {
     FConsumerSvc->Loaded();
-    FNeedsResize = true;
-    AdjustBounds();
+    Resize();
 }
 
 int TWkCustomLabel::GetImageWidth() const {

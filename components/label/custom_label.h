@@ -163,8 +163,9 @@ private:
     IWkDataItem* BoundItem() const;
     void PaintLabelBackground(TCanvas& canvas, const TRect& client);
     void DrawCutCornerFrame(TCanvas& canvas, TColor frameColor, bool fill);
-    void DrawAngleText(TCanvas& canvas, TRect& rect, unsigned flags, TColor shadowColor,
-                       int shadowSize, TShadowPosition shadowPos);
+    // Draws caption turned by Angle; with DT_CALCRECT only measures, as DoDrawCaption does.
+    void DrawAngleText(TCanvas& canvas, TRect& rect, const QString& caption, unsigned flags,
+                       TColor shadowColor, int shadowSize, TShadowPosition shadowPos);
     void FontChanged();
     void Resize();
     void UpdateMouseOver(bool pointerOver);

@@ -1,12 +1,12 @@
+// How the label measures itself and draws its background, frame, image and caption.
+
 #include "components/data/data_consumer.h"
 #include "components/draw/themed_background.h"
 #include "components/label/custom_label.h"
-
-// How the label measures itself and draws its background, frame, image and caption.
 #include "components/label/rotated_text.h"
 
-#include <QFontInfo>
 #include <QImage>
+#include <array>
 
 namespace {
 
@@ -78,7 +78,7 @@ void TWkCustomLabel::AdjustBounds() {
     TCanvas canvas(&screen);
     TRect r{1, 1, width() - 1, height() - 1};
     if (FAngle != 0) {
-        DrawAngleText(canvas, r,
+        DrawAngleText(canvas, r, MeasuredCaption(GetLabelCaption(), FShowAccelChar),
                       AlignmentFlag(FAlignment) | DT_CALCRECT | DT_EXPANDTABS | DT_WORDBREAK,
                       FShadowColor, 0, FShadowPos);
     } else {
@@ -246,7 +246,7 @@ void TWkCustomLabel::DoDrawCaption(TCanvas& canvas, TRect& rect, unsigned flags)
     if (ImageShown())
         rect.Left += GetImageWidth() + FSpacing;
     if (FAngle != 0) {
-        DrawAngleText(canvas, rect, flags, ColorToRGB(shadowColor), shadowSize, shadowPos);
+        DrawAngleText(canvas, rect, text, flags, ColorToRGB(shadowColor), shadowSize, shadowPos);
     } else {
         const TColor textColor = canvas.Font.Color;
         canvas.Brush.Style = bsClear;
@@ -270,12 +270,11 @@ void TWkCustomLabel::DoDrawCaption(TCanvas& canvas, TRect& rect, unsigned flags)
     }
 }
 
-void TWkCustomLabel::DrawAngleText(TCanvas& canvas, TRect& rect, unsigned flags, TColor shadowColor,
-                                   int shadowSize, TShadowPosition shadowPos) {
+void TWkCustomLabel::DrawAngleText(TCanvas& canvas, TRect& rect, const QString& caption,
+                                   unsigned flags, TColor shadowColor, int shadowSize,
+                                   TShadowPosition shadowPos) {
     const bool measuring = flags & DT_CALCRECT;
-    QString text = GetLabelCaption().left(MaxAngleCaption);
-    if (measuring)
-        text = MeasuredCaption(text, FShowAccelChar);
+    const QString text = caption.left(MaxAngleCaption);
     canvas.Font = FMouseOverLabel && FHotTrack ? FHotTrackFont : Font();
     canvas.Brush.Style = bsClear;
     // The caption is laid out upright on lines as long as the box allows along the angle (an

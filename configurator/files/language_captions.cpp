@@ -154,9 +154,13 @@ QString buttonGridRowLabel(const LanguageLines& lines, int row) {
     return lines.line(135) + QLatin1Char(' ') + QString::number(row);
 }
 
-void applyLanguageCaptions(QWidget* root, const QList<LanguageCaption>& captions) {
+QList<QWidget*> applyLanguageCaptions(QWidget* root, const QList<LanguageCaption>& captions) {
+    QList<QWidget*> captioned;
     for (const LanguageCaption& caption : captions) {
-        if (auto* widget = root->findChild<QWidget*>(caption.objectName))
+        if (auto* widget = root->findChild<QWidget*>(caption.objectName)) {
             setCaption(widget, caption.text);
+            captioned.append(widget);
+        }
     }
+    return captioned;
 }

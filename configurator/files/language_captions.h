@@ -27,5 +27,6 @@ QStringList buttonGridHeaders(const LanguageLines& lines, bool buttonGrid);
 QString buttonGridRowLabel(const LanguageLines& lines, int row);
 
 // Sets each caption on the child of root with that objectName: a tab page's tab text, a group
-// box's title, a button's or label's text. Names without such a child are skipped.
-void applyLanguageCaptions(QWidget* root, const QList<LanguageCaption>& captions);
+// box's title, a button's or label's text. Names without such a child are skipped. Returns the
+// children captioned, in the order of captions.
+QList<QWidget*> applyLanguageCaptions(QWidget* root, const QList<LanguageCaption>& captions);

@@ -2,6 +2,7 @@
 #include "configurator/model/item_lists.h"
 #include "configurator/window/design_items.h"
 #include "configurator/window/form_layout.h"
+#include "configurator/window/named_control.h"
 #include "configurator/window/text_fit.h"
 #include "configurator/window/widget_factory.h"
 
@@ -58,9 +59,7 @@ constexpr int HatRowTop(int hat) {
     return HatsTop + 20 + 24 * (hat - 1);
 }
 
-const char* const EditorNames[GridColumns] = {"KnpGrid_CB_Type",  "KnpGrid_CB_Number",
-                                              "KnpGrid_CB_Mode",  "KnpGrid_CB_Shift",
-                                              "KnpGrid_CB_TimOn", "KnpGrid_CB_TimOf"};
+static_assert(std::size(GridEditorNames) == GridColumns);
 
 // Caption cells wrap their text onto the lines of the caption row, centred in its height; the
 // other cells keep one line.
@@ -118,14 +117,6 @@ void MakeGrid(QWidget* page, const QString& name, int rows, bool fixedCol, const
     }
 }
 
-QStringList ItemsOf(const QComboBox* combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i) {
-        items << combo->itemText(i);
-    }
-    return items;
-}
-
 // The narrowest width at which the caption's words each fit a line and all of them fit the
 // caption row.
 int CaptionWidthFor(const QFont& font, const QString& caption) {
@@ -151,7 +142,7 @@ int ColumnWidthFor(const TWkStringGrid& grid, int col, const QComboBox* editor) 
     int width = std::max(CaptionWidthFor(ToQFont(grid.FixedFont()), grid.Cells(col, 0)),
                          WidestText(font, cells) + 2 * CellInset);
     if (!fixed) {
-        const QStringList items = ItemsOf(editor);
+        const QStringList items = ComboItems(editor);
         width = std::max(
             {width, WidestText(font, items) + 2 * CellInset, ComboWidthFor(editor, font, items)});
     }
@@ -198,7 +189,7 @@ void BuildEditors(QWidget* page) {
                                  DesignItems::GridModes(),    DesignItems::GridShifts(),
                                  DesignItems::GridOnTimers(), DesignItems::GridOffTimers()};
     for (int col = 0; col < GridColumns; ++col) {
-        auto* editor = MakeCombo(page, QString::fromLatin1(EditorNames[col]), items[col],
+        auto* editor = MakeCombo(page, QString::fromLatin1(GridEditorNames[col]), items[col],
                                  {0, 0, ComboWidth, GridRowHeight});
         editor->hide();
     }
@@ -315,11 +306,11 @@ void BuildAxisButtons(QWidget* page) {
 } // namespace
 
 void FitButtonGrids(QWidget* page) {
-    auto* knpGrid = dynamic_cast<TWkStringGrid*>(page->findChild<QWidget*>("KnpGrid"));
-    auto* kbMsGrid = dynamic_cast<TWkStringGrid*>(page->findChild<QWidget*>("KbMsGrid"));
+    auto* knpGrid = FindNamed<TWkStringGrid>(*page, "KnpGrid");
+    auto* kbMsGrid = FindNamed<TWkStringGrid>(*page, "KbMsGrid");
     QList<QComboBox*> editors;
-    for (const char* name : EditorNames) {
-        editors << page->findChild<QComboBox*>(QString::fromLatin1(name));
+    for (const char* name : GridEditorNames) {
+        editors << FindNamed<QComboBox>(*page, name);
     }
     const int knpRows = (GridsBottom - GridTop - GridHeight(0)) / (GridRowHeight + GridLine);
     FitGrid(*knpGrid, editors, {GridLeft, GridTop, PanelLeft - GridLeft - 2, GridHeight(knpRows)});

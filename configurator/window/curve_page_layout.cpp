@@ -45,9 +45,7 @@ void Header(QWidget* page, const char* name, const char* text, int left, int wid
 
 // A short caption written across its column, at the bottom of the header.
 void FlatHeader(QWidget* page, const QString& name, const QString& text, int left, int width) {
-    QLabel* caption = MakeLabel(page, name, text, {left, HeaderTop, width, HeaderHeight});
-    caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    caption->setWordWrap(true);
+    MakeFlatCaption(page, name, text, {left, HeaderTop, width, HeaderHeight});
 }
 
 void BuildHeaders(QWidget* page) {

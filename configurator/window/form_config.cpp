@@ -20,18 +20,6 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
-namespace {
-
-QStringList Items(const QComboBox* combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i) {
-        items << combo->itemText(i);
-    }
-    return items;
-}
-
-} // namespace
-
 Config TMForm::CurrentConfig() const {
     return ReadConfig(controls_, state_.KnpTable, state_.KbMsTable);
 }
@@ -106,7 +94,8 @@ void TMForm::CheckConfig() {
 // ends, so a value such as 15 can be typed digit by digit.
 void TMForm::CheckConfigTyping(const QWidget* typing) {
     Config config = CurrentConfig();
-    const CheckResult result = ::CheckConfig(config, state_.LngStrings, Items(arrays_.OsiSrc[1]));
+    const CheckResult result =
+        ::CheckConfig(config, state_.LngStrings, ComboItems(arrays_.OsiSrc[1]));
     ShowSlotTimings(controls_, config, typing);
     checkInfo_->setText(result.message);
     state_.ConfigError = !result.ok;

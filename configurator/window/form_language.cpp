@@ -26,10 +26,9 @@ void SetItems(QComboBox* combo, const QStringList& items) {
 }
 
 // A caption longer than its control has room for is shown whole in a smaller font.
-void FitCaptions(QWidget* root, const QList<LanguageCaption>& captions) {
-    for (const LanguageCaption& caption : captions) {
-        auto* control = root->findChild<QWidget*>(caption.objectName);
-        if (control != nullptr && control->parentWidget() != nullptr) {
+void FitCaptions(const QList<QWidget*>& controls) {
+    for (QWidget* control : controls) {
+        if (control->parentWidget() != nullptr) {
             FitTextFont(control, control->parentWidget()->font());
         }
     }
@@ -69,9 +68,7 @@ void TMForm::TranslateChange() {
 
 void TMForm::ApplyLanguage(const LanguageLines& lines) {
     state_.LngStrings = lines;
-    const QList<LanguageCaption> captions = languageCaptions(lines);
-    applyLanguageCaptions(this, captions);
-    FitCaptions(this, captions);
+    FitCaptions(applyLanguageCaptions(this, languageCaptions(lines)));
     RebuildAxisLists(lines);
     RelabelButtonGrids(lines);
 }

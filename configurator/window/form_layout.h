@@ -9,6 +9,11 @@ class QWidget;
 constexpr int PagesTop = 152;
 constexpr int PagesHeight = 490;
 
+// The button grids' in-place list editors, one per grid column.
+inline constexpr const char* GridEditorNames[] = {"KnpGrid_CB_Type",  "KnpGrid_CB_Number",
+                                                  "KnpGrid_CB_Mode",  "KnpGrid_CB_Shift",
+                                                  "KnpGrid_CB_TimOn", "KnpGrid_CB_TimOf"};
+
 void BuildMainGroup(QWidget* form);
 void BuildBottomLine(QWidget* form);
 void BuildAxisPage(QWidget* page);

@@ -108,10 +108,9 @@ void TMForm::FindControls() {
     checkInfo_ = FindNamed<QLineEdit>(*this, "chk_report_info");
     knpGrid_ = FindNamed<TWkStringGrid>(*this, "KnpGrid");
     kbMsGrid_ = FindNamed<TWkStringGrid>(*this, "KbMsGrid");
-    const char* editors[] = {"KnpGrid_CB_Type",  "KnpGrid_CB_Number", "KnpGrid_CB_Mode",
-                             "KnpGrid_CB_Shift", "KnpGrid_CB_TimOn",  "KnpGrid_CB_TimOf"};
+    static_assert(std::size(GridEditorNames) == std::tuple_size_v<decltype(gridEditors_)>);
     for (std::size_t col = 0; col < gridEditors_.size(); ++col) {
-        gridEditors_[col] = FindNamed<QComboBox>(*this, editors[col]);
+        gridEditors_[col] = FindNamed<QComboBox>(*this, GridEditorNames[col]);
     }
 }
 

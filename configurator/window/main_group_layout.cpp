@@ -22,8 +22,7 @@ TWkImage* MakeStatusImage(QWidget* group, const QString& name, const QByteArray&
     image->setObjectName(name);
     image->setGeometry(8, 22, 113, 113);
     TWkGIFImage picture;
-    picture.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(gif.constData()),
-                           static_cast<std::size_t>(gif.size())});
+    picture.LoadFromBytes(gif);
     image->Picture().SetGraphic(&picture);
     return image;
 }

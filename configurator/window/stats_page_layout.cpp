@@ -45,10 +45,8 @@ void BuildStatisticsPage(QWidget* page) {
     constexpr int FirstRowTop = 98;
     for (int f = 0; f < 5; ++f) {
         const int x = TableLeft + FieldStep * f;
-        QLabel* header = MakeLabel(page, QString::fromLatin1(headers[f][0]),
-                                   QString::fromLatin1(headers[f][1]), {x, 64, FieldWidth, 30});
-        header->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        header->setWordWrap(true);
+        MakeFlatCaption(page, QString::fromLatin1(headers[f][0]),
+                        QString::fromLatin1(headers[f][1]), {x, 64, FieldWidth, 30});
         for (int axis = 1; axis <= 8; ++axis) {
             MakeEdit(page, NumberName(fields[f], axis, 2), QStringLiteral("x"),
                      {x, FirstRowTop + 24 * (axis - 1), FieldWidth, 22})

@@ -1,5 +1,7 @@
 #include "configurator/window/text_fit.h"
 
+#include "configurator/window/widget_factory.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -42,19 +44,11 @@ int CheckChrome(const QWidget* near) {
            style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, near) + 1;
 }
 
-QStringList ItemsOf(const QComboBox* combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i) {
-        items << combo->itemText(i);
-    }
-    return items;
-}
-
 // Whether control's texts fit it in font; nothing when control is of no kind measured here.
 std::optional<bool> Fits(const QWidget* control, const QFont& font) {
     if (typeid(*control) == typeid(QComboBox)) {
         const auto* combo = static_cast<const QComboBox*>(control);
-        return WidestText(font, ItemsOf(combo)) <= ComboRoom(combo);
+        return WidestText(font, ComboItems(combo)) <= ComboRoom(combo);
     }
     if (typeid(*control) == typeid(QCheckBox)) {
         const auto* box = static_cast<const QCheckBox*>(control);

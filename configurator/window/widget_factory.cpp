@@ -38,6 +38,13 @@ TWkLabel* MakeColumnCaption(QWidget* parent, const QString& name, const QString&
     return caption;
 }
 
+QLabel* MakeFlatCaption(QWidget* parent, const QString& name, const QString& text, Place place) {
+    QLabel* caption = MakeLabel(parent, name, text, place);
+    caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    caption->setWordWrap(true);
+    return caption;
+}
+
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, const QString& text, Place place) {
     return Placed(new QLineEdit(text, parent), name, place);
 }
@@ -48,6 +55,14 @@ QComboBox* MakeCombo(QWidget* parent, const QString& name, const QStringList& it
     combo->setMaxVisibleItems(24);
     WheelFocusFilter::install(combo);
     return combo;
+}
+
+QStringList ComboItems(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i) {
+        items << combo->itemText(i);
+    }
+    return items;
 }
 
 QSpinBox* MakeSpin(QWidget* parent, const QString& name, int minimum, int maximum, Place place) {

@@ -25,9 +25,14 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, Pla
 // A column caption over a table of controls: the library's label turned upright, centred and
 // wrapped in its box, its lines ending at the box's bottom.
 TWkLabel* MakeColumnCaption(QWidget* parent, const QString& name, const QString& text, Place place);
+// A short column caption written across its column, centred and wrapped, its lines ending at the
+// box's bottom.
+QLabel* MakeFlatCaption(QWidget* parent, const QString& name, const QString& text, Place place);
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, const QString& text, Place place);
 // A drop-down list (no free text) with the first item selected.
 QComboBox* MakeCombo(QWidget* parent, const QString& name, const QStringList& items, Place place);
+// The items of a drop-down list, in order.
+QStringList ComboItems(const QComboBox* combo);
 QSpinBox* MakeSpin(QWidget* parent, const QString& name, int minimum, int maximum, Place place);
 QCheckBox* MakeCheck(QWidget* parent, const QString& name, const QString& text, Place place);
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text, Place place);

@@ -1,5 +1,6 @@
 #include "pictures/gif/gif_frame.h"
 
+#include "components/draw/transparent_bitmap.h"
 #include "pictures/gif/gif_image.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/graphic.h"
@@ -36,11 +37,7 @@ void TWkGIFFrame::decodeBitmap() {
     const int bitCount = BitCountFor(item.FBitsPerPixel);
     if (item.Width <= 0 || item.Height <= 0)
         return;
-    if (item.Width > MaxGifFrameSide || item.Height > MaxGifFrameSide ||
-        std::int64_t{item.Width} * item.Height > MaxGifFramePixels)
-        throw EInvalidGraphicOperation(QStringLiteral("GIF frame of %1 x %2 pixels is too large")
-                                           .arg(item.Width)
-                                           .arg(item.Height));
+    CheckGifFrameSize(item.Width, item.Height);
     QImage bitmap(item.Width, item.Height,
                   bitCount == 1 ? QImage::Format_Mono : QImage::Format_Indexed8);
     if (bitmap.isNull())
@@ -116,19 +113,12 @@ void TWkGIFFrame::SetTransparentColor(TColor color) {
 }
 
 void TWkGIFFrame::Draw(TCanvas& canvas, const TRect& rect, bool transparent) {
-    QImage bitmap = Bitmap();
-    if (bitmap.isNull())
-        return;
-    if (transparent && FTransparentColor != clNone) {
-        // Every palette entry of the transparent colour becomes see-through.
-        const QRgb key = ToQColor(FTransparentColor).rgb();
-        QList<QRgb> colors = bitmap.colorTable();
-        for (QRgb& color : colors)
-            if ((color & 0xFFFFFF) == (key & 0xFFFFFF))
-                color = qRgba(qRed(color), qGreen(color), qBlue(color), 0);
-        bitmap.setColorTable(colors);
-    }
-    canvas.StretchDraw(rect, bitmap);
+    const QImage& bitmap = Bitmap();
+    if (transparent && FTransparentColor != clNone)
+        TransparentStretchBlt(canvas, rect.Left, rect.Top, rect.Width(), rect.Height(), bitmap, 0,
+                              0, bitmap.width(), bitmap.height(), FTransparentColor);
+    else
+        canvas.StretchDraw(rect, bitmap);
 }
 
 void TWkGIFFrame::Assign(const TWkGIFFrame& source) {

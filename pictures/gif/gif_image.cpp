@@ -40,9 +40,9 @@ void TWkGIFImage::Clear() {
     Changed();
 }
 
-void TWkGIFImage::LoadFromBytes(std::span<const std::uint8_t> bytes, bool decodeFirst) {
+void TWkGIFImage::LoadFromBytes(const QByteArray& bytes, bool decodeFirst) {
     reset();
-    if (bytes.empty())
+    if (bytes.isEmpty())
         return;
     // Frames read before a failure stay, and the first of them becomes current.
     struct TSelectFirst {
@@ -60,7 +60,8 @@ void TWkGIFImage::LoadFromBytes(std::span<const std::uint8_t> bytes, bool decode
             image.Changed();
         }
     } signal{*this};
-    ReadGifStream(*this, bytes);
+    ReadGifStream(*this, {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                          static_cast<std::size_t>(bytes.size())});
     if (Count() > 0 && decodeFirst) {
         try {
             FItems.front()->Bitmap();
@@ -74,9 +75,7 @@ void TWkGIFImage::LoadFromBytes(std::span<const std::uint8_t> bytes, bool decode
 }
 
 void TWkGIFImage::LoadFromStream(QIODevice& stream) {
-    const QByteArray bytes = stream.readAll();
-    LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                   static_cast<std::size_t>(bytes.size())});
+    LoadFromBytes(stream.readAll());
 }
 
 void TWkGIFImage::ReadData(QIODevice& stream) {
@@ -91,8 +90,7 @@ void TWkGIFImage::ReadData(QIODevice& stream) {
     const QByteArray bytes = stream.read(count);
     if (bytes.size() != static_cast<qsizetype>(count))
         throw EInvalidGraphicOperation(QStringLiteral("Stream read error"));
-    LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                   static_cast<std::size_t>(bytes.size())});
+    LoadFromBytes(bytes);
 }
 
 void TWkGIFImage::SaveToStream(QIODevice& stream) const {

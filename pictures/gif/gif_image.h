@@ -9,7 +9,6 @@
 #include <QByteArray>
 #include <QIODevice>
 #include <memory>
-#include <span>
 #include <vector>
 
 // With this set (the program's only setting), corrupt frame data mark the frame Corrupted
@@ -29,7 +28,7 @@ public:
 
     // Reads a whole GIF stream; frame 0 is decoded when `decodeFirst`. Raises
     // EInvalidGraphicOperation with the reason; frames read before a failure stay.
-    void LoadFromBytes(std::span<const std::uint8_t> bytes, bool decodeFirst = true);
+    void LoadFromBytes(const QByteArray& bytes, bool decodeFirst = true);
     // Reads from the device's position to its end.
     void LoadFromStream(QIODevice& stream) override;
     // Writes the GIF stream, encoding frames that hold only a bitmap first; raises

@@ -440,10 +440,6 @@ private:
 
 } // namespace
 
-std::ptrdiff_t GifDibStride(int width, int bits) {
-    return ((static_cast<std::ptrdiff_t>(width) * bits + 31) / 32) * 4;
-}
-
 int NextInterlacedRow(int row, int height, int& pass) {
     static constexpr int Starts[] = {0, 4, 2, 1};
     static constexpr int Steps[] = {8, 8, 4, 2};

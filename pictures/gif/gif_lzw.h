@@ -24,9 +24,6 @@ template <class Byte> struct TGifRowsOf {
 using TGifRows = TGifRowsOf<std::uint8_t>;
 using TGifConstRows = TGifRowsOf<const std::uint8_t>;
 
-// Bytes of one row of a device-independent bitmap: whole 32-bit words.
-std::ptrdiff_t GifDibStride(int width, int bits);
-
 enum class TProgressStage { psStarting, psRunning, psEnding };
 // Called at the start, with each new percentage, and at the end (with the error text when the
 // coder raises).

@@ -216,9 +216,7 @@ private:
             width = FImage.FScreenWidth;
         if (height == 0)
             height = FImage.FScreenHeight;
-        if (width > MaxGifFrameSide || height > MaxGifFrameSide ||
-            std::int64_t{width} * height > MaxGifFramePixels)
-            Fail(QStringLiteral("GIF frame of %1 x %2 pixels is too large").arg(width).arg(height));
+        CheckGifFrameSize(width, height);
         frame->FTopLeft = QPoint(word(descriptor), word(descriptor + 2));
         item.Width = width;
         item.Height = height;
@@ -244,16 +242,16 @@ private:
             }
             if (length + 1 > FBytes.size() - FPos) {
                 frame.FCorrupted = true;
-                data.assign(FBytes.begin() + start, FBytes.begin() + FPos);
-                FPos = FBytes.size();
                 break;
             }
             FPos += length + 1;
         }
-        if (!frame.FCorrupted)
-            data.assign(FBytes.begin() + start, FBytes.begin() + FPos);
-        if (frame.FCorrupted && !GifTolerantDecode)
-            ReadError();
+        data.assign(FBytes.begin() + start, FBytes.begin() + FPos);
+        if (frame.FCorrupted) {
+            FPos = FBytes.size();
+            if (!GifTolerantDecode)
+                ReadError();
+        }
     }
 
     void applyControlExtensions(TWkGIFFrame& frame) {

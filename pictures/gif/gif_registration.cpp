@@ -1,8 +1,8 @@
 #include "pictures/gif/gif_registration.h"
 
 #include "components/base/unit_lifetime.h"
+#include "components/draw/graphic_signatures.h"
 #include "pictures/gif/gif_image.h"
-#include "platform/ui/graphic_signature.h"
 #include "platform/ui/picture.h"
 
 namespace {
@@ -29,7 +29,7 @@ void WkGIFInitialization() {
         TPicture::RegisterClipboardFormat(WkGifClipboardFormat, gif);
         // The signature list lives as long as the process; it must not hold the class twice.
         if (!SignatureAdded())
-            AppendGraphicSignature(std::make_unique<TGraphicSignature>("GIF", 0, gif));
+            AddGraphicSignature("GIF", 0, gif);
     });
 }
 

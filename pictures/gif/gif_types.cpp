@@ -1,5 +1,7 @@
 #include "pictures/gif/gif_types.h"
 
+#include "platform/ui/graphic.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -8,6 +10,13 @@ int GifColorBits(int count) {
         if (count == 1 << bits)
             return bits;
     return 0;
+}
+
+void CheckGifFrameSize(int width, int height) {
+    if (width > MaxGifFrameSide || height > MaxGifFrameSide ||
+        std::int64_t{width} * height > MaxGifFramePixels)
+        throw EInvalidGraphicOperation(
+            QStringLiteral("GIF frame of %1 x %2 pixels is too large").arg(width).arg(height));
 }
 
 int GifBitsForCount(int count) {

@@ -112,3 +112,5 @@ struct TGIFItem {
 // Frames are decoded into memory; a file asking for more is refused before anything is made.
 constexpr int MaxGifFrameSide = 16384;
 constexpr std::int64_t MaxGifFramePixels = 64 * 1024 * 1024;
+// Raises EInvalidGraphicOperation for a frame past those bounds.
+void CheckGifFrameSize(int width, int height);

@@ -15,10 +15,9 @@ constexpr std::uint32_t MaxDelayHundredths = 0xFFFF;
 class TByteWriter {
 public:
     void Bytes(const void* data, std::size_t count) {
-        const auto* bytes = static_cast<const std::uint8_t*>(data);
-        FOut.insert(FOut.end(), bytes, bytes + count);
+        FOut.append(static_cast<const char*>(data), static_cast<qsizetype>(count));
     }
-    void Byte(int value) { FOut.push_back(static_cast<std::uint8_t>(value)); }
+    void Byte(int value) { FOut.append(static_cast<char>(value)); }
     void Word(int value) {
         Byte(value & 0xFF);
         Byte((value >> 8) & 0xFF);
@@ -27,7 +26,7 @@ public:
     void Table(const TGIFColorTable& table) {
         const int count = 1 << GifBitsForCount(table.Count);
         Bytes(table.Colors.data(), static_cast<std::size_t>(table.Count) * 3);
-        FOut.insert(FOut.end(), static_cast<std::size_t>(count - table.Count) * 3, 0);
+        FOut.append(static_cast<qsizetype>(count - table.Count) * 3, '\0');
     }
     // Each item in sub-blocks of at most 255 bytes (a longer item is split, not cut), then the
     // terminator.
@@ -41,10 +40,10 @@ public:
         }
         Byte(0);
     }
-    const std::vector<std::uint8_t>& Out() const { return FOut; }
+    const QByteArray& Out() const { return FOut; }
 
 private:
-    std::vector<std::uint8_t> FOut;
+    QByteArray FOut;
 };
 
 // A bitmap the encoder takes: 1 bit per pixel (most significant first) or 8-bit indexed.
@@ -66,7 +65,7 @@ class TGifStreamWriter {
 public:
     explicit TGifStreamWriter(TWkGIFImage& image) : FImage(image) {}
 
-    std::vector<std::uint8_t> Write() {
+    QByteArray Write() {
         if (FImage.FItems.empty())
             throw EInvalidGraphicOperation(NoDataText());
         FImage.EncodeAllFrames();
@@ -254,8 +253,5 @@ void TWkGIFImage::EncodeAllFrames() {
 
 QByteArray TWkGIFImage::SaveToBytes() const {
     // Encoding stores each frame's data in the image, which is what later saves reuse.
-    const std::vector<std::uint8_t> bytes =
-        TGifStreamWriter(const_cast<TWkGIFImage&>(*this)).Write();
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                      static_cast<qsizetype>(bytes.size()));
+    return TGifStreamWriter(const_cast<TWkGIFImage&>(*this)).Write();
 }

@@ -96,8 +96,10 @@ std::shared_ptr<HidChannel> HidrawBus::open(const QString& nodePath, HidAccess a
                                             DWORD& error) {
     static const QRegularExpression nodeName(QStringLiteral("^hidraw\\d+$"));
     const QString name = nodePath.mid(devRoot.size() + 1);
-    const DWORD instance = sysfsHidrawInstance(sysfsRoot, name);
-    if (!nodePath.startsWith(devRoot + u'/') || !nodeName.match(name).hasMatch() || instance == 0) {
+    // Only a name of the dev folder's own nodes leads to a link in sysfs.
+    const bool isNode = nodePath.startsWith(devRoot + u'/') && nodeName.match(name).hasMatch();
+    const DWORD instance = isNode ? sysfsHidrawInstance(sysfsRoot, name) : 0;
+    if (instance == 0) {
         error = ERROR_FILE_NOT_FOUND;
         return nullptr;
     }

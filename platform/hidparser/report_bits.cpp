@@ -2,18 +2,17 @@
 
 #include <cstdint>
 
-namespace {
-
-bool fieldFits(ULONG length, ULONG bitOffset, unsigned bitCount) {
-    return bitCount >= 1 && bitCount <= 32 &&
-           std::uint64_t{bitOffset} + bitCount <= std::uint64_t{length} * 8;
-}
-
-} // namespace
-
 bool bitsFit(ULONG length, ULONG bitOffset, ULONG bitCount) {
     return std::uint64_t{bitOffset} + bitCount <= std::uint64_t{length} * 8;
 }
+
+namespace {
+
+bool fieldFits(ULONG length, ULONG bitOffset, unsigned bitCount) {
+    return bitCount >= 1 && bitCount <= 32 && bitsFit(length, bitOffset, bitCount);
+}
+
+} // namespace
 
 bool copyBits(const BYTE* from, ULONG fromLength, ULONG fromOffset, BYTE* to, ULONG toLength,
               ULONG toOffset, ULONG bitCount) {

@@ -1,8 +1,8 @@
 #include "platform/ui/bitmap.h"
 
 #include "platform/ui/bmp_codec.h"
+#include "platform/ui/color_key.h"
 
-#include <QBuffer>
 #include <QIODevice>
 #include <QMimeData>
 #include <QPainter>
@@ -243,14 +243,7 @@ void TBitmap::Draw(TCanvas& canvas, const TRect& r) {
         return;
     }
     const QRgb key = ToQColor(TransparentColor() & colorMask).rgb() & RGB_MASK;
-    QImage masked = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < masked.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(masked.scanLine(y));
-        for (int x = 0; x < masked.width(); ++x)
-            if ((line[x] & RGB_MASK) == key)
-                line[x] = 0;
-    }
-    canvas.Painter().drawImage(ToQRect(r), masked);
+    canvas.Painter().drawImage(ToQRect(r), WithoutKeyColor(image, key));
 }
 
 void TBitmap::LoadFromStream(QIODevice& stream) {
@@ -258,7 +251,7 @@ void TBitmap::LoadFromStream(QIODevice& stream) {
     const std::optional<BmpHeader> header = ParseBmpHeader(head);
     if (!header)
         throw EInvalidGraphic(QStringLiteral("Bitmap image is not valid"));
-    const qint64 available = stream.isSequential() ? MaxPictureBytes : stream.bytesAvailable();
+    const qint64 available = PictureBytesAvailable(stream);
     const bool sizeFits = header->FileSize >= head.size() && header->FileSize <= available;
     const QByteArray data =
         stream.read(sizeFits ? header->FileSize : std::min(available, MaxPictureBytes));

@@ -46,6 +46,10 @@ bool isIndexed(const QImage& image) {
 
 } // namespace
 
+qint64 PictureBytesAvailable(const QIODevice& stream) {
+    return stream.isSequential() ? MaxPictureBytes : stream.bytesAvailable();
+}
+
 std::optional<BmpHeader> ParseBmpHeader(const QByteArray& data) {
     if (data.size() < BmpFileHeaderSize + 12 || data[0] != 'B' || data[1] != 'M')
         return std::nullopt;

@@ -3,11 +3,16 @@
 // bytes, uncompressed) and the checks a BMP passes before its pixels are decoded.
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QImage>
 #include <optional>
 
 // Untrusted pictures larger than this are refused before any pixel memory is allocated.
 constexpr qint64 MaxPictureBytes = 64 * 1024 * 1024;
+
+// How many bytes a picture reader may take: what is left of a file or buffer, or up to
+// MaxPictureBytes of a sequential stream, whose length is unknown.
+qint64 PictureBytesAvailable(const QIODevice& stream);
 // Sides and areas above these are not pictures a control shows; refusing them caps allocation.
 constexpr int MaxBitmapSide = 32767;
 constexpr qint64 MaxBitmapPixels = 32 * 1024 * 1024;

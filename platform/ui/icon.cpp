@@ -75,7 +75,7 @@ void TIcon::Draw(TCanvas& canvas, const TRect& r) {
 }
 
 void TIcon::LoadFromStream(QIODevice& stream) {
-    const qint64 available = stream.isSequential() ? MaxPictureBytes : stream.bytesAvailable();
+    const qint64 available = PictureBytesAvailable(stream);
     if (available > MaxPictureBytes)
         invalidIcon();
     const QByteArray bytes = stream.read(available);

@@ -1,5 +1,7 @@
 #include "platform/ui/image_list.h"
 
+#include "platform/ui/color_key.h"
+
 #include <QPainter>
 #include <algorithm>
 
@@ -73,21 +75,18 @@ int TImageList::AddMasked(const TBitmap& image, TColor maskColor) {
     if (maskColor == clDefault)
         maskColor = image.Pixel(0, image.Height() - 1);
     const QRgb key = ToQColor(maskColor & 0x00FFFFFF).rgb() & RGB_MASK;
-    QImage pixels = image.Image().convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < pixels.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(y));
-        for (int x = 0; x < pixels.width(); ++x)
-            if ((line[x] & RGB_MASK) == key)
-                line[x] = transparentPixel;
-    }
-    return addCells(pixels);
+    return addCells(WithoutKeyColor(image.Image(), key));
+}
+
+QImage TImageList::cellOf(const QImage& image) const {
+    return image.convertToFormat(QImage::Format_ARGB32)
+        .scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 int TImageList::AddImage(const QImage& image) {
     if (image.isNull())
         return -1;
-    images.push_back(image.convertToFormat(QImage::Format_ARGB32)
-                         .scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    images.push_back(cellOf(image));
     changed();
     return Count() - 1;
 }
@@ -95,8 +94,7 @@ int TImageList::AddImage(const QImage& image) {
 void TImageList::Replace(int index, const QImage& image) {
     if (index < 0 || index >= Count() || image.isNull())
         return;
-    images[index] = image.convertToFormat(QImage::Format_ARGB32)
-                        .scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    images[index] = cellOf(image);
     changed();
 }
 

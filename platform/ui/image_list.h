@@ -66,6 +66,8 @@ public:
 
 private:
     int addCells(const QImage& pixels);
+    // image as a cell: alpha kept, scaled to the list's size.
+    QImage cellOf(const QImage& image) const;
     void changed();
 
     int width;

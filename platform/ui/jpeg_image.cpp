@@ -12,7 +12,7 @@ void TJPEGImage::Draw(TCanvas& canvas, const TRect& r) {
 }
 
 void TJPEGImage::LoadFromStream(QIODevice& stream) {
-    const qint64 available = stream.isSequential() ? MaxPictureBytes : stream.bytesAvailable();
+    const qint64 available = PictureBytesAvailable(stream);
     QImage decoded;
     QByteArray bytes;
     if (available <= MaxPictureBytes) {

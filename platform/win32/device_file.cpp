@@ -73,6 +73,15 @@ QString DeviceInterfacePath(const QString& nodePath, int collection, int collect
     return nodePath + QStringLiteral("&col%1").arg(collection + 1, 2, 10, QLatin1Char('0'));
 }
 
+InterfaceOfNode SplitDeviceInterfacePath(const QString& path) {
+    static const QRegularExpression suffix(QStringLiteral("&col(\\d\\d)$"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = suffix.match(path);
+    if (!match.hasMatch())
+        return {path, 0};
+    return {path.chopped(match.capturedLength()), match.captured(1).toInt() - 1};
+}
+
 std::shared_ptr<DeviceFile> DeviceFileFromHandle(HANDLE handle) {
     auto file = std::dynamic_pointer_cast<DeviceFile>(LookupHandle(handle));
     if (!file)
@@ -86,18 +95,10 @@ HANDLE CreateFileW(LPCWSTR path, DWORD access, DWORD, LPSECURITY_ATTRIBUTES, DWO
         SetLastError(ERROR_INVALID_PARAMETER);
         return INVALID_HANDLE_VALUE;
     }
-    QString nodePath = QString::fromUtf16(path);
-    int collection = 0;
-    static const QRegularExpression suffix(QStringLiteral("&col(\\d\\d)$"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = suffix.match(nodePath);
-    if (match.hasMatch()) {
-        collection = match.captured(1).toInt() - 1;
-        nodePath.chop(match.capturedLength());
-        if (collection < 0) {
-            SetLastError(ERROR_FILE_NOT_FOUND);
-            return INVALID_HANDLE_VALUE;
-        }
+    const auto [nodePath, collection] = SplitDeviceInterfacePath(QString::fromUtf16(path));
+    if (collection < 0) {
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return INVALID_HANDLE_VALUE;
     }
     DWORD error = ERROR_SUCCESS;
     auto channel = currentHidBus().open(nodePath, accessForm(access), error);

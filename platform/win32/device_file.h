@@ -36,6 +36,14 @@ struct DeviceFile final : KernelObject {
 // The path of collection (0-based) of a node with collectionCount top-level collections.
 QString DeviceInterfacePath(const QString& nodePath, int collection, int collectionCount);
 
+// What a device interface path names: its node and the collection (0-based; -1 for a "&col00"
+// suffix, which names none).
+struct InterfaceOfNode {
+    QString nodePath;
+    int collection = 0;
+};
+InterfaceOfNode SplitDeviceInterfacePath(const QString& path);
+
 // The device file behind handle; nullptr with ERROR_INVALID_HANDLE as the last error.
 std::shared_ptr<DeviceFile> DeviceFileFromHandle(HANDLE handle);
 

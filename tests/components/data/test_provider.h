@@ -61,8 +61,14 @@ public:
         for (IWkDataProviderNotify* notify : std::vector(notifies))
             notify->ProviderChanged(this, reason, source);
     }
-    void SelectConsumer(IWkDataConsumer*) override { log << QStringLiteral("select consumer"); }
-    void ReleaseConsumer() override { log << QStringLiteral("release consumer"); }
+    void SelectConsumer(IWkDataConsumer*) override {
+        ++entered;
+        log << QStringLiteral("select consumer");
+    }
+    void ReleaseConsumer() override {
+        --entered;
+        log << QStringLiteral("release consumer");
+    }
     void SelectContext(IWkDataContext* context) override {
         selected = context;
         log << QStringLiteral("select context %1").arg(context ? context->Name() : "none");
@@ -92,4 +98,5 @@ public:
     IWkDataContext* selected = nullptr;
     std::vector<IWkDataProviderNotify*> notifies;
     QStringList log;
+    int entered = 0; // consumers reading now: 0 between uses
 };

@@ -1,7 +1,7 @@
 #include "components/data/data_consumer.h"
 #include "components/draw/themed_background.h"
 #include "components/label/label.h"
-#include "tests/components/label/label_test_provider.h"
+#include "tests/components/data/test_provider.h"
 #include "tests/support/recording_ui_host.h"
 
 #include <QApplication>
@@ -251,11 +251,47 @@ TEST_F(LabelTest, HotTrackFillsTheLabelWhileTheMouseIsOver) {
     EXPECT_EQ(Shot().pixelColor(12, 12), Paper);
 }
 
+// Draws a solid block over its rectangle and records what it was given; records being picked.
+class RecordingItemAspect : public TAggregatedPersistentEx,
+                            public IWkDataItemDraw,
+                            public IWkDataItemAction {
+public:
+    RecordingItemAspect(TExtensibleInterfacedPersistent& item, QStringList& log)
+        : TAggregatedPersistentEx(item), log(log) {}
+    const char* ClassName() const override { return "RecordingItemAspect"; }
+    void* QueryInterface(const QUuid& iid) override { return OwnInterface(iid); }
+
+    void Draw(TCanvas& canvas, const TRect& rect, TProviderDrawStates state) override {
+        log << QStringLiteral("draw %1,%2,%3,%4 state %5")
+                   .arg(rect.Left)
+                   .arg(rect.Top)
+                   .arg(rect.Right)
+                   .arg(rect.Bottom)
+                   .arg(state);
+        canvas.Brush = TBrush{clBlack, bsSolid};
+        canvas.FillRect(rect);
+    }
+    TSize Measure(TCanvas&) override { return {30, 12}; }
+    void Execute(QObject*) override { log << QStringLiteral("execute"); }
+
+protected:
+    void* OwnInterface(const QUuid& iid) override {
+        if (iid == IWkDataItemDraw::IID)
+            return static_cast<IWkDataItemDraw*>(this);
+        if (iid == IWkDataItemAction::IID)
+            return static_cast<IWkDataItemAction*>(this);
+        return nullptr;
+    }
+
+private:
+    QStringList& log;
+};
+
 // The window binds no provider: its labels show their own captions. A bound provider's item
 // takes the caption's place until the caption changes.
 class LabelProviderTest : public LabelTest {
 protected:
-    LabelTestProvider provider;
+    TestProvider provider;
 };
 
 TEST_F(LabelProviderTest, WithoutProviderTheLabelShowsItsCaption) {

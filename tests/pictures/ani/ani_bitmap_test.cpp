@@ -81,8 +81,7 @@ TEST(AniToGifTest, EachStepBecomesAFrameWithItsRate) {
     }
     TWkGIFImage saved;
     const QByteArray bytes = gif.SaveToBytes();
-    saved.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                         static_cast<std::size_t>(bytes.size())});
+    saved.LoadFromBytes(bytes);
     EXPECT_EQ(saved.Count(), 4);
     EXPECT_EQ(saved.Frame(2).AnimateInterval(), 10u);
 }

@@ -14,11 +14,6 @@ QByteArray Fixture(const char* name) {
     return file.readAll();
 }
 
-void Load(TWkGIFImage& image, const QByteArray& bytes) {
-    image.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                         static_cast<std::size_t>(bytes.size())});
-}
-
 QImage AsRgb(const QImage& image) {
     return image.convertToFormat(QImage::Format_RGB32);
 }
@@ -45,7 +40,7 @@ TEST(GifImageTest, GoodFilesDecodeLikeQtsReader) {
     for (const char* name : files) {
         const QByteArray bytes = Fixture(name);
         TWkGIFImage image;
-        Load(image, bytes);
+        image.LoadFromBytes(bytes);
         QBuffer buffer;
         buffer.setData(bytes);
         QImageReader reader(&buffer, "gif");
@@ -63,7 +58,7 @@ TEST(GifImageTest, GoodFilesDecodeLikeQtsReader) {
 
 TEST(GifImageTest, FileSettingsAreRead) {
     TWkGIFImage image;
-    Load(image, Fixture("frames_loop3.gif"));
+    image.LoadFromBytes(Fixture("frames_loop3.gif"));
     EXPECT_EQ(image.Count(), 3);
     EXPECT_TRUE(image.Looping());
     EXPECT_EQ(image.RepeatCount(), 2);
@@ -73,30 +68,30 @@ TEST(GifImageTest, FileSettingsAreRead) {
     EXPECT_EQ(image.Frame(1).DisposalMethod(), dmRestoreBackground);
     EXPECT_EQ(image.Version(), gv89a);
 
-    Load(image, Fixture("loop_forever.gif"));
+    image.LoadFromBytes(Fixture("loop_forever.gif"));
     EXPECT_EQ(image.RepeatCount(), 0);
     EXPECT_EQ(image.Frame(2).DisposalMethod(), dmRestorePrevious);
     EXPECT_EQ(image.Frame(2).AnimateInterval(), 2500u);
 
-    Load(image, Fixture("interlaced.gif"));
+    image.LoadFromBytes(Fixture("interlaced.gif"));
     EXPECT_TRUE(image.Frame(0).Interlaced());
     EXPECT_FALSE(image.Looping());
     EXPECT_EQ(image.RepeatCount(), 1);
 
-    Load(image, Fixture("width_0.gif"));
+    image.LoadFromBytes(Fixture("width_0.gif"));
     EXPECT_EQ(image.Frame(0).Width(), 24);
     EXPECT_FALSE(image.Corrupted());
 }
 
 TEST(GifImageTest, CommentsBeforeAFrameStayWithItAndTrailingOnesAreGlobal) {
     TWkGIFImage image;
-    Load(image, Fixture("commented.gif"));
+    image.LoadFromBytes(Fixture("commented.gif"));
     QList<QByteArray> all = image.Comment();
     all += image.Frame(0).Comment();
     EXPECT_TRUE(all.contains("first comment") || all.contains("second comment"));
 
-    Load(image,
-         SmallGif({}).chopped(1) + Bytes({'!', 0xFE, 2, 'h', 'i', 0, '!', 0xFE, 1, 'x', 0, ';'}));
+    image.LoadFromBytes(SmallGif({}).chopped(1) +
+                        Bytes({'!', 0xFE, 2, 'h', 'i', 0, '!', 0xFE, 1, 'x', 0, ';'}));
     EXPECT_EQ(image.Comment(), QList<QByteArray>({"hi", "\r\n\r\n", "x"}));
 }
 
@@ -120,7 +115,7 @@ TEST(GifImageTest, BrokenFilesFailOrMarkTheFrameCorrupt) {
     for (const auto& c : cases) {
         TWkGIFImage image;
         try {
-            Load(image, Fixture(c.name));
+            image.LoadFromBytes(Fixture(c.name));
             EXPECT_STREQ(c.error, "") << c.name;
             EXPECT_EQ(image.Corrupted(), c.corrupt) << c.name;
         } catch (const EInvalidGraphicOperation& e) {
@@ -135,7 +130,7 @@ TEST(GifImageTest, EveryCutOfAFileReadsOrFailsCleanly) {
     for (qsizetype length = 0; length < whole.size(); ++length) {
         TWkGIFImage image;
         try {
-            Load(image, whole.left(length));
+            image.LoadFromBytes(whole.left(length));
             image.DecodeAllFrames();
         } catch (const EInvalidGraphicOperation&) {
         }
@@ -146,32 +141,32 @@ TEST(GifImageTest, EveryCutOfAFileReadsOrFailsCleanly) {
 TEST(GifImageTest, WithoutTheTolerantSwitchCorruptDataRaise) {
     GifTolerantDecode = false;
     TWkGIFImage image;
-    EXPECT_THROW(Load(image, Fixture("subblock_past_end.gif")), EInvalidGraphicOperation);
-    EXPECT_THROW(Load(image, Fixture("code_above_free.gif")), EInvalidGraphicOperation);
+    EXPECT_THROW(image.LoadFromBytes(Fixture("subblock_past_end.gif")), EInvalidGraphicOperation);
+    EXPECT_THROW(image.LoadFromBytes(Fixture("code_above_free.gif")), EInvalidGraphicOperation);
     GifTolerantDecode = true;
 }
 
 TEST(GifImageTest, HeaderAndBlockRules) {
     TWkGIFImage image;
     try {
-        Load(image, SmallGif({}, "88a"));
+        image.LoadFromBytes(SmallGif({}, "88a"));
         ADD_FAILURE();
     } catch (const EInvalidGraphicOperation& e) {
         EXPECT_EQ(e.Message(), "Unknown GIF version");
     }
-    Load(image, SmallGif(Bytes({'!', 0xFF, 11, 'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.',
-                                '0', 3, 1, 0x40, 0x9C, 0})));
+    image.LoadFromBytes(SmallGif(Bytes({'!', 0xFF, 11, 'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2',
+                                        '.', '0', 3, 1, 0x40, 0x9C, 0})));
     EXPECT_TRUE(image.Looping());
     EXPECT_EQ(image.RepeatCount(), 30000);
     // A plain-text block discards the control block before it.
-    Load(image, SmallGif(Bytes({'!', 0xF9, 4, 1, 10, 0, 1, 0, 0, 0, '!', 0x01, 12,
-                                0,   0,    0, 0, 0,  0, 0, 0, 0, 0, 0,   0,    0})));
+    image.LoadFromBytes(SmallGif(Bytes({'!', 0xF9, 4, 1, 10, 0, 1, 0, 0, 0, '!', 0x01, 12,
+                                        0,   0,    0, 0, 0,  0, 0, 0, 0, 0, 0,   0,    0})));
     EXPECT_EQ(image.Frame(0).TransparentColor(), clNone);
     // Zero bytes between blocks are skipped; an unknown block after a frame ends reading.
     QByteArray gif = SmallGif(Bytes({0, 0, 0}));
     gif.chop(1);
     gif += QByteArray(5, '\0') + "junk";
-    Load(image, gif);
+    image.LoadFromBytes(gif);
     EXPECT_EQ(image.Count(), 1);
     image.SetFrameIndex(5);
     EXPECT_EQ(image.FrameIndex(), 0);
@@ -188,7 +183,7 @@ TEST(GifImageTest, FramesLargerThanTheBoundAreRefusedBeforeDecoding) {
     gif[frame + 8] = char(0xFF);
     TWkGIFImage image;
     try {
-        Load(image, gif);
+        image.LoadFromBytes(gif);
         ADD_FAILURE();
     } catch (const EInvalidGraphicOperation& e) {
         EXPECT_EQ(e.Message(), "GIF frame of 65535 x 65535 pixels is too large");
@@ -201,7 +196,7 @@ TEST(GifImageTest, AFrameBeyondTheScreenWidensIt) {
     const int frame = gif.indexOf(',');
     gif[frame + 1] = 7; // left
     TWkGIFImage image;
-    Load(image, gif);
+    image.LoadFromBytes(gif);
     EXPECT_EQ(image.ScreenWidth(), 9);
 }
 
@@ -212,7 +207,7 @@ TEST(GifImageTest, TransparentEntryIsMadeUnique) {
     gif += Bytes({'!', 0xF9, 4, 1, 0, 0, 1, 0});
     gif += Bytes({',', 0, 0, 0, 0, 2, 0, 1, 0, 0, 2, 2, 0x4C, 0x01, 0, ';'});
     TWkGIFImage image;
-    Load(image, gif);
+    image.LoadFromBytes(gif);
     EXPECT_EQ(image.TransparentColor(), TColor(0x00FEFFFF));
     EXPECT_TRUE(image.Transparent());
 }
@@ -221,10 +216,10 @@ TEST(GifImageTest, SavedFilesKeepTheirFrameData) {
     const char* files[] = {"interlaced.gif", "frames_loop3.gif", "transparent.gif"};
     for (const char* name : files) {
         TWkGIFImage image;
-        Load(image, Fixture(name));
+        image.LoadFromBytes(Fixture(name));
         const QByteArray saved = image.SaveToBytes();
         TWkGIFImage again;
-        Load(again, saved);
+        again.LoadFromBytes(saved);
         ASSERT_EQ(again.Count(), image.Count()) << name;
         for (int i = 0; i < image.Count(); ++i) {
             EXPECT_EQ(again.Frame(i).Item()->FImageData, image.Frame(i).Item()->FImageData);
@@ -257,7 +252,7 @@ TEST(GifImageTest, WrittenBitmapsReadBackInQt) {
     EXPECT_EQ(reader.imageCount(), 2);
     EXPECT_EQ(AsRgb(reader.read()), rgb);
     TWkGIFImage again;
-    Load(again, saved);
+    again.LoadFromBytes(saved);
     EXPECT_EQ(again.Count(), 2);
     EXPECT_EQ(again.RepeatCount(), 2);
     EXPECT_EQ(again.Frame(1).AnimateInterval(), 655350u);

@@ -1,3 +1,4 @@
+#include "components/util/icon_drawing.h"
 #include "pictures/gif/gif_lzw.h"
 #include "platform/ui/graphic.h"
 
@@ -42,7 +43,7 @@ struct Picture {
     Bytes pixels;
 
     Picture(int w, int h, int b) : width(w), height(h), bits(b), pixels(Stride() * h) {}
-    std::ptrdiff_t Stride() const { return GifDibStride(width, bits); }
+    std::ptrdiff_t Stride() const { return AlignedRowBytes(width * bits); }
     TGifRows Rows() { return {pixels.data(), Stride(), width, height, bits}; }
     TGifConstRows ConstRows() const { return {pixels.data(), Stride(), width, height, bits}; }
 };

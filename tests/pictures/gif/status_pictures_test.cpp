@@ -10,8 +10,7 @@ TEST(StatusPicturesTest, TheLampsHaveTheFormTheWindowExpects) {
         ASSERT_FALSE(gif.isEmpty());
         EXPECT_TRUE(gif.startsWith("GIF89a"));
         TWkGIFImage image;
-        image.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(gif.constData()),
-                             static_cast<std::size_t>(gif.size())});
+        image.LoadFromBytes(gif);
         ASSERT_EQ(image.Count(), 1);
         TWkGIFFrame& frame = image.Frame(0);
         EXPECT_EQ(image.Version(), gv89a);
