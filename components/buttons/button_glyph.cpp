@@ -48,13 +48,13 @@ unsigned alignmentFlags(TAlignment alignment) {
     return DT_CENTER;
 }
 
-} // namespace
-
-QImage InactiveImage(const QImage& image, TColor transparent) {
+// Every pixel but the transparent colour and clBtnFace turned to its grey level.
+QImage inactiveImage(const QImage& image, TColor transparent) {
     return greyImage(image, {rgbOf(transparent), rgbOf(clBtnFace)});
 }
 
-void DrawListImage(TCanvas& canvas, const TImageList& list, int index, int x, int y,
+// Image-list cell drawn for a state.
+void drawListImage(TCanvas& canvas, const TImageList& list, int index, int x, int y,
                    TWkButtonState state, bool grayNewStyle, bool paintOnGlass) {
     if (index < 0 || index >= list.Count())
         return;
@@ -72,7 +72,8 @@ void DrawListImage(TCanvas& canvas, const TImageList& list, int index, int x, in
     DrawImageListImage(list, index, canvas, x, y, ILD_TRANSPARENT, paintOnGlass);
 }
 
-void DrawPopupMark(TCanvas& canvas, TPoint at, bool enabled) {
+// A down-pointing triangle of 7, 5, 3 and 1 pixels whose first row is one above at.
+void drawPopupMark(TCanvas& canvas, TPoint at, bool enabled) {
     const TBrush saved = canvas.Brush;
     auto triangle = [&canvas, at](int dx, int dy, TColor color) {
         canvas.Brush.Style = bsSolid;
@@ -91,6 +92,8 @@ void DrawPopupMark(TCanvas& canvas, TPoint at, bool enabled) {
     }
     canvas.Brush = saved;
 }
+
+} // namespace
 
 TWkxButtonGlyph::TWkxButtonGlyph() {
     FIndexs.fill(-1);
@@ -181,7 +184,7 @@ QImage TWkxButtonGlyph::deriveCell(TWkButtonState state) const {
         return MakeDisabledBitmapStd(shape, FTransparentColor)->Image();
     }
     if (state == rbsInactive && FNumGlyphs < MaxNumGlyphs)
-        return InactiveImage(scratch, FTransparentColor);
+        return inactiveImage(scratch, FTransparentColor);
     return scratch;
 }
 
@@ -231,13 +234,13 @@ TRect TWkxButtonGlyph::DrawEx(TCanvas& canvas, const TRect& client, TPoint offse
     drawGlyph(canvas, layout.glyphPos, fitted);
     drawCaption(canvas, layout.textBounds, fitted);
     if (content.popupMark)
-        DrawPopupMark(canvas, layout.markPos, content.state != rbsDisabled);
+        drawPopupMark(canvas, layout.markPos, content.state != rbsDisabled);
     return layout.textBounds;
 }
 
 void TWkxButtonGlyph::drawGlyph(TCanvas& canvas, TPoint at, const TButtonContent& content) {
     if (content.images && content.imageIndex >= 0) {
-        DrawListImage(canvas, *content.images, content.imageIndex, at.X, at.Y, content.state,
+        drawListImage(canvas, *content.images, content.imageIndex, at.X, at.Y, content.state,
                       FGrayNewStyle, content.paintOnGlass);
         return;
     }

@@ -83,13 +83,3 @@ private:
     bool FWordWrap = false;
     bool FGrayNewStyle = false;
 };
-
-// Pixel rules for derived images, exposed for the image-list path and tests.
-// Every pixel but the transparent colour and clBtnFace turned to its grey level
-// (77 R + 150 G + 29 B) >> 8; fully transparent pixels stay.
-QImage InactiveImage(const QImage& image, TColor transparent);
-// Image-list cell drawn for a state.
-void DrawListImage(TCanvas& canvas, const TImageList& list, int index, int x, int y,
-                   TWkButtonState state, bool grayNewStyle, bool paintOnGlass);
-// A down-pointing triangle of 7, 5, 3 and 1 pixels whose first row is one above at.
-void DrawPopupMark(TCanvas& canvas, TPoint at, bool enabled);

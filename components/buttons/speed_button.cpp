@@ -16,11 +16,6 @@ namespace {
 // How long ButtonClick shows the pressed look.
 constexpr unsigned PressShowMs = 20;
 
-int& liveButtons() {
-    static int count = 0;
-    return count;
-}
-
 } // namespace
 
 QPoint DropDownMenuPoint(QSize button, int menuWidth, TWkDropDownMenuPos position,
@@ -59,15 +54,6 @@ TWkCustomSpeedButton::TWkCustomSpeedButton(QWidget* parent)
         update();
     };
     followFont();
-    ++liveButtons();
-}
-
-TWkCustomSpeedButton::~TWkCustomSpeedButton() {
-    --liveButtons();
-}
-
-int TWkCustomSpeedButton::LiveCount() {
-    return liveButtons();
 }
 
 void TWkCustomSpeedButton::SetState(TWkButtonState state) {

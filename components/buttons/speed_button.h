@@ -25,10 +25,6 @@ QPoint DropDownMenuPoint(QSize button, int menuWidth, TWkDropDownMenuPos positio
 class TWkCustomSpeedButton : public TWkExGraphicControl {
 public:
     explicit TWkCustomSpeedButton(QWidget* parent = nullptr);
-    ~TWkCustomSpeedButton() override;
-
-    // Live speed buttons of the process.
-    static int LiveCount();
 
     TWkButtonState State() const { return FState; }
     bool Down() const { return FDown; }

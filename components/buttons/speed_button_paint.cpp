@@ -10,23 +10,6 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 
-namespace {
-
-TFont canvasFont(const QFont& font, TColor color) {
-    TFont result;
-    result.Name = font.family();
-    const int pixels = font.pixelSize() > 0
-                           ? font.pixelSize()
-                           : qRound(font.pointSizeF() * ScreenPixelsPerInch / 72.0);
-    result.Height = -pixels;
-    result.Color = color;
-    result.Style = (font.bold() ? fsBold : 0u) | (font.italic() ? fsItalic : 0u) |
-                   (font.underline() ? fsUnderline : 0u) | (font.strikeOut() ? fsStrikeOut : 0u);
-    return result;
-}
-
-} // namespace
-
 void TWkCustomSpeedButton::paintEvent(QPaintEvent*) {
     if (!FDoubleBuffered || PaintsOnGlass(this)) {
         TCanvas canvas(this);
@@ -45,7 +28,7 @@ void TWkCustomSpeedButton::paintEvent(QPaintEvent*) {
 
 void TWkCustomSpeedButton::Paint(TCanvas& canvas) {
     const TWkButtonState state = PaintState();
-    canvas.Font = canvasFont(font(), FromQColor(palette().color(QPalette::ButtonText)));
+    canvas.Font = FromQFont(font(), FromQColor(palette().color(QPalette::ButtonText)));
     TRect content{0, 0, width(), height()};
     TPoint offset;
     if (ThemesEnabled())
@@ -116,7 +99,7 @@ void TWkCustomSpeedButton::paintClassicFace(TCanvas& canvas, TRect& content, TPo
 void TWkCustomSpeedButton::paintHotTrackLook(TCanvas& canvas) {
     if (!FHotTrack || !((FHotTrackOptions->Enabled() && FDown) || FMouseInControl))
         return;
-    canvas.Font = canvasFont(FHotTrackFont, FHotTrackFontColor);
+    canvas.Font = FromQFont(FHotTrackFont, FHotTrackFontColor);
     if (!FHotTrackOptions->Enabled())
         return;
     QBrush fill(ToQColor(ColorToRGB(FHotTrackOptions->Color())));

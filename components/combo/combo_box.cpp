@@ -12,17 +12,6 @@
 
 namespace {
 
-TFont CanvasFont(const QFont& font, TColor color) {
-    TFont result;
-    result.Name = font.family();
-    result.Height = font.pixelSize() > 0 ? -font.pixelSize()
-                                         : -qRound(font.pointSizeF() * ScreenPixelsPerInch / 72.0);
-    result.Style = (font.bold() ? fsBold : 0u) | (font.italic() ? fsItalic : 0u) |
-                   (font.underline() ? fsUnderline : 0u) | (font.strikeOut() ? fsStrikeOut : 0u);
-    result.Color = color;
-    return result;
-}
-
 // Keys that change the selection or open the list of a closed box, and typed characters.
 bool ChangesTheSelection(const QKeyEvent& event) {
     switch (event.key()) {
@@ -165,7 +154,7 @@ void TWkCustomComboBox::DrawRequest(TCanvas& canvas, int index, const TRect& rec
                                     TOwnerDrawState state) {
     canvas.Brush.Color = FromQColor(palette().color(QPalette::Base));
     canvas.Brush.Style = bsSolid;
-    canvas.Font = CanvasFont(font(), FromQColor(palette().color(QPalette::Text)));
+    canvas.Font = FromQFont(font(), FromQColor(palette().color(QPalette::Text)));
     if (index >= 0 && (state & odSelected)) {
         canvas.Brush.Color = SelectedColor();
         canvas.Font.Color = SelectedTextColor();

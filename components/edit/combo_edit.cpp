@@ -443,7 +443,17 @@ void TWkCustomComboEdit::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    switch (ClipboardCommandOfKey(*event)) {
+    const TWkClipboardCommand command = ClipboardCommandOfKey(*event);
+    if (command == TWkClipboardCommand{}) {
+        TWkExCustomMaskEdit::keyPressEvent(event);
+        return;
+    }
+    carryOut(command);
+    event->accept();
+}
+
+void TWkCustomComboEdit::carryOut(TWkClipboardCommand command) {
+    switch (command) {
     case caCopy:
         Copy();
         break;
@@ -453,49 +463,30 @@ void TWkCustomComboEdit::keyPressEvent(QKeyEvent* event) {
     case caPaste:
         Paste();
         break;
+    case caClear:
+        Clear();
+        break;
     case caUndo:
         Undo();
         break;
-    default:
-        TWkExCustomMaskEdit::keyPressEvent(event);
-        return;
     }
-    event->accept();
 }
 
 // The menu's clipboard entries go through the same gate as the keys.
 void TWkCustomComboEdit::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
-    const std::pair<const char*, std::function<bool()>> entries[] = {
-        {"edit-cut",
-         [this] {
-             return Cut();
-         }},
-        {"edit-copy",
-         [this] {
-             return Copy();
-         }},
-        {"edit-paste",
-         [this] {
-             return Paste();
-         }},
-        {"edit-delete",
-         [this] {
-             return Clear();
-         }},
-        {"edit-undo",
-         [this] {
-             return Undo();
-         }},
+    const std::pair<const char*, TWkClipboardCommand> entries[] = {
+        {"edit-cut", caCut},      {"edit-copy", caCopy}, {"edit-paste", caPaste},
+        {"edit-delete", caClear}, {"edit-undo", caUndo},
     };
-    const TWkClipboardCommand commands[] = {caCut, caCopy, caPaste, caClear, caUndo};
-    for (int i = 0; i < 5; ++i) {
-        auto* action = menu->findChild<QAction*>(QString::fromLatin1(entries[i].first));
+    for (const auto& [name, command] : entries) {
+        auto* action = menu->findChild<QAction*>(QString::fromLatin1(name));
         if (!action)
             continue;
         action->disconnect();
-        action->setEnabled(action->isEnabled() && allowed(commands[i]));
-        connect(action, &QAction::triggered, this, entries[i].second);
+        action->setEnabled(action->isEnabled() && allowed(command));
+        connect(action, &QAction::triggered, this,
+                [this, command = command] { carryOut(command); });
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());

@@ -168,6 +168,8 @@ private:
     void updateReadOnly();
     void applyDisabledColors();
     bool allowed(TWkClipboardCommand command) const;
+    // Runs the edit's own Cut, Copy, Paste, Clear or Undo, each behind its gate.
+    void carryOut(TWkClipboardCommand command);
 
     QWidget* FBtnControl;
     TWkEditButton* FButton;

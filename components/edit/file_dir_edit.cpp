@@ -1,6 +1,7 @@
 #include "components/edit/file_dir_edit.h"
 
 #include "components/edit/combo_edit_error.h"
+#include "components/edit/file_name_rules.h"
 #include "platform/ui/ui_host.h"
 
 #include <QCompleter>
@@ -22,6 +23,12 @@ QStringList droppedFiles(const QMimeData* data) {
             names << url.toLocalFile();
     }
     return names;
+}
+
+// What completion lists of the file system: folders only, or every entry.
+QDir::Filters fileSystemFilter(unsigned fileOptions) {
+    return (fileOptions & acfFileSysDirs ? QDir::AllDirs : QDir::AllEntries) |
+           QDir::NoDotAndDotDot | QDir::Hidden;
 }
 
 } // namespace
@@ -47,9 +54,7 @@ bool TWkFileDirEdit::wantsFileSystem() const {
 
 QAbstractItemModel* TWkFileDirEdit::makeFileSystemSource() const {
     auto* files = new QFileSystemModel;
-    files->setFilter(
-        (FAutoCompleteFileOptions & acfFileSysDirs ? QDir::AllDirs : QDir::AllEntries) |
-        QDir::NoDotAndDotDot | QDir::Hidden);
+    files->setFilter(fileSystemFilter(FAutoCompleteFileOptions));
     files->setRootPath(QString());
     return files;
 }
@@ -72,9 +77,7 @@ void TWkFileDirEdit::ApplyAutoCompleteOptions() {
         source->setParent(completer);
         completer->setModel(source);
     } else if (files) {
-        files->setFilter(
-            (FAutoCompleteFileOptions & acfFileSysDirs ? QDir::AllDirs : QDir::AllEntries) |
-            QDir::NoDotAndDotDot | QDir::Hidden);
+        files->setFilter(fileSystemFilter(FAutoCompleteFileOptions));
     }
     TWkCustomComboEdit::ApplyAutoCompleteOptions();
 }
@@ -85,7 +88,7 @@ void TWkFileDirEdit::loadTypedFolder() {
     if (!AutoComplete())
         return;
     if (auto* files = qobject_cast<QFileSystemModel*>(AutoComplete()->model())) {
-        const QString folder = text().left(text().lastIndexOf(QLatin1Char('/')) + 1);
+        const QString folder = FileDirectoryPart(text());
         if (!folder.isEmpty())
             files->index(folder);
     }

@@ -14,14 +14,10 @@ bool Present(const TPicture* picture) {
 
 } // namespace
 
-TWkPictures::TWkPictures()
-    : FPicClicked1(std::make_unique<TPicture>()), FPicClicked2(std::make_unique<TPicture>()),
-      FPicDown(std::make_unique<TPicture>()), FPicEnter(std::make_unique<TPicture>()),
-      FPicDisabled(std::make_unique<TPicture>()) {}
-
 bool TWkPictures::Any() const {
-    for (const auto* picture : {&FPicClicked1, &FPicClicked2, &FPicDown, &FPicEnter, &FPicDisabled})
-        if ((*picture)->Graphic() != nullptr)
+    for (const TPicture* picture :
+         {&FPicClicked1, &FPicClicked2, &FPicDown, &FPicEnter, &FPicDisabled})
+        if (picture->Graphic() != nullptr)
             return true;
     return false;
 }

@@ -14,18 +14,16 @@ enum TPicState { stDefault, stEntered, stClicked1, stClicked2, stDown, stDisable
 // The five state pictures; assigning one copies it and reports the change.
 class TWkPictures {
 public:
-    TWkPictures();
-
-    TPicture& PicEnter() { return *FPicEnter; }
-    TPicture& PicClicked1() { return *FPicClicked1; }
-    TPicture& PicClicked2() { return *FPicClicked2; }
-    TPicture& PicDown() { return *FPicDown; }
-    TPicture& PicDisabled() { return *FPicDisabled; }
-    void SetPicEnter(const TPicture* value) { assign(*FPicEnter, value); }
-    void SetPicClicked1(const TPicture* value) { assign(*FPicClicked1, value); }
-    void SetPicClicked2(const TPicture* value) { assign(*FPicClicked2, value); }
-    void SetPicDown(const TPicture* value) { assign(*FPicDown, value); }
-    void SetPicDisabled(const TPicture* value) { assign(*FPicDisabled, value); }
+    TPicture& PicEnter() { return FPicEnter; }
+    TPicture& PicClicked1() { return FPicClicked1; }
+    TPicture& PicClicked2() { return FPicClicked2; }
+    TPicture& PicDown() { return FPicDown; }
+    TPicture& PicDisabled() { return FPicDisabled; }
+    void SetPicEnter(const TPicture* value) { assign(FPicEnter, value); }
+    void SetPicClicked1(const TPicture* value) { assign(FPicClicked1, value); }
+    void SetPicClicked2(const TPicture* value) { assign(FPicClicked2, value); }
+    void SetPicDown(const TPicture* value) { assign(FPicDown, value); }
+    void SetPicDisabled(const TPicture* value) { assign(FPicDisabled, value); }
 
     // True when any of the five holds a graphic.
     bool Any() const;
@@ -35,7 +33,7 @@ public:
 private:
     void assign(TPicture& target, const TPicture* value);
 
-    std::unique_ptr<TPicture> FPicClicked1, FPicClicked2, FPicDown, FPicEnter, FPicDisabled;
+    TPicture FPicClicked1, FPicClicked2, FPicDown, FPicEnter, FPicDisabled;
 };
 
 class TWkImage : public TWkExImage {

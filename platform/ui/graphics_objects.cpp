@@ -63,3 +63,14 @@ QFont ToQFont(const TFont& font) {
     result.setStrikeOut(font.Style & fsStrikeOut);
     return result;
 }
+
+TFont FromQFont(const QFont& font, TColor color) {
+    TFont result;
+    result.Name = font.family();
+    result.Height = font.pixelSize() > 0 ? -font.pixelSize()
+                                         : -qRound(font.pointSizeF() * ScreenPixelsPerInch / 72.0);
+    result.Style = (font.bold() ? fsBold : 0u) | (font.italic() ? fsItalic : 0u) |
+                   (font.underline() ? fsUnderline : 0u) | (font.strikeOut() ? fsStrikeOut : 0u);
+    result.Color = color;
+    return result;
+}

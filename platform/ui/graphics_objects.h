@@ -50,3 +50,5 @@ struct TFont {
 QPen ToQPen(const TPen& pen);
 QBrush ToQBrush(const TBrush& brush);
 QFont ToQFont(const TFont& font);
+// The canvas font of a Qt font drawn in color; a point size counts at ScreenPixelsPerInch.
+TFont FromQFont(const QFont& font, TColor color);
