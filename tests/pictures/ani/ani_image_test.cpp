@@ -262,8 +262,9 @@ TEST(AniWriteTest, SavedFilesReadBackTheSame) {
         for (int i = 0; i < ani.FrameCount(); ++i) {
             const TWkAniStep a = ani.Step(i), b = copy.Step(i);
             ASSERT_EQ(a.Icon == nullptr, b.Icon == nullptr) << name << i;
-            if (a.Icon)
+            if (a.Icon) {
                 EXPECT_EQ(a.Icon->Image(), b.Icon->Image()) << name << i;
+            }
         }
     }
 }
