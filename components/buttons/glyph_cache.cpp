@@ -1,5 +1,7 @@
 #include "components/buttons/glyph_cache.h"
 
+#include "platform/ui/color_key.h"
+
 #include <algorithm>
 
 namespace {
@@ -31,16 +33,7 @@ int TWkGlyphList::Add(const QImage& image) {
 }
 
 int TWkGlyphList::AddMasked(const QImage& image, TColor maskColor) {
-    QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = ToQColor(ColorToRGB(maskColor)).rgb() & RGB_MASK;
-    for (int y = 0; y < pixels.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(y));
-        for (int x = 0; x < pixels.width(); ++x) {
-            if ((line[x] & RGB_MASK) == key)
-                line[x] = 0;
-        }
-    }
-    return Add(pixels);
+    return Add(WithoutKeyColor(image, ToQColor(ColorToRGB(maskColor)).rgb() & RGB_MASK));
 }
 
 void TWkGlyphList::Delete(int index) {
