@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
 # Makes the seed inputs of the hid_descriptor fuzz target from the real descriptors of
-# ../shared/fixtures/hid-descriptors.json: two bytes of length, the descriptor, then 64 report
+# tests/fixtures/hid/hid-descriptors.json: two bytes of length, the descriptor, then 64 report
 # bytes counting up.
 import json, pathlib, re, sys
 
 here = pathlib.Path(__file__).resolve().parent
 source = pathlib.Path(sys.argv[1]) if len(sys.argv) > 1 else \
-    here.parent.parent / 'shared' / 'fixtures' / 'hid-descriptors.json'
+    here.parent / 'tests' / 'fixtures' / 'hid' / 'hid-descriptors.json'
 out = here / 'corpus' / 'hid_descriptor'
 out.mkdir(parents=True, exist_ok=True)
 table = json.loads(source.read_text())

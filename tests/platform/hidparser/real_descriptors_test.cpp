@@ -79,7 +79,7 @@ std::string sorted(const QSet<QString>& usages) {
 }
 
 QJsonArray fixtureTable() {
-    QFile file(QStringLiteral(TAVRO_SHARED_FIXTURES "/hid-descriptors.json"));
+    QFile file(QStringLiteral(TAVRO_HID_FIXTURES "/hid-descriptors.json"));
     if (!file.open(QIODevice::ReadOnly)) {
         ADD_FAILURE() << "cannot read " << qPrintable(file.fileName());
         return {};
