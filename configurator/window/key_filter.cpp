@@ -8,6 +8,13 @@ namespace {
 
 constexpr QChar Backspace(8);
 
+// Tab, Return, Enter, Escape and Delete type control characters ("\t", "\r", "\x1b", "\x7f") on
+// X11 and Wayland; shortcuts such as Ctrl+V do too. None of them types into the edit.
+bool TypesNoCharacter(const QString& typed) {
+    return std::none_of(typed.begin(), typed.end(),
+                        [](QChar key) { return key == Backspace || key.isPrint(); });
+}
+
 } // namespace
 
 KeyFilter::KeyFilter(QObject* parent, Accepts accepts, std::function<void()> afterKey)
@@ -22,7 +29,7 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     }
     const QString typed = static_cast<QKeyEvent*>(event)->text();
-    if (typed.isEmpty()) {
+    if (TypesNoCharacter(typed)) {
         return QObject::eventFilter(watched, event);
     }
     const bool kept = std::all_of(typed.begin(), typed.end(),

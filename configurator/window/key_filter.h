@@ -1,7 +1,7 @@
 #pragma once
 // Keeps only the typed characters a predicate accepts (Backspace always), swallows every other
-// typed character, and reports each typed key afterwards. Keys that type nothing (arrows,
-// Delete) pass untouched and are not reported.
+// typed character, and reports each typed key afterwards. Keys that type no printable character
+// (arrows, Tab, Return, Escape, Delete, shortcuts) pass untouched and are not reported.
 
 #include <QObject>
 #include <functional>

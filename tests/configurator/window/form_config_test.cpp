@@ -161,6 +161,87 @@ TEST_F(WindowTest, EditsSwallowKeysTheyDoNotTake) {
     }
 }
 
+// One edit of each filter and binding group that takes typing (the live values are read-only).
+const char* const FilteredEdits[] = {"dev_vid",        "dev_pid",       "dev_name",
+                                     "osi_1_acal_min", "osi_4_ms_step", "osi_3_zm_del",
+                                     "osi_5_zm_spd",   "btn_timer_2",   "ab_03_h"};
+
+// What a key that types no printable character does in an edit holding "100" with the cursor
+// after the first character.
+enum class KeyEffect {
+    MovesFocus,
+    DeletesAfterCursor,
+    EndsEditing,
+    PassesOn,
+    CursorLeft,
+    CursorRight,
+    CursorHome,
+    CursorEnd
+};
+
+struct DesktopKeyCase {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* text; // what X11 and Wayland give the key
+    KeyEffect effect;
+    const char* shown;
+    int cursor;
+};
+
+const DesktopKeyCase DesktopKeyCases[] = {
+    {"Tab", Qt::Key_Tab, Qt::NoModifier, "\t", KeyEffect::MovesFocus, "100", 1},
+    {"Backtab", Qt::Key_Backtab, Qt::ShiftModifier, "\t", KeyEffect::MovesFocus, "100", 1},
+    {"Delete", Qt::Key_Delete, Qt::NoModifier, "\x7f", KeyEffect::DeletesAfterCursor, "10", 1},
+    {"Return", Qt::Key_Return, Qt::NoModifier, "\r", KeyEffect::EndsEditing, "100", 1},
+    {"Enter", Qt::Key_Enter, Qt::KeypadModifier, "\r", KeyEffect::EndsEditing, "100", 1},
+    {"Escape", Qt::Key_Escape, Qt::NoModifier, "\x1b", KeyEffect::PassesOn, "100", 1},
+    {"Left", Qt::Key_Left, Qt::NoModifier, "", KeyEffect::CursorLeft, "100", 0},
+    {"Right", Qt::Key_Right, Qt::NoModifier, "", KeyEffect::CursorRight, "100", 2},
+    {"Home", Qt::Key_Home, Qt::NoModifier, "", KeyEffect::CursorHome, "100", 0},
+    {"End", Qt::Key_End, Qt::NoModifier, "", KeyEffect::CursorEnd, "100", 3},
+    {"Up", Qt::Key_Up, Qt::NoModifier, "", KeyEffect::PassesOn, "100", 1},
+    {"Down", Qt::Key_Down, Qt::NoModifier, "", KeyEffect::PassesOn, "100", 1},
+};
+
+TEST_F(WindowTest, KeysThatTypeNoCharacterWorkInFilteredEdits) {
+    Open();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    Pick(Find<QComboBox>("osi_1_src"), 2); // calibration edits take input with a source
+    Pick(Find<QComboBox>("osi_4_src"), 1); // the step takes input on a virtual axis
+    for (const char* name : FilteredEdits) {
+        for (const DesktopKeyCase& c : DesktopKeyCases) {
+            SCOPED_TRACE(std::string(name) + ": " + c.name);
+            auto* edit = Find<QLineEdit>(name);
+            ASSERT_TRUE(edit->isEnabled());
+            edit->setFocus();
+            ASSERT_TRUE(edit->hasFocus());
+            edit->setText("100");
+            edit->setCursorPosition(1);
+            int finished = 0;
+            const QMetaObject::Connection counting =
+                QObject::connect(edit, &QLineEdit::editingFinished, [&] { ++finished; });
+
+            QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers, QString::fromLatin1(c.text));
+            QApplication::sendEvent(edit, &press);
+            QObject::disconnect(counting);
+
+            const bool movesFocus = c.effect == KeyEffect::MovesFocus;
+            EXPECT_EQ(edit->hasFocus(), !movesFocus);
+            if (movesFocus) {
+                EXPECT_NE(QApplication::focusWidget(), nullptr);
+            }
+            EXPECT_EQ(edit->text().toStdString(), c.shown);
+            EXPECT_EQ(edit->cursorPosition(), c.cursor);
+            EXPECT_EQ(finished > 0, c.effect == KeyEffect::EndsEditing || movesFocus);
+            if (c.effect == KeyEffect::PassesOn) {
+                EXPECT_FALSE(press.isAccepted()) << "the edit leaves the key to its window";
+            }
+        }
+    }
+}
+
 struct ClampCase {
     const char* name;
     const char* edit;
