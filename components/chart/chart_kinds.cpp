@@ -2,7 +2,6 @@
 
 #include "components/chart/chart.h"
 
-#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
@@ -216,7 +215,6 @@ void TWkChart::drawMarkerShape(TCanvas& canvas, TWkChartPenMarkerKind kind, int 
 
 void TWkChart::drawPenMarkers(TCanvas& canvas) {
     const double dx = LineStep(FOptions, FFrame.XValueCount);
-    const QLocale locale;
     for (int p = 0; p < FOptions.PenCount(); ++p) {
         const TWkChartPenMarkerKind kind = FOptions.PenMarkerKind(p);
         const bool labels = FOptions.PenValueLabels(p);
@@ -232,8 +230,9 @@ void TWkChart::drawPenMarkers(TCanvas& canvas) {
             drawMarkerShape(canvas, kind, x, static_cast<int>(row), FOptions.PenColor(p));
             if (!labels)
                 continue;
+            // Plain digits and a point, as the axis legends.
             const QString text =
-                decimals < 0 ? locale.toString(value) : locale.toString(value, 'f', decimals);
+                decimals < 0 ? QString::number(value) : QString::number(value, 'f', decimals);
             canvas.Font = FOptions.AxisFont;
             canvas.Brush.Style = bsClear;
             const TSize extent = canvas.TextExtent(text);

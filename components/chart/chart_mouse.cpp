@@ -19,19 +19,19 @@ QDateTime fromDateTimeValue(double value) {
     return epoch.addMSecs(static_cast<qint64>(std::llround(value * 86400000.0)));
 }
 
+// Numbers read the same on every desktop: plain digits and a point, which the scale dialog's
+// reading takes in any locale as well.
+
 // A value in fixed notation with three decimals, scientific once it has more than seven digits
 // before the point.
 QString fixedValueText(double value) {
-    const QLocale locale;
     if (std::fabs(value) >= 1e7)
-        return locale.toString(value, 'E', 6);
-    return locale.toString(value, 'f', 3);
+        return QString::number(value, 'E', 6);
+    return QString::number(value, 'f', 3);
 }
 
 QString numberText(double value) {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(value, 'g', 15);
+    return QString::number(value, 'g', 15);
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "components/chart/chart.h"
 #include "platform/ui/shading.h"
 
-#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
@@ -252,16 +251,16 @@ void TWkChart::drawXAxis(TCanvas& canvas) {
 void TWkChart::RebuildYLegends() {
     TWkChartYAxisOptions& axis = FOptions.PrimaryYAxis();
     int decimals = std::max(0, axis.YLegendDecimalPlaces);
-    const QLocale locale;
     for (;;) {
         QStringList legends;
         bool repeated = false;
         for (int k = 0; k <= axis.YDivisions(); ++k) {
             const double value = axis.YMin() + k * axis.YGap;
-            // Whole numbers are rounded in floating point: a scale may reach far beyond int.
-            // Adding 0 turns a rounded -0 into 0.
+            // Plain digits and a point whatever the user's locale. Whole numbers are rounded in
+            // floating point: a scale may reach far beyond int. Adding 0 turns a rounded -0
+            // into 0.
             const QString text = decimals >= 1
-                                     ? locale.toString(value, 'f', decimals)
+                                     ? QString::number(value, 'f', decimals)
                                      : QString::number(std::nearbyint(value) + 0.0, 'f', 0);
             repeated = repeated || (!legends.isEmpty() && legends.last() == text);
             legends << text;
