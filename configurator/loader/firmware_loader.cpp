@@ -35,6 +35,19 @@ void showLoaderError(const QString& text) {
     uiHost().messageBox(text, QStringLiteral("Tavro2"), MB_OK | MB_ICONERROR);
 }
 
+// The loader is told the name as it stands, in the folder it runs in: a relative name is looked
+// for there. Empty when the file is there.
+QString firmwareFileProblem(const QString& firmware, const QString& workingFolder) {
+    const QFileInfo file(QDir(workingFolder.isEmpty() ? QDir::currentPath() : workingFolder),
+                         firmware);
+    if (file.isFile())
+        return QString();
+    const QString problem = file.exists()
+                                ? QStringLiteral("The firmware file \"%1\" is a folder")
+                                : QStringLiteral("The firmware file \"%1\" does not exist");
+    return problem.arg(firmware) + QStringLiteral("; the loader is not started.");
+}
+
 } // namespace
 
 QString loaderFolder(const QString& programFolder, int loaderKind) {
@@ -63,6 +76,11 @@ bool startFirmwareLoader(const FirmwareLoaderRequest& request, LoaderConsole& co
     if (const auto name = valueWithLineBreak(values)) {
         showLoaderError(
             QStringLiteral("The %1 holds a line break; the loader is not started.").arg(*name));
+        return false;
+    }
+    if (const QString problem = firmwareFileProblem(request.firmwareFile, folder);
+        !problem.isEmpty()) {
+        showLoaderError(problem);
         return false;
     }
     QString error;

@@ -30,7 +30,8 @@ QString loaderTemplatePath(const QString& programFolder, int loaderKind,
                            const QString& commandFile);
 
 // Writes folder + "Plexivane_temp.cmd" from the template and runs it in console. No firmware file
-// chosen (an empty name or the field's "-"), a template that cannot be read, a script that cannot
-// be written or a value holding a line break is shown in a message box and nothing is started.
+// chosen (an empty name or the field's "-"), a value holding a line break, a firmware file that
+// is not there (a relative name counts from the loader folder), a template that cannot be read or
+// a script that cannot be written is shown in a message box and nothing is started.
 // Returns true when the script was started; how it ends shows in the console.
 bool startFirmwareLoader(const FirmwareLoaderRequest& request, LoaderConsole& console);

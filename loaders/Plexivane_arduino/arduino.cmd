@@ -1,3 +1,3 @@
-avrdude -p $CHIP$ -c avr109 -P $PORT$ -b 57600 -D -U flash:w:$FILE$:i
-echo "avrdude finished with status $?"
-Only the first two lines above are run. Placeholders are replaced by quoted values: keep them bare.
+avrdude -p "$CHIP$" -c avr109 -P "$PORT$" -b 57600 -D -U flash:w:"$FILE$":i
+
+Only the first two lines above are run. A placeholder stands for its value as it is, bare or inside quotes; the script ends with the loader's own status.

@@ -24,9 +24,15 @@ protected:
         QString error;
         ASSERT_TRUE(writeTextLines(loaderTemplatePath(program, kind, ""), lines, &error));
     }
-    FirmwareLoaderRequest request(int kind) {
-        return {program, kind, "-", "atmega32u4", "/fw/joy.hex", "/dev/ttyACM0"};
+    void SetUp() override {
+        ASSERT_TRUE(QDir(program).mkpath("fw"));
+        QFile file(firmware);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
+    FirmwareLoaderRequest request(int kind) {
+        return {program, kind, "-", "atmega32u4", firmware, "/dev/ttyACM0"};
+    }
+    const QString firmware = program + "/fw/joy.hex";
     QStringList scriptLines(int kind) {
         QString error;
         return readTextLines(loaderFolder(program, kind) + "Plexivane_temp.cmd", 4096, &error)
@@ -64,10 +70,10 @@ TEST_F(FirmwareLoaderTest, WritesTheTwoSubstitutedLinesAndRunsThemInTheLoaderFol
     const QString folder = loaderFolder(program, 2);
     EXPECT_EQ(
         scriptLines(2),
-        QStringList({"echo -p 'atmega32u4' -P '/dev/ttyACM0' -U flash:w:'/fw/joy.hex':i", "pwd"}));
+        QStringList({"echo -p atmega32u4 -P /dev/ttyACM0 -U flash:w:" + firmware + ":i", "pwd"}));
     ASSERT_TRUE(console.waitForFinished(10000));
     EXPECT_EQ(console.text(), "$ /bin/sh " + folder + "Plexivane_temp.cmd\n" +
-                                  "-p atmega32u4 -P /dev/ttyACM0 -U flash:w:/fw/joy.hex:i\n" +
+                                  "-p atmega32u4 -P /dev/ttyACM0 -U flash:w:" + firmware + ":i\n" +
                                   QDir(folder).canonicalPath() + "\n" +
                                   "The loader finished successfully.\n");
     EXPECT_TRUE(host.log.isEmpty());
@@ -77,7 +83,7 @@ TEST_F(FirmwareLoaderTest, OneLineTemplateGivesAnEmptySecondLine) {
     writeTemplate(3, {"teensy_loader_cli --mcu=$CHIP$ -w $FILE$"});
     EXPECT_TRUE(startFirmwareLoader(request(3), console));
     EXPECT_EQ(scriptLines(3),
-              QStringList({"teensy_loader_cli --mcu='atmega32u4' -w '/fw/joy.hex'", ""}));
+              QStringList({"teensy_loader_cli --mcu=atmega32u4 -w " + firmware, ""}));
 }
 
 TEST_F(FirmwareLoaderTest, MissingTemplateOrLineBreakStartsNothing) {
@@ -88,19 +94,32 @@ TEST_F(FirmwareLoaderTest, MissingTemplateOrLineBreakStartsNothing) {
     designText.firmwareFile = "-";
     FirmwareLoaderRequest noFile = request(1);
     noFile.firmwareFile = " ";
+    FirmwareLoaderRequest missing = request(1);
+    missing.firmwareFile = program + "/fw/old joy.hex";
+    FirmwareLoaderRequest relativeMissing = request(1);
+    relativeMissing.firmwareFile = "joy.hex"; // looked for in the loader folder it runs in
+    FirmwareLoaderRequest folderGiven = request(1);
+    folderGiven.firmwareFile = program + "/fw";
     const struct {
         const char* name;
         FirmwareLoaderRequest request;
-        const char* message;
+        QString message;
     } cases[] = {
         {"custom kind with the design text", request(0), "'-'"},
         {"template missing", request(2), "arduino.cmd"},
         {"file name with a line break", broken, "firmware file holds a line break"},
         {"the file field's design text", designText, "No firmware file is chosen"},
         {"no file name", noFile, "No firmware file is chosen"},
+        {"file that does not exist", missing,
+         "The firmware file \"" + missing.firmwareFile + "\" does not exist"},
+        {"relative name not in the loader folder", relativeMissing,
+         "The firmware file \"joy.hex\" does not exist"},
+        {"a folder for a file", folderGiven,
+         "The firmware file \"" + folderGiven.firmwareFile + "\" is a folder"},
     };
     for (const auto& c : cases) {
         host.log.clear();
+        writeTemplate(1, {"dfu-programmer $CHIP$ erase"});
         EXPECT_FALSE(startFirmwareLoader(c.request, console)) << c.name;
         ASSERT_EQ(host.log.size(), 1) << c.name;
         EXPECT_TRUE(host.log[0].startsWith("messageBox:")) << host.log[0].toStdString();
@@ -112,16 +131,22 @@ TEST_F(FirmwareLoaderTest, MissingTemplateOrLineBreakStartsNothing) {
 
 TEST_F(FirmwareLoaderTest, HostileFileNameReachesTheLoaderAsOneArgument) {
     // The template prints each argument on its own line instead of starting a loader.
-    writeTemplate(2, {"printf '[%s]\\n' $FILE$ $PORT$ > $PATH$args.txt", "cd $PATH$"});
+    writeTemplate(
+        2, {"printf '[%s]\\n' $FILE$ \"$FILE$\" '$PORT$' > \"$PATH$args.txt\"", "cd $PATH$"});
     FirmwareLoaderRequest hostile = request(2);
+    // Relative: the loader runs in its folder, where the file is.
     hostile.firmwareFile = "my fw's \"v2\"; touch pwned; $(id) `id` *.hex";
     hostile.port = "$HOME";
-    ASSERT_TRUE(startFirmwareLoader(hostile, console));
     const QString folder = loaderFolder(program, 2);
+    QFile file(folder + hostile.firmwareFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    ASSERT_TRUE(startFirmwareLoader(hostile, console));
     ASSERT_TRUE(console.waitForFinished(10000));
     QFile args(folder + "args.txt");
     ASSERT_TRUE(args.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(args.readAll()), "[" + hostile.firmwareFile + "]\n[$HOME]\n");
+    EXPECT_EQ(QString::fromUtf8(args.readAll()),
+              "[" + hostile.firmwareFile + "]\n[" + hostile.firmwareFile + "]\n[$HOME]\n");
     EXPECT_FALSE(QFile::exists(folder + "pwned"));
 }
 

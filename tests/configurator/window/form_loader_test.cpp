@@ -2,6 +2,7 @@
 #include "components/image/image.h"
 #include "configurator/files/text_file.h"
 #include "configurator/loader/loader_console.h"
+#include "configurator/loader/loader_script.h"
 #include "configurator/loader/serial_ports.h"
 #include "pictures/gif/gif_image.h"
 #include "platform/win32/registry.h"
@@ -31,7 +32,9 @@ TEST_F(LoaderTest, StartFirmwareRunsTheScriptAndShowsItsOutputAndFailure) {
     Find<QComboBox>("select_bootloader")->setCurrentIndex(2);
     Find<QComboBox>("joy_hardware_mcu")->setCurrentText("atmega32u4");
     // The file field quotes a name holding a blank; the loader gets the name itself.
-    Find<QLineEdit>("FileFirm")->setText("\"/fw/my joy.hex\"");
+    const QString firmware = Path("my joy.hex");
+    ASSERT_TRUE(writeTextLines(firmware, {":00000001FF"}, &error));
+    Find<QLineEdit>("FileFirm")->setText("\"" + firmware + "\"");
     Find<QLineEdit>("com_port")->setText("/dev/ttyACM0");
     host.log.clear();
 
@@ -39,13 +42,15 @@ TEST_F(LoaderTest, StartFirmwareRunsTheScriptAndShowsItsOutputAndFailure) {
 
     EXPECT_EQ(Find<QLineEdit>("command_file")->text(), loaderFolder + "arduino.cmd");
     EXPECT_EQ(ReadLines("Plexivane_arduino/Plexivane_temp.cmd"),
-              QStringList({"echo flashing '/fw/my joy.hex' into 'atmega32u4' on '/dev/ttyACM0' >&2",
-                           "cd '" + loaderFolder + "' && exit 4"}));
+              QStringList(
+                  {"echo flashing " + shellWord(firmware) + " into atmega32u4 on /dev/ttyACM0 >&2",
+                   "cd " + shellWord(loaderFolder) + " && exit 4"}));
     auto* console = Find<LoaderConsole>("loaderConsole");
     ASSERT_NE(console, nullptr);
     EXPECT_TRUE(console->isVisible());
     ASSERT_TRUE(console->waitForFinished(10000));
-    EXPECT_TRUE(console->text().endsWith("flashing /fw/my joy.hex into atmega32u4 on /dev/ttyACM0\n"
+    EXPECT_TRUE(console->text().endsWith("flashing " + firmware +
+                                         " into atmega32u4 on /dev/ttyACM0\n"
                                          "The loader failed with exit status 4.\n"))
         << console->text().toStdString();
     EXPECT_TRUE(host.log.isEmpty()) << host.log.join('\n').toStdString();
@@ -57,12 +62,17 @@ TEST_F(LoaderTest, StartFirmwareWithoutAFileOrTemplateStartsNothing) {
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(file->text(), "-");
     EXPECT_EQ(file->Filter(), "Hex|*.hex");
+    const QString firmware = Path("joy.hex");
+    QString error;
+    ASSERT_TRUE(writeTextLines(firmware, {":00000001FF"}, &error));
     const struct {
-        const char* file;
-        const char* message;
-    } cases[] = {{"-", "No firmware file is chosen"},
-                 {"", "No firmware file is chosen"},
-                 {"/fw/joy.hex", "'-'"}};
+        QString file;
+        QString message;
+    } cases[] = {
+        {"-", "No firmware file is chosen"},
+        {"", "No firmware file is chosen"},
+        {Path("none.hex"), "The firmware file \"" + Path("none.hex") + "\" does not exist"},
+        {firmware, "'-'"}};
     for (const auto& c : cases) {
         file->setText(c.file);
         host.log.clear();
