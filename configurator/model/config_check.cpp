@@ -1,6 +1,7 @@
 #include "configurator/model/config_check.h"
 
 #include "configurator/model/item_lists.h"
+#include "configurator/model/report_codec_parts.h"
 
 #include <QSet>
 #include <algorithm>
@@ -104,6 +105,20 @@ Verdict VirtualAxesHaveButtons(const Config& config, const LanguageLines& lines)
     return std::nullopt;
 }
 
+// The ids go to the controller as two bytes each; a text that is not four hex digits cannot, so
+// it is reported here rather than guessed at when writing or saving.
+Verdict IdentityIdsValid(const Config& config, const LanguageLines& lines) {
+    const struct {
+        const QString& text;
+        int captionLine;
+    } ids[] = {{config.identity.vendorId, 15}, {config.identity.productId, 16}};
+    for (const auto& id : ids)
+        if (!ParseIdentityId(id.text))
+            return lines.line(51) + Space + lines.line(id.captionLine) + QStringLiteral(" [") +
+                   id.text + QStringLiteral("] (0000..FFFF)");
+    return std::nullopt;
+}
+
 } // namespace
 
 void ClampSlotTimings(Config& config) {
@@ -131,6 +146,8 @@ CheckResult CheckConfig(Config& config, const LanguageLines& lines,
                                             [](const KnpRow& row) { return row.number > 0; }));
         verdict = VirtualAxesHaveButtons(config, lines);
     }
+    if (!verdict)
+        verdict = IdentityIdsValid(config, lines);
     if (verdict) {
         result.message = *verdict;
         return result;

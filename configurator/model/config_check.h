@@ -22,5 +22,6 @@ void ClampSlotTimings(Config& config);
 
 // Runs the clamps on config, then the rules in order: sensors used twice, axes without usage,
 // usages used twice, hat directions not set, hat buttons used twice, virtual axes without
-// buttons. sourceItems is the source list in effect (it names the sensor in the message).
+// buttons, vendor and product ids that are not four hex digits. sourceItems is the source list
+// in effect (it names the sensor in the message).
 CheckResult CheckConfig(Config& config, const LanguageLines& lines, const QStringList& sourceItems);

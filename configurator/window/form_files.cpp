@@ -27,8 +27,11 @@ void TMForm::ConnectFileHandlers() {
 bool TMForm::ConfigToReport() {
     const EncodeResult encoded = ::ConfigToReport(CurrentConfig());
     if (!encoded.ok()) {
+        // The check runs just before and its line already names the first problem.
+        if (!state_.ConfigError) {
+            checkInfo_->setText(EncodeErrorText(*encoded.error));
+        }
         state_.ConfigError = true;
-        checkInfo_->setText(EncodeErrorText(*encoded.error));
         return false;
     }
     state_.Images = encoded.images;

@@ -118,6 +118,35 @@ INSTANTIATE_TEST_SUITE_P(
                                   c.axes[1].buttonUp = 3;
                               },
                               false, "L63 2"},
+                    CheckCase{"VendorIdOfThreeDigitsIsRefusedNotGuessed",
+                              [](Config& c) { c.identity.vendorId = "1A2"; }, false,
+                              "L51 L15 [1A2] (0000..FFFF)"},
+                    CheckCase{"ProductIdWithALetterThatIsNoHexDigit",
+                              [](Config& c) { c.identity.productId = "12G4"; }, false,
+                              "L51 L16 [12G4] (0000..FFFF)"},
+                    CheckCase{"EmptyVendorId", [](Config& c) { c.identity.vendorId.clear(); },
+                              false, "L51 L15 [] (0000..FFFF)"},
+                    CheckCase{"FiveDigitProductId",
+                              [](Config& c) { c.identity.productId = "12345"; }, false,
+                              "L51 L16 [12345] (0000..FFFF)"},
+                    CheckCase{"VendorIdBeforeProductId",
+                              [](Config& c) {
+                                  c.identity.vendorId = "-1";
+                                  c.identity.productId = "x";
+                              },
+                              false, "L51 L15 [-1] (0000..FFFF)"},
+                    CheckCase{"IdsInEitherCasePass",
+                              [](Config& c) {
+                                  c.identity.vendorId = "04d8";
+                                  c.identity.productId = "FFFF";
+                              },
+                              true, "L68 0L69 0."},
+                    CheckCase{"EarlierRulesComeFirst",
+                              [](Config& c) {
+                                  c.axes[1] = Sensor(1, 0, 0, 1);
+                                  c.identity.vendorId = "1A2";
+                              },
+                              false, "L64 2"},
                     CheckCase{"SensorRuleBeforeUsageRule",
                               [](Config& c) {
                                   c.axes[0] = Sensor(3, 1, 0, 0);

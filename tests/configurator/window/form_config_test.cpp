@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 
 namespace {
@@ -298,6 +299,36 @@ TEST_F(WindowTest, HatSwitchClearsAndDisablesItsDirections) {
     EXPECT_EQ(up->currentIndex(), 0);
     EXPECT_FALSE(up->isEnabled());
     EXPECT_FALSE(Find<QComboBox>("hat_2_rt")->isEnabled());
+}
+
+TEST_F(WindowTest, AnIdThatIsNotFourHexDigitsIsReportedAtOnce) {
+    TMForm& window = Open();
+    const struct {
+        const char* edit;
+        const char* text;
+        const char* shown;
+    } cases[] = {
+        {"dev_vid", "1A2", "[1A2] (0000..FFFF)"},
+        {"dev_pid", "12G4", "[12G4] (0000..FFFF)"},
+        {"dev_vid", "", "[] (0000..FFFF)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.edit + std::string(" ") + c.text);
+        auto* edit = Find<QLineEdit>(c.edit);
+        edit->setText(c.text);
+        EXPECT_TRUE(window.State().ConfigError);
+        EXPECT_TRUE(Find<QLineEdit>("chk_report_info")->text().endsWith(c.shown))
+            << Find<QLineEdit>("chk_report_info")->text().toStdString();
+
+        // Saving shows the same verdict and writes nothing.
+        host.log.clear();
+        Find<QPushButton>("btnWrite_PC")->click();
+        ASSERT_EQ(host.log.size(), 1);
+        EXPECT_TRUE(host.log[0].contains(c.shown)) << host.log[0].toStdString();
+
+        edit->setText("8888");
+        EXPECT_FALSE(window.State().ConfigError);
+    }
 }
 
 TEST_F(WindowTest, CheckLineShowsTheFirstProblem) {
