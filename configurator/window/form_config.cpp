@@ -86,6 +86,14 @@ void TMForm::osi_1_cal_01_editChange() {
     CheckConfig();
 }
 
+void TMForm::osi_1_filterChange() {
+    CheckConfig();
+}
+
+void TMForm::osi_1_cal_01_sldrChange() {
+    CheckConfig();
+}
+
 void TMForm::CheckConfig() {
     CheckConfigTyping(QApplication::focusWidget());
 }
@@ -130,7 +138,7 @@ void TMForm::ConnectConfigHandlers() {
     for (int s = 1; s <= CurveSlots; ++s) {
         for (QLineEdit* edit : {a.ZmDel[s], a.ZmSpd[s]}) {
             KeyFilter::Install(edit, IsDigitKey, afterKey);
-            connect(edit, &QLineEdit::textChanged, this, check);
+            connect(edit, &QLineEdit::textChanged, this, Guarded([this] { osi_1_filterChange(); }));
             connect(edit, &QLineEdit::editingFinished, this,
                     Guarded([this] { CheckConfigTyping(nullptr); }));
         }

@@ -29,6 +29,10 @@ void TMForm::CurveVisualRefrash() {
     ShowCurveChart();
 }
 
+void TMForm::osi_1_curve_03Change() {
+    CurveVisualRefrash();
+}
+
 void TMForm::ConnectCurveHandlers() {
     for (int slot = 1; slot <= CurveSlots; ++slot) {
         for (int point = 1; point <= CurvePoints; ++point) {

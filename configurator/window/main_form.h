@@ -81,6 +81,12 @@ public:
     void dev_vidChange();
     void btn_timer_1Change();
     void osi_1_cal_01_editChange();
+    // The delay and speed edits of the special-function slots: the check.
+    void osi_1_filterChange();
+    // Bound to no control, kept for callers that move a calibration value or a curve point
+    // without its edit firing: the check, and a redraw of the curve view.
+    void osi_1_cal_01_sldrChange();
+    void osi_1_curve_03Change();
     // Validates the configuration, shows the verdict in chk_report_info and keeps ConfigError.
     void CheckConfig();
 

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
 namespace {
@@ -329,6 +330,20 @@ TEST_F(WindowTest, AnIdThatIsNotFourHexDigitsIsReportedAtOnce) {
         edit->setText("8888");
         EXPECT_FALSE(window.State().ConfigError);
     }
+}
+
+TEST_F(WindowTest, CalibrationHandlerRunsTheCheckOnValuesSetQuietly) {
+    TMForm& window = Open();
+    auto* vendor = Find<QLineEdit>("dev_vid");
+    {
+        const QSignalBlocker quiet(vendor);
+        vendor->setText("12");
+    }
+    ASSERT_FALSE(window.State().ConfigError);
+
+    window.osi_1_cal_01_sldrChange();
+    EXPECT_TRUE(window.State().ConfigError);
+    EXPECT_TRUE(Find<QLineEdit>("chk_report_info")->text().endsWith("[12] (0000..FFFF)"));
 }
 
 TEST_F(WindowTest, CheckLineShowsTheFirstProblem) {

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <vector>
@@ -57,6 +58,21 @@ TEST_F(CurveChartTest, PointEditRedrawsTheSelectedCurve) {
         EXPECT_EQ(chart->Data().Value(1, p.x), p.y) << "x " << p.x;
         EXPECT_EQ(chart->Data().Value(0, p.x), p.x) << "identity at " << p.x;
     }
+}
+
+TEST_F(CurveChartTest, CurveChangeHandlerRedrawsPointsSetQuietly) {
+    TMForm& window = Start();
+    ChooseAxis(1, 0);
+    for (int p = 1; p <= 9; ++p) {
+        QSpinBox* spin = window.Arrays().CurvePoint[CurvePointSlot(1, p)];
+        const QSignalBlocker quiet(spin);
+        spin->setValue(p == 2 ? 50 : 100);
+    }
+    ASSERT_NE(chart->Data().Value(1, 31), 15) << "nothing redrew yet";
+
+    window.osi_1_curve_03Change();
+    EXPECT_EQ(chart->Data().Value(1, 31), 15);
+    EXPECT_EQ(chart->Data().Value(1, 255), 255);
 }
 
 TEST_F(CurveChartTest, GuideBarsAreReplacedOnEveryRefresh) {
