@@ -66,6 +66,18 @@ TEST_P(FieldBytes, EncodeAndDecode) {
     EXPECT_EQ(decoded, config);
 }
 
+// The controller has no "no interval": "-" is sent as 8 ms and so reads back as "8".
+TEST(GeneralReport, PollDashIsSentAsEight) {
+    Config config;
+    config.pollInterval = 0;
+    const EncodeResult encoded = ConfigToReport(config);
+    ASSERT_TRUE(encoded.ok());
+    EXPECT_EQ(encoded.images.general[240], 0x80);
+    EXPECT_EQ(ReportToConfig(encoded.images.axis, encoded.images.general, encoded.images.hid)
+                  .pollInterval,
+              4);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     AxisReport, FieldBytes,
     testing::Values(
@@ -223,10 +235,8 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   Image::General,
                   {{236, 96}, {237, 8}, {238, 10}, {239, 255}}},
-        FieldCase{"PollDashSendsEight",
-                  [](Config& c) { c.pollInterval = 4; },
-                  Image::General,
-                  {{240, 0x80}}},
+        FieldCase{
+            "PollEight", [](Config& c) { c.pollInterval = 4; }, Image::General, {{240, 0x80}}},
         FieldCase{"PollOne", [](Config& c) { c.pollInterval = 1; }, Image::General, {{240, 0x10}}},
         FieldCase{"PollFour", [](Config& c) { c.pollInterval = 3; }, Image::General, {{240, 0x40}}},
         FieldCase{"Led",
