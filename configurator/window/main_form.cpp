@@ -153,6 +153,26 @@ void TMForm::ApplySettings() {
     state_.FilterPid = state_.Settings.filterPid();
     debugView_->setChecked(state_.Settings.debugView());
     debugText_->setVisible(debugView_->isChecked());
+    ApplyFirmwarePageSettings();
+}
+
+// The close writes the firmware page back, so what was chosen last time must be shown again or
+// it would be lost on the next close. A line that is empty or names no loader leaves the design
+// value.
+void TMForm::ApplyFirmwarePageSettings() {
+    const SettingsRecord& settings = state_.Settings;
+    if (!settings.comPort.isEmpty()) {
+        FindNamed<QLineEdit>(*this, "com_port")->setText(settings.comPort);
+    }
+    if (!settings.firmwareFile.isEmpty()) {
+        FindNamed<QLineEdit>(*this, "FileFirm")->setText(settings.firmwareFile);
+    }
+    auto* loaders = FindNamed<QComboBox>(*this, "select_bootloader");
+    bool isNumber = false;
+    const int loader = settings.loaderKind.toInt(&isNumber);
+    if (isNumber && loader >= 0 && loader < loaders->count()) {
+        loaders->setCurrentIndex(loader);
+    }
 }
 
 void TMForm::ListLanguages() {

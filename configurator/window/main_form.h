@@ -149,6 +149,7 @@ private:
     void OpenGridEditor(TWkStringGrid* grid, GridEditorState& editor, GridEditorState& other);
     void FormCreate();
     void ApplySettings();
+    void ApplyFirmwarePageSettings();
     void ListLanguages();
     void StartTimers();
     void StopEverything();

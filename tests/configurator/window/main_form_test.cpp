@@ -86,8 +86,36 @@ TEST_F(WindowTest, CloseWritesTheSettingsFile) {
     window.show();
     ASSERT_TRUE(window.close());
     EXPECT_EQ(ReadLines(folder.filePath("Brantuse.ini")),
-              (QStringList{"English", "Debug", "COM9", "-", "0", "1240", "4660"}))
-        << "the firmware page starts from its design values";
+              (QStringList{"English", "Debug", "COM9", "old.hex", "3", "1240", "4660"}))
+        << "what the firmware page showed from the settings is written back";
+}
+
+TEST_F(WindowTest, StartShowsTheFirmwarePageSettings) {
+    const struct {
+        const char* name;
+        QStringList lines;
+        const char* port;
+        const char* file;
+        int loader;
+    } cases[] = {
+        {"all three",
+         {"", "", "/dev/ttyACM0", "/home/u/fw 2.hex", "2"},
+         "/dev/ttyACM0",
+         "/home/u/fw 2.hex",
+         2},
+        {"empty lines keep the design values", {"", "", "", "", ""}, "COM1", "-", 0},
+        {"a loader that is no number", {"", "", "COM4", "a.hex", "two"}, "COM4", "a.hex", 0},
+        {"a loader past the list", {"", "", "COM4", "a.hex", "99"}, "COM4", "a.hex", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteLines(folder.filePath("Brantuse.ini"), c.lines);
+        Open();
+        EXPECT_EQ(Find<QLineEdit>("com_port")->text().toStdString(), c.port);
+        EXPECT_EQ(Find<QLineEdit>("FileFirm")->text().toStdString(), c.file);
+        EXPECT_EQ(Find<QComboBox>("select_bootloader")->currentIndex(), c.loader);
+        form.reset();
+    }
 }
 
 TEST_F(WindowTest, StartsWithoutSettingsLanguagesOrDevices) {
