@@ -6,7 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgif-dev
-    libudev-dev
+    libudev-dev libxcb1-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core xvfb xauth
     clang-format
