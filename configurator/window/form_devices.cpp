@@ -125,12 +125,14 @@ void TMForm::HIDDeviceChange(QObject*) {
     RunGuarded([this] {
         ClearDeviceList();
         DropDevices();
-        EnumerateDevices();
+        // Shown before the scan, so the chosen controller found again (back from a restart,
+        // or still there when another device came or went) shows as connected.
         ShowNoDevice();
         state_.PollingEnabled = false;
         // The poll interval stays: it belongs to the configuration being edited, which a
         // device plugged in elsewhere does not change.
         FindNamed<QLineEdit>(*this, "joy_usbpps")->clear();
+        EnumerateDevices();
     });
 }
 

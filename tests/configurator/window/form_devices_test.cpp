@@ -52,6 +52,15 @@ protected:
         emit list->itemClicked(list->item(row));
     }
 
+    void ExpectConnected() {
+        EXPECT_TRUE(Find<QPushButton>("btnRead_MK")->isEnabled());
+        EXPECT_TRUE(Find<QPushButton>("btnWrite_MK")->isEnabled());
+        EXPECT_TRUE(Find<QPushButton>("btnRestart")->isEnabled());
+        EXPECT_TRUE(Find<QLabel>("img_red")->isHidden());
+        EXPECT_FALSE(Find<QLabel>("img_grn")->isHidden());
+        EXPECT_TRUE(form->State().PollingEnabled);
+    }
+
     void ExpectNotConnected() {
         EXPECT_FALSE(Find<QPushButton>("btnRead_MK")->isEnabled());
         EXPECT_FALSE(Find<QPushButton>("btnWrite_MK")->isEnabled());
@@ -138,7 +147,7 @@ TEST_F(DeviceTest, AConnectionEnablesTheFirmwareCommandsAgain) {
     }
 }
 
-TEST_F(DeviceTest, DeviceChangeGivesTheInterfacesBackAndShowsNotConnected) {
+TEST_F(DeviceTest, DeviceChangeGivesTheInterfacesBackAndFindsTheChosenControllerAgain) {
     SimControllerDevice controller(bus);
     TMForm& window = Start();
     ClickLine(0);
@@ -150,12 +159,12 @@ TEST_F(DeviceTest, DeviceChangeGivesTheInterfacesBackAndShowsNotConnected) {
     const Config edited = window.CurrentConfig();
     Find<QLineEdit>("joy_usbpps")->setText("99");
     window.HIDDeviceChange(&window);
-    ExpectNotConnected();
+    ExpectConnected();
     EXPECT_EQ(list->count(), 1);
     EXPECT_EQ(poll->currentIndex(), 4) << "the configuration's poll interval stays";
     EXPECT_EQ(window.CurrentConfig(), edited);
     EXPECT_TRUE(Find<QLineEdit>("joy_usbpps")->text().isEmpty());
-    EXPECT_NE(window.State().ConfigDevice, nullptr) << "found again, shown as not connected";
+    EXPECT_NE(window.State().ConfigDevice, nullptr) << "found again";
     EXPECT_EQ(window.HID().NumCheckedOutDevices(), 1) << "the old reference was given back";
 
     Find<QPushButton>("btn_clr_dev_list")->click();
@@ -179,9 +188,21 @@ TEST_F(DeviceTest, UnplugAndReplugReachTheList) {
     PumpPosted();
     EXPECT_EQ(list->count(), 1);
     EXPECT_NE(window.State().ConfigDevice, nullptr);
-    ExpectNotConnected();
+    ExpectConnected();
+    EXPECT_EQ(list->currentRow(), 0);
+}
+
+TEST_F(DeviceTest, AfterAWriteAndARestartTheControllerComesBackConnected) {
+    SimControllerDevice controller(bus, QStringLiteral("TAVRO-SIM-0001"), OneAxisImages());
+    TMForm& window = Start();
     ClickLine(0);
-    EXPECT_TRUE(window.State().PollingEnabled);
+    Find<QPushButton>("btnWrite_MK")->click();
+    ASSERT_TRUE(host.log.join('\n').contains("Restart")) << host.log.join('\n').toStdString();
+    PumpPosted();
+
+    ExpectConnected();
+    EXPECT_NE(window.State().ConfigDevice, nullptr);
+    EXPECT_EQ(list->currentRow(), 0);
 }
 
 TEST_F(DeviceTest, SelectingFromCodeDoesNotRunTheClickHandler) {
@@ -204,7 +225,8 @@ TEST_F(DeviceTest, SettingsChooseTheControllerAtStart) {
     settings.close();
     TMForm& window = Start();
     EXPECT_NE(window.State().ConfigDevice, nullptr);
-    ExpectNotConnected();
+    ExpectConnected();
+    EXPECT_EQ(list->currentRow(), 0);
 }
 
 TEST_F(DeviceTest, ClosingWhilePollingGivesEverythingBack) {
