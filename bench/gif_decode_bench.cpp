@@ -3,7 +3,7 @@
 #include "pictures/gif/gif_image.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <chrono>
 #include <cstdio>
@@ -64,7 +64,7 @@ int ReadMemory(GifFileType* file, GifByteType* into, int count) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QGuiApplication application(argc, argv);
+    QCoreApplication application(argc, argv);
     const QByteArray gif = MakeAnimation();
     std::printf("GIF: %d x %d, %d frames, %lld bytes; best of %d rounds\n", Width, Height, Frames,
                 static_cast<long long>(gif.size()), Rounds);
