@@ -85,10 +85,14 @@ bool TMForm::Borrow(TWkHidDevice* device, TWkHidDevice*& reference) {
     return true;
 }
 
+QString TMForm::ConnectedStatusText(const HIDD_ATTRIBUTES& attributes,
+                                    const QString& product) const {
+    return state_.LngStrings.line(46) + QStringLiteral(" VID[") + HexId(attributes.VendorID) +
+           QStringLiteral("] PID[") + HexId(attributes.ProductID) + QStringLiteral("] ") + product;
+}
+
 void TMForm::ShowConnected(const HIDD_ATTRIBUTES& attributes, const QString& product) {
-    connectStatus_->setText(state_.LngStrings.line(46) + QStringLiteral(" VID[") +
-                            HexId(attributes.VendorID) + QStringLiteral("] PID[") +
-                            HexId(attributes.ProductID) + QStringLiteral("] ") + product);
+    connectStatus_->setText(ConnectedStatusText(attributes, product));
     btnRead_MK_->setEnabled(true);
     btnWrite_MK_->setEnabled(true);
     btnRestart_->setEnabled(true);

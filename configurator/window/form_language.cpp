@@ -10,6 +10,7 @@
 #include "configurator/window/form_layout.h"
 #include "configurator/window/main_form.h"
 #include "configurator/window/text_fit.h"
+#include "hid/hid_controller.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -71,6 +72,18 @@ void TMForm::ApplyLanguage(const LanguageLines& lines) {
     FitCaptions(applyLanguageCaptions(this, languageCaptions(lines)));
     RebuildAxisLists(lines);
     RelabelButtonGrids(lines);
+    RelabelConnectStatus();
+}
+
+// The status line is written only when the connection changes; its words follow the language
+// at once.
+void TMForm::RelabelConnectStatus() {
+    if (state_.ConfigDevice != nullptr && imgGrn_->isVisibleTo(this)) {
+        connectStatus_->setText(ConnectedStatusText(state_.ConfigDevice->Attributes(),
+                                                    state_.ConfigDevice->ProductName()));
+    } else {
+        connectStatus_->setText(state_.LngStrings.line(8));
+    }
 }
 
 void TMForm::RebuildAxisLists(const LanguageLines& lines) {

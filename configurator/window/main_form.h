@@ -139,6 +139,7 @@ private:
     void ListDevice(TWkHidDevice* device);
     bool Borrow(TWkHidDevice* device, TWkHidDevice*& reference);
     void ShowConnected(const HIDD_ATTRIBUTES& attributes, const QString& product);
+    QString ConnectedStatusText(const HIDD_ATTRIBUTES& attributes, const QString& product) const;
     // Gives both borrowed interfaces back to the controller, so their readers stop.
     void DropDevices();
     void ClearDeviceList();
@@ -168,6 +169,7 @@ private:
     void ApplyLanguage(const LanguageLines& lines);
     void RebuildAxisLists(const LanguageLines& lines);
     void RelabelButtonGrids(const LanguageLines& lines);
+    void RelabelConnectStatus();
 
     QString programFolder_;
     FormState state_;

@@ -1,10 +1,14 @@
 #include "components/grid/string_grid.h"
 #include "components/label/label.h"
+#include "configurator/sim/sim_controller_device.h"
+#include "platform/hidbus/sim_hid_bus.h"
+#include "platform/modules/standard_modules.h"
 #include "tests/configurator/files/numbered_language_captions.h"
 #include "tests/configurator/window/wiring_fixture.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -173,6 +177,27 @@ TEST_F(LanguageTest, FileDialogsTakeTheirTitlesFromTheLines) {
     ASSERT_EQ(host.fileRequests.size(), 2u);
     EXPECT_EQ(host.fileRequests[0].title, "L5");
     EXPECT_EQ(host.fileRequests[1].title, "L6");
+}
+
+TEST_F(LanguageTest, SwitchRewritesTheStatusLineInTheNewLanguage) {
+    SimHidBus bus;
+    const ScopedHidBus busGuard(bus);
+    RegisterStandardModules();
+    SimControllerDevice controller(bus);
+    WriteLanguage("Lines", "L");
+    WriteLanguage("Other", "O");
+    WriteSettings({"Lines", "NoDebug", "", "", "", "34952", "34952"});
+    Open();
+    QCoreApplication::sendPostedEvents();
+    auto* status = Find<QLabel>("connect_status");
+    ASSERT_EQ(status->text(), "L46 VID[8888] PID[8888] Tavro2");
+
+    ChooseLanguage("Other");
+    EXPECT_EQ(status->text(), "O46 VID[8888] PID[8888] Tavro2");
+
+    Find<QPushButton>("btn_clr_dev_list")->click();
+    ChooseLanguage("Lines");
+    EXPECT_EQ(status->text(), "L8");
 }
 
 TEST_F(LanguageTest, SwitchKeepsTheConfigurationAndRewritesTheSettings) {
