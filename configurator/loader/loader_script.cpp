@@ -36,6 +36,13 @@ public:
 
 private:
     Context top() const { return open_.empty() ? Context::Bare : open_.back(); }
+    // A quote that both opens and closes its context.
+    void toggle(Context context) {
+        if (top() == context)
+            open_.pop_back();
+        else
+            open_.push_back(context);
+    }
     // Inside "${ }" the text is quoted as the text around the braces.
     bool doubleQuoted() const;
 
@@ -62,17 +69,11 @@ qsizetype ShellQuoting::step(const QString& line, qsizetype position) {
         return 2;
     }
     if (c == QLatin1Char('`')) {
-        if (context == Context::Backquote)
-            open_.pop_back();
-        else
-            open_.push_back(Context::Backquote);
+        toggle(Context::Backquote);
         return 1;
     }
     if (c == QLatin1Char('"')) {
-        if (context == Context::Double)
-            open_.pop_back();
-        else
-            open_.push_back(Context::Double);
+        toggle(Context::Double);
         return 1;
     }
     if (context == Context::Double)
