@@ -125,6 +125,8 @@ int qtTextFlags(unsigned flags) {
         result |= Qt::TextExpandTabs;
     if (!(flags & DT_NOPREFIX))
         result |= Qt::TextShowMnemonic;
+    if (flags & DT_RTLREADING)
+        result |= Qt::TextForceRightToLeft;
     return result;
 }
 

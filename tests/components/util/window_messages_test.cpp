@@ -1,4 +1,4 @@
-#include "components/util/pending_messages.h"
+#include "components/util/window_messages.h"
 #include "platform/ui/message_window.h"
 
 #include <QCoreApplication>
