@@ -33,7 +33,10 @@ void TWkCustomLabel::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     if (button == mbLeft) {
         FClicked = false;
+        const QPointer<TWkCustomLabel> alive(this);
         DblClick();
+        if (alive.isNull())
+            return;
     }
     const QPoint at = event->position().toPoint();
     MouseDown(button, MouseShiftOf(*event, true), at.x(), at.y());
@@ -49,8 +52,13 @@ void TWkCustomLabel::mouseMoveEvent(QMouseEvent* event) {
 
 void TWkCustomLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    if (FDrag->MouseReleased(event->globalPosition().toPoint()))
+    // A drop or mouse-up handler may free the label.
+    const QPointer<TWkCustomLabel> alive(this);
+    if (FDrag->MouseReleased(event->globalPosition().toPoint())) {
+        if (alive.isNull())
+            return;
         FClicked = false;
+    }
     TMouseButton button;
     if (!MouseButtonOf(event->button(), button))
         return;
@@ -59,7 +67,7 @@ void TWkCustomLabel::mouseReleaseEvent(QMouseEvent* event) {
         FClicked = false;
     const QPoint at = event->position().toPoint();
     MouseUp(button, MouseShiftOf(*event), at.x(), at.y());
-    if (clicked && rect().contains(at))
+    if (!alive.isNull() && clicked && rect().contains(at))
         Click();
 }
 
@@ -76,9 +84,10 @@ void TWkCustomLabel::MouseMove(TMouseShiftState shift, int x, int y) {
 }
 
 void TWkCustomLabel::MouseUp(TMouseButton button, TMouseShiftState shift, int x, int y) {
+    const QPointer<TWkCustomLabel> alive(this);
     if (OnMouseUp)
         OnMouseUp(this, button, shift, x, y);
-    if (button != mbLeft)
+    if (alive.isNull() || button != mbLeft)
         return;
     FDragging = false;
     UpdateMouseOver(rect().contains(x, y));
@@ -91,12 +100,14 @@ void TWkCustomLabel::Click() {
         FConsumerSvc->ItemSelected(item);
         return;
     }
+    // The handler or the action may free the label; the URL is read before.
+    const QString url = FAutoOpenURL ? FURL : QString();
     if (OnClick || FAction == nullptr)
         FireNotifyEvent(OnClick, this);
     else
         FAction->trigger();
-    if (FAutoOpenURL && !FURL.isEmpty())
-        OpenWithShell(FURL);
+    if (!url.isEmpty())
+        OpenWithShell(url);
 }
 
 void TWkCustomLabel::DblClick() {

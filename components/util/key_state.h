@@ -94,6 +94,8 @@ int SidedVirtualKeyOf(const QKeyEvent& event);
 
 // The application's key-state filter: the keys held now by what it saw.
 class TKeyStateFilter : public QObject {
+    Q_OBJECT
+
 public:
     // The running application's filter, installed on first need; nullptr without an
     // application.

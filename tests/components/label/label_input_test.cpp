@@ -1,5 +1,6 @@
 #include "components/buttons/speed_button.h"
 #include "components/label/label.h"
+#include "tests/support/recording_ui_host.h"
 
 #include <QAction>
 #include <QApplication>
@@ -316,6 +317,53 @@ TEST_F(LabelInputTest, DragEndsWithoutTargetWhenRefusedCancelledOrNeverStarted) 
     Click(source, {5, 5});
     EXPECT_EQ(clicks, 1);
     EXPECT_TRUE(log.isEmpty());
+}
+
+// A handler that closes what the label belongs to frees the label inside its own event.
+TEST_F(LabelInputTest, AHandlerMayFreeTheLabel) {
+    RecordingUiHost host;
+    ScopedUiHost guard(host);
+    const struct {
+        const char* name;
+        void (*hook)(TWkLabel* label, std::function<void()> free);
+        bool doubleClick;
+    } cases[] = {
+        {"OnClick",
+         [](TWkLabel* l, std::function<void()> f) {
+             l->OnClick = TNotifyEvent::FromCallable([f](QObject*) { f(); });
+         },
+         false},
+        {"OnMouseUp",
+         [](TWkLabel* l, std::function<void()> f) {
+             l->OnMouseUp = TMouseEvent::FromCallable(
+                 [f](QObject*, TMouseButton, TMouseShiftState, int, int) { f(); });
+         },
+         false},
+        {"OnDblClick",
+         [](TWkLabel* l, std::function<void()> f) {
+             l->OnDblClick = TNotifyEvent::FromCallable([f](QObject*) { f(); });
+         },
+         true},
+    };
+    for (const auto& c : cases) {
+        QPointer<TWkLabel> label = new TWkLabel(&page);
+        label->setGeometry(10, 40, 60, 20);
+        label->SetURL(QStringLiteral("https://example.org"));
+        c.hook(label, [label] { delete label.data(); });
+        const QEvent::Type press =
+            c.doubleClick ? QEvent::MouseButtonDblClick : QEvent::MouseButtonPress;
+        QMouseEvent down(press, QPointF(5, 5), label->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(label, &down);
+        if (!label.isNull()) {
+            QMouseEvent up(QEvent::MouseButtonRelease, QPointF(5, 5),
+                           label->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::NoButton,
+                           Qt::NoModifier);
+            QApplication::sendEvent(label, &up);
+        }
+        EXPECT_TRUE(label.isNull()) << c.name;
+    }
+    EXPECT_EQ(host.entries(QStringLiteral("shellOpen")).size(), 1) << "the URL read before";
 }
 
 TEST_F(LabelInputTest, ADropHandlerMayFreeTheSource) {
