@@ -7,7 +7,6 @@
 
 #include <QStringList>
 #include <cstdint>
-#include <vector>
 
 namespace {
 
@@ -34,29 +33,11 @@ HMODULE load(const QString& name) {
     return reinterpret_cast<std::uintptr_t>(module) < FirstValidHandle ? nullptr : module;
 }
 
-// The module's file version text, empty when it has none.
-QString fileVersionOf(const QString& name) {
-    DWORD handle = 0;
-    const DWORD size = GetFileVersionInfoSizeW(name, &handle);
-    if (size == 0)
-        return {};
-    std::vector<BYTE> block(size);
-    if (!GetFileVersionInfoW(name, handle, size, block.data()))
-        return {};
-    void* value = nullptr;
-    UINT length = 0;
-    if (!VerQueryValueW(block.data(), QStringLiteral("\\StringFileInfo\\040904E4\\FileVersion"),
-                        &value, &length) ||
-        length == 0)
-        return {};
-    return QString::fromUtf16(static_cast<const char16_t*>(value), length - 1);
-}
-
 void startUp() {
     RichEditState& s = state();
     s.module = load(NewerLibrary);
     if (s.module != nullptr) {
-        s.version = RichEdit20Version(fileVersionOf(NewerLibrary));
+        s.version = RichEdit20Version(ModuleFileVersion(NewerLibrary));
     } else {
         s.module = load(OlderLibrary);
         s.version = s.module != nullptr ? 1 : 0;
