@@ -64,21 +64,7 @@ TWkHidDeviceController::~TWkHidDeviceController() {
 }
 
 QString TWkHidDeviceController::HidVersion() const {
-    const QString module = QStringLiteral("HID.dll");
-    DWORD handle = 0;
-    const DWORD size = GetFileVersionInfoSizeW(module, &handle);
-    if (size == 0)
-        return {};
-    std::vector<BYTE> block(size);
-    if (!GetFileVersionInfoW(module, handle, size, block.data()))
-        return {};
-    void* value = nullptr;
-    UINT length = 0;
-    if (!VerQueryValueW(block.data(), QStringLiteral("\\StringFileInfo\\040904E4\\FileVersion"),
-                        &value, &length) ||
-        length == 0)
-        return {};
-    return QString::fromUtf16(static_cast<const char16_t*>(value), length - 1);
+    return ModuleFileVersion(QStringLiteral("HID.dll"));
 }
 
 void TWkHidDeviceController::DeviceWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTabWidget>
 #include <QWidget>
 #include <type_traits>
@@ -186,7 +187,11 @@ protected:
     }
 
     bool event(QEvent* event) override {
+        // A handler reached from the event may free the control.
+        const QPointer<QObject> alive(this);
         const bool result = dispatch(event);
+        if (alive.isNull())
+            return result;
         if constexpr (IsScrollArea) {
             // A scroll area paints its frame in its own paint event, the cells in the viewport's.
             if (FDotNetHighlighting && event->type() == QEvent::Paint)

@@ -6,6 +6,7 @@
 
 #include "components/base/ext_control.h"
 #include "components/base/hot_track_options.h"
+#include "components/base/hot_track_source.h"
 #include "components/buttons/button_glyph.h"
 #include "components/buttons/button_types.h"
 #include "components/draw/font_copy.h"
@@ -22,7 +23,7 @@ enum TPopupAlignment { paLeft, paRight, paCenter };
 QPoint DropDownMenuPoint(QSize button, int menuWidth, TWkDropDownMenuPos position,
                          TPopupAlignment alignment);
 
-class TWkCustomSpeedButton : public TWkExGraphicControl {
+class TWkCustomSpeedButton : public TWkExGraphicControl, public IWkHotTrack {
 public:
     explicit TWkCustomSpeedButton(QWidget* parent = nullptr);
 
@@ -85,6 +86,10 @@ public:
     const QFont& HotTrackFont() const { return FHotTrackFont; }
     TColor HotTrackFontColor() const { return FHotTrackFontColor; }
     void SetHotTrackFont(const QFont& font, TColor color);
+    bool GetHotTrack() const override { return FHotTrack; }
+    TFont GetHotTrackFont() const override { return FromQFont(FHotTrackFont, FHotTrackFontColor); }
+    TWkTrackFontOptions GetHotTrackFontOptions() const override { return FHotTrackFontOptions; }
+    const TWkHotTrackOptions& GetHotTrackOptions() const override { return *FHotTrackOptions; }
 
     QMenu* DropDownMenu() const { return FDropDownMenu; }
     void SetDropDownMenu(QMenu* menu);

@@ -4,12 +4,15 @@
 
 #include <QApplication>
 #include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QStyleOptionToolButton>
 #include <QWidget>
 
 namespace {
 
 constexpr const char* glassPaintProperty = "tavroPaintsOnGlass";
 constexpr const char* doubleBufferedProperty = "tavroDoubleBuffered";
+constexpr const char* needsBorderPaintProperty = "tavroNeedsBorderPaint";
 
 bool hasFlag(const QWidget* widget, const char* name) {
     return widget->property(name).toBool();
@@ -75,11 +78,95 @@ void DrawImageListImage(const TImageList& list, int index, TCanvas& canvas, int 
     canvas.Painter().drawImage(x, y, buffer);
 }
 
-bool ThemedContentRect(const QStyle* style, const TRect& bounding, TRect& content) {
+namespace {
+
+// The style state of a button-like element: states run normal, hot, pressed, disabled from 1
+// within each group of four.
+QStyle::State buttonState(int state) {
+    const int kind = (state - 1) % 4;
+    QStyle::State result = QStyle::State_Raised;
+    if (kind != 3)
+        result |= QStyle::State_Enabled;
+    if (kind == 1)
+        result |= QStyle::State_MouseOver;
+    if (kind == 2)
+        result |= QStyle::State_Sunken;
+    return result;
+}
+
+QRect pushButtonContent(const QStyle* style, const QRect& bounding, int state) {
     QStyleOptionButton option;
-    option.rect = ToQRect(bounding);
-    content = FromQRect(style->subElementRect(QStyle::SE_PushButtonContents, &option));
+    option.rect = bounding;
+    option.state = buttonState(state == PBS_DEFAULTED ? PBS_NORMAL : state);
+    if (state == PBS_DEFAULTED)
+        option.features |=
+            QStyleOptionButton::DefaultButton | QStyleOptionButton::AutoDefaultButton;
+    return style->subElementRect(QStyle::SE_PushButtonContents, &option);
+}
+
+QRect markButtonContent(const QStyle* style, const QRect& bounding, int part, int state) {
+    QStyleOptionButton option;
+    option.rect = bounding;
+    option.state = buttonState(state);
+    if (state >= CBS_MIXEDNORMAL)
+        option.state |= QStyle::State_NoChange;
+    else if (state >= CBS_CHECKEDNORMAL)
+        option.state |= QStyle::State_On;
+    else
+        option.state |= QStyle::State_Off;
+    const auto element =
+        part == BP_RADIOBUTTON ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents;
+    return style->subElementRect(element, &option);
+}
+
+QRect groupBoxContent(const QStyle* style, const QRect& bounding, int state) {
+    QStyleOptionGroupBox option;
+    option.rect = bounding;
+    option.state = state == GBS_DISABLED ? QStyle::State_None : QStyle::State_Enabled;
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxContents;
+    option.lineWidth = 1;
+    return style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents);
+}
+
+// A tool button's label lies inside its frame, whatever the state.
+QRect toolButtonContent(const QStyle* style, const QRect& bounding, int state) {
+    QStyleOptionToolButton option;
+    option.rect = bounding;
+    option.state = QStyle::State_AutoRaise | buttonState(state > TS_DISABLED ? TS_NORMAL : state);
+    if (state == TS_CHECKED || state == TS_HOTCHECKED)
+        option.state |= QStyle::State_On;
+    if (state == TS_HOTCHECKED)
+        option.state |= QStyle::State_MouseOver;
+    option.subControls = QStyle::SC_ToolButton;
+    const QRect button =
+        style->subControlRect(QStyle::CC_ToolButton, &option, QStyle::SC_ToolButton);
+    const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option);
+    return button.adjusted(frame, frame, -frame, -frame);
+}
+
+} // namespace
+
+bool ThemedContentRect(const QStyle* style, const TThemedElementDetails& details,
+                       const TRect& bounding, TRect& content) {
+    const QRect r = ToQRect(bounding);
+    QRect result = r;
+    if (details.Element == TThemedClass::Button) {
+        if (details.Part == BP_PUSHBUTTON)
+            result = pushButtonContent(style, r, details.State);
+        else if (details.Part == BP_RADIOBUTTON || details.Part == BP_CHECKBOX)
+            result = markButtonContent(style, r, details.Part, details.State);
+        else if (details.Part == BP_GROUPBOX)
+            result = groupBoxContent(style, r, details.State);
+    } else if (details.Element == TThemedClass::ToolBar && details.Part == TP_BUTTON) {
+        result = toolButtonContent(style, r, details.State);
+    }
+    content = FromQRect(result);
     return true;
+}
+
+bool ThemedContentRect(const QStyle* style, const TRect& bounding, TRect& content) {
+    return ThemedContentRect(style, {TThemedClass::Button, BP_PUSHBUTTON, PBS_NORMAL}, bounding,
+                             content);
 }
 
 TColor ControlColor(const QWidget* control) {
@@ -88,6 +175,18 @@ TColor ControlColor(const QWidget* control) {
 
 bool HasParentBackground(const QWidget* control) {
     return !control->autoFillBackground();
+}
+
+void SetParentBackground(QWidget* control, bool value) {
+    control->setAutoFillBackground(!value);
+}
+
+bool NeedsBorderPaint(const QWidget* control) {
+    return hasFlag(control, needsBorderPaintProperty);
+}
+
+void SetNeedsBorderPaint(QWidget* control, bool value) {
+    control->setProperty(needsBorderPaintProperty, value);
 }
 
 void FillThemedBackground(QWidget* control, TCanvas& canvas, const TRect& r,

@@ -37,15 +37,59 @@ constexpr unsigned ILD_MASK = 0x10;
 void DrawImageListImage(const TImageList& list, int index, TCanvas& canvas, int x, int y,
                         unsigned style, bool composited);
 
-// The part of bounding inside a button's frame, as the current style lays out a button of
-// that size. Always true.
+// A themed element: its theme class, part and state, numbered as the desktop's themes number
+// them.
+enum class TThemedClass { Button, ToolBar };
+constexpr int BP_PUSHBUTTON = 1;
+constexpr int BP_RADIOBUTTON = 2;
+constexpr int BP_CHECKBOX = 3;
+constexpr int BP_GROUPBOX = 4;
+constexpr int PBS_NORMAL = 1;
+constexpr int PBS_HOT = 2;
+constexpr int PBS_PRESSED = 3;
+constexpr int PBS_DISABLED = 4;
+constexpr int PBS_DEFAULTED = 5;
+// Check box and radio button states: unchecked 1..4, checked 5..8, mixed 9..12, each as
+// normal, hot, pressed, disabled.
+constexpr int CBS_UNCHECKEDNORMAL = 1;
+constexpr int CBS_CHECKEDNORMAL = 5;
+constexpr int CBS_MIXEDNORMAL = 9;
+constexpr int GBS_NORMAL = 1;
+constexpr int GBS_DISABLED = 2;
+constexpr int TP_BUTTON = 1;
+constexpr int TS_NORMAL = 1;
+constexpr int TS_HOT = 2;
+constexpr int TS_PRESSED = 3;
+constexpr int TS_DISABLED = 4;
+constexpr int TS_CHECKED = 5;
+constexpr int TS_HOTCHECKED = 6;
+
+struct TThemedElementDetails {
+    TThemedClass Element;
+    int Part;
+    int State;
+};
+
+// The part of bounding that holds the element's content (its text and glyph), as the style lays
+// out that element in that state: inside a push button's frame (and its default-button ring),
+// inside a tool button's frame, beside a check box's or radio button's mark, below a group
+// box's title. An element the style has no layout for keeps all of bounding. Always true.
+bool ThemedContentRect(const QStyle* style, const TThemedElementDetails& details,
+                       const TRect& bounding, TRect& content);
+// The same for a push button in its normal state.
 bool ThemedContentRect(const QStyle* style, const TRect& bounding, TRect& content);
 
 // The colour a widget shows as its background, as a TColor.
 TColor ControlColor(const QWidget* control);
 
-// A control that lets its parent's background show through (it does not fill its own).
+// A control that lets its parent's background show through (it does not fill its own): the
+// csParentBackground style flag.
 bool HasParentBackground(const QWidget* control);
+void SetParentBackground(QWidget* control, bool value);
+// The csNeedsBorderPaint style flag: the control's border is drawn by the theme rather than by
+// the control. Set for a control when asked for; off by default.
+bool NeedsBorderPaint(const QWidget* control);
+void SetNeedsBorderPaint(QWidget* control, bool value);
 
 // Fills r on canvas in color, or, when themes are on and the control has a parent whose colour is
 // the same and the control lets the parent's background through (or mustDrawParentBackground is

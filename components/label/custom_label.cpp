@@ -1,13 +1,13 @@
 #include "components/label/custom_label.h"
 
 #include "components/data/data_consumer.h"
+#include "components/draw/component_references.h"
 #include "components/draw/themed_background.h"
-#include "components/util/shell_open.h"
+#include "components/util/key_state.h"
 
 #include <QApplication>
 #include <QFontInfo>
 #include <QKeySequence>
-#include <QMouseEvent>
 #include <QShortcut>
 
 namespace {
@@ -28,6 +28,7 @@ QChar AcceleratorChar(const QString& caption) {
 
 TWkCustomLabel::TWkCustomLabel(QWidget* parent)
     : TWkExGraphicControl(parent), FHotTrackOptions(new TWkHotTrackOptions(this)),
+      FDrag(new TWkControlDrag(this, *this)),
       FConsumerSvc(std::make_unique<TWkDataConsumer>(
           this, std::initializer_list<int>{TWkDataConsumer::caOneItem})) {
     FConsumerSvc->OnChanged = [this](TWkDataConsumer&, TWkDataConsumerChangeReason) {
@@ -35,6 +36,7 @@ TWkCustomLabel::TWkCustomLabel(QWidget* parent)
         update();
     };
     resize(65, 17);
+    setMouseTracking(true);
     SetTransparent(false);
     CopyFontExcept(FHotTrackFont, Font(), FHotTrackFontOptions);
     FImageChangeLink.OnChange = [this](TImageList&) {
@@ -231,14 +233,11 @@ QString TWkCustomLabel::GetLabelCaption() const {
 }
 
 void TWkCustomLabel::SetImages(TImageList* images) {
-    if (images == FImages)
+    if (images == Images())
         return;
     SetProvider(nullptr);
-    if (FImages != nullptr)
-        FImages->UnRegisterChanges(FImageChangeLink);
-    FImages = images;
-    if (FImages != nullptr)
-        FImages->RegisterChanges(FImageChangeLink);
+    TImageList* reference = nullptr;
+    ReplaceImageListReference(this, images, reference, FImageChangeLink);
     if (FAutoSize)
         Resize();
     else
@@ -276,11 +275,11 @@ void TWkCustomLabel::SetHotTrackOptions(const TWkHotTrackOptions& options) {
     FHotTrackOptions->Assign(&options);
 }
 
-void TWkCustomLabel::AssignHotTrack(TWkCustomLabel& source) {
-    SetHotTrack(source.HotTrack());
-    SetHotTrackFont(source.HotTrackFont());
-    SetHotTrackFontOptions(source.HotTrackFontOptions());
-    SetHotTrackOptions(source.HotTrackOptions());
+void TWkCustomLabel::AssignHotTrack(const IWkHotTrack& source) {
+    SetHotTrack(source.GetHotTrack());
+    SetHotTrackFont(source.GetHotTrackFont());
+    SetHotTrackFontOptions(source.GetHotTrackFontOptions());
+    SetHotTrackOptions(source.GetHotTrackOptions());
 }
 
 void TWkCustomLabel::SetBounds(int left, int top, int width, int height) {
@@ -294,11 +293,11 @@ void TWkCustomLabel::Loaded() {
 }
 
 int TWkCustomLabel::GetImageWidth() const {
-    return ImageShown() && Provider() == nullptr ? FImages->Width() : 0;
+    return ImageShown() && Provider() == nullptr ? Images()->Width() : 0;
 }
 
 int TWkCustomLabel::GetImageHeight() const {
-    return ImageShown() && Provider() == nullptr ? FImages->Height() : 0;
+    return ImageShown() && Provider() == nullptr ? Images()->Height() : 0;
 }
 
 void TWkCustomLabel::Resize() {
@@ -310,36 +309,6 @@ void TWkCustomLabel::FontChanged() {
     Resize();
     CopyFontExcept(FHotTrackFont, Font(), FHotTrackFontOptions);
     update();
-}
-
-void TWkCustomLabel::mousePressEvent(QMouseEvent* event) {
-    TWkExGraphicControl::mousePressEvent(event);
-    if (event->button() == Qt::LeftButton && isEnabled())
-        FDragging = true;
-}
-
-void TWkCustomLabel::mouseReleaseEvent(QMouseEvent* event) {
-    TWkExGraphicControl::mouseReleaseEvent(event);
-    if (event->button() != Qt::LeftButton)
-        return;
-    const bool pressed = FDragging;
-    FDragging = false;
-    const bool inside = rect().contains(event->position().toPoint());
-    UpdateMouseOver(inside);
-    if (pressed && inside)
-        Click();
-}
-
-void TWkCustomLabel::Click() {
-    IWkDataItem* item = BoundItem();
-    if (Supports<IWkDataItemAction>(item) != nullptr) {
-        EnterScope scope(*FConsumerSvc);
-        FConsumerSvc->ItemSelected(item);
-        return;
-    }
-    FireNotifyEvent(OnClick, this);
-    if (FAutoOpenURL && !FURL.isEmpty())
-        OpenWithShell(FURL);
 }
 
 bool TWkCustomLabel::NotifyTextChanged(QEvent* event) {
@@ -395,7 +364,7 @@ bool TWkCustomLabel::NotifyMouseLeave(QEvent* event) {
 }
 
 void TWkCustomLabel::UpdateMouseOver(bool pointerOver) {
-    const bool buttonHeld = QGuiApplication::mouseButtons() & Qt::LeftButton;
+    const bool buttonHeld = IsKeyDown(VK_LBUTTON);
     const bool over = isEnabled() && !buttonHeld && !FDragging && pointerOver &&
                       QApplication::activeWindow() != nullptr;
     if (over == FMouseOverLabel)

@@ -4,13 +4,19 @@
 // click. Turned captions honour WordWrap: a caption longer than the box wraps into further lines
 // stacked across the text's direction (side by side when vertical), so it stays inside the box.
 
+#include "components/base/control_drag.h"
+#include "components/base/control_events.h"
 #include "components/base/ext_control.h"
 #include "components/base/hot_track_options.h"
+#include "components/base/hot_track_source.h"
 #include "components/base/method_event.h"
 #include "components/base/text_alignment.h"
 #include "components/draw/font_copy.h"
 #include "platform/ui/image_list.h"
+#include "platform/ui/screen_cursors.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QPointer>
 #include <memory>
 
@@ -23,7 +29,7 @@ enum TShadowPosition { spLeftTop, spLeftBottom, spRightBottom, spRightTop };
 
 enum TWkTextEllipsis { teNone, teWordEllipsis, tePathEllipsis, teEndEllipsis };
 
-class TWkCustomLabel : public TWkExGraphicControl {
+class TWkCustomLabel : public TWkExGraphicControl, public IWkHotTrack, public IWkDragControl {
     Q_OBJECT
     // The caption by name, so that code setting captions by control name reaches it.
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
@@ -84,7 +90,8 @@ public:
     QWidget* FocusControl() const { return FFocusControl; }
     void SetFocusControl(QWidget* control);
 
-    TImageList* Images() const { return FImages; }
+    // Null again once the list is destroyed.
+    TImageList* Images() const { return FImageChangeLink.Sender(); }
     void SetImages(TImageList* images);
     int ImageIndex() const { return FImageIndex; }
     void SetImageIndex(int value);
@@ -100,8 +107,42 @@ public:
     void SetHotTrackFontOptions(TWkTrackFontOptions options);
     TWkHotTrackOptions& HotTrackOptions() { return *FHotTrackOptions; }
     void SetHotTrackOptions(const TWkHotTrackOptions& options);
-    // Copies HotTrack, HotTrackFont, HotTrackFontOptions and HotTrackOptions.
-    void AssignHotTrack(TWkCustomLabel& source);
+    // Copies HotTrack, HotTrackFont, HotTrackFontOptions and HotTrackOptions from any object
+    // that offers hot-track settings (another label, a speed button).
+    void AssignHotTrack(const IWkHotTrack& source);
+    bool GetHotTrack() const override { return FHotTrack; }
+    TFont GetHotTrackFont() const override { return FHotTrackFont; }
+    TWkTrackFontOptions GetHotTrackFontOptions() const override { return FHotTrackFontOptions; }
+    const TWkHotTrackOptions& GetHotTrackOptions() const override { return *FHotTrackOptions; }
+
+    // With ParentBiDiMode (the default) the label reads right to left when its parent lays out
+    // right to left; setting BiDiMode turns ParentBiDiMode off.
+    TBiDiMode BiDiMode() const;
+    void SetBiDiMode(TBiDiMode value);
+    bool ParentBiDiMode() const { return FParentBiDiMode; }
+    void SetParentBiDiMode(bool value);
+    bool UseRightToLeftReading() const { return BiDiMode() != bdLeftToRight; }
+    bool UseRightToLeftAlignment() const { return BiDiMode() == bdRightToLeft; }
+
+    // Shown at the pointer on a right click (or the menu key) unless OnContextPopup handled it.
+    QMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(QMenu* menu) { FPopupMenu = menu; }
+    // The action whose text, enabled and visible state, and tool tip the label shows; a click
+    // triggers it unless OnClick is set. Cleared when the action is destroyed.
+    QAction* Action() const { return FAction; }
+    void SetAction(QAction* action);
+
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode value) { FDragMode = value; }
+    // Only dkDrag is acted on: the label never docks.
+    TDragKind DragKind() const { return FDragKind; }
+    void SetDragKind(TDragKind value) { FDragKind = value; }
+    int DragCursor() const override { return FDragCursor; }
+    void SetDragCursor(int cursor) { FDragCursor = cursor; }
+    // See TWkControlDrag.
+    void BeginDrag(bool immediate, int threshold = -1) { FDrag->BeginDrag(immediate, threshold); }
+    void EndDrag(bool drop) { FDrag->EndDrag(drop); }
+    bool Dragging() const { return FDrag->Dragging(); }
 
     bool AutoOpenURL() const { return FAutoOpenURL; }
     void SetAutoOpenURL(bool value) { FAutoOpenURL = value; }
@@ -126,6 +167,18 @@ public:
     virtual void Loaded();
 
     TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
+    TContextPopupEvent OnContextPopup;
+    TStartDragEvent OnStartDrag;
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
+    TEndDragEvent OnEndDrag;
+
+    bool DragOver(QObject* source, int x, int y, TDragState state) override;
+    void DragDrop(QObject* source, int x, int y) override;
 
 protected:
     // Draws the caption, its shadow and image in rect; with DT_CALCRECT only measures, setting
@@ -140,14 +193,27 @@ protected:
     virtual QString GetLabelCaption() const;
     virtual int GetImageWidth() const;
     virtual int GetImageHeight() const;
-    // A bound item's action when it has one; else OnClick, then the URL when AutoOpenURL.
+    // A bound item's action when it has one; else OnClick (or the action when OnClick is not
+    // set), then the URL when AutoOpenURL.
     virtual void Click();
+    virtual void DblClick();
+    // The left button on an enabled label marks it pressed; then OnMouseDown.
+    virtual void MouseDown(TMouseButton button, TMouseShiftState shift, int x, int y);
+    virtual void MouseMove(TMouseShiftState shift, int x, int y);
+    // OnMouseUp; the left button ends the press and brings the mouse-over state up to date.
+    virtual void MouseUp(TMouseButton button, TMouseShiftState shift, int x, int y);
+    void DoStartDrag(QObject*& dragObject) override;
+    void DoEndDrag(QObject* target, int x, int y) override;
 
     void Paint(TCanvas& canvas);
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool NotifyTextChanged(QEvent* event) override;
     bool NotifyFontChanged(QEvent* event) override;
     bool NotifyParentFontChanged(QEvent* event) override;
@@ -158,7 +224,7 @@ protected:
     bool WantsDialogChar(std::uint16_t key, TShiftState shift) override;
 
 private:
-    bool ImageShown() const { return FImages != nullptr && FImageIndex >= 0; }
+    bool ImageShown() const { return Images() != nullptr && FImageIndex >= 0; }
     // The selected item of a bound provider, or null.
     IWkDataItem* BoundItem() const;
     void PaintLabelBackground(TCanvas& canvas, const TRect& client);
@@ -171,6 +237,8 @@ private:
     void UpdateMouseOver(bool pointerOver);
     bool FocusAccelerated();
     void UpdateAccelerator();
+    void ActionChanged();
+    unsigned ReadingFlags() const;
 
     QString FCaption;
     QPointer<QWidget> FFocusControl;
@@ -186,8 +254,10 @@ private:
     bool FFocused = false;
     bool FDragging = false;
     bool FMouseOverLabel = false;
+    // Set by a single left press; a double click or a drag takes the click away.
+    bool FClicked = false;
     int FImageIndex = -1;
-    TImageList* FImages = nullptr;
+    // The image list is read through its link, which the list clears when it is destroyed.
     TChangeLink FImageChangeLink;
     bool FHotTrack = false;
     TFont FHotTrackFont;
@@ -208,5 +278,13 @@ private:
     bool FOpaque = true;
     TColor FFontColor = clWindowText;
     QShortcut* FAccelerator = nullptr;
+    TBiDiMode FBiDiMode = bdLeftToRight;
+    bool FParentBiDiMode = true;
+    QPointer<QMenu> FPopupMenu;
+    QPointer<QAction> FAction;
+    TDragMode FDragMode = dmManual;
+    TDragKind FDragKind = dkDrag;
+    int FDragCursor = crDrag;
+    TWkControlDrag* FDrag;
     std::unique_ptr<TWkDataConsumer> FConsumerSvc;
 };

@@ -4,8 +4,8 @@
 #include "components/draw/themed_background.h"
 #include "components/label/custom_label.h"
 #include "components/label/rotated_text.h"
+#include "components/util/screen_dc.h"
 
-#include <QImage>
 #include <array>
 
 namespace {
@@ -74,8 +74,8 @@ void TWkCustomLabel::AdjustBounds() {
         return;
     }
     FNeedsResize = false;
-    QImage screen(1, 1, QImage::Format_ARGB32_Premultiplied);
-    TCanvas canvas(&screen);
+    const auto screen = CreateScreenCompatibleDC();
+    TCanvas& canvas = screen->Canvas();
     TRect r{1, 1, width() - 1, height() - 1};
     if (FAngle != 0) {
         DrawAngleText(canvas, r, MeasuredCaption(GetLabelCaption(), FShowAccelChar),
@@ -92,9 +92,8 @@ void TWkCustomLabel::AdjustBounds() {
     if (ImageShown())
         r.Bottom = std::max(r.Bottom, GetImageHeight() + r.Top);
     int left = x();
-    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
     const bool rightAligned =
-        (FAlignment == taRightJustify) != rightToLeft && FAlignment != taCenter;
+        (FAlignment == taRightJustify) != UseRightToLeftAlignment() && FAlignment != taCenter;
     if (rightAligned && !ImageShown())
         left += width() - r.Right;
     SetBounds(left, y(), r.Right, r.Bottom);
@@ -225,7 +224,7 @@ void TWkCustomLabel::DoDrawCaption(TCanvas& canvas, TRect& rect, unsigned flags)
         text = MeasuredCaption(text, FShowAccelChar);
     if (!FShowAccelChar)
         flags |= DT_NOPREFIX;
-    flags |= EllipsisFlag(FTextEllipsis);
+    flags |= EllipsisFlag(FTextEllipsis) | ReadingFlags();
     if (FMouseOverLabel && FHotTrack) {
         canvas.Font = FHotTrackFont;
     } else {
@@ -266,7 +265,7 @@ void TWkCustomLabel::DoDrawCaption(TCanvas& canvas, TRect& rect, unsigned flags)
             top = height() - GetImageHeight() - FMarginBottom;
         else if (FLayout == tlCenter)
             top = (height() - GetImageHeight()) / 2;
-        FImages->Draw(canvas, FMarginLeft, std::max(top, FMarginTop), FImageIndex, isEnabled());
+        Images()->Draw(canvas, FMarginLeft, std::max(top, FMarginTop), FImageIndex, isEnabled());
     }
 }
 
@@ -283,8 +282,8 @@ void TWkCustomLabel::DrawAngleText(TCanvas& canvas, TRect& rect, const QString& 
                      height() - FMarginTop - FMarginBottom - 2};
     constexpr int Unlimited = 1 << 20;
     const int lineLength = FAutoSize ? Unlimited : RotatedLineLength(FAngle, area);
-    const unsigned kept =
-        DT_NOPREFIX | DT_EXPANDTABS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS | DT_END_ELLIPSIS;
+    const unsigned kept = DT_NOPREFIX | DT_EXPANDTABS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS |
+                          DT_END_ELLIPSIS | DT_RTLREADING;
     const unsigned lineFlags = (flags & kept) | AlignmentFlag(FAlignment) |
                                (FWordWrap ? DT_WORDBREAK : DT_SINGLELINE) | DT_NOCLIP;
     TRect block{0, 0, lineLength, 0};

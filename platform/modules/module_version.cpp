@@ -106,3 +106,20 @@ BOOL VerQueryValueW(const void* block, const QString& subBlock, void** buffer, U
     }
     return FALSE;
 }
+
+QString ModuleFileVersion(const QString& name) {
+    DWORD handle = 0;
+    const DWORD size = GetFileVersionInfoSizeW(name, &handle);
+    if (size == 0)
+        return {};
+    std::vector<BYTE> block(size);
+    if (!GetFileVersionInfoW(name, handle, size, block.data()))
+        return {};
+    void* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(block.data(), QStringLiteral("\\StringFileInfo\\040904E4\\FileVersion"),
+                        &value, &length) ||
+        length == 0)
+        return {};
+    return QString::fromUtf16(static_cast<const char16_t*>(value), length - 1);
+}

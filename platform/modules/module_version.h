@@ -28,3 +28,7 @@ BOOL GetFileVersionInfoW(const QString& name, DWORD handle, DWORD length, void* 
 // its characters including the NUL; FALSE when block holds no such value. Every read stays
 // inside the block's own recorded size.
 BOOL VerQueryValueW(const void* block, const QString& subBlock, void** buffer, UINT* length);
+
+// The module's "\StringFileInfo\040904E4\FileVersion" text read through the three calls above;
+// empty when it has none.
+QString ModuleFileVersion(const QString& name);

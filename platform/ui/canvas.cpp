@@ -125,6 +125,9 @@ int qtTextFlags(unsigned flags) {
         result |= Qt::TextExpandTabs;
     if (!(flags & DT_NOPREFIX))
         result |= Qt::TextShowMnemonic;
+    // Right-to-left reading changes the order of the text only; left stays left.
+    if (flags & DT_RTLREADING)
+        result |= Qt::TextForceRightToLeft | Qt::AlignAbsolute;
     return result;
 }
 

@@ -28,6 +28,7 @@ enum DrawTextFlag : unsigned {
     DT_PATH_ELLIPSIS = 0x4000,
     DT_END_ELLIPSIS = 0x8000,
     DT_MODIFYSTRING = 0x10000,
+    DT_RTLREADING = 0x20000,
     DT_WORD_ELLIPSIS = 0x40000,
 };
 

@@ -10,18 +10,40 @@
 #include <QThread>
 #include <cstdint>
 #include <exception>
+#include <future>
 #include <map>
+#include <memory>
 #include <mutex>
 
 namespace {
 
 const QEvent::Type kPostedMessageEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
+const QEvent::Type kSentMessageEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 
 // The event only names its message: the message itself waits in the table, where
 // PeekMessageW can see and take it before Qt delivers the event.
 struct PostedMessage final : QEvent {
     explicit PostedMessage(std::uint64_t id) : QEvent(kPostedMessageEvent), id(id) {}
     std::uint64_t id;
+};
+
+// A message sent from another thread. The sender waits for the answer; an event dropped
+// unhandled (its window went first) answers 0, so the sender never waits for ever.
+struct SentMessage final : QEvent {
+    SentMessage(const MSG& message, std::promise<LRESULT> answer)
+        : QEvent(kSentMessageEvent), message(message), answer(std::move(answer)) {}
+    ~SentMessage() override {
+        if (!answered)
+            answer.set_value(0);
+    }
+    void reply(LRESULT result) {
+        answered = true;
+        answer.set_value(result);
+    }
+
+    MSG message;
+    std::promise<LRESULT> answer;
+    bool answered = false;
 };
 
 struct PendingMessage {
@@ -69,7 +91,15 @@ public:
             delete this;
     }
 
+    // Handles a message now; 0 once released.
+    LRESULT send(const MSG& message) { return handler ? dispatch(message) : 0; }
+
     bool event(QEvent* e) override {
+        if (e->type() == kSentMessageEvent) {
+            auto* sent = static_cast<SentMessage*>(e);
+            sent->reply(send(sent->message));
+            return true;
+        }
         if (e->type() != kPostedMessageEvent)
             return QObject::event(e);
         const auto id = static_cast<PostedMessage*>(e)->id;
@@ -90,17 +120,19 @@ public:
 private:
     // An exception must not unwind through Qt's event loop: it is reported the way the framework
     // reports one that reached an event handler, and the loop goes on.
-    void dispatch(const MSG& message) {
+    LRESULT dispatch(const MSG& message) {
         ++dispatching;
         const MessageHandler current = handler;
+        LRESULT result = 0;
         try {
-            current(message.message, message.wParam, message.lParam);
+            result = current(message.message, message.wParam, message.lParam);
         } catch (const std::exception& error) {
             uiHost().reportException(QString::fromUtf8(error.what()));
         } catch (...) {
             uiHost().reportException(QStringLiteral("Unknown exception"));
         }
         --dispatching;
+        return result;
     }
 
     MessageHandler handler;
@@ -166,6 +198,34 @@ BOOL PostMessageW(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     return TRUE;
 }
 
+LRESULT SendMessageW(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    const MSG message{window, msg, wParam, lParam};
+    MessageWindow* local = nullptr;
+    std::future<LRESULT> answer;
+    {
+        std::lock_guard lock(table().mutex);
+        const auto it = table().windows.find(key(window));
+        if (it == table().windows.end()) {
+            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+            return 0;
+        }
+        MessageWindow* receiver = it->second;
+        if (receiver->thread() == QThread::currentThread()) {
+            local = receiver;
+        } else {
+            // Posted while the window is listed, so it is still alive; released later, it
+            // drops the event, which then answers 0.
+            std::promise<LRESULT> promise;
+            answer = promise.get_future();
+            QCoreApplication::postEvent(receiver, new SentMessage(message, std::move(promise)),
+                                        Qt::HighEventPriority);
+        }
+    }
+    // Nothing else runs on this thread before the call; a handler that releases its own window
+    // defers the deletion until it returns.
+    return local != nullptr ? local->send(message) : answer.get();
+}
+
 void BroadcastDeviceChange() {
     std::lock_guard lock(table().mutex);
     for (const auto& [handle, window] : table().windows)
@@ -177,8 +237,10 @@ void PostQuitMessage(int exitCode) {
     std::lock_guard lock(table().mutex);
     MessageWindow*& receiver = table().quitReceivers[QThread::currentThread()];
     if (receiver == nullptr)
-        receiver =
-            new MessageWindow([](UINT msg, WPARAM wParam, LPARAM) { quitThread(msg, wParam); });
+        receiver = new MessageWindow([](UINT msg, WPARAM wParam, LPARAM) -> LRESULT {
+            quitThread(msg, wParam);
+            return 0;
+        });
     post(receiver, 0, MSG{nullptr, WM_QUIT, static_cast<WPARAM>(exitCode), 0});
 }
 

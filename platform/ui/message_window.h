@@ -1,18 +1,32 @@
 #pragma once
-// Hidden windows that receive posted messages on the thread that made them (the UI thread):
-// a window is a handler behind a handle. Every allocated window also receives
+// Hidden windows that receive posted and sent messages on the thread that made them (the UI
+// thread): a window is a handler behind a handle. Every allocated window also receives
 // WM_DEVICECHANGE / DBT_DEVNODES_CHANGED (LParam 0) whenever the current HID bus reports that
 // device nodes came or went.
 
 #include "platform/win32/types.h"
 
 #include <functional>
+#include <type_traits>
+#include <utility>
 
-using MessageHandler = std::function<void(UINT msg, WPARAM wParam, LPARAM lParam)>;
+// Handles one message; what it returns is the answer SendMessageW hands back.
+using MessageHandler = std::function<LRESULT(UINT msg, WPARAM wParam, LPARAM lParam)>;
 
 // Makes a window whose messages run handler on the calling thread's Qt event loop. Call it on a
 // thread with an event loop (the UI thread).
 HWND AllocateHWnd(MessageHandler handler);
+
+// The same for a handler without an answer: it answers 0.
+template <typename Handler>
+requires std::is_void_v<std::invoke_result_t<Handler&, UINT, WPARAM, LPARAM>>
+    HWND AllocateHWnd(Handler handler) {
+    return AllocateHWnd(MessageHandler(
+        [handler = std::move(handler)](UINT msg, WPARAM wParam, LPARAM lParam) mutable -> LRESULT {
+            handler(msg, wParam, lParam);
+            return 0;
+        }));
+}
 
 // Releases the window; messages still queued for it are dropped. A handle not allocated (or
 // already released) is ignored.
@@ -21,6 +35,13 @@ void DeallocateHWnd(HWND window);
 // Queues a message for the window. FALSE with ERROR_INVALID_WINDOW_HANDLE when the window does
 // not exist. Callable from any thread.
 BOOL PostMessageW(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Runs the window's handler with the message now, ahead of what is queued, and returns its
+// answer. From another thread it waits until the window's thread has handled it. 0 with
+// ERROR_INVALID_WINDOW_HANDLE when the window does not exist; 0 also when the window is
+// released before it handled the message, or the handler raised (reported like an exception
+// that reached an event handler).
+LRESULT SendMessageW(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Posts WM_DEVICECHANGE with DBT_DEVNODES_CHANGED and LParam 0 to every allocated window.
 void BroadcastDeviceChange();

@@ -202,3 +202,79 @@ TEST(ThemedBackground, ContentRectLiesInsideTheButtonForEitherStyle) {
         EXPECT_FALSE(r.IsEmpty());
     }
 }
+
+namespace {
+
+TRect ContentOf(TThemedClass element, int part, int state, const TRect& bounding) {
+    TRect content;
+    EXPECT_TRUE(
+        ThemedContentRect(QApplication::style(), {element, part, state}, bounding, content));
+    return content;
+}
+
+bool Inside(const TRect& inner, const TRect& outer) {
+    return inner.Left >= outer.Left && inner.Top >= outer.Top && inner.Right <= outer.Right &&
+           inner.Bottom <= outer.Bottom && !inner.IsEmpty();
+}
+
+} // namespace
+
+TEST(ThemedBackground, ContentRectFollowsTheElementsPartAndState) {
+    const TRect bounding = Rect(10, 10, 110, 50);
+    const struct {
+        const char* name;
+        TThemedClass element;
+        int part;
+        int state;
+    } cases[] = {
+        {"push button", TThemedClass::Button, BP_PUSHBUTTON, PBS_NORMAL},
+        {"pressed push button", TThemedClass::Button, BP_PUSHBUTTON, PBS_PRESSED},
+        {"disabled push button", TThemedClass::Button, BP_PUSHBUTTON, PBS_DISABLED},
+        {"checked check box", TThemedClass::Button, BP_CHECKBOX, CBS_CHECKEDNORMAL},
+        {"radio button", TThemedClass::Button, BP_RADIOBUTTON, CBS_UNCHECKEDNORMAL},
+        {"group box", TThemedClass::Button, BP_GROUPBOX, GBS_NORMAL},
+        {"hot tool button", TThemedClass::ToolBar, TP_BUTTON, TS_HOT},
+        {"checked tool button", TThemedClass::ToolBar, TP_BUTTON, TS_CHECKED},
+    };
+    for (const auto& c : cases) {
+        const TRect content = ContentOf(c.element, c.part, c.state, bounding);
+        EXPECT_TRUE(Inside(content, bounding)) << c.name;
+        EXPECT_NE(content, bounding) << c.name << " keeps a frame or mark";
+    }
+    // A check box's text lies right of its mark; a tool button's content sits in its frame.
+    EXPECT_GT(ContentOf(TThemedClass::Button, BP_CHECKBOX, CBS_CHECKEDNORMAL, bounding).Left,
+              bounding.Left + 8);
+    const TRect tool = ContentOf(TThemedClass::ToolBar, TP_BUTTON, TS_NORMAL, bounding);
+    EXPECT_EQ(tool.Left - bounding.Left, bounding.Right - tool.Right);
+    // A part the style has no layout for keeps the whole rectangle.
+    EXPECT_EQ(ContentOf(TThemedClass::Button, 99, 1, bounding), bounding);
+    EXPECT_EQ(ContentOf(TThemedClass::ToolBar, 7, 1, bounding), bounding);
+}
+
+TEST(ThemedBackground, DefaultButtonContentLeavesRoomForTheDefaultRingUnderClassicLook) {
+    ClassicStyle classic;
+    const TRect bounding = Rect(0, 0, 80, 30);
+    const TRect normal = ContentOf(TThemedClass::Button, BP_PUSHBUTTON, PBS_NORMAL, bounding);
+    const TRect defaulted = ContentOf(TThemedClass::Button, BP_PUSHBUTTON, PBS_DEFAULTED, bounding);
+    EXPECT_TRUE(Inside(defaulted, normal));
+    EXPECT_LT(defaulted.Width(), normal.Width());
+    TRect plain;
+    ThemedContentRect(QApplication::style(), bounding, plain);
+    EXPECT_EQ(plain, normal);
+}
+
+TEST(ThemedBackground, StyleFlagsOfAControl) {
+    QWidget control;
+    EXPECT_FALSE(NeedsBorderPaint(&control));
+    SetNeedsBorderPaint(&control, true);
+    EXPECT_TRUE(NeedsBorderPaint(&control));
+    SetNeedsBorderPaint(&control, false);
+    EXPECT_FALSE(NeedsBorderPaint(&control));
+
+    EXPECT_TRUE(HasParentBackground(&control));
+    SetParentBackground(&control, false);
+    EXPECT_FALSE(HasParentBackground(&control));
+    EXPECT_TRUE(control.autoFillBackground()) << "the control fills its own background";
+    SetParentBackground(&control, true);
+    EXPECT_TRUE(HasParentBackground(&control));
+}

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -181,6 +182,34 @@ TEST_F(LabelTest, EmptyAutoSizedLabelKeepsTheHeightOfOneLine) {
     canvas.Font = label->Font();
     EXPECT_EQ(label->height(), canvas.TextHeight(QStringLiteral(" ")) + 2);
     EXPECT_EQ(label->width(), canvas.TextWidth(QStringLiteral(" ")) + 2);
+}
+
+// The label keeps no pointer of its own to its image list: a list freed first leaves the label
+// without images, and the next paint and the next list it takes work as for a fresh label.
+TEST_F(LabelTest, ImageListFreedBeforeTheLabelIsDropped) {
+    label->SetAutoSize(false);
+    label->setGeometry(10, 10, 80, 24);
+    label->SetCaption(QStringLiteral("Ok"));
+    const QImage plain = Shot();
+    auto images = std::make_unique<TImageList>(12, 12);
+    QImage red(12, 12, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    images->AddImage(red);
+    label->SetImages(images.get());
+    label->SetImageIndex(0);
+    EXPECT_EQ(Shot().pixelColor(12, 12), QColor(Qt::red));
+
+    images.reset();
+    EXPECT_EQ(label->Images(), nullptr);
+    EXPECT_EQ(Shot(), plain);
+
+    TImageList next(12, 12);
+    QImage green(12, 12, QImage::Format_ARGB32);
+    green.fill(Qt::green);
+    next.AddImage(green);
+    label->SetImages(&next);
+    EXPECT_EQ(label->Images(), &next);
+    EXPECT_EQ(Shot().pixelColor(12, 12), QColor(Qt::green));
 }
 
 void ClickAt(QWidget* widget, QPoint at) {

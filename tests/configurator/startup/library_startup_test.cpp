@@ -1,6 +1,10 @@
+#include "components/base/library_units.h"
+#include "components/base/next_char.h"
 #include "components/base/types.h"
 #include "components/data/class_registry.h"
 #include "components/draw/screen_cursors.h"
+#include "components/util/clipboard_formats.h"
+#include "components/util/rich_edit_unit.h"
 #include "configurator/library_startup.h"
 #include "platform/ui/screen_cursors.h"
 #include "util/unit_version_registry.h"
@@ -14,6 +18,8 @@ TEST(LibraryStartup, StartsTheLibrariesAndShutsThemDownInReverse) {
     ASSERT_TRUE(WkStandardColors().front().Description.isEmpty());
     ASSERT_FALSE(FindClass(QStringLiteral("TWkDataConsumer")).has_value());
     ASSERT_EQ(ScreenCursor(crWkDrag).shape(), Qt::ArrowCursor);
+    ASSERT_EQ(RichEditClipboardFormats().RichText, 0u);
+    ASSERT_EQ(WkNextChar(), nullptr);
     {
         const LibraryStartup libraries;
         EXPECT_EQ(WkStandardColors().front().Description, QStringLiteral("Black"));
@@ -31,7 +37,21 @@ TEST(LibraryStartup, StartsTheLibrariesAndShutsThemDownInReverse) {
         EXPECT_EQ(RegisteredClassNames().size(), 15u) << "the data provider classes";
         EXPECT_EQ(ScreenCursor(crWkDrag).shape(), ScreenCursor(crDrag).shape());
         EXPECT_EQ(ScreenCursor(crWkMultiDrag3).shape(), ScreenCursor(crMultiDrag).shape());
+
+        const TRichEditClipboardFormats& formats = RichEditClipboardFormats();
+        EXPECT_EQ(ClipboardFormatName(formats.EmbeddedObject), QStringLiteral("Embedded Object"));
+        EXPECT_EQ(ClipboardFormatName(formats.LinkSource), QStringLiteral("Link Source"));
+        EXPECT_EQ(ClipboardFormatMimeType(formats.RichText), QStringLiteral("text/rtf"));
+        EXPECT_EQ(ClipboardFormatName(formats.RichTextWithoutObjects),
+                  QStringLiteral("Rich Text Format Without Objects"));
+        EXPECT_EQ(RichEditModule(), nullptr) << "no rich-edit library on this system";
+        for (const TWkLibraryUnit unit : WkLibraryUnitOrder)
+            EXPECT_EQ(WkUnitCounter(unit), -1);
+        EXPECT_EQ(WkNextChar(), &CharNextW);
     }
+    for (const TWkLibraryUnit unit : WkLibraryUnitOrder)
+        EXPECT_EQ(WkUnitCounter(unit), 0);
+    EXPECT_EQ(WkNextChar(), nullptr);
     EXPECT_TRUE(RegisteredClassNames().empty());
     EXPECT_TRUE(WkStandardColors().front().Description.isEmpty());
     EXPECT_TRUE(WkSystemColors().back().Description.isEmpty());

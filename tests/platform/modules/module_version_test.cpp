@@ -48,4 +48,16 @@ TEST(ModuleVersion, ModuleWithoutRecordHasNoVersionResource) {
     EXPECT_FALSE(GetFileVersionInfoW(QStringLiteral("Nothing.dll"), 0, sizeof block, block));
 }
 
+TEST(ModuleVersion, FileVersionTextOfAModule) {
+    SetModuleVersion(QStringLiteral("Versioned.dll"), {{kFileVersion, QStringLiteral("5.40.11")}});
+    SetModuleVersion(
+        QStringLiteral("Unversioned.dll"),
+        {{QStringLiteral("\\StringFileInfo\\040904E4\\ProductName"), QStringLiteral("Plain")}});
+    SetModuleVersion(QStringLiteral("Blank.dll"), {{kFileVersion, QString()}});
+    EXPECT_EQ(ModuleFileVersion(QStringLiteral("VERSIONED.DLL")), QStringLiteral("5.40.11"));
+    EXPECT_TRUE(ModuleFileVersion(QStringLiteral("Unversioned.dll")).isEmpty());
+    EXPECT_TRUE(ModuleFileVersion(QStringLiteral("Blank.dll")).isEmpty());
+    EXPECT_TRUE(ModuleFileVersion(QStringLiteral("Nothing.dll")).isEmpty());
+}
+
 } // namespace

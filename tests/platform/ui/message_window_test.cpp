@@ -4,6 +4,8 @@
 #include "tests/support/recording_ui_host.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <atomic>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <thread>
@@ -156,6 +158,89 @@ TEST_F(MessageWindowTest, AQuitBelongsToThePostingThread) {
     // Taken off again so it never ends the test's event loops.
     ASSERT_TRUE(PeekMessageW(&found, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     deliver();
+}
+
+// Answers each message with wParam + lParam, after noting it.
+HWND addingWindow(std::vector<Message>& log) {
+    return AllocateHWnd([&log](UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+        log.emplace_back(msg, w, l);
+        return static_cast<LRESULT>(w) + l;
+    });
+}
+
+// Pumps the event loop until done is set, for at most five seconds.
+bool pumpUntil(const std::atomic<bool>& done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done && clock.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done;
+}
+
+TEST_F(MessageWindowTest, SentMessageIsHandledAtOnceAheadOfPostedOnesAndAnswers) {
+    std::vector<Message> log;
+    HWND window = addingWindow(log);
+    PostMessageW(window, 0x400, 1, 1);
+    EXPECT_EQ(SendMessageW(window, 0x401, 40, 2), 42);
+    EXPECT_EQ(log, (std::vector<Message>{{0x401, 40, 2}}));
+    deliver();
+    EXPECT_EQ(log, (std::vector<Message>{{0x401, 40, 2}, {0x400, 1, 1}}));
+    DeallocateHWnd(window);
+}
+
+TEST_F(MessageWindowTest, SentMessageFromAnotherThreadWaitsForTheWindowsThread) {
+    std::vector<Message> log;
+    HWND window = addingWindow(log);
+    std::atomic<bool> done = false;
+    LRESULT answer = 0;
+    std::thread sender([&] {
+        answer = SendMessageW(window, 0x402, 5, 6);
+        done = true;
+    });
+    ASSERT_TRUE(pumpUntil(done));
+    sender.join();
+    EXPECT_EQ(answer, 11);
+    EXPECT_EQ(log, (std::vector<Message>{{0x402, 5, 6}})) << "handled on this thread";
+    DeallocateHWnd(window);
+}
+
+TEST_F(MessageWindowTest, SentMessageAnswersZeroWhenItCannotBeHandled) {
+    RecordingUiHost host;
+    ScopedUiHost hostGuard(host);
+    std::vector<Message> log;
+
+    HWND gone = addingWindow(log);
+    DeallocateHWnd(gone);
+    SetLastError(ERROR_SUCCESS);
+    EXPECT_EQ(SendMessageW(gone, 0x400, 1, 2), 0);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
+
+    HWND failing = AllocateHWnd(
+        [](UINT, WPARAM, LPARAM) -> LRESULT { throw std::runtime_error("no answer"); });
+    EXPECT_EQ(SendMessageW(failing, 0x400, 1, 2), 0);
+    EXPECT_EQ(host.entries(QStringLiteral("exception")).size(), 1);
+    DeallocateHWnd(failing);
+
+    // Released while another thread waits for the answer: the waiting ends.
+    HWND released = addingWindow(log);
+    std::atomic<bool> queued = false;
+    std::atomic<bool> done = false;
+    LRESULT answer = -1;
+    std::thread sender([&] {
+        queued = true;
+        answer = SendMessageW(released, 0x403, 1, 2);
+        done = true;
+    });
+    QElapsedTimer clock;
+    clock.start();
+    while (!queued && clock.elapsed() < 5000)
+        std::this_thread::yield();
+    // The sender may not have queued its message yet; the window then no longer exists.
+    DeallocateHWnd(released);
+    ASSERT_TRUE(pumpUntil(done));
+    sender.join();
+    EXPECT_EQ(answer, 0);
+    EXPECT_TRUE(log.empty());
 }
 
 } // namespace

@@ -1,6 +1,10 @@
-#include "components/util/pending_messages.h"
+#include "components/util/window_messages.h"
 
 #include "platform/ui/message_window.h"
+
+LRESULT SendWindowMessage(HWND window, UINT msg, WPARAM wParam, void* lParam) {
+    return SendMessageW(window, msg, wParam, reinterpret_cast<LPARAM>(lParam));
+}
 
 void DiscardPendingMessage(HWND window, UINT msg) {
     MSG removed;

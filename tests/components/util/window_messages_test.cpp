@@ -1,8 +1,11 @@
-#include "components/util/pending_messages.h"
+#include "components/util/window_messages.h"
 #include "platform/ui/message_window.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <string>
 #include <vector>
 
 namespace {
@@ -56,6 +59,27 @@ TEST_F(PendingMessagesTest, ARemovedQuitIsQueuedAgainWithItsExitCode) {
     ASSERT_TRUE(PeekMessageW(&pending, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(pending.wParam, 5u);
     QCoreApplication::processEvents();
+    EXPECT_TRUE(log.empty());
+}
+
+// The combo edits hand a text buffer to a window and read what the handler wrote into it.
+TEST_F(PendingMessagesTest, SentMessageHandsItsPointerOverAndReturnsTheAnswer) {
+    constexpr UINT WM_GETTEXT = 0x000D;
+    HWND textWindow = AllocateHWnd([](UINT msg, WPARAM size, LPARAM buffer) -> LRESULT {
+        if (msg != WM_GETTEXT)
+            return 0;
+        const std::u16string text = u"Firmware.hex";
+        const std::size_t copied = std::min<std::size_t>(size - 1, text.size());
+        std::copy_n(text.begin(), copied, reinterpret_cast<char16_t*>(buffer));
+        reinterpret_cast<char16_t*>(buffer)[copied] = u'\0';
+        return static_cast<LRESULT>(copied);
+    });
+    char16_t buffer[9] = {};
+    EXPECT_EQ(SendWindowMessage(textWindow, WM_GETTEXT, std::size(buffer), buffer), 8);
+    EXPECT_EQ(std::u16string(buffer), u"Firmware");
+    EXPECT_EQ(SendWindowMessage(textWindow, WM_LBUTTONDOWN, 0, nullptr), 0);
+    DeallocateHWnd(textWindow);
+    EXPECT_EQ(SendWindowMessage(textWindow, WM_GETTEXT, std::size(buffer), buffer), 0);
     EXPECT_TRUE(log.empty());
 }
 
