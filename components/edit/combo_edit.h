@@ -206,6 +206,10 @@ protected:
     void DetachAutoComplete();
     // The text changed (by typing or code).
     virtual void Change();
+    // The focus came from or went to another control of the window (not another window or a
+    // menu). Leaving writes the text to a bound field.
+    virtual void DoEnter() {}
+    virtual void DoExit();
     // Makes the button's face again from ImageKind (after DefaultImageIndex can answer).
     void UpdateButtonFace() { updateFace(); }
     // Palette and style changes remake the face, so a default image follows the theme.
@@ -221,6 +225,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;

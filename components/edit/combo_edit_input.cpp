@@ -155,18 +155,35 @@ void TWkCustomComboEdit::dropEvent(QDropEvent* event) {
     TWkExCustomMaskEdit::dropEvent(event);
 }
 
-// Leaving the edit writes its text to a bound field; a window change or a menu is no leaving.
+namespace {
+
+// A change of window or a menu opening is no move between the window's controls.
+bool movesWithinWindow(const QFocusEvent& event) {
+    return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+void TWkCustomComboEdit::focusInEvent(QFocusEvent* event) {
+    if (movesWithinWindow(*event))
+        DoEnter();
+    TWkExCustomMaskEdit::focusInEvent(event);
+}
+
 void TWkCustomComboEdit::focusOutEvent(QFocusEvent* event) {
-    const bool leaving =
-        event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+    const bool leaving = movesWithinWindow(*event);
     if (leaving)
-        DataConnector().UpdateRecord();
+        DoExit();
     TWkExCustomMaskEdit::focusOutEvent(event);
     QWidget* next = QApplication::focusWidget();
     if (FPopupVisible && next && next != this && !insidePopup(next))
         PostClosePopup(false);
     if (leaving && FCheckOnExit)
         ValidateEdit();
+}
+
+void TWkCustomComboEdit::DoExit() {
+    DataConnector().UpdateRecord();
 }
 
 void TWkCustomComboEdit::carryOut(TWkClipboardCommand command) {
