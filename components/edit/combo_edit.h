@@ -242,6 +242,7 @@ private:
     void showGatedContextMenu(QContextMenuEvent* event);
     bool dropsCompletionList(const QKeyEvent& event);
     bool pasteAllowed() const;
+    bool markWithoutCopy(const QKeyEvent& event);
     void searchTyped(const QString& typed);
     void buttonClicked();
     void layoutButton();

@@ -94,6 +94,10 @@ void TWkCustomComboEdit::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (markWithoutCopy(*event)) {
+        event->accept();
+        return;
+    }
     TWkExCustomMaskEdit::keyPressEvent(event);
     // Esc drops the change of a bound edit and shows the field again.
     if (key == Qt::Key_Escape && DataConnector().Active()) {
@@ -105,6 +109,35 @@ void TWkCustomComboEdit::keyPressEvent(QKeyEvent* event) {
 void TWkCustomComboEdit::keyReleaseEvent(QKeyEvent* event) {
     if (!forwardToPopupList(event))
         TWkExCustomMaskEdit::keyReleaseEvent(event);
+}
+
+// The line edit copies what the keys select into the X11 selection; with copying closed the
+// edit moves the mark itself, which copies nothing.
+bool TWkCustomComboEdit::markWithoutCopy(const QKeyEvent& event) {
+    if (allowed(caCopy) || !QGuiApplication::clipboard()->supportsSelection())
+        return false;
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    if (event.matches(QKeySequence::SelectAll))
+        selectAll();
+    else if (event.matches(QKeySequence::SelectNextChar))
+        rightToLeft ? cursorBackward(true) : cursorForward(true);
+    else if (event.matches(QKeySequence::SelectPreviousChar))
+        rightToLeft ? cursorForward(true) : cursorBackward(true);
+    else if (event.matches(QKeySequence::SelectNextWord))
+        rightToLeft ? cursorWordBackward(true) : cursorWordForward(true);
+    else if (event.matches(QKeySequence::SelectPreviousWord))
+        rightToLeft ? cursorWordForward(true) : cursorWordBackward(true);
+    else if (event.matches(QKeySequence::SelectStartOfLine) ||
+             event.matches(QKeySequence::SelectStartOfBlock) ||
+             event.matches(QKeySequence::SelectStartOfDocument))
+        home(true);
+    else if (event.matches(QKeySequence::SelectEndOfLine) ||
+             event.matches(QKeySequence::SelectEndOfBlock) ||
+             event.matches(QKeySequence::SelectEndOfDocument))
+        end(true);
+    else
+        return false;
+    return true;
 }
 
 bool TWkCustomComboEdit::pasteAllowed() const {
