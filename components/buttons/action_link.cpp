@@ -26,7 +26,8 @@ TWkActionValues ActionValuesOf(const QAction& action) {
     return values;
 }
 
-TWkActionLink::TWkActionLink(QObject* client) : QObject(client) {}
+TWkActionLink::TWkActionLink(QObject* client)
+    : QObject(client), FExecute(TNotifyEvent::FromCallable([this](QObject*) { Execute(); })) {}
 
 TWkActionLink::~TWkActionLink() {
     if (FAction)

@@ -5,6 +5,8 @@
 // QAction carries no image or group number; the link reads them from the action's dynamic
 // properties "imageIndex" and "groupIndex" (-1 and 0 when unset).
 
+#include "components/base/method_event.h"
+
 #include <QKeySequence>
 #include <QObject>
 #include <QPointer>
@@ -35,6 +37,8 @@ public:
     void SetAction(QAction* action);
     // Runs the action as the client's click would.
     void Execute();
+    // The handler the client's click event holds while it runs the action.
+    const TNotifyEvent& ExecuteHandler() const { return FExecute; }
     // The client takes the action's values; with checkDefaults only where it holds its default.
     virtual void ActionChange(QAction& action, bool checkDefaults) = 0;
 
@@ -48,4 +52,5 @@ private:
 
     QPointer<QAction> FAction;
     TWkActionValues FLast;
+    TNotifyEvent FExecute;
 };

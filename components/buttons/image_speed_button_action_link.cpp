@@ -5,8 +5,7 @@
 #include <QAction>
 
 TWkImageSpeedButtonActionLink::TWkImageSpeedButtonActionLink(TWkImageSpeedButton* client)
-    : TWkActionLink(client), FClient(client),
-      FExecute(TNotifyEvent::FromCallable([this](QObject*) { Execute(); })) {}
+    : TWkActionLink(client), FClient(client) {}
 
 bool TWkImageSpeedButtonActionLink::IsCaptionLinked(const TWkActionValues& action) const {
     return FClient->Caption() == action.text;
@@ -29,7 +28,7 @@ bool TWkImageSpeedButtonActionLink::IsImageIndexLinked(const TWkActionValues& ac
 }
 
 bool TWkImageSpeedButtonActionLink::IsOnExecuteLinked() const {
-    return FClient->OnClick.SameCode(FExecute);
+    return FClient->OnClick.SameCode(ExecuteHandler());
 }
 
 void TWkImageSpeedButtonActionLink::ActionChange(QAction& action, bool checkDefaults) {
@@ -43,7 +42,7 @@ void TWkImageSpeedButtonActionLink::ActionChange(QAction& action, bool checkDefa
     if (!checkDefaults || FClient->isVisibleTo(FClient->parentWidget()))
         FClient->setVisible(values.visible);
     if (!checkDefaults || !FClient->OnClick)
-        FClient->OnClick = FExecute;
+        FClient->OnClick = ExecuteHandler();
     if (!checkDefaults || FClient->GroupIndex() == 0)
         FClient->SetGroupIndex(values.groupIndex);
     if (!checkDefaults || !FClient->Down())

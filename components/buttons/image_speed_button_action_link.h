@@ -3,7 +3,6 @@
 // action's checked state drives Down (on a grouped button that allows all up), its group and
 // image numbers drive GroupIndex and ImageIndex, and a click runs the action.
 
-#include "components/base/method_event.h"
 #include "components/buttons/action_link.h"
 
 class TWkImageSpeedButton;
@@ -20,9 +19,6 @@ public:
     bool IsImageIndexLinked(const TWkActionValues& action) const;
     bool IsOnExecuteLinked() const;
 
-    // The handler the button's OnClick holds while it runs the action.
-    const TNotifyEvent& ExecuteHandler() const { return FExecute; }
-
     void ActionChange(QAction& action, bool checkDefaults) override;
 
 protected:
@@ -30,5 +26,4 @@ protected:
 
 private:
     TWkImageSpeedButton* FClient;
-    TNotifyEvent FExecute;
 };

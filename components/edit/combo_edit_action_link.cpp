@@ -5,8 +5,7 @@
 #include <QAction>
 
 TWkCustomComboEditActionLink::TWkCustomComboEditActionLink(TWkCustomComboEdit* client)
-    : TWkActionLink(client), FClient(client),
-      FExecute(TNotifyEvent::FromCallable([this](QObject*) { Execute(); })) {}
+    : TWkActionLink(client), FClient(client) {}
 
 bool TWkCustomComboEditActionLink::IsHintLinked(const TWkActionValues& action) const {
     return FClient->ButtonHint() == action.hint;
@@ -21,7 +20,7 @@ bool TWkCustomComboEditActionLink::IsShortCutLinked(const TWkActionValues& actio
 }
 
 bool TWkCustomComboEditActionLink::IsOnExecuteLinked() const {
-    return FClient->OnButtonClick.SameCode(FExecute);
+    return FClient->OnButtonClick.SameCode(ExecuteHandler());
 }
 
 void TWkCustomComboEditActionLink::ActionChange(QAction& action, bool checkDefaults) {
@@ -37,7 +36,7 @@ void TWkCustomComboEditActionLink::ActionChange(QAction& action, bool checkDefau
     if (!checkDefaults || FClient->isVisibleTo(FClient->parentWidget()))
         FClient->setVisible(values.visible);
     if (!checkDefaults || !FClient->OnButtonClick)
-        FClient->OnButtonClick = FExecute;
+        FClient->OnButtonClick = ExecuteHandler();
 }
 
 void TWkCustomComboEditActionLink::Follow(const TWkActionValues& was, const TWkActionValues& now) {

@@ -3,7 +3,6 @@
 // ClickKey, its image number ImageIndex, and pressing the button runs the action. The caption is
 // never linked: the edit's text is its own.
 
-#include "components/base/method_event.h"
 #include "components/buttons/action_link.h"
 
 class TWkCustomComboEdit;
@@ -19,9 +18,6 @@ public:
     bool IsShortCutLinked(const TWkActionValues& action) const;
     bool IsOnExecuteLinked() const;
 
-    // The handler OnButtonClick holds while the button runs the action.
-    const TNotifyEvent& ExecuteHandler() const { return FExecute; }
-
     void ActionChange(QAction& action, bool checkDefaults) override;
 
 protected:
@@ -29,5 +25,4 @@ protected:
 
 private:
     TWkCustomComboEdit* FClient;
-    TNotifyEvent FExecute;
 };

@@ -1,5 +1,6 @@
 #include "components/buttons/image_speed_button.h"
 #include "components/buttons/speed_button.h"
+#include "tests/support/classic_style.h"
 #include "tests/support/recording_ui_host.h"
 
 #include <QApplication>
@@ -202,16 +203,6 @@ TEST_F(SpeedButton, PaintsTheGlyphOfItsState) {
     EXPECT_EQ(b.grab().toImage().pixel(12, 12), qRgb(0, 0, 255));
     b.SetImages(nullptr);
 }
-
-// Runs the application in the classic style (themes off) for a scope.
-class ClassicStyle {
-public:
-    ClassicStyle() : previous(QApplication::style()->name()) { QApplication::setStyle("Windows"); }
-    ~ClassicStyle() { QApplication::setStyle(previous); }
-
-private:
-    QString previous;
-};
 
 TEST_F(SpeedButton, GroupedButtonClickedDownLooksAsWhenSetDownFromCode) {
     for (const bool classic : {false, true}) {

@@ -2,6 +2,7 @@
 #include "components/edit/edit_button.h"
 #include "components/edit/edit_glyphs.h"
 #include "components/edit/file_name_edit.h"
+#include "tests/support/classic_style.h"
 #include "tests/support/recording_ui_host.h"
 
 #include <QApplication>
@@ -302,13 +303,13 @@ TEST_F(FocusedFilenameEdit, WithoutDisplayNamesFocusLeavesTheTextAlone) {
 
 TEST_F(FilenameEdit, DefaultGlyphIsMadeAgainForANewThemeOrPalette) {
     const int themed = edit->DefaultImageIndex();
-    const QString styleName = QApplication::style()->name();
-    QApplication::setStyle("windows");
-    const int classic = edit->DefaultImageIndex();
-    EXPECT_NE(classic, themed) << "the classic look has its own face";
-    EXPECT_EQ(edit->Button()->ImageIndex(), classic);
-    QApplication::setStyle(styleName);
-    EXPECT_EQ(edit->Button()->ImageIndex(), edit->DefaultImageIndex());
+    {
+        const ClassicStyle classicStyle;
+        const int classic = edit->DefaultImageIndex();
+        EXPECT_NE(classic, themed) << "the classic look has its own face";
+        EXPECT_EQ(edit->Button()->ImageIndex(), classic);
+    }
+    EXPECT_EQ(edit->Button()->ImageIndex(), themed);
 
     edit->Button()->SetImageIndex(-1);
     QPalette colours = edit->palette();
