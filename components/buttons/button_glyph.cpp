@@ -53,46 +53,6 @@ QImage inactiveImage(const QImage& image, TColor transparent) {
     return greyImage(image, {rgbOf(transparent), rgbOf(clBtnFace)});
 }
 
-// Image-list cell drawn for a state.
-void drawListImage(TCanvas& canvas, const TImageList& list, int index, int x, int y,
-                   TWkButtonState state, bool grayNewStyle, bool paintOnGlass) {
-    if (index < 0 || index >= list.Count())
-        return;
-    if (state == rbsDisabled) {
-        if (grayNewStyle)
-            list.Draw(canvas, x, y, index, false);
-        else
-            DrawImageListItemDisabled(list, canvas, x, y, index, clBtnHighlight, clBtnShadow, true);
-        return;
-    }
-    if (state == rbsInactive) {
-        canvas.Painter().drawImage(QPoint(x, y), greyImage(list.Image(index), {}));
-        return;
-    }
-    DrawImageListImage(list, index, canvas, x, y, ILD_TRANSPARENT, paintOnGlass);
-}
-
-// A down-pointing triangle of 7, 5, 3 and 1 pixels whose first row is one above at.
-void drawPopupMark(TCanvas& canvas, TPoint at, bool enabled) {
-    const TBrush saved = canvas.Brush;
-    auto triangle = [&canvas, at](int dx, int dy, TColor color) {
-        canvas.Brush.Style = bsSolid;
-        canvas.Brush.Color = color;
-        for (int row = 0; row < 4; ++row) {
-            const int left = at.X + dx + row;
-            const int top = at.Y + dy - 1 + row;
-            canvas.FillRect({left, top, left + 7 - 2 * row, top + 1});
-        }
-    };
-    if (enabled) {
-        triangle(0, 0, clBtnText);
-    } else {
-        triangle(1, 1, clBtnHighlight);
-        triangle(0, 0, clBtnShadow);
-    }
-    canvas.Brush = saved;
-}
-
 } // namespace
 
 TWkxButtonGlyph::TWkxButtonGlyph() {
@@ -228,46 +188,91 @@ TRect TWkxButtonGlyph::DrawEx(TCanvas& canvas, const TRect& client, TPoint offse
         input.text = {std::min(measured.Width(), freeWidth),
                       std::min(measured.Height(), client.Height())};
     }
-    TButtonContent fitted = content;
-    fitted.caption = caption;
     const TButtonLayoutResult layout = LayoutButtonContent(input);
-    drawGlyph(canvas, layout.glyphPos, fitted);
-    drawCaption(canvas, layout.textBounds, fitted);
+    if (content.images && content.imageIndex >= 0)
+        DrawButtonImage(canvas, layout.glyphPos, *content.images, content.imageIndex, content.state,
+                        content.paintOnGlass);
+    else
+        DrawButtonGlyph(canvas, layout.glyphPos, content.state, content.paintOnGlass);
+    if (!caption.isEmpty())
+        DrawButtonText(canvas, caption, layout.textBounds, content.state, content.paintOnGlass);
     if (content.popupMark)
-        drawPopupMark(canvas, layout.markPos, content.state != rbsDisabled);
+        DrawPopupMark(canvas, layout.markPos, content.state);
     return layout.textBounds;
 }
 
-void TWkxButtonGlyph::drawGlyph(TCanvas& canvas, TPoint at, const TButtonContent& content) {
-    if (content.images && content.imageIndex >= 0) {
-        drawListImage(canvas, *content.images, content.imageIndex, at.X, at.Y, content.state,
-                      FGrayNewStyle, content.paintOnGlass);
-        return;
-    }
-    const int index = CreateButtonGlyph(content.state);
-    if (index >= 0)
-        DrawImageListImage(FGlyphList->Images(), index, canvas, at.X, at.Y, ILD_TRANSPARENT,
-                           content.paintOnGlass);
+TRect TWkxButtonGlyph::Draw(TCanvas& canvas, const TRect& client, TPoint offset,
+                            const TButtonContent& content) {
+    TButtonContent own = content;
+    own.images = nullptr;
+    own.imageIndex = -1;
+    return DrawEx(canvas, client, offset, own);
 }
 
-void TWkxButtonGlyph::drawCaption(TCanvas& canvas, TRect bounds,
-                                  const TButtonContent& content) const {
-    if (content.caption.isEmpty())
+void TWkxButtonGlyph::DrawButtonGlyph(TCanvas& canvas, TPoint at, TWkButtonState state,
+                                      bool paintOnGlass) {
+    const int index = CreateButtonGlyph(state);
+    if (index >= 0)
+        DrawImageListImage(FGlyphList->Images(), index, canvas, at.X, at.Y, ILD_TRANSPARENT,
+                           paintOnGlass);
+}
+
+void TWkxButtonGlyph::DrawButtonImage(TCanvas& canvas, TPoint at, const TImageList& images,
+                                      int index, TWkButtonState state, bool paintOnGlass) {
+    if (index < 0 || index >= images.Count())
         return;
+    if (state == rbsDisabled) {
+        if (FGrayNewStyle)
+            images.Draw(canvas, at.X, at.Y, index, false);
+        else
+            DrawImageListItemDisabled(images, canvas, at.X, at.Y, index, clBtnHighlight,
+                                      clBtnShadow, true);
+        return;
+    }
+    if (state == rbsInactive) {
+        canvas.Painter().drawImage(QPoint(at.X, at.Y),
+                                   inactiveImage(images.Image(index), FTransparentColor));
+        return;
+    }
+    DrawImageListImage(images, index, canvas, at.X, at.Y, ILD_TRANSPARENT, paintOnGlass);
+}
+
+void TWkxButtonGlyph::DrawButtonText(TCanvas& canvas, const QString& caption, TRect bounds,
+                                     TWkButtonState state, bool paintOnGlass) {
     const unsigned flags =
         DT_VCENTER | (FWordWrap ? DT_WORDBREAK : 0u) | alignmentFlags(FAlignment);
     const TBrush savedBrush = canvas.Brush;
     const TColor savedColor = canvas.Font.Color;
     canvas.Brush.Style = bsClear;
-    if (content.state == rbsDisabled) {
+    if (state == rbsDisabled) {
         TRect shifted{bounds.Left + 1, bounds.Top + 1, bounds.Right + 1, bounds.Bottom + 1};
         canvas.Font.Color = clBtnHighlight;
-        DrawThemedText(canvas, content.caption, shifted, content.paintOnGlass, flags);
+        DrawThemedText(canvas, caption, shifted, paintOnGlass, flags);
         canvas.Font.Color = clBtnShadow;
     }
-    DrawThemedText(canvas, content.caption, bounds, content.paintOnGlass, flags);
+    DrawThemedText(canvas, caption, bounds, paintOnGlass, flags);
     canvas.Font.Color = savedColor;
     canvas.Brush = savedBrush;
+}
+
+void TWkxButtonGlyph::DrawPopupMark(TCanvas& canvas, TPoint at, TWkButtonState state) {
+    const TBrush saved = canvas.Brush;
+    auto triangle = [&canvas, at](int dx, int dy, TColor color) {
+        canvas.Brush.Style = bsSolid;
+        canvas.Brush.Color = color;
+        for (int row = 0; row < 4; ++row) {
+            const int left = at.X + dx + row;
+            const int top = at.Y + dy - 1 + row;
+            canvas.FillRect({left, top, left + 7 - 2 * row, top + 1});
+        }
+    };
+    if (state != rbsDisabled) {
+        triangle(0, 0, clBtnText);
+    } else {
+        triangle(1, 1, clBtnHighlight);
+        triangle(0, 0, clBtnShadow);
+    }
+    canvas.Brush = saved;
 }
 
 void TWkxButtonGlyph::changed() {

@@ -31,7 +31,7 @@ public:
     static constexpr int MaxNumGlyphs = 5;
 
     TWkxButtonGlyph();
-    ~TWkxButtonGlyph();
+    virtual ~TWkxButtonGlyph();
     TWkxButtonGlyph(const TWkxButtonGlyph&) = delete;
     TWkxButtonGlyph& operator=(const TWkxButtonGlyph&) = delete;
 
@@ -59,17 +59,31 @@ public:
     void Invalidate();
 
     // Lays out and paints glyph (or list image), caption and mark in client; returns where the
-    // caption went.
+    // caption went. The pieces go through the four Draw operations below, which descendants
+    // may paint differently.
     TRect DrawEx(TCanvas& canvas, const TRect& client, TPoint offset,
                  const TButtonContent& content);
+    // DrawEx with the painter's own glyph only (no image list).
+    TRect Draw(TCanvas& canvas, const TRect& client, TPoint offset, const TButtonContent& content);
+
+    // The glyph's derived image of state with its top-left corner at at.
+    virtual void DrawButtonGlyph(TCanvas& canvas, TPoint at, TWkButtonState state,
+                                 bool paintOnGlass);
+    // Cell index of images as a button in state shows it: disabled greyed (embossed unless
+    // GrayNewStyle), inactive grey but for the transparent and button-face colours.
+    virtual void DrawButtonImage(TCanvas& canvas, TPoint at, const TImageList& images, int index,
+                                 TWkButtonState state, bool paintOnGlass);
+    // The caption in bounds by Alignment and WordWrap; a disabled caption is engraved.
+    virtual void DrawButtonText(TCanvas& canvas, const QString& caption, TRect bounds,
+                                TWkButtonState state, bool paintOnGlass);
+    // The drop-down mark: a down-pointing triangle whose first row is one above at.
+    virtual void DrawPopupMark(TCanvas& canvas, TPoint at, TWkButtonState state);
 
     // Told when the glyph changes.
     std::function<void()> OnChange;
 
 private:
     TSize glyphSize(const TButtonContent& content) const;
-    void drawGlyph(TCanvas& canvas, TPoint at, const TButtonContent& content);
-    void drawCaption(TCanvas& canvas, TRect bounds, const TButtonContent& content) const;
     QString fittedCaption(TCanvas& canvas, const QString& caption, int width) const;
     QImage deriveCell(TWkButtonState state) const;
     void changed();

@@ -1,5 +1,7 @@
 #include "components/buttons/image_speed_button.h"
 
+#include "components/buttons/image_speed_button_action_link.h"
+
 TWkImageSpeedButton::TWkImageSpeedButton(QWidget* parent) : TWkCustomSpeedButton(parent) {
     FImageChangeLink.OnChange = [this](TImageList&) {
         update();
@@ -42,4 +44,16 @@ TButtonContent TWkImageSpeedButton::Content(TWkButtonState state) const {
     if (HotTrack() && MouseInControl() && FHotTrackImageIndex != -1)
         content.imageIndex = FHotTrackImageIndex;
     return content;
+}
+
+QAction* TWkImageSpeedButton::Action() const {
+    return FActionLink ? FActionLink->Action() : nullptr;
+}
+
+void TWkImageSpeedButton::SetAction(QAction* action) {
+    if (!FActionLink && !action)
+        return;
+    if (!FActionLink)
+        FActionLink = new TWkImageSpeedButtonActionLink(this);
+    FActionLink->SetAction(action);
 }

@@ -5,6 +5,9 @@
 #include "components/buttons/speed_button.h"
 #include "platform/ui/image_list.h"
 
+class QAction;
+class TWkImageSpeedButtonActionLink;
+
 class TWkImageSpeedButton : public TWkCustomSpeedButton {
 public:
     explicit TWkImageSpeedButton(QWidget* parent = nullptr);
@@ -20,11 +23,19 @@ public:
     int HotTrackImageIndex() const { return FHotTrackImageIndex; }
     void SetHotTrackImageIndex(int value);
 
+    // The action the button follows and runs when clicked; nullptr for none. The action is the
+    // caller's; the link lets go of it when it is destroyed.
+    QAction* Action() const;
+    void SetAction(QAction* action);
+    // Null until an action is set.
+    TWkImageSpeedButtonActionLink* ActionLink() const { return FActionLink; }
+
 protected:
     TButtonContent Content(TWkButtonState state) const override;
 
 private:
     TImageList* FImages = nullptr;
+    TWkImageSpeedButtonActionLink* FActionLink = nullptr;
     TChangeLink FImageChangeLink;
     int FImageIndex = -1;
     int FHotTrackImageIndex = -1;

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QShortcutEvent>
 #include <QTimer>
 
 namespace {
@@ -69,12 +70,8 @@ void TWkCustomSpeedButton::SetDown(bool value) {
     if (FDown && !FAllowAllUp)
         return;
     FDown = value;
-    if (value) {
-        if (FState == rbsUp)
-            FState = rbsExclusive;
-    } else {
-        FState = rbsUp;
-    }
+    // Also when the mouse pressed it: a held-down button shows its group look at once.
+    FState = value ? rbsExclusive : rbsUp;
     update();
     if (value)
         broadcastGroup();
@@ -148,7 +145,27 @@ void TWkCustomSpeedButton::SetCaption(const QString& value) {
     if (value == FCaption)
         return;
     FCaption = value;
+    updateAccelerator();
     update();
+}
+
+// The caption's "&" letter with Alt clicks the button from anywhere in its window.
+void TWkCustomSpeedButton::updateAccelerator() {
+    if (FAcceleratorId != 0)
+        releaseShortcut(FAcceleratorId);
+    FAcceleratorId = 0;
+    const QKeySequence accelerator = QKeySequence::mnemonic(FCaption);
+    if (!accelerator.isEmpty())
+        FAcceleratorId = grabShortcut(accelerator, Qt::WindowShortcut);
+}
+
+bool TWkCustomSpeedButton::event(QEvent* event) {
+    if (event->type() != QEvent::Shortcut ||
+        static_cast<QShortcutEvent*>(event)->shortcutId() != FAcceleratorId)
+        return TWkExGraphicControl::event(event);
+    if (isEnabled())
+        clickFromEvent();
+    return true;
 }
 
 void TWkCustomSpeedButton::SetLayout(TButtonLayout value) {
@@ -259,6 +276,9 @@ void TWkCustomSpeedButton::ButtonClick() {
             update();
         } else {
             SetDown(!FDown);
+            // A button that stays down (no AllowAllUp) keeps its group look.
+            if (FDown)
+                SetState(rbsExclusive);
             Click();
         }
     };

@@ -116,6 +116,7 @@ public:
     TNotifyEvent OnDblClick;
 
 protected:
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -144,6 +145,7 @@ protected:
 
 private:
     void finishPress(const QPoint& at);
+    void updateAccelerator();
     void clickFromEvent();
     void setMouseInControl(bool over);
     void broadcastGroup();
@@ -175,6 +177,7 @@ private:
     int FRepeatPause = 100;
     int FGroupIndex = 0;
     int FModalResult = 0;
+    int FAcceleratorId = 0;
     bool FDown = false;
     bool FDragging = false;
     bool FMouseInControl = false;

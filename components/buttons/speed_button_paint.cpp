@@ -46,7 +46,7 @@ void TWkCustomSpeedButton::paintThemedFace(TCanvas& canvas, TRect& content, TPoi
     } else if (FTransparent) {
         CopyParentBackground(this, canvas);
     } else {
-        canvas.Painter().fillRect(rect(), ToQColor(ColorToRGB(FColor)));
+        EraseParentBackground(this, canvas);
     }
     const bool pressed = state == rbsDown || state == rbsExclusive;
     QStyleOptionButton option;

@@ -1,23 +1,17 @@
 #include "components/edit/combo_edit.h"
 
 #include "components/draw/themed_background.h"
+#include "components/edit/combo_edit_action_link.h"
 #include "components/edit/edit_button.h"
 #include "components/edit/edit_glyphs.h"
 #include "platform/ui/image_list.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCompleter>
-#include <QContextMenuEvent>
-#include <QMenu>
-#include <QStringListModel>
 #include <QStyle>
 
 namespace {
 
 // Room beside a default image for the button's frame.
 constexpr int ImageButtonExtra = 6;
-constexpr int ButtonTextGap = 2;
 
 } // namespace
 
@@ -28,6 +22,7 @@ TWkCustomComboEdit::TWkCustomComboEdit(QWidget* parent)
     FBtnControl->resize(DefaultButtonWidth, 17);
     FButton->setGeometry(0, 0, DefaultButtonWidth, 17);
     FButton->OnClick = TNotifyEvent::FromCallable([this](QObject*) { buttonClicked(); });
+    setAcceptDrops(true);
     resize(width(), 21);
     applyDisabledColors();
     layoutButton();
@@ -37,6 +32,8 @@ TWkCustomComboEdit::~TWkCustomComboEdit() {
     ClosePopup(false);
     FButton->OnClick = nullptr;
     DetachAutoComplete();
+    // The connector may still write to the edit while it lets go of its source.
+    FDataConnector.reset();
 }
 
 int TWkCustomComboEdit::ButtonWidth() const {
@@ -58,6 +55,7 @@ void TWkCustomComboEdit::SetButtonWidth(int value) {
     }
     layoutButton();
     updateFace();
+    UpdateEditRect();
 }
 
 bool TWkCustomComboEdit::ShowButton() const {
@@ -75,6 +73,7 @@ void TWkCustomComboEdit::SetShowButton(bool value) {
     FBtnControl->resize(std::max(2, FSavedButtonWidth), FBtnControl->height());
     layoutButton();
     updateFace();
+    UpdateEditRect();
 }
 
 QString TWkCustomComboEdit::ButtonHint() const {
@@ -95,20 +94,34 @@ void TWkCustomComboEdit::SetButtonFlat(bool value) {
         updateFace();
 }
 
-// The button sits inside the style's frame at the right edge; the text stops before it.
+void TWkCustomComboEdit::SetFlat(bool value) {
+    FParentFlat = false;
+    if (value == FFlat)
+        return;
+    FFlat = value;
+    layoutButton();
+    UpdateEditRect();
+    update();
+}
+
+void TWkCustomComboEdit::SetParentFlat(bool value) {
+    if (!value) {
+        FParentFlat = false;
+        return;
+    }
+    SetFlat(false);
+    FParentFlat = true;
+}
+
 void TWkCustomComboEdit::layoutButton() {
-    const int frame =
-        hasFrame() ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this) : 0;
-    const int buttonWidth = FBtnControl->width();
-    FBtnControl->setGeometry(width() - buttonWidth - frame, frame, buttonWidth,
-                             std::max(0, height() - 2 * frame));
+    FBtnControl->setGeometry(
+        ComboButtonRect(size(), FBtnControl->width(), hasFrame(), FFlat && hasFrame()));
     FButton->setGeometry(FBtnControl->rect());
-    const int margin = FBtnControl->isHidden() ? 0 : buttonWidth + ButtonTextGap;
-    setTextMargins(0, 0, margin, 0);
 }
 
 void TWkCustomComboEdit::NotifyBoundsChanged() {
     layoutButton();
+    UpdateEditRect();
 }
 
 void TWkCustomComboEdit::SetDirectInput(bool value) {
@@ -227,119 +240,6 @@ void TWkCustomComboEdit::updateFace() {
     }
 }
 
-void TWkCustomComboEdit::SetClipboardCommands(TWkClipboardCommands value) {
-    FClipboardCommands = FReadOnly ? ReadOnlyClipboardCommands(value) : value;
-}
-
-bool TWkCustomComboEdit::allowed(TWkClipboardCommand command) const {
-    return (FClipboardCommands & command) != 0;
-}
-
-bool TWkCustomComboEdit::Cut() {
-    if (!allowed(caCut) || !FDirectInput || FReadOnly)
-        return false;
-    cut();
-    return true;
-}
-
-bool TWkCustomComboEdit::Copy() {
-    if (!allowed(caCopy))
-        return false;
-    copy();
-    return true;
-}
-
-bool TWkCustomComboEdit::Paste() {
-    if (!allowed(caPaste) || !FDirectInput || FReadOnly)
-        return false;
-    ClearGroup();
-    paste();
-    return true;
-}
-
-bool TWkCustomComboEdit::Clear() {
-    if (!allowed(caClear))
-        return false;
-    setText(QString());
-    return true;
-}
-
-bool TWkCustomComboEdit::Undo() {
-    if (!allowed(caUndo))
-        return false;
-    undo();
-    return true;
-}
-
-bool TWkCustomComboEdit::ValidateEdit() {
-    if (inputMask().isEmpty() || hasAcceptableInput())
-        return true;
-    if (FBeepOnError)
-        QApplication::beep();
-    return false;
-}
-
-void TWkCustomComboEdit::focusOutEvent(QFocusEvent* event) {
-    TWkExCustomMaskEdit::focusOutEvent(event);
-    if (FCheckOnExit)
-        ValidateEdit();
-}
-
-void TWkCustomComboEdit::SetAutoCompleteItems(const QStringList& items) {
-    FAutoCompleteItems = items;
-    if (FCompleter) {
-        if (auto* model = qobject_cast<QStringListModel*>(FCompleter->model()))
-            model->setStringList(items);
-    }
-}
-
-void TWkCustomComboEdit::SetAutoCompleteOptions(unsigned value) {
-    if (value == FAutoCompleteOptions)
-        return;
-    FAutoCompleteOptions = value;
-    if (value == 0) {
-        DetachAutoComplete();
-        return;
-    }
-    AttachAutoComplete();
-    ApplyAutoCompleteOptions();
-}
-
-void TWkCustomComboEdit::AttachAutoComplete() {
-    if (FCompleter || FAutoCompleteOptions == 0)
-        return;
-    QAbstractItemModel* source = MakeAutoCompleteSource();
-    if (!source)
-        return;
-    FCompleter = new QCompleter(this);
-    source->setParent(FCompleter);
-    FCompleter->setModel(source);
-    setCompleter(FCompleter);
-}
-
-void TWkCustomComboEdit::DetachAutoComplete() {
-    if (!FCompleter)
-        return;
-    setCompleter(nullptr);
-    delete FCompleter.data();
-}
-
-QAbstractItemModel* TWkCustomComboEdit::MakeAutoCompleteSource() {
-    return new QStringListModel(FAutoCompleteItems);
-}
-
-// Suggesting shows the list; appending alone completes in the text.
-void TWkCustomComboEdit::ApplyAutoCompleteOptions() {
-    if (!FCompleter)
-        return;
-    const bool suggest = FAutoCompleteOptions & acoAutoSuggest;
-    const bool append = FAutoCompleteOptions & acoAutoAppend;
-    FCompleter->setCompletionMode(!suggest && append ? QCompleter::InlineCompletion
-                                                     : QCompleter::PopupCompletion);
-    FCompleter->setFilterMode(FAutoCompleteOptions & acoSearch ? Qt::MatchContains
-                                                               : Qt::MatchStartsWith);
-}
-
 void TWkCustomComboEdit::DoClick() {
     buttonClicked();
 }
@@ -363,53 +263,81 @@ void TWkCustomComboEdit::ButtonPressed() {
         ShowPopup(true);
 }
 
-void TWkCustomComboEdit::ShowPopup(bool readOnlyWhileOpen) {
-    if ((FReadOnly && !FAlwaysShowPopup) || FPopupVisible || !FPopup)
-        return;
-    BeforePopup();
-    const QRect edit(mapToGlobal(QPoint(0, 0)), size());
-    const QSize popupSize = FPopup->size().isValid() ? FPopup->size() : FPopup->sizeHint();
-    FPopup->move(PopupPosition(edit, popupSize, ScreenWorkAreaOf(this), FPopupAlign));
-    SetPopupValue(text());
-    setFocus();
-    FPopup->show();
-    FireNotifyEvent(OnPopupShown, this);
-    FPopupVisible = true;
-    if (readOnlyWhileOpen)
-        setReadOnly(true);
-}
-
-void TWkCustomComboEdit::ClosePopup(bool accept) {
-    if (!FPopupVisible)
-        return;
-    const std::optional<QString> value = GetPopupValue();
-    FPopupVisible = false;
-    if (FPopup) {
-        FPopup->hide();
-        FireNotifyEvent(OnPopupHidden, this);
-    }
-    if (isEnabled() && window()->isVisible())
-        setFocus();
-    updateReadOnly();
-    update();
-    if (accept && value && PopupValueAcceptable(*value) && !FReadOnly) {
-        AcceptPopupValue(*value);
-        if (hasFocus())
-            SelectAll();
-    }
-}
-
-void TWkCustomComboEdit::AcceptPopupValue(const QString& value) {
-    if (value != text()) {
-        setText(value);
-        setModified(true);
-    }
-    FireNotifyEvent(OnPopupValueAccepted, this);
-}
-
 void TWkCustomComboEdit::Change() {
+    DataConnector().Modify();
     if (FPopupVisible)
-        FireNotifyEvent(OnPopupChange, this);
+        PopupTextChanged();
+    else
+        NotifyChange();
+}
+
+void TWkCustomComboEdit::NotifyChange() {
+    FireNotifyEvent(OnChange, this);
+}
+
+void TWkCustomComboEdit::PopupTextChanged() {
+    FireNotifyEvent(OnPopupChange, this);
+}
+
+std::unique_ptr<TWkCustomComboEditDataConnector> TWkCustomComboEdit::NewDataConnector() {
+    IWkConnectedEdit& edit = *this;
+    return std::make_unique<TWkCustomComboEditDataConnector>(edit);
+}
+
+TWkCustomComboEditDataConnector& TWkCustomComboEdit::DataConnector() {
+    if (!FDataConnector)
+        FDataConnector = NewDataConnector();
+    return *FDataConnector;
+}
+
+const std::shared_ptr<IWkDataSource>& TWkCustomComboEdit::DataSource() const {
+    static const std::shared_ptr<IWkDataSource> none;
+    return FDataConnector ? FDataConnector->DataSource() : none;
+}
+
+void TWkCustomComboEdit::SetDataSource(std::shared_ptr<IWkDataSource> source) {
+    DataConnector().SetDataSource(std::move(source));
+}
+
+QString TWkCustomComboEdit::DataField() const {
+    return FDataConnector ? FDataConnector->DataField() : QString();
+}
+
+void TWkCustomComboEdit::SetDataField(const QString& name) {
+    DataConnector().SetDataField(name);
+}
+
+QAction* TWkCustomComboEdit::Action() const {
+    return FActionLink ? FActionLink->Action() : nullptr;
+}
+
+void TWkCustomComboEdit::SetAction(QAction* action) {
+    if (!FActionLink && !action)
+        return;
+    if (!FActionLink)
+        FActionLink = new TWkCustomComboEditActionLink(this);
+    FActionLink->SetAction(action);
+}
+
+bool TWkCustomComboEdit::NotifyColorChanged(QEvent* event) {
+    const bool result = TWkExCustomMaskEdit::NotifyColorChanged(event);
+    updateFace();
+    return result;
+}
+
+bool TWkCustomComboEdit::NotifyParentColorChanged(QEvent* event) {
+    const bool result = TWkExCustomMaskEdit::NotifyParentColorChanged(event);
+    updateFace();
+    return result;
+}
+
+void TWkCustomComboEdit::changeEvent(QEvent* event) {
+    TWkExCustomMaskEdit::changeEvent(event);
+    if (event->type() == QEvent::StyleChange) {
+        layoutButton();
+        updateFace();
+        UpdateEditRect();
+    }
 }
 
 bool TWkCustomComboEdit::NotifyTextChanged(QEvent* event) {
@@ -422,72 +350,4 @@ bool TWkCustomComboEdit::NotifyEnabledChanged(QEvent* event) {
     const bool result = TWkExCustomMaskEdit::NotifyEnabledChanged(event);
     FButton->setEnabled(isEnabled());
     return result;
-}
-
-void TWkCustomComboEdit::keyPressEvent(QKeyEvent* event) {
-    ClearGroup();
-    const int key = event->key();
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if ((event->modifiers() & Qt::ControlModifier) && (key == Qt::Key_Tab || enter)) {
-        event->ignore();
-        return;
-    }
-    if (FPopupVisible && (enter || key == Qt::Key_Escape)) {
-        ClosePopup(key != Qt::Key_Escape);
-        event->accept();
-        return;
-    }
-    const QKeyCombination pressed(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(key));
-    if (QKeySequence(pressed) == FClickKey && ButtonWidth() > 0) {
-        buttonClicked();
-        event->accept();
-        return;
-    }
-    const TWkClipboardCommand command = ClipboardCommandOfKey(*event);
-    if (command == TWkClipboardCommand{}) {
-        TWkExCustomMaskEdit::keyPressEvent(event);
-        return;
-    }
-    carryOut(command);
-    event->accept();
-}
-
-void TWkCustomComboEdit::carryOut(TWkClipboardCommand command) {
-    switch (command) {
-    case caCopy:
-        Copy();
-        break;
-    case caCut:
-        Cut();
-        break;
-    case caPaste:
-        Paste();
-        break;
-    case caClear:
-        Clear();
-        break;
-    case caUndo:
-        Undo();
-        break;
-    }
-}
-
-// The menu's clipboard entries go through the same gate as the keys.
-void TWkCustomComboEdit::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu* menu = createStandardContextMenu();
-    const std::pair<const char*, TWkClipboardCommand> entries[] = {
-        {"edit-cut", caCut},      {"edit-copy", caCopy}, {"edit-paste", caPaste},
-        {"edit-delete", caClear}, {"edit-undo", caUndo},
-    };
-    for (const auto& [name, command] : entries) {
-        auto* action = menu->findChild<QAction*>(QString::fromLatin1(name));
-        if (!action)
-            continue;
-        action->disconnect();
-        action->setEnabled(action->isEnabled() && allowed(command));
-        connect(action, &QAction::triggered, this,
-                [this, command = command] { carryOut(command); });
-    }
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
 }

@@ -4,19 +4,25 @@
 // also takes an input mask, gates its clipboard commands, clears the other edits of its group
 // when typed into, and offers completion through Qt's completer.
 
+#include "components/base/data_connector.h"
 #include "components/base/ext_control.h"
 #include "components/edit/clipboard_commands.h"
 #include "components/edit/popup_placement.h"
 
-#include <QCompleter>
 #include <QKeySequence>
 #include <QPointer>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 class QAbstractItemModel;
+class QAbstractItemView;
+class QAction;
+class QCompleter;
 class TImageList;
 class TWkEditButton;
+class TWkEditCompleter;
+class TWkCustomComboEditActionLink;
 class TBitmap;
 
 enum TWkImageKind { ikCustom, ikDefault, ikDropDown, ikEllipsis };
@@ -32,7 +38,15 @@ enum TWkAutoCompleteOption : unsigned {
     acoRTLReading = 64,
 };
 
-class TWkCustomComboEdit : public TWkExCustomMaskEdit {
+// Where the button sits in an edit of the given size (the edit's own coordinates): inside the
+// 3D or flat frame at the right edge, or flush with the edge without a frame.
+QRect ComboButtonRect(QSize edit, int buttonWidth, bool frame, bool flat);
+// The least height of an edit whose text is textHeight pixels high.
+int MinimumEditHeight(int textHeight, bool frame, bool flat);
+// The height AdjustSize gives such an edit.
+int AdjustedEditHeight(int textHeight, bool frame);
+
+class TWkCustomComboEdit : public TWkExCustomMaskEdit, private IWkConnectedEdit {
 public:
     static constexpr int DefaultButtonWidth = 21;
 
@@ -50,6 +64,14 @@ public:
     void SetButtonHint(const QString& value);
     bool ButtonFlat() const;
     void SetButtonFlat(bool value);
+    // A one-pixel frame instead of the 3D one; setting it stops following the parent.
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool value);
+    // Follows the parent's look, which for Qt parents is the 3D one.
+    bool ParentFlat() const { return FParentFlat; }
+    void SetParentFlat(bool value);
+    // Grows the edit to the height of its font with the frame.
+    void AdjustSize();
 
     QKeySequence ClickKey() const { return FClickKey; }
     void SetClickKey(const QKeySequence& value) { FClickKey = value; }
@@ -57,7 +79,7 @@ public:
     bool DirectInput() const { return FDirectInput; }
     void SetDirectInput(bool value);
     bool ReadOnly() const { return FReadOnly; }
-    void SetReadOnly(bool value);
+    void SetReadOnly(bool value) override;
     bool AlwaysEnableButton() const { return FAlwaysEnableButton; }
     void SetAlwaysEnableButton(bool value) { FAlwaysEnableButton = value; }
     bool AlwaysShowPopup() const { return FAlwaysShowPopup; }
@@ -110,13 +132,31 @@ public:
     // None detaches completion.
     void SetAutoCompleteOptions(unsigned value);
     // The completer while completion is on.
-    QCompleter* AutoComplete() const { return FCompleter; }
+    QCompleter* AutoComplete() const;
 
-    // The popup (owned by the caller) that the button opens.
+    // The popup (owned by the caller) that the button opens. While it is open, keys reach its
+    // list first; it closes without accepting when the focus or a mouse press goes elsewhere.
     QWidget* Popup() const { return FPopup; }
     void SetPopup(QWidget* popup) { FPopup = popup; }
     bool PopupVisible() const { return FPopupVisible; }
     void ClosePopup(bool accept);
+    // ClosePopup once the events now queued are handled.
+    void PostClosePopup(bool accept);
+    // Another control took the mouse or the window lost the focus: an open popup closes without
+    // accepting, unless sender is the edit, its button, or the popup or something inside it.
+    void CancelMode(QObject* sender);
+
+    // The field of a data source that the edit shows and edits.
+    const std::shared_ptr<IWkDataSource>& DataSource() const;
+    void SetDataSource(std::shared_ptr<IWkDataSource> source);
+    QString DataField() const;
+    void SetDataField(const QString& name);
+    TWkCustomComboEditDataConnector& DataConnector();
+
+    // The action whose hint, shortcut (ClickKey), image number and execution the edit follows.
+    QAction* Action() const;
+    void SetAction(QAction* action);
+    TWkCustomComboEditActionLink* ActionLink() const { return FActionLink; }
 
     // The button's action, as a click runs it.
     void DoClick();
@@ -127,12 +167,28 @@ public:
     virtual int DefaultImageIndex() const { return -1; }
 
     TNotifyEvent OnButtonClick;
+    // The text changed while no popup is open.
+    TNotifyEvent OnChange;
     TNotifyEvent OnPopupShown;
     TNotifyEvent OnPopupHidden;
     TNotifyEvent OnPopupChange;
     TNotifyEvent OnPopupValueAccepted;
 
 protected:
+    // The connector the edit binds its text with; made on first use.
+    virtual std::unique_ptr<TWkCustomComboEditDataConnector> NewDataConnector();
+    // Sets the text rectangle (after enforcing the least height), then LayoutChanged.
+    virtual void BorderLayoutChanged();
+    virtual void LayoutChanged() {}
+    // Widens the margins the text keeps free: the button's width and 2 on the right.
+    virtual void AddButtonMargin(int& left, int& right) const;
+    void UpdateEditRect();
+    virtual void HidePopupWindow();
+    virtual void ShowPopupWindow(QPoint origin);
+    // The inner list of the popup that keys go to first; null for none.
+    virtual QAbstractItemView* PopupList() const;
+    virtual void NotifyChange();
+    virtual void PopupTextChanged();
     // Fires OnButtonClick, then closes an open popup (accepting) or opens one.
     virtual void ButtonPressed();
     virtual void BeforePopup() {}
@@ -150,18 +206,44 @@ protected:
     void DetachAutoComplete();
     // The text changed (by typing or code).
     virtual void Change();
+    // The focus came from or went to another control of the window (not another window or a
+    // menu). Leaving writes the text to a bound field.
+    virtual void DoEnter() {}
+    virtual void DoExit();
     // Makes the button's face again from ImageKind (after DefaultImageIndex can answer).
     void UpdateButtonFace() { updateFace(); }
+    // Palette and style changes remake the face, so a default image follows the theme.
+    bool NotifyColorChanged(QEvent* event) override;
+    bool NotifyParentColorChanged(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void ClearGroup();
 
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void NotifyBoundsChanged() override;
     bool NotifyTextChanged(QEvent* event) override;
     bool NotifyEnabledChanged(QEvent* event) override;
 
 private:
+    QString Text() const override { return text(); }
+    void SetText(const QString& value) override { setText(value); }
+    bool forwardToPopupList(QKeyEvent* event);
+    bool insidePopup(const QObject* object) const;
+    void showGatedContextMenu(QContextMenuEvent* event);
+    bool dropsCompletionList(const QKeyEvent& event);
+    bool pasteAllowed() const;
+    bool markWithoutCopy(const QKeyEvent& event);
+    void searchTyped(const QString& typed);
     void buttonClicked();
     void layoutButton();
     void updateFace();
@@ -174,7 +256,9 @@ private:
     QWidget* FBtnControl;
     TWkEditButton* FButton;
     // The line edit deletes a completer it parents when another replaces it.
-    QPointer<QCompleter> FCompleter;
+    QPointer<TWkEditCompleter> FCompleter;
+    std::unique_ptr<TWkCustomComboEditDataConnector> FDataConnector;
+    TWkCustomComboEditActionLink* FActionLink = nullptr;
     QPointer<QWidget> FPopup;
     TImageList* FImages = nullptr;
     QStringList FAutoCompleteItems;
@@ -196,4 +280,6 @@ private:
     bool FBeepOnError = true;
     bool FCheckOnExit = true;
     bool FPopupVisible = false;
+    bool FFlat = false;
+    bool FParentFlat = true;
 };

@@ -2,10 +2,14 @@
 
 #include "components/edit/combo_edit_error.h"
 #include "components/edit/file_name_rules.h"
+#include "components/util/file_names.h"
 #include "platform/ui/ui_host.h"
+#include "util/file_utils.h"
 
 #include <QCompleter>
+#include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QMimeData>
 #include <QStringListModel>
@@ -29,6 +33,19 @@ QStringList droppedFiles(const QMimeData* data) {
 QDir::Filters fileSystemFilter(unsigned fileOptions) {
     return (fileOptions & acfFileSysDirs ? QDir::AllDirs : QDir::AllEntries) |
            QDir::NoDotAndDotDot | QDir::Hidden;
+}
+
+// path with its last entry named as lookUp finds it; path itself when nothing is found.
+QString withEntryName(const QString& path, QString (*lookUp)(const QString&)) {
+    const QString entry = lookUp(path);
+    if (entry.isEmpty())
+        return path;
+    const QString folder = QFileInfo(QDir::cleanPath(path)).path();
+    const bool bare = folder == QLatin1String(".") && !path.startsWith(QLatin1String("./"));
+    QString result = bare ? entry : QDir(folder).filePath(entry);
+    if (path.endsWith(QLatin1Char('/')) && !result.endsWith(QLatin1Char('/')))
+        result += QLatin1Char('/');
+    return result;
 }
 
 } // namespace
@@ -92,6 +109,18 @@ void TWkFileDirEdit::loadTypedFolder() {
         if (!folder.isEmpty())
             files->index(folder);
     }
+}
+
+QString TWkFileDirEdit::GetLongFormName() const {
+    return withEntryName(FormName(), GetLongFileName);
+}
+
+QString TWkFileDirEdit::GetShortFormName() const {
+    return withEntryName(FormName(), GetShortFileName);
+}
+
+QString TWkFileDirEdit::GetDisplayFormName() const {
+    return PathToDisplayPath(FormName());
 }
 
 void TWkFileDirEdit::DoBeforeDialog(QString& name, bool& action) {

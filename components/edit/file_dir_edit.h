@@ -29,11 +29,20 @@ public:
     // A drop (or the dialog) may deliver several names.
     bool MultipleDirs() const { return FMultipleDirs; }
 
+    // The name the edit stands for with its entry's name as the file system keeps it (long or
+    // short; Linux keeps one), its folder kept; the name itself when nothing of it exists.
+    virtual QString GetLongFormName() const;
+    virtual QString GetShortFormName() const;
+    // The name as the desktop shows it.
+    virtual QString GetDisplayFormName() const;
+
     TExecOpenDialogEvent OnBeforeDialog;
     TExecOpenDialogEvent OnAfterDialog;
     TNotifyEvent OnDropFiles;
 
 protected:
+    // The name the forms are made of: the text itself here.
+    virtual QString FormName() const { return text(); }
     void SetMultipleDirs(bool value) { FMultipleDirs = value; }
     void DoBeforeDialog(QString& name, bool& action);
     void DoAfterDialog(QString& name, bool& action);

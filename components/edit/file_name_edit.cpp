@@ -7,6 +7,7 @@
 #include "components/util/file_names.h"
 #include "platform/ui/image_list.h"
 #include "platform/ui/ui_host.h"
+#include "util/file_utils.h"
 
 #include <QDir>
 #include <QPainter>
@@ -52,7 +53,7 @@ int TWkFilenameEdit::DefaultImageIndex() const {
 }
 
 QString TWkFilenameEdit::FileName() const {
-    return ResolveFileName(text(), FAddQuotes);
+    return ResolveFileName(showsDisplayForm() ? FPhysicalFileName : text(), FAddQuotes);
 }
 
 void TWkFilenameEdit::SetFileName(const QString& value) {
@@ -61,8 +62,44 @@ void TWkFilenameEdit::SetFileName(const QString& value) {
         IsValidFileName(value) && IsValidFileName(ResolveFileName(value, FAddQuotes));
     if (!value.isEmpty() && !valid)
         throw EComboEditError(QStringLiteral("Invalid file name - %1").arg(value));
-    setText(FAddQuotes ? QuoteFileName(value) : value);
+    const QString shown = FAddQuotes ? QuoteFileName(value) : value;
+    setText(showsDisplayForm() ? PathToDisplayPath(shown) : shown);
+    FPhysicalFileName = shown;
     ClearDialogFiles();
+}
+
+void TWkFilenameEdit::SetDisplayLocalizedName(bool value) {
+    if (value == FDisplayLocalizedName)
+        return;
+    if (showsDisplayForm())
+        setText(FPhysicalFileName);
+    FDisplayLocalizedName = value;
+    if (showsDisplayForm())
+        showDisplayForm();
+}
+
+void TWkFilenameEdit::showDisplayForm() {
+    const QString physical = text();
+    FPhysicalFileName = physical;
+    setText(GetDisplayFormName());
+    FPhysicalFileName = physical;
+}
+
+void TWkFilenameEdit::Change() {
+    TWkFileDirEdit::Change();
+    FPhysicalFileName = text();
+}
+
+void TWkFilenameEdit::DoEnter() {
+    if (text() != FPhysicalFileName)
+        setText(FPhysicalFileName);
+    TWkFileDirEdit::DoEnter();
+}
+
+void TWkFilenameEdit::DoExit() {
+    TWkFileDirEdit::DoExit();
+    if (FDisplayLocalizedName)
+        showDisplayForm();
 }
 
 void TWkFilenameEdit::SetDialogOptions(unsigned value) {
@@ -82,12 +119,8 @@ void TWkFilenameEdit::ReceiveDroppedName(const QString& name) {
     FDialog.Files << name;
 }
 
-void TWkFilenameEdit::ShowPopup(bool) {
-    QString name = FileName();
-    bool action = true;
-    DoBeforeDialog(name, action);
-    if (!action)
-        return;
+// What the dialog starts with; a name it cannot start from is cleared.
+FileDialogRequest TWkFilenameEdit::dialogRequest(QString& name) {
     FileDialogRequest request;
     if (IsValidFileName(name)) {
         const QString folder = FileDirectoryPart(name);
@@ -102,15 +135,31 @@ void TWkFilenameEdit::ShowPopup(bool) {
     }
     request.title = FDialog.Title;
     request.filter = FDialog.Filter;
+    request.filterIndex = FDialog.FilterIndex;
     request.defaultExtension = FDialog.DefaultExt;
     request.initialDir = FDialog.InitialDir;
+    request.history = FDialog.HistoryList;
+    request.multiSelect = (FDialog.Options & ofAllowMultiSelect) != 0;
+    return request;
+}
+
+void TWkFilenameEdit::ShowPopup(bool) {
+    QString name = FileName();
+    bool action = true;
+    DoBeforeDialog(name, action);
+    if (!action)
+        return;
     const bool save = FDialogKind == dkSave || FDialogKind == dkSavePicture;
-    const std::optional<QString> chosen =
-        save ? uiHost().saveFileName(request) : uiHost().openFileName(request);
-    action = chosen.has_value();
+    FileDialogRequest request = dialogRequest(name);
+    request.multiSelect = request.multiSelect && !save;
+    const std::optional<FileDialogAnswer> chosen =
+        uiHost().fileDialog(save ? FileDialogMode::Save : FileDialogMode::Open, request);
+    action = chosen && !chosen->files.isEmpty();
     if (action) {
-        name = *chosen;
+        name = chosen->files.front();
         FDialog.FileName = name;
+        FDialog.Files = chosen->files;
+        FDialog.FilterIndex = chosen->filterIndex;
     }
     if (isEnabled() && focusPolicy() != Qt::NoFocus)
         setFocus();

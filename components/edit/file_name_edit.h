@@ -1,8 +1,11 @@
 #pragma once
 // A field for one file name: the button browses for it through the UI host's file dialog with
 // the edit's filter, a dropped file lands in it, and names holding a blank are shown quoted.
+// With DisplayLocalizedName the edit shows the desktop's form of the name while it does not
+// hold the focus, and the real name again when entered.
 
 #include "components/edit/file_dir_edit.h"
+#include "platform/ui/ui_host.h"
 
 #include <QStringList>
 
@@ -20,6 +23,7 @@ struct TFileDialogSettings {
     QString InitialDir;
     QString FileName;
     QStringList Files;
+    QStringList HistoryList;
     unsigned Options = ofHideReadOnly;
 };
 
@@ -35,6 +39,10 @@ public:
 
     bool AddQuotes() const { return FAddQuotes; }
     void SetAddQuotes(bool value) { FAddQuotes = value; }
+    bool DisplayLocalizedName() const { return FDisplayLocalizedName; }
+    void SetDisplayLocalizedName(bool value);
+    // The text the edit stands for, also while it shows the display form instead.
+    const QString& PhysicalFileName() const { return FPhysicalFileName; }
     TFileDialogKind DialogKind() const { return FDialogKind; }
     void SetDialogKind(TFileDialogKind value) { FDialogKind = value; }
     const TFileDialogSettings& Dialog() const { return FDialog; }
@@ -43,12 +51,19 @@ public:
     // "Description|*.ext|..." pairs.
     QString Filter() const { return FDialog.Filter; }
     void SetFilter(const QString& value) { FDialog.Filter = value; }
+    // The pair of Filter the dialog shows first, from 1; the dialog leaves the one chosen.
+    int FilterIndex() const { return FDialog.FilterIndex; }
+    void SetFilterIndex(int value) { FDialog.FilterIndex = value; }
+    // Folders the dialog offers besides InitialDir.
+    QStringList HistoryList() const { return FDialog.HistoryList; }
+    void SetHistoryList(const QStringList& value) { FDialog.HistoryList = value; }
     QString DefaultExt() const { return FDialog.DefaultExt; }
     void SetDefaultExt(const QString& value) { FDialog.DefaultExt = value; }
     QString InitialDir() const { return FDialog.InitialDir; }
     void SetInitialDir(const QString& value) { FDialog.InitialDir = value; }
     unsigned DialogOptions() const { return FDialog.Options; }
-    // ofAllowMultiSelect lets a drop deliver several names into DialogFiles.
+    // ofAllowMultiSelect lets the open dialog choose, and a drop deliver, several names: they
+    // land in DialogFiles, the first also in the text.
     void SetDialogOptions(unsigned value);
     const QStringList& DialogFiles() const { return FDialog.Files; }
 
@@ -59,9 +74,20 @@ protected:
     void ShowPopup(bool readOnlyWhileOpen) override;
     void ReceiveDroppedName(const QString& name) override;
     void ClearDialogFiles() override { FDialog.Files.clear(); }
+    QString FormName() const override { return FileName(); }
+    void Change() override;
+    void DoEnter() override;
+    void DoExit() override;
 
 private:
+    bool showsDisplayForm() const { return FDisplayLocalizedName && !hasFocus(); }
+    // Shows the display form while keeping the text as the physical name.
+    void showDisplayForm();
+    FileDialogRequest dialogRequest(QString& name);
+
     TFileDialogSettings FDialog;
+    QString FPhysicalFileName;
     TFileDialogKind FDialogKind = dkOpen;
     bool FAddQuotes = true;
+    bool FDisplayLocalizedName = false;
 };

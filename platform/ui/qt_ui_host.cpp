@@ -117,20 +117,28 @@ bool QtUiHost::inputQuery(const QString& caption, const QString& prompt, QString
     return ok;
 }
 
-std::optional<QString> QtUiHost::openFileName(const FileDialogRequest& request) {
-    const QString name = QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title,
-                                                      startPath(request), qtFilter(request.filter));
-    if (name.isEmpty())
+std::optional<FileDialogAnswer> QtUiHost::fileDialog(FileDialogMode mode,
+                                                     const FileDialogRequest& request) {
+    const bool save = mode == FileDialogMode::Save;
+    QFileDialog dialog(QApplication::activeWindow(), request.title, startPath(request),
+                       qtFilter(request.filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save                  ? QFileDialog::AnyFile
+                       : request.multiSelect ? QFileDialog::ExistingFiles
+                                             : QFileDialog::ExistingFile);
+    const QStringList filters = dialog.nameFilters();
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    if (!request.history.isEmpty())
+        dialog.setHistory(request.history);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return name;
-}
-
-std::optional<QString> QtUiHost::saveFileName(const FileDialogRequest& request) {
-    const QString name = QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title,
-                                                      startPath(request), qtFilter(request.filter));
-    if (name.isEmpty())
-        return std::nullopt;
-    return withDefaultExtension(name, request.defaultExtension);
+    FileDialogAnswer answer;
+    for (const QString& name : dialog.selectedFiles())
+        answer.files << (save ? withDefaultExtension(name, request.defaultExtension) : name);
+    const qsizetype chosenFilter = filters.indexOf(dialog.selectedNameFilter());
+    answer.filterIndex = chosenFilter < 0 ? request.filterIndex : int(chosenFilter) + 1;
+    return answer;
 }
 
 int QtUiHost::execDialog(QDialog& dialog) {

@@ -9,8 +9,8 @@ public:
     int messageBox(const QString& text, const QString& caption, unsigned flags) override;
     void showMessage(const QString& text) override;
     bool inputQuery(const QString& caption, const QString& prompt, QString& value) override;
-    std::optional<QString> openFileName(const FileDialogRequest& request) override;
-    std::optional<QString> saveFileName(const FileDialogRequest& request) override;
+    std::optional<FileDialogAnswer> fileDialog(FileDialogMode mode,
+                                               const FileDialogRequest& request) override;
     int execDialog(QDialog& dialog) override;
     std::optional<ColorDialogAnswer> colorDialog(const ColorDialogRequest& request) override;
     void sleep(unsigned ms) override;

@@ -47,3 +47,21 @@ std::optional<TColor> CustomColorOfSlot(const QStringList& lines, int slot) {
     }
     return std::nullopt;
 }
+
+namespace {
+
+std::optional<QString> firstFile(const std::optional<FileDialogAnswer>& answer) {
+    if (!answer || answer->files.isEmpty())
+        return std::nullopt;
+    return answer->files.front();
+}
+
+} // namespace
+
+std::optional<QString> UiHost::openFileName(const FileDialogRequest& request) {
+    return firstFile(fileDialog(FileDialogMode::Open, request));
+}
+
+std::optional<QString> UiHost::saveFileName(const FileDialogRequest& request) {
+    return firstFile(fileDialog(FileDialogMode::Save, request));
+}

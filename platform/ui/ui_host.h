@@ -31,12 +31,23 @@ enum MessageBoxAnswer : int {
     IDNO = 7,
 };
 
+enum class FileDialogMode { Open, Save };
+
 struct FileDialogRequest {
     QString title;
     QString filter;           // "Description|*.ext|Other|*.x"
+    int filterIndex = 1;      // the pair of filter shown first, from 1
     QString defaultExtension; // without the dot
     QString initialDir;
     QString fileName;
+    QStringList history;      // folders offered besides initialDir
+    bool multiSelect = false; // an open dialog may choose several files
+};
+
+// What a file dialog chose.
+struct FileDialogAnswer {
+    QStringList files;   // full names; one unless the request allowed several
+    int filterIndex = 1; // the pair of filter left selected, from 1
 };
 
 // The colour dialog's custom colours travel as lines "ColorA=bbggrr", "ColorB=..." (six hex
@@ -66,8 +77,12 @@ public:
     virtual void showMessage(const QString& text) = 0;
     // Asks for a line of text; false when cancelled, value unchanged then.
     virtual bool inputQuery(const QString& caption, const QString& prompt, QString& value) = 0;
-    virtual std::optional<QString> openFileName(const FileDialogRequest& request) = 0;
-    virtual std::optional<QString> saveFileName(const FileDialogRequest& request) = 0;
+    // The desktop's file dialog; nothing when cancelled.
+    virtual std::optional<FileDialogAnswer> fileDialog(FileDialogMode mode,
+                                                       const FileDialogRequest& request) = 0;
+    // The first file the open or save dialog chose; nothing when cancelled.
+    std::optional<QString> openFileName(const FileDialogRequest& request);
+    std::optional<QString> saveFileName(const FileDialogRequest& request);
     // Runs a dialog of the program modally; returns its result code (QDialog::Accepted ...).
     virtual int execDialog(QDialog& dialog) = 0;
     // The desktop's colour dialog; nothing when cancelled.

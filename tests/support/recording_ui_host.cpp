@@ -32,25 +32,26 @@ bool RecordingUiHost::inputQuery(const QString& caption, const QString& prompt, 
     return true;
 }
 
-std::optional<QString> RecordingUiHost::takeFileAnswer() {
-    std::optional<QString> answer;
-    if (!fileAnswers.empty()) {
-        answer.swap(fileAnswers.front());
+std::optional<FileDialogAnswer> RecordingUiHost::takeFileAnswer(const FileDialogRequest& request) {
+    std::optional<FileDialogAnswer> answer;
+    if (!fileDialogAnswers.empty()) {
+        answer.swap(fileDialogAnswers.front());
+        fileDialogAnswers.pop_front();
+    } else if (!fileAnswers.empty()) {
+        if (fileAnswers.front())
+            answer = FileDialogAnswer{{*fileAnswers.front()}, request.filterIndex};
         fileAnswers.pop_front();
     }
     return answer;
 }
 
-std::optional<QString> RecordingUiHost::openFileName(const FileDialogRequest& request) {
-    log << QStringLiteral("openFileName: %1").arg(request.filter);
+std::optional<FileDialogAnswer> RecordingUiHost::fileDialog(FileDialogMode mode,
+                                                            const FileDialogRequest& request) {
+    const QString kind = mode == FileDialogMode::Save ? QStringLiteral("saveFileName")
+                                                      : QStringLiteral("openFileName");
+    log << QStringLiteral("%1: %2").arg(kind, request.filter);
     fileRequests.push_back(request);
-    return takeFileAnswer();
-}
-
-std::optional<QString> RecordingUiHost::saveFileName(const FileDialogRequest& request) {
-    log << QStringLiteral("saveFileName: %1").arg(request.filter);
-    fileRequests.push_back(request);
-    return takeFileAnswer();
+    return takeFileAnswer(request);
 }
 
 int RecordingUiHost::execDialog(QDialog& dialog) {

@@ -16,7 +16,9 @@ public:
     std::deque<int> messageBoxAnswers;               // default IDOK, or IDYES for MB_YESNO
     std::deque<std::optional<QString>> inputAnswers; // default: cancelled
     std::deque<std::optional<QString>> fileAnswers;  // default: cancelled
-    std::vector<FileDialogRequest> fileRequests;     // every file dialog asked for, in order
+    // Taken before fileAnswers; a name of fileAnswers keeps the request's filter index.
+    std::deque<std::optional<FileDialogAnswer>> fileDialogAnswers;
+    std::vector<FileDialogRequest> fileRequests; // every file dialog asked for, in order
     std::deque<std::optional<ColorDialogAnswer>> colorAnswers; // default: cancelled
     std::vector<ColorDialogRequest> colorRequests;             // every colour dialog, in order
     bool shellResult = true;
@@ -29,8 +31,8 @@ public:
     int messageBox(const QString& text, const QString& caption, unsigned flags) override;
     void showMessage(const QString& text) override;
     bool inputQuery(const QString& caption, const QString& prompt, QString& value) override;
-    std::optional<QString> openFileName(const FileDialogRequest& request) override;
-    std::optional<QString> saveFileName(const FileDialogRequest& request) override;
+    std::optional<FileDialogAnswer> fileDialog(FileDialogMode mode,
+                                               const FileDialogRequest& request) override;
     int execDialog(QDialog& dialog) override;
     std::optional<ColorDialogAnswer> colorDialog(const ColorDialogRequest& request) override;
     void sleep(unsigned ms) override;
@@ -42,5 +44,5 @@ public:
     QStringList entries(const QString& prefix) const;
 
 private:
-    std::optional<QString> takeFileAnswer();
+    std::optional<FileDialogAnswer> takeFileAnswer(const FileDialogRequest& request);
 };

@@ -1,46 +1,10 @@
 #include "components/base/data_connector.h"
+#include "tests/support/record_data_source.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
-#include <map>
-#include <set>
 
 namespace {
-
-// A record of named text fields; "Id" is read-only. Formats written values in upper case so
-// a test can see the edit re-read the field.
-class RecordSource final : public IWkDataSource, public IWkConnectorRegistration {
-public:
-    std::map<QString, QString> fields{{"Name", "stick"}, {"Id", "7"}};
-    std::set<TWkDataConnector*> connectors;
-    int edits = 0;
-
-    QObject* DataLink() const override { return nullptr; }
-    bool IsConnected() const override { return true; }
-    bool CanEdit() const override { return true; }
-    void Edit() override { ++edits; }
-    TWkFieldHandle FindField(const QString& name) const override {
-        const auto at = fields.find(name);
-        return at == fields.end() ? NoField : int(std::distance(fields.begin(), at));
-    }
-    TWkFieldAttributes Attributes(TWkFieldHandle field) const override {
-        TWkFieldAttributes attributes;
-        attributes.CanModify = Name(field) != QStringLiteral("Id");
-        return attributes;
-    }
-    void SetDisplayWidth(TWkFieldHandle, int) override {}
-    QVariant Value(TWkFieldHandle field) const override { return fields.at(Name(field)); }
-    QVariant OldValue(TWkFieldHandle field) const override { return Value(field); }
-    void SetValue(TWkFieldHandle field, const QVariant& value) override {
-        fields[Name(field)] = value.toString().toUpper();
-    }
-    void Clear(TWkFieldHandle field) override { fields[Name(field)].clear(); }
-    void RegisterConnector(TWkDataConnector* connector) override { connectors.insert(connector); }
-    void UnregisterConnector(TWkDataConnector* connector) override { connectors.erase(connector); }
-
-private:
-    QString Name(TWkFieldHandle field) const { return std::next(fields.begin(), field)->first; }
-};
 
 // A source without a connector registration.
 class SilentSource final : public IWkDataSource {
@@ -101,7 +65,7 @@ TEST(DataConnector, ASourceThatCannotRegisterIsDropped) {
 }
 
 TEST(DataConnector, AnEditShowsChangesAndWritesItsField) {
-    auto source = std::make_shared<RecordSource>();
+    auto source = std::make_shared<RecordDataSource>();
     FakeEdit edit;
     TWkCustomComboEditDataConnector connector(edit);
     connector.SetDataField(QStringLiteral("Name"));
@@ -131,7 +95,7 @@ TEST(DataConnector, AnEditShowsChangesAndWritesItsField) {
 }
 
 TEST(DataConnector, ReadOnlyAndMissingFieldsLockTheEdit) {
-    auto source = std::make_shared<RecordSource>();
+    auto source = std::make_shared<RecordDataSource>();
     FakeEdit edit;
     TWkCustomComboEditDataConnector connector(edit);
     connector.SetDataSource(source);
@@ -147,7 +111,7 @@ TEST(DataConnector, ReadOnlyAndMissingFieldsLockTheEdit) {
 }
 
 TEST(DataConnector, NotificationsReachTheMasterAndSourcesLetGo) {
-    auto source = std::make_shared<RecordSource>();
+    auto source = std::make_shared<RecordDataSource>();
     CountingConnector master;
     {
         TWkDataConnector connector;
@@ -161,7 +125,7 @@ TEST(DataConnector, NotificationsReachTheMasterAndSourcesLetGo) {
         connector.DataEvent(TWkDataConnector::dmLayoutChanged);
         EXPECT_EQ(master.heard, QStringList({"record", "layout"}));
 
-        auto other = std::make_shared<RecordSource>();
+        auto other = std::make_shared<RecordDataSource>();
         connector.SetDataSource(other);
         EXPECT_TRUE(source->connectors.empty()) << "the old source is left";
         EXPECT_EQ(other->connectors.size(), 1u);

@@ -1,7 +1,9 @@
 #include "components/buttons/button_glyph.h"
 #include "components/buttons/glyph_cache.h"
+#include "platform/ui/image_list.h"
 
 #include <QPainter>
+#include <QStringList>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -120,6 +122,99 @@ TEST(ButtonGlyph, EmptyGlyphDrawsNothing) {
     content.imageIndex = 7; // without a list
     glyph.DrawEx(canvas, {0, 0, 20, 20}, {}, content);
     EXPECT_EQ(glyph.GlyphList(), nullptr);
+}
+
+// A painter that tells which of its drawing operations DrawEx used.
+class RecordingGlyph final : public TWkxButtonGlyph {
+public:
+    QStringList calls;
+
+    void DrawButtonGlyph(TCanvas& canvas, TPoint at, TWkButtonState state,
+                         bool paintOnGlass) override {
+        calls << "glyph";
+        TWkxButtonGlyph::DrawButtonGlyph(canvas, at, state, paintOnGlass);
+    }
+    void DrawButtonImage(TCanvas& canvas, TPoint at, const TImageList& images, int index,
+                         TWkButtonState state, bool paintOnGlass) override {
+        calls << QStringLiteral("image %1").arg(index);
+        TWkxButtonGlyph::DrawButtonImage(canvas, at, images, index, state, paintOnGlass);
+    }
+    void DrawButtonText(TCanvas& canvas, const QString& caption, TRect bounds, TWkButtonState state,
+                        bool paintOnGlass) override {
+        calls << "text " + caption;
+        TWkxButtonGlyph::DrawButtonText(canvas, caption, bounds, state, paintOnGlass);
+    }
+    void DrawPopupMark(TCanvas& canvas, TPoint at, TWkButtonState state) override {
+        calls << "mark";
+        TWkxButtonGlyph::DrawPopupMark(canvas, at, state);
+    }
+};
+
+TEST(ButtonGlyph, DescendantsPaintThePiecesOfTheButton) {
+    TImageList list(8, 8);
+    list.AddImage(QImage(8, 8, QImage::Format_ARGB32));
+    QImage surface(60, 30, QImage::Format_ARGB32);
+    TCanvas canvas(&surface);
+    TButtonContent content;
+    content.caption = "Go";
+    content.popupMark = true;
+    content.images = &list;
+    content.imageIndex = 0;
+
+    RecordingGlyph glyph;
+    glyph.DrawEx(canvas, {0, 0, 60, 30}, {}, content);
+    EXPECT_EQ(glyph.calls, QStringList({"image 0", "text Go", "mark"}));
+    glyph.calls.clear();
+    glyph.Draw(canvas, {0, 0, 60, 30}, {}, content);
+    EXPECT_EQ(glyph.calls, QStringList({"glyph", "text Go", "mark"})) << "Draw uses no list";
+}
+
+TEST(ButtonGlyph, PopupMarkIsATriangleEngravedWhenDisabled) {
+    const QRgb text = ToQColor(ColorToRGB(clBtnText)).rgb();
+    const QRgb highlight = ToQColor(ColorToRGB(clBtnHighlight)).rgb();
+    const QRgb shadow = ToQColor(ColorToRGB(clBtnShadow)).rgb();
+    QImage surface(20, 20, QImage::Format_RGB32);
+    TWkxButtonGlyph glyph;
+    const struct {
+        TWkButtonState state;
+        QRgb colour;
+    } cases[] = {{rbsUp, text}, {rbsDisabled, shadow}};
+    for (const auto& c : cases) {
+        surface.fill(Qt::white);
+        {
+            TCanvas canvas(&surface);
+            glyph.DrawPopupMark(canvas, {5, 5}, c.state);
+        }
+        // Rows of 7, 5, 3 and 1 pixels from one row above the point.
+        for (int row = 0; row < 4; ++row) {
+            EXPECT_EQ(surface.pixel(5 + row, 4 + row), c.colour) << c.state << " row " << row;
+            EXPECT_EQ(surface.pixel(11 - row, 4 + row), c.colour) << c.state << " row " << row;
+        }
+        EXPECT_EQ(surface.pixel(4, 4), qRgb(255, 255, 255));
+        EXPECT_EQ(surface.pixel(8, 8), c.state == rbsDisabled ? highlight : qRgb(255, 255, 255))
+            << "the disabled mark's light copy sits one pixel right and down";
+    }
+}
+
+TEST(ButtonGlyph, InactiveListImageKeepsTransparentAndFaceColours) {
+    const QRgb face = ToQColor(ColorToRGB(clBtnFace)).rgb();
+    QImage cell(3, 1, QImage::Format_ARGB32);
+    cell.setPixel(0, 0, Fuchsia);
+    cell.setPixel(1, 0, face);
+    cell.setPixel(2, 0, Red);
+    TImageList list(3, 1);
+    list.AddImage(cell);
+    QImage surface(3, 1, QImage::Format_RGB32);
+    surface.fill(Qt::white);
+    {
+        TCanvas canvas(&surface);
+        TWkxButtonGlyph glyph;
+        glyph.DrawButtonImage(canvas, {0, 0}, list, 0, rbsInactive, false);
+    }
+    const int grey = (77 * 255) >> 8;
+    EXPECT_EQ(surface.pixel(0, 0), Fuchsia);
+    EXPECT_EQ(surface.pixel(1, 0), face);
+    EXPECT_EQ(surface.pixel(2, 0), qRgb(grey, grey, grey));
 }
 
 } // namespace

@@ -1,12 +1,15 @@
 #include "components/buttons/image_speed_button.h"
 #include "components/buttons/speed_button.h"
+#include "tests/support/classic_style.h"
 #include "tests/support/recording_ui_host.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -199,6 +202,47 @@ TEST_F(SpeedButton, PaintsTheGlyphOfItsState) {
     b.SetMargin(8);
     EXPECT_EQ(b.grab().toImage().pixel(12, 12), qRgb(0, 0, 255));
     b.SetImages(nullptr);
+}
+
+TEST_F(SpeedButton, GroupedButtonClickedDownLooksAsWhenSetDownFromCode) {
+    for (const bool classic : {false, true}) {
+        std::optional<ClassicStyle> style;
+        if (classic)
+            style.emplace();
+        a.SetGroupIndex(1);
+        b.SetGroupIndex(2);
+        click(a);
+        ASSERT_TRUE(a.Down());
+        EXPECT_EQ(a.State(), rbsExclusive) << classic;
+        b.SetDown(true);
+        EXPECT_EQ(b.State(), rbsExclusive) << classic;
+        const QImage clicked = a.grab().toImage();
+        EXPECT_EQ(clicked, b.grab().toImage()) << classic;
+        if (classic) {
+            EXPECT_NE(clicked.pixel(10, 10), clicked.pixel(11, 10)) << "the checker fill";
+        }
+        b.ButtonClick(); // stays down: no AllowAllUp
+        EXPECT_TRUE(b.Down());
+        EXPECT_EQ(b.State(), rbsExclusive) << classic;
+        for (RepeatingButton* button : {&a, &b}) {
+            button->SetAllowAllUp(true);
+            button->SetDown(false);
+            button->SetAllowAllUp(false);
+            button->SetGroupIndex(0);
+        }
+    }
+}
+
+TEST_F(SpeedButton, ThemedFaceShowsTheParentsBackgroundNotItsColour) {
+    QPalette green = parent.palette();
+    green.setColor(QPalette::Window, QColor(0, 160, 0));
+    parent.setPalette(green);
+    a.SetFlat(true); // a flat button draws no panel while it is not hot
+    a.SetColor(clRed);
+    EXPECT_EQ(a.grab().toImage().pixel(3, 3), qRgb(0, 160, 0));
+    ClassicStyle classic;
+    a.SetFlat(false);
+    EXPECT_EQ(a.grab().toImage().pixel(12, 12), qRgb(255, 0, 0)) << "the classic face fills Color";
 }
 
 TEST(DropDownMenu, OpensAtTheCornerItsPositionAndAlignmentGive) {

@@ -1,5 +1,6 @@
 #include "components/draw/themed_background.h"
 #include "platform/ui/image_list.h"
+#include "tests/support/classic_style.h"
 
 #include <QApplication>
 #include <QImage>
@@ -89,16 +90,6 @@ TEST(ThemedBackground, ClippedEraseLeavesTheRestAndTheClipAsTheyWere) {
 }
 
 namespace {
-
-// Runs the body under the classic style, where themes are off, then restores the style.
-class ClassicStyle {
-public:
-    ClassicStyle() : previous(QApplication::style()->name()) { QApplication::setStyle("Windows"); }
-    ~ClassicStyle() { QApplication::setStyle(previous); }
-
-private:
-    QString previous;
-};
 
 bool transparentAt(const QImage& image, int x, int y) {
     return qAlpha(image.pixel(x, y)) == 0;

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QCompleter>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QStyle>
 #include <gtest/gtest.h>
 
@@ -214,6 +215,87 @@ TEST_F(ComboEdit, MaskValidation) {
     EXPECT_FALSE(edit->ValidateEdit());
     edit->setText("123");
     EXPECT_TRUE(edit->ValidateEdit());
+}
+
+TEST(ComboEditGeometry, ButtonSitsInsideTheFrameItHas) {
+    const struct {
+        bool frame;
+        bool flat;
+        QRect button;
+    } cases[] = {
+        {true, false, {200 - 21 - 3, 1, 21, 25 - 4}},
+        {true, true, {200 - 21 - 2, 2, 21, 25 - 4}},
+        {false, false, {200 - 21, 0, 21, 25}},
+        {false, true, {200 - 21, 0, 21, 25}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ComboButtonRect({200, 25}, 21, c.frame, c.flat), c.button) << c.frame << c.flat;
+}
+
+TEST_F(ComboEdit, ButtonFollowsTheFrameAndTheSize) {
+    window.show();
+    edit->resize(200, 25);
+    EXPECT_EQ(edit->Button()->parentWidget()->geometry(), QRect(176, 1, 21, 21));
+    edit->SetFlat(true);
+    EXPECT_FALSE(edit->ParentFlat());
+    EXPECT_EQ(edit->Button()->parentWidget()->geometry(), QRect(177, 2, 21, 21));
+    edit->setFrame(false);
+    edit->resize(240, 25);
+    EXPECT_EQ(edit->Button()->parentWidget()->geometry(), QRect(219, 0, 21, 25));
+    EXPECT_EQ(edit->Button()->geometry(), QRect(0, 0, 21, 25)) << "the button fills its place";
+}
+
+TEST(ComboEditGeometry, LeastAndAdjustedHeightsCountTheFrame) {
+    EXPECT_EQ(MinimumEditHeight(13, true, false), 21);
+    EXPECT_EQ(MinimumEditHeight(13, true, true), 19);
+    EXPECT_EQ(MinimumEditHeight(13, false, false), 13);
+    EXPECT_EQ(AdjustedEditHeight(13, true), 18);
+    EXPECT_EQ(AdjustedEditHeight(13, false), 13);
+}
+
+TEST_F(ComboEdit, EditKeepsItsLeastHeightAndAdjustSizeGrowsItToTheFont) {
+    window.show();
+    const int text = edit->fontMetrics().height();
+    edit->resize(200, 4);
+    EXPECT_EQ(edit->height(), MinimumEditHeight(text, true, false));
+    edit->setFrame(false);
+    edit->resize(200, 4);
+    EXPECT_EQ(edit->height(), text);
+
+    QFont big = edit->font();
+    big.setPixelSize(40);
+    edit->setFont(big);
+    const int bigText = edit->fontMetrics().height();
+    ASSERT_GT(bigText, text);
+    EXPECT_EQ(edit->height(), text) << "a new font alone does not resize";
+    edit->AdjustSize();
+    EXPECT_EQ(edit->height(), bigText);
+    edit->resize(200, bigText + 30);
+    edit->AdjustSize();
+    EXPECT_EQ(edit->height(), bigText + 30) << "AdjustSize only grows";
+}
+
+TEST_F(ComboEdit, DroppedTextNeedsThePasteGate) {
+    const auto dropText = [this](const QString& text) {
+        QMimeData data;
+        data.setText(text);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(edit, &enter);
+        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(edit, &dropped);
+        return enter.isAccepted();
+    };
+    edit->setText("abc");
+    edit->SetClipboardCommands(AllClipboardCommands & ~caPaste);
+    EXPECT_FALSE(dropText("dropped"));
+    EXPECT_EQ(edit->text(), "abc");
+    edit->SetClipboardCommands(AllClipboardCommands);
+    edit->SetDirectInput(false);
+    EXPECT_FALSE(dropText("dropped"));
+    EXPECT_EQ(edit->text(), "abc");
+    edit->SetDirectInput(true);
+    EXPECT_TRUE(dropText("dropped"));
+    EXPECT_TRUE(edit->text().contains("dropped")) << edit->text().toStdString();
 }
 
 } // namespace

@@ -2,15 +2,19 @@
 #include "components/edit/edit_button.h"
 #include "components/edit/edit_glyphs.h"
 #include "components/edit/file_name_edit.h"
+#include "tests/support/classic_style.h"
 #include "tests/support/recording_ui_host.h"
 
+#include <QApplication>
 #include <QCompleter>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -182,6 +186,136 @@ TEST_F(FilenameEdit, CompletesNamesFromTheFileSystem) {
         found << completer->currentCompletion();
     found.sort();
     EXPECT_EQ(found, QStringList({dir.filePath("firmware.hex"), dir.filePath("fonts.txt")}));
+}
+
+TEST_F(FilenameEdit, DialogGetsFilterIndexHistoryAndMultiSelectAndFillsDialogFiles) {
+    edit->SetFilter("Hex|*.hex|Binary|*.bin");
+    edit->SetFilterIndex(2);
+    edit->SetHistoryList({"/fw/old", "/fw/older"});
+    host.fileDialogAnswers.push_back(FileDialogAnswer{{"/fw/one.hex"}, 1});
+    edit->DoClick();
+    ASSERT_EQ(host.fileRequests.size(), 1u);
+    EXPECT_EQ(host.fileRequests[0].filterIndex, 2);
+    EXPECT_EQ(host.fileRequests[0].history, QStringList({"/fw/old", "/fw/older"}));
+    EXPECT_FALSE(host.fileRequests[0].multiSelect);
+    EXPECT_EQ(edit->FilterIndex(), 1) << "the dialog leaves the filter chosen in it";
+    EXPECT_EQ(edit->DialogFiles(), QStringList({"/fw/one.hex"}));
+
+    edit->SetDialogOptions(ofHideReadOnly | ofAllowMultiSelect);
+    host.fileDialogAnswers.push_back(FileDialogAnswer{{"/fw/a b.hex", "/fw/c.hex"}, 2});
+    edit->DoClick();
+    EXPECT_EQ(host.fileRequests.back().filterIndex, 1);
+    EXPECT_TRUE(host.fileRequests.back().multiSelect);
+    EXPECT_EQ(edit->DialogFiles(), QStringList({"/fw/a b.hex", "/fw/c.hex"}));
+    EXPECT_EQ(edit->text(), "\"/fw/a b.hex\"") << "the first chosen file is the field's";
+    EXPECT_EQ(edit->FilterIndex(), 2);
+
+    edit->DoClick(); // cancelled
+    EXPECT_EQ(edit->DialogFiles(), QStringList({"/fw/a b.hex", "/fw/c.hex"}));
+    EXPECT_EQ(edit->text(), "\"/fw/a b.hex\"");
+
+    edit->SetDialogKind(dkSave);
+    edit->DoClick();
+    EXPECT_FALSE(host.fileRequests.back().multiSelect) << "a save dialog chooses one file";
+    EXPECT_TRUE(host.log.back().startsWith("saveFileName:"));
+
+    edit->SetDialogOptions(ofHideReadOnly);
+    EXPECT_TRUE(edit->DialogFiles().isEmpty());
+}
+
+TEST_F(FilenameEdit, FormsOfTheNameKeepItsFolder) {
+    QTemporaryDir dir;
+    QFile(dir.filePath("joy.hex")).open(QIODevice::WriteOnly);
+    QDir(dir.path()).mkdir("sub");
+    const struct {
+        QString text;
+        QString form;
+    } cases[] = {
+        {dir.filePath("joy.hex"), dir.filePath("joy.hex")},
+        {dir.path() + "/./joy.hex", dir.filePath("joy.hex")},
+        {"\"" + dir.filePath("joy.hex") + "\"", dir.filePath("joy.hex")},
+        {dir.filePath("sub"), dir.filePath("sub") + "/"},
+        {"/fw/missing.hex", "/fw/missing.hex"},
+        {"-", "-"},
+    };
+    for (const auto& c : cases) {
+        edit->setText(c.text);
+        EXPECT_EQ(edit->GetLongFormName(), c.form) << c.text.toStdString();
+        EXPECT_EQ(edit->GetShortFormName(), c.form) << c.text.toStdString();
+    }
+    edit->setText("C:\\fw\\");
+    EXPECT_EQ(edit->GetDisplayFormName(), "C:\\fw");
+    edit->setText("/fw/joy.hex");
+    EXPECT_EQ(edit->GetDisplayFormName(), "/fw/joy.hex");
+}
+
+class FocusedFilenameEdit : public FilenameEdit {
+protected:
+    FocusedFilenameEdit() {
+        window.resize(700, 100);
+        other->setGeometry(10, 50, 100, 21);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        other->setFocus(Qt::TabFocusReason);
+    }
+    ~FocusedFilenameEdit() override { QApplication::setActiveWindow(nullptr); }
+
+    QLineEdit* other = new QLineEdit(&window);
+};
+
+TEST_F(FocusedFilenameEdit, DisplayNameShowsWhileTheFocusIsElsewhere) {
+    edit->setText("C:\\fw\\");
+    edit->SetDisplayLocalizedName(true);
+    EXPECT_EQ(edit->text(), "C:\\fw");
+    EXPECT_EQ(edit->PhysicalFileName(), "C:\\fw\\");
+    EXPECT_EQ(edit->FileName(), "C:\\fw\\") << "the name is the physical one";
+
+    edit->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(edit->hasFocus());
+    EXPECT_EQ(edit->text(), "C:\\fw\\") << "entering shows the real name to edit";
+    edit->setText("D:\\new\\");
+    EXPECT_EQ(edit->FileName(), "D:\\new\\");
+    other->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(edit->text(), "D:\\new");
+    EXPECT_EQ(edit->PhysicalFileName(), "D:\\new\\");
+
+    edit->SetFileName("E:\\a b\\");
+    EXPECT_EQ(edit->text(), "\"E:\\a b\\\"") << "a display form of a quoted name is the name";
+    EXPECT_EQ(edit->PhysicalFileName(), "\"E:\\a b\\\"");
+    edit->SetFileName("F:\\x\\");
+    EXPECT_EQ(edit->text(), "F:\\x");
+    EXPECT_EQ(edit->FileName(), "F:\\x\\");
+
+    edit->SetDisplayLocalizedName(false);
+    EXPECT_EQ(edit->text(), "F:\\x\\");
+    EXPECT_EQ(edit->PhysicalFileName(), "F:\\x\\");
+}
+
+TEST_F(FocusedFilenameEdit, WithoutDisplayNamesFocusLeavesTheTextAlone) {
+    edit->setText("C:\\fw\\");
+    edit->setFocus(Qt::TabFocusReason);
+    other->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(edit->text(), "C:\\fw\\");
+    EXPECT_EQ(edit->PhysicalFileName(), "C:\\fw\\");
+    edit->setText("-");
+    EXPECT_EQ(edit->PhysicalFileName(), "-") << "the physical name follows the text";
+}
+
+TEST_F(FilenameEdit, DefaultGlyphIsMadeAgainForANewThemeOrPalette) {
+    const int themed = edit->DefaultImageIndex();
+    {
+        const ClassicStyle classicStyle;
+        const int classic = edit->DefaultImageIndex();
+        EXPECT_NE(classic, themed) << "the classic look has its own face";
+        EXPECT_EQ(edit->Button()->ImageIndex(), classic);
+    }
+    EXPECT_EQ(edit->Button()->ImageIndex(), themed);
+
+    edit->Button()->SetImageIndex(-1);
+    QPalette colours = edit->palette();
+    colours.setColor(QPalette::Button, Qt::darkCyan);
+    edit->setPalette(colours);
+    EXPECT_EQ(edit->Button()->ImageIndex(), edit->DefaultImageIndex());
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "components/edit/file_name_edit.h"
 #include "components/grid/string_grid.h"
 #include "components/label/label.h"
 #include "configurator/sim/sim_controller_device.h"
@@ -288,6 +289,35 @@ TEST_F(LanguageTest, ShippedLanguagesSwitchBothWaysKeepingTheConfiguration) {
     ChooseLanguage("English");
     EXPECT_EQ(window.CurrentConfig(), shown);
     EXPECT_EQ(Find<QPushButton>("btnRead_MK")->text(), english);
+    EXPECT_TRUE(host.entries("messageBox").isEmpty()) << host.log.join('\n').toStdString();
+}
+
+// The firmware file field is no text of a language: it browses, shows and keeps its name alike
+// in both.
+TEST_F(LanguageTest, FirmwareFileFieldWorksAlikeInBothLanguages) {
+    for (const char* language : {"English.lng", "Russian.lng"}) {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(TAVRO_PROGRAM_DIR "/") + language, Path(language)));
+    }
+    WriteSettings({"English"});
+    Open();
+    auto* file = Find<TWkFilenameEdit>("FileFirm");
+    ASSERT_NE(file, nullptr);
+    QString kept = file->text();
+    for (const char* language : {"Russian", "English"}) {
+        ChooseLanguage(language);
+        EXPECT_EQ(file->text(), kept) << language;
+        host.fileRequests.clear();
+        host.fileAnswers.push_back(Path(QStringLiteral("fw %1.hex").arg(language)));
+        file->DoClick();
+        ASSERT_EQ(host.fileRequests.size(), 1u) << language;
+        EXPECT_EQ(host.fileRequests[0].title, "Browse") << language;
+        EXPECT_EQ(host.fileRequests[0].filter, "Hex|*.hex") << language;
+        EXPECT_EQ(host.fileRequests[0].filterIndex, 1) << language;
+        EXPECT_FALSE(host.fileRequests[0].multiSelect) << language;
+        kept = "\"" + Path(QStringLiteral("fw %1.hex").arg(language)) + "\"";
+        EXPECT_EQ(file->text(), kept) << language;
+        EXPECT_EQ(file->PhysicalFileName(), kept) << language;
+    }
     EXPECT_TRUE(host.entries("messageBox").isEmpty()) << host.log.join('\n').toStdString();
 }
 
