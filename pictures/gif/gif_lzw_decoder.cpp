@@ -10,8 +10,9 @@
 // Each table entry knows its string's length and, mostly, a place in the picture where the
 // string was already written whole. A code's string is then one or two 16-byte copies from
 // there, straight into the row, with no walk along the prefixes. Strings that have no such copy
-// yet, or that run into the row's last bytes, are written by walking the table backwards from
-// the last pixel; only a string that runs past the end of its row goes through a stack.
+// yet, or that run into the row's last bytes, are written in place by walking the table back
+// from the last pixel. A string that runs past the end of its row is written in the same walk:
+// its head goes to the row's end, its tail to an overflow that opens the rows after it.
 
 namespace {
 
@@ -96,7 +97,8 @@ struct TDecoderTables {
     std::array<TEntry, MaxCodes> Entries{};
     // Each root's pixel, followed by room for a chunk read.
     std::array<std::uint8_t, MaxRoots + CopyChunk> Roots{};
-    std::array<std::uint8_t, MaxCodes> Stack{};
+    // The tail of a string that ran past the end of its row, waiting for the next rows.
+    std::array<std::uint8_t, MaxCodes> Overflow{};
 };
 
 // Copies at least `length` bytes in whole chunks. The bytes of the string never lie in the
@@ -189,12 +191,24 @@ private:
         return {start, start + FRows.Width};
     }
 
+    // The next row, opened with what overflowed from the rows before it.
     TLine nextRow() {
-        if (!FLine.empty())
-            PackRow(FLine.data(), FRows.Row(FRow), FRows.Width, FRows.Bits);
-        FRow = FInterlaced ? NextInterlacedRow(FRow, FRows.Height, FPass) : FRow + 1;
-        FProgress.Running(FReader.Consumed(), FData.size());
-        return FRow < FRows.Height ? lineOf(FRow) : TLine{};
+        for (;;) {
+            if (!FLine.empty())
+                PackRow(FLine.data(), FRows.Row(FRow), FRows.Width, FRows.Bits);
+            FRow = FInterlaced ? NextInterlacedRow(FRow, FRows.Height, FPass) : FRow + 1;
+            FProgress.Running(FReader.Consumed(), FData.size());
+            if (FRow >= FRows.Height)
+                return {};
+            TLine line = lineOf(FRow);
+            const unsigned take = std::min(FOverflowLength, static_cast<unsigned>(FRows.Width));
+            std::memcpy(line.Out, FOverflow, take);
+            FOverflow += take;
+            FOverflowLength -= take;
+            line.Out += take;
+            if (line.Out != line.End)
+                return line;
+        }
     }
 
     // Decoding ends before the picture is complete: the rest of the row loses what chunk
@@ -223,18 +237,18 @@ private:
             end = line.Out;
             return line.Out == line.End ? nextRow() : line;
         }
-        WalkString(t.Entries.data(), code, t.Stack.data());
-        end = nullptr;
-        for (unsigned done = 0; done < length;) {
-            const unsigned take =
-                std::min(length - done, static_cast<unsigned>(line.End - line.Out));
-            std::memcpy(line.Out, t.Stack.data() + done, take);
-            done += take;
-            line.Out += take;
-            if (line.Out == line.End && !(line = nextRow()).Out)
-                break;
+        // The first `room` pixels of the string are the whole string of the entry the walk
+        // reaches after the tail.
+        const unsigned room = static_cast<unsigned>(line.End - line.Out);
+        for (unsigned i = length; i-- > room;) {
+            t.Overflow[i - room] = t.Entries[code].Suffix;
+            code = t.Entries[code].Prefix;
         }
-        return line;
+        WalkString(t.Entries.data(), code, line.Out);
+        FOverflow = t.Overflow.data();
+        FOverflowLength = length - room;
+        end = nullptr;
+        return nextRow();
     }
 
     bool sourceFits(const std::uint8_t* start, unsigned length) const {
@@ -335,6 +349,8 @@ private:
     TGifProgressReport FProgress;
     std::unique_ptr<TDecoderTables> FTables;
     std::vector<std::uint8_t> FLine;
+    const std::uint8_t* FOverflow = nullptr;
+    unsigned FOverflowLength = 0;
     // One past the highest byte of the rows an entry may copy from; 0 for packed rows.
     std::uintptr_t FSourceLimit = 0;
     unsigned FPixelMask = 0xFF;
