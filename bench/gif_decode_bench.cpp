@@ -123,6 +123,10 @@ int main(int argc, char** argv) {
     const double qtMedian = Median(qt);
     std::printf("median %11.1f %10.1f %10.1f  (ours, giflib DGifSlurp, Qt QImageReader)\n",
                 oursMedian * 1000, giflibMedian * 1000, qtMedian * 1000);
+    // Decoded pixels, one byte each, per second of the median round.
+    const double megabytes = double(Width) * Height * Frames / 1e6;
+    std::printf("MB/s   %11.1f %10.1f %10.1f  (decoded pixels)\n", megabytes / oursMedian,
+                megabytes / giflibMedian, megabytes / qtMedian);
     std::printf("ratio giflib / ours = %.2f, Qt / ours = %.2f\n", giflibMedian / oursMedian,
                 qtMedian / oursMedian);
     return 0;

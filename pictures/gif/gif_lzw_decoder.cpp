@@ -145,6 +145,7 @@ public:
         : FData(data), FReader(data), FRows(rows), FInterlaced(interlaced), FTolerant(tolerant),
           FProgress(progress), FTables(std::make_unique<TDecoderTables>()) {
         FPixelMask = (1u << std::clamp(pixelBits, 1, 8)) - 1;
+        FOverflow = FTables->Overflow.data();
     }
 
     bool Run() {
