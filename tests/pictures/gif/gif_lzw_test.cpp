@@ -87,13 +87,20 @@ TEST(GifLzwTest, EncodedPicturesDecodeToTheSamePixels) {
         int width, height, bits;
         bool interlaced;
         int colors;
+        // Pixels repeat the colours in turn, which makes strings far longer than a row.
+        bool periodic;
     } cases[] = {
-        {"8-bit noise, several clears", 300, 200, 8, false, 256},
-        {"8-bit few colours", 113, 113, 8, false, 3},
-        {"4-bit interlaced", 37, 29, 4, true, 16},
-        {"1-bit odd width", 17, 9, 1, false, 2},
-        {"1-bit interlaced", 65, 33, 1, true, 2},
-        {"one pixel", 1, 1, 8, true, 256},
+        {"8-bit noise, several clears", 300, 200, 8, false, 256, false},
+        {"8-bit few colours", 113, 113, 8, false, 3, false},
+        {"4-bit interlaced", 37, 29, 4, true, 16, false},
+        {"1-bit odd width", 17, 9, 1, false, 2, false},
+        {"1-bit interlaced", 65, 33, 1, true, 2, false},
+        {"one pixel", 1, 1, 8, true, 256, false},
+        {"8-bit strings across many rows", 3, 3000, 8, false, 5, true},
+        {"8-bit one column, interlaced", 1, 5000, 8, true, 3, true},
+        {"8-bit strings across a row end, interlaced", 500, 300, 8, true, 7, true},
+        {"4-bit strings across many rows, interlaced", 5, 2000, 4, true, 3, true},
+        {"1-bit strings across many rows", 2, 4000, 1, false, 2, true},
     };
     std::mt19937 random(7);
     for (const auto& c : cases) {
@@ -101,7 +108,8 @@ TEST(GifLzwTest, EncodedPicturesDecodeToTheSamePixels) {
         for (int y = 0; y < c.height; ++y) {
             std::uint8_t* row = source.Rows().Row(y);
             for (int x = 0; x < c.width; ++x) {
-                const int pixel = static_cast<int>(random() % c.colors);
+                const int pixel = static_cast<int>(c.periodic ? (y * c.width + x) % c.colors
+                                                              : random() % c.colors);
                 if (c.bits == 8) {
                     row[x] = static_cast<std::uint8_t>(pixel);
                 } else if (c.bits == 4) {
