@@ -107,6 +107,71 @@ TEST_F(ItemsStream, ATreeReadsBackAsItWasWritten) {
     EXPECT_EQ(d->OwnerList()->Provider(), static_cast<IWkDataProvider*>(&target));
 }
 
+// A form that holds a provider and image lists, as a stored form does.
+struct ImagesForm {
+    explicit ImagesForm(const QStringList& names) {
+        provider.setParent(&form);
+        for (const QString& name : names)
+            (new TCustomImageList(&form))->setObjectName(name);
+    }
+    TCustomImageList* List(const QString& name) const {
+        return form.findChild<TCustomImageList*>(name);
+    }
+    TWkCustomDataItemsImages& Images() {
+        auto* images = provider.root.FindExtension<TWkCustomDataItemsImages>();
+        return images != nullptr ? *images
+                                 : *provider.root.AddExtension<TWkCustomDataItemsImages>();
+    }
+
+    QObject form;
+    TestProvider provider;
+};
+
+TEST_F(ItemsStream, ImageListReferencesAreStoredByNameAndFoundUnderTheOwner) {
+    ImagesForm source({"Normal", "Grey", "Hot"});
+    source.Images().SetImages(source.List("Normal"));
+    source.Images().SetDisabledImages(source.List("Grey"));
+    source.Images().SetHotImages(source.List("Hot"));
+    const QByteArray bytes = written(source.provider.root);
+
+    ImagesForm target({"Hot", "Normal", "Grey"});
+    readInto(bytes, target.provider.root);
+    TWkCustomDataItemsImages& read = target.Images();
+    EXPECT_EQ(read.Images(), target.List("Normal"));
+    EXPECT_EQ(read.DisabledImages(), target.List("Grey"));
+    EXPECT_EQ(read.HotImages(), target.List("Hot"));
+
+    ImagesForm partial({"Grey"});
+    readInto(bytes, partial.provider.root);
+    EXPECT_EQ(partial.Images().Images(), nullptr) << "a name the owner lacks stays empty";
+    EXPECT_EQ(partial.Images().DisabledImages(), partial.List("Grey"));
+    EXPECT_EQ(partial.Images().HotImages(), nullptr);
+}
+
+TEST_F(ItemsStream, OnlyImageListsFoundAgainByNameAreStored) {
+    ImagesForm source({"Normal"});
+    TCustomImageList unnamed(&source.form);
+    TCustomImageList elsewhere;
+    elsewhere.setObjectName(QStringLiteral("Normal"));
+    const struct {
+        const char* what;
+        TCustomImageList* images;
+        bool stored;
+    } cases[] = {
+        {"named under the owner", source.List("Normal"), true},
+        {"without a name", &unnamed, false},
+        {"under another owner", &elsewhere, false},
+        {"none", nullptr, false},
+    };
+    for (const auto& c : cases) {
+        source.Images().SetImages(c.images);
+        EXPECT_EQ(written(source.provider.root).contains("\x06Images"), c.stored) << c.what;
+        ImagesForm target({"Normal"});
+        readInto(written(source.provider.root), target.provider.root);
+        EXPECT_EQ(target.Images().Images(), c.stored ? target.List("Normal") : nullptr) << c.what;
+    }
+}
+
 TEST_F(ItemsStream, ExtensionsAreWrittenOnlyWhenOneIsRegistered) {
     TWkDataItemsList list(nullptr);
     list.AddExtension<UnregisteredAspect>();
