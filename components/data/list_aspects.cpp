@@ -1,6 +1,7 @@
 #include "components/data/list_aspects.h"
 
 #include "components/data/data_errors.h"
+#include "components/data/render_pass.h"
 #include "platform/ui/canvas.h"
 
 IWkDataItems& TWkDataItemsAggregatedObject::ItemsIntf() const {
@@ -51,16 +52,12 @@ void* TWkBaseDataItemsRenderer::OwnInterface(const QUuid& iid) {
 }
 
 void TWkCustomDataItemsTextRenderer::DoDrawItem(TCanvas& canvas, const TRect& rect,
-                                                TProviderDrawStates, IWkDataItem* item) {
-    auto* text = Supports<IWkDataItemText>(item);
-    TRect r = rect;
-    canvas.DrawText(text != nullptr ? text->Caption() : QString(), r,
-                    DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+                                                TProviderDrawStates state, IWkDataItem* item) {
+    TWkDP_ProviderTextOnlyRender::Draw(item, canvas, rect, state);
 }
 
 TSize TWkCustomDataItemsTextRenderer::DoMeasureItem(TCanvas& canvas, IWkDataItem* item) {
-    auto* text = Supports<IWkDataItemText>(item);
-    return canvas.TextExtent(text != nullptr ? text->Caption() : QString());
+    return TWkDP_ProviderTextOnlyRender::Measure(item, canvas, 0);
 }
 
 TSize TWkCustomDataItemsTextRenderer::AverageItemSize(TCanvas& canvas) {

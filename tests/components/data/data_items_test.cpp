@@ -1,5 +1,6 @@
 #include "components/data/data_errors.h"
 #include "components/data/data_paths.h"
+#include "components/data/render_pass.h"
 #include "platform/ui/canvas.h"
 #include "test_provider.h"
 
@@ -150,6 +151,52 @@ TEST(DataItems, TheRendererIsFoundUpTheTreeAndChecksIndexes) {
     auto* text = provider.root.FindExtension<TWkCustomDataItemsTextRenderer>();
     EXPECT_THROW(text->MeasureItemAt(canvas, 1), EWkDataItems);
     EXPECT_EQ(text->MeasureItemAt(canvas, 0), canvas.TextExtent(QStringLiteral("Axes")));
+}
+
+namespace {
+
+// A provider's own pass: it notes what it was made for.
+class MarkingRender : public TWkDP_ProviderBaseRender {
+public:
+    using TWkDP_ProviderBaseRender::TWkDP_ProviderBaseRender;
+    static inline QString log;
+
+protected:
+    void DoDraw(const TRect& rect) override {
+        log =
+            QStringLiteral("draw %1 at %2 state %3").arg(Item()->ID()).arg(rect.Left).arg(State());
+    }
+    TSize DoMeasure() override { return TSize{int(State()), 7}; }
+};
+
+} // namespace
+
+TEST(DataItems, RenderPassesDrawAndMeasureOneItem) {
+    TestProvider provider;
+    TWkBaseDataItem* item = provider.AddItem(QStringLiteral("A"), QStringLiteral("Throttle"));
+    TWkBaseDataItem* bare = provider.AddItem(QStringLiteral("B"), QString());
+    bare->ClearExtensions();
+    QImage surface(100, 20, QImage::Format_ARGB32);
+    surface.fill(Qt::white);
+    TCanvas canvas(&surface);
+
+    EXPECT_EQ(TWkDP_ProviderTextOnlyRender::Measure(item, canvas, 0),
+              canvas.TextExtent(QStringLiteral("Throttle")));
+    EXPECT_EQ(TWkDP_ProviderTextOnlyRender::Measure(bare, canvas, 0), canvas.TextExtent(QString()));
+    TWkDP_ProviderTextOnlyRender::Draw(item, canvas, TRect{0, 0, 50, 20}, 0);
+    bool inside = false;
+    bool outside = false;
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 100; ++x)
+            (x < 50 ? inside : outside) |= surface.pixel(x, y) != qRgb(255, 255, 255);
+    }
+    EXPECT_TRUE(inside) << "the caption is drawn";
+    EXPECT_FALSE(outside) << "and kept in its rectangle";
+
+    TWkDP_ProviderBaseRender::Draw<MarkingRender>(item, canvas, TRect{3, 0, 9, 9}, pdsHot);
+    EXPECT_EQ(MarkingRender::log, QStringLiteral("draw A at 3 state 64"));
+    EXPECT_EQ(TWkDP_ProviderBaseRender::Measure<MarkingRender>(item, canvas, pdsChecked),
+              (TSize{int(pdsChecked), 7}));
 }
 
 namespace {
