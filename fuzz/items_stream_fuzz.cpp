@@ -4,43 +4,13 @@
 #include "components/data/data_errors.h"
 #include "components/data/data_provider_unit.h"
 #include "components/data/items_stream.h"
-#include "components/data/list_aspects.h"
+#include "tests/components/data/test_provider.h"
 
 #include <QBuffer>
 #include <cstddef>
 #include <cstdint>
 
 namespace {
-
-class FuzzProvider : public QObject, public IWkDataProvider, public IWkDataProviderComponent {
-public:
-    explicit FuzzProvider(QObject* owner) : QObject(owner) {
-        root.AddExtension<TWkBaseDataItemsListManagement>();
-    }
-    ~FuzzProvider() override { root.ClearItems(); }
-
-    void* QueryInterface(const QUuid& iid) override {
-        if (iid == IWkDataProvider::IID)
-            return static_cast<IWkDataProvider*>(this);
-        if (iid == IWkDataProviderComponent::IID)
-            return static_cast<IWkDataProviderComponent*>(this);
-        return nullptr;
-    }
-    QObject* Component() const override { return const_cast<FuzzProvider*>(this); }
-    IWkDataItems* RootItems() override { return &root; }
-    IWkDataContexts* Contexts() override { return nullptr; }
-    void RegisterNotify(IWkDataProviderNotify*) override {}
-    void UnregisterNotify(IWkDataProviderNotify*) override {}
-    void NotifyChanging(TDataProviderChangeReason, IWkInterface*) override {}
-    void NotifyChanged(TDataProviderChangeReason, IWkInterface*) override {}
-    void SelectConsumer(IWkDataConsumer*) override {}
-    void ReleaseConsumer() override {}
-    void SelectContext(IWkDataContext*) override {}
-    void ReleaseContext() override {}
-    IWkDataContext* SelectedContext() const override { return nullptr; }
-
-    TWkDataItemsList root{static_cast<IWkDataProvider*>(this)};
-};
 
 struct Setup {
     Setup() {
@@ -53,7 +23,8 @@ struct Setup {
 
 // Reads into a fresh provider; the bytes it writes back when the read succeeded.
 QByteArray readAndWrite(const QByteArray& bytes, QObject& owner) {
-    FuzzProvider provider(&owner);
+    TestProvider provider;
+    provider.setParent(&owner);
     QBuffer in;
     in.setData(bytes);
     in.open(QIODevice::ReadOnly);
