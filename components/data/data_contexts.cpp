@@ -83,7 +83,7 @@ TWkBaseDataContext* TWkDataContexts::Add(std::unique_ptr<TWkBaseDataContext> con
     TWkBaseDataContext* added = context.get();
     FContexts.push_back(std::move(context));
     if (provider != nullptr)
-        provider->NotifyChanged(pcrContextAdd, static_cast<IWkDataContext*>(added));
+        provider->NotifyChanged(pcrContextAdd, &static_cast<IWkDataContext&>(*added));
     return added;
 }
 

@@ -79,7 +79,7 @@ TWkBaseDataItem* TWkBaseDataItemsListManagement::Add(std::unique_ptr<TWkBaseData
     Changing(pcrAdd, static_cast<IWkDataItems*>(&list));
     TWkBaseDataItem* added = item.get();
     list.Append(std::move(item));
-    Changed(pcrAdd, static_cast<IWkDataItem*>(added));
+    Changed(pcrAdd, &static_cast<IWkDataItem&>(*added));
     return added;
 }
 
