@@ -2,6 +2,7 @@
 
 #include "components/base/ext_hint.h"
 #include "components/base/highlight_frame.h"
+#include "components/combo/combo_box_provider.h"
 #include "components/combo/combo_item_delegate.h"
 #include "platform/ui/canvas.h"
 
@@ -33,22 +34,53 @@ bool ChangesTheSelection(const QKeyEvent& event) {
 
 } // namespace
 
-TWkCustomComboBox::TWkCustomComboBox(QWidget* parent) : TWkExCustomComboBox(parent) {
+TWkCustomComboBox::TWkCustomComboBox(QWidget* parent)
+    : TWkExCustomComboBox(parent), FProviderLink(std::make_unique<TWkComboBoxProviderLink>(*this)) {
     FPlainDelegate = itemDelegate();
     FOwnerDrawDelegate = new TWkComboItemDelegate(*this);
     FMaxPixel.OnChanged = [this] {
         FitText();
     };
-    connect(this, &QComboBox::activated, this, [this] {
+    items_.OnChanging = [this] {
+        SetProvider(nullptr);
+    };
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (ProviderIsActive()) {
+            FProviderLink->Selected(index);
+            return;
+        }
         Click();
         Change();
     });
     SetStyle(TComboBoxStyle::csDropDown);
 }
 
+TWkCustomComboBox::~TWkCustomComboBox() = default;
+
+// A provider's items are always drawn by the box.
 bool TWkCustomComboBox::IsOwnerDrawn() const {
     return FStyle == TComboBoxStyle::csOwnerDrawFixed ||
-           FStyle == TComboBoxStyle::csOwnerDrawVariable;
+           FStyle == TComboBoxStyle::csOwnerDrawVariable || ProviderIsActive();
+}
+
+QString TWkCustomComboBox::GetItemText(int index) const {
+    return ProviderIsActive() ? FProviderLink->ItemText(index) : items_.Get(index);
+}
+
+IWkDataProvider* TWkCustomComboBox::Provider() const {
+    return FProviderLink->Provider();
+}
+
+void TWkCustomComboBox::SetProvider(IWkDataProvider* provider) {
+    FProviderLink->SetProvider(provider);
+}
+
+TWkDataConsumer& TWkCustomComboBox::DataConsumer() const {
+    return FProviderLink->Consumer();
+}
+
+bool TWkCustomComboBox::ProviderIsActive() const {
+    return FProviderLink != nullptr && FProviderLink->IsActive();
 }
 
 void TWkCustomComboBox::SetStyle(TComboBoxStyle style) {
@@ -175,11 +207,17 @@ int TWkCustomComboBox::ItemHeightOf(int index) {
 void TWkCustomComboBox::MeasureItemHeight(int index, int& height) {
     if (OnMeasureItem && IsOwnerDrawn())
         OnMeasureItem(*this, index, height);
+    if (ProviderIsActive())
+        FProviderLink->MeasureItem(index, height);
 }
 
 void TWkCustomComboBox::DrawItem(TCanvas& canvas, int index, TRect rect, TOwnerDrawState state) {
     if (OnDrawItem && IsOwnerDrawn()) {
         OnDrawItem(*this, canvas, index, rect, state);
+        return;
+    }
+    if (ProviderIsActive()) {
+        FProviderLink->DrawItem(canvas, index, rect, state);
         return;
     }
     canvas.FillRect(rect);

@@ -10,9 +10,13 @@
 #include "platform/ui/geometry.h"
 
 #include <functional>
+#include <memory>
 
 class TCanvas;
 class QAbstractItemDelegate;
+class IWkDataProvider;
+class TWkComboBoxProviderLink;
+class TWkDataConsumer;
 
 enum class TComboBoxStyle {
     csDropDown,         // editable text
@@ -44,13 +48,21 @@ public:
     static constexpr int DefaultItemHeight = 16;
 
     explicit TWkCustomComboBox(QWidget* parent = nullptr);
+    ~TWkCustomComboBox() override;
 
     TWkComboBoxStrings& Items() { return items_; }
     const TWkComboBoxStrings& Items() const { return items_; }
     int ItemIndex() const { return currentIndex(); }
     void SetItemIndex(int index) { setCurrentIndex(index); }
-    // Throws EListError for an index outside the list.
-    QString GetItemText(int index) const { return items_.Get(index); }
+    // Throws EListError for an index outside the list (the provider's rows while one is set).
+    QString GetItemText(int index) const;
+
+    // A provider supplies the rows instead of Items while it is set; changing Items lets go
+    // of it.
+    IWkDataProvider* Provider() const;
+    void SetProvider(IWkDataProvider* provider);
+    TWkDataConsumer& DataConsumer() const;
+    TWkComboBoxProviderLink& ProviderLink() const { return *FProviderLink; }
 
     TComboBoxStyle Style() const { return FStyle; }
     void SetStyle(TComboBoxStyle style);
@@ -124,6 +136,13 @@ protected:
 #endif
 
 private:
+    friend class TWkComboBoxProviderLink;
+
+    bool ProviderIsActive() const;
+    // A provider came or went: the box is owner drawn while one is set.
+    void ProviderActivityChanged() {
+        SetStyle(FStyle);
+    }
     void FitText();
     void ApplyReadOnly();
     void PaintOwnerDrawnFace();
@@ -140,4 +159,5 @@ private:
     int FDropDownWidth = 0;
     QAbstractItemDelegate* FPlainDelegate = nullptr;
     QAbstractItemDelegate* FOwnerDrawDelegate = nullptr;
+    std::unique_ptr<TWkComboBoxProviderLink> FProviderLink;
 };

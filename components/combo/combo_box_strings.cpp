@@ -16,6 +16,11 @@ void TWkComboBoxStrings::CheckIndex(int index) const {
         throw EListError(index);
 }
 
+void TWkComboBoxStrings::Changing() const {
+    if (OnChanging)
+        OnChanging();
+}
+
 int TWkComboBoxStrings::Count() const {
     return combo_.count();
 }
@@ -26,6 +31,7 @@ QString TWkComboBoxStrings::Get(int index) const {
 }
 
 void TWkComboBoxStrings::Delete(int index) {
+    Changing();
     CheckIndex(index);
     combo_.removeItem(index);
 }
@@ -47,6 +53,7 @@ int TWkComboBoxStrings::Add(const QString& text) {
 }
 
 int TWkComboBoxStrings::AddObject(const QString& text, qintptr object) {
+    Changing();
     const int index = Count();
     InsertObject(index, text, object);
     return index;
@@ -57,12 +64,14 @@ void TWkComboBoxStrings::Insert(int index, const QString& text) {
 }
 
 void TWkComboBoxStrings::InsertObject(int index, const QString& text, qintptr object) {
+    Changing();
     if (index < 0 || index > Count())
         throw EListError(index);
     combo_.insertItem(index, text, QVariant::fromValue(object));
 }
 
 void TWkComboBoxStrings::Put(int index, const QString& text) {
+    Changing();
     CheckIndex(index);
     combo_.setItemText(index, text);
 }
@@ -73,11 +82,13 @@ qintptr TWkComboBoxStrings::Objects(int index) const {
 }
 
 void TWkComboBoxStrings::PutObject(int index, qintptr object) {
+    Changing();
     CheckIndex(index);
     combo_.setItemData(index, QVariant::fromValue(object), ObjectRole);
 }
 
 void TWkComboBoxStrings::Clear() {
+    Changing();
     const QString editText = combo_.isEditable() ? combo_.currentText() : QString();
     combo_.clear();
     if (combo_.isEditable())

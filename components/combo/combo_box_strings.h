@@ -7,6 +7,7 @@
 #include "components/util/items_search.h"
 
 #include <QtGlobal>
+#include <functional>
 
 class QComboBox;
 
@@ -22,6 +23,9 @@ public:
     static constexpr qintptr NoObject = 0;
 
     explicit TWkComboBoxStrings(QComboBox& combo) : combo_(combo) {}
+
+    // Called before every change of the items (the box lets go of its provider then).
+    std::function<void()> OnChanging;
 
     int Count() const override;
     QString Get(int index) const override;
@@ -46,6 +50,7 @@ public:
 
 private:
     void CheckIndex(int index) const;
+    void Changing() const;
 
     QComboBox& combo_;
     int updateDepth_ = 0;

@@ -14,6 +14,10 @@ TWkDataConsumer::TWkDataConsumer(QObject* owner, std::initializer_list<int> attr
 }
 
 TWkDataConsumer::~TWkDataConsumer() {
+    for (TWkDataConsumer* master : std::vector(FMasters))
+        master->RemoveServer(this);
+    for (IWkDataConsumerServer* server : std::vector(FServerList))
+        RemoveServer(server);
     if (FProvider != nullptr)
         FProvider->UnregisterNotify(this);
     ClearExtensions();
@@ -36,13 +40,53 @@ std::vector<TWkDataConsumerAggregatedObject*> TWkDataConsumer::Services() const 
     return services;
 }
 
+void TWkDataConsumer::CreateSubSvc(TWkDataConsumerServiceClass subSvcClass) {
+    if (BeforeCreateSubSvc)
+        BeforeCreateSubSvc(*this, subSvcClass);
+    if (!subSvcClass)
+        return;
+    auto* service =
+        static_cast<TWkDataConsumerAggregatedObject*>(AddExtension(subSvcClass.Make(*this)));
+    if (AfterCreateSubSvc)
+        AfterCreateSubSvc(*this, *service);
+}
+
 void TWkDataConsumer::MakeServices() {
     if (FProvider == nullptr)
         return;
     if ((HasAttribute(caOneItem) || HasAttribute(caSelectItem)) && ItemSelect() == nullptr)
-        AddExtension<TWkDataConsumerItemSelect>();
-    if (HasAttribute(caItemList) && ViewList() == nullptr)
-        AddExtension<TWkDataConsumerViewList>()->Rebuild();
+        CreateSubSvc(ServiceClassOf<TWkDataConsumerItemSelect>());
+    if (HasAttribute(caItemList) && ViewList() == nullptr) {
+        CreateSubSvc(ServiceClassOf<TWkDataConsumerViewList>());
+        if (TWkCustomDataConsumerViewList* view = ViewList())
+            view->Rebuild(false);
+    }
+}
+
+void TWkDataConsumer::KeepServices(bool providerChange) {
+    for (TWkDataConsumerAggregatedObject* service : Services()) {
+        const bool stays = providerChange ? service->StaysAcrossProviderChange()
+                                          : service->StaysAcrossContextChange();
+        if (!stays && !service->StreamedInWithoutProvider()) {
+            RemoveExtension(service);
+            continue;
+        }
+        if (providerChange)
+            service->ProviderChanged();
+        else
+            service->ContextChanged();
+    }
+    MakeServices();
+}
+
+void TWkDataConsumer::ResolveFixups() {
+    if (!FNeedFixups || FProvider == nullptr)
+        return;
+    FNeedFixups = false;
+    for (TWkDataConsumerAggregatedObject* service : Services()) {
+        if (service->StreamedInWithoutProvider())
+            service->Fixup();
+    }
 }
 
 void TWkDataConsumer::Changing(TWkDataConsumerChangeReason reason) {
@@ -61,10 +105,14 @@ void TWkDataConsumer::SetProvider(IWkDataProvider* provider) {
     Changing(ccrProviderSelect);
     if (FProvider != nullptr)
         FProvider->UnregisterNotify(this);
-    for (TWkDataConsumerAggregatedObject* service : Services())
-        service->ProviderChanging();
+    // Services waiting for a fix-up have nothing to let go of yet.
+    if (!FNeedFixups) {
+        for (TWkDataConsumerAggregatedObject* service : Services())
+            service->ProviderChanging();
+    }
     FProvider = provider;
     FContext = nullptr;
+    FItemSourceID.clear();
     if (FProvider != nullptr)
         FProvider->RegisterNotify(this);
 
@@ -76,13 +124,10 @@ void TWkDataConsumer::SetProvider(IWkDataProvider* provider) {
         FContext = contexts->Context(0);
     }
 
-    for (TWkDataConsumerAggregatedObject* service : Services()) {
-        if (service->StaysAcrossProviderChange())
-            service->ProviderChanged();
-        else
-            RemoveExtension(service);
-    }
-    MakeServices();
+    KeepServices(true);
+    for (IWkDataConsumerServer* server : std::vector(FServerList))
+        server->MasterProviderSelected(*this);
+    ResolveFixups();
     ViewChanged();
     Changed(ccrProviderSelect);
 }
@@ -121,14 +166,13 @@ void TWkDataConsumer::SetContextIntf(IWkDataContext* context) {
     for (TWkDataConsumerAggregatedObject* service : Services())
         service->ContextChanging();
     FContext = context;
-    for (TWkDataConsumerAggregatedObject* service : Services()) {
-        if (service->StaysAcrossContextChange())
-            service->ContextChanged();
-        else
-            RemoveExtension(service);
-    }
-    MakeServices();
+    KeepServices(false);
     Changed(ccrContextChange);
+}
+
+bool TWkDataConsumer::IsContextStored() const {
+    IWkDataContexts* contexts = FProvider != nullptr ? FProvider->Contexts() : nullptr;
+    return contexts != nullptr && contexts->Count() > 0 && FContext != contexts->Context(0);
 }
 
 void TWkDataConsumer::Loaded() {
@@ -159,6 +203,53 @@ void TWkDataConsumer::ItemSelected(IWkDataItem* item) {
         service->ItemSelected(item);
     if (auto* action = Supports<IWkDataItemAction>(item))
         action->Execute(FOwner);
+}
+
+IWkDataItems* TWkDataConsumer::ItemSource() const {
+    if (FProvider == nullptr || FItemSourceID.isEmpty())
+        return nullptr;
+    auto* find = Supports<IWkDataItemsFind>(FProvider->RootItems());
+    IWkDataItem* item = find != nullptr ? find->FindItem(FItemSourceID, true) : nullptr;
+    return Supports<IWkDataItems>(item);
+}
+
+void TWkDataConsumer::AddServer(IWkDataConsumerServer* server) {
+    if (server == nullptr ||
+        std::find(FServerList.begin(), FServerList.end(), server) != FServerList.end())
+        return;
+    FServerList.push_back(server);
+    server->ServerAttached(*this);
+}
+
+void TWkDataConsumer::RemoveServer(IWkDataConsumerServer* server) {
+    const auto at = std::find(FServerList.begin(), FServerList.end(), server);
+    if (at == FServerList.end())
+        return;
+    FServerList.erase(at);
+    server->ServerDetached(*this);
+}
+
+void TWkDataConsumer::SelectedItemChanged(IWkDataItem* item) {
+    for (IWkDataConsumerServer* server : std::vector(FServerList))
+        server->MasterItemChanged(*this, item);
+}
+
+void TWkDataConsumer::MasterProviderSelected(TWkDataConsumer& master) {
+    SetProvider(master.Provider());
+}
+
+void TWkDataConsumer::MasterItemChanged(TWkDataConsumer&, IWkDataItem* item) {
+    FItemSourceID = item != nullptr ? item->ID() : TWkDataItemID();
+    for (TWkDataConsumerAggregatedObject* service : Services())
+        service->ServerItemChanged(item);
+}
+
+void TWkDataConsumer::ServerAttached(TWkDataConsumer& master) {
+    FMasters.push_back(&master);
+}
+
+void TWkDataConsumer::ServerDetached(TWkDataConsumer& master) {
+    std::erase(FMasters, &master);
 }
 
 void TWkDataConsumer::ViewChanged(TWkDataConsumerAggregatedObject* cause) {

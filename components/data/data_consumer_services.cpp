@@ -2,9 +2,32 @@
 
 #include "components/data/data_consumer.h"
 #include "components/data/data_errors.h"
+#include "components/data/data_item.h"
+
+TWkDataConsumerAggregatedObject::TWkDataConsumerAggregatedObject(
+    TExtensibleInterfacedPersistent& consumer)
+    : TAggregatedPersistentEx(consumer) {}
 
 TWkDataConsumer& TWkDataConsumerAggregatedObject::Consumer() const {
     return dynamic_cast<TWkDataConsumer&>(*Controller());
+}
+
+void TWkDataConsumerAggregatedObject::Changed(TWkDataConsumerChangeReason reason) {
+    TWkDataConsumer& consumer = Consumer();
+    FStreamedInWithoutProvider = consumer.Provider() == nullptr;
+    consumer.Changed(reason);
+}
+
+void TWkDataConsumerAggregatedObject::WaitForFixup() {
+    Consumer().SetNeedFixups();
+    FStreamedInWithoutProvider = true;
+}
+
+IWkDataItem* TWkDataConsumerItemSelect::Find(const TWkDataItemID& id) const {
+    TWkDataConsumer& consumer = Consumer();
+    const EnterScope scope(consumer);
+    auto* find = Supports<IWkDataItemsFind>(consumer.Provider()->RootItems());
+    return find != nullptr ? find->FindItem(id, true) : nullptr;
 }
 
 void TWkDataConsumerItemSelect::SetItem(const TWkDataItemID& id) {
@@ -15,174 +38,67 @@ void TWkDataConsumerItemSelect::SetItem(const TWkDataItemID& id) {
         return;
     }
     TWkDataConsumer& consumer = Consumer();
-    IWkDataProvider* provider = consumer.Provider();
-    if (provider == nullptr)
-        throw EWkDataConsumer(
-            QStringLiteral("You must specify a provider before setting the item"));
-    IWkDataItem* item = nullptr;
-    {
-        const EnterScope scope(consumer);
-        auto* find = Supports<IWkDataItemsFind>(provider->RootItems());
-        item = find != nullptr ? find->FindItem(id, true) : nullptr;
+    if (consumer.Provider() == nullptr) {
+        if (!consumer.IsLoading())
+            throw EWkDataConsumer(
+                QStringLiteral("You must specify a provider before setting the item"));
+        FItemID = id;
+        WaitForFixup();
+        return;
     }
+    IWkDataItem* item = Find(id);
     if (item == nullptr)
         throw EWkDataConsumer(QStringLiteral("Item not found in the selected context"));
     SetItemIntf(item);
 }
 
 void TWkDataConsumerItemSelect::SetItemIntf(IWkDataItem* item) {
-    if (item == FItem)
+    if (item == FItem && (item != nullptr || FItemID.isEmpty()))
         return;
     FItem = item;
     FItemID = item != nullptr ? item->ID() : TWkDataItemID();
-    Consumer().ViewChanged(this);
+    TWkDataConsumer& consumer = Consumer();
+    consumer.ViewChanged(this);
+    consumer.SelectedItemChanged(item);
+}
+
+void TWkDataConsumerItemSelect::Fixup() {
+    const TWkDataItemID kept = FItemID;
+    IWkDataItem* item = kept.isEmpty() ? nullptr : Find(kept);
+    FItem = nullptr;
+    FItemID.clear();
+    SetItemIntf(item);
+    Changed(ccrOther);
 }
 
 void TWkDataConsumerItemSelect::ProviderNotifyChanging(TDataProviderChangeReason reason,
                                                        IWkInterface* source) {
     if (FItem == nullptr)
         return;
-    // The selected item is about to go: with its list, on its own or below a deleted item.
-    const bool itemGoes = reason == pcrUpdateItems || reason == pcrDestroy ||
-                          (reason == pcrDelete && source != nullptr);
-    if (itemGoes) {
+    // The selected item may go: on its own, below a deleted item or with its list. It is looked
+    // up again by its identifier once the change is done.
+    bool itemMayGo = reason == pcrDestroy;
+    if (reason == pcrDelete) {
+        auto* going = Supports<IWkDataItem>(source);
+        auto* goingItem = dynamic_cast<TWkBaseDataItem*>(going);
+        itemMayGo = going == FItem || (goingItem != nullptr && goingItem->IsParentOf(FItem, false));
+    } else if (reason == pcrUpdateItems) {
+        auto* list = Supports<IWkDataItems>(source);
+        for (IWkDataItems* above = FItem->OwnerList(); above != nullptr && !itemMayGo;) {
+            itemMayGo = above == list;
+            IWkDataItem* parent = above->ParentItem();
+            above = parent != nullptr ? parent->OwnerList() : nullptr;
+        }
+        itemMayGo = itemMayGo || list == nullptr;
+    }
+    if (itemMayGo)
         FItem = nullptr;
+}
+
+void TWkDataConsumerItemSelect::ProviderNotifyChanged(TDataProviderChangeReason, IWkInterface*) {
+    if (FItem != nullptr || FItemID.isEmpty() || Consumer().Provider() == nullptr)
+        return;
+    FItem = Find(FItemID);
+    if (FItem == nullptr)
         FItemID.clear();
-    }
-}
-
-void TWkDataConsumerViewList::SetLevelIndent(int indent) {
-    if (indent == FLevelIndent)
-        return;
-    FLevelIndent = indent;
-    Consumer().Changed(ccrOther);
-}
-
-IWkDataItem* TWkDataConsumerViewList::Item(int index) const {
-    return Valid(index) ? FRows[index].Item : nullptr;
-}
-
-int TWkDataConsumerViewList::ItemLevel(int index) const {
-    return Valid(index) ? FRows[index].Level() : 0;
-}
-
-bool TWkDataConsumerViewList::ItemIsExpanded(int index) const {
-    return Valid(index) && (FRows[index].Flags & TViewListItem::Expanded);
-}
-
-bool TWkDataConsumerViewList::ItemHasChildren(int index) const {
-    return Valid(index) && (FRows[index].Flags & TViewListItem::HasChildren);
-}
-
-int TWkDataConsumerViewList::IndexOfItem(IWkDataItem* item) const {
-    for (int i = 0; i < Count(); ++i) {
-        if (FRows[i].Item == item)
-            return i;
-    }
-    return -1;
-}
-
-int TWkDataConsumerViewList::IndexOfID(const TWkDataItemID& id) const {
-    for (int i = 0; i < Count(); ++i) {
-        if (FRows[i].ItemID == id)
-            return i;
-    }
-    return -1;
-}
-
-int TWkDataConsumerViewList::InsertRows(int position, IWkDataItems* list, int level,
-                                        int expandLevel) {
-    if (list == nullptr)
-        return position;
-    for (int i = 0; i < list->Count(); ++i) {
-        IWkDataItem* item = list->Item(i);
-        IWkDataItems* sub = Supports<IWkDataItems>(item);
-        TViewListItem row{item->ID(), unsigned(level) & TViewListItem::LevelMask, item};
-        if (sub != nullptr)
-            row.Flags |= TViewListItem::HasSubList;
-        if (sub != nullptr && sub->Count() > 0)
-            row.Flags |= TViewListItem::HasChildren;
-        const bool expand = (row.Flags & TViewListItem::HasChildren) && level < expandLevel;
-        if (expand)
-            row.Flags |= TViewListItem::Expanded;
-        FRows.insert(FRows.begin() + position++, row);
-        if (expand)
-            position = InsertRows(position, sub, level + 1, expandLevel);
-    }
-    return position;
-}
-
-void TWkDataConsumerViewList::ToggleItem(int index) {
-    if (!ItemHasChildren(index))
-        return;
-    TViewListItem& row = FRows[index];
-    if (row.Flags & TViewListItem::Expanded) {
-        row.Flags &= ~TViewListItem::Expanded;
-        int end = index + 1;
-        while (end < Count() && FRows[end].Level() > row.Level())
-            ++end;
-        FRows.erase(FRows.begin() + index + 1, FRows.begin() + end);
-    } else {
-        row.Flags |= TViewListItem::Expanded;
-        // Children open closed, whatever the automatic level says.
-        InsertRows(index + 1, Supports<IWkDataItems>(row.Item), row.Level() + 1, 0);
-    }
-    Consumer().ViewChanged(this);
-}
-
-void TWkDataConsumerViewList::Rebuild() {
-    FRows.clear();
-    IWkDataProvider* provider = Consumer().Provider();
-    if (provider != nullptr)
-        InsertRows(0, provider->RootItems(), 0, FAutoExpandLevel);
-    Consumer().ViewChanged(this);
-}
-
-void TWkDataConsumerViewList::ProviderNotifyChanging(TDataProviderChangeReason reason,
-                                                     IWkInterface*) {
-    // Rows point at items: drop them before any item can go, rebuild once the change is done.
-    if (reason != pcrUpdateItem)
-        FRows.clear();
-}
-
-void TWkDataConsumerViewList::ProviderNotifyChanged(TDataProviderChangeReason reason,
-                                                    IWkInterface*) {
-    if (reason != pcrUpdateItem && reason != pcrDestroy)
-        Rebuild();
-}
-
-int TWkDataConsumerViewList::ItemParentIndex(int index) const {
-    if (!Valid(index))
-        return -1;
-    const int level = FRows[index].Level();
-    for (int i = index - 1; i >= 0; --i) {
-        if (FRows[i].Level() < level)
-            return i;
-    }
-    return -1;
-}
-
-int TWkDataConsumerViewList::ItemSiblingIndex(int index) const {
-    if (!Valid(index))
-        return -1;
-    const int level = FRows[index].Level();
-    for (int i = index + 1; i < Count(); ++i) {
-        if (FRows[i].Level() == level)
-            return i;
-        if (FRows[i].Level() < level)
-            return -1;
-    }
-    return -1;
-}
-
-int TWkDataConsumerViewList::SubItemIndex(int parent, int index) const {
-    int row = parent + 1;
-    if (parent < -1 || !Valid(row))
-        return -1;
-    for (int step = 0; step < index; ++step) {
-        row = ItemSiblingIndex(row);
-        if (row < 0)
-            return -1;
-    }
-    return row;
 }

@@ -1,37 +1,65 @@
 #include "components/data/data_contexts.h"
 
 #include "components/data/data_errors.h"
+#include "components/data/data_paths.h"
 
-TWkDataContext::TWkDataContext(TWkDataContexts* contexts, const TWkDataContextID& name)
-    : FContexts(contexts), FName(name) {
+TWkBaseDataContext::TWkBaseDataContext(TWkBaseDataContexts* contexts) : FContexts(contexts) {
     if (contexts == nullptr)
         throw EWkDataContexts(
             QStringLiteral("Cannot create a context without a context list owner"));
 }
 
-IWkDataContexts* TWkDataContext::ContextList() const {
+IWkDataContexts* TWkBaseDataContext::ContextList() const {
     return FContexts;
 }
 
-void TWkDataContext::SetName(const TWkDataContextID& name) {
+void TWkBaseDataContext::SetName(const TWkDataContextID& name) {
     IWkDataContext* holder = FContexts->ContextByName(name);
     if (holder != nullptr && holder != static_cast<IWkDataContext*>(this))
         throw EWkDataContexts(QStringLiteral("A context with that name already exists"));
-    FName = name;
+    StoreName(name);
 }
 
-void* TWkDataContext::OwnInterface(const QUuid& iid) {
+void* TWkBaseDataContext::OwnInterface(const QUuid& iid) {
     return iid == IWkDataContext::IID ? static_cast<IWkDataContext*>(this) : nullptr;
 }
 
 void* TWkManagedDataContext::OwnInterface(const QUuid& iid) {
-    if (iid == NamingIID)
-        return this;
+    if (iid == IWkDataContextNaming::IID)
+        return static_cast<IWkDataContextNaming*>(this);
     return TWkDataContext::OwnInterface(iid);
 }
 
-TWkDataContexts::TWkDataContexts(IWkDataProvider* provider, IWkDataContext* ancestor)
-    : FProvider(provider), FAncestor(ancestor) {}
+TWkBaseDataContexts::TWkBaseDataContexts(IWkDataProvider* provider, IWkDataContext* ancestor,
+                                         ManagerClass managerClass)
+    : FProvider(provider), FAncestor(ancestor) {
+    if (managerClass != nullptr)
+        AddExtension(managerClass(*this));
+}
+
+IWkDataContext* TWkBaseDataContexts::ContextByName(const QString& path) {
+    return ContextByPath(this, path);
+}
+
+int TWkBaseDataContexts::IndexOf(IWkDataContext* context) const {
+    for (int i = Count() - 1; i >= 0; --i) {
+        if (Context(i) == context)
+            return i;
+    }
+    return -1;
+}
+
+void* TWkBaseDataContexts::OwnInterface(const QUuid& iid) {
+    return iid == IWkDataContexts::IID ? static_cast<IWkDataContexts*>(this) : nullptr;
+}
+
+void TWkBaseDataContexts::ContextDestroying(IWkDataContext* context) const {
+    IWkDataProvider* provider = Provider();
+    if (provider == nullptr)
+        return;
+    if (auto* items = Supports<IWkDataContextDestroying>(provider->RootItems()))
+        items->ContextDestroying(context);
+}
 
 TWkDataContexts::~TWkDataContexts() {
     Clear();
@@ -43,42 +71,36 @@ IWkDataContext* TWkDataContexts::Context(int index) const {
     return FContexts[index].get();
 }
 
-IWkDataContext* TWkDataContexts::ContextByName(const QString& path) {
-    return ContextByPath(this, path);
-}
-
-int TWkDataContexts::IndexOf(IWkDataContext* context) const {
-    for (int i = Count() - 1; i >= 0; --i) {
-        if (static_cast<IWkDataContext*>(FContexts[i].get()) == context)
-            return i;
-    }
-    return -1;
-}
-
-TWkDataContext* TWkDataContexts::Add(std::unique_ptr<TWkDataContext> context) {
-    if (ContextByName(context->Name()) != nullptr)
+TWkBaseDataContext* TWkDataContexts::Add(std::unique_ptr<TWkBaseDataContext> context) {
+    IWkDataContext* named = ContextByName(context->Name());
+    if (named == static_cast<IWkDataContext*>(context.get()))
+        return context.release();
+    if (named != nullptr)
         throw EWkDataContexts(QStringLiteral("A context with that name already exists"));
-    if (FProvider != nullptr)
-        FProvider->NotifyChanging(pcrContextAdd, FAncestor);
-    TWkDataContext* added = context.get();
+    IWkDataProvider* provider = Provider();
+    if (provider != nullptr)
+        provider->NotifyChanging(pcrContextAdd, Ancestor());
+    TWkBaseDataContext* added = context.get();
     FContexts.push_back(std::move(context));
-    if (FProvider != nullptr)
-        FProvider->NotifyChanged(pcrContextAdd, static_cast<IWkDataContext*>(added));
+    if (provider != nullptr)
+        provider->NotifyChanged(pcrContextAdd, &static_cast<IWkDataContext&>(*added));
     return added;
 }
 
 void TWkDataContexts::Delete(int index) {
     if (index < 0 || index >= Count() || !FContexts[index]->Deletable())
         return;
-    IWkDataContext* ancestor = FAncestor;
-    if (FProvider != nullptr)
-        FProvider->NotifyChanging(pcrContextDelete,
-                                  static_cast<IWkDataContext*>(FContexts[index].get()));
-    std::unique_ptr<TWkDataContext> removed = std::move(FContexts[index]);
+    IWkDataContext* ancestor = Ancestor();
+    IWkDataProvider* provider = Provider();
+    IWkDataContext* going = FContexts[index].get();
+    if (provider != nullptr)
+        provider->NotifyChanging(pcrContextDelete, going);
+    std::unique_ptr<TWkBaseDataContext> removed = std::move(FContexts[index]);
     FContexts.erase(FContexts.begin() + index);
+    ContextDestroying(going);
     removed.reset();
-    if (FProvider != nullptr)
-        FProvider->NotifyChanged(pcrContextDelete, ancestor);
+    if (provider != nullptr)
+        provider->NotifyChanged(pcrContextDelete, ancestor);
 }
 
 void TWkDataContexts::Remove(IWkDataContext* context) {
@@ -88,49 +110,30 @@ void TWkDataContexts::Remove(IWkDataContext* context) {
 }
 
 void TWkDataContexts::Clear() {
-    FreeLastFirst(FContexts);
+    while (!FContexts.empty()) {
+        std::unique_ptr<TWkBaseDataContext> last = std::move(FContexts.back());
+        FContexts.pop_back();
+        ContextDestroying(last.get());
+    }
 }
 
-void* TWkDataContexts::OwnInterface(const QUuid& iid) {
-    return iid == IWkDataContexts::IID ? static_cast<IWkDataContexts*>(this) : nullptr;
+TWkBaseDataContexts& TWkBaseDataContextsManager::Contexts() const {
+    return dynamic_cast<TWkBaseDataContexts&>(*Controller());
 }
 
-IWkDataContext* ContextByPath(IWkDataContexts* list, const QString& path) {
-    if (list == nullptr)
-        return nullptr;
-    qsizetype pos = 0;
-    if (path.startsWith(u'\\') || path.startsWith(u'/')) {
-        list = list->Provider() != nullptr ? list->Provider()->Contexts() : list;
-        pos = 1;
-    }
-    IWkDataContext* context = nullptr;
-    while (pos <= path.size()) {
-        qsizetype end = pos;
-        while (end < path.size() && path[end] != u'\\' && path[end] != u'/')
-            ++end;
-        const QStringView name = QStringView(path).mid(pos, end - pos);
-        pos = end + 1;
-        if (list == nullptr)
-            return nullptr;
-        if (name == u"..") {
-            IWkDataContext* ancestor = list->Ancestor();
-            if (ancestor == nullptr)
-                return nullptr;
-            context = ancestor;
-            list = ancestor->ContextList();
-            continue;
-        }
-        context = nullptr;
-        for (int i = list->Count() - 1; i >= 0; --i) {
-            IWkDataContext* candidate = list->Context(i);
-            if (name.compare(candidate->Name(), Qt::CaseInsensitive) == 0) {
-                context = candidate;
-                break;
-            }
-        }
-        if (context == nullptr)
-            return nullptr;
-        list = Supports<IWkDataContexts>(context);
-    }
-    return context;
+TWkBaseDataContext* TWkBaseDataContextsManager::Add(std::unique_ptr<TWkBaseDataContext> context) {
+    return Contexts().Add(std::move(context));
+}
+
+void TWkBaseDataContextsManager::Delete(IWkDataContext* context) {
+    Contexts().Remove(context);
+}
+
+void TWkBaseDataContextsManager::Clear() {
+    Contexts().Clear();
+}
+
+void* TWkBaseDataContextsManager::OwnInterface(const QUuid& iid) {
+    return iid == IWkDataContextsManager::IID ? static_cast<IWkDataContextsManager*>(this)
+                                              : nullptr;
 }

@@ -1,24 +1,33 @@
 #pragma once
 // Contexts: named variants of a provider's item texts and states, held in context lists. A
-// list announces additions and deletions to its provider; clearing it announces nothing.
+// list announces additions and deletions to its provider; clearing it announces nothing. Before
+// a context goes, the provider's items are told, so that what they kept for it goes too.
 
 #include "components/data/extensible_object.h"
 
 #include <memory>
 #include <vector>
 
-class TWkDataContexts;
+class TWkBaseDataContexts;
+class TWkBaseDataContextsManager;
 
-class TWkDataContext : public TExtensibleInterfacedPersistent, public IWkDataContext {
+// The naming aspect of a context whose name can be changed.
+class IWkDataContextNaming : public virtual IWkInterface {
 public:
-    static constexpr const char* RegisteredName = "TWkDataContext";
+    static inline const QUuid IID{QStringLiteral("{530367D8-601C-4E36-B5F0-357160497C50}")};
+    // Raises EWkDataContexts "A context with that name already exists" when another context of
+    // the list has the name.
+    virtual void SetName(const TWkDataContextID& name) = 0;
+};
 
+class TWkBaseDataContext : public TExtensibleInterfacedPersistent, public IWkDataContext {
+public:
     // Raises EWkDataContexts "Cannot create a context without a context list owner" for a
     // null list.
-    TWkDataContext(TWkDataContexts* contexts, const TWkDataContextID& name);
+    explicit TWkBaseDataContext(TWkBaseDataContexts* contexts);
 
-    virtual const char* ClassName() const { return RegisteredName; }
-    TWkDataContextID Name() const override { return FName; }
+    virtual const char* ClassName() const = 0;
+    TWkDataContextID Name() const override { return ReadName(); }
     IWkDataContexts* ContextList() const override;
     bool Deletable() const override { return true; }
     // Only contexts that cannot be deleted are stored with their provider.
@@ -30,24 +39,38 @@ public:
 
 protected:
     void* OwnInterface(const QUuid& iid) override;
-    // Raises EWkDataContexts "A context with that name already exists" when another context
-    // of the list has the name.
+    // Raises like IWkDataContextNaming::SetName, then stores the name.
     void SetName(const TWkDataContextID& name);
+    virtual void StoreName(const TWkDataContextID& name) = 0;
+    virtual TWkDataContextID ReadName() const = 0;
 
 private:
-    TWkDataContexts* FContexts;
+    TWkBaseDataContexts* FContexts;
+};
+
+class TWkDataContext : public TWkBaseDataContext {
+public:
+    static constexpr const char* RegisteredName = "TWkDataContext";
+
+    TWkDataContext(TWkBaseDataContexts* contexts, const TWkDataContextID& name)
+        : TWkBaseDataContext(contexts), FName(name) {}
+    const char* ClassName() const override { return RegisteredName; }
+
+protected:
+    void StoreName(const TWkDataContextID& name) override { FName = name; }
+    TWkDataContextID ReadName() const override { return FName; }
+
+private:
     TWkDataContextID FName;
 };
 
-// A context whose name can be changed.
-class TWkManagedDataContext : public TWkDataContext {
+class TWkManagedDataContext : public TWkDataContext, public IWkDataContextNaming {
 public:
     static constexpr const char* RegisteredName = "TWkManagedDataContext";
-    static inline const QUuid NamingIID{QStringLiteral("{530367D8-601C-4E36-B5F0-357160497C50}")};
 
     using TWkDataContext::TWkDataContext;
     const char* ClassName() const override { return RegisteredName; }
-    using TWkDataContext::SetName;
+    void SetName(const TWkDataContextID& name) override { TWkDataContext::SetName(name); }
 
 protected:
     void* OwnInterface(const QUuid& iid) override;
@@ -63,29 +86,32 @@ public:
     bool Deletable() const override { return false; }
 };
 
-class TWkDataContexts : public TExtensibleInterfacedPersistent, public IWkDataContexts {
+class TWkBaseDataContexts : public TExtensibleInterfacedPersistent, public IWkDataContexts {
 public:
-    static constexpr const char* RegisteredName = "TWkDataContexts";
+    // Makes the management extension of a new list.
+    using ManagerClass = std::unique_ptr<TWkBaseDataContextsManager> (*)(TWkBaseDataContexts&);
 
-    TWkDataContexts(IWkDataProvider* provider, IWkDataContext* ancestor);
-    ~TWkDataContexts() override;
+    // With a manager class, the list gets a manager of that class as an extension.
+    TWkBaseDataContexts(IWkDataProvider* provider, IWkDataContext* ancestor,
+                        ManagerClass managerClass = nullptr);
 
-    IWkDataProvider* Provider() const override { return FProvider; }
+    virtual const char* ClassName() const = 0;
+    IWkDataProvider* Provider() const override { return FProvider.Get(); }
     IWkDataContext* Ancestor() const override { return FAncestor; }
-    int Count() const override { return int(FContexts.size()); }
-    IWkDataContext* Context(int index) const override;
     IWkDataContext* ContextByName(const QString& path) override;
+    // By identity, last context first; -1 when absent.
     int IndexOf(IWkDataContext* context) const override;
 
-    // Adds the context, announcing pcrContextAdd. Raises EWkDataContexts "A context with that name
-    // already exists" for another context of that name (the context is freed then).
-    TWkDataContext* Add(std::unique_ptr<TWkDataContext> context);
+    // Adds the context, announcing pcrContextAdd; the same context again does nothing. Raises
+    // EWkDataContexts "A context with that name already exists" for another context of that
+    // name (the context is freed then).
+    virtual TWkBaseDataContext* Add(std::unique_ptr<TWkBaseDataContext> context) = 0;
     // Frees the context at index when there is one and it is deletable, announcing
     // pcrContextDelete; does nothing otherwise.
-    void Delete(int index);
-    void Remove(IWkDataContext* context);
+    virtual void Delete(int index) = 0;
+    virtual void Remove(IWkDataContext* context) = 0;
     // Frees every context without announcing it.
-    void Clear();
+    virtual void Clear() = 0;
 
     void* QueryInterface(const QUuid& iid) override {
         return TExtensibleInterfacedPersistent::QueryInterface(iid);
@@ -93,15 +119,64 @@ public:
 
 protected:
     void* OwnInterface(const QUuid& iid) override;
+    // Tells the provider's items that context is about to go.
+    void ContextDestroying(IWkDataContext* context) const;
 
 private:
-    IWkDataProvider* FProvider;
+    TWkRef<IWkDataProvider> FProvider;
     IWkDataContext* FAncestor;
-    std::vector<std::unique_ptr<TWkDataContext>> FContexts;
 };
 
-// The context a path of names separated by "\" or "/" leads to from list: ".." steps to the
-// ancestor context's list, a leading separator starts at the provider's root list, other names
-// match without regard to case, last context first, and continue in that context's sub-list
-// (the context's IWkDataContexts aspect). Null when the path leads nowhere.
-IWkDataContext* ContextByPath(IWkDataContexts* list, const QString& path);
+class TWkDataContexts : public TWkBaseDataContexts {
+public:
+    static constexpr const char* RegisteredName = "TWkDataContexts";
+
+    using TWkBaseDataContexts::TWkBaseDataContexts;
+    ~TWkDataContexts() override;
+
+    const char* ClassName() const override { return RegisteredName; }
+    int Count() const override { return int(FContexts.size()); }
+    // Raises EWkDataContexts "List index out of bounds (%d)" outside the list.
+    IWkDataContext* Context(int index) const override;
+    TWkBaseDataContext* Add(std::unique_ptr<TWkBaseDataContext> context) override;
+    void Delete(int index) override;
+    void Remove(IWkDataContext* context) override;
+    void Clear() override;
+
+private:
+    std::vector<std::unique_ptr<TWkBaseDataContext>> FContexts;
+};
+
+// Adding, deleting and clearing the contexts of a list.
+class IWkDataContextsManager : public virtual IWkInterface {
+public:
+    static inline const QUuid IID{QStringLiteral("{A94D62CA-F9B4-4DAA-9091-86D01A962BB1}")};
+    // Returns the context, now in the list.
+    virtual TWkBaseDataContext* Add(std::unique_ptr<TWkBaseDataContext> context) = 0;
+    // Makes a context of the provider's own kind and adds it.
+    virtual TWkBaseDataContext* NewContext(const TWkDataContextID& name) = 0;
+    virtual void Delete(IWkDataContext* context) = 0;
+    virtual void Clear() = 0;
+};
+
+// The management extension of a context list; a provider supplies NewContext.
+class TWkBaseDataContextsManager : public TAggregatedPersistentEx, public IWkDataContextsManager {
+public:
+    explicit TWkBaseDataContextsManager(TExtensibleInterfacedPersistent& list)
+        : TAggregatedPersistentEx(list) {}
+
+    TWkBaseDataContexts& Contexts() const;
+    TWkBaseDataContext* Add(std::unique_ptr<TWkBaseDataContext> context) override;
+    void Delete(IWkDataContext* context) override;
+    void Clear() override;
+
+protected:
+    void* OwnInterface(const QUuid& iid) override;
+};
+
+// The manager class that makes managers of class M.
+template <typename M> TWkBaseDataContexts::ManagerClass ContextsManagerClass() {
+    return [](TWkBaseDataContexts& list) -> std::unique_ptr<TWkBaseDataContextsManager> {
+        return std::make_unique<M>(list);
+    };
+}

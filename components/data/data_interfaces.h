@@ -1,12 +1,16 @@
 #pragma once
 // The interfaces through which a control (the consumer) shows items that a separate provider
 // supplies. Each interface carries its identifier; an object answers QueryInterface with its
-// implementation of an identifier or null. Objects are owned by their lists and providers, and
-// an answer lives as long as the object that gave it.
+// implementation of an identifier or null. Most objects are owned by their lists and providers
+// and an answer lives as long as the object that gave it; the items of dynamic lists live while
+// counted references (TWkRef) to them exist.
+
+#include "components/base/text_alignment.h"
 
 #include <QObject>
 #include <QString>
 #include <QUuid>
+#include <utility>
 
 class TCanvas;
 struct TRect;
@@ -17,6 +21,40 @@ public:
     virtual ~IWkInterface() = default;
     // This object's implementation of interface iid, or null.
     virtual void* QueryInterface(const QUuid& iid) = 0;
+    // The reference count after the change, or -1 for an object whose lifetime is not counted
+    // (it belongs to its container, which frees it).
+    virtual int AddRef() { return -1; }
+    virtual int Release() { return -1; }
+};
+
+// A counted reference: AddRef when taken, Release when dropped. For an object that is not
+// counted it is a plain pointer.
+template <typename I> class TWkRef {
+public:
+    TWkRef() = default;
+    TWkRef(I* object) : FObject(object) { // NOLINT(google-explicit-constructor)
+        if (FObject != nullptr)
+            FObject->AddRef();
+    }
+    TWkRef(const TWkRef& other) : TWkRef(other.FObject) {}
+    TWkRef(TWkRef&& other) noexcept : FObject(std::exchange(other.FObject, nullptr)) {}
+    TWkRef& operator=(TWkRef other) noexcept {
+        std::swap(FObject, other.FObject);
+        return *this;
+    }
+    ~TWkRef() { Reset(); }
+
+    // Drops the reference; the object may be freed by it.
+    void Reset() {
+        if (I* object = std::exchange(FObject, nullptr))
+            object->Release();
+    }
+    I* Get() const { return FObject; }
+    I* operator->() const { return FObject; }
+    explicit operator bool() const { return FObject != nullptr; }
+
+private:
+    I* FObject = nullptr;
 };
 
 // The object's implementation of I, or null (also for a null object).
@@ -74,6 +112,9 @@ public:
     virtual int Count() const = 0;
     // Raises EWkDataItems for an index outside 0 .. Count - 1.
     virtual IWkDataItem* Item(int index) const = 0;
+    // A dynamic list's items are counted and live while references to them exist; the items
+    // of any other list live as long as the list holds them.
+    virtual bool IsDynamic() const = 0;
 };
 
 // Finding an item of a list by identifier.
@@ -104,10 +145,28 @@ public:
 class IWkDataItemImage : public virtual IWkInterface {
 public:
     static inline const QUuid IID{QStringLiteral("{2A0F8C3B-7E44-4C1D-8B5F-9D6E1A3C4B21}")};
+    // Where the image stands beside the text.
+    virtual TAlignment ImageAlignment() const = 0;
+    virtual void SetImageAlignment(TAlignment alignment) = 0;
     virtual int ImageIndex() const = 0;
     virtual void SetImageIndex(int index) = 0;
     virtual int SelectedIndex() const = 0;
     virtual void SetSelectedIndex(int index) = 0;
+};
+
+// Whether an item is shown: a view only gives rows to visible items. An item without this
+// aspect is visible.
+class IWkDataItemState : public virtual IWkInterface {
+public:
+    static inline const QUuid IID{QStringLiteral("{8B41C2F7-3D6E-4A95-B0C8-E25F7A1D9346}")};
+    virtual bool Visible() const = 0;
+};
+
+// Told before a context goes, so that values kept for it go too.
+class IWkDataContextDestroying : public virtual IWkInterface {
+public:
+    static inline const QUuid IID{QStringLiteral("{D47A0E19-6C2B-4F83-9E5D-18B3C6F0A725}")};
+    virtual void ContextDestroying(IWkDataContext* context) = 0;
 };
 
 // What an item does when the user picks it in a control.

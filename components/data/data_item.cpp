@@ -4,11 +4,14 @@
 
 #include <algorithm>
 
-TWkBaseDataItem::TWkBaseDataItem(TWkBaseDataItems* owner) : FItems(owner), FID(NewItemID()) {}
+TWkBaseDataItem::TWkBaseDataItem(TWkBaseDataItems* owner)
+    : FItems(owner), FDynamicOwner(owner != nullptr && owner->IsDynamic()), FID(NewItemID()) {}
 
 TWkBaseDataItem::~TWkBaseDataItem() {
     // The sub-item list goes with its extension, before this item's other parts.
     ClearExtensions();
+    if (FHoldsList && FItems != nullptr)
+        FItems->Release();
 }
 
 QString TWkBaseDataItem::NewItemID() {
@@ -67,23 +70,105 @@ bool TWkBaseDataItem::IsParentOf(IWkDataItem* item, bool directParent) const {
 }
 
 void TWkBaseDataItem::RevertToAncestor() {
-    for (int i = 0; i < ExtensionCount(); ++i) {
-        if (auto* ancestor = Supports<IWkDataItemAncestor>(Extension(i)))
-            ancestor->RevertToAncestor();
-    }
+    for (IWkDataItemAncestor* ancestor : ExtensionsSupporting<IWkDataItemAncestor>())
+        ancestor->RevertToAncestor();
 }
 
 bool TWkBaseDataItem::IsEqualToAncestor() const {
-    for (int i = 0; i < ExtensionCount(); ++i) {
-        auto* ancestor = Supports<IWkDataItemAncestor>(Extension(i));
-        if (ancestor != nullptr && !ancestor->IsEqualToAncestor())
+    for (IWkDataItemAncestor* ancestor : ExtensionsSupporting<IWkDataItemAncestor>()) {
+        if (!ancestor->IsEqualToAncestor())
             return false;
     }
     return true;
 }
 
+void TWkBaseDataItem::ContextDestroying(IWkDataContext* context) {
+    // The sub-items extension answers for the sub-list, which is told last.
+    for (int i = 0; i < ExtensionCount(); ++i) {
+        TAggregatedPersistentEx* extension = Extension(i);
+        auto* told = dynamic_cast<TWkBaseDataItemSubItems*>(extension) == nullptr
+                         ? static_cast<IWkDataContextDestroying*>(
+                               extension->GetInterface(IWkDataContextDestroying::IID))
+                         : nullptr;
+        if (told != nullptr)
+            told->ContextDestroying(context);
+    }
+    if (auto* sub = Supports<IWkDataContextDestroying>(SubItems()))
+        sub->ContextDestroying(context);
+}
+
+bool TWkBaseDataItem::Counted() const {
+    if (FItems == nullptr)
+        return FDynamicOwner;
+    IWkDataProvider* provider = FItems->Provider();
+    if (provider == nullptr)
+        return FItems->IsDynamic();
+    // The question is asked outside any consumer's context.
+    provider->SelectContext(nullptr);
+    bool dynamic = false;
+    try {
+        dynamic = FItems->IsDynamic();
+    } catch (...) {
+        provider->ReleaseContext();
+        throw;
+    }
+    provider->ReleaseContext();
+    return dynamic;
+}
+
+int TWkBaseDataItem::AddRef() {
+    if (!Counted())
+        return -1;
+    const int count = ++FRefCount;
+    UpdateListHold();
+    return count;
+}
+
+int TWkBaseDataItem::Release() {
+    if (!Counted())
+        return -1;
+    const int count = --FRefCount;
+    if (count == 0) {
+        delete this;
+        return 0;
+    }
+    UpdateListHold();
+    return count;
+}
+
+void TWkBaseDataItem::UpdateListHold() {
+    const bool wanted = FItems != nullptr && FRefCount > (FHeldByList ? 1 : 0);
+    if (wanted == FHoldsList)
+        return;
+    FHoldsList = wanted;
+    if (wanted) {
+        FItems->AddRef();
+        return;
+    }
+    // Dropping the hold may free the list, which releases this item last: nothing of this
+    // object is touched after it.
+    FItems->Release();
+}
+
+void TWkBaseDataItem::EnterList() {
+    FHeldByList = true;
+    AddRef();
+}
+
+void TWkBaseDataItem::LeaveList() {
+    FHeldByList = false;
+    Release();
+}
+
+void TWkBaseDataItem::Orphan() {
+    FItems = nullptr;
+    FHoldsList = false;
+}
+
 void* TWkBaseDataItem::OwnInterface(const QUuid& iid) {
     if (iid == IWkDataItem::IID)
         return static_cast<IWkDataItem*>(this);
+    if (iid == IWkDataContextDestroying::IID)
+        return static_cast<IWkDataContextDestroying*>(this);
     return nullptr;
 }

@@ -2,28 +2,62 @@
 
 #include "components/data/data_errors.h"
 
+namespace {
+
+[[noreturn]] void outOfBounds(int index) {
+    throw EWkDataItems(QStringLiteral("List index out of bounds (%1)").arg(index));
+}
+
+} // namespace
+
 TWkBaseDataItems::TWkBaseDataItems(IWkDataProvider* provider) : FProvider(provider) {}
 
 TWkBaseDataItems::TWkBaseDataItems(TWkBaseDataItem& parent)
-    : FParent(&parent), FProvider(parent.Items() ? parent.Items()->Provider() : nullptr),
-      FSubAggregate(parent.AddExtension<TWkBaseDataItemSubItems>(this)) {}
+    : FParent(&parent), FProvider(parent.Items() ? parent.Items()->Provider() : nullptr) {
+    parent.AddExtension<TWkBaseDataItemSubItems>(this);
+}
 
 TWkBaseDataItems::~TWkBaseDataItems() {
+    FParentIntf.Reset();
     if (FSubAggregate == nullptr)
         return;
     // Going before the extension that holds it: unlink, and let the parent drop the extension
-    // without freeing this list a second time.
-    TWkBaseDataItemSubItems* extension = FSubAggregate;
-    FSubAggregate = nullptr;
+    // without releasing this list a second time.
+    TWkBaseDataItemSubItems* extension = std::exchange(FSubAggregate, nullptr);
     extension->FList = nullptr;
-    (void)extension->FOwned.release();
     FParent->RemoveExtension(extension);
+}
+
+int TWkBaseDataItems::AddRef() {
+    const int count = TExtensibleInterfacedPersistent::AddRef();
+    UpdateParentHold();
+    return count;
+}
+
+int TWkBaseDataItems::Release() {
+    if (FRefCount == 1)
+        return TExtensibleInterfacedPersistent::Release();
+    const int count = TExtensibleInterfacedPersistent::Release();
+    UpdateParentHold();
+    return count;
+}
+
+void TWkBaseDataItems::UpdateParentHold() {
+    if (FParent == nullptr)
+        return;
+    const bool wanted = FRefCount > (FSubAggregate != nullptr ? 1 : 0);
+    if (wanted == bool(FParentIntf))
+        return;
+    if (wanted)
+        FParentIntf = TWkRef<IWkDataItem>(FParent);
+    else
+        FParentIntf.Reset();
 }
 
 IWkDataItem* TWkBaseDataItems::Item(int index) const {
     TWkBaseDataItem* item = ItemObject(index);
     if (item == nullptr)
-        throw EWkDataItems(QStringLiteral("List index out of bounds (%1)").arg(index));
+        outOfBounds(index);
     return item;
 }
 
@@ -43,49 +77,91 @@ IWkDataItem* TWkBaseDataItems::FindItem(const TWkDataItemID& id, bool recurse) {
     return nullptr;
 }
 
+void TWkBaseDataItems::ContextDestroying(IWkDataContext* context) {
+    for (IWkDataContextDestroying* extension : ExtensionsSupporting<IWkDataContextDestroying>())
+        extension->ContextDestroying(context);
+    for (int i = 0; i < Count(); ++i)
+        ItemObject(i)->ContextDestroying(context);
+}
+
 void* TWkBaseDataItems::OwnInterface(const QUuid& iid) {
     if (iid == IWkDataItems::IID)
         return static_cast<IWkDataItems*>(this);
     if (iid == IWkDataItemsFind::IID)
         return static_cast<IWkDataItemsFind*>(this);
+    if (iid == IWkDataContextDestroying::IID)
+        return static_cast<IWkDataContextDestroying*>(this);
     return nullptr;
 }
 
 TWkDataItemsList::~TWkDataItemsList() {
-    ClearItems();
+    // Items that outlive the list (counted and still referenced) keep no link to it.
+    while (!FList.empty()) {
+        const Entry last = FList.back();
+        FList.pop_back();
+        last.item->Orphan();
+        LetGo(last);
+    }
+}
+
+void TWkDataItemsList::LetGo(const Entry& entry) {
+    if (entry.counted)
+        entry.item->LeaveList();
+    else
+        delete entry.item;
 }
 
 TWkBaseDataItem* TWkDataItemsList::ItemObject(int index) const {
-    return index >= 0 && index < Count() ? FList[index].get() : nullptr;
+    return index >= 0 && index < Count() ? FList[index].item : nullptr;
 }
 
 void TWkDataItemsList::Append(std::unique_ptr<TWkBaseDataItem> item) {
-    FList.push_back(std::move(item));
+    const Entry entry{item.release(), IsDynamic()};
+    FList.push_back(entry);
+    if (entry.counted)
+        entry.item->EnterList();
 }
 
-std::unique_ptr<TWkBaseDataItem> TWkDataItemsList::Take(int index) {
+void TWkDataItemsList::Delete(int index) {
     if (index < 0 || index >= Count())
-        return nullptr;
-    std::unique_ptr<TWkBaseDataItem> item = std::move(FList[index]);
+        outOfBounds(index);
+    const Entry entry = FList[index];
     FList.erase(FList.begin() + index);
-    return item;
+    LetGo(entry);
 }
 
 void TWkDataItemsList::Move(int from, int to) {
-    if (from < 0 || from >= Count() || to < 0 || to >= Count())
-        throw EWkDataItems(QStringLiteral("List index out of bounds (%1)").arg(from));
-    std::unique_ptr<TWkBaseDataItem> item = std::move(FList[from]);
+    if (from < 0 || from >= Count())
+        outOfBounds(from);
+    if (to < 0 || to >= Count())
+        outOfBounds(to);
+    const Entry entry = FList[from];
     FList.erase(FList.begin() + from);
-    FList.insert(FList.begin() + to, std::move(item));
+    FList.insert(FList.begin() + to, entry);
 }
 
 void TWkDataItemsList::ClearItems() {
-    FreeLastFirst(FList);
+    while (!FList.empty()) {
+        const Entry last = FList.back();
+        FList.pop_back();
+        LetGo(last);
+    }
+}
+
+TWkBaseDataItemSubItems::TWkBaseDataItemSubItems(TExtensibleInterfacedPersistent& item,
+                                                 TWkBaseDataItems* list)
+    : TAggregatedPersistentEx(item), FList(list) {
+    // Linked before counted, so the list knows this reference is its parent's.
+    list->FSubAggregate = this;
+    list->AddRef();
 }
 
 TWkBaseDataItemSubItems::~TWkBaseDataItemSubItems() {
-    if (FList != nullptr)
-        FList->FSubAggregate = nullptr;
+    if (FList == nullptr)
+        return;
+    TWkBaseDataItems* list = std::exchange(FList, nullptr);
+    list->FSubAggregate = nullptr;
+    list->Release();
 }
 
 void* TWkBaseDataItemSubItems::OwnInterface(const QUuid& iid) {
@@ -95,64 +171,5 @@ void* TWkBaseDataItemSubItems::OwnInterface(const QUuid& iid) {
 TWkDataItemsList* MakeSubItems(TWkBaseDataItem& item) {
     if (auto* existing = item.FindExtension<TWkBaseDataItemSubItems>())
         item.RemoveExtension(existing);
-    auto list = std::make_unique<TWkDataItemsList>(item);
-    TWkDataItemsList* made = list.get();
-    item.FindExtension<TWkBaseDataItemSubItems>()->Adopt(std::move(list));
-    return made;
-}
-
-TWkBaseDataItems& TWkBaseDataItemsListManagement::List() const {
-    return dynamic_cast<TWkBaseDataItems&>(*Controller());
-}
-
-namespace {
-
-void changing(TWkBaseDataItems& list, TDataProviderChangeReason reason, IWkInterface* source) {
-    if (IWkDataProvider* provider = list.Provider())
-        provider->NotifyChanging(reason, source);
-}
-
-void changed(TWkBaseDataItems& list, TDataProviderChangeReason reason, IWkInterface* source) {
-    if (IWkDataProvider* provider = list.Provider())
-        provider->NotifyChanged(reason, source);
-}
-
-} // namespace
-
-TWkBaseDataItem* TWkBaseDataItemsListManagement::Add(std::unique_ptr<TWkBaseDataItem> item) {
-    TWkBaseDataItems& list = List();
-    changing(list, pcrAdd, static_cast<IWkDataItems*>(&list));
-    TWkBaseDataItem* added = item.get();
-    list.Append(std::move(item));
-    changed(list, pcrAdd, static_cast<IWkDataItem*>(added));
-    return added;
-}
-
-void TWkBaseDataItemsListManagement::Clear() {
-    TWkBaseDataItems& list = List();
-    changing(list, pcrUpdateItems, static_cast<IWkDataItems*>(&list));
-    list.ClearItems();
-    changed(list, pcrUpdateItems, static_cast<IWkDataItems*>(&list));
-}
-
-void TWkBaseDataItemsListManagement::Delete(int index) {
-    TWkBaseDataItems& list = List();
-    TWkBaseDataItem* item = list.ItemObject(index);
-    if (item == nullptr)
-        return;
-    if (!item->Deletable())
-        throw EWkDataItems(QStringLiteral("Item cannot be deleted"));
-    changing(list, pcrDelete, static_cast<IWkDataItem*>(item));
-    list.Take(index).reset();
-    changed(list, pcrDelete, nullptr);
-}
-
-void TWkBaseDataItemsListManagement::Remove(TWkBaseDataItem* item) {
-    if (item == nullptr)
-        return;
-    if (!item->Deletable())
-        throw EWkDataItems(QStringLiteral("Item cannot be deleted"));
-    const int index = item->Items() == &List() ? item->Index() : -1;
-    if (index >= 0)
-        Delete(index);
+    return new TWkDataItemsList(item);
 }

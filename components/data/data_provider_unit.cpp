@@ -5,6 +5,7 @@
 #include "components/data/data_consumer.h"
 #include "components/data/data_contexts.h"
 #include "components/data/item_aspects.h"
+#include "components/data/list_aspects.h"
 
 namespace {
 
@@ -13,14 +14,18 @@ UnitLifetime& providerUnit() {
     return unit;
 }
 
+const QString Extensible = QStringLiteral("TExtensibleInterfacedPersistent");
+const QString Aggregated = QStringLiteral("TAggregatedPersistent");
+// The group of the controls, which the framework's classes join.
+const QString ControlGroup = QStringLiteral("TControl");
+
 QString name(const char* className) {
     return QString::fromLatin1(className);
 }
 
 // The streamable classes of the framework with their ancestry, in registration order.
 std::vector<TWkRegisteredClass> providerClasses() {
-    const QString extensible = QStringLiteral("TExtensibleInterfacedPersistent");
-    const QString aggregated = QStringLiteral("TAggregatedPersistentEx");
+    const QString aggregatedEx = QStringLiteral("TAggregatedPersistentEx");
     const QString itemsAspect = QStringLiteral("TWkDataItemsAggregatedObject");
     const QString itemAspect = QStringLiteral("TWkDataItemAggregatedObject");
     const QString text = name(TWkDataItemTextImpl::RegisteredName);
@@ -29,35 +34,39 @@ std::vector<TWkRegisteredClass> providerClasses() {
     const QString baseContext = QStringLiteral("TWkBaseDataContext");
     const QString service = QStringLiteral("TWkDataConsumerAggregatedObject");
     return {
-        {name(TWkDataItemsList::RegisteredName), {QStringLiteral("TWkBaseDataItems"), extensible}},
+        {name(TWkDataItemsList::RegisteredName), {QStringLiteral("TWkBaseDataItems"), Extensible}},
         {name(TWkCustomDataItemsImages::RegisteredName),
-         {QStringLiteral("TWkBaseDataItemsImagesImpl"), itemsAspect, aggregated}},
+         {QStringLiteral("TWkBaseDataItemsImagesImpl"), itemsAspect, aggregatedEx, Aggregated}},
         {name(TWkCustomDataItemsTextRenderer::RegisteredName),
-         {QStringLiteral("TWkBaseDataItemsRenderer"), itemsAspect, aggregated}},
+         {QStringLiteral("TWkBaseDataItemsRenderer"), itemsAspect, aggregatedEx, Aggregated}},
         {name(TWkBaseDataItemsListManagement::RegisteredName),
-         {QStringLiteral("TWkBaseDataItemsManagement"), itemsAspect, aggregated}},
-        {QStringLiteral("TWkBaseDataItem"), {extensible}},
-        {text, {baseText, itemAspect, aggregated}},
+         {QStringLiteral("TWkBaseDataItemsManagement"), itemsAspect, aggregatedEx, Aggregated}},
+        {QStringLiteral("TWkBaseDataItem"), {Extensible}},
+        {text, {baseText, itemAspect, aggregatedEx, Aggregated}},
         {name(TWkDataItemImageImpl::RegisteredName),
-         {QStringLiteral("TWkBaseDataItemImageImpl"), itemAspect, aggregated}},
+         {QStringLiteral("TWkBaseDataItemImageImpl"), itemAspect, aggregatedEx, Aggregated}},
         {name(TWkDataItemContextTextImpl::RegisteredName),
-         {text, baseText, itemAspect, aggregated}},
+         {text, baseText, itemAspect, aggregatedEx, Aggregated}},
         {name(TWkDataItemBlockableTextImpl::RegisteredName),
-         {text, baseText, itemAspect, aggregated}},
-        {name(TWkDataConsumer::RegisteredName), {extensible}},
-        {name(TWkDataConsumerItemSelect::RegisteredName), {service, aggregated}},
+         {text, baseText, itemAspect, aggregatedEx, Aggregated}},
+        {name(TWkDataConsumer::RegisteredName), {Extensible}},
+        {name(TWkDataConsumerItemSelect::RegisteredName), {service, aggregatedEx, Aggregated}},
         {name(TWkDataContexts::RegisteredName),
-         {QStringLiteral("TWkBaseDataContexts"), extensible}},
-        {context, {baseContext, extensible}},
-        {name(TWkManagedDataContext::RegisteredName), {context, baseContext, extensible}},
-        {name(TWkFixedDataContext::RegisteredName), {context, baseContext, extensible}},
+         {QStringLiteral("TWkBaseDataContexts"), Extensible}},
+        {context, {baseContext, Extensible}},
+        {name(TWkManagedDataContext::RegisteredName), {context, baseContext, Extensible}},
+        {name(TWkFixedDataContext::RegisteredName), {context, baseContext, Extensible}},
     };
 }
 
 } // namespace
 
 void WkDataProviderInitialization() {
-    providerUnit().Initialize([] { RegisterClasses(providerClasses()); });
+    providerUnit().Initialize([] {
+        GroupDescendentsWith(Extensible, ControlGroup);
+        GroupDescendentsWith(Aggregated, ControlGroup);
+        RegisterClasses(providerClasses());
+    });
 }
 
 void WkDataProviderFinalization() {

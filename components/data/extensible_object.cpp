@@ -1,5 +1,23 @@
 #include "components/data/extensible_object.h"
 
+void* TAggregatedPersistent::QueryInterface(const QUuid& iid) {
+    return FController->QueryInterface(iid);
+}
+
+int TAggregatedPersistent::AddRef() {
+    return FController->AddRef();
+}
+
+int TAggregatedPersistent::Release() {
+    return FController->Release();
+}
+
+void* TAggregatedPersistentEx::QueryInterface(const QUuid& iid) {
+    if (void* own = OwnInterface(iid))
+        return own;
+    return TAggregatedPersistent::QueryInterface(iid);
+}
+
 TExtensibleInterfacedPersistent::~TExtensibleInterfacedPersistent() {
     ClearExtensions();
 }
@@ -10,10 +28,28 @@ void* TExtensibleInterfacedPersistent::QueryInterface(const QUuid& iid) {
     for (auto it = FExtensions.rbegin(); it != FExtensions.rend(); ++it) {
         if ((*it)->Hidden())
             continue;
-        if (void* found = (*it)->QueryInterface(iid))
+        if (void* found = (*it)->GetInterface(iid))
             return found;
     }
     return nullptr;
+}
+
+int TExtensibleInterfacedPersistent::AddRef() {
+    return ++FRefCount;
+}
+
+int TExtensibleInterfacedPersistent::Release() {
+    const int count = --FRefCount;
+    if (count == 0 && FreesWhenUnreferenced())
+        delete this;
+    return count;
+}
+
+TAggregatedPersistentEx*
+TExtensibleInterfacedPersistent::AddExtension(std::unique_ptr<TAggregatedPersistentEx> extension) {
+    TAggregatedPersistentEx* added = extension.get();
+    FExtensions.push_back(std::move(extension));
+    return added;
 }
 
 bool TExtensibleInterfacedPersistent::RemoveExtension(TAggregatedPersistentEx* extension) {

@@ -2,7 +2,8 @@
 // Objects that implement several interfaces by aggregation: an extensible object keeps a list
 // of extensions (aggregated implementation objects) and answers an interface query from its own
 // interfaces first, then from its extensions, the most recently added first, skipping hidden
-// ones. Extensions are owned by their object and freed with it, last added first.
+// ones. Extensions are owned by their object and freed with it, last added first; they count
+// references and answer queries for their object.
 
 #include "components/data/data_interfaces.h"
 
@@ -20,28 +21,43 @@ template <typename T> void FreeLastFirst(std::vector<std::unique_ptr<T>>& owned)
     }
 }
 
-class TAggregatedPersistentEx : public virtual IWkInterface {
+// An implementation object inside a controller: its references and queries are the
+// controller's.
+class TAggregatedPersistent : public virtual IWkInterface {
 public:
-    virtual ~TAggregatedPersistentEx() = default;
+    explicit TAggregatedPersistent(TExtensibleInterfacedPersistent& controller)
+        : FController(&controller) {}
+    virtual ~TAggregatedPersistent() = default;
+    TAggregatedPersistent(const TAggregatedPersistent&) = delete;
+    TAggregatedPersistent& operator=(const TAggregatedPersistent&) = delete;
 
-    // The object this extension belongs to.
+    // The object this implementation belongs to.
     TExtensibleInterfacedPersistent* Controller() const { return FController; }
+
+    void* QueryInterface(const QUuid& iid) override;
+    int AddRef() override;
+    int Release() override;
+
+private:
+    TExtensibleInterfacedPersistent* FController;
+};
+
+// An extension: answers its own interfaces first, then its controller's.
+class TAggregatedPersistentEx : public TAggregatedPersistent {
+public:
+    using TAggregatedPersistent::TAggregatedPersistent;
+
     // A hidden extension is not asked by its controller's queries.
     virtual bool Hidden() const { return false; }
     // The registered class name the extension streams under.
     virtual const char* ClassName() const = 0;
 
-    // This extension's own interfaces; the controller's query goes through every extension.
-    void* QueryInterface(const QUuid& iid) override { return OwnInterface(iid); }
-
-    explicit TAggregatedPersistentEx(TExtensibleInterfacedPersistent& controller)
-        : FController(&controller) {}
+    // What the controller asks of it: only the extension's own interfaces.
+    void* GetInterface(const QUuid& iid) { return OwnInterface(iid); }
+    void* QueryInterface(const QUuid& iid) override;
 
 protected:
     virtual void* OwnInterface(const QUuid& iid) = 0;
-
-private:
-    TExtensibleInterfacedPersistent* FController;
 };
 
 class TExtensibleInterfacedPersistent : public virtual IWkInterface {
@@ -52,6 +68,14 @@ public:
     TExtensibleInterfacedPersistent& operator=(const TExtensibleInterfacedPersistent&) = delete;
 
     void* QueryInterface(const QUuid& iid) override;
+    // Counts; an object whose class frees it when unreferenced goes with its last reference.
+    int AddRef() override;
+    int Release() override;
+    int RefCount() const { return FRefCount; }
+    // While suspended, a reference dropped along the way frees nothing; resuming frees nothing
+    // either. Pairs nest.
+    void SuspendCounting() { ++FRefCount; }
+    void ResumeCounting() { --FRefCount; }
 
     // Takes ownership; returns the extension.
     template <typename Extension, typename... Args> Extension* AddExtension(Args&&... args) {
@@ -60,6 +84,8 @@ public:
         FExtensions.push_back(std::move(extension));
         return added;
     }
+    // Takes ownership of an extension made for this object.
+    TAggregatedPersistentEx* AddExtension(std::unique_ptr<TAggregatedPersistentEx> extension);
     // Frees the extension; false when it is not one of this object's.
     bool RemoveExtension(TAggregatedPersistentEx* extension);
     void ClearExtensions();
@@ -73,11 +99,38 @@ public:
         }
         return nullptr;
     }
+    // Each extension's own answer for I, in the order they were added.
+    template <typename I> std::vector<I*> ExtensionsSupporting() const {
+        std::vector<I*> found;
+        for (const auto& extension : FExtensions) {
+            if (auto* answer = static_cast<I*>(extension->GetInterface(I::IID)))
+                found.push_back(answer);
+        }
+        return found;
+    }
 
 protected:
     // The object's own interfaces, asked before the extensions.
     virtual void* OwnInterface(const QUuid& iid) = 0;
+    // True for classes whose objects live by their references (made with new, never owned).
+    virtual bool FreesWhenUnreferenced() const { return false; }
+
+    int FRefCount = 0;
 
 private:
     std::vector<std::unique_ptr<TAggregatedPersistentEx>> FExtensions;
+};
+
+// Suspends an object's counting for a scope.
+class TWkCountingSuspension {
+public:
+    explicit TWkCountingSuspension(TExtensibleInterfacedPersistent& object) : object(object) {
+        object.SuspendCounting();
+    }
+    ~TWkCountingSuspension() { object.ResumeCounting(); }
+    TWkCountingSuspension(const TWkCountingSuspension&) = delete;
+    TWkCountingSuspension& operator=(const TWkCountingSuspension&) = delete;
+
+private:
+    TExtensibleInterfacedPersistent& object;
 };

@@ -1,26 +1,66 @@
 #pragma once
-// Aspects of items and item lists: an item's caption and image indexes, a list's text renderer
-// and its image lists. Every change of an item aspect is announced to the provider with
+// Aspects of one item: its caption (plain, per context, or blockable) and its image indexes.
+// Every change of an aspect is announced to the provider of the item's list with
 // pcrUpdateItem and the item before and after; an equal value changes nothing.
 
-#include "components/data/data_items.h"
+#include "components/base/text_alignment.h"
+#include "components/data/data_item.h"
 
-class TImageList;
+#include <utility>
+#include <vector>
 
-class TWkDataItemTextImpl : public TAggregatedPersistentEx, public IWkDataItemText {
+// The base of an item's aspects: reaches the item through its controller.
+class TWkDataItemAggregatedObject : public TAggregatedPersistentEx {
 public:
-    static constexpr const char* RegisteredName = "TWkDataItemTextImpl";
-
     using TAggregatedPersistentEx::TAggregatedPersistentEx;
-    const char* ClassName() const override { return RegisteredName; }
 
-    QString Caption() const override { return FCaption; }
+    // The item this aspect belongs to, or null on another kind of object.
+    TWkBaseDataItem* Item() const;
+    IWkDataProvider* Provider() const;
+
+protected:
+    // Runs store between the provider's changing and changed notifications.
+    template <typename Store> void Announce(Store store) {
+        IWkDataProvider* provider = Provider();
+        IWkInterface* source = static_cast<IWkDataItem*>(Item());
+        if (provider != nullptr)
+            provider->NotifyChanging(pcrUpdateItem, source);
+        store();
+        if (provider != nullptr)
+            provider->NotifyChanged(pcrUpdateItem, source);
+    }
+};
+
+class TWkBaseDataItemTextImpl : public TWkDataItemAggregatedObject, public IWkDataItemText {
+public:
+    using TWkDataItemAggregatedObject::TWkDataItemAggregatedObject;
+
+    QString Caption() const override { return ReadText(); }
+    // Ignored while the text is not editable or equal (with case) to the caption.
     void SetCaption(const QString& caption) override;
-
-    void* QueryInterface(const QUuid& iid) override { return OwnInterface(iid); }
+    virtual bool Editable() const { return true; }
 
 protected:
     void* OwnInterface(const QUuid& iid) override;
+    virtual QString ReadText() const = 0;
+    virtual void StoreText(const QString& caption) = 0;
+};
+
+class TWkDataItemTextImpl : public TWkBaseDataItemTextImpl {
+public:
+    static constexpr const char* RegisteredName = "TWkDataItemTextImpl";
+
+    using TWkBaseDataItemTextImpl::TWkBaseDataItemTextImpl;
+    const char* ClassName() const override { return RegisteredName; }
+
+    // The caption kept for no context: what is stored with the item.
+    QString PlainCaption() const { return FCaption; }
+    // Announced when different; not blocked.
+    void SetPlainCaption(const QString& caption);
+
+protected:
+    QString ReadText() const override { return FCaption; }
+    void StoreText(const QString& caption) override { FCaption = caption; }
 
 private:
     QString FCaption;
@@ -36,8 +76,7 @@ public:
 
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool readOnly);
-    // Ignored while read-only.
-    void SetCaption(const QString& caption) override;
+    bool Editable() const override { return !FReadOnly; }
 
 private:
     bool FReadOnly = false;
@@ -45,24 +84,27 @@ private:
 
 // A caption per context: reading walks from the provider's selected context up through its
 // ancestors and gives the first caption stored for one of them, else the plain caption.
-class TWkDataItemContextTextImpl : public TWkDataItemTextImpl, public IWkDataItemAncestor {
+// Writing stores the caption for the selected context, or the plain caption without one.
+class TWkDataItemContextTextImpl : public TWkDataItemTextImpl,
+                                   public IWkDataItemAncestor,
+                                   public IWkDataContextDestroying {
 public:
     static constexpr const char* RegisteredName = "TWkDataItemContextTextImpl";
 
     using TWkDataItemTextImpl::TWkDataItemTextImpl;
     const char* ClassName() const override { return RegisteredName; }
 
-    QString Caption() const override;
-    // Stores the caption for the selected context, or the plain caption without one.
-    void SetCaption(const QString& caption) override;
     // Drops the caption stored for the selected context.
     void RevertToAncestor() override;
     bool IsEqualToAncestor() const override;
-
-    void* QueryInterface(const QUuid& iid) override { return OwnInterface(iid); }
+    // A context that goes takes its caption with it.
+    void ContextDestroying(IWkDataContext* context) override;
+    int ContextCaptionCount() const { return int(FTexts.size()); }
 
 protected:
     void* OwnInterface(const QUuid& iid) override;
+    QString ReadText() const override;
+    void StoreText(const QString& caption) override;
 
 private:
     IWkDataContext* SelectedContext() const;
@@ -70,81 +112,32 @@ private:
     std::vector<std::pair<IWkDataContext*, QString>> FTexts;
 };
 
-class TWkDataItemImageImpl : public TAggregatedPersistentEx, public IWkDataItemImage {
+class TWkBaseDataItemImageImpl : public TWkDataItemAggregatedObject, public IWkDataItemImage {
+public:
+    using TWkDataItemAggregatedObject::TWkDataItemAggregatedObject;
+
+protected:
+    void* OwnInterface(const QUuid& iid) override;
+};
+
+class TWkDataItemImageImpl : public TWkBaseDataItemImageImpl {
 public:
     static constexpr const char* RegisteredName = "TWkDataItemImageImpl";
 
-    using TAggregatedPersistentEx::TAggregatedPersistentEx;
+    using TWkBaseDataItemImageImpl::TWkBaseDataItemImageImpl;
     const char* ClassName() const override { return RegisteredName; }
 
+    TAlignment ImageAlignment() const override { return FImageAlignment; }
+    void SetImageAlignment(TAlignment alignment) override;
     int ImageIndex() const override { return FImageIndex; }
     void SetImageIndex(int index) override;
     int SelectedIndex() const override { return FSelectedIndex; }
     void SetSelectedIndex(int index) override;
 
-    void* QueryInterface(const QUuid& iid) override { return OwnInterface(iid); }
-
-protected:
-    void* OwnInterface(const QUuid& iid) override;
-
 private:
+    template <typename T> void Change(T& field, T value);
+
+    TAlignment FImageAlignment = taLeftJustify;
     int FImageIndex = -1;
     int FSelectedIndex = -1;
 };
-
-// Draws an item's caption in its rectangle, unless the item draws itself.
-class TWkCustomDataItemsTextRenderer : public TAggregatedPersistentEx, public IWkDataItemsRenderer {
-public:
-    static constexpr const char* RegisteredName = "TWkCustomDataItemsTextRenderer";
-    // Measured for the average item size.
-    static constexpr const char* SampleText = "WyWyWyWyWyWyWyWyWyWy";
-
-    using TAggregatedPersistentEx::TAggregatedPersistentEx;
-    const char* ClassName() const override { return RegisteredName; }
-
-    void DrawItem(TCanvas& canvas, const TRect& rect, TProviderDrawStates state,
-                  IWkDataItem* item) override;
-    TSize MeasureItem(TCanvas& canvas, IWkDataItem* item) override;
-    TSize AverageItemSize(TCanvas& canvas) override;
-    // By index into the owning list; raises EWkDataItems "List index out of bounds (%d)".
-    void DrawItemAt(TCanvas& canvas, const TRect& rect, TProviderDrawStates state, int index);
-    TSize MeasureItemAt(TCanvas& canvas, int index);
-
-    void* QueryInterface(const QUuid& iid) override { return OwnInterface(iid); }
-
-protected:
-    void* OwnInterface(const QUuid& iid) override;
-
-private:
-    IWkDataItem* ItemAt(int index) const;
-};
-
-// The image lists a list's items index into; referenced, not owned.
-class TWkCustomDataItemsImages : public TAggregatedPersistentEx {
-public:
-    static constexpr const char* RegisteredName = "TWkCustomDataItemsImages";
-    static inline const QUuid IID{QStringLiteral("{5C3E9B27-0D41-4A8F-B6E2-71F94A0D3C58}")};
-
-    using TAggregatedPersistentEx::TAggregatedPersistentEx;
-    const char* ClassName() const override { return RegisteredName; }
-
-    TImageList* Images() const { return FImages; }
-    void SetImages(TImageList* images) { Change(FImages, images); }
-    TImageList* DisabledImages() const { return FDisabledImages; }
-    void SetDisabledImages(TImageList* images) { Change(FDisabledImages, images); }
-    TImageList* HotImages() const { return FHotImages; }
-    void SetHotImages(TImageList* images) { Change(FHotImages, images); }
-
-protected:
-    void* OwnInterface(const QUuid& iid) override { return iid == IID ? this : nullptr; }
-
-private:
-    void Change(TImageList*& field, TImageList* images);
-
-    TImageList* FImages = nullptr;
-    TImageList* FDisabledImages = nullptr;
-    TImageList* FHotImages = nullptr;
-};
-
-// The renderer for an item: asked of its owning list, then up through the parents' lists.
-IWkDataItemsRenderer* FindRenderer(IWkDataItem* item);

@@ -3,6 +3,7 @@
 #include "components/data/class_registry.h"
 #include "components/data/data_errors.h"
 #include "components/data/item_aspects.h"
+#include "components/data/list_aspects.h"
 #include "components/data/property_stream.h"
 
 #include <functional>
@@ -50,27 +51,61 @@ const std::map<QString, MakeExtension>& extensionMakers() {
 
 // --- writing
 
-void writeList(TWkPropertyWriter& writer, TWkBaseDataItems& list);
+void writeList(TWkPropertyWriter& writer, TWkBaseDataItems& list, QObject* root);
 
-void writeExtensionProperties(TWkPropertyWriter& writer, TAggregatedPersistentEx& extension) {
+// The object under which stored image-list references are named: the owner of the list's
+// provider component, or the component itself when it has no owner.
+QObject* referenceRoot(TWkBaseDataItems& list) {
+    auto* component = Supports<IWkDataProviderComponent>(list.Provider());
+    QObject* provider = component != nullptr ? component->Component() : nullptr;
+    return provider != nullptr && provider->parent() != nullptr ? provider->parent() : provider;
+}
+
+// The reference's name, or empty for a list that cannot be found again under root.
+QString referenceName(QObject* root, TCustomImageList* images) {
+    if (root == nullptr || images == nullptr || images->objectName().isEmpty())
+        return {};
+    const QString name = images->objectName();
+    return root->findChild<TCustomImageList*>(name) == images ? name : QString();
+}
+
+void writeReference(TWkPropertyWriter& writer, QObject* root, const char* property,
+                    TCustomImageList* images) {
+    const QString name = referenceName(root, images);
+    if (name.isEmpty())
+        return;
+    writer.WritePropName(property);
+    writer.WriteString(name);
+}
+
+void writeExtensionProperties(TWkPropertyWriter& writer, TAggregatedPersistentEx& extension,
+                              QObject* root) {
     if (auto* text = dynamic_cast<TWkDataItemTextImpl*>(&extension)) {
         // The plain caption: texts kept per context belong to the running provider's contexts.
         writer.WritePropName("Caption");
-        writer.WriteString(text->TWkDataItemTextImpl::Caption());
+        writer.WriteString(text->PlainCaption());
     }
     if (auto* blockable = dynamic_cast<TWkDataItemBlockableTextImpl*>(&extension)) {
         writer.WritePropName("ReadOnly");
         writer.WriteBoolean(blockable->ReadOnly());
     }
     if (auto* image = dynamic_cast<TWkDataItemImageImpl*>(&extension)) {
+        writer.WritePropName("ImageAlignment");
+        writer.WriteInteger(image->ImageAlignment());
         writer.WritePropName("ImageIndex");
         writer.WriteInteger(image->ImageIndex());
         writer.WritePropName("SelectedIndex");
         writer.WriteInteger(image->SelectedIndex());
     }
+    if (auto* images = dynamic_cast<TWkCustomDataItemsImages*>(&extension)) {
+        writeReference(writer, root, "DisabledImages", images->DisabledImages());
+        writeReference(writer, root, "HotImages", images->HotImages());
+        writeReference(writer, root, "Images", images->Images());
+    }
 }
 
-void writeExtensions(TWkPropertyWriter& writer, TExtensibleInterfacedPersistent& owner) {
+void writeExtensions(TWkPropertyWriter& writer, TExtensibleInterfacedPersistent& owner,
+                     QObject* root) {
     std::vector<TAggregatedPersistentEx*> stored;
     for (int i = 0; i < owner.ExtensionCount(); ++i) {
         TAggregatedPersistentEx* extension = owner.Extension(i);
@@ -84,44 +119,59 @@ void writeExtensions(TWkPropertyWriter& writer, TExtensibleInterfacedPersistent&
     for (TAggregatedPersistentEx* extension : stored) {
         writer.WritePropName("ClassName");
         writer.WriteString(QString::fromLatin1(extension->ClassName()));
-        writeExtensionProperties(writer, *extension);
+        writeExtensionProperties(writer, *extension, root);
         writer.WriteListEnd();
     }
     writer.WriteListEnd();
 }
 
-void writeItem(TWkPropertyWriter& writer, TWkBaseDataItem& item) {
+void writeItem(TWkPropertyWriter& writer, TWkBaseDataItem& item, QObject* root) {
     writer.WritePropName("ClassName");
     writer.WriteString(ItemBase);
     writer.WritePropName("ID");
     writer.WriteString(item.ID());
-    writeExtensions(writer, item);
+    writeExtensions(writer, item, root);
     if (auto* sub = item.FindExtension<TWkBaseDataItemSubItems>(); sub && sub->List()) {
         writer.WritePropName("SubItems");
         writer.WriteCollectionBegin();
         writer.WritePropName("ClassName");
         writer.WriteString(QString::fromLatin1(sub->List()->ClassName()));
-        writeList(writer, *sub->List());
+        writeList(writer, *sub->List(), root);
         writer.WriteListEnd();
         writer.WriteListEnd();
     }
     writer.WriteListEnd();
 }
 
-void writeList(TWkPropertyWriter& writer, TWkBaseDataItems& list) {
-    writeExtensions(writer, list);
+void writeList(TWkPropertyWriter& writer, TWkBaseDataItems& list, QObject* root) {
+    writeExtensions(writer, list, root);
     writer.WritePropName("Items");
     writer.WriteCollectionBegin();
-    for (int i = 0; i < list.Count(); ++i)
-        writeItem(writer, *list.ItemObject(i));
+    for (int i = 0; i < list.Count(); ++i) {
+        TWkBaseDataItem* item = list.ItemObject(i);
+        if (list.IsStreamableItem(item))
+            writeItem(writer, *item, root);
+    }
     writer.WriteListEnd();
 }
 
 // --- reading
 
+// The list classes a stream can make as sub-item lists.
+using MakeList = TWkBaseDataItems* (*)(TWkBaseDataItem& parent);
+const std::map<QString, MakeList>& listMakers() {
+    static const std::map<QString, MakeList> makers = {
+        {TWkDataItemsList::RegisteredName,
+         [](TWkBaseDataItem& parent) -> TWkBaseDataItems* {
+             return MakeSubItems(parent);
+         }},
+    };
+    return makers;
+}
+
 class ItemsReader {
 public:
-    explicit ItemsReader(QIODevice& stream) : reader(stream) {}
+    ItemsReader(QIODevice& stream, QObject* root) : reader(stream), root(root) {}
 
     void readListProperties(TWkBaseDataItems& list, int depth) {
         while (!reader.EndOfList()) {
@@ -155,6 +205,7 @@ private:
     }
 
     void readExtensions(TExtensibleInterfacedPersistent& owner) {
+        const TWkCountingSuspension suspended(owner);
         reader.ReadCollectionBegin();
         while (!reader.EndOfList()) {
             const QString className = readClassName(AggregatedBase);
@@ -180,16 +231,40 @@ private:
         auto* text = dynamic_cast<TWkDataItemTextImpl*>(&extension);
         auto* blockable = dynamic_cast<TWkDataItemBlockableTextImpl*>(&extension);
         auto* image = dynamic_cast<TWkDataItemImageImpl*>(&extension);
+        auto* images = dynamic_cast<TWkCustomDataItemsImages*>(&extension);
         if (text && name == QLatin1String("Caption"))
-            text->TWkDataItemTextImpl::SetCaption(reader.ReadString());
+            text->SetPlainCaption(reader.ReadString());
         else if (blockable && name == QLatin1String("ReadOnly"))
             blockable->SetReadOnly(reader.ReadBoolean());
+        else if (image && name == QLatin1String("ImageAlignment"))
+            image->SetImageAlignment(readAlignment());
         else if (image && name == QLatin1String("ImageIndex"))
             image->SetImageIndex(reader.ReadInteger());
         else if (image && name == QLatin1String("SelectedIndex"))
             image->SetSelectedIndex(reader.ReadInteger());
+        else if (images && name == QLatin1String("DisabledImages"))
+            images->SetDisabledImages(readReference());
+        else if (images && name == QLatin1String("HotImages"))
+            images->SetHotImages(readReference());
+        else if (images && name == QLatin1String("Images"))
+            images->SetImages(readReference());
         else
             noSuchProperty(name);
+    }
+
+    TAlignment readAlignment() {
+        const std::int32_t value = reader.ReadInteger();
+        if (value < taLeftJustify || value > taCenter)
+            fail(QStringLiteral("Invalid property value"));
+        return TAlignment(value);
+    }
+
+    // A name that the owner does not hold leaves the reference empty.
+    TCustomImageList* readReference() {
+        const QString name = reader.ReadString();
+        if (root == nullptr || name.isEmpty())
+            return nullptr;
+        return root->findChild<TCustomImageList*>(name);
     }
 
     void readItems(TWkBaseDataItems& list, int depth) {
@@ -222,19 +297,29 @@ private:
     void readSubItems(TWkBaseDataItem& item, int depth) {
         if (depth > MaxStreamNesting)
             fail(QStringLiteral("Items nested too deeply"));
+        const TWkCountingSuspension suspended(item);
         reader.ReadCollectionBegin();
         const QString className = readClassName(ItemsBase);
-        if (className != QLatin1String(TWkDataItemsList::RegisteredName))
+        const auto maker = listMakers().find(className);
+        if (maker == listMakers().end())
             fail(QStringLiteral("Invalid class type"));
+        // A sub-list of another class goes (its extension releases it); one of this class is
+        // read into.
         auto* existing = item.FindExtension<TWkBaseDataItemSubItems>();
+        if (existing != nullptr && existing->List() != nullptr &&
+            QLatin1String(existing->List()->ClassName()) != className) {
+            item.RemoveExtension(existing);
+            existing = nullptr;
+        }
         TWkBaseDataItems* list = existing != nullptr ? existing->List() : nullptr;
-        if (list == nullptr || QLatin1String(list->ClassName()) != className)
-            list = MakeSubItems(item);
+        if (list == nullptr)
+            list = maker->second(item);
         readListProperties(*list, depth);
         reader.ReadListEnd();
     }
 
     TWkPropertyReader reader;
+    QObject* root;
     int itemsRead = 0;
 };
 
@@ -242,10 +327,10 @@ private:
 
 void WriteDataItems(QIODevice& stream, TWkBaseDataItems& list) {
     TWkPropertyWriter writer(stream);
-    writeList(writer, list);
+    writeList(writer, list, referenceRoot(list));
     writer.WriteListEnd();
 }
 
 void ReadDataItems(QIODevice& stream, TWkBaseDataItems& list) {
-    ItemsReader(stream).readListProperties(list, 0);
+    ItemsReader(stream, referenceRoot(list)).readListProperties(list, 0);
 }

@@ -128,88 +128,168 @@ TEST(DataConsumer, AProviderThatGoesLeavesTheConsumerEmpty) {
 
 namespace {
 
-// Roots R0 (children C0, C1 with child G), R1, R2, expanded two levels:
-//   0 R0, 1 C0, 2 C1, 3 G, 4 R1, 5 R2
-class ViewListTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        TWkBaseDataItem* r0 = provider.AddItem("R0", "R0");
-        TWkDataItemsList* children = MakeSubItems(*r0);
-        provider.AddItem("C0", "C0", children);
-        TWkBaseDataItem* c1 = provider.AddItem("C1", "C1", children);
-        provider.AddItem("G", "G", MakeSubItems(*c1));
-        provider.AddItem("R1", "R1");
-        provider.AddItem("R2", "R2");
-        consumer.SetProvider(&provider);
-        view = consumer.ViewList();
-        ASSERT_NE(view, nullptr);
-        view->SetAutoExpandLevel(2);
-        view->Rebuild();
-    }
-    QString IdAt(int row) const {
-        IWkDataItem* item = view->Item(row);
-        return item != nullptr ? item->ID() : QStringLiteral("-");
-    }
+class CountingViewList : public TWkDataConsumerViewList {
+public:
+    static constexpr const char* RegisteredName = "CountingViewList";
+    using TWkDataConsumerViewList::TWkDataConsumerViewList;
+    const char* ClassName() const override { return RegisteredName; }
+};
 
-    TestProvider provider;
-    TWkDataConsumer consumer{nullptr, {TWkDataConsumer::caItemList}};
-    TWkDataConsumerViewList* view = nullptr;
+// A service that stays across provider changes and logs what it is told.
+class RecordingService : public TWkDataConsumerAggregatedObject {
+public:
+    RecordingService(TExtensibleInterfacedPersistent& consumer, QStringList& log)
+        : TWkDataConsumerAggregatedObject(consumer), log(log) {}
+    const char* ClassName() const override { return "RecordingService"; }
+    bool StaysAcrossProviderChange() const override { return true; }
+    void ProviderChanging() override { log << "changing"; }
+    void ProviderChanged() override { log << "changed"; }
+
+private:
+    QStringList& log;
+};
+
+// A follower that logs what its master tells it.
+class RecordingServer : public IWkDataConsumerServer {
+public:
+    void MasterProviderSelected(TWkDataConsumer& master) override {
+        log << QStringLiteral("provider selected, item select %1")
+                   .arg(master.ItemSelect() != nullptr ? "made" : "missing");
+    }
+    void MasterItemChanged(TWkDataConsumer&, IWkDataItem* item) override {
+        log << QStringLiteral("item %1").arg(item != nullptr ? item->ID() : "none");
+    }
+    QStringList log;
 };
 
 } // namespace
 
-TEST_F(ViewListTest, RowsFollowTheTreeInDisplayOrder) {
-    ASSERT_EQ(view->Count(), 6);
-    const QStringList ids = {"R0", "C0", "C1", "G", "R1", "R2"};
-    const int levels[] = {0, 1, 1, 2, 0, 0};
-    for (int row = 0; row < 6; ++row) {
-        EXPECT_EQ(IdAt(row), ids[row]);
-        EXPECT_EQ(view->ItemLevel(row), levels[row]);
-    }
-    EXPECT_TRUE(view->ItemIsExpanded(0));
-    EXPECT_TRUE(view->ItemHasChildren(2));
-    EXPECT_FALSE(view->ItemHasChildren(4));
-    EXPECT_EQ(view->IndexOfID("G"), 3);
-}
-
-TEST_F(ViewListTest, NavigatesParentsSiblingsAndChildren) {
-    const struct {
-        const char* what;
-        int got;
-        int expected;
-    } cases[] = {
-        {"parent of a root", view->ItemParentIndex(0), -1},
-        {"parent of C1", view->ItemParentIndex(2), 0},
-        {"parent of G", view->ItemParentIndex(3), 2},
-        {"sibling of R0 skips its rows", view->ItemSiblingIndex(0), 4},
-        {"sibling of C1 ends at the lower level", view->ItemSiblingIndex(2), -1},
-        {"sibling of the last row", view->ItemSiblingIndex(5), -1},
-        {"first root", view->SubItemIndex(-1, 0), 0},
-        {"third root", view->SubItemIndex(-1, 2), 5},
-        {"no fourth root", view->SubItemIndex(-1, 3), -1},
-        {"second child of R0", view->SubItemIndex(0, 1), 2},
-        {"R0 has two children", view->SubItemIndex(0, 2), -1},
-        {"negative index: first child", view->SubItemIndex(0, -1), 1},
-        {"after the last row", view->SubItemIndex(5, 0), -1},
-        {"row outside the view", view->ItemParentIndex(17), -1},
+TEST(DataConsumer, SubServicesAreMadeThroughTheEvents) {
+    TestProvider provider;
+    TWkDataConsumer consumer(nullptr, {TWkDataConsumer::caItemList, TWkDataConsumer::caSelectItem});
+    QStringList log;
+    consumer.BeforeCreateSubSvc = [&](TWkDataConsumer& sender,
+                                      TWkDataConsumerServiceClass& subSvcClass) {
+        EXPECT_EQ(&sender, &consumer);
+        log << QStringLiteral("before ") + subSvcClass.Name;
+        if (subSvcClass == ServiceClassOf<TWkDataConsumerViewList>())
+            subSvcClass = ServiceClassOf<CountingViewList>();
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.got, c.expected) << c.what;
-    EXPECT_EQ(view->ItemParent(0), nullptr);
-    EXPECT_EQ(view->ItemSibling(5), nullptr);
-    EXPECT_EQ(view->SubItem(provider.root.Item(0), 0)->ID(), QStringLiteral("C0"));
+    consumer.AfterCreateSubSvc = [&](TWkDataConsumer&, TWkDataConsumerAggregatedObject& subSvc) {
+        log << QStringLiteral("after ") + subSvc.ClassName();
+    };
+    consumer.SetProvider(&provider);
+    EXPECT_EQ(log,
+              QStringList({"before TWkDataConsumerItemSelect", "after TWkDataConsumerItemSelect",
+                           "before TWkDataConsumerViewList", "after CountingViewList"}));
+    EXPECT_NE(dynamic_cast<CountingViewList*>(consumer.ViewList()), nullptr);
+
+    TWkDataConsumer without(nullptr, {TWkDataConsumer::caOneItem});
+    without.BeforeCreateSubSvc = [](TWkDataConsumer&, TWkDataConsumerServiceClass& subSvcClass) {
+        subSvcClass = {};
+    };
+    without.SetProvider(&provider);
+    EXPECT_EQ(without.ItemSelect(), nullptr) << "an emptied class makes no service";
 }
 
-TEST_F(ViewListTest, TogglingClosesAndOpensARow) {
-    view->ToggleItem(0);
-    EXPECT_EQ(view->Count(), 3);
-    EXPECT_FALSE(view->ItemIsExpanded(0));
-    view->ToggleItem(0);
-    EXPECT_EQ(view->Count(), 5) << "children open, their own children closed";
-    EXPECT_FALSE(view->ItemIsExpanded(2));
-    view->ToggleItem(4);
-    EXPECT_EQ(view->Count(), 5) << "a row without children does not toggle";
+TEST(DataConsumer, SelectingAProviderTellsTheServersAfterTheServices) {
+    TestProvider provider;
+    TWkDataConsumer master(nullptr, {TWkDataConsumer::caSelectItem});
+    RecordingServer server;
+    master.OnChanged = [&](TWkDataConsumer&, TWkDataConsumerChangeReason reason) {
+        if (reason == ccrProviderSelect)
+            server.log << "changed";
+    };
+    master.AddServer(&server);
+    master.AddServer(&server);
+    EXPECT_EQ(master.ServerCount(), 1);
+    master.SetProvider(&provider);
+    EXPECT_EQ(server.log, QStringList({"provider selected, item select made", "changed"}));
+    master.RemoveServer(&server);
+    master.OnChanged = nullptr;
+    master.SetProvider(nullptr);
+    EXPECT_EQ(server.log.size(), 2);
+}
 
-    provider.Manage().Delete(0);
-    EXPECT_EQ(view->Count(), 2) << "the view follows a deleted item";
+TEST(DataConsumer, AFollowerShowsTheSubItemsOfItsMastersItem) {
+    TestProvider provider;
+    TWkBaseDataItem* parent = provider.AddItem("P", "Axes");
+    provider.AddItem("X", "X", MakeSubItems(*parent));
+    provider.AddItem("Q", "Buttons");
+    TWkDataConsumer master(nullptr, {TWkDataConsumer::caSelectItem});
+    {
+        TWkDataConsumer follower(nullptr, {TWkDataConsumer::caItemList});
+        master.AddServer(&follower);
+        master.SetProvider(&provider);
+        EXPECT_EQ(follower.Provider(), &provider) << "the follower takes the master's provider";
+        ASSERT_NE(follower.ViewList(), nullptr);
+        EXPECT_EQ(follower.ViewList()->Count(), 2);
+        master.ItemSelect()->SetItem("P");
+        ASSERT_EQ(follower.ViewList()->Count(), 1);
+        EXPECT_EQ(follower.ViewList()->Item(0)->ID(), QStringLiteral("X"));
+        master.ItemSelect()->SetItem(QString());
+        EXPECT_EQ(follower.ViewList()->Count(), 2) << "no item: the root items again";
+    }
+    EXPECT_EQ(master.ServerCount(), 0) << "a follower leaves its master's list as it goes";
+}
+
+TEST(DataConsumer, AnItemSetWhileLoadingWaitsForTheProvider) {
+    TestProvider provider;
+    provider.AddItem("A", "Dead zone");
+    TWkDataConsumer consumer(nullptr, {TWkDataConsumer::caOneItem});
+    QStringList log;
+    consumer.AddExtension<RecordingService>(log);
+    auto* select = consumer.AddExtension<TWkDataConsumerItemSelect>();
+    try {
+        select->SetItem("A");
+        FAIL() << "no error";
+    } catch (const EWkDataConsumer& error) {
+        EXPECT_EQ(error.Message(),
+                  QStringLiteral("You must specify a provider before setting the item"));
+    }
+    consumer.SetLoading(true);
+    select->SetItem("A");
+    EXPECT_EQ(select->Item(), QStringLiteral("A"));
+    EXPECT_TRUE(select->StreamedInWithoutProvider());
+    EXPECT_TRUE(consumer.NeedFixups());
+
+    consumer.SetProvider(&provider);
+    EXPECT_EQ(consumer.ItemSelect(), select) << "kept across the provider change";
+    ASSERT_NE(select->ItemIntf(), nullptr);
+    EXPECT_EQ(select->ItemIntf()->ID(), QStringLiteral("A"));
+    EXPECT_FALSE(select->StreamedInWithoutProvider());
+    EXPECT_FALSE(consumer.NeedFixups());
+    EXPECT_EQ(log, QStringList({"changed"})) << "no provider to let go of while a fix-up waits";
+
+    log.clear();
+    TestProvider other;
+    consumer.SetProvider(&other);
+    EXPECT_EQ(log, QStringList({"changing", "changed"}));
+}
+
+TEST(DataConsumer, AKeptItemTheProviderLacksSelectsNothing) {
+    TestProvider provider;
+    TWkDataConsumer consumer(nullptr, {TWkDataConsumer::caOneItem});
+    auto* select = consumer.AddExtension<TWkDataConsumerItemSelect>();
+    consumer.SetLoading(true);
+    select->SetItem("missing");
+    EXPECT_NO_THROW(consumer.SetProvider(&provider));
+    EXPECT_EQ(select->ItemIntf(), nullptr);
+    EXPECT_EQ(select->Item(), QString());
+}
+
+TEST(DataConsumer, TheContextIsStoredOnlyWhenItIsNotTheFirst) {
+    TestProvider provider;
+    TWkDataConsumer consumer(nullptr, {});
+    EXPECT_FALSE(consumer.IsContextStored()) << "no provider";
+    consumer.SetProvider(&provider);
+    EXPECT_FALSE(consumer.IsContextStored()) << "no contexts";
+    provider.contexts.Add(std::make_unique<TWkDataContext>(&provider.contexts, "Day"));
+    provider.contexts.Add(std::make_unique<TWkDataContext>(&provider.contexts, "Night"));
+    consumer.SetContext("Day");
+    EXPECT_FALSE(consumer.IsContextStored());
+    consumer.SetContext("Night");
+    EXPECT_TRUE(consumer.IsContextStored());
+    consumer.SetContext(QString());
+    EXPECT_TRUE(consumer.IsContextStored());
 }

@@ -1,4 +1,6 @@
 #include "components/data/data_errors.h"
+#include "components/data/data_paths.h"
+#include "components/data/render_pass.h"
 #include "platform/ui/canvas.h"
 #include "test_provider.h"
 
@@ -45,8 +47,10 @@ TEST(DataItems, ChangesAreAnnouncedAroundTheirWork) {
     provider.log.clear();
     manage.Delete(0);
     EXPECT_EQ(provider.log, QStringList({"changing 1 item A", "changed 1 none"}));
-    manage.Delete(5);
-    EXPECT_EQ(provider.root.Count(), 1) << "an index outside the list deletes nothing";
+    provider.log.clear();
+    EXPECT_THROW(manage.Delete(5), EWkDataItems) << "the list form checks its index";
+    EXPECT_EQ(provider.root.Count(), 1);
+    EXPECT_TRUE(provider.log.isEmpty());
 
     freedItems = 0;
     provider.log.clear();
@@ -64,9 +68,10 @@ TEST(DataItems, AnItemThatRefusesDeletionStays) {
     auto* fixed = provider.Manage().Add(std::make_unique<FixedItem>(&provider.root));
     provider.log.clear();
     EXPECT_THROW(provider.Manage().Delete(0), EWkDataItems);
-    EXPECT_THROW(provider.Manage().Remove(fixed), EWkDataItems);
+    TWkRef<IWkDataItem> reference(fixed);
+    EXPECT_THROW(provider.Manage().Remove(reference), EWkDataItems);
     EXPECT_EQ(provider.root.Count(), 1);
-    EXPECT_TRUE(provider.log.isEmpty());
+    EXPECT_TRUE(provider.Changes().isEmpty());
     try {
         provider.Manage().Delete(0);
     } catch (const EWkDataItems& error) {
@@ -148,68 +153,228 @@ TEST(DataItems, TheRendererIsFoundUpTheTreeAndChecksIndexes) {
     EXPECT_EQ(text->MeasureItemAt(canvas, 0), canvas.TextExtent(QStringLiteral("Axes")));
 }
 
-TEST(DataContexts, NamesAreUniqueAndFixedContextsStay) {
-    TestProvider provider;
-    auto* day = provider.contexts.Add(std::make_unique<TWkDataContext>(&provider.contexts, "Day"));
-    auto* fixed =
-        provider.contexts.Add(std::make_unique<TWkFixedDataContext>(&provider.contexts, "Default"));
-    EXPECT_EQ(provider.log, QStringList({"changing 5 none", "changed 5 context Day",
-                                         "changing 5 none", "changed 5 context Default"}));
-    EXPECT_THROW(provider.contexts.Add(std::make_unique<TWkDataContext>(&provider.contexts, "DAY")),
-                 EWkDataContexts);
-    EXPECT_THROW(TWkDataContext(nullptr, "Lost"), EWkDataContexts);
-    EXPECT_FALSE(day->Streamable());
-    EXPECT_TRUE(fixed->Streamable());
+namespace {
 
-    provider.log.clear();
-    provider.contexts.Remove(fixed);
-    provider.contexts.Delete(1);
-    EXPECT_EQ(provider.contexts.Count(), 2);
-    EXPECT_TRUE(provider.log.isEmpty());
-    provider.contexts.Delete(0);
-    EXPECT_EQ(provider.log, QStringList({"changing 6 context Day", "changed 6 none"}));
-    provider.log.clear();
-    provider.contexts.Clear();
-    EXPECT_EQ(provider.contexts.Count(), 0);
-    EXPECT_TRUE(provider.log.isEmpty()) << "clearing announces nothing";
+// A provider's own pass: it notes what it was made for.
+class MarkingRender : public TWkDP_ProviderBaseRender {
+public:
+    using TWkDP_ProviderBaseRender::TWkDP_ProviderBaseRender;
+    static inline QString log;
+
+protected:
+    void DoDraw(const TRect& rect) override {
+        log =
+            QStringLiteral("draw %1 at %2 state %3").arg(Item()->ID()).arg(rect.Left).arg(State());
+    }
+    TSize DoMeasure() override { return TSize{int(State()), 7}; }
+};
+
+} // namespace
+
+TEST(DataItems, RenderPassesDrawAndMeasureOneItem) {
+    TestProvider provider;
+    TWkBaseDataItem* item = provider.AddItem(QStringLiteral("A"), QStringLiteral("Throttle"));
+    TWkBaseDataItem* bare = provider.AddItem(QStringLiteral("B"), QString());
+    bare->ClearExtensions();
+    QImage surface(100, 20, QImage::Format_ARGB32);
+    surface.fill(Qt::white);
+    TCanvas canvas(&surface);
+
+    EXPECT_EQ(TWkDP_ProviderTextOnlyRender::Measure(item, canvas, 0),
+              canvas.TextExtent(QStringLiteral("Throttle")));
+    EXPECT_EQ(TWkDP_ProviderTextOnlyRender::Measure(bare, canvas, 0), canvas.TextExtent(QString()));
+    TWkDP_ProviderTextOnlyRender::Draw(item, canvas, TRect{0, 0, 50, 20}, 0);
+    bool inside = false;
+    bool outside = false;
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 100; ++x)
+            (x < 50 ? inside : outside) |= surface.pixel(x, y) != qRgb(255, 255, 255);
+    }
+    EXPECT_TRUE(inside) << "the caption is drawn";
+    EXPECT_FALSE(outside) << "and kept in its rectangle";
+
+    TWkDP_ProviderBaseRender::Draw<MarkingRender>(item, canvas, TRect{3, 0, 9, 9}, pdsHot);
+    EXPECT_EQ(MarkingRender::log, QStringLiteral("draw A at 3 state 64"));
+    EXPECT_EQ(TWkDP_ProviderBaseRender::Measure<MarkingRender>(item, canvas, pdsChecked),
+              (TSize{int(pdsChecked), 7}));
 }
 
-TEST(DataContexts, NamesAndPathsFindContextsWithoutRegardToCase) {
+namespace {
+
+int freedLists = 0;
+
+// A list whose items are counted: they live while references to them exist.
+class DynamicList : public TWkDataItemsList {
+public:
+    using TWkDataItemsList::TWkDataItemsList;
+    ~DynamicList() override { ++freedLists; }
+    bool IsDynamic() const override { return true; }
+};
+
+// A dynamic list of the test provider, with list management, held by a counted reference.
+struct DynamicFixture {
+    DynamicFixture() {
+        list->AddExtension<TWkBaseDataItemsListManagement>();
+        freedItems = 0;
+        freedLists = 0;
+    }
+    TWkBaseDataItemsListManagement& Manage() {
+        return *list->FindExtension<TWkBaseDataItemsListManagement>();
+    }
+    CountedItem* Add(const QString& id) {
+        auto* item = static_cast<CountedItem*>(Manage().Add(std::make_unique<CountedItem>(list)));
+        item->SetID(id);
+        return item;
+    }
+
     TestProvider provider;
-    auto managed = std::make_unique<TWkManagedDataContext>(&provider.contexts, "Night");
-    TWkManagedDataContext* night = managed.get();
-    provider.contexts.Add(std::move(managed));
+    DynamicList* list = new DynamicList(static_cast<IWkDataProvider*>(&provider));
+    TWkRef<IWkDataItems> listRef{list};
+};
+
+} // namespace
+
+TEST(DataItems, ItemsOfAListThatIsNotDynamicAreNotCounted) {
+    TestProvider provider;
     auto* day = provider.contexts.Add(std::make_unique<TWkDataContext>(&provider.contexts, "Day"));
-    EXPECT_EQ(provider.contexts.ContextByName("night"), night);
-    EXPECT_EQ(provider.contexts.ContextByName("/DAY"), day);
-    EXPECT_EQ(provider.contexts.ContextByName("\\Day"), day);
-    EXPECT_EQ(provider.contexts.ContextByName(".."), nullptr) << "the root list has no ancestor";
-    EXPECT_EQ(provider.contexts.ContextByName("Dusk"), nullptr);
-    EXPECT_EQ(provider.contexts.IndexOf(day), 1);
-    EXPECT_NE(Supports<IWkDataContext>(night), nullptr);
-    EXPECT_NE(night->QueryInterface(TWkManagedDataContext::NamingIID), nullptr);
-    EXPECT_EQ(day->QueryInterface(TWkManagedDataContext::NamingIID), nullptr);
-    EXPECT_THROW(night->SetName("day"), EWkDataContexts);
-    night->SetName("Evening");
-    EXPECT_EQ(provider.contexts.ContextByName("evening"), night);
+    freedItems = 0;
+    auto* item = provider.Manage().Add(std::make_unique<CountedItem>(&provider.root));
+    provider.SelectContext(day);
+    provider.log.clear();
+    EXPECT_EQ(item->AddRef(), -1);
+    EXPECT_EQ(provider.log, QStringList({"select context none", "release context"}))
+        << "the list is asked with no context selected";
+    EXPECT_EQ(provider.SelectedContext(), day) << "the consumer's selection is back";
+    EXPECT_EQ(item->Release(), -1);
+    EXPECT_EQ(item->Release(), -1);
+    { const TWkRef<IWkDataItem> reference(item); }
+    EXPECT_EQ(freedItems, 0) << "dropping references never frees it";
+    EXPECT_EQ(provider.root.Count(), 1);
 }
 
-TEST(DataContexts, ContextTextsFallBackToThePlainCaption) {
+TEST(DataItems, ACountedItemLivesWhileReferenced) {
+    DynamicFixture f;
+    CountedItem* a = f.Add("A");
+    EXPECT_EQ(a->RefCount(), 1) << "the list's own reference";
+    EXPECT_EQ(a->AddRef(), 2);
+    EXPECT_EQ(a->Release(), 1);
+
+    TWkRef<IWkDataItem> held(a);
+    f.Manage().Delete(0);
+    EXPECT_EQ(f.list->Count(), 0);
+    EXPECT_EQ(freedItems, 0) << "a deleted item still referenced stays alive";
+    EXPECT_EQ(a->Index(), -1);
+    EXPECT_EQ(a->OwnerList(), static_cast<IWkDataItems*>(f.list));
+    held.Reset();
+    EXPECT_EQ(freedItems, 1);
+
+    f.Add("B");
+    f.Manage().Delete(0);
+    EXPECT_EQ(freedItems, 2) << "an item nobody else holds goes with its deletion";
+}
+
+TEST(DataItems, RemovingAnItemReferencedElsewhereOnlyDropsTheCallersReference) {
+    DynamicFixture f;
+    CountedItem* a = f.Add("A");
+    TWkRef<IWkDataItem> other(a);
+    TWkRef<IWkDataItem> caller(a);
+    f.provider.log.clear();
+    f.Manage().Remove(caller);
+    EXPECT_FALSE(caller);
+    EXPECT_EQ(f.list->Count(), 1) << "still referenced: it stays in the list";
+    EXPECT_TRUE(f.provider.Changes().isEmpty());
+
+    f.Manage().Remove(other);
+    EXPECT_FALSE(other);
+    EXPECT_EQ(f.list->Count(), 0);
+    EXPECT_EQ(freedItems, 1);
+    EXPECT_EQ(f.provider.Changes(), QStringList({"changing 1 item A", "changed 1 none"}));
+
+    TWkRef<IWkDataItem> none;
+    f.Manage().Remove(none);
+    EXPECT_EQ(f.provider.Changes().size(), 2) << "no item: nothing";
+}
+
+TEST(DataItems, AReferencedItemKeepsItsDynamicListAlive) {
+    DynamicFixture f;
+    TWkRef<IWkDataItem> held(f.Add("A"));
+    f.Add("B");
+    f.listRef.Reset();
+    EXPECT_EQ(freedLists, 0) << "the held item needs its list";
+    EXPECT_EQ(held->OwnerList()->Count(), 2);
+    held.Reset();
+    EXPECT_EQ(freedLists, 1);
+    EXPECT_EQ(freedItems, 2) << "the list and its items go together, nothing is left behind";
+}
+
+TEST(DataItems, ASubListOfACountedParentKeepsItsParentWhileHeld) {
+    DynamicFixture f;
+    CountedItem* parent = f.Add("P");
+    TWkDataItemsList* children = MakeSubItems(*parent);
+    children->Append(std::make_unique<CountedItem>(children));
+    TWkRef<IWkDataItems> held(children);
+    f.Manage().Delete(0);
+    EXPECT_EQ(freedItems, 0) << "the held sub-list keeps its parent";
+    EXPECT_EQ(held->ParentItem(), static_cast<IWkDataItem*>(parent));
+    held.Reset();
+    EXPECT_EQ(freedItems, 2) << "parent and child go once the sub-list is let go";
+
+    CountedItem* alone = f.Add("Q");
+    MakeSubItems(*alone);
+    f.Manage().Delete(0);
+    EXPECT_EQ(freedItems, 3) << "a parent and its unheld sub-list do not hold each other";
+}
+
+namespace {
+
+// Roots R0 (children C0, C1 with child G) and R1.
+struct PathTree {
+    PathTree() {
+        r0 = provider.AddItem("R0", "R0");
+        TWkDataItemsList* children = MakeSubItems(*r0);
+        c0 = provider.AddItem("C0", "C0", children);
+        c1 = provider.AddItem("C1", "C1", children);
+        g = provider.AddItem("G", "G", MakeSubItems(*c1));
+        r1 = provider.AddItem("R1", "R1");
+    }
     TestProvider provider;
-    auto* day = provider.contexts.Add(std::make_unique<TWkDataContext>(&provider.contexts, "Day"));
-    TWkBaseDataItem* item = provider.AddItem(QStringLiteral("A"), QString());
-    auto* text = item->AddExtension<TWkDataItemContextTextImpl>();
-    text->SetCaption(QStringLiteral("Plain"));
-    provider.SelectContext(day);
-    EXPECT_EQ(text->Caption(), QStringLiteral("Plain"));
-    EXPECT_TRUE(item->IsEqualToAncestor());
-    text->SetCaption(QStringLiteral("Daylight"));
-    EXPECT_EQ(text->Caption(), QStringLiteral("Daylight"));
-    EXPECT_FALSE(item->IsEqualToAncestor());
-    provider.ReleaseContext();
-    EXPECT_EQ(text->Caption(), QStringLiteral("Plain"));
-    provider.SelectContext(day);
-    item->RevertToAncestor();
-    EXPECT_EQ(text->Caption(), QStringLiteral("Plain"));
-    EXPECT_TRUE(item->IsEqualToAncestor());
+    TWkBaseDataItem *r0, *c0, *c1, *g, *r1;
+};
+
+} // namespace
+
+TEST(DataItems, PathsOfIdentifiersLeadThroughTheTree) {
+    PathTree t;
+    IWkDataItems* root = &t.provider.root;
+    IWkDataItems* underC1 = t.c1->SubItems();
+    const struct {
+        const char* path;
+        IWkDataItems* from;
+        IWkDataItem* expected;
+    } cases[] = {
+        {"R0", root, t.r0},      {"r0/c1/g", root, t.g},        {"R0\\C1", root, t.c1},
+        {"R0/C1\\G", root, t.g}, {"../C0", underC1, t.c0},      {"../../R1", underC1, t.r1},
+        {"/R1", underC1, t.r1},  {"\\R0/C0", underC1, t.c0},    {"R0/C1/..", root, t.c1},
+        {"..", root, nullptr},   {"R0/missing", root, nullptr}, {"R1/x", root, nullptr},
+        {"", root, nullptr},     {"G", root, nullptr},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ItemByPath(c.from, QString::fromLatin1(c.path)), c.expected) << c.path;
+
+    TWkBaseDataItem* twin = t.provider.AddItem("r1", "second R1");
+    EXPECT_EQ(ItemByPath(root, "R1"), twin) << "the last item of that identifier";
+}
+
+TEST(DataItems, IndexesLeadOneLevelEach) {
+    PathTree t;
+    IWkDataItems* root = &t.provider.root;
+    const struct {
+        std::vector<int> indexes;
+        IWkDataItem* expected;
+    } cases[] = {
+        {{0}, t.r0},       {{1}, t.r1},       {{0, 1, 0}, t.g}, {{0, 0}, t.c0},
+        {{0, 5}, nullptr}, {{1, 0}, nullptr}, {{-1}, nullptr},  {{}, nullptr},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ItemByIndexes(root, c.indexes), c.expected) << c.indexes.size();
 }

@@ -41,7 +41,7 @@ QString describe(TWkBaseDataItems& list, int level = 0) {
         TWkBaseDataItem* item = list.ItemObject(i);
         out += QString(level * 2, ' ') + item->ID();
         if (auto* text = item->FindExtension<TWkDataItemTextImpl>())
-            out += QStringLiteral(" '%1'").arg(text->TWkDataItemTextImpl::Caption());
+            out += QStringLiteral(" '%1'").arg(text->PlainCaption());
         if (auto* blockable = item->FindExtension<TWkDataItemBlockableTextImpl>())
             out += blockable->ReadOnly() ? QStringLiteral(" ro") : QStringLiteral(" rw");
         if (auto* image = item->FindExtension<TWkDataItemImageImpl>())
@@ -105,6 +105,71 @@ TEST_F(ItemsStream, ATreeReadsBackAsItWasWritten) {
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->OwnerList()->ParentItem()->ID(), QStringLiteral("C"));
     EXPECT_EQ(d->OwnerList()->Provider(), static_cast<IWkDataProvider*>(&target));
+}
+
+// A form that holds a provider and image lists, as a stored form does.
+struct ImagesForm {
+    explicit ImagesForm(const QStringList& names) {
+        provider.setParent(&form);
+        for (const QString& name : names)
+            (new TCustomImageList(&form))->setObjectName(name);
+    }
+    TCustomImageList* List(const QString& name) const {
+        return form.findChild<TCustomImageList*>(name);
+    }
+    TWkCustomDataItemsImages& Images() {
+        auto* images = provider.root.FindExtension<TWkCustomDataItemsImages>();
+        return images != nullptr ? *images
+                                 : *provider.root.AddExtension<TWkCustomDataItemsImages>();
+    }
+
+    QObject form;
+    TestProvider provider;
+};
+
+TEST_F(ItemsStream, ImageListReferencesAreStoredByNameAndFoundUnderTheOwner) {
+    ImagesForm source({"Normal", "Grey", "Hot"});
+    source.Images().SetImages(source.List("Normal"));
+    source.Images().SetDisabledImages(source.List("Grey"));
+    source.Images().SetHotImages(source.List("Hot"));
+    const QByteArray bytes = written(source.provider.root);
+
+    ImagesForm target({"Hot", "Normal", "Grey"});
+    readInto(bytes, target.provider.root);
+    TWkCustomDataItemsImages& read = target.Images();
+    EXPECT_EQ(read.Images(), target.List("Normal"));
+    EXPECT_EQ(read.DisabledImages(), target.List("Grey"));
+    EXPECT_EQ(read.HotImages(), target.List("Hot"));
+
+    ImagesForm partial({"Grey"});
+    readInto(bytes, partial.provider.root);
+    EXPECT_EQ(partial.Images().Images(), nullptr) << "a name the owner lacks stays empty";
+    EXPECT_EQ(partial.Images().DisabledImages(), partial.List("Grey"));
+    EXPECT_EQ(partial.Images().HotImages(), nullptr);
+}
+
+TEST_F(ItemsStream, OnlyImageListsFoundAgainByNameAreStored) {
+    ImagesForm source({"Normal"});
+    TCustomImageList unnamed(&source.form);
+    TCustomImageList elsewhere;
+    elsewhere.setObjectName(QStringLiteral("Normal"));
+    const struct {
+        const char* what;
+        TCustomImageList* images;
+        bool stored;
+    } cases[] = {
+        {"named under the owner", source.List("Normal"), true},
+        {"without a name", &unnamed, false},
+        {"under another owner", &elsewhere, false},
+        {"none", nullptr, false},
+    };
+    for (const auto& c : cases) {
+        source.Images().SetImages(c.images);
+        EXPECT_EQ(written(source.provider.root).contains("\x06Images"), c.stored) << c.what;
+        ImagesForm target({"Normal"});
+        readInto(written(source.provider.root), target.provider.root);
+        EXPECT_EQ(target.Images().Images(), c.stored ? target.List("Normal") : nullptr) << c.what;
+    }
 }
 
 TEST_F(ItemsStream, ExtensionsAreWrittenOnlyWhenOneIsRegistered) {

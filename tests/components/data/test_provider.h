@@ -1,14 +1,25 @@
 #pragma once
 // A small provider for the tests: a root item list with list management and a text renderer,
-// a root context list, and a log of every change it announces.
+// a root context list, and a log of every change it announces. Context selections nest, as a
+// provider's must: each release goes back to the context selected before.
 
 #include "components/data/data_contexts.h"
 #include "components/data/item_aspects.h"
+#include "components/data/list_aspects.h"
 
 #include <QObject>
 #include <QStringList>
 #include <algorithm>
+#include <ostream>
 #include <vector>
+
+// Readable failure messages for the texts the tests compare.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& texts, std::ostream* out) {
+    *out << '{' << texts.join(QStringLiteral(" | ")).toStdString() << '}';
+}
 
 class TestProvider : public QObject, public IWkDataProvider, public IWkDataProviderComponent {
 public:
@@ -70,14 +81,27 @@ public:
         log << QStringLiteral("release consumer");
     }
     void SelectContext(IWkDataContext* context) override {
-        selected = context;
+        selections.push_back(context);
         log << QStringLiteral("select context %1").arg(context ? context->Name() : "none");
     }
     void ReleaseContext() override {
-        selected = nullptr;
+        if (!selections.empty())
+            selections.pop_back();
         log << QStringLiteral("release context");
     }
-    IWkDataContext* SelectedContext() const override { return selected; }
+    IWkDataContext* SelectedContext() const override {
+        return selections.empty() ? nullptr : selections.back();
+    }
+
+    // The announcements of the log, without the context selections.
+    QStringList Changes() const {
+        QStringList changes;
+        for (const QString& line : log) {
+            if (line.startsWith(QLatin1String("chang")))
+                changes << line;
+        }
+        return changes;
+    }
 
     // "list", "item <id>", "context <name>" or "none".
     static QString Describe(IWkInterface* source) {
@@ -95,7 +119,7 @@ public:
     TWkDataItemsList root{static_cast<IWkDataProvider*>(this)};
     TWkDataContexts contexts{static_cast<IWkDataProvider*>(this), nullptr};
     bool withContexts = true;
-    IWkDataContext* selected = nullptr;
+    std::vector<IWkDataContext*> selections;
     std::vector<IWkDataProviderNotify*> notifies;
     QStringList log;
     int entered = 0; // consumers reading now: 0 between uses
