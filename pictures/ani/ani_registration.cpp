@@ -1,6 +1,7 @@
 #include "pictures/ani/ani_registration.h"
 
 #include "components/base/unit_lifetime.h"
+#include "components/data/class_registry.h"
 #include "pictures/ani/ani_image.h"
 #include "platform/ui/picture.h"
 
@@ -15,6 +16,8 @@ UnitLifetime& Lifetime() {
 
 void WkAniInitialization() {
     Lifetime().Initialize([] {
+        RegisterClasses({{QString::fromLatin1(TWkAni::ClassName),
+                          {QStringLiteral("TGraphic"), QStringLiteral("TPersistent")}}});
         TPicture::RegisterFileFormat(QStringLiteral("ani"), QStringLiteral("ANI Image"),
                                      GraphicClassOf<TWkAni>());
     });

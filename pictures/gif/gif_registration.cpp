@@ -1,6 +1,7 @@
 #include "pictures/gif/gif_registration.h"
 
 #include "components/base/unit_lifetime.h"
+#include "components/data/class_registry.h"
 #include "components/draw/graphic_signatures.h"
 #include "pictures/gif/gif_image.h"
 #include "platform/ui/picture.h"
@@ -10,6 +11,15 @@ namespace {
 UnitLifetime& Lifetime() {
     static UnitLifetime lifetime;
     return lifetime;
+}
+
+// The classes form streams may name, with their ancestry. They stay registered after shut-down,
+// as the class code does.
+std::vector<TWkRegisteredClass> StreamedClasses() {
+    const QString persistent = QStringLiteral("TPersistent");
+    return {
+        {QString::fromLatin1(TWkGIFFrame::ClassName), {persistent}},
+        {QString::fromLatin1(TWkGIFImage::ClassName), {QStringLiteral("TGraphic"), persistent}}};
 }
 
 bool SignatureAdded() {
@@ -23,6 +33,7 @@ bool SignatureAdded() {
 
 void WkGIFInitialization() {
     Lifetime().Initialize([] {
+        RegisterClasses(StreamedClasses());
         const TGraphicClass gif = GraphicClassOf<TWkGIFImage>();
         TPicture::RegisterFileFormat(QStringLiteral("gif"), QStringLiteral("CompuServe GIF Image"),
                                      gif);

@@ -208,6 +208,33 @@ void TBitmap::SetPixel(int x, int y, TColor color) {
     Changed();
 }
 
+TColor TBitmap::NearestColor(TColor color) const {
+    const TColor rgb = ColorToRGB(color);
+    const QList<QRgb> palette = Palette();
+    if (!palette.isEmpty()) {
+        QRgb best = palette.front();
+        int bestDistance = -1;
+        for (const QRgb entry : palette) {
+            const int dr = qRed(entry) - GetRValue(rgb);
+            const int dg = qGreen(entry) - GetGValue(rgb);
+            const int db = qBlue(entry) - GetBValue(rgb);
+            const int distance = dr * dr + dg * dg + db * db;
+            if (bestDistance < 0 || distance < bestDistance) {
+                bestDistance = distance;
+                best = entry;
+            }
+        }
+        return FromQColor(QColor::fromRgb(best));
+    }
+    if (pixelFormat == pf15bit || pixelFormat == pf16bit) {
+        QImage pixel(1, 1, QImage::Format_RGB32);
+        pixel.setPixel(0, 0, ToQColor(rgb).rgb());
+        return FromQColor(
+            QColor::fromRgb(pixel.convertToFormat(imageFormatOf(pixelFormat)).pixel(0, 0)));
+    }
+    return rgb;
+}
+
 TColor TBitmap::TransparentColor() const {
     if (transparentMode == tmFixed)
         return transparentColor;

@@ -47,7 +47,7 @@ TEST(GifImageTest, GoodFilesDecodeLikeQtsReader) {
         EXPECT_EQ(image.Count(), reader.imageCount()) << name;
         const QImage reference = reader.read();
         ASSERT_FALSE(reference.isNull()) << name;
-        const QImage ours = image.Frame(0).Bitmap();
+        const QImage ours = image.Frame(0).Bitmap().Image();
         EXPECT_FALSE(image.Corrupted()) << name;
         if (image.Frame(0).TransparentColor() == clNone)
             EXPECT_EQ(AsRgb(ours), AsRgb(reference)) << name;
@@ -225,7 +225,7 @@ TEST(GifImageTest, SavedFilesKeepTheirFrameData) {
             EXPECT_EQ(again.Frame(i).Item()->FImageData, image.Frame(i).Item()->FImageData);
             EXPECT_EQ(again.Frame(i).TransparentColor(), image.Frame(i).TransparentColor());
             EXPECT_EQ(again.Frame(i).AnimateInterval(), image.Frame(i).AnimateInterval());
-            EXPECT_EQ(again.Frame(i).Bitmap(), image.Frame(i).Bitmap()) << name;
+            EXPECT_EQ(again.Frame(i).Bitmap().Image(), image.Frame(i).Bitmap().Image()) << name;
         }
         EXPECT_EQ(again.Looping(), image.Looping());
         EXPECT_EQ(again.RepeatCount(), image.RepeatCount());
