@@ -1,38 +1,12 @@
+#include "gif_test_pictures.h"
 #include "pictures/gif/gif_image.h"
 #include "platform/ui/graphic.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray Fixture(const char* name) {
-    QFile file(QStringLiteral(TAVRO_PICTURE_FIXTURES "/") + name);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-    return file.readAll();
-}
-
-QImage AsRgb(const QImage& image) {
-    return image.convertToFormat(QImage::Format_RGB32);
-}
-
-QByteArray Bytes(std::initializer_list<int> values) {
-    QByteArray bytes;
-    for (int v : values)
-        bytes.append(static_cast<char>(v));
-    return bytes;
-}
-
-// A 2 x 1 two-colour GIF, with `blocks` between the screen and the frame.
-QByteArray SmallGif(const QByteArray& blocks, const char* version = "89a") {
-    QByteArray gif = QByteArray("GIF") + version;
-    gif += Bytes({2, 0, 1, 0, 0x80, 0, 0, 255, 255, 255, 0, 0, 0});
-    gif += blocks;
-    gif += Bytes({',', 0, 0, 0, 0, 2, 0, 1, 0, 0, 2, 2, 0x4C, 0x01, 0, ';'});
-    return gif;
-}
 
 TEST(GifImageTest, GoodFilesDecodeLikeQtsReader) {
     const char* files[] = {"interlaced.gif",   "two_colors.gif", "frames_loop3.gif",
@@ -189,6 +163,51 @@ TEST(GifImageTest, FramesLargerThanTheBoundAreRefusedBeforeDecoding) {
         EXPECT_EQ(e.Message(), "GIF frame of 65535 x 65535 pixels is too large");
     }
     EXPECT_EQ(image.Count(), 0);
+}
+
+// `frames` frames of side x side pixels whose data end at once: a few bytes each, however large.
+QByteArray LargeFrames(int frames, int side) {
+    QByteArray gif("GIF89a");
+    gif +=
+        Bytes({side & 0xFF, side >> 8, side & 0xFF, side >> 8, 0x80, 0, 0, 0, 0, 0, 255, 255, 255});
+    for (int i = 0; i < frames; ++i)
+        gif += Bytes(
+            {',', 0, 0, 0, 0, side & 0xFF, side >> 8, side & 0xFF, side >> 8, 0, 2, 1, 0x2C, 0});
+    return gif + ';';
+}
+
+TEST(GifImageTest, AllFramesTogetherStayWithinTheMemoryBound) {
+    const struct {
+        const char* name;
+        int frames;
+        int side;
+        bool refused;
+        int kept;
+    } cases[] = {
+        {"two large frames fill the bound", 2, 8192, false, 2},
+        {"six large frames in a few bytes each", 6, 8192, true, 2},
+        {"many small frames", 600, 512, true, 512},
+        {"many tiny frames", 3000, 16, false, 3000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray gif = LargeFrames(c.frames, c.side);
+        TWkGIFImage image;
+        try {
+            image.LoadFromBytes(gif, false);
+            EXPECT_FALSE(c.refused) << gif.size() << " bytes";
+        } catch (const EInvalidGraphicOperation& e) {
+            EXPECT_TRUE(c.refused);
+            EXPECT_EQ(e.Message(), QStringLiteral("GIF picture is too large: its frames hold "
+                                                  "more than %1 pixels together")
+                                       .arg(MaxGifPicturePixels));
+        }
+        ASSERT_EQ(image.Count(), c.kept);
+        std::int64_t pixels = 0;
+        for (int i = 0; i < image.Count(); ++i)
+            pixels += std::int64_t{image.Frame(i).Width()} * image.Frame(i).Height();
+        EXPECT_LE(pixels, MaxGifPicturePixels);
+    }
 }
 
 TEST(GifImageTest, AFrameBeyondTheScreenWidensIt) {

@@ -190,3 +190,30 @@ TEST(Bitmap, ClipboardRoundTrip) {
     EXPECT_EQ(read.Pixel(2, 0), clBlue);
     EXPECT_THROW(read.LoadFromClipboardFormat(data, "text/plain"), EInvalidGraphicOperation);
 }
+
+TEST(Bitmap, NearestColourIsWhatThePixelsCanHold) {
+    QImage indexed(2, 1, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(0, 0, 0), qRgb(250, 0, 250), qRgb(254, 0, 254), qRgb(255, 0, 255)});
+    indexed.fill(0);
+    const struct {
+        const char* name;
+        QImage image;
+        TPixelFormat format;
+        TColor asked;
+        TColor nearest;
+    } cases[] = {
+        {"exact entry", indexed, pf8bit, clFuchsia, clFuchsia},
+        {"closest entry", indexed, pf8bit, 0xF000F0, 0xFA00FA},
+        {"first of two equally near", indexed, pf8bit, 0xFC00FC, 0xFA00FA},
+        {"system colour resolved", indexed, pf8bit, clBtnText, clBlack},
+        {"true colour keeps it", stripes(), pf24bit, 0x123456, 0x123456},
+        {"palette flag dropped", stripes(), pfDevice, 0x02123456, 0x123456},
+        {"16 bits drop low bits", stripes(), pf16bit, 0x070707, 0x000400},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TBitmap bitmap;
+        bitmap.SetImage(c.image, c.format);
+        EXPECT_EQ(bitmap.NearestColor(c.asked), c.nearest);
+    }
+}
