@@ -1,6 +1,7 @@
 #include "components/data/class_registry.h"
 
 #include <algorithm>
+#include <map>
 #include <mutex>
 
 namespace {
@@ -13,6 +14,24 @@ std::mutex& registryLock() {
 std::vector<TWkRegisteredClass>& registry() {
     static std::vector<TWkRegisteredClass> classes;
     return classes;
+}
+
+// Grouped class -> the class naming its group.
+std::map<QString, QString>& groupings() {
+    static std::map<QString, QString> groups;
+    return groups;
+}
+
+// The group a class name (with its ancestry) falls into.
+QString groupOf(const QString& name, const std::vector<QString>& ancestry) {
+    const auto& groups = groupings();
+    if (const auto at = groups.find(name); at != groups.end())
+        return at->second;
+    for (const QString& ancestor : ancestry) {
+        if (const auto at = groups.find(ancestor); at != groups.end())
+            return at->second;
+    }
+    return {};
 }
 
 const TWkRegisteredClass* find(const QString& name) {
@@ -60,4 +79,25 @@ std::vector<QString> RegisteredClassNames() {
     for (const TWkRegisteredClass& c : registry())
         names.push_back(c.name);
     return names;
+}
+
+void GroupDescendentsWith(const QString& className, const QString& groupClass) {
+    const std::lock_guard guard(registryLock());
+    // A group class that is grouped itself lends its group.
+    QString group = groupClass;
+    if (const TWkRegisteredClass* named = find(groupClass))
+        group = groupOf(named->name, named->ancestry);
+    else if (const auto at = groupings().find(groupClass); at != groupings().end())
+        group = at->second;
+    if (group.isEmpty())
+        group = groupClass;
+    groupings()[className] = group;
+}
+
+std::optional<QString> ClassGroupOf(const QString& name) {
+    const std::lock_guard guard(registryLock());
+    const TWkRegisteredClass* c = find(name);
+    if (c == nullptr)
+        return std::nullopt;
+    return groupOf(c->name, c->ancestry);
 }

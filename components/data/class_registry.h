@@ -1,6 +1,7 @@
 #pragma once
-// The classes that stored item trees and extension lists may name, by class name, with the
-// ancestry a reader checks before it makes one.
+// The classes that stored item trees, extension lists and pictures may name, by class name,
+// with the ancestry a reader checks before it makes one. Classes fall into class groups: a
+// class belongs to the group of its nearest ancestor (or itself) that was grouped.
 
 #include <QString>
 #include <optional>
@@ -21,3 +22,10 @@ std::optional<TWkRegisteredClass> FindClass(const QString& name);
 bool InheritsFrom(const QString& name, const QString& ancestor);
 // Every registered name, in registration order.
 std::vector<QString> RegisteredClassNames();
+
+// Puts className and every class descending from it, registered now or later, into the group
+// of groupClass (the group groupClass itself belongs to, or the one it names).
+void GroupDescendentsWith(const QString& className, const QString& groupClass);
+// The group of a registered class: the class that names it, empty for the default group;
+// none for an unregistered class.
+std::optional<QString> ClassGroupOf(const QString& name);

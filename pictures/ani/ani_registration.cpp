@@ -7,6 +7,9 @@
 
 namespace {
 
+// The group of the controls, which the picture classes join.
+const QString ControlGroup = QStringLiteral("TControl");
+
 UnitLifetime& Lifetime() {
     static UnitLifetime lifetime;
     return lifetime;
@@ -16,6 +19,7 @@ UnitLifetime& Lifetime() {
 
 void WkAniInitialization() {
     Lifetime().Initialize([] {
+        GroupDescendentsWith(QString::fromLatin1(TWkAni::ClassName), ControlGroup);
         RegisterClasses({{QString::fromLatin1(TWkAni::ClassName),
                           {QStringLiteral("TGraphic"), QStringLiteral("TPersistent")}}});
         TPicture::RegisterFileFormat(QStringLiteral("ani"), QStringLiteral("ANI Image"),

@@ -8,13 +8,16 @@
 
 namespace {
 
+// The group of the controls, which the picture classes join.
+const QString ControlGroup = QStringLiteral("TControl");
+
 UnitLifetime& Lifetime() {
     static UnitLifetime lifetime;
     return lifetime;
 }
 
-// The classes form streams may name, with their ancestry. They stay registered after shut-down,
-// as the class code does.
+// The classes form streams may name, with their ancestry, grouped with the controls. They stay
+// registered after shut-down, as the class code does.
 std::vector<TWkRegisteredClass> StreamedClasses() {
     const QString persistent = QStringLiteral("TPersistent");
     return {
@@ -33,6 +36,8 @@ bool SignatureAdded() {
 
 void WkGIFInitialization() {
     Lifetime().Initialize([] {
+        for (const TWkRegisteredClass& streamed : StreamedClasses())
+            GroupDescendentsWith(streamed.name, ControlGroup);
         RegisterClasses(StreamedClasses());
         const TGraphicClass gif = GraphicClassOf<TWkGIFImage>();
         TPicture::RegisterFileFormat(QStringLiteral("gif"), QStringLiteral("CompuServe GIF Image"),
