@@ -166,47 +166,53 @@ TEST(GifImageTest, FramesLargerThanTheBoundAreRefusedBeforeDecoding) {
 }
 
 // `frames` frames of side x side pixels whose data end at once: a few bytes each, however large.
-QByteArray LargeFrames(int frames, int side) {
+// With `tableBits` 8 and no data sub-blocks, six frames of 8192 x 8192 take 854 bytes.
+QByteArray LargeFrames(int frames, int side, int tableBits = 1, bool withSubBlock = true) {
     QByteArray gif("GIF89a");
-    gif +=
-        Bytes({side & 0xFF, side >> 8, side & 0xFF, side >> 8, 0x80, 0, 0, 0, 0, 0, 255, 255, 255});
+    gif += Bytes({side & 0xFF, side >> 8, side & 0xFF, side >> 8, 0x80 | (tableBits - 1), 0, 0});
+    for (int i = 0; i < 1 << tableBits; ++i)
+        gif += Bytes({i, i, i});
+    const QByteArray data =
+        withSubBlock ? Bytes({2, 1, 0x2C, 0}) : Bytes({tableBits == 1 ? 2 : tableBits, 0});
     for (int i = 0; i < frames; ++i)
-        gif += Bytes(
-            {',', 0, 0, 0, 0, side & 0xFF, side >> 8, side & 0xFF, side >> 8, 0, 2, 1, 0x2C, 0});
+        gif += Bytes({',', 0, 0, 0, 0, side & 0xFF, side >> 8, side & 0xFF, side >> 8, 0}) + data;
     return gif + ';';
 }
 
 TEST(GifImageTest, AllFramesTogetherStayWithinTheMemoryBound) {
+    const QByteArray tiny = LargeFrames(6, 8192, 8, false);
+    ASSERT_EQ(tiny.size(), 854);
     const struct {
         const char* name;
-        int frames;
-        int side;
+        QByteArray gif;
         bool refused;
         int kept;
     } cases[] = {
-        {"two large frames fill the bound", 2, 8192, false, 2},
-        {"six large frames in a few bytes each", 6, 8192, true, 2},
-        {"many small frames", 600, 512, true, 512},
-        {"many tiny frames", 3000, 16, false, 3000},
+        {"two large frames fill the bound", LargeFrames(2, 8192), false, 2},
+        {"six large frames in a few bytes each", LargeFrames(6, 8192), true, 2},
+        {"six large frames in 854 bytes", tiny, true, 2},
+        {"many small frames", LargeFrames(600, 512), true, 512},
+        {"many tiny frames", LargeFrames(3000, 16), false, 3000},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const QByteArray gif = LargeFrames(c.frames, c.side);
-        TWkGIFImage image;
-        try {
-            image.LoadFromBytes(gif, false);
-            EXPECT_FALSE(c.refused) << gif.size() << " bytes";
-        } catch (const EInvalidGraphicOperation& e) {
-            EXPECT_TRUE(c.refused);
-            EXPECT_EQ(e.Message(), QStringLiteral("GIF picture is too large: its frames hold "
-                                                  "more than %1 pixels together")
-                                       .arg(MaxGifPicturePixels));
+        for (const bool decodeFirst : {false, true}) {
+            TWkGIFImage image;
+            try {
+                image.LoadFromBytes(c.gif, decodeFirst);
+                EXPECT_FALSE(c.refused) << c.gif.size() << " bytes";
+            } catch (const EInvalidGraphicOperation& e) {
+                EXPECT_TRUE(c.refused);
+                EXPECT_EQ(e.Message(), QStringLiteral("GIF picture is too large: its frames hold "
+                                                      "more than %1 pixels together")
+                                           .arg(MaxGifPicturePixels));
+            }
+            ASSERT_EQ(image.Count(), c.kept);
+            std::int64_t pixels = 0;
+            for (int i = 0; i < image.Count(); ++i)
+                pixels += std::int64_t{image.Frame(i).Width()} * image.Frame(i).Height();
+            EXPECT_LE(pixels, MaxGifPicturePixels);
         }
-        ASSERT_EQ(image.Count(), c.kept);
-        std::int64_t pixels = 0;
-        for (int i = 0; i < image.Count(); ++i)
-            pixels += std::int64_t{image.Frame(i).Width()} * image.Frame(i).Height();
-        EXPECT_LE(pixels, MaxGifPicturePixels);
     }
 }
 
