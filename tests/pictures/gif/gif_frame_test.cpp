@@ -10,12 +10,6 @@
 
 namespace {
 
-QImage Filled(int width, int height, QRgb color) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(color);
-    return image;
-}
-
 // Yellow with a black square: unlike every frame of frames_loop3.gif.
 QImage Replacement() {
     QImage image = Filled(20, 20, qRgb(255, 255, 0));

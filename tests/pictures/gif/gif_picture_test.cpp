@@ -11,12 +11,6 @@
 
 namespace {
 
-QImage Filled(int width, int height, QRgb color) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(color);
-    return image;
-}
-
 std::unique_ptr<TWkGIFImage> Loaded(const char* name) {
     auto image = std::make_unique<TWkGIFImage>();
     image->LoadFromBytes(Fixture(name));

@@ -30,6 +30,12 @@ QImage AsRgb(const QImage& image) {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
+QImage Filled(int width, int height, QRgb color) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(color);
+    return image;
+}
+
 QList<QImage> QtFrames(const QByteArray& gif) {
     QBuffer buffer;
     buffer.setData(gif);

@@ -13,6 +13,8 @@ QByteArray Bytes(std::initializer_list<int> values);
 // A 2 x 1 two-colour GIF, with `blocks` between the screen and the frame.
 QByteArray SmallGif(const QByteArray& blocks, const char* version = "89a");
 QImage AsRgb(const QImage& image);
+// A true-colour picture of one colour.
+QImage Filled(int width, int height, QRgb color);
 // The frames Qt's own reader finds in a GIF stream.
 QList<QImage> QtFrames(const QByteArray& gif);
 // Counts the picture's change notices.

@@ -28,8 +28,7 @@ QImage GrayOf(const QImage& image) {
 
 // Red on most pixels, then green, then one blue pixel.
 QImage ThreeColours() {
-    QImage image(6, 4, QImage::Format_RGB32);
-    image.fill(qRgb(255, 0, 0));
+    QImage image = Filled(6, 4, qRgb(255, 0, 0));
     for (int x = 0; x < 6; ++x)
         image.setPixel(x, 1, qRgb(0, 255, 0));
     image.setPixel(2, 3, qRgb(0, 0, 255));
