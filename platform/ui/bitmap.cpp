@@ -293,6 +293,13 @@ void TBitmap::LoadFromStream(QIODevice& stream) {
         decoded = QImage::fromData(data, "BMP");
     if (decoded.isNull())
         throw EInvalidGraphic(QStringLiteral("Bitmap image is not valid"));
+    // A header may claim more colours than its depth can index; no pixel reaches the rest, and
+    // a bitmap of that depth cannot be saved with them.
+    if (header->BitCount <= 8 && decoded.colorCount() > 1 << header->BitCount) {
+        QList<QRgb> table = decoded.colorTable();
+        table.resize(1 << header->BitCount);
+        decoded.setColorTable(table);
+    }
     transparentMode = tmAuto;
     transparentColor = clDefault;
     SetImage(decoded, pixelFormatOfBitCount(header->BitCount));

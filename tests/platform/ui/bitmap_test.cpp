@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <QMimeData>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -82,6 +83,40 @@ TEST(Bitmap, LoadKeepsTheFileDepthAndPalette) {
     EXPECT_EQ(bitmap.Pixel(0, 0), RGB(10, 20, 30));
     // Saved again at its own depth, byte for byte the file it came from.
     EXPECT_EQ(saved(bitmap), EncodeBmp(indexed, 4));
+}
+
+// The BMP of an indexed image with `extra` more colour table entries than its depth holds, all
+// counted in its header.
+QByteArray WithSurplusColours(const QImage& indexed, int bitCount, int extra) {
+    QByteArray bmp = EncodeBmp(indexed, bitCount);
+    const int tableEnd = 54 + (4 << bitCount);
+    bmp.insert(tableEnd, QByteArray(4 * extra, '\x7F'));
+    qToLittleEndian<quint32>(bmp.size(), bmp.data() + 2);
+    qToLittleEndian<quint32>(tableEnd + 4 * extra, bmp.data() + 10);
+    qToLittleEndian<quint32>((1 << bitCount) + extra, bmp.data() + 46);
+    return bmp;
+}
+
+TEST(Bitmap, SurplusPaletteEntriesAreDroppedSoTheBitmapSavesAtItsDepth) {
+    QImage indexed(5, 2, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(10, 20, 30), qRgb(200, 100, 50)});
+    indexed.fill(0);
+    indexed.setPixel(4, 1, 1);
+    for (const int bitCount : {1, 4}) {
+        SCOPED_TRACE(bitCount);
+        const QImage source =
+            bitCount == 1 ? indexed.convertToFormat(QImage::Format_Mono, indexed.colorTable())
+                          : indexed;
+        TBitmap bitmap;
+        load(bitmap, WithSurplusColours(source, bitCount, 9));
+        EXPECT_EQ(bitmap.Palette().size(), 1 << bitCount);
+        EXPECT_EQ(bitmap.Pixel(4, 1), RGB(200, 100, 50));
+        TBitmap again;
+        load(again, saved(bitmap));
+        EXPECT_EQ(again.PixelFormat(), bitmap.PixelFormat());
+        EXPECT_EQ(again.Pixel(4, 1), RGB(200, 100, 50));
+        EXPECT_EQ(again.Pixel(0, 0), RGB(10, 20, 30));
+    }
 }
 
 TEST(Bitmap, MalformedStreamsRaiseAndLeaveTheBitmap) {
