@@ -28,5 +28,8 @@ void WkAniInitialization() {
 }
 
 void WkAniFinalization() {
-    Lifetime().Finalize([] { TPicture::UnregisterGraphicClass(GraphicClassOf<TWkAni>()); });
+    Lifetime().Finalize([] {
+        TPicture::UnregisterGraphicClass(GraphicClassOf<TWkAni>());
+        UnregisterClasses({QString::fromLatin1(TWkAni::ClassName)});
+    });
 }

@@ -16,8 +16,7 @@ UnitLifetime& Lifetime() {
     return lifetime;
 }
 
-// The classes form streams may name, with their ancestry, grouped with the controls. They stay
-// registered after shut-down, as the class code does.
+// The classes form streams may name, with their ancestry, grouped with the controls.
 std::vector<TWkRegisteredClass> StreamedClasses() {
     const QString persistent = QStringLiteral("TPersistent");
     return {
@@ -50,5 +49,11 @@ void WkGIFInitialization() {
 }
 
 void WkGIFFinalization() {
-    Lifetime().Finalize([] { TPicture::UnregisterGraphicClass(GraphicClassOf<TWkGIFImage>()); });
+    Lifetime().Finalize([] {
+        TPicture::UnregisterGraphicClass(GraphicClassOf<TWkGIFImage>());
+        std::vector<QString> names;
+        for (const TWkRegisteredClass& streamed : StreamedClasses())
+            names.push_back(streamed.name);
+        UnregisterClasses(names);
+    });
 }
