@@ -42,6 +42,10 @@ int ColorsOfPixelFormat(TPixelFormat format) {
     }
 }
 
+int GetPaletteEntryCount(const QList<QRgb>& palette) {
+    return static_cast<int>(palette.size());
+}
+
 std::unique_ptr<QBuffer> BitmapToMemoryStream(const TBitmap& bitmap, TPixelFormat format,
                                               TWkColorMapping method) {
     if (!bitmap.HandleAllocated())

@@ -14,6 +14,8 @@ extern TWkColorMapping ColorMapping;
 TPixelFormat GetBitmapPixelFormat(const TBitmap& bitmap);
 // 2, 16 or 256 for 1, 4 and 8 bits; 0 for the other formats.
 int ColorsOfPixelFormat(TPixelFormat format);
+// The number of entries of a palette (a bitmap's Palette(); empty for true colour).
+int GetPaletteEntryCount(const QList<QRgb>& palette);
 
 // A new stream, positioned at 0, holding a BMP file of bitmap at format (1, 4, 8 or 24 bits).
 // Raises EInvalidGraphic "Bitmap image is not valid" for a bitmap without pixels and

@@ -1,9 +1,13 @@
 #include "pictures/gif/gif_frame.h"
 
+#include "components/draw/bitmap_stream.h"
 #include "components/draw/transparent_bitmap.h"
 #include "pictures/gif/gif_image.h"
+#include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/graphic.h"
+
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -22,14 +26,48 @@ int BitCountFor(int bitsPerPixel) {
 TWkGIFFrame::TWkGIFFrame(TWkGIFImage* owner)
     : FOwner(owner), FImage(std::make_shared<TGIFItem>()) {}
 
-const QImage& TWkGIFFrame::Bitmap() {
-    if (FBitmap.isNull() && HasData())
-        decodeBitmap();
-    return FBitmap;
+TWkGIFFrame::~TWkGIFFrame() = default;
+
+TBitmap& TWkGIFFrame::ownBitmap() {
+    if (!FBitmap) {
+        FBitmap = std::make_unique<TBitmap>();
+        FBitmap->OnChange = [this](TGraphic&) {
+            bitmapChanged();
+        };
+    }
+    return *FBitmap;
 }
 
-void TWkGIFFrame::SetBitmap(const QImage& bitmap) {
-    FBitmap = bitmap;
+TBitmap& TWkGIFFrame::Bitmap() {
+    if (!HasBitmap() && HasData())
+        decodeBitmap();
+    return ownBitmap();
+}
+
+bool TWkGIFFrame::HasBitmap() const {
+    return FBitmap && !FBitmap->Empty();
+}
+
+void TWkGIFFrame::bitmapChanged() {
+    if (FFillingBitmap)
+        return;
+    // The stored data show the old picture; copies of the frame keep them.
+    if (HasData())
+        FImage = std::make_shared<TGIFItem>();
+    FOwner->Changed();
+}
+
+void TWkGIFFrame::takeDecoded(const QImage& pixels) {
+    const QScopedValueRollback filling(FFillingBitmap, true);
+    ownBitmap().SetImage(pixels);
+}
+
+void TWkGIFFrame::decodeAgain() {
+    {
+        const QScopedValueRollback filling(FFillingBitmap, true);
+        ownBitmap().Assign(nullptr);
+    }
+    decodeBitmap();
 }
 
 void TWkGIFFrame::decodeBitmap() {
@@ -57,25 +95,25 @@ void TWkGIFFrame::decodeBitmap() {
                         bitCount == 1 ? 1 : 8};
     FCorrupted |= DecodeGifLzw(item.FImageData, rows, FInterlaced, item.FBitsPerPixel,
                                GifTolerantDecode, FOwner->OnProgress);
-    FBitmap = bitmap;
+    takeDecoded(bitmap);
 }
 
 int TWkGIFFrame::Width() const {
-    if (!FBitmap.isNull())
-        return FBitmap.width();
+    if (HasBitmap())
+        return FBitmap->Width();
     return HasData() ? FImage->Width : 0;
 }
 
 int TWkGIFFrame::Height() const {
-    if (!FBitmap.isNull())
-        return FBitmap.height();
+    if (HasBitmap())
+        return FBitmap->Height();
     return HasData() ? FImage->Height : 0;
 }
 
 int TWkGIFFrame::ColorCount() const {
     if (FImage->FColorMap.Count > 0)
         return FImage->FColorMap.Count;
-    return static_cast<int>(FBitmap.colorCount());
+    return FBitmap ? GetPaletteEntryCount(FBitmap->Palette()) : 0;
 }
 
 QList<QByteArray>& TWkGIFFrame::Comment() {
@@ -86,66 +124,38 @@ QList<QByteArray>& TWkGIFFrame::Comment() {
     return FExtensions.back().FData;
 }
 
-void TWkGIFFrame::changed() {
-    if (FOwner->FVersion != gv89a &&
-        (FAnimateInterval != 0 || FDisposal != dmUndefined || FTransparentColor != clNone))
+void TWkGIFFrame::settingChanged() {
+    if (FAnimateInterval != 0 || FDisposal != dmUndefined || FTransparentColor != clNone)
         FOwner->FVersion = gv89a;
+    FOwner->Changed();
 }
 
 void TWkGIFFrame::SetOrigin(QPoint origin) {
     FTopLeft = origin;
     FOwner->widenScreen(*this);
+    FOwner->Changed();
 }
 
 void TWkGIFFrame::SetAnimateInterval(std::uint32_t milliseconds) {
     FAnimateInterval = milliseconds;
-    changed();
+    settingChanged();
 }
 
 void TWkGIFFrame::SetDisposalMethod(TDisposalMethod method) {
     FDisposal = method;
-    changed();
+    settingChanged();
 }
 
 void TWkGIFFrame::SetTransparentColor(TColor color) {
     FTransparentColor = color;
-    changed();
+    settingChanged();
 }
 
 void TWkGIFFrame::Draw(TCanvas& canvas, const TRect& rect, bool transparent) {
-    const QImage& bitmap = Bitmap();
+    const QImage& bitmap = Bitmap().Image();
     if (transparent && FTransparentColor != clNone)
         TransparentStretchBlt(canvas, rect.Left, rect.Top, rect.Width(), rect.Height(), bitmap, 0,
                               0, bitmap.width(), bitmap.height(), FTransparentColor);
     else
         canvas.StretchDraw(rect, bitmap);
-}
-
-void TWkGIFFrame::Assign(const TWkGIFFrame& source) {
-    FImage = source.FImage;
-    FTopLeft = source.FTopLeft;
-    FInterlaced = source.FInterlaced;
-    FBitmap = source.FBitmap;
-    FTransparentColor = source.FTransparentColor;
-    FAnimateInterval = source.FAnimateInterval;
-    FDisposal = source.FDisposal;
-    FGrayscale = source.FGrayscale;
-    FCorrupted = source.FCorrupted;
-    FLocalColors = source.FOwner == FOwner ? source.FLocalColors : true;
-    for (const TExtension& extension : source.FExtensions)
-        if (extension.FExtType == etComment && !extension.FData.isEmpty())
-            Comment() = extension.FData;
-    FOwner->widenScreen(*this);
-}
-
-void TWkGIFFrame::Reset() {
-    FImage = std::make_shared<TGIFItem>();
-    FBitmap = QImage();
-    FExtensions.clear();
-    FTransparentColor = clNone;
-    FTopLeft = QPoint();
-    FInterlaced = false;
-    FLocalColors = false;
-    FAnimateInterval = 0;
-    FDisposal = dmUndefined;
 }

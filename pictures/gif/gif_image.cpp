@@ -1,20 +1,32 @@
 #include "pictures/gif/gif_image.h"
 
-#include "components/util/icon_drawing.h"
-#include "pictures/ani/ani_image.h"
 #include "pictures/gif/gif_reader.h"
 #include "pictures/gif/gif_registration.h"
-#include "platform/ui/bitmap.h"
 #include "platform/ui/capped_read.h"
 #include "platform/ui/graphic.h"
+#include "platform/ui/resource_stream.h"
 
 #include <QBuffer>
 #include <QMimeData>
-#include <QPainter>
+#include <QScopedValueRollback>
 #include <QtEndian>
 #include <algorithm>
+#include <exception>
 
 bool GifTolerantDecode = true;
+
+namespace {
+
+TPixelFormat FormatOfColorCount(int count) {
+    return count <= 2 ? pf1bit : count <= 16 ? pf4bit : count > 256 ? pf24bit : pf8bit;
+}
+
+// Formats by how many colours they hold. Bitmaps of the device's format are 32-bit here.
+int DepthRank(TPixelFormat format) {
+    return format == pfDevice ? pf32bit : format;
+}
+
+} // namespace
 
 TWkGIFImage::TWkGIFImage() {
     reset();
@@ -43,36 +55,33 @@ void TWkGIFImage::Clear() {
 
 void TWkGIFImage::LoadFromBytes(const QByteArray& bytes, bool decodeFirst) {
     reset();
-    if (bytes.isEmpty())
-        return;
-    // Frames read before a failure stay, and the first of them becomes current.
-    struct TSelectFirst {
-        TWkGIFImage& image;
-        ~TSelectFirst() {
-            if (image.Count() > 0)
-                image.FFrameIndex = 0;
-        }
-    } select{*this};
-    // Whatever was read, the owner hears of the change.
-    struct TSignal {
-        TWkGIFImage& image;
-        ~TSignal() {
-            image.SetPaletteModified(true);
-            image.Changed();
-        }
-    } signal{*this};
-    ReadGifStream(*this, {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                          static_cast<std::size_t>(bytes.size())});
-    if (Count() > 0 && decodeFirst) {
+    std::exception_ptr failure;
+    if (!bytes.isEmpty()) {
         try {
-            FItems.front()->Bitmap();
+            ReadGifStream(*this, {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                  static_cast<std::size_t>(bytes.size())});
         } catch (...) {
-            FItems.erase(FItems.begin());
-            if (Count() == 0)
-                FFrameIndex = -1;
-            throw;
+            failure = std::current_exception();
         }
     }
+    // Frames read before a failure stay, and the first of them becomes current.
+    if (Count() > 0) {
+        FFrameIndex = 0;
+        if (decodeFirst && !failure) {
+            try {
+                FItems.front()->Bitmap();
+            } catch (...) {
+                FItems.erase(FItems.begin());
+                FFrameIndex = Count() > 0 ? 0 : -1;
+                recomputeScreen();
+                failure = std::current_exception();
+            }
+        }
+    }
+    SetPaletteModified(true);
+    Changed();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TWkGIFImage::LoadFromStream(QIODevice& stream) {
@@ -82,19 +91,34 @@ void TWkGIFImage::LoadFromStream(QIODevice& stream) {
     LoadFromBytes(bytes);
 }
 
-void TWkGIFImage::ReadData(QIODevice& stream) {
+void TWkGIFImage::LoadFromResourceName(const QString& module, const QString& name,
+                                       const QString& type) {
+    TResourceStream stream(module, name, type);
+    LoadFromStream(stream);
+}
+
+void TWkGIFImage::LoadFromResourceID(const QString& module, int id, const QString& type) {
+    TResourceStream stream(module, id, type);
+    LoadFromStream(stream);
+}
+
+void TWkGIFImage::readLengthPrefixed(QIODevice& stream, bool decodeFirst) {
     const QByteArray length = stream.read(4);
     if (length.size() != 4)
         throw EInvalidGraphicOperation(QStringLiteral("Stream read error"));
     const quint32 count = qFromLittleEndian<quint32>(length.constData());
     // The length is untrusted: never ask for more than the stream holds.
     const qint64 available = stream.bytesAvailable();
-    if (available >= 0 && count > available)
+    if (count > MaxGifStreamBytes || (available >= 0 && count > available))
         throw EInvalidGraphicOperation(QStringLiteral("Stream read error"));
     const QByteArray bytes = stream.read(count);
     if (bytes.size() != static_cast<qsizetype>(count))
         throw EInvalidGraphicOperation(QStringLiteral("Stream read error"));
-    LoadFromBytes(bytes);
+    LoadFromBytes(bytes, decodeFirst);
+}
+
+void TWkGIFImage::ReadData(QIODevice& stream) {
+    readLengthPrefixed(stream, true);
 }
 
 void TWkGIFImage::SaveToStream(QIODevice& stream) const {
@@ -115,26 +139,49 @@ TWkGIFFrame* TWkGIFImage::currentFrame() const {
     return FItems[FFrameIndex].get();
 }
 
+TWkGIFFrame* TWkGIFImage::shownFrame() const {
+    if (TWkGIFFrame* frame = currentFrame())
+        return frame;
+    return FItems.empty() ? nullptr : FItems.front().get();
+}
+
 void TWkGIFImage::Draw(TCanvas& canvas, const TRect& rect) {
     if (TWkGIFFrame* frame = currentFrame())
         frame->Draw(canvas, rect, TGraphic::Transparent());
 }
 
 void TWkGIFImage::SetFrameIndex(int index) {
-    FFrameIndex = std::clamp(index, -1, Count() - 1);
+    index = std::clamp(index, -1, Count() - 1);
+    if (index == FFrameIndex)
+        return;
+    FFrameIndex = index;
+    SetPaletteModified(true);
+    Changed();
 }
 
-int TWkGIFImage::AddFrame(const QImage& bitmap) {
-    auto frame = std::make_unique<TWkGIFFrame>(this);
-    frame->SetBitmap(bitmap);
-    FItems.push_back(std::move(frame));
-    widenScreen(*FItems.back());
+int TWkGIFImage::AddFrame(const TGraphic* graphic) {
+    FItems.push_back(std::make_unique<TWkGIFFrame>(this));
+    TWkGIFFrame& frame = *FItems.back();
+    try {
+        frame.assignFrom(graphic);
+    } catch (...) {
+        FItems.pop_back();
+        throw;
+    }
+    recomputeScreen();
     if (FVersion == gvUnknown)
         FVersion = gv87a;
     if (Count() > 1)
         FVersion = gv89a;
     FFrameIndex = Count() - 1;
+    Changed();
     return FFrameIndex;
+}
+
+int TWkGIFImage::AddFrame(const QImage& pixels) {
+    TBitmap bitmap;
+    bitmap.SetImage(pixels);
+    return AddFrame(&bitmap);
 }
 
 void TWkGIFImage::DeleteFrame(int index) {
@@ -144,6 +191,7 @@ void TWkGIFImage::DeleteFrame(int index) {
     recomputeScreen();
     if (FFrameIndex >= Count())
         FFrameIndex = Count() - 1;
+    Changed();
 }
 
 void TWkGIFImage::MoveFrame(int current, int index) {
@@ -153,15 +201,71 @@ void TWkGIFImage::MoveFrame(int current, int index) {
     FItems.erase(FItems.begin() + current);
     FItems.insert(FItems.begin() + index, std::move(frame));
     FFrameIndex = index;
+    Changed();
 }
 
 void TWkGIFImage::DecodeAllFrames() {
-    for (auto& frame : FItems)
-        frame->Bitmap();
+    for (std::size_t i = 0; i < FItems.size(); ++i) {
+        try {
+            FItems[i]->Bitmap();
+        } catch (const EAbort&) {
+            FItems.erase(FItems.begin() + static_cast<std::ptrdiff_t>(i), FItems.end());
+            FCorrupted = true;
+            FFrameIndex = std::min(FFrameIndex, Count() - 1);
+            recomputeScreen();
+            Changed();
+            return;
+        }
+    }
+}
+
+TBitmap& TWkGIFImage::Bitmap() {
+    if (FItems.empty()) {
+        const TBitmap empty;
+        Assign(&empty);
+    }
+    return shownFrame()->Bitmap();
+}
+
+QList<QRgb> TWkGIFImage::Palette() const {
+    TWkGIFFrame* frame = shownFrame();
+    return frame ? frame->Bitmap().Palette() : QList<QRgb>();
+}
+
+TPixelFormat TWkGIFImage::PixelFormat() const {
+    if (Empty())
+        return pfDevice;
+    TPixelFormat deepest = FormatOfColorCount(GlobalColorCount());
+    for (const auto& frame : FItems) {
+        TPixelFormat format;
+        if (!frame->HasData() && frame->HasBitmap())
+            format = frame->FBitmap->PixelFormat();
+        else if (frame->HasData() && frame->LocalColors())
+            format = FormatOfColorCount(frame->FImage->FColorMap.Count);
+        else
+            continue;
+        if (DepthRank(format) > DepthRank(deepest))
+            deepest = format;
+    }
+    return deepest;
+}
+
+void TWkGIFImage::SetLooping(bool looping) {
+    if (looping == FLooping)
+        return;
+    FLooping = looping;
+    Changed();
 }
 
 void TWkGIFImage::SetRepeatCount(int count) {
     FRepeatCount = std::clamp(count, 0, MaxRepeatCount);
+}
+
+void TWkGIFImage::SetBackgroundColor(TColor color) {
+    if (color == FBackgroundColor)
+        return;
+    FBackgroundColor = color;
+    Changed();
 }
 
 bool TWkGIFImage::Corrupted() const {
@@ -219,86 +323,6 @@ void TWkGIFImage::SetHeight(int) {
     throw EInvalidGraphicOperation(QStringLiteral("Cannot change the Size of a GIF image"));
 }
 
-void TWkGIFImage::Assign(const TGraphic* source) {
-    if (source == this)
-        return;
-    if (source == nullptr) {
-        Clear();
-    } else if (const auto* gif = dynamic_cast<const TWkGIFImage*>(source)) {
-        assignImage(*gif);
-        Changed();
-    } else if (const auto* bitmap = dynamic_cast<const TBitmap*>(source)) {
-        reset();
-        AddFrame(bitmap->Image());
-        Changed();
-    } else if (const auto* ani = dynamic_cast<const TWkAni*>(source)) {
-        assignAni(*ani);
-        Changed();
-    } else {
-        TGraphic::Assign(source);
-    }
-}
-
-void TWkGIFImage::AssignTo(TGraphic& dest) const {
-    auto* bitmap = dynamic_cast<TBitmap*>(&dest);
-    if (!bitmap) {
-        TGraphic::AssignTo(dest);
-        return;
-    }
-    TWkGIFFrame* frame = currentFrame();
-    if (frame == nullptr && !FItems.empty())
-        frame = FItems.front().get();
-    if (frame == nullptr) {
-        bitmap->Assign(nullptr);
-        return;
-    }
-    bitmap->SetImage(frame->Bitmap());
-    if (frame->TransparentColor() != clNone) {
-        bitmap->SetTransparentColor(frame->TransparentColor());
-        bitmap->SetTransparent(true);
-    }
-}
-
-void TWkGIFImage::assignImage(const TWkGIFImage& source) {
-    reset();
-    FImage = source.FImage;
-    FVersion = source.FVersion;
-    FBackgroundColor = source.FBackgroundColor;
-    FRepeatCount = source.FRepeatCount;
-    FLooping = source.FLooping;
-    FCorrupted = source.FCorrupted;
-    for (const auto& frame : source.FItems) {
-        FItems.push_back(std::make_unique<TWkGIFFrame>(this));
-        FItems.back()->Assign(*frame);
-        FItems.back()->FLocalColors = frame->FLocalColors;
-    }
-    FScreenWidth = source.FScreenWidth;
-    FScreenHeight = source.FScreenHeight;
-    FFrameIndex = source.FFrameIndex;
-}
-
-void TWkGIFImage::assignAni(const TWkAni& source) {
-    reset();
-    FBackgroundColor = clWindow;
-    for (int i = 0; i < source.FrameCount(); ++i) {
-        // Each step shows the icon its sequence names, on fuchsia that stays transparent.
-        const TWkAniStep step = source.Step(i);
-        QImage picture;
-        if (step.Icon && !step.Icon->Empty()) {
-            picture = QImage(step.Icon->Width(), step.Icon->Height(), QImage::Format_RGB32);
-            picture.fill(ToQColor(clFuchsia));
-            QPainter painter(&picture);
-            TCanvas canvas(painter);
-            DrawIconAtNaturalSize(canvas, *step.Icon, 0, 0);
-        }
-        AddFrame(picture);
-        TWkGIFFrame& frame = *FItems.back();
-        if (!picture.isNull())
-            frame.SetTransparentColor(clFuchsia);
-        frame.SetAnimateInterval(static_cast<std::uint32_t>(AniRateInterval(step.Rate)));
-    }
-}
-
 void TWkGIFImage::widenScreen(const TWkGIFFrame& frame) {
     FScreenWidth = std::max(FScreenWidth, frame.Origin().x() + frame.Width());
     FScreenHeight = std::max(FScreenHeight, frame.Origin().y() + frame.Height());
@@ -321,16 +345,26 @@ void TWkGIFImage::LoadFromClipboardFormat(const QMimeData& data, const QString& 
     QBuffer buffer;
     buffer.setData(data.data(WkGifClipboardFormat));
     buffer.open(QIODevice::ReadOnly);
-    reset();
-    ReadData(buffer);
+    readLengthPrefixed(buffer, false);
+    if (Count() == 0)
+        return;
+    // The bitmap put beside the picture is frame 0 already decoded; one of another size is
+    // not, and frame 0 decodes from its data instead.
+    TWkGIFFrame& first = *FItems.front();
+    if (!data.hasImage())
+        return;
+    TBitmap shown;
+    shown.LoadFromClipboardFormat(data, ClipboardBitmapFormat);
+    if (shown.Width() != first.FImage->Width || shown.Height() != first.FImage->Height)
+        return;
+    const QScopedValueRollback filling(first.FFillingBitmap, true);
+    first.ownBitmap().Assign(&shown);
 }
 
 void TWkGIFImage::SaveToClipboardFormat(QMimeData& data) const {
     if (FItems.empty())
         return;
-    TBitmap bitmap;
-    bitmap.SetImage(FItems.front()->Bitmap());
-    bitmap.SaveToClipboardFormat(data);
+    FItems.front()->Bitmap().SaveToClipboardFormat(data);
     const bool allStored = std::all_of(FItems.begin(), FItems.end(),
                                        [](const auto& frame) { return frame->HasData(); });
     if (!allStored)

@@ -15,31 +15,6 @@ namespace {
     Fail(QStringLiteral("Stream read error"));
 }
 
-// The frame's transparent entry may not share its colour with another entry, or drawing would
-// leave out both: its Blue byte is moved until the colour is unique.
-void MakeEntryUnique(TGIFColorTable& table, int index) {
-    const TColor colour = table.ColorAt(index);
-    int blue = GetBValue(colour);
-    int step = -1;
-    const auto taken = [&table, index](TColor c) {
-        for (int i = 0; i < table.Count; ++i)
-            if (i != index && table.ColorAt(i) == c)
-                return true;
-        return false;
-    };
-    TColor candidate = colour;
-    // 512 moves sweep every Blue value at least once; one of them is free.
-    for (int moves = 0; moves < 512 && taken(candidate); ++moves) {
-        if (blue == 0)
-            step = 1;
-        else if (blue == 255)
-            step = -1;
-        blue += step;
-        candidate = (colour & 0x00FFFF) | blue << 16;
-    }
-    table.SetColorAt(index, candidate);
-}
-
 } // namespace
 
 class TGifStreamReader {
@@ -217,6 +192,8 @@ private:
         if (height == 0)
             height = FImage.FScreenHeight;
         CheckGifFrameSize(width, height);
+        FPixels += std::int64_t{width} * height;
+        CheckGifPictureSize(FPixels);
         frame->FTopLeft = QPoint(word(descriptor), word(descriptor + 2));
         item.Width = width;
         item.Height = height;
@@ -262,7 +239,7 @@ private:
             const TGraphicControlExtension& gce = extension.GCE;
             if (gce.PackedFields & 1) {
                 if (gce.TransparentColorIndex < table.Count) {
-                    MakeEntryUnique(table, gce.TransparentColorIndex);
+                    table.MakeEntryUnique(gce.TransparentColorIndex);
                     frame.FTransparentColor = table.ColorAt(gce.TransparentColorIndex);
                 }
             } else {
@@ -277,6 +254,8 @@ private:
     TWkGIFImage& FImage;
     std::span<const std::uint8_t> FBytes;
     std::size_t FPos = 0;
+    // Of all frames read so far: what decoding them all will allocate.
+    std::int64_t FPixels = 0;
 };
 
 void ReadGifStream(TWkGIFImage& image, std::span<const std::uint8_t> bytes) {

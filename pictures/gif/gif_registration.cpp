@@ -1,15 +1,27 @@
 #include "pictures/gif/gif_registration.h"
 
 #include "components/base/unit_lifetime.h"
+#include "components/data/class_registry.h"
 #include "components/draw/graphic_signatures.h"
 #include "pictures/gif/gif_image.h"
 #include "platform/ui/picture.h"
 
 namespace {
 
+// The group of the controls, which the picture classes join.
+const QString ControlGroup = QStringLiteral("TControl");
+
 UnitLifetime& Lifetime() {
     static UnitLifetime lifetime;
     return lifetime;
+}
+
+// The classes form streams may name, with their ancestry, grouped with the controls.
+std::vector<TWkRegisteredClass> StreamedClasses() {
+    const QString persistent = QStringLiteral("TPersistent");
+    return {
+        {QString::fromLatin1(TWkGIFFrame::ClassName), {persistent}},
+        {QString::fromLatin1(TWkGIFImage::ClassName), {QStringLiteral("TGraphic"), persistent}}};
 }
 
 bool SignatureAdded() {
@@ -23,6 +35,9 @@ bool SignatureAdded() {
 
 void WkGIFInitialization() {
     Lifetime().Initialize([] {
+        for (const TWkRegisteredClass& streamed : StreamedClasses())
+            GroupDescendentsWith(streamed.name, ControlGroup);
+        RegisterClasses(StreamedClasses());
         const TGraphicClass gif = GraphicClassOf<TWkGIFImage>();
         TPicture::RegisterFileFormat(QStringLiteral("gif"), QStringLiteral("CompuServe GIF Image"),
                                      gif);
@@ -34,5 +49,11 @@ void WkGIFInitialization() {
 }
 
 void WkGIFFinalization() {
-    Lifetime().Finalize([] { TPicture::UnregisterGraphicClass(GraphicClassOf<TWkGIFImage>()); });
+    Lifetime().Finalize([] {
+        TPicture::UnregisterGraphicClass(GraphicClassOf<TWkGIFImage>());
+        std::vector<QString> names;
+        for (const TWkRegisteredClass& streamed : StreamedClasses())
+            names.push_back(streamed.name);
+        UnregisterClasses(names);
+    });
 }

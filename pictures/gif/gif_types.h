@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -44,7 +45,15 @@ struct TGIFColorTable {
                 return i;
         return -1;
     }
+    // Moves the entry's Blue byte until no other entry has its colour, so that leaving out the
+    // entry's colour (a transparent entry) leaves out no other entry's pixels.
+    void MakeEntryUnique(int index);
+    // Every entry becomes its gray, (R * 77 + G * 150 + B * 29) shr 8 in all three bytes.
+    void MakeGray();
 };
+
+// The gray of a colour as the grayscale conversion makes it.
+TColor GifGrayOf(TColor color);
 
 // The exponent of a table size: 2 -> 1 .. 256 -> 8; 0 for any other count.
 int GifColorBits(int count);
@@ -109,10 +118,17 @@ struct TGIFItem {
     TGIFColorTable FColorMap;
 };
 
-// Frames are decoded into memory; a file asking for more is refused before anything is made.
+// Frames are decoded into memory, up to one byte per pixel; a file asking for more, in one frame
+// or in all its frames together, is refused while it is read, before any frame is decoded.
 constexpr int MaxGifFrameSide = 16384;
 constexpr std::int64_t MaxGifFramePixels = 64 * 1024 * 1024;
+constexpr std::int64_t MaxGifPicturePixels = 128 * 1024 * 1024;
 // A GIF stream longer than this is refused before it is read whole.
 constexpr qint64 MaxGifStreamBytes = 256 * 1024 * 1024;
+// "No GIF Data to write": a picture or frame with nothing to encode.
+QString GifNoDataText();
+
 // Raises EInvalidGraphicOperation for a frame past those bounds.
 void CheckGifFrameSize(int width, int height);
+// Raises EInvalidGraphicOperation when frames of that many pixels together pass the bound.
+void CheckGifPictureSize(std::int64_t pixels);

@@ -5,12 +5,8 @@
 
 namespace {
 
-QString NoDataText() {
-    return QStringLiteral("No GIF Data to write");
-}
-
-// The file counts delays in hundredths up to 65535; longer intervals keep that longest delay.
-constexpr std::uint32_t MaxDelayHundredths = 0xFFFF;
+// Screen and frame positions are 16-bit fields.
+constexpr int MaxGifCoordinate = 0xFFFF;
 
 class TByteWriter {
 public:
@@ -46,19 +42,6 @@ private:
     QByteArray FOut;
 };
 
-// A bitmap the encoder takes: 1 bit per pixel (most significant first) or 8-bit indexed.
-QImage EncodableBitmap(const QImage& bitmap) {
-    switch (bitmap.format()) {
-    case QImage::Format_Mono:
-    case QImage::Format_Indexed8:
-        return bitmap;
-    case QImage::Format_MonoLSB:
-        return bitmap.convertToFormat(QImage::Format_Mono);
-    default:
-        return bitmap.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
-    }
-}
-
 } // namespace
 
 class TGifStreamWriter {
@@ -67,7 +50,7 @@ public:
 
     QByteArray Write() {
         if (FImage.FItems.empty())
-            throw EInvalidGraphicOperation(NoDataText());
+            throw EInvalidGraphicOperation(GifNoDataText());
         FImage.EncodeAllFrames();
         const TGIFData& data = *FImage.FImage;
         if (!data.FComment.isEmpty())
@@ -92,6 +75,7 @@ public:
 private:
     void writeScreen(const TGIFData& data) {
         FImage.recomputeScreen();
+        checkPlacement();
         FOut.Word(FImage.FScreenWidth);
         FOut.Word(FImage.FScreenHeight);
         const TGIFColorTable& table = data.FColorMap;
@@ -108,6 +92,17 @@ private:
             FOut.Byte(0);
             FOut.Byte(0);
             FOut.Byte(data.FAspectRatio);
+        }
+    }
+
+    // A frame the 16-bit fields cannot place would be written somewhere else.
+    void checkPlacement() const {
+        for (const auto& frame : FImage.FItems) {
+            const QPoint origin = frame->Origin();
+            if (origin.x() < 0 || origin.y() < 0 ||
+                origin.x() + frame->FImage->Width > MaxGifCoordinate ||
+                origin.y() + frame->FImage->Height > MaxGifCoordinate)
+                throw EInvalidGraphicOperation(QStringLiteral("GIF image encoding error"));
         }
     }
 
@@ -183,73 +178,6 @@ private:
     TWkGIFImage& FImage;
     TByteWriter FOut;
 };
-
-void TWkGIFFrame::encodeBitmap() {
-    if (FBitmap.isNull() || FBitmap.width() == 0 || FBitmap.height() == 0)
-        throw EInvalidGraphicOperation(NoDataText());
-    const QImage bitmap = EncodableBitmap(FBitmap);
-    if (bitmap.isNull() || bitmap.colorCount() == 0)
-        throw EInvalidGraphicOperation(QStringLiteral("GIF image encoding error"));
-    auto item = std::make_shared<TGIFItem>();
-    const QList<QRgb> colors = bitmap.colorTable();
-    item->FColorMap.Count = std::min<int>(static_cast<int>(colors.size()), 256);
-    for (int i = 0; i < item->FColorMap.Count; ++i)
-        item->FColorMap.SetColorAt(i, FromQColor(QColor(colors[i])));
-    const TGifConstRows rows{bitmap.constBits(), bitmap.bytesPerLine(), bitmap.width(),
-                             bitmap.height(), bitmap.format() == QImage::Format_Mono ? 1 : 8};
-    EncodeGifLzw(rows, false, item->FImageData, FOwner->OnProgress);
-    item->Width = bitmap.width();
-    item->Height = bitmap.height();
-    item->FBitsPerPixel = static_cast<std::uint8_t>(GifBitsForCount(item->FColorMap.Count));
-    FInterlaced = false;
-    TGIFData& global = *FOwner->FImage;
-    if (global.FColorMap.Count == 0) {
-        if (FOwner->FImage.use_count() > 1)
-            FOwner->FImage = std::make_shared<TGIFData>(global);
-        FOwner->FImage->FColorMap = item->FColorMap;
-        FOwner->FImage->FBitsPerPixel = item->FBitsPerPixel;
-        FLocalColors = false;
-    } else {
-        FLocalColors = true;
-    }
-    FImage = std::move(item);
-    FOwner->widenScreen(*this);
-}
-
-void TWkGIFFrame::rebuildControlExtension() {
-    auto gce = std::find_if(FExtensions.begin(), FExtensions.end(),
-                            [](const TExtension& e) { return e.FExtType == etGraphic; });
-    const bool wanted =
-        FAnimateInterval != 0 || FTransparentColor != clNone || FDisposal != dmUndefined;
-    if (gce == FExtensions.end() && wanted) {
-        TExtension extension;
-        extension.FExtType = etGraphic;
-        FExtensions.push_back(extension);
-        gce = FExtensions.end() - 1;
-    }
-    if (gce != FExtensions.end()) {
-        TGraphicControlExtension& record = gce->GCE;
-        record.DelayTime =
-            static_cast<std::uint16_t>(std::min(FAnimateInterval / 10, MaxDelayHundredths));
-        const int index =
-            FTransparentColor == clNone ? -1 : FImage->FColorMap.IndexOf(FTransparentColor);
-        record.PackedFields = static_cast<std::uint8_t>((record.PackedFields & ~0x1D) |
-                                                        (FDisposal & 7) << 2 | (index >= 0));
-        record.TransparentColorIndex = static_cast<std::uint8_t>(std::max(index, 0));
-    }
-    std::erase_if(FExtensions,
-                  [](const TExtension& e) { return e.FExtType == etComment && e.FData.isEmpty(); });
-    if (!FExtensions.empty())
-        FOwner->FVersion = gv89a;
-}
-
-void TWkGIFImage::EncodeAllFrames() {
-    for (auto& frame : FItems) {
-        if (!frame->HasData())
-            frame->encodeBitmap();
-        frame->rebuildControlExtension();
-    }
-}
 
 QByteArray TWkGIFImage::SaveToBytes() const {
     // Encoding stores each frame's data in the image, which is what later saves reuse.

@@ -104,8 +104,14 @@ QImage converted(const QImage& image, TPixelFormat format) {
             return image.convertToFormat(QImage::Format_Mono);
         return image.convertToFormat(QImage::Format_Mono, blackAndWhite(), flags);
     case pf4bit:
-        if (image.format() == QImage::Format_Indexed8 && image.colorCount() <= 16)
-            return image;
+        if (image.format() == QImage::Format_Indexed8) {
+            if (image.colorCount() <= 16)
+                return image;
+            // Qt hands an image back unchanged when it already has the format asked for,
+            // whatever colour table comes with the request.
+            return image.convertToFormat(QImage::Format_ARGB32)
+                .convertToFormat(QImage::Format_Indexed8, StandardColorTable16(), flags);
+        }
         return image.convertToFormat(QImage::Format_Indexed8, StandardColorTable16(), flags);
     case pf8bit:
         if (image.format() == QImage::Format_Indexed8)
@@ -208,6 +214,33 @@ void TBitmap::SetPixel(int x, int y, TColor color) {
     Changed();
 }
 
+TColor TBitmap::NearestColor(TColor color) const {
+    const TColor rgb = ColorToRGB(color);
+    const QList<QRgb> palette = Palette();
+    if (!palette.isEmpty()) {
+        QRgb best = palette.front();
+        int bestDistance = -1;
+        for (const QRgb entry : palette) {
+            const int dr = qRed(entry) - GetRValue(rgb);
+            const int dg = qGreen(entry) - GetGValue(rgb);
+            const int db = qBlue(entry) - GetBValue(rgb);
+            const int distance = dr * dr + dg * dg + db * db;
+            if (bestDistance < 0 || distance < bestDistance) {
+                bestDistance = distance;
+                best = entry;
+            }
+        }
+        return FromQColor(QColor::fromRgb(best));
+    }
+    if (pixelFormat == pf15bit || pixelFormat == pf16bit) {
+        QImage pixel(1, 1, QImage::Format_RGB32);
+        pixel.setPixel(0, 0, ToQColor(rgb).rgb());
+        return FromQColor(
+            QColor::fromRgb(pixel.convertToFormat(imageFormatOf(pixelFormat)).pixel(0, 0)));
+    }
+    return rgb;
+}
+
 TColor TBitmap::TransparentColor() const {
     if (transparentMode == tmFixed)
         return transparentColor;
@@ -260,6 +293,13 @@ void TBitmap::LoadFromStream(QIODevice& stream) {
         decoded = QImage::fromData(data, "BMP");
     if (decoded.isNull())
         throw EInvalidGraphic(QStringLiteral("Bitmap image is not valid"));
+    // A header may claim more colours than its depth can index; no pixel reaches the rest, and
+    // a bitmap of that depth cannot be saved with them.
+    if (header->BitCount <= 8 && decoded.colorCount() > 1 << header->BitCount) {
+        QList<QRgb> table = decoded.colorTable();
+        table.resize(1 << header->BitCount);
+        decoded.setColorTable(table);
+    }
     transparentMode = tmAuto;
     transparentColor = clDefault;
     SetImage(decoded, pixelFormatOfBitCount(header->BitCount));

@@ -59,6 +59,10 @@ public:
 
     // The colour table of a 1, 4 or 8 bit bitmap; empty for true colour.
     QList<QRgb> Palette() const { return image.colorTable(); }
+    // The colour the bitmap's pixels can hold that is nearest to color: the closest palette
+    // entry (the first on a tie) at 1, 4 and 8 bits, the colour as 15 or 16 bits keep it, else
+    // the colour itself. System colours resolve first.
+    TColor NearestColor(TColor color) const;
 
     const QImage& Image() const { return image; }
     // Takes the pixels; the format follows the image unless one is given.

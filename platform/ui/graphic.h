@@ -47,6 +47,13 @@ public:
     using EInvalidGraphic::EInvalidGraphic;
 };
 
+// The silent abort: a progress handler raises it to stop a long picture operation. Nothing
+// reports it to the user; the operation that catches it says what is kept.
+class EAbort : public std::exception {
+public:
+    const char* what() const noexcept override { return "Operation aborted"; }
+};
+
 class TGraphic {
 public:
     virtual ~TGraphic();

@@ -144,21 +144,32 @@ TEST(BitmapStream, OwnFormatIsSavedUnchangedUnlessGray) {
 }
 
 TEST(BitmapStream, LowerDepthsQtReadsBack) {
-    TBitmap bitmap;
-    bitmap.SetImage(threeColors(), pf24bit);
+    // The three colours among 40 palette entries: more than 4 bits hold.
+    QList<QRgb> forty = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
+    for (int i = 3; i < 40; ++i)
+        forty.append(qRgb(i, i, i));
+    const QImage indexed = threeColors().convertToFormat(QImage::Format_Indexed8, forty);
+    const struct {
+        const char* name;
+        QImage pixels;
+        TPixelFormat own;
+    } sources[] = {{"true colour", threeColors(), pfDevice}, {"40 colours", indexed, pf8bit}};
     const struct {
         TPixelFormat format;
         int bitCount;
         QRgb blue;
     } cases[] = {
         {pf1bit, 1, qRgb(0, 0, 0)}, {pf4bit, 4, qRgb(0, 0, 255)}, {pf24bit, 24, qRgb(0, 0, 255)}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.bitCount);
-        TBitmap device;
-        device.SetImage(threeColors(), pfDevice);
-        const Bmp bmp = streamOf(device, c.format, cmFrequencyQuantizer);
-        EXPECT_EQ(bmp.bitCount(), c.bitCount);
-        EXPECT_EQ(bmp.read().pixel(5, 1), c.blue);
+    for (const auto& source : sources) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(source.name) + " at " + std::to_string(c.bitCount));
+            TBitmap bitmap;
+            bitmap.SetImage(source.pixels, source.own);
+            const Bmp bmp = streamOf(bitmap, c.format, cmFrequencyQuantizer);
+            ASSERT_FALSE(bmp.bytes.isEmpty());
+            EXPECT_EQ(bmp.bitCount(), c.bitCount);
+            EXPECT_EQ(bmp.read().pixel(5, 1), c.blue);
+        }
     }
 }
 

@@ -34,7 +34,7 @@ TEST(LibraryStartup, StartsTheLibrariesAndShutsThemDownInReverse) {
         ASSERT_NE(unit, nullptr);
         EXPECT_EQ(unit->RCSfile(), QStringLiteral("string_builder.cpp"));
         EXPECT_EQ(unit->LogPath(), QStringLiteral("util"));
-        EXPECT_EQ(RegisteredClassNames().size(), 15u) << "the data provider classes";
+        EXPECT_EQ(RegisteredClassNames().size(), 18u) << "the data provider and picture classes";
         EXPECT_EQ(ScreenCursor(crWkDrag).shape(), ScreenCursor(crDrag).shape());
         EXPECT_EQ(ScreenCursor(crWkMultiDrag3).shape(), ScreenCursor(crMultiDrag).shape());
 

@@ -74,8 +74,8 @@ TEST(AniToGifTest, EachStepBecomesAFrameWithItsRate) {
                   {{16, 16}, Qt::red, 200}};
     for (int i = 0; i < 4; ++i) {
         TWkGIFFrame& frame = gif.Frame(i);
-        EXPECT_EQ(frame.Bitmap().size(), frames[i].size) << i;
-        EXPECT_EQ(frame.Bitmap().pixelColor(8, 8), frames[i].color) << i;
+        EXPECT_EQ(frame.Bitmap().Image().size(), frames[i].size) << i;
+        EXPECT_EQ(frame.Bitmap().Image().pixelColor(8, 8), frames[i].color) << i;
         EXPECT_EQ(frame.AnimateInterval(), frames[i].interval) << i;
         EXPECT_EQ(frame.TransparentColor(), clFuchsia) << i;
     }
@@ -92,8 +92,8 @@ TEST(AniToGifTest, AStepWithoutIconGivesAnEmptyFrame) {
     TWkGIFImage gif;
     gif.Assign(&ani);
     ASSERT_EQ(gif.Count(), 2);
-    EXPECT_FALSE(gif.Frame(0).Bitmap().isNull());
-    EXPECT_TRUE(gif.Frame(1).Bitmap().isNull());
+    EXPECT_FALSE(gif.Frame(0).Bitmap().Empty());
+    EXPECT_TRUE(gif.Frame(1).Bitmap().Empty());
     EXPECT_EQ(gif.Frame(1).TransparentColor(), clNone);
 }
 

@@ -1,4 +1,5 @@
 #include "ani_fixtures.h"
+#include "components/data/class_registry.h"
 #include "pictures/ani/ani_image.h"
 #include "pictures/ani/ani_registration.h"
 #include "pictures/gif/gif_image.h"
@@ -28,6 +29,23 @@ TEST(PictureFormatsTest, StartUpMakesBothFormatsKnown) {
     }
     EXPECT_EQ(TPicture::GraphicClassOfExtension("ani"), nullptr);
     EXPECT_EQ(TPicture::GraphicClassOfExtension("gif"), nullptr);
+}
+
+TEST(PictureFormatsTest, StreamedClassesAreRegisteredInTheControlsGroup) {
+    PictureFormats formats;
+    const struct {
+        const char* name;
+        const char* ancestor;
+    } cases[] = {
+        {"TWkAni", "TGraphic"},
+        {"TWkGIFImage", "TGraphic"},
+        {"TWkGIFFrame", "TPersistent"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_TRUE(InheritsFrom(c.name, c.ancestor));
+        EXPECT_EQ(ClassGroupOf(c.name), QStringLiteral("TControl"));
+    }
 }
 
 TEST(PictureFormatsTest, OnlyTheLastShutDownForgetsTheFormat) {

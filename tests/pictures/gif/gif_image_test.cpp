@@ -1,38 +1,12 @@
+#include "gif_test_pictures.h"
 #include "pictures/gif/gif_image.h"
 #include "platform/ui/graphic.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray Fixture(const char* name) {
-    QFile file(QStringLiteral(TAVRO_PICTURE_FIXTURES "/") + name);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-    return file.readAll();
-}
-
-QImage AsRgb(const QImage& image) {
-    return image.convertToFormat(QImage::Format_RGB32);
-}
-
-QByteArray Bytes(std::initializer_list<int> values) {
-    QByteArray bytes;
-    for (int v : values)
-        bytes.append(static_cast<char>(v));
-    return bytes;
-}
-
-// A 2 x 1 two-colour GIF, with `blocks` between the screen and the frame.
-QByteArray SmallGif(const QByteArray& blocks, const char* version = "89a") {
-    QByteArray gif = QByteArray("GIF") + version;
-    gif += Bytes({2, 0, 1, 0, 0x80, 0, 0, 255, 255, 255, 0, 0, 0});
-    gif += blocks;
-    gif += Bytes({',', 0, 0, 0, 0, 2, 0, 1, 0, 0, 2, 2, 0x4C, 0x01, 0, ';'});
-    return gif;
-}
 
 TEST(GifImageTest, GoodFilesDecodeLikeQtsReader) {
     const char* files[] = {"interlaced.gif",   "two_colors.gif", "frames_loop3.gif",
@@ -47,7 +21,7 @@ TEST(GifImageTest, GoodFilesDecodeLikeQtsReader) {
         EXPECT_EQ(image.Count(), reader.imageCount()) << name;
         const QImage reference = reader.read();
         ASSERT_FALSE(reference.isNull()) << name;
-        const QImage ours = image.Frame(0).Bitmap();
+        const QImage ours = image.Frame(0).Bitmap().Image();
         EXPECT_FALSE(image.Corrupted()) << name;
         if (image.Frame(0).TransparentColor() == clNone)
             EXPECT_EQ(AsRgb(ours), AsRgb(reference)) << name;
@@ -191,6 +165,57 @@ TEST(GifImageTest, FramesLargerThanTheBoundAreRefusedBeforeDecoding) {
     EXPECT_EQ(image.Count(), 0);
 }
 
+// `frames` frames of side x side pixels whose data end at once: a few bytes each, however large.
+// With `tableBits` 8 and no data sub-blocks, six frames of 8192 x 8192 take 854 bytes.
+QByteArray LargeFrames(int frames, int side, int tableBits = 1, bool withSubBlock = true) {
+    QByteArray gif("GIF89a");
+    gif += Bytes({side & 0xFF, side >> 8, side & 0xFF, side >> 8, 0x80 | (tableBits - 1), 0, 0});
+    for (int i = 0; i < 1 << tableBits; ++i)
+        gif += Bytes({i, i, i});
+    const QByteArray data =
+        withSubBlock ? Bytes({2, 1, 0x2C, 0}) : Bytes({tableBits == 1 ? 2 : tableBits, 0});
+    for (int i = 0; i < frames; ++i)
+        gif += Bytes({',', 0, 0, 0, 0, side & 0xFF, side >> 8, side & 0xFF, side >> 8, 0}) + data;
+    return gif + ';';
+}
+
+TEST(GifImageTest, AllFramesTogetherStayWithinTheMemoryBound) {
+    const QByteArray tiny = LargeFrames(6, 8192, 8, false);
+    ASSERT_EQ(tiny.size(), 854);
+    const struct {
+        const char* name;
+        QByteArray gif;
+        bool refused;
+        int kept;
+    } cases[] = {
+        {"two large frames fill the bound", LargeFrames(2, 8192), false, 2},
+        {"six large frames in a few bytes each", LargeFrames(6, 8192), true, 2},
+        {"six large frames in 854 bytes", tiny, true, 2},
+        {"many small frames", LargeFrames(600, 512), true, 512},
+        {"many tiny frames", LargeFrames(3000, 16), false, 3000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const bool decodeFirst : {false, true}) {
+            TWkGIFImage image;
+            try {
+                image.LoadFromBytes(c.gif, decodeFirst);
+                EXPECT_FALSE(c.refused) << c.gif.size() << " bytes";
+            } catch (const EInvalidGraphicOperation& e) {
+                EXPECT_TRUE(c.refused);
+                EXPECT_EQ(e.Message(), QStringLiteral("GIF picture is too large: its frames hold "
+                                                      "more than %1 pixels together")
+                                           .arg(MaxGifPicturePixels));
+            }
+            ASSERT_EQ(image.Count(), c.kept);
+            std::int64_t pixels = 0;
+            for (int i = 0; i < image.Count(); ++i)
+                pixels += std::int64_t{image.Frame(i).Width()} * image.Frame(i).Height();
+            EXPECT_LE(pixels, MaxGifPicturePixels);
+        }
+    }
+}
+
 TEST(GifImageTest, AFrameBeyondTheScreenWidensIt) {
     QByteArray gif = SmallGif({});
     const int frame = gif.indexOf(',');
@@ -225,7 +250,7 @@ TEST(GifImageTest, SavedFilesKeepTheirFrameData) {
             EXPECT_EQ(again.Frame(i).Item()->FImageData, image.Frame(i).Item()->FImageData);
             EXPECT_EQ(again.Frame(i).TransparentColor(), image.Frame(i).TransparentColor());
             EXPECT_EQ(again.Frame(i).AnimateInterval(), image.Frame(i).AnimateInterval());
-            EXPECT_EQ(again.Frame(i).Bitmap(), image.Frame(i).Bitmap()) << name;
+            EXPECT_EQ(again.Frame(i).Bitmap().Image(), image.Frame(i).Bitmap().Image()) << name;
         }
         EXPECT_EQ(again.Looping(), image.Looping());
         EXPECT_EQ(again.RepeatCount(), image.RepeatCount());

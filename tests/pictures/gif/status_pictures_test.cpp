@@ -24,12 +24,12 @@ TEST(StatusPicturesTest, TheLampsHaveTheFormTheWindowExpects) {
         EXPECT_FALSE(frame.Interlaced());
         EXPECT_FALSE(image.Corrupted());
         EXPECT_EQ(frame.Item()->FImageData.front(), 8);
-        EXPECT_EQ(frame.Bitmap().format(), QImage::Format_Indexed8);
+        EXPECT_EQ(frame.Bitmap().Image().format(), QImage::Format_Indexed8);
         EXPECT_TRUE(image.Transparent());
         EXPECT_EQ(image.TransparentColor(), clWhite);
         // The corners are background, the middle is lamp.
-        EXPECT_EQ(frame.Bitmap().pixelIndex(0, 0), 255);
-        EXPECT_NE(frame.Bitmap().pixelIndex(56, 56), 255);
+        EXPECT_EQ(frame.Bitmap().Image().pixelIndex(0, 0), 255);
+        EXPECT_NE(frame.Bitmap().Image().pixelIndex(56, 56), 255);
     }
 }
 

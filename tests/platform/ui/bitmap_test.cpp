@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <QMimeData>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -82,6 +83,40 @@ TEST(Bitmap, LoadKeepsTheFileDepthAndPalette) {
     EXPECT_EQ(bitmap.Pixel(0, 0), RGB(10, 20, 30));
     // Saved again at its own depth, byte for byte the file it came from.
     EXPECT_EQ(saved(bitmap), EncodeBmp(indexed, 4));
+}
+
+// The BMP of an indexed image with `extra` more colour table entries than its depth holds, all
+// counted in its header.
+QByteArray WithSurplusColours(const QImage& indexed, int bitCount, int extra) {
+    QByteArray bmp = EncodeBmp(indexed, bitCount);
+    const int tableEnd = 54 + (4 << bitCount);
+    bmp.insert(tableEnd, QByteArray(4 * extra, '\x7F'));
+    qToLittleEndian<quint32>(bmp.size(), bmp.data() + 2);
+    qToLittleEndian<quint32>(tableEnd + 4 * extra, bmp.data() + 10);
+    qToLittleEndian<quint32>((1 << bitCount) + extra, bmp.data() + 46);
+    return bmp;
+}
+
+TEST(Bitmap, SurplusPaletteEntriesAreDroppedSoTheBitmapSavesAtItsDepth) {
+    QImage indexed(5, 2, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(10, 20, 30), qRgb(200, 100, 50)});
+    indexed.fill(0);
+    indexed.setPixel(4, 1, 1);
+    for (const int bitCount : {1, 4}) {
+        SCOPED_TRACE(bitCount);
+        const QImage source =
+            bitCount == 1 ? indexed.convertToFormat(QImage::Format_Mono, indexed.colorTable())
+                          : indexed;
+        TBitmap bitmap;
+        load(bitmap, WithSurplusColours(source, bitCount, 9));
+        EXPECT_EQ(bitmap.Palette().size(), 1 << bitCount);
+        EXPECT_EQ(bitmap.Pixel(4, 1), RGB(200, 100, 50));
+        TBitmap again;
+        load(again, saved(bitmap));
+        EXPECT_EQ(again.PixelFormat(), bitmap.PixelFormat());
+        EXPECT_EQ(again.Pixel(4, 1), RGB(200, 100, 50));
+        EXPECT_EQ(again.Pixel(0, 0), RGB(10, 20, 30));
+    }
 }
 
 TEST(Bitmap, MalformedStreamsRaiseAndLeaveTheBitmap) {
@@ -189,4 +224,31 @@ TEST(Bitmap, ClipboardRoundTrip) {
     read.LoadFromClipboardFormat(data, ClipboardBitmapFormat);
     EXPECT_EQ(read.Pixel(2, 0), clBlue);
     EXPECT_THROW(read.LoadFromClipboardFormat(data, "text/plain"), EInvalidGraphicOperation);
+}
+
+TEST(Bitmap, NearestColourIsWhatThePixelsCanHold) {
+    QImage indexed(2, 1, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(0, 0, 0), qRgb(250, 0, 250), qRgb(254, 0, 254), qRgb(255, 0, 255)});
+    indexed.fill(0);
+    const struct {
+        const char* name;
+        QImage image;
+        TPixelFormat format;
+        TColor asked;
+        TColor nearest;
+    } cases[] = {
+        {"exact entry", indexed, pf8bit, clFuchsia, clFuchsia},
+        {"closest entry", indexed, pf8bit, 0xF000F0, 0xFA00FA},
+        {"first of two equally near", indexed, pf8bit, 0xFC00FC, 0xFA00FA},
+        {"system colour resolved", indexed, pf8bit, clBtnText, clBlack},
+        {"true colour keeps it", stripes(), pf24bit, 0x123456, 0x123456},
+        {"palette flag dropped", stripes(), pfDevice, 0x02123456, 0x123456},
+        {"16 bits drop low bits", stripes(), pf16bit, 0x070707, 0x000400},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TBitmap bitmap;
+        bitmap.SetImage(c.image, c.format);
+        EXPECT_EQ(bitmap.NearestColor(c.asked), c.nearest);
+    }
 }
