@@ -14,7 +14,6 @@ constexpr DWORD FILE_SHARE_READ = 0x1;
 constexpr DWORD FILE_SHARE_WRITE = 0x2;
 constexpr DWORD OPEN_EXISTING = 3;
 constexpr DWORD FILE_FLAG_OVERLAPPED = 0x40000000;
-using LPSECURITY_ATTRIBUTES = void*;
 using LPDWORD = DWORD*;
 
 // What a device handle holds.
