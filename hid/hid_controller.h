@@ -12,6 +12,7 @@
 #include "platform/win32/types.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <unordered_set>
 #include <vector>
@@ -109,9 +110,18 @@ private:
     void RecountDevices();
     DeviceIds PluggedDeviceIds() const;
     bool IsListed(const TWkHidDevice* device) const;
-    // Runs call with the device open-able (as during an enumeration).
-    template <typename Call> auto Offered(TWkHidDevice* device, Call call);
-    bool OfferDevice(int idx);
+    // A listed device as it was when a walk over the list began, and whether it still lives.
+    struct ListedDevice {
+        TWkHidDevice* device;
+        std::weak_ptr<void> alive;
+    };
+    // Walks that call handlers go over this copy: a handler may pump messages, and a scan run
+    // meanwhile changes the list and frees devices.
+    std::vector<ListedDevice> Snapshot() const;
+    // Runs call with the device open-able (as during an enumeration). False when the device was
+    // freed before call returned; nothing of it is touched then.
+    static bool WhileOffered(TWkHidDevice* device, const std::function<void()>& call);
+    bool OfferDevice(TWkHidDevice* device);
     bool TryCheckOut(TWkHidDevice* device, TWkHidDevice*& hidDev);
     template <typename Match> bool CheckOutFirst(TWkHidDevice*& hidDev, Match match);
     template <typename Match> int CountPlugged(Match match);
@@ -133,6 +143,8 @@ private:
     int numCheckedOutDevices = 0;
     int numUnpluggedDevices = 0;
     bool inDeviceChange = false;
+    // Counts the enumerations begun: one begun by a handler offers again what is left.
+    unsigned enumerations = 0;
     // A change message that came while a scan ran: one more scan follows.
     bool rescanPending = false;
     LPARAM pendingLParam = 0;

@@ -1,35 +1,52 @@
 // Offering devices to the application and lending them out.
 #include "hid/hid_controller.h"
 
+#include <algorithm>
 #include <utility>
 
+std::vector<TWkHidDeviceController::ListedDevice> TWkHidDeviceController::Snapshot() const {
+    std::vector<ListedDevice> devices;
+    devices.reserve(list.size());
+    for (TWkHidDevice* device : list)
+        devices.push_back({device, device->LifeToken()});
+    return devices;
+}
+
+bool TWkHidDeviceController::WhileOffered(TWkHidDevice* device, const std::function<void()>& call) {
+    const std::weak_ptr<void> alive = device->LifeToken();
+    device->SetEnumerated(true);
+    call();
+    if (alive.expired())
+        return false;
+    device->SetEnumerated(false);
+    return true;
+}
+
 int TWkHidDeviceController::Enumerate() {
+    const unsigned enumeration = ++enumerations;
     int offered = 0;
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        if (!list[i]->IsPluggedIn())
+    for (const ListedDevice& entry : Snapshot()) {
+        if (entry.alive.expired() || !entry.device->IsPluggedIn())
             continue;
         ++offered;
-        if (!OfferDevice(static_cast<int>(i)))
+        if (!OfferDevice(entry.device))
+            break;
+        // A handler enumerated anew (after a device change, say): that offered the rest.
+        if (enumerations != enumeration)
             break;
     }
     return offered;
 }
 
-template <typename Call> auto TWkHidDeviceController::Offered(TWkHidDevice* device, Call call) {
-    device->SetEnumerated(true);
-    const auto result = call();
-    device->SetEnumerated(false);
-    if (!device->IsCheckedOut())
-        device->CloseAll();
-    return result;
-}
-
-bool TWkHidDeviceController::OfferDevice(int idx) {
+bool TWkHidDeviceController::OfferDevice(TWkHidDevice* device) {
     if (!enumerateEvent)
         return false;
-    TWkHidDevice* device = list[idx];
     const TWkHidEnumerateEvent handler = enumerateEvent;
-    return Offered(device, [&] { return handler(device, idx); });
+    const int idx = static_cast<int>(std::find(list.begin(), list.end(), device) - list.begin());
+    bool goOn = false;
+    if (WhileOffered(device, [&] { goOn = handler(device, idx); }) && !device->IsCheckedOut())
+        device->CloseAll();
+    return goOn;
 }
 
 void TWkHidDeviceController::CheckIn(TWkHidDevice*& hidDev) {
@@ -137,15 +154,18 @@ bool TWkHidDeviceController::CheckOutByVendorName(TWkHidDevice*& hidDev,
 
 bool TWkHidDeviceController::CheckOutByCallback(TWkHidDevice*& hidDev, TWkHidCheckCallback check) {
     hidDev = nullptr;
-    for (TWkHidDevice* device : list) {
-        if (device->IsCheckedOut())
+    for (const ListedDevice& entry : Snapshot()) {
+        TWkHidDevice* device = entry.device;
+        if (entry.alive.expired() || device->IsCheckedOut())
             continue;
-        device->SetEnumerated(true);
-        const bool matches = check(device);
-        device->SetEnumerated(false);
-        if (matches)
+        bool matches = false;
+        if (!WhileOffered(device, [&] { matches = check(device); }))
+            continue;
+        // The callback may have lent the device out itself, or seen it unplugged.
+        if (matches && device->IsPluggedIn() && !device->IsCheckedOut())
             return TryCheckOut(device, hidDev);
-        device->CloseAll();
+        if (!device->IsCheckedOut())
+            device->CloseAll();
     }
     return false;
 }
@@ -167,6 +187,18 @@ int TWkHidDeviceController::CountByVendorName(const QString& vendorName) {
 }
 
 int TWkHidDeviceController::CountByCallback(TWkHidCheckCallback check) {
-    return CountPlugged(
-        [this, check](TWkHidDevice* d) { return Offered(d, [&] { return check(d); }); });
+    int count = 0;
+    for (const ListedDevice& entry : Snapshot()) {
+        TWkHidDevice* device = entry.device;
+        if (entry.alive.expired() || !device->IsPluggedIn())
+            continue;
+        bool matches = false;
+        if (!WhileOffered(device, [&] { matches = check(device); }))
+            continue;
+        if (!device->IsCheckedOut())
+            device->CloseAll();
+        if (matches && device->IsPluggedIn())
+            ++count;
+    }
+    return count;
 }

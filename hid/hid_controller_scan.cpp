@@ -161,9 +161,8 @@ void TWkHidDeviceController::RemoveVanishedDevices(const DeviceIds& present, boo
         // A borrower may check the device in from its handlers, which frees it.
         if (removalEvent && IsListed(device)) {
             const TWkHidPlugEvent handler = removalEvent;
-            device->SetEnumerated(true);
-            handler(device);
-            device->SetEnumerated(false);
+            if (!WhileOffered(device, [&] { handler(device); }))
+                continue;
         }
         if (IsListed(device) && !device->IsCheckedOut()) {
             list.erase(std::find(list.begin(), list.end(), device));
@@ -189,9 +188,7 @@ void TWkHidDeviceController::AddArrivedDevices(FreshList& fresh, bool& changed) 
         changed = true;
         if (arrivalEvent) {
             const TWkHidPlugEvent handler = arrivalEvent;
-            device->SetEnumerated(true);
-            handler(device);
-            device->SetEnumerated(false);
+            WhileOffered(device, [&] { handler(device); });
         }
     }
 }

@@ -154,6 +154,9 @@ public:
     void SetOnUnplug(const TWkHidPlugEvent& handler) { unplugEvent = handler; }
 
     bool HasReader() const { return dataThread != nullptr; }
+    // Expires when the device is freed. Code that hands the device to a handler, which may pump
+    // messages and so let the device go, looks at it before it touches the device again.
+    std::weak_ptr<void> LifeToken() const { return life; }
 
 private:
     friend class TWkHidDeviceController;
@@ -213,6 +216,7 @@ private:
     DWORD readWriteOpenError = ERROR_SUCCESS;
     std::unique_ptr<TWkHidDeviceReadThread> dataThread;
     LONG tag = 0;
+    std::shared_ptr<void> life = std::make_shared<char>();
 
     // The overlapped read state is used by the reader thread while the UI thread may close it.
     mutable std::mutex overlappedReadLock;

@@ -3,7 +3,7 @@
 namespace {
 
 QString NullArgumentText(int index) {
-    return QString::asprintf("Argument %d is null", index);
+    return TextFormat(LoadResString(CkRes::SArgumentIsNull), {index});
 }
 
 } // namespace
@@ -13,7 +13,7 @@ ArgumentException ArgumentException::NullArgument(int index) {
 }
 
 ArgumentException ArgumentException::TypeNotSupported(int index) {
-    return ArgumentException(QString::asprintf("Argument type of %d is not supported", index));
+    return ArgumentException(TextFormat(LoadResString(CkRes::SArgumentTypeNotSupported), {index}));
 }
 
 ArgumentNullException ArgumentNullException::ForArgument(int index) {
@@ -21,10 +21,10 @@ ArgumentNullException ArgumentNullException::ForArgument(int index) {
 }
 
 ArgumentNullException ArgumentNullException::ForFormat() {
-    return ArgumentNullException(QStringLiteral("Format string is null"));
+    return ArgumentNullException(LoadResString(CkRes::SFormatStringIsNull));
 }
 
 ArgumentOutOfRangeException::ArgumentOutOfRangeException()
-    : ArgumentException(QStringLiteral("Argument out of range")) {}
+    : ArgumentException(LoadResString(CkRes::SArgumentOutOfRange)) {}
 
-FormatException::FormatException() : ECkError(QStringLiteral("Format exception")) {}
+FormatException::FormatException() : ECkError(LoadResString(CkRes::SFormatException)) {}

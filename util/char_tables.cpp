@@ -1,26 +1,24 @@
 #include "util/char_tables.h"
 
+#include "util/code_page.h"
+#include "util/errors.h"
+
 #include <QChar>
 #include <array>
 #include <memory>
+#include <unordered_map>
 
 namespace {
 
 constexpr int WideCount = 0x10000;
 constexpr int AnsiCount = 0x100;
+constexpr char16_t Undefined = u'\uFFFD';
 
 struct WideTables {
     std::array<WORD, WideCount> types;
     std::array<char16_t, WideCount> lower;
     std::array<char16_t, WideCount> upper;
     std::array<char16_t, WideCount> reflect;
-};
-
-struct AnsiTables {
-    std::array<WORD, AnsiCount> types;
-    std::array<BYTE, AnsiCount> lower;
-    std::array<BYTE, AnsiCount> upper;
-    std::array<BYTE, AnsiCount> reflect;
 };
 
 bool IsHexDigit(char16_t c) {
@@ -83,30 +81,54 @@ std::unique_ptr<WideTables> BuildWide() {
     return t;
 }
 
-// A mapping that leads out of Latin-1 keeps the byte.
-BYTE ToAnsi(char16_t mapped, BYTE self) {
-    return mapped < AnsiCount ? static_cast<BYTE>(mapped) : self;
-}
+} // namespace
 
-AnsiTables BuildAnsi() {
-    AnsiTables t{};
+AnsiCharTables BuildAnsiCharTables(UINT codePage) {
+    std::array<char16_t, AnsiCount> characters{};
+    if (!SingleByteCharacters(codePage, characters)) {
+        for (int i = 0; i < AnsiCount; ++i)
+            characters[std::size_t(i)] = char16_t(i);
+    }
+    // Case maps that lead to a character the code page lacks keep the byte.
+    std::unordered_map<char16_t, BYTE> bytes;
+    for (int i = AnsiCount - 1; i >= 0; --i)
+        bytes[characters[std::size_t(i)]] = BYTE(i);
+    const auto toByte = [&bytes](char16_t mapped, BYTE self) {
+        const auto found = bytes.find(mapped);
+        return found == bytes.end() ? self : found->second;
+    };
+    AnsiCharTables t{};
     for (int i = 0; i < AnsiCount; ++i) {
         const auto byte = static_cast<BYTE>(i);
-        t.types[i] = ClassifyUnit(byte);
-        t.lower[i] = ToAnsi(LowerUnit(byte), byte);
-        t.upper[i] = ToAnsi(UpperUnit(byte), byte);
+        const char16_t unit = characters[std::size_t(i)];
+        if (unit == Undefined) {
+            t.lower[i] = t.upper[i] = t.reflect[i] = byte;
+            continue;
+        }
+        t.types[i] = ClassifyUnit(unit);
+        t.lower[i] = toByte(LowerUnit(unit), byte);
+        t.upper[i] = toByte(UpperUnit(unit), byte);
         t.reflect[i] = Reflect(t.types[i], byte, t.lower[i], t.upper[i]);
     }
     return t;
 }
+
+char AnsiReplacementChar(UINT codePage) {
+    CPINFO info{};
+    if (!GetCPInfo(codePage, &info))
+        throw ECkInternalError(LoadResString(CkRes::SNoReplacementChar));
+    return char(info.DefaultChar[0]);
+}
+
+namespace {
 
 const WideTables& Wide() {
     static const std::unique_ptr<WideTables> tables = BuildWide();
     return *tables;
 }
 
-const AnsiTables& Ansi() {
-    static const AnsiTables tables = BuildAnsi();
+const AnsiCharTables& Ansi() {
+    static const AnsiCharTables tables = BuildAnsiCharTables(CP_ACP);
     return tables;
 }
 

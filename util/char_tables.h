@@ -1,8 +1,11 @@
 #pragma once
 // Character classes and case maps for 8-bit characters and UTF-16 code units, built once and
-// then read by table look-up. The 8-bit character set is Latin-1, so byte c is code unit c.
+// then read by table look-up. The 8-bit characters are those of the locale's code page when that
+// is an 8-bit one; otherwise (UTF-8, for instance) byte c stands for Latin-1 character c.
 
 #include "platform/win32/types.h"
+
+#include <array>
 
 // Class bits of a character, valued as the Windows CT_CTYPE1 classes.
 constexpr WORD C1_UPPER = 0x0001;
@@ -30,5 +33,17 @@ char16_t WideLowerCase(char16_t c);
 char16_t WideUpperCase(char16_t c);
 char16_t WideReflectCase(char16_t c);
 
-// Stands for characters that the 8-bit character set cannot hold.
-constexpr char AnsiReplacementChar = '?';
+// The 8-bit tables of one code page; a byte the code page leaves undefined has no class bits
+// and keeps its case.
+struct AnsiCharTables {
+    std::array<WORD, 256> types;
+    std::array<BYTE, 256> lower;
+    std::array<BYTE, 256> upper;
+    std::array<BYTE, 256> reflect;
+};
+AnsiCharTables BuildAnsiCharTables(UINT codePage);
+
+// The character that stands for characters the code page (CP_ACP: the locale's) cannot hold.
+// Raises ECkInternalError "Failed to get ANSI replacement character" when the code page cannot
+// be looked up.
+char AnsiReplacementChar(UINT codePage = 0);

@@ -4,12 +4,6 @@
 
 #include <utility>
 
-namespace {
-
-constexpr const char* Win32ErrorFormat = "Win32 error: %s (%u)%s%s";
-
-} // namespace
-
 ECkError::ECkError(QString message) {
     SetMessage(std::move(message));
 }
@@ -30,7 +24,25 @@ ECkWin32Error::ECkWin32Error(const QString& msg) : ECkWin32Error(CapturedError{}
     SetCallerText(msg);
 }
 
+ECkWin32Error ECkWin32Error::CreateRes(int identifier) {
+    ECkWin32Error error{CapturedError{}};
+    error.SetCallerText(LoadStr(identifier));
+    return error;
+}
+
+ECkWin32Error ECkWin32Error::CreateRes(const TResStringRec& record) {
+    return CreateRes(record.Identifier);
+}
+
 void ECkWin32Error::SetCallerText(const QString& text) {
-    SetMessage(QString::asprintf(Win32ErrorFormat, FLastErrorMsg.toUtf8().constData(),
-                                 unsigned{FLastError}, "\r\n", text.toUtf8().constData()));
+    SetMessage(TextFormat(LoadResString(CkRes::SWin32Error),
+                          {FLastErrorMsg, FLastError, QStringLiteral("\r\n"), text}));
+}
+
+void ECkWin32Error::SetFormattedText(const QString& format, std::initializer_list<TCkFmtArg> args) {
+    try {
+        SetCallerText(TextFormat(format, args));
+    } catch (const EConvertError&) {
+        SetCallerText(format);
+    }
 }

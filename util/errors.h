@@ -3,6 +3,8 @@
 // its system text, taken when the exception is made, so raise it right after the failing call.
 
 #include "platform/win32/types.h"
+#include "util/resource_strings.h"
+#include "util/text_format.h"
 
 #include <QByteArray>
 #include <QString>
@@ -28,35 +30,39 @@ public:
     using ECkError::ECkError;
 };
 
+// A format or an argument that TextFormat cannot show: "Format '<format>' invalid or
+// incompatible with argument", or "No argument for format '<format>'".
+class EConvertError : public ECkError {
+public:
+    using ECkError::ECkError;
+};
+
 class ECkWin32Error : public ECkError {
 public:
     // The message reads "Win32 error: <system text> (<code>)" + CR LF + msg.
     explicit ECkWin32Error(const QString& msg);
 
-    // As above, with msg filled by QString::arg from args in order ("%1", "%2" ...). The error
-    // code is taken before the arguments are formatted. All placeholders are filled in one pass,
-    // so a "%n" inside an argument's text stays as it is.
+    // As above, with msg filled from args by TextFormat ("%s", "%d", "%u", "%x" ...). The error
+    // code is taken before the arguments are formatted. A format that does not fit its
+    // arguments leaves msg as it stands, so that the system error is still reported.
     template <typename... Args>
     static ECkWin32Error CreateFmt(const QString& msg, const Args&... args) {
         ECkWin32Error error{CapturedError{}};
-        if constexpr (sizeof...(Args) == 0)
-            error.SetCallerText(msg);
-        else
-            error.SetCallerText(msg.arg(ArgText(args)...));
+        error.SetFormattedText(msg, {TCkFmtArg(args)...});
         return error;
     }
+    // As above, with the string-table text of that number, or of that record, as msg.
+    static ECkWin32Error CreateRes(int identifier);
+    static ECkWin32Error CreateRes(const TResStringRec& record);
 
     DWORD LastError() const { return FLastError; }
     const QString& LastErrorMsg() const { return FLastErrorMsg; }
 
 private:
     struct CapturedError {};
-    // The text QString::arg would insert for value.
-    template <typename T> static QString ArgText(const T& value) {
-        return QStringLiteral("%1").arg(value);
-    }
     explicit ECkWin32Error(CapturedError);
     void SetCallerText(const QString& text);
+    void SetFormattedText(const QString& format, std::initializer_list<TCkFmtArg> args);
 
     DWORD FLastError;
     QString FLastErrorMsg;
@@ -65,6 +71,7 @@ private:
 class ECkMutexError : public ECkWin32Error {
 public:
     using ECkWin32Error::ECkWin32Error;
+    explicit ECkMutexError(const ECkWin32Error& error) : ECkWin32Error(error) {}
 };
 
 class ESharedMemError : public ECkError {

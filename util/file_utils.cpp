@@ -4,10 +4,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <cstring>
 #include <dlfcn.h>
 #include <optional>
 #include <sys/auxv.h>
 #include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -81,4 +83,21 @@ QString ModuleFileName(HMODULE module) {
     if (module == ProgramModule())
         return QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
     return QFileInfo(QFile::decodeName(info.dli_fname)).absoluteFilePath();
+}
+
+bool VersionFixedFileInfo(const QString& fileName, VS_FIXEDFILEINFO& info) {
+    DWORD handle = 0;
+    const DWORD size = GetFileVersionInfoSizeW(fileName, &handle);
+    if (size == 0)
+        return false;
+    std::vector<BYTE> block(size);
+    if (!GetFileVersionInfoW(fileName, handle, size, block.data()))
+        return false;
+    void* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(block.data(), QStringLiteral("\\"), &value, &length))
+        return false;
+    if (length == sizeof info)
+        std::memcpy(&info, value, sizeof info);
+    return true;
 }

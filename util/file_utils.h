@@ -1,6 +1,7 @@
 #pragma once
 // File, folder and module look-ups of the utility library.
 
+#include "platform/modules/module_version.h"
 #include "platform/win32/types.h"
 
 #include <QByteArray>
@@ -25,3 +26,7 @@ HMODULE CurrentModule();
 // The full file name of a loaded module; empty, with last error ERROR_MOD_NOT_FOUND, when the
 // handle names no loaded module (one that has been unloaded, for instance).
 QString ModuleFileName(HMODULE module);
+
+// The fixed part of a module's version record: true when the module has a record with a fixed
+// part, which is copied into info only when it has exactly the 52 bytes of the structure.
+bool VersionFixedFileInfo(const QString& fileName, VS_FIXEDFILEINFO& info);

@@ -47,6 +47,7 @@ CkUtilLibrary::CkUtilLibrary() {
         return;
     BuildCharTables();
     SystemInfo();
+    AnsiReplacementChar();
     for (const TUnitVersionInfo& record : UnitRecords)
         AddUnitVersionRecord(CurrentModule(), &record);
 }

@@ -1,20 +1,24 @@
 #pragma once
-// A named or unnamed recursive mutex of this process (see RobustMutex for the owner rules).
+// A named or unnamed recursive mutex, shared by every process that uses the same name (see
+// RobustMutex for the owner rules and NamedObject for the names).
 
 #include "util/dispatcher_object.h"
+#include "util/robust_mutex.h"
 
 #include <QString>
 
-class RobustMutex;
-
 class TCkMutex : public TCkDispatcherObject {
 public:
-    // Makes the mutex, or takes the existing one of that name (Existed tells which). Mutexes of
-    // this process are made in memory, so this fails only when memory runs out.
-    TCkMutex(bool initialOwner, const QString& name);
-    // The existing mutex of that name; raises ECkMutexError "Failed to open mutex" when there
-    // is none.
-    static TCkMutex Open(const QString& name);
+    // Makes the mutex, or takes the existing one of that name (Existed tells which). Raises
+    // ECkMutexError "Failed to create mutex" with the system error when the name cannot be had:
+    // a "\" after its name-space prefix, an object of another kind or of another user.
+    // secAttr may be null. The system has no handle inheritance and no access lists for these
+    // objects: the mutex is its user's, whatever the attributes say.
+    TCkMutex(const SECURITY_ATTRIBUTES* secAttr, bool initialOwner, const QString& name);
+    // The existing mutex of that name with the access asked for (SYNCHRONIZE to wait,
+    // MUTEX_MODIFY_STATE to release, MUTEX_ALL_ACCESS for both); raises ECkMutexError "Failed
+    // to open mutex" when there is none. inheritable has no effect, as above.
+    static TCkMutex Open(DWORD access, bool inheritable, const QString& name);
 
     // True when the calling thread owns the mutex afterwards, also when it took it over from a
     // thread that ended without releasing it.

@@ -1,128 +1,154 @@
 #include "util/robust_mutex.h"
 
 #include "platform/win32/last_error.h"
+#include "util/named_object.h"
 #include "util/wait_result.h"
 
-#include <QHash>
-#include <algorithm>
-#include <chrono>
-#include <vector>
+#include <cerrno>
+#include <ctime>
+#include <new>
+#include <pthread.h>
+#include <unistd.h>
+
+// Lives in the mutex's shared memory. The owner fields are written only by the thread that
+// holds the lock; they let Release refuse other threads and tell whether a closed handle's
+// memory is still in use.
+struct RobustMutexState {
+    pthread_mutex_t mutex;
+    pid_t ownerProcess;
+    pid_t ownerThread;
+    std::uint32_t recursion;
+};
 
 namespace {
 
-// The mutexes the current thread owns; ending the thread abandons them.
-class OwnedMutexes {
-public:
-    ~OwnedMutexes() {
-        for (const auto& mutex : FMutexes)
-            mutex->Abandon();
+void InitialiseState(void* data, bool shared) {
+    auto* state = new (data) RobustMutexState{};
+    pthread_mutexattr_t attributes;
+    pthread_mutexattr_init(&attributes);
+    pthread_mutexattr_settype(&attributes, PTHREAD_MUTEX_RECURSIVE);
+    pthread_mutexattr_setrobust(&attributes, PTHREAD_MUTEX_ROBUST);
+    pthread_mutexattr_setpshared(&attributes,
+                                 shared ? PTHREAD_PROCESS_SHARED : PTHREAD_PROCESS_PRIVATE);
+    pthread_mutex_init(&state->mutex, &attributes);
+    pthread_mutexattr_destroy(&attributes);
+}
+
+bool OwnedByMe(const RobustMutexState& state) {
+    return state.recursion > 0 && state.ownerProcess == ::getpid() &&
+           state.ownerThread == ::gettid();
+}
+
+int TimedLock(pthread_mutex_t* mutex, DWORD timeoutMs) {
+    if (timeoutMs == 0)
+        return pthread_mutex_trylock(mutex);
+    if (timeoutMs == CkInfinite)
+        return pthread_mutex_lock(mutex);
+    timespec deadline{};
+    clock_gettime(CLOCK_MONOTONIC, &deadline);
+    deadline.tv_sec += time_t(timeoutMs / 1000);
+    deadline.tv_nsec += long(timeoutMs % 1000) * 1000000L;
+    if (deadline.tv_nsec >= 1000000000L) {
+        deadline.tv_sec += 1;
+        deadline.tv_nsec -= 1000000000L;
     }
-    void Add(std::shared_ptr<RobustMutex> mutex) { FMutexes.push_back(std::move(mutex)); }
-    void Remove(const RobustMutex* mutex) {
-        std::erase_if(FMutexes, [mutex](const auto& held) { return held.get() == mutex; });
-    }
-
-private:
-    std::vector<std::shared_ptr<RobustMutex>> FMutexes;
-};
-
-thread_local OwnedMutexes ownedByThisThread;
-
-struct NamedMutexes {
-    std::mutex lock;
-    QHash<QString, std::weak_ptr<RobustMutex>> byName;
-};
-
-NamedMutexes& Names() {
-    static NamedMutexes* names = new NamedMutexes; // outlives every thread's clean-up
-    return *names;
+    return pthread_mutex_clocklock(mutex, CLOCK_MONOTONIC, &deadline);
 }
 
 } // namespace
+
+RobustMutex::RobustMutex(std::unique_ptr<NamedObject> object, RobustMutexState* state, DWORD access)
+    : FObject(std::move(object)), FState(state), FAccess(access) {}
+
+RobustMutex::~RobustMutex() {
+    if (FState->recursion > 0 && FState->ownerProcess == ::getpid()) {
+        (void)FObject.release();
+        return;
+    }
+    if (!FObject) {
+        pthread_mutex_destroy(&FState->mutex);
+        delete FState;
+    }
+}
 
 std::shared_ptr<RobustMutex> RobustMutex::Create(const QString& name, bool initialOwner,
                                                  bool& existed) {
     existed = false;
     std::shared_ptr<RobustMutex> mutex;
-    if (!name.isEmpty()) {
-        NamedMutexes& names = Names();
-        const std::lock_guard guard(names.lock);
-        mutex = names.byName[name].lock();
-        existed = mutex != nullptr;
-        if (!mutex) {
-            mutex = std::make_shared<RobustMutex>();
-            names.byName[name] = mutex;
-        }
+    if (name.isEmpty()) {
+        auto* state = static_cast<RobustMutexState*>(::operator new(sizeof(RobustMutexState)));
+        InitialiseState(state, false);
+        mutex.reset(new RobustMutex(nullptr, state, MUTEX_ALL_ACCESS));
     } else {
-        mutex = std::make_shared<RobustMutex>();
+        const NamedObjectRequest request{
+            NamedObjectKind::Mutex, true, sizeof(RobustMutexState), true, false, [](void* data) {
+                InitialiseState(data, true);
+            }};
+        auto object = NamedObject::Open(name, request, existed);
+        if (!object)
+            return nullptr;
+        auto* state = static_cast<RobustMutexState*>(object->Data());
+        mutex.reset(new RobustMutex(std::move(object), state, MUTEX_ALL_ACCESS));
     }
-    // As on Windows, an existing mutex is not taken over by its creator's initial owner flag.
+    // As on the desktop, an existing mutex is not taken over by its creator's initial owner flag.
     if (initialOwner && !existed)
         mutex->Wait(0);
     return mutex;
 }
 
-std::shared_ptr<RobustMutex> RobustMutex::Open(const QString& name) {
-    NamedMutexes& names = Names();
-    const std::lock_guard guard(names.lock);
-    const auto found = names.byName.find(name);
-    std::shared_ptr<RobustMutex> mutex = found == names.byName.end() ? nullptr : found->lock();
-    if (!mutex)
-        SetLastError(ERROR_FILE_NOT_FOUND);
-    return mutex;
+std::shared_ptr<RobustMutex> RobustMutex::Open(const QString& name, DWORD access) {
+    bool existed = false;
+    const NamedObjectRequest request{NamedObjectKind::Mutex, false, sizeof(RobustMutexState)};
+    auto object = NamedObject::Open(name, request, existed);
+    if (!object)
+        return nullptr;
+    auto* state = static_cast<RobustMutexState*>(object->Data());
+    return std::shared_ptr<RobustMutex>(new RobustMutex(std::move(object), state, access));
+}
+
+DWORD RobustMutex::Owned(int lockResult) {
+    switch (lockResult) {
+    case 0:
+        FState->ownerProcess = ::getpid();
+        FState->ownerThread = ::gettid();
+        ++FState->recursion;
+        return CkWaitCode::Object0;
+    case EOWNERDEAD:
+        pthread_mutex_consistent(&FState->mutex);
+        FState->ownerProcess = ::getpid();
+        FState->ownerThread = ::gettid();
+        FState->recursion = 1;
+        return CkWaitCode::Abandoned;
+    case EBUSY:
+    case ETIMEDOUT:
+        return CkWaitCode::Timeout;
+    default:
+        SetLastErrorFromErrno(lockResult);
+        return CkWaitCode::Failed;
+    }
 }
 
 DWORD RobustMutex::Wait(DWORD timeoutMs) {
-    std::unique_lock lock(FLock);
-    const auto me = std::this_thread::get_id();
-    if (FOwner == me) {
-        ++FRecursion;
-        return CkWaitCode::Object0;
+    if ((FAccess & SYNCHRONIZE) == 0) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return CkWaitCode::Failed;
     }
-    const auto isFree = [this] {
-        return FRecursion == 0;
-    };
-    if (timeoutMs == CkInfinite)
-        FFreed.wait(lock, isFree);
-    else if (!FFreed.wait_for(lock, std::chrono::milliseconds(timeoutMs), isFree))
-        return CkWaitCode::Timeout;
-    const DWORD code = TakeOwnership();
-    lock.unlock();
-    ownedByThisThread.Add(shared_from_this());
-    return code;
-}
-
-DWORD RobustMutex::TakeOwnership() {
-    FOwner = std::this_thread::get_id();
-    FRecursion = 1;
-    const bool abandoned = FAbandoned;
-    FAbandoned = false;
-    return abandoned ? CkWaitCode::Abandoned : CkWaitCode::Object0;
+    return Owned(TimedLock(&FState->mutex, timeoutMs));
 }
 
 bool RobustMutex::Release() {
-    std::unique_lock lock(FLock);
-    if (FOwner != std::this_thread::get_id() || FRecursion == 0) {
+    if ((FAccess & MUTEX_MODIFY_STATE) == 0) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
+    if (!OwnedByMe(*FState)) {
         SetLastError(ERROR_NOT_OWNER);
         return false;
     }
-    if (--FRecursion > 0)
-        return true;
-    FOwner = {};
-    lock.unlock();
-    FFreed.notify_one();
-    ownedByThisThread.Remove(this);
-    return true;
-}
-
-void RobustMutex::Abandon() {
-    {
-        const std::lock_guard lock(FLock);
-        if (FOwner != std::this_thread::get_id())
-            return;
-        FOwner = {};
-        FRecursion = 0;
-        FAbandoned = true;
+    if (--FState->recursion == 0) {
+        FState->ownerProcess = 0;
+        FState->ownerThread = 0;
     }
-    FFreed.notify_one();
+    pthread_mutex_unlock(&FState->mutex);
+    return true;
 }

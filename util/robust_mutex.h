@@ -1,41 +1,49 @@
 #pragma once
-// A recursive mutex with the Windows rules for owners that go away: when the owning thread
-// ends without releasing it, the next waiter gets it with CkWaitCode::Abandoned. Named mutexes
-// live in a table of this process, so the same name gives the same mutex.
+// A recursive mutex with the desktop's rules for owners that go away: when the owning thread
+// ends without releasing it, the next waiter gets it with CkWaitCode::Abandoned. A named mutex
+// is shared with every process that opens the same name (see NamedObject); an unnamed one is
+// this process's own. Each Create or Open is a handle of its own with its own access rights.
 
 #include "util/waitable.h"
 
 #include <QString>
-#include <condition_variable>
 #include <memory>
-#include <mutex>
-#include <thread>
 
-class RobustMutex final : public CkWaitable, public std::enable_shared_from_this<RobustMutex> {
+class NamedObject;
+struct RobustMutexState;
+
+// Access rights of a mutex handle.
+constexpr DWORD SYNCHRONIZE = 0x00100000;
+constexpr DWORD MUTEX_MODIFY_STATE = 0x0001;
+constexpr DWORD MUTEX_ALL_ACCESS = 0x001F0001;
+
+class RobustMutex final : public CkWaitable {
 public:
-    // The mutex for name, made when the process has none yet; existed tells which. An empty name
+    // The mutex for name, made when no process has it yet; existed tells which. An empty name
     // makes an unnamed mutex. initialOwner makes the calling thread the owner of a new mutex.
+    // Null with the last error set when the name cannot be had (see NamedObject::Open).
     static std::shared_ptr<RobustMutex> Create(const QString& name, bool initialOwner,
                                                bool& existed);
-    // The existing mutex for name, or null with last error ERROR_FILE_NOT_FOUND.
-    static std::shared_ptr<RobustMutex> Open(const QString& name);
+    // The existing mutex for name with the access asked for, or null with last error
+    // ERROR_FILE_NOT_FOUND (or another of NamedObject::Open's).
+    static std::shared_ptr<RobustMutex> Open(const QString& name, DWORD access);
 
+    // Fails with ERROR_ACCESS_DENIED without SYNCHRONIZE access.
     DWORD Wait(DWORD timeoutMs) override;
-    // False with last error ERROR_NOT_OWNER when the calling thread does not own the mutex.
+    // False with last error ERROR_NOT_OWNER when the calling thread does not own the mutex,
+    // ERROR_ACCESS_DENIED without MUTEX_MODIFY_STATE access.
     bool Release();
     bool Signal() override { return Release(); }
 
-    // Called for each mutex a thread still owns when the thread ends.
-    void Abandon();
-
-    RobustMutex() = default;
+    // A mutex still owned by a thread of this process stays in memory for good: that thread's
+    // list of robust mutexes points into it until the thread ends.
+    ~RobustMutex() override;
 
 private:
-    DWORD TakeOwnership();
+    RobustMutex(std::unique_ptr<NamedObject> object, RobustMutexState* state, DWORD access);
+    DWORD Owned(int lockResult);
 
-    std::mutex FLock;
-    std::condition_variable FFreed;
-    std::thread::id FOwner;
-    int FRecursion = 0;
-    bool FAbandoned = false;
+    std::unique_ptr<NamedObject> FObject; // null for an unnamed mutex
+    RobustMutexState* FState;
+    DWORD FAccess;
 };

@@ -3,21 +3,16 @@
 #include "platform/win32/last_error.h"
 #include "util/critical_section.h"
 #include "util/errors.h"
+#include "util/named_object.h"
 
-#include <cstdlib>
 #include <list>
 #include <memory>
 
 namespace {
 
-struct FreeMemory {
-    void operator()(void* memory) const { std::free(memory); }
-};
-
 struct SharedBlock {
     QString name;
-    std::unique_ptr<void, FreeMemory> view;
-    DWORD size;
+    std::unique_ptr<NamedObject> object;
     int count;
 };
 
@@ -27,41 +22,52 @@ std::list<SharedBlock>& Blocks() {
     return *blocks;
 }
 
-QString Quoted(const QString& name) {
-    return QLatin1Char('"') + name + QLatin1Char('"');
+QString NameText(const TResStringRec& record, const QString& name) {
+    return TextFormat(LoadResString(record), {name});
+}
+
+NamedObjectRequest Request(bool create, DWORD size, DWORD access) {
+    const bool copy = (access & FILE_MAP_COPY) != 0 && (access & FILE_MAP_WRITE) == 0;
+    return NamedObjectRequest{NamedObjectKind::Mapping, create, size,
+                              copy || (access & FILE_MAP_WRITE) != 0, copy};
 }
 
 } // namespace
 
-DWORD SharedMemoryOpen(void*& view, const QString& name, DWORD size) {
+DWORD SharedMemoryOpen(void*& view, const QString& name, DWORD size, DWORD desiredAccess) {
     view = nullptr;
-    if (name.isEmpty() || name.contains(QLatin1Char('\\')))
-        throw ESharedMemError(QStringLiteral("Invalid MMF name %1").arg(Quoted(name)));
+    if (name.isEmpty())
+        throw ESharedMemError(NameText(CkRes::SInvalidMmfName, name));
 
     const auto locked = TCkIntfCriticalSection::Global().Lock();
     auto& blocks = Blocks();
     for (SharedBlock& block : blocks) {
         if (block.name.compare(name, Qt::CaseInsensitive) != 0)
             continue;
-        if (size > block.size)
-            throw ESharedMemError(QStringLiteral("The MMF named %1 is smaller than %2 bytes")
-                                      .arg(Quoted(name), QString::number(size)));
+        if (size > block.object->Size())
+            throw ESharedMemError(QStringLiteral("The MMF named \"%1\" is smaller than %2 bytes")
+                                      .arg(name, QString::number(size)));
         ++block.count;
-        view = block.view.get();
+        view = block.object->Data();
         return ERROR_ALREADY_EXISTS;
     }
 
-    if (size == 0)
-        throw ESharedMemError(
-            QStringLiteral("The MMF named %1 cannot be created empty").arg(Quoted(name)));
-    std::unique_ptr<void, FreeMemory> memory(std::calloc(size, 1));
-    if (!memory) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        throw ECkWin32Error(QStringLiteral("The MMF named %1 cannot be created").arg(Quoted(name)));
+    if ((desiredAccess & (FILE_MAP_COPY | FILE_MAP_WRITE | FILE_MAP_READ)) == 0) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        throw ECkWin32Error(QStringLiteral("The MMF named \"%1\" cannot be mapped").arg(name));
     }
-    blocks.push_front(SharedBlock{name, std::move(memory), size, 1});
-    view = blocks.front().view.get();
-    return ERROR_SUCCESS;
+    bool existed = false;
+    auto object = NamedObject::Open(name, Request(false, size, desiredAccess), existed);
+    if (!object) {
+        if (size == 0)
+            throw ESharedMemError(NameText(CkRes::SMmfCannotBeEmpty, name));
+        object = NamedObject::Open(name, Request(true, size, desiredAccess), existed);
+        if (!object)
+            throw ECkWin32Error(QStringLiteral("The MMF named \"%1\" cannot be created").arg(name));
+    }
+    view = object->Data();
+    blocks.push_front(SharedBlock{name, std::move(object), 1});
+    return existed ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS;
 }
 
 bool SharedMemoryClose(void*& view) {
@@ -70,7 +76,7 @@ bool SharedMemoryClose(void*& view) {
     const auto locked = TCkIntfCriticalSection::Global().Lock();
     auto& blocks = Blocks();
     for (auto it = blocks.begin(); it != blocks.end(); ++it) {
-        if (it->view.get() != view)
+        if (it->object->Data() != view)
             continue;
         if (it->count < 2)
             blocks.erase(it);

@@ -38,7 +38,8 @@ std::shared_ptr<TCkMutex> RegistryMutex(ModuleState& state) {
     if (state.shuttingDown)
         return nullptr;
     if (!state.mutex)
-        state.mutex = std::make_shared<TCkMutex>(false, ProcessName("MutexNPA_UnitVersioning_"));
+        state.mutex =
+            std::make_shared<TCkMutex>(nullptr, false, ProcessName("MutexNPA_UnitVersioning_"));
     return state.mutex;
 }
 

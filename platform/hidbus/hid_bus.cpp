@@ -31,6 +31,10 @@ DWORD HidChannel::setOutputReport(std::span<const BYTE>) {
     return ERROR_INVALID_FUNCTION;
 }
 
+DWORD HidChannel::getOutputReport(std::span<BYTE>) {
+    return ERROR_INVALID_FUNCTION;
+}
+
 DWORD HidChannel::writeReport(std::span<const BYTE>) {
     return ERROR_INVALID_FUNCTION;
 }

@@ -65,6 +65,8 @@ public:
     virtual DWORD setFeature(std::span<const BYTE> buffer);
     virtual DWORD getInputReport(std::span<BYTE> buffer);
     virtual DWORD setOutputReport(std::span<const BYTE> buffer);
+    // The output report the device holds now, by control transfer.
+    virtual DWORD getOutputReport(std::span<BYTE> buffer);
     // Sends an output report over the interrupt pipe (a plain file write).
     virtual DWORD writeReport(std::span<const BYTE> buffer);
     // Takes the oldest queued input report without blocking: ERROR_SUCCESS with bytesRead 0

@@ -15,6 +15,7 @@
 #ifndef HIDIOCGINPUT
 #define HIDIOCGINPUT(len) _IOC(_IOC_WRITE | _IOC_READ, 'H', 0x0A, len)
 #define HIDIOCSOUTPUT(len) _IOC(_IOC_WRITE | _IOC_READ, 'H', 0x0B, len)
+#define HIDIOCGOUTPUT(len) _IOC(_IOC_WRITE | _IOC_READ, 'H', 0x0C, len)
 #endif
 
 namespace {
@@ -70,6 +71,10 @@ DWORD HidrawChannel::getInputReport(std::span<BYTE> buffer) {
 DWORD HidrawChannel::setOutputReport(std::span<const BYTE> buffer) {
     std::vector<BYTE> copy(buffer.begin(), buffer.end());
     return request(HIDIOCSOUTPUT(copy.size()), copy);
+}
+
+DWORD HidrawChannel::getOutputReport(std::span<BYTE> buffer) {
+    return request(HIDIOCGOUTPUT(buffer.size()), buffer);
 }
 
 DWORD HidrawChannel::writeReport(std::span<const BYTE> buffer) {

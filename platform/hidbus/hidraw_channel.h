@@ -14,6 +14,7 @@ public:
     DWORD setFeature(std::span<const BYTE> buffer) override;
     DWORD getInputReport(std::span<BYTE> buffer) override;
     DWORD setOutputReport(std::span<const BYTE> buffer) override;
+    DWORD getOutputReport(std::span<BYTE> buffer) override;
     DWORD writeReport(std::span<const BYTE> buffer) override;
     DWORD readReport(std::span<BYTE> buffer, DWORD& bytesRead) override;
     DWORD connectionError() override;

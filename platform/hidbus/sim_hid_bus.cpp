@@ -75,6 +75,9 @@ public:
     DWORD setOutputReport(std::span<const BYTE> buffer) override {
         return callSet(&SimHidDeviceSpec::setOutput, buffer);
     }
+    DWORD getOutputReport(std::span<BYTE> buffer) override {
+        return callGet(&SimHidDeviceSpec::getOutput, buffer);
+    }
     DWORD writeReport(std::span<const BYTE> buffer) override {
         return callSet(&SimHidDeviceSpec::setOutput, buffer);
     }

@@ -37,6 +37,7 @@ struct SimHidDeviceSpec {
     SimSetReportHandler setFeature;
     SimGetReportHandler getInput;
     SimSetReportHandler setOutput; // output reports, both by control transfer and by write
+    SimGetReportHandler getOutput; // the output report read back by control transfer
 };
 
 // Faults a device shows until they are changed again.

@@ -1,70 +1,36 @@
 #include "platform/hidclass/hidsdi.h"
 #include "platform/win32/device_file.h"
+#include "platform/win32/hid_control_codes.h"
 #include "platform/win32/last_error.h"
 
 #include <cstring>
 
 namespace {
 
-// Input buffer counts a handle accepts, as the class driver allows them.
-constexpr ULONG kMinInputBuffers = 2;
-constexpr ULONG kMaxInputBuffers = 512;
-
 BOOLEAN fail(DWORD error) {
     SetLastError(error);
     return FALSE;
-}
-
-BOOLEAN result(DWORD error) {
-    return error ? fail(error) : TRUE;
-}
-
-enum class Needs { Reading, Writing };
-
-// The device file of handle when it may make a transfer of that kind; nullptr with the last
-// error set otherwise.
-std::shared_ptr<DeviceFile> fileFor(HANDLE handle, PVOID report, ULONG length, Needs needs) {
-    auto file = DeviceFileFromHandle(handle);
-    if (!file)
-        return nullptr;
-    if (!report || length == 0) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return nullptr;
-    }
-    const HidAccess access = file->channel->access();
-    if (needs == Needs::Reading ? !accessReads(access) : !accessWrites(access)) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return nullptr;
-    }
-    return file;
-}
-
-std::span<BYTE> bytes(PVOID report, ULONG length) {
-    return {static_cast<BYTE*>(report), length};
-}
-
-BOOLEAN copyWords(const std::u16string& words, PVOID buffer, ULONG length) {
-    const std::size_t needed = (words.size() + 1) * sizeof(char16_t);
-    if (!buffer || length < needed)
-        return fail(ERROR_INSUFFICIENT_BUFFER);
-    std::memcpy(buffer, words.c_str(), needed);
-    return TRUE;
-}
-
-BOOLEAN copyString(HANDLE handle, QString HidNodeInfo::*member, PVOID buffer, ULONG length) {
-    const auto file = DeviceFileFromHandle(handle);
-    if (!file)
-        return FALSE;
-    const QString& text = file->channel->node().*member;
-    if (text.isEmpty())
-        return fail(ERROR_NOT_FOUND);
-    return copyWords(text.toStdU16String(), buffer, length);
 }
 
 BOOLEAN notSupported(HANDLE handle) {
     if (!DeviceFileFromHandle(handle))
         return FALSE;
     return fail(ERROR_NOT_SUPPORTED);
+}
+
+// The class calls below are the driver's control codes, as the desktop's library makes them.
+BOOLEAN control(HANDLE device, DWORD code, LPVOID in, DWORD inSize, LPVOID out, DWORD outSize) {
+    DWORD returned = 0;
+    return DeviceIoControl(device, code, in, inSize, out, outSize, &returned, nullptr) ? TRUE
+                                                                                       : FALSE;
+}
+
+BOOLEAN getReport(HANDLE device, DWORD code, PVOID report, ULONG length) {
+    return control(device, code, nullptr, 0, report, length);
+}
+
+BOOLEAN setReport(HANDLE device, DWORD code, PVOID report, ULONG length) {
+    return control(device, code, report, length, nullptr, 0);
 }
 
 } // namespace
@@ -133,74 +99,48 @@ BOOLEAN HidD_GetPhysicalDescriptor(HANDLE device, PVOID, ULONG) {
 }
 
 BOOLEAN HidD_FlushQueue(HANDLE device) {
-    const auto file = DeviceFileFromHandle(device);
-    if (!file)
-        return FALSE;
-    if (!accessReads(file->channel->access()))
-        return fail(ERROR_ACCESS_DENIED);
-    return result(file->channel->flush());
+    return control(device, IOCTL_HID_FLUSH_QUEUE, nullptr, 0, nullptr, 0);
 }
 
 BOOLEAN HidD_GetFeature(HANDLE device, PVOID report, ULONG length) {
-    const auto file = fileFor(device, report, length, Needs::Reading);
-    return file ? result(file->channel->getFeature(bytes(report, length))) : FALSE;
+    return getReport(device, IOCTL_HID_GET_FEATURE, report, length);
 }
 
 BOOLEAN HidD_SetFeature(HANDLE device, PVOID report, ULONG length) {
-    const auto file = fileFor(device, report, length, Needs::Writing);
-    return file ? result(file->channel->setFeature(bytes(report, length))) : FALSE;
+    return setReport(device, IOCTL_HID_SET_FEATURE, report, length);
 }
 
 BOOLEAN HidD_GetInputReport(HANDLE device, PVOID report, ULONG length) {
-    const auto file = fileFor(device, report, length, Needs::Reading);
-    return file ? result(file->channel->getInputReport(bytes(report, length))) : FALSE;
+    return getReport(device, IOCTL_HID_GET_INPUT_REPORT, report, length);
 }
 
 BOOLEAN HidD_SetOutputReport(HANDLE device, PVOID report, ULONG length) {
-    const auto file = fileFor(device, report, length, Needs::Writing);
-    return file ? result(file->channel->setOutputReport(bytes(report, length))) : FALSE;
+    return setReport(device, IOCTL_HID_SET_OUTPUT_REPORT, report, length);
 }
 
 BOOLEAN HidD_GetNumInputBuffers(HANDLE device, ULONG* numberBuffers) {
-    const auto file = DeviceFileFromHandle(device);
-    if (!file)
-        return FALSE;
-    if (!numberBuffers)
-        return fail(ERROR_INVALID_PARAMETER);
-    *numberBuffers = file->numInputBuffers;
-    return TRUE;
+    return control(device, IOCTL_GET_NUM_DEVICE_INPUT_BUFFERS, nullptr, 0, numberBuffers,
+                   sizeof(ULONG));
 }
 
 BOOLEAN HidD_SetNumInputBuffers(HANDLE device, ULONG numberBuffers) {
-    const auto file = DeviceFileFromHandle(device);
-    if (!file)
-        return FALSE;
-    if (numberBuffers < kMinInputBuffers || numberBuffers > kMaxInputBuffers)
-        return fail(ERROR_INVALID_PARAMETER);
-    file->numInputBuffers = numberBuffers;
-    return TRUE;
+    return control(device, IOCTL_SET_NUM_DEVICE_INPUT_BUFFERS, &numberBuffers, sizeof numberBuffers,
+                   nullptr, 0);
 }
 
 BOOLEAN HidD_GetManufacturerString(HANDLE device, PVOID buffer, ULONG length) {
-    return copyString(device, &HidNodeInfo::manufacturer, buffer, length);
+    return getReport(device, IOCTL_HID_GET_MANUFACTURER_STRING, buffer, length);
 }
 
 BOOLEAN HidD_GetProductString(HANDLE device, PVOID buffer, ULONG length) {
-    return copyString(device, &HidNodeInfo::product, buffer, length);
+    return getReport(device, IOCTL_HID_GET_PRODUCT_STRING, buffer, length);
 }
 
 BOOLEAN HidD_GetSerialNumberString(HANDLE device, PVOID buffer, ULONG length) {
-    return copyString(device, &HidNodeInfo::serial, buffer, length);
+    return getReport(device, IOCTL_HID_GET_SERIALNUMBER_STRING, buffer, length);
 }
 
 BOOLEAN HidD_GetIndexedString(HANDLE device, ULONG stringIndex, PVOID buffer, ULONG length) {
-    const auto file = DeviceFileFromHandle(device);
-    if (!file)
-        return FALSE;
-    if (stringIndex != 0)
-        return fail(ERROR_NOT_SUPPORTED);
-    const std::vector<WORD>& languages = file->channel->node().languageIds;
-    if (languages.empty())
-        return fail(ERROR_NOT_FOUND);
-    return copyWords(std::u16string(languages.begin(), languages.end()), buffer, length);
+    return control(device, IOCTL_HID_GET_INDEXED_STRING, &stringIndex, sizeof stringIndex, buffer,
+                   length);
 }

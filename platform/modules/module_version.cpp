@@ -2,14 +2,16 @@
 
 #include "platform/win32/last_error.h"
 
+#include <QStringList>
 #include <cstring>
 #include <map>
 #include <mutex>
+#include <tuple>
 
 namespace {
 
-// Block layout: DWORD total bytes, then per value its path and its text, each a NUL-terminated
-// UTF-16 string; an empty path ends the list.
+// Block layout: DWORD total bytes, the VS_FIXEDFILEINFO, then per value its path and its text,
+// each a NUL-terminated UTF-16 string; an empty path ends the list.
 struct Records {
     std::mutex mutex;
     std::map<QString, std::u16string> blocks; // by lower-case module name
@@ -20,8 +22,48 @@ Records& records() {
     return instance;
 }
 
+constexpr std::size_t FixedStart = sizeof(DWORD);
+constexpr std::size_t TextsStart = FixedStart + sizeof(VS_FIXEDFILEINFO);
+
+// "a.b.c.d" as the two words of a fixed version; missing parts are 0.
+std::pair<DWORD, DWORD> versionWords(const QString& text) {
+    const QStringList parts = text.trimmed().split(QLatin1Char('.'));
+    DWORD numbers[4] = {};
+    for (int i = 0; i < 4 && i < parts.size(); ++i)
+        numbers[i] = parts[i].toUInt() & 0xFFFF;
+    return {numbers[0] << 16 | numbers[1], numbers[2] << 16 | numbers[3]};
+}
+
+QString valueNamed(const ModuleVersionRecord& record, QLatin1String name) {
+    for (const auto& [path, text] : record) {
+        if (path.endsWith(QLatin1Char('\\') + name, Qt::CaseInsensitive))
+            return text;
+    }
+    return {};
+}
+
+VS_FIXEDFILEINFO fixedInfo(const ModuleVersionRecord& record) {
+    constexpr DWORD VOS_NT_WINDOWS32 = 0x00040004;
+    constexpr DWORD VFT_DLL = 2;
+    const QString fileVersion = valueNamed(record, QLatin1String("FileVersion"));
+    QString productVersion = valueNamed(record, QLatin1String("ProductVersion"));
+    if (productVersion.isEmpty())
+        productVersion = fileVersion;
+    VS_FIXEDFILEINFO info{};
+    info.dwSignature = FixedFileInfoSignature;
+    info.dwStrucVersion = 0x00010000;
+    std::tie(info.dwFileVersionMS, info.dwFileVersionLS) = versionWords(fileVersion);
+    std::tie(info.dwProductVersionMS, info.dwProductVersionLS) = versionWords(productVersion);
+    info.dwFileFlagsMask = 0x3F;
+    info.dwFileOS = VOS_NT_WINDOWS32;
+    info.dwFileType = VFT_DLL;
+    return info;
+}
+
 std::u16string serialize(const ModuleVersionRecord& record) {
-    std::u16string words(sizeof(DWORD) / sizeof(char16_t), u'\0');
+    std::u16string words(TextsStart / sizeof(char16_t), u'\0');
+    const VS_FIXEDFILEINFO info = fixedInfo(record);
+    std::memcpy(words.data() + FixedStart / sizeof(char16_t), &info, sizeof info);
     for (const auto& [path, text] : record) {
         words += path.toStdU16String() + u'\0';
         words += text.toStdU16String() + u'\0';
@@ -77,6 +119,13 @@ BOOL VerQueryValueW(const void* block, const QString& subBlock, void** buffer, U
         return FALSE;
     DWORD bytes = 0;
     std::memcpy(&bytes, block, sizeof bytes);
+    if (bytes < TextsStart)
+        return FALSE;
+    if (subBlock == QLatin1String("\\")) {
+        *buffer = static_cast<char*>(const_cast<void*>(block)) + FixedStart;
+        *length = sizeof(VS_FIXEDFILEINFO);
+        return TRUE;
+    }
     const auto* words = static_cast<const char16_t*>(block);
     const std::size_t count = bytes / sizeof(char16_t);
     const std::u16string wanted = subBlock.toStdU16String();
@@ -91,7 +140,7 @@ BOOL VerQueryValueW(const void* block, const QString& subBlock, void** buffer, U
         position = end + 1;
         return true;
     };
-    std::size_t position = sizeof(DWORD) / sizeof(char16_t);
+    std::size_t position = TextsStart / sizeof(char16_t);
     std::u16string_view path;
     std::u16string_view text;
     while (next(position, path) && !path.empty()) {

@@ -12,7 +12,27 @@
 
 constexpr DWORD ERROR_RESOURCE_TYPE_NOT_FOUND = 1813;
 
-// Value paths and their texts.
+// The fixed part of a version record, the value "\" of every block.
+struct VS_FIXEDFILEINFO {
+    DWORD dwSignature; // FixedFileInfoSignature
+    DWORD dwStrucVersion;
+    DWORD dwFileVersionMS; // major << 16 | minor
+    DWORD dwFileVersionLS; // release << 16 | build
+    DWORD dwProductVersionMS;
+    DWORD dwProductVersionLS;
+    DWORD dwFileFlagsMask;
+    DWORD dwFileFlags;
+    DWORD dwFileOS;
+    DWORD dwFileType;
+    DWORD dwFileSubtype;
+    DWORD dwFileDateMS;
+    DWORD dwFileDateLS;
+};
+static_assert(sizeof(VS_FIXEDFILEINFO) == 52);
+constexpr DWORD FixedFileInfoSignature = 0xFEEF04BD;
+
+// Value paths and their texts. The fixed part's file and product versions are read from the
+// "FileVersion" and "ProductVersion" texts ("1.2.3.4"; the product's is the file's when absent).
 using ModuleVersionRecord = std::vector<std::pair<QString, QString>>;
 
 // Gives the module called name (case-insensitive) its record, replacing any earlier one.
@@ -25,7 +45,8 @@ DWORD GetFileVersionInfoSizeW(const QString& name, DWORD* handle);
 // size above, ERROR_RESOURCE_TYPE_NOT_FOUND when there is no record.
 BOOL GetFileVersionInfoW(const QString& name, DWORD handle, DWORD length, void* data);
 // Points *buffer at the NUL-terminated UTF-16 text of subBlock inside block and sets *length to
-// its characters including the NUL; FALSE when block holds no such value. Every read stays
+// its characters including the NUL; for subBlock "\\" at the block's VS_FIXEDFILEINFO, *length
+// its 52 bytes. FALSE when block holds no such value. Every read stays
 // inside the block's own recorded size.
 BOOL VerQueryValueW(const void* block, const QString& subBlock, void** buffer, UINT* length);
 

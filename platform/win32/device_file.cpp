@@ -172,12 +172,3 @@ BOOL WriteFile(HANDLE handle, LPCVOID buffer, DWORD toWrite, LPDWORD bytesWritte
         *bytesWritten = toWrite;
     return TRUE;
 }
-
-BOOL DeviceIoControl(HANDLE handle, DWORD, LPVOID, DWORD, LPVOID, DWORD, LPDWORD bytesReturned,
-                     LPOVERLAPPED) {
-    if (!DeviceFileFromHandle(handle))
-        return FALSE;
-    if (bytesReturned)
-        *bytesReturned = 0;
-    return fail(ERROR_INVALID_FUNCTION);
-}

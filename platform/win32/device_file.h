@@ -14,7 +14,6 @@ constexpr DWORD FILE_SHARE_READ = 0x1;
 constexpr DWORD FILE_SHARE_WRITE = 0x2;
 constexpr DWORD OPEN_EXISTING = 3;
 constexpr DWORD FILE_FLAG_OVERLAPPED = 0x40000000;
-using LPSECURITY_ATTRIBUTES = void*;
 using LPDWORD = DWORD*;
 
 // What a device handle holds.
@@ -65,7 +64,11 @@ BOOL ReadFile(HANDLE handle, LPVOID buffer, DWORD toRead, LPDWORD bytesRead,
 // Sends one output report (byte 0 the report id). Same rule for overlapped as ReadFile.
 BOOL WriteFile(HANDLE handle, LPCVOID buffer, DWORD toWrite, LPDWORD bytesWritten,
                LPOVERLAPPED overlapped);
-// Device handles answer no control code: FALSE with ERROR_INVALID_FUNCTION for a valid handle.
+// Serves the HID class control codes of hid_control_codes.h that a hidraw node can serve (see
+// device_control.cpp); any other code gives FALSE with ERROR_INVALID_FUNCTION. Report codes take
+// the report, byte 0 its id, as the HidD_* calls do and need the same access; bytesReturned
+// counts the bytes put into the output buffer. The call completes before it returns, so an
+// overlapped record is not used.
 BOOL DeviceIoControl(HANDLE handle, DWORD ioControlCode, LPVOID inBuffer, DWORD inSize,
                      LPVOID outBuffer, DWORD outSize, LPDWORD bytesReturned,
                      LPOVERLAPPED overlapped);

@@ -49,6 +49,14 @@ struct GUID {
     friend bool operator==(const GUID&, const GUID&) = default;
 };
 
+// Who may use a new kernel object and whether child processes inherit its handle.
+struct SECURITY_ATTRIBUTES {
+    DWORD nLength;
+    LPVOID lpSecurityDescriptor;
+    BOOL bInheritHandle;
+};
+using LPSECURITY_ATTRIBUTES = SECURITY_ATTRIBUTES*;
+
 // Window message sent to every top-level window when device nodes were added or removed.
 constexpr UINT WM_DEVICECHANGE = 0x0219;
 constexpr WPARAM DBT_DEVNODES_CHANGED = 7;

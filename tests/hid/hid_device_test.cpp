@@ -1,5 +1,6 @@
 #include "hid/controller_error.h"
 #include "hid/hid_device.h"
+#include "platform/win32/hid_control_codes.h"
 #include "tests/hid/hid_scenario.h"
 
 #include <array>
@@ -28,6 +29,34 @@ TEST_F(DeviceAccess, FeatureReportsNeedTheDeviceLentOut) {
     EXPECT_EQ(report[1], 1);
     EXPECT_EQ(report[254], 254);
     EXPECT_NE(device->HidFileHandle(), INVALID_HANDLE_VALUE) << "left open";
+}
+
+TEST_F(DeviceAccess, ControlCodesReachTheDeviceOnlyWhileItMayBeOpened) {
+    bus.addDevice(JoystickSpec(0x1234, 0x0001, QStringLiteral("Stick")));
+    StartController();
+    TWkHidDevice* device = Offered().at(0);
+
+    std::array<BYTE, 255> report{4};
+    DWORD returned = 99;
+    EXPECT_FALSE(device->DeviceIoControl(IOCTL_HID_GET_FEATURE, nullptr, 0, report.data(),
+                                         report.size(), returned))
+        << "checked in, not offered";
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(report[1], 0);
+
+    ASSERT_TRUE(controller->CheckOut(device));
+    ASSERT_TRUE(device->DeviceIoControl(IOCTL_HID_GET_FEATURE, nullptr, 0, report.data(),
+                                        report.size(), returned));
+    EXPECT_EQ(returned, 255u);
+    EXPECT_EQ(report[1], 1);
+    EXPECT_EQ(report[254], 254);
+    char16_t product[16] = {};
+    ASSERT_TRUE(device->DeviceIoControl(IOCTL_HID_GET_PRODUCT_STRING, nullptr, 0, product,
+                                        sizeof product, returned));
+    EXPECT_EQ(std::u16string(product), u"Stick");
+    EXPECT_FALSE(device->DeviceIoControl(IOCTL_GET_PHYSICAL_DESCRIPTOR, nullptr, 0, report.data(),
+                                         report.size(), returned));
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_FUNCTION);
 }
 
 TEST_F(DeviceAccess, QueryOnlyAccessFailsTransfersAndGetsNoReader) {

@@ -1,4 +1,7 @@
+#include "platform/win32/last_error.h"
 #include "util/char_tables.h"
+#include "util/code_page.h"
+#include "util/errors.h"
 
 #include <gtest/gtest.h>
 
@@ -20,11 +23,12 @@ TEST(CharTables, ClassifiesLettersDigitsAndAccentedLetters) {
         {u'$', C1_PUNCT | C1_DEFINED, C1_ALPHA | C1_DIGIT},
         {u',', C1_PUNCT, C1_ALPHA},
     };
+    const AnsiCharTables latin1 = BuildAnsiCharTables(28591);
     for (const auto& c : cases) {
         const WORD wide = WideCharType(c.c);
         EXPECT_EQ(wide & c.set, c.set) << int(c.c);
         EXPECT_EQ(wide & c.clear, 0) << int(c.c);
-        EXPECT_EQ(AnsiCharType(static_cast<BYTE>(c.c)), wide) << int(c.c);
+        EXPECT_EQ(latin1.types[static_cast<BYTE>(c.c)], wide) << int(c.c);
     }
     EXPECT_EQ(WideCharType(u'\u0416') & (C1_UPPER | C1_ALPHA), C1_UPPER | C1_ALPHA); // Ж
     EXPECT_EQ(WideCharType(0xFFFF) & C1_DEFINED, 0);
@@ -60,11 +64,57 @@ TEST(CharTables, CaseMaps) {
         {0xE9, 0xE9, 0xC9, 0xC9}, {0xFF, 0xFF, 0xFF, 0xFF}, // ÿ upper-cases outside Latin-1 and
                                                             // stays
     };
+    const AnsiCharTables latin1 = BuildAnsiCharTables(28591);
     for (const auto& c : ansi) {
-        EXPECT_EQ(AnsiLowerCase(c.c), c.lower) << int(c.c);
-        EXPECT_EQ(AnsiUpperCase(c.c), c.upper) << int(c.c);
-        EXPECT_EQ(AnsiReflectCase(c.c), c.reflect) << int(c.c);
+        EXPECT_EQ(latin1.lower[c.c], c.lower) << int(c.c);
+        EXPECT_EQ(latin1.upper[c.c], c.upper) << int(c.c);
+        EXPECT_EQ(latin1.reflect[c.c], c.reflect) << int(c.c);
     }
+    // The process's own tables agree on the characters every code page shares.
+    for (const BYTE c : {BYTE('a'), BYTE('A'), BYTE('1')}) {
+        EXPECT_EQ(AnsiLowerCase(c), latin1.lower[c]);
+        EXPECT_EQ(AnsiUpperCase(c), latin1.upper[c]);
+        EXPECT_EQ(AnsiReflectCase(c), latin1.reflect[c]);
+        EXPECT_EQ(AnsiCharType(c), latin1.types[c]);
+    }
+}
+
+TEST(CharTables, EightBitTablesFollowTheCodePage) {
+    const AnsiCharTables cyrillic = BuildAnsiCharTables(1251);
+    EXPECT_EQ(cyrillic.types[0xC6] & (C1_UPPER | C1_ALPHA), C1_UPPER | C1_ALPHA); // Ж
+    EXPECT_EQ(cyrillic.lower[0xC6], 0xE6);                                        // ж
+    EXPECT_EQ(cyrillic.reflect[0xE6], 0xC6);
+    EXPECT_EQ(cyrillic.types[0x98], 0); // left undefined by the code page
+    EXPECT_EQ(cyrillic.lower[0x98], 0x98);
+
+    const AnsiCharTables koi8 = BuildAnsiCharTables(20866);
+    EXPECT_EQ(koi8.upper[0xD6], 0xF6); // ж -> Ж
+
+    const AnsiCharTables ascii = BuildAnsiCharTables(20127);
+    EXPECT_EQ(ascii.types[0xE9], 0);
+    EXPECT_EQ(ascii.upper['q'], 'Q');
+
+    // A code page that is not 8-bit leaves Latin-1 in place.
+    const AnsiCharTables utf8 = BuildAnsiCharTables(65001);
+    EXPECT_EQ(utf8.upper[0xE9], 0xC9);
+}
+
+TEST(CharTables, ReplacementCharacter) {
+    EXPECT_EQ(AnsiReplacementChar(), '?');
+    EXPECT_EQ(AnsiReplacementChar(1251), '?');
+    try {
+        AnsiReplacementChar(12345);
+        ADD_FAILURE() << "unknown code page answered";
+    } catch (const ECkInternalError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("Failed to get ANSI replacement character"));
+    }
+    CPINFO info{};
+    EXPECT_FALSE(GetCPInfo(12345, &info));
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    ASSERT_TRUE(GetCPInfo(65001, &info));
+    EXPECT_EQ(info.MaxCharSize, 4u);
+    ASSERT_TRUE(GetCPInfo(1252, &info));
+    EXPECT_EQ(info.MaxCharSize, 1u);
 }
 
 } // namespace

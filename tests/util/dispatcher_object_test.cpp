@@ -57,7 +57,7 @@ bool FreeElsewhere(TCkMutex& mutex) {
 } // namespace
 
 TEST(AlertableWait, EndsWhenTheObjectIsSignalledOrTheTimeIsUp) {
-    TCkMutex mutex(false, QString());
+    TCkMutex mutex(nullptr, false, QString());
     EXPECT_EQ(mutex.WaitAlertable(0), wrSignaled);
     mutex.Release();
     const Holder holder(mutex);
@@ -77,7 +77,7 @@ TEST(AlertableWait, ACompletedOperationEndsTheWaitAfterItsRoutine) {
                                 nullptr, OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
     ASSERT_NE(handle, INVALID_HANDLE_VALUE);
 
-    TCkMutex mutex(false, QString());
+    TCkMutex mutex(nullptr, false, QString());
     const Holder holder(mutex);
     const BYTE report[9] = {7};
     OVERLAPPED overlapped{};
@@ -90,15 +90,15 @@ TEST(AlertableWait, ACompletedOperationEndsTheWaitAfterItsRoutine) {
 }
 
 TEST(AlertableWait, AnAbandonedMutexIsReported) {
-    TCkMutex mutex(false, QString());
+    TCkMutex mutex(nullptr, false, QString());
     std::thread([&] { mutex.Acquire(); }).join();
     EXPECT_EQ(mutex.WaitAlertable(BoundMs), wrAbandoned);
     mutex.Release();
 }
 
 TEST(SignalAndWait, ReleasesOneMutexAndTakesTheOther) {
-    TCkMutex held(false, QString());
-    TCkMutex wanted(false, QString());
+    TCkMutex held(nullptr, false, QString());
+    TCkMutex wanted(nullptr, false, QString());
     ASSERT_TRUE(held.Acquire());
     for (const bool alertable : {false, true}) {
         EXPECT_EQ(wanted.SignalAndWait(held, 0, alertable), wrSignaled) << alertable;
@@ -111,8 +111,8 @@ TEST(SignalAndWait, ReleasesOneMutexAndTakesTheOther) {
 }
 
 TEST(SignalAndWait, AnObjectThatCannotBeSignalledStopsBeforeTheWait) {
-    TCkMutex notOwned(false, QString());
-    TCkMutex wanted(false, QString());
+    TCkMutex notOwned(nullptr, false, QString());
+    TCkMutex wanted(nullptr, false, QString());
     EXPECT_EQ(wanted.SignalAndWait(notOwned, 0, false), wrError);
     EXPECT_EQ(GetLastError(), ERROR_NOT_OWNER);
     EXPECT_TRUE(FreeElsewhere(wanted)) << "nothing was waited for";

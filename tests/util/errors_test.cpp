@@ -42,7 +42,7 @@ struct ChangesLastError {
 TEST(Win32Error, CodeIsTakenBeforeArgumentsAreFormatted) {
     SetLastError(ERROR_ACCESS_DENIED);
     const ECkWin32Error error =
-        ECkWin32Error::CreateFmt(QStringLiteral("Failed on %1 and %2"), ChangesLastError{}, 7);
+        ECkWin32Error::CreateFmt(QStringLiteral("Failed on %s and %d"), ChangesLastError{}, 7);
     EXPECT_EQ(error.LastError(), ERROR_ACCESS_DENIED);
     EXPECT_EQ(error.Message(),
               QStringLiteral("Win32 error: Access is denied. (5)\r\nFailed on x and 7"));
@@ -54,24 +54,52 @@ TEST(Win32Error, FormattedCallerTextKeepsArgumentsAsTheyAre) {
         ECkWin32Error error;
         QString callerText;
     } cases[] = {
-        {"no arguments", ECkWin32Error::CreateFmt(QStringLiteral("Failed at 100%")),
+        {"no arguments", ECkWin32Error::CreateFmt(QStringLiteral("Failed at 100%%")),
          QStringLiteral("Failed at 100%")},
-        {"numbers", ECkWin32Error::CreateFmt(QStringLiteral("%2 of %1"), 3, 4.5),
-         QStringLiteral("4.5 of 3")},
+        {"numbers", ECkWin32Error::CreateFmt(QStringLiteral("%1:d of %0:d, code %2:x"), 3, 4, 255),
+         QStringLiteral("4 of 3, code FF")},
         {"argument holding a placeholder",
-         ECkWin32Error::CreateFmt(QStringLiteral("Opening %1 failed after %2 tries"),
-                                  QStringLiteral("C:\\50%2\\x"), 3),
-         QStringLiteral("Opening C:\\50%2\\x failed after 3 tries")},
+         ECkWin32Error::CreateFmt(QStringLiteral("Opening %s failed after %u tries"),
+                                  QStringLiteral("C:\\50%d\\x"), 3u),
+         QStringLiteral("Opening C:\\50%d\\x failed after 3 tries")},
+        // The system error is still reported when the caller's format does not fit.
+        {"format that does not fit", ECkWin32Error::CreateFmt(QStringLiteral("Lost %d"), "x"),
+         QStringLiteral("Lost %d")},
     };
     for (const auto& c : cases)
         EXPECT_TRUE(c.error.Message().endsWith(QStringLiteral("\r\n") + c.callerText))
             << c.name << ": " << c.error.Message().toStdString();
 }
 
+TEST(Win32Error, ResourceFormsTakeTheStringTableText) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    const ECkWin32Error byNumber = ECkWin32Error::CreateRes(CkRes::SOpenMutexFailed.Identifier);
+    SetLastError(ERROR_ACCESS_DENIED);
+    const ECkWin32Error byRecord = ECkWin32Error::CreateRes(CkRes::SOpenMutexFailed);
+    const QString expected =
+        QStringLiteral("Win32 error: Access is denied. (5)\r\nFailed to open mutex");
+    EXPECT_EQ(byNumber.Message(), expected);
+    EXPECT_EQ(byRecord.Message(), expected);
+    EXPECT_EQ(byRecord.LastError(), ERROR_ACCESS_DENIED);
+
+    SetLastError(ERROR_FILE_NOT_FOUND);
+    const ECkWin32Error unknown = ECkWin32Error::CreateRes(12345);
+    EXPECT_EQ(unknown.Message(),
+              QStringLiteral("Win32 error: The system cannot find the file specified. (2)\r\n"));
+}
+
+TEST(ResourceStrings, LibraryTextsAreInTheTable) {
+    EXPECT_EQ(LoadResString(CkRes::SWin32Error), QStringLiteral("Win32 error: %s (%u)%s%s"));
+    EXPECT_EQ(LoadResString(CkRes::SCreateMutexFailed), QStringLiteral("Failed to create mutex"));
+    EXPECT_EQ(LoadStr(CkRes::SInvalidMmfName.Identifier),
+              QStringLiteral("Invalid MMF name \"%s\""));
+    EXPECT_EQ(LoadStr(0), QString());
+}
+
 TEST(Win32Error, FamilyCanBeCaughtByItsBases) {
     SetLastError(ERROR_ACCESS_DENIED);
     try {
-        throw ECkMutexError(QStringLiteral("Failed to create mutex"));
+        throw ECkMutexError(ECkWin32Error::CreateRes(CkRes::SCreateMutexFailed));
     } catch (const ECkWin32Error& e) {
         EXPECT_EQ(e.LastError(), ERROR_ACCESS_DENIED);
     }

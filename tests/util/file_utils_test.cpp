@@ -67,3 +67,33 @@ TEST(FileUtils, ModuleFileNames) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(FileUtils, FixedVersionInfoOfAModulesRecord) {
+    SetModuleVersion(
+        QStringLiteral("FixedTest.dll"),
+        {{QStringLiteral("\\StringFileInfo\\040904E4\\FileVersion"), QStringLiteral("2.5.17.300")},
+         {QStringLiteral("\\StringFileInfo\\040904E4\\ProductVersion"), QStringLiteral("3.1")}});
+    VS_FIXEDFILEINFO info{};
+    ASSERT_TRUE(VersionFixedFileInfo(QStringLiteral("fixedtest.DLL"), info));
+    EXPECT_EQ(info.dwSignature, FixedFileInfoSignature);
+    EXPECT_EQ(info.dwFileVersionMS, 0x00020005u);
+    EXPECT_EQ(info.dwFileVersionLS, 0x0011012Cu);
+    EXPECT_EQ(info.dwProductVersionMS, 0x00030001u);
+    EXPECT_EQ(info.dwProductVersionLS, 0u);
+
+    // Without a product version the file's stands for it.
+    SetModuleVersion(
+        QStringLiteral("FixedTest.dll"),
+        {{QStringLiteral("\\StringFileInfo\\040904E4\\FileVersion"), QStringLiteral("1.2")}});
+    ASSERT_TRUE(VersionFixedFileInfo(QStringLiteral("FixedTest.dll"), info));
+    EXPECT_EQ(info.dwProductVersionMS, 0x00010002u);
+
+    VS_FIXEDFILEINFO untouched{};
+    untouched.dwSignature = 7;
+    EXPECT_FALSE(VersionFixedFileInfo(QStringLiteral("NoSuchModule.dll"), untouched));
+    EXPECT_EQ(untouched.dwSignature, 7u);
+}
+
+} // namespace

@@ -32,7 +32,8 @@ TEST(LibraryStartup, RegistersUnitsInTheProcessRegistryAndReleasesItAtTheEnd) {
                   ERROR_ALREADY_EXISTS);
         EXPECT_EQ(*static_cast<TUnitVersioning**>(cell), registry);
         EXPECT_TRUE(SharedMemoryClose(cell));
-        EXPECT_NO_THROW(TCkMutex::Open(PidName("MutexNPA_UnitVersioning_")));
+        EXPECT_NO_THROW(
+            TCkMutex::Open(MUTEX_ALL_ACCESS, false, PidName("MutexNPA_UnitVersioning_")));
     }
     EXPECT_EQ(UnitVersionRegistry(), nullptr);
     void* cell = nullptr;

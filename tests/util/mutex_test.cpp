@@ -32,7 +32,7 @@ template <typename Body> void OnOtherThread(Body body) {
 }
 
 TEST(Mutex, WaitOnMutexHeldElsewhereTimesOut) {
-    TCkMutex mutex(false, QString());
+    TCkMutex mutex(nullptr, false, QString());
     std::promise<void> taken;
     std::promise<void> mayRelease;
     std::thread holder([&] {
@@ -51,7 +51,7 @@ TEST(Mutex, WaitOnMutexHeldElsewhereTimesOut) {
 }
 
 TEST(Mutex, OwnerReentersAndReleasesOncePerAcquire) {
-    TCkMutex mutex(false, QString());
+    TCkMutex mutex(nullptr, false, QString());
     EXPECT_TRUE(mutex.Acquire());
     EXPECT_TRUE(mutex.Acquire(0));
     EXPECT_TRUE(mutex.Release());
@@ -67,7 +67,7 @@ TEST(Mutex, OwnerReentersAndReleasesOncePerAcquire) {
 }
 
 TEST(Mutex, OwnerThatEndsLeavesTheMutexAbandoned) {
-    TCkMutex mutex(false, QString());
+    TCkMutex mutex(nullptr, false, QString());
     OnOtherThread([&] {
         EXPECT_TRUE(mutex.Acquire());
         EXPECT_TRUE(mutex.Acquire());
@@ -83,15 +83,16 @@ TEST(Mutex, OwnerThatEndsLeavesTheMutexAbandoned) {
 }
 
 TEST(Mutex, SameNameGivesTheSameMutex) {
-    TCkMutex first(true, QStringLiteral("MutexTest_Same"));
+    TCkMutex first(nullptr, true, QStringLiteral("MutexTest_Same"));
     EXPECT_FALSE(first.Existed());
-    TCkMutex second(true, QStringLiteral("MutexTest_Same"));
+    TCkMutex second(nullptr, true, QStringLiteral("MutexTest_Same"));
     EXPECT_TRUE(second.Existed());
-    EXPECT_EQ(second.Handle(), first.Handle());
+    EXPECT_NE(second.Handle(), first.Handle()); // each is a handle of its own
     EXPECT_EQ(second.Name(), QStringLiteral("MutexTest_Same"));
-    const TCkMutex opened = TCkMutex::Open(QStringLiteral("MutexTest_Same"));
+    const TCkMutex opened =
+        TCkMutex::Open(MUTEX_ALL_ACCESS, false, QStringLiteral("MutexTest_Same"));
     EXPECT_TRUE(opened.Existed());
-    EXPECT_EQ(opened.Handle(), first.Handle());
+    OnOtherThread([&] { EXPECT_EQ(second.WaitFor(0), wrTimeout); }); // the first one's
     // Only the first creator became owner: one release frees it for others.
     EXPECT_TRUE(first.Release());
     OnOtherThread([&] {
@@ -102,7 +103,7 @@ TEST(Mutex, SameNameGivesTheSameMutex) {
 
 TEST(Mutex, OpeningAMissingNameRaisesWithTheSystemError) {
     try {
-        TCkMutex::Open(QStringLiteral("MutexTest_Missing"));
+        TCkMutex::Open(MUTEX_ALL_ACCESS, false, QStringLiteral("MutexTest_Missing"));
         FAIL() << "missing mutex opened";
     } catch (const ECkMutexError& e) {
         EXPECT_EQ(e.LastError(), ERROR_FILE_NOT_FOUND);
@@ -111,9 +112,10 @@ TEST(Mutex, OpeningAMissingNameRaisesWithTheSystemError) {
 }
 
 TEST(Mutex, NameIsFreedWithItsLastHolder) {
-    { TCkMutex gone(false, QStringLiteral("MutexTest_Gone")); }
-    EXPECT_THROW(TCkMutex::Open(QStringLiteral("MutexTest_Gone")), ECkMutexError);
-    TCkMutex again(false, QStringLiteral("MutexTest_Gone"));
+    { TCkMutex gone(nullptr, false, QStringLiteral("MutexTest_Gone")); }
+    EXPECT_THROW(TCkMutex::Open(MUTEX_ALL_ACCESS, false, QStringLiteral("MutexTest_Gone")),
+                 ECkMutexError);
+    TCkMutex again(nullptr, false, QStringLiteral("MutexTest_Gone"));
     EXPECT_FALSE(again.Existed());
 }
 

@@ -129,9 +129,9 @@ TEST_F(DeviceFileTest, PlainReadsAndWritesNeedTheirAccess) {
         {"read with OVERLAPPED",
          [&] { return ReadFile(both, buffer, sizeof buffer, &count, &overlapped); },
          ERROR_NOT_SUPPORTED},
-        {"no control code is known",
+        {"a code that is no HID code",
          [&] {
-             return DeviceIoControl(both, 0xB0192, nullptr, 0, buffer, sizeof buffer, &count,
+             return DeviceIoControl(both, 0x00220000, nullptr, 0, buffer, sizeof buffer, &count,
                                     nullptr);
          },
          ERROR_INVALID_FUNCTION},

@@ -1,0 +1,193 @@
+#include "platform/win32/last_error.h"
+#include "util/errors.h"
+#include "util/mutex.h"
+#include "util/named_object.h"
+#include "util/shared_memory.h"
+
+#include <QProcess>
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int BoundMs = 10000;
+
+// The other process of a test (named_object_peer), driven a command at a time.
+class Peer {
+public:
+    Peer() {
+        FProcess.start(QStringLiteral(NAMED_OBJECT_PEER), {});
+        EXPECT_TRUE(FProcess.waitForStarted(BoundMs));
+    }
+    ~Peer() {
+        FProcess.closeWriteChannel();
+        if (!FProcess.waitForFinished(BoundMs))
+            FProcess.kill();
+        FProcess.waitForFinished(BoundMs);
+    }
+    std::string Ask(const std::string& command) {
+        FProcess.write((command + "\n").c_str());
+        while (!FProcess.canReadLine()) {
+            if (!FProcess.waitForReadyRead(BoundMs))
+                return "<no answer to " + command + ">";
+        }
+        return FProcess.readLine().trimmed().toStdString();
+    }
+    // Ends the peer without closing or releasing anything, as a crash would.
+    void Quit() {
+        FProcess.write("quit\n");
+        EXPECT_TRUE(FProcess.waitForFinished(BoundMs));
+    }
+
+private:
+    QProcess FProcess;
+};
+
+TEST(NamedObjects, MutexIsSharedWithAnotherProcess) {
+    TCkMutex mutex(nullptr, false, QStringLiteral("NamedTest_Mutex"));
+    EXPECT_FALSE(mutex.Existed());
+    Peer peer;
+    ASSERT_EQ(peer.Ask("mutex NamedTest_Mutex"), "opened");
+    EXPECT_EQ(peer.Ask("acquire 0"), "signaled");
+    EXPECT_EQ(mutex.WaitFor(0), wrTimeout);
+    EXPECT_EQ(mutex.WaitFor(50), wrTimeout);
+    EXPECT_FALSE(mutex.Release()); // owned by the other process
+    EXPECT_EQ(GetLastError(), ERROR_NOT_OWNER);
+    EXPECT_EQ(peer.Ask("release"), "released");
+    EXPECT_EQ(mutex.WaitFor(0), wrSignaled);
+    EXPECT_EQ(peer.Ask("acquire 0"), "timeout");
+    EXPECT_TRUE(mutex.Release());
+
+    // A process that ends holding the mutex leaves it abandoned to the next waiter.
+    EXPECT_EQ(peer.Ask("acquire 1000"), "signaled");
+    peer.Quit();
+    EXPECT_EQ(mutex.WaitFor(BoundMs), wrAbandoned);
+    EXPECT_TRUE(mutex.Release());
+    EXPECT_EQ(mutex.WaitFor(0), wrSignaled);
+    EXPECT_TRUE(mutex.Release());
+}
+
+TEST(NamedObjects, NameGoesWithItsLastHolderInAnyProcess) {
+    {
+        TCkMutex mutex(nullptr, false, QStringLiteral("Local\\NamedTest_Gone"));
+        Peer peer;
+        EXPECT_EQ(peer.Ask("mutex NamedTest_Gone"), "opened"); // "Local\" is the default
+    }
+    Peer peer;
+    EXPECT_EQ(peer.Ask("mutex NamedTest_Gone"),
+              "Win32 error: The system cannot find the file specified. (2) Failed to open mutex");
+}
+
+TEST(NamedObjects, BlockIsSharedWithAnotherProcess) {
+    void* view = nullptr;
+    ASSERT_EQ(SharedMemoryOpen(view, QStringLiteral("Global\\NamedTest_Block"), 64), ERROR_SUCCESS);
+    std::strcpy(static_cast<char*>(view), "from the test");
+    Peer peer;
+    EXPECT_EQ(peer.Ask("shm Global\\NamedTest_Block 0"), "existed");
+    EXPECT_EQ(peer.Ask("read"), "from the test");
+    EXPECT_EQ(peer.Ask("write from the peer"), "written");
+    EXPECT_STREQ(static_cast<const char*>(view), "from the peer");
+    // Another name space is another block.
+    EXPECT_EQ(peer.Ask("shm NamedTest_Block 8"), "new");
+    EXPECT_TRUE(SharedMemoryClose(view));
+
+    // A block whose last holder died is made anew.
+    peer.Quit();
+    for (const QString& name :
+         {QStringLiteral("NamedTest_Block"), QStringLiteral("Global\\NamedTest_Block")}) {
+        void* fresh = nullptr;
+        EXPECT_EQ(SharedMemoryOpen(fresh, name, 8), ERROR_SUCCESS) << name.toStdString();
+        EXPECT_EQ(static_cast<const char*>(fresh)[0], '\0');
+        EXPECT_TRUE(SharedMemoryClose(fresh));
+    }
+}
+
+TEST(NamedObjects, ViewsFollowTheAccessAskedFor) {
+    void* writable = nullptr;
+    ASSERT_EQ(SharedMemoryOpen(writable, QStringLiteral("NamedTest_Access"), 16), ERROR_SUCCESS);
+    std::strcpy(static_cast<char*>(writable), "shared");
+    Peer peer;
+    ASSERT_EQ(peer.Ask("shm NamedTest_Access 16"), "existed");
+    EXPECT_EQ(peer.Ask("write changed"), "written");
+    EXPECT_STREQ(static_cast<const char*>(writable), "changed");
+
+    // The in-process list hands out the first view again, so the other views come straight
+    // from the named object.
+    const auto open = [](DWORD access) {
+        bool existed = false;
+        const NamedObjectRequest request{NamedObjectKind::Mapping, false, 16,
+                                         access != FILE_MAP_READ, access == FILE_MAP_COPY};
+        return NamedObject::Open(QStringLiteral("NamedTest_Access"), request, existed);
+    };
+    const auto copy = open(FILE_MAP_COPY);
+    ASSERT_NE(copy, nullptr);
+    std::strcpy(static_cast<char*>(copy->Data()), "mine");
+    EXPECT_STREQ(static_cast<const char*>(writable), "changed"); // the copy's writes stay in it
+    EXPECT_EQ(peer.Ask("read"), "changed");
+    const auto readOnly = open(FILE_MAP_READ);
+    ASSERT_NE(readOnly, nullptr);
+    EXPECT_STREQ(static_cast<const char*>(readOnly->Data()), "changed");
+    EXPECT_TRUE(SharedMemoryClose(writable));
+}
+
+TEST(NamedObjects, NamesThatCannotBeHad) {
+    void* block = nullptr;
+    ASSERT_EQ(SharedMemoryOpen(block, QStringLiteral("NamedTest_Taken"), 8), ERROR_SUCCESS);
+    const struct {
+        const char* name;
+        QString mutexName;
+        DWORD error;
+    } cases[] = {
+        {"backslash inside the name", QStringLiteral("Local\\a\\b"), ERROR_PATH_NOT_FOUND},
+        {"unknown name space", QStringLiteral("Session\\1\\x"), ERROR_PATH_NOT_FOUND},
+        {"name of a block", QStringLiteral("NamedTest_Taken"), ERROR_INVALID_HANDLE},
+    };
+    for (const auto& c : cases) {
+        try {
+            TCkMutex mutex(nullptr, false, c.mutexName);
+            ADD_FAILURE() << c.name;
+        } catch (const ECkMutexError& e) {
+            EXPECT_EQ(e.LastError(), c.error) << c.name;
+            EXPECT_TRUE(e.Message().endsWith(QStringLiteral("\r\nFailed to create mutex")))
+                << c.name;
+        }
+    }
+    TCkMutex mutex(nullptr, false, QStringLiteral("NamedTest_Mutex2"));
+    void* other = nullptr;
+    try {
+        SharedMemoryOpen(other, QStringLiteral("NamedTest_Mutex2"), 8);
+        ADD_FAILURE() << "block opened over a mutex";
+    } catch (const ECkWin32Error& e) {
+        EXPECT_EQ(e.LastError(), ERROR_INVALID_HANDLE);
+    }
+    EXPECT_EQ(other, nullptr);
+    EXPECT_TRUE(SharedMemoryClose(block));
+}
+
+TEST(NamedObjects, HandlesKeepTheirAccessRights) {
+    TCkMutex made(nullptr, false, QStringLiteral("NamedTest_Rights"));
+    TCkMutex waitOnly = TCkMutex::Open(SYNCHRONIZE, false, QStringLiteral("NamedTest_Rights"));
+    TCkMutex modifyOnly =
+        TCkMutex::Open(MUTEX_MODIFY_STATE, false, QStringLiteral("NamedTest_Rights"));
+    EXPECT_EQ(modifyOnly.WaitFor(0), wrError);
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(waitOnly.WaitFor(0), wrSignaled);
+    EXPECT_FALSE(waitOnly.Release());
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+    EXPECT_TRUE(modifyOnly.Release()); // the owner releases through a handle that may
+    EXPECT_EQ(made.WaitFor(0), wrSignaled);
+    EXPECT_TRUE(made.Release());
+}
+
+TEST(NamedObjects, PosixNamesKeepNameSpacesApart) {
+    EXPECT_EQ(PosixObjectName(QStringLiteral("Local\\a b")),
+              PosixObjectName(QStringLiteral("a b")));
+    EXPECT_NE(PosixObjectName(QStringLiteral("Global\\a")), PosixObjectName(QStringLiteral("a")));
+    EXPECT_NE(PosixObjectName(QStringLiteral("a")), PosixObjectName(QStringLiteral("A")));
+    EXPECT_EQ(PosixObjectName(QStringLiteral("a/b")).find('/', 1), std::string::npos);
+    EXPECT_LE(PosixObjectName(QString(300, QLatin1Char('x'))).size(), 250u);
+    EXPECT_NE(PosixObjectName(QString(300, QLatin1Char('x'))),
+              PosixObjectName(QString(301, QLatin1Char('x'))));
+}
+
+} // namespace
