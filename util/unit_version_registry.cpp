@@ -4,6 +4,7 @@
 #include "util/mutex.h"
 #include "util/shared_memory.h"
 
+#include <cstdlib>
 #include <memory>
 #include <mutex>
 #include <unistd.h>
@@ -43,6 +44,15 @@ std::shared_ptr<TCkMutex> RegistryMutex(ModuleState& state) {
     return state.mutex;
 }
 
+// The cell's name lives in the file system, named after this process: a process that ends
+// without releasing the registry must still give it back, or the names pile up.
+void CloseCellAtExit() {
+    ModuleState& state = State();
+    void* view = std::exchange(state.cell, nullptr);
+    if (view)
+        SharedMemoryClose(view);
+}
+
 void OpenCell(ModuleState& state) {
     void* view = nullptr;
     try {
@@ -51,6 +61,10 @@ void OpenCell(ModuleState& state) {
         view = nullptr; // the module keeps a registry of its own then
     }
     state.cell = static_cast<TUnitVersioning**>(view);
+    // Registered after the named-object machinery made its own statics, so it runs before
+    // they go.
+    static const bool closesAtExit = (std::atexit(CloseCellAtExit), true);
+    (void)closesAtExit;
 }
 
 class Held {
