@@ -51,7 +51,7 @@ const std::map<QString, MakeExtension>& extensionMakers() {
 
 // --- writing
 
-void writeList(TWkPropertyWriter& writer, TWkBaseDataItems& list, QObject* root);
+void writeList(THackWriter& writer, TWkBaseDataItems& list, QObject* root);
 
 // The object under which stored image-list references are named: the owner of the list's
 // provider component, or the component itself when it has no owner.
@@ -69,7 +69,7 @@ QString referenceName(QObject* root, TCustomImageList* images) {
     return root->findChild<TCustomImageList*>(name) == images ? name : QString();
 }
 
-void writeReference(TWkPropertyWriter& writer, QObject* root, const char* property,
+void writeReference(THackWriter& writer, QObject* root, const char* property,
                     TCustomImageList* images) {
     const QString name = referenceName(root, images);
     if (name.isEmpty())
@@ -78,7 +78,7 @@ void writeReference(TWkPropertyWriter& writer, QObject* root, const char* proper
     writer.WriteString(name);
 }
 
-void writeExtensionProperties(TWkPropertyWriter& writer, TAggregatedPersistentEx& extension,
+void writeExtensionProperties(THackWriter& writer, TAggregatedPersistentEx& extension,
                               QObject* root) {
     if (auto* text = dynamic_cast<TWkDataItemTextImpl*>(&extension)) {
         // The plain caption: texts kept per context belong to the running provider's contexts.
@@ -104,8 +104,7 @@ void writeExtensionProperties(TWkPropertyWriter& writer, TAggregatedPersistentEx
     }
 }
 
-void writeExtensions(TWkPropertyWriter& writer, TExtensibleInterfacedPersistent& owner,
-                     QObject* root) {
+void writeExtensions(THackWriter& writer, TExtensibleInterfacedPersistent& owner, QObject* root) {
     std::vector<TAggregatedPersistentEx*> stored;
     for (int i = 0; i < owner.ExtensionCount(); ++i) {
         TAggregatedPersistentEx* extension = owner.Extension(i);
@@ -125,7 +124,23 @@ void writeExtensions(TWkPropertyWriter& writer, TExtensibleInterfacedPersistent&
     writer.WriteListEnd();
 }
 
-void writeItem(TWkPropertyWriter& writer, TWkBaseDataItem& item, QObject* root) {
+// The sub-item element is written without the path of the property holding the tree; the
+// path comes back afterwards, also when a write fails.
+class PropPathCleared {
+public:
+    explicit PropPathCleared(THackWriter& writer) : writer(writer), path(writer.GetPropPath()) {
+        writer.SetPropPath(QString());
+    }
+    ~PropPathCleared() { writer.SetPropPath(path); }
+    PropPathCleared(const PropPathCleared&) = delete;
+    PropPathCleared& operator=(const PropPathCleared&) = delete;
+
+private:
+    THackWriter& writer;
+    const QString path;
+};
+
+void writeItem(THackWriter& writer, TWkBaseDataItem& item, QObject* root) {
     writer.WritePropName("ClassName");
     writer.WriteString(ItemBase);
     writer.WritePropName("ID");
@@ -134,16 +149,19 @@ void writeItem(TWkPropertyWriter& writer, TWkBaseDataItem& item, QObject* root) 
     if (auto* sub = item.FindExtension<TWkBaseDataItemSubItems>(); sub && sub->List()) {
         writer.WritePropName("SubItems");
         writer.WriteCollectionBegin();
-        writer.WritePropName("ClassName");
-        writer.WriteString(QString::fromLatin1(sub->List()->ClassName()));
-        writeList(writer, *sub->List(), root);
-        writer.WriteListEnd();
+        {
+            const PropPathCleared cleared(writer);
+            writer.WritePropName("ClassName");
+            writer.WriteString(QString::fromLatin1(sub->List()->ClassName()));
+            writeList(writer, *sub->List(), root);
+            writer.WriteListEnd();
+        }
         writer.WriteListEnd();
     }
     writer.WriteListEnd();
 }
 
-void writeList(TWkPropertyWriter& writer, TWkBaseDataItems& list, QObject* root) {
+void writeList(THackWriter& writer, TWkBaseDataItems& list, QObject* root) {
     writeExtensions(writer, list, root);
     writer.WritePropName("Items");
     writer.WriteCollectionBegin();
@@ -326,7 +344,11 @@ private:
 } // namespace
 
 void WriteDataItems(QIODevice& stream, TWkBaseDataItems& list) {
-    TWkPropertyWriter writer(stream);
+    THackWriter writer(stream);
+    WriteDataItems(writer, list);
+}
+
+void WriteDataItems(THackWriter& writer, TWkBaseDataItems& list) {
     writeList(writer, list, referenceRoot(list));
     writer.WriteListEnd();
 }

@@ -5,6 +5,7 @@
 // starts with "ClassName", the registered class to make or reuse.
 
 #include "components/data/data_items.h"
+#include "components/data/property_stream.h"
 
 #include <QIODevice>
 
@@ -16,6 +17,9 @@ constexpr int MaxStreamItems = 100000;
 // Writes list's properties followed by the end marker. Raises EWkException "Stream write
 // error" when the device refuses bytes.
 void WriteDataItems(QIODevice& stream, TWkBaseDataItems& list);
+// The same through a writer of a larger stream: its property path stands before the tree's
+// own property names, but not before those of the sub-item collections.
+void WriteDataItems(THackWriter& writer, TWkBaseDataItems& list);
 
 // Reads properties into list up to the end marker: items are appended to it, stored aspects
 // reuse an extension of the same class or are added. A damaged or hostile stream raises

@@ -24,7 +24,7 @@ void TWkPropertyWriter::writeType(TWkValueType type) {
 }
 
 void TWkPropertyWriter::WritePropName(const char* name) {
-    const QByteArray bytes(name);
+    const QByteArray bytes = PropPathField + name;
     Q_ASSERT(!bytes.isEmpty() && bytes.size() <= 255);
     const char length = char(bytes.size());
     write(&length, 1);

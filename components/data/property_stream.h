@@ -35,11 +35,26 @@ public:
     void WriteCollectionBegin();
     void WriteListEnd();
 
+protected:
+    // Put before every property name: the path of the property whose object is being written
+    // ("Provider." ...); empty at the top level.
+    QByteArray PropPathField;
+
 private:
     void writeType(TWkValueType type);
     void write(const char* bytes, qint64 size);
 
     QIODevice& stream;
+};
+
+// The writer with its property path open to the item streaming, which writes each sub-item
+// collection without the path of the property that holds the tree.
+class THackWriter : public TWkPropertyWriter {
+public:
+    using TWkPropertyWriter::TWkPropertyWriter;
+
+    QString GetPropPath() const { return QString::fromLatin1(PropPathField); }
+    void SetPropPath(const QString& path) { PropPathField = path.toLatin1(); }
 };
 
 // Every read checks that the bytes are there and that the value has the type asked for; a

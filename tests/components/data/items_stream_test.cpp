@@ -5,6 +5,7 @@
 #include "test_provider.h"
 
 #include <QBuffer>
+#include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -183,6 +184,34 @@ TEST_F(ItemsStream, ExtensionsAreWrittenOnlyWhenOneIsRegistered) {
     writer.WriteListEnd();
     writer.WriteListEnd();
     EXPECT_EQ(written(list), expected.data());
+}
+
+TEST_F(ItemsStream, SubItemsAreWrittenWithoutTheHoldingPropertysPath) {
+    TestProvider source;
+    TWkBaseDataItem* parent = source.AddItem(QStringLiteral("P"), QStringLiteral("parent"));
+    source.AddItem(QStringLiteral("K"), QStringLiteral("kid"), MakeSubItems(*parent));
+    source.AddItem(QStringLiteral("Q"), QStringLiteral("next"));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    THackWriter writer(buffer);
+    writer.SetPropPath(QStringLiteral("Provider."));
+    WriteDataItems(writer, source.root);
+    EXPECT_EQ(writer.GetPropPath(), "Provider.") << "given back after the sub-items";
+
+    // Each name is its length byte and its text; the list's own names carry the path, the
+    // sub-item element's do not, and the item after it carries the path again.
+    const QByteArray bytes = buffer.data();
+    const auto named = [](const char* name) {
+        return QByteArray(1, char(std::strlen(name))) + name;
+    };
+    const qsizetype subItems = bytes.indexOf(named("Provider.SubItems"));
+    ASSERT_GT(subItems, 0);
+    EXPECT_GE(bytes.indexOf(named("Provider.Items")), 0);
+    EXPECT_LT(bytes.indexOf(named("Provider.Items")), subItems);
+    EXPECT_GT(bytes.indexOf(named("ClassName")), subItems) << "no plain name before the sub-items";
+    EXPECT_GT(bytes.indexOf(named("Items")), subItems) << "the sub-list's own names are plain";
+    EXPECT_GT(bytes.lastIndexOf(named("Provider.ClassName")), bytes.lastIndexOf(named("ID")))
+        << "the item after the sub-items has the path again";
 }
 
 TEST_F(ItemsStream, EveryCutOfAGoodStreamFailsCleanly) {
