@@ -67,13 +67,14 @@ public:
     void LoadFromFile(const QString& fileName,
                       QStringConverter::Encoding encoding = QStringConverter::System);
 
+    // CSV files are UTF-8 text; one read with a byte-order mark of another Unicode encoding is
+    // read in that one.
     // One line per row, the cells joined by separator. A cell holding the separator, the
     // quote character or a line break is written between quote characters, its quote
     // characters doubled. OnSaveProgress reports (row, RowCount) before each row and
     // (RowCount, RowCount) at the end. Raises EWkException when the file cannot be written;
     // an old file stays as it was.
-    void SaveToCSV(const QString& fileName, QChar separator = u',', QChar quoteChar = u'"',
-                   QStringConverter::Encoding encoding = QStringConverter::System);
+    void SaveToCSV(const QString& fileName, QChar separator = u',', QChar quoteChar = u'"');
     // One row per record, split at separators outside quoted stretches (which may hold line
     // breaks); with stripQuotes a field that begins with the quote character loses its quotes
     // and its doubled quote characters become single. The grid takes as many rows as there are
@@ -82,8 +83,7 @@ public:
     // (records, records) at the end. Raises EWkException when the file cannot be read or holds
     // more than the stream limits; the grid is then left as it was.
     void LoadFromCSV(const QString& fileName, QChar separator = u',', QChar quoteChar = u'"',
-                     bool stripQuotes = true,
-                     QStringConverter::Encoding encoding = QStringConverter::System);
+                     bool stripQuotes = true);
 
     // Sorts the rows below the fixed ones by the texts of column: rows whose cell there is
     // blank go to the top with blankTop, else to the bottom; the others are ordered by

@@ -110,8 +110,7 @@ QString csvField(const QString& cell, QChar separator, QChar quote) {
 
 } // namespace
 
-void TWkStringGrid::SaveToCSV(const QString& fileName, QChar separator, QChar quoteChar,
-                              QStringConverter::Encoding encoding) {
+void TWkStringGrid::SaveToCSV(const QString& fileName, QChar separator, QChar quoteChar) {
     QString text;
     for (int row = 0; row < RowCount(); ++row) {
         if (OnSaveProgress)
@@ -124,7 +123,7 @@ void TWkStringGrid::SaveToCSV(const QString& fileName, QChar separator, QChar qu
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         throw GridIoError("Creating the CSV file", file);
-    const QByteArray bytes = QStringEncoder(encoding).encode(text);
+    const QByteArray bytes = QStringEncoder(QStringConverter::Utf8).encode(text);
     if (file.write(bytes) != bytes.size() || !file.commit())
         throw GridIoError("Writing the CSV file", file);
     if (OnSaveProgress)
@@ -132,7 +131,7 @@ void TWkStringGrid::SaveToCSV(const QString& fileName, QChar separator, QChar qu
 }
 
 void TWkStringGrid::LoadFromCSV(const QString& fileName, QChar separator, QChar quoteChar,
-                                bool stripQuotes, QStringConverter::Encoding encoding) {
+                                bool stripQuotes) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw GridIoError("Opening the CSV file", file);
@@ -143,6 +142,7 @@ void TWkStringGrid::LoadFromCSV(const QString& fileName, QChar separator, QChar 
         throw EWkException(QStringLiteral("The CSV file is too large"));
     if (bytes.size() < file.size())
         throw GridIoError("Reading the CSV file", file);
+    const auto encoding = QStringConverter::encodingForData(bytes).value_or(QStringConverter::Utf8);
     const QString text = QStringDecoder(encoding, QStringConverter::Flag::Stateless)(bytes);
     const QList<QStringList> records = TCsvReader(separator, quoteChar, stripQuotes).Read(text);
 

@@ -87,6 +87,16 @@ TEST_F(StringGridCsv, RecordsSplitAtSeparatorsOutsideQuotes) {
          "a,b",
          true,
          {"a|b", "|"}},
+        {"a UTF-16 file by its byte-order mark",
+         QByteArray("\xFF\xFE"
+                    "a\0,\0b\0",
+                    8),
+         true,
+         {"a|b", "|"}},
+        {"a malformed byte stays in its field",
+         "\xFF,b",
+         true,
+         {QString(QChar::ReplacementCharacter) + "|b", "|"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
