@@ -11,7 +11,7 @@ jobs=${JOBS:-$(nproc)}
 "$root/scripts/build.sh"
 export QT_QPA_PLATFORM=offscreen
 
-sanitized=(hidparser_test hidbus_test hidclass_test model_test sim_test files_test util_test stats_test
+sanitized=(hidparser_test hidbus_test hidclass_test model_test sim_test files_test util_test stats_test grid_test
     gif_lzw_test gif_image_test components_data_test ani_image_test ani_bitmap_test)
 # The HID layer's own tests run with leak detection: they cover the lifetime of devices.
 leak_checked=(hid_test)

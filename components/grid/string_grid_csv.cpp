@@ -2,6 +2,7 @@
 
 #include "components/grid/grid_io_error.h"
 #include "components/grid/string_grid.h"
+#include "platform/ui/capped_read.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -137,7 +138,7 @@ void TWkStringGrid::LoadFromCSV(const QString& fileName, QChar separator, QChar 
         throw GridIoError("Opening the CSV file", file);
     if (file.size() > MaxCsvFileBytes)
         throw EWkException(QStringLiteral("The CSV file is too large"));
-    const QByteArray bytes = file.read(MaxCsvFileBytes + 1);
+    const QByteArray bytes = ReadAtMost(file, MaxCsvFileBytes);
     if (bytes.size() > MaxCsvFileBytes)
         throw EWkException(QStringLiteral("The CSV file is too large"));
     if (bytes.size() < file.size())
