@@ -38,6 +38,9 @@ constexpr qint64 MaxCsvFileBytes = 64 << 20;
 class TWkStringGrid : public TWkExStringGrid {
 public:
     explicit TWkStringGrid(QWidget* parent = nullptr);
+    // The editor goes first: losing its focus calls back into the grid, which must still be
+    // whole then.
+    ~TWkStringGrid() override;
 
     TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TAlignment alignment);
