@@ -65,7 +65,7 @@ bool ShowHint(const THintInfo& info) {
     QPalette palette = saved;
     palette.setColor(QPalette::ToolTipBase, ToQColor(info.HintColor));
     QToolTip::setPalette(palette);
-    QToolTip::showText(info.GlobalPos, info.HintText, info.Control);
+    QToolTip::showText(info.GlobalPos, info.HintText, info.Control, info.CursorRect);
     QToolTip::setPalette(saved);
     return true;
 }

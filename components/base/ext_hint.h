@@ -6,6 +6,7 @@
 #include "platform/ui/color.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 class QEvent;
@@ -25,6 +26,9 @@ struct THintInfo {
     QWidget* Control = nullptr;
     QString HintText;
     QPoint GlobalPos;
+    // Moving the cursor out of it (in Control's coordinates) hides the hint; empty: the whole
+    // control.
+    QRect CursorRect;
     TColor HintColor = clInfoBk;
     THintWindowClass HintWindowClass = nullptr; // null: the application's tool tip
 };

@@ -1,5 +1,6 @@
 #include "components/combo/color_combo_box.h"
 
+#include "components/base/format.h"
 #include "components/base/types.h"
 #include "components/combo/color_ident.h"
 #include "platform/ui/canvas.h"
@@ -12,28 +13,12 @@ namespace {
 constexpr TColor ShadowColor = 0x808080;
 constexpr int MinimumItemHeight = 9;
 
-// The caption of an added colour: "%d" stands for the count, "%%" for a percent sign.
-QString FormatCount(const QString& pattern, int count) {
-    QString result;
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == u'%' && i + 1 < pattern.size() && pattern[i + 1] == u'd') {
-            result += QString::number(count);
-            ++i;
-        } else if (pattern[i] == u'%' && i + 1 < pattern.size() && pattern[i + 1] == u'%') {
-            result += u'%';
-            ++i;
-        } else {
-            result += pattern[i];
-        }
-    }
-    return result;
-}
-
+// The value of the first line "name=value" whose name equals name, ignoring case.
 QString NameMapValue(const QStringList& lines, const QString& name) {
-    const QString prefix = name + u'=';
     for (const QString& line : lines) {
-        if (line.startsWith(prefix))
-            return line.mid(prefix.size());
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals >= 0 && QStringView(line).left(equals).compare(name, Qt::CaseInsensitive) == 0)
+            return line.mid(equals + 1);
     }
     return {};
 }
@@ -104,14 +89,14 @@ void TWkColorComboBox::SetColorValue(TColor color) {
         return;
     }
     if (HasDialogEntry()) {
-        InsertColor(count() - 1, color, FormatCount(FNewColorText, FCustomColorCount));
+        InsertColor(count() - 1, color, Format(FNewColorText, {FCustomColorCount}));
         if (!FExecutingDialog)
             ++FCustomColorCount;
         SetItemIndex(count() - 2);
         FColorValue = color;
         return;
     }
-    AddColor(color, FormatCount(FNewColorText, FCustomColorCount));
+    AddColor(color, Format(FNewColorText, {FCustomColorCount}));
     SetItemIndex(count() - 1);
     FColorValue = color;
     Change();
@@ -283,7 +268,7 @@ void TWkColorComboBox::SetCustomColors(const QList<TColor>& colors) {
         QString name = FNewColorText;
         if (!DoNewColor(color, name))
             continue;
-        InsertColor(count() - 1, color, FormatCount(name, FCustomColorCount));
+        InsertColor(count() - 1, color, Format(name, {FCustomColorCount}));
         ++FCustomColorCount;
     }
 }
@@ -392,13 +377,10 @@ void TWkColorComboBox::DrawItem(TCanvas& canvas, int index, TRect rect, TOwnerDr
         DoGetDisplayName(index, color, text);
         if (text != FColorDialogText) {
             if (FOptions & coHex) {
-                text =
-                    QStringLiteral("0x%1").arg(quint32(ColorToRGB(color)), 6, 16, QLatin1Char('0'));
+                text = Format(u"0x%.6x", {ColorToRGB(color)});
             } else if (FOptions & coRGB) {
-                text = QStringLiteral("(%1,%2,%3)")
-                           .arg(GetRValue(color))
-                           .arg(GetGValue(color))
-                           .arg(GetBValue(color));
+                text =
+                    Format(u"(%d,%d,%d)", {GetRValue(color), GetGValue(color), GetBValue(color)});
             }
         }
         rect.Left += FColorWidth + 6;

@@ -38,7 +38,8 @@ public:
 
     TWkColorComboOptions Options() const { return FOptions; }
     void SetOptions(TWkColorComboOptions options);
-    // Caption of added colours; "%d" in it stands for the number of custom colours so far.
+    // Caption of added colours, a pattern of Format with the number of custom colours so far
+    // as its argument; setting a colour raises EConvertError when the pattern does not fit it.
     const QString& NewColorText() const { return FNewColorText; }
     void SetNewColorText(const QString& text) { FNewColorText = text; }
     const QString& ColorDialogText() const { return FColorDialogText; }
@@ -65,8 +66,8 @@ public:
     // Fills the list anew from the options; custom colours added before are dropped.
     void GetColors();
 
-    // The display name of a colour: its ColorNameMap entry, else defaultName when given, else
-    // its identifier without "cl".
+    // The display name of a colour: its ColorNameMap entry (names compared ignoring case),
+    // else defaultName when given, else its identifier without "cl".
     QString ColorDisplayName(TColor color, const QString& defaultName) const;
     QString ColorName(TColor color);
     // Index of the first item of that colour, never the dialog entry; -1 when not listed.

@@ -197,21 +197,8 @@ void TWkCustomComboBox::DrawRequest(TCanvas& canvas, int index, const TRect& rec
         canvas.FillRect(rect);
 }
 
-int TWkCustomComboBox::ItemHeightOf(int index) {
-    int height = FLastSetItemHeight;
-    if (FStyle == TComboBoxStyle::csOwnerDrawVariable)
-        MeasureItemHeight(index, height);
-    return height;
-}
-
-void TWkCustomComboBox::MeasureItemHeight(int index, int& height) {
-    if (OnMeasureItem && IsOwnerDrawn())
-        OnMeasureItem(*this, index, height);
-    if (ProviderIsActive())
-        FProviderLink->MeasureItem(index, height);
-}
-
 void TWkCustomComboBox::DrawItem(TCanvas& canvas, int index, TRect rect, TOwnerDrawState state) {
+    MeasureBeforeDraw(index, state);
     if (OnDrawItem && IsOwnerDrawn()) {
         OnDrawItem(*this, canvas, index, rect, state);
         return;

@@ -37,6 +37,9 @@ enum TOwnerDrawStateBit : unsigned {
 };
 using TOwnerDrawState = unsigned;
 
+// When item heights are measured (see MeasureStyle).
+enum TWkComboBoxMeasureStyle { cmsStandard, cmsAfterCreate, cmsBeforeDraw };
+
 class TWkCustomComboBox : public TWkExCustomComboBox {
     Q_OBJECT
 public:
@@ -90,6 +93,19 @@ public:
     int ItemHeight() const { return FLastSetItemHeight; }
     void SetItemHeight(int height);
 
+    // cmsStandard: an owner-draw variable list measures each item through MeasureItemHeight
+    // when the list asks for its height. cmsAfterCreate: once the box is first shown, the edit
+    // part (index -1) and, with variable heights, every item are measured from ItemHeight and
+    // keep that height. cmsBeforeDraw: with variable heights, each item and the edit part are
+    // measured again each time they are drawn.
+    TWkComboBoxMeasureStyle MeasureStyle() const { return FMeasureStyle; }
+    void SetMeasureStyle(TWkComboBoxMeasureStyle style) { FMeasureStyle = style; }
+    // The height measured for the edit part, or -1 while the style decides it.
+    int EditHeight() const { return FEditHeight; }
+    // A measured edit part sets the box's height.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
     // The pixel limit of an editable box's text, applied on every text change.
     TWkMaxPixel& MaxPixel() { return FMaxPixel; }
 
@@ -116,6 +132,10 @@ protected:
     virtual void ShowEmptyValueOff();
     virtual void ShowEmptyValueOn();
     virtual void MeasureItemHeight(int index, int& height);
+    // The list's own request for an item's height: MeasureItemHeight with cmsStandard only.
+    virtual void MeasureItem(int index, int& height);
+    // Gives the edit part (index -1) or an item of a variable list the height it keeps.
+    void SetItemHeightOf(int index, int height);
     virtual void DrawItem(TCanvas& canvas, int index, TRect rect, TOwnerDrawState state);
     // Brush and text colours of a selected item.
     virtual TColor SelectedColor() const { return clHighlight; }
@@ -131,6 +151,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 #if QT_CONFIG(wheelevent)
     void wheelEvent(QWheelEvent* event) override;
 #endif
@@ -146,6 +167,9 @@ private:
     void FitText();
     void ApplyReadOnly();
     void PaintOwnerDrawnFace();
+    void MeasureAfterCreate();
+    void MeasureBeforeDraw(int index, TOwnerDrawState state);
+    QSize WithEditHeight(QSize hint) const;
 
     TWkComboBoxStrings items_{*this};
     TWkMaxPixel FMaxPixel{this};
@@ -157,6 +181,9 @@ private:
     TColor FEmptyFontColor = clGrayText;
     QColor FOldFontColor;
     int FDropDownWidth = 0;
+    TWkComboBoxMeasureStyle FMeasureStyle = cmsStandard;
+    int FEditHeight = -1;
+    bool FMeasuredAfterCreate = false;
     QAbstractItemDelegate* FPlainDelegate = nullptr;
     QAbstractItemDelegate* FOwnerDrawDelegate = nullptr;
     std::unique_ptr<TWkComboBoxProviderLink> FProviderLink;

@@ -50,7 +50,53 @@ int maxFirstLine(const std::vector<int>& sizes, int fixed, int extent) {
     return std::max(first, fixed);
 }
 
+// Moves the item at from to to, the ones between shifting by one.
+template <typename T> void moveItem(std::vector<T>& items, int from, int to) {
+    if (from < to)
+        std::rotate(items.begin() + from, items.begin() + from + 1, items.begin() + to + 1);
+    else if (from > to)
+        std::rotate(items.begin() + to, items.begin() + from, items.begin() + from + 1);
+}
+
+// Where a line at index ends up when the line at from moves to to.
+int movedIndex(int index, int from, int to) {
+    if (index == from)
+        return to;
+    if (from < to && index > from && index <= to)
+        return index - 1;
+    if (from > to && index >= to && index < from)
+        return index + 1;
+    return index;
+}
+
 } // namespace
+
+int TGridStrings::Count() const {
+    return FIsRow ? FGrid.ColCount() : FGrid.RowCount();
+}
+
+QString TGridStrings::Get(int index) const {
+    return FIsRow ? FGrid.Cells(index, FIndex) : FGrid.Cells(FIndex, index);
+}
+
+void TGridStrings::Put(int index, const QString& text) {
+    if (FIsRow)
+        FGrid.SetCells(index, FIndex, text);
+    else
+        FGrid.SetCells(FIndex, index, text);
+}
+
+void TGridStrings::Assign(const QStringList& texts) {
+    for (int index = 0; index < Count(); ++index)
+        Put(index, index < texts.size() ? texts[index] : QString());
+}
+
+QStringList TGridStrings::Texts() const {
+    QStringList texts;
+    for (int index = 0; index < Count(); ++index)
+        texts << Get(index);
+    return texts;
+}
 
 TStringGrid::TStringGrid(QWidget* parent) : QAbstractScrollArea(parent) {
     setFocusPolicy(Qt::StrongFocus);
@@ -68,6 +114,7 @@ void TStringGrid::SetColCount(int count) {
     for (auto& row : FCells)
         row.resize(count);
     FCol = std::min(FCol, count - 1);
+    FAnchor.X = std::min(FAnchor.X, count - 1);
     FLeftCol = std::min(FLeftCol, count - 1);
     InvalidateGrid();
 }
@@ -77,6 +124,7 @@ void TStringGrid::SetRowCount(int count) {
     FRowHeights.resize(count, FDefaultRowHeight);
     FCells.resize(count, std::vector<QString>(FColWidths.size()));
     FRow = std::min(FRow, count - 1);
+    FAnchor.Y = std::min(FAnchor.Y, count - 1);
     FTopRow = std::min(FTopRow, count - 1);
     InvalidateGrid();
 }
@@ -85,6 +133,7 @@ void TStringGrid::SetFixedCols(int count) {
     FFixedCols = std::clamp(count, 0, ColCount() - 1);
     FLeftCol = std::max(FLeftCol, FFixedCols);
     FCol = std::max(FCol, FFixedCols);
+    FAnchor.X = std::max(FAnchor.X, FFixedCols);
     InvalidateGrid();
 }
 
@@ -92,6 +141,7 @@ void TStringGrid::SetFixedRows(int count) {
     FFixedRows = std::clamp(count, 0, RowCount() - 1);
     FTopRow = std::max(FTopRow, FFixedRows);
     FRow = std::max(FRow, FFixedRows);
+    FAnchor.Y = std::max(FAnchor.Y, FFixedRows);
     InvalidateGrid();
 }
 
@@ -142,6 +192,41 @@ void TStringGrid::SetCells(int col, int row, const QString& text) {
         return;
     FCells[row][col] = text;
     InvalidateCell(col, row);
+}
+
+void TStringGrid::MoveRow(int fromIndex, int toIndex) {
+    if (fromIndex < 0 || fromIndex >= RowCount() || toIndex < 0 || toIndex >= RowCount())
+        throw EInvalidGridOperation(QStringLiteral("Grid index out of range"));
+    moveItem(FCells, fromIndex, toIndex);
+    moveItem(FRowHeights, fromIndex, toIndex);
+    FRow = movedIndex(FRow, fromIndex, toIndex);
+    FAnchor.Y = movedIndex(FAnchor.Y, fromIndex, toIndex);
+    InvalidateGrid();
+}
+
+void TStringGrid::MoveColumn(int fromIndex, int toIndex) {
+    if (fromIndex < 0 || fromIndex >= ColCount() || toIndex < 0 || toIndex >= ColCount())
+        throw EInvalidGridOperation(QStringLiteral("Grid index out of range"));
+    for (auto& row : FCells)
+        moveItem(row, fromIndex, toIndex);
+    moveItem(FColWidths, fromIndex, toIndex);
+    FCol = movedIndex(FCol, fromIndex, toIndex);
+    FAnchor.X = movedIndex(FAnchor.X, fromIndex, toIndex);
+    ColWidthsChanged();
+    InvalidateGrid();
+}
+
+TGridRect TStringGrid::Selection() const {
+    return {std::min(FCol, FAnchor.X), std::min(FRow, FAnchor.Y), std::max(FCol, FAnchor.X),
+            std::max(FRow, FAnchor.Y)};
+}
+
+void TStringGrid::SetSelection(const TGridRect& selection) {
+    HideEditor(true);
+    FAnchor = {selection.Left, selection.Top};
+    FCol = selection.Right;
+    FRow = selection.Bottom;
+    InvalidateGrid();
 }
 
 void TStringGrid::SetTopRow(int row) {
@@ -224,6 +309,9 @@ TInplaceEditList* TStringGrid::CreateEditor() {
 }
 
 void TStringGrid::InvalidateCell(int col, int row) {
+    // A grid out of sight paints everything when it is shown; loads fill many cells.
+    if (!viewport()->isVisible())
+        return;
     const TRect r = CellRect(col, row);
     if (!r.IsEmpty())
         viewport()->update(
@@ -248,17 +336,9 @@ void TStringGrid::paintEvent(QPaintEvent*) {
             const TRect rect = CellRectAt(lefts, tops, col, row);
             if (rect.IsEmpty())
                 continue;
-            const bool fixed = col < FFixedCols || row < FFixedRows;
-            TGridDrawState state = fixed ? TGridDrawState(gdFixed) : 0;
-            canvas.Font = Font;
-            canvas.Brush = Brush;
-            if (fixed) {
-                canvas.Brush.Color = FixedColor;
-            } else if (col == FCol && row == FRow) {
-                state |= gdSelected | (hasFocus() ? TGridDrawState(gdFocused) : 0);
-                canvas.Brush.Color = clHighlight;
-                canvas.Font.Color = clHighlightText;
-            }
+            const TGridDrawState state = DrawStateOf(col, row);
+            const bool fixed = state & gdFixed;
+            PrepareCellCanvas(canvas, col, row, state);
             canvas.Painter().save();
             canvas.Painter().setClipRect(rect.Left, rect.Top, rect.Width(), rect.Height());
             DrawCell(col, row, rect, state);
@@ -271,6 +351,25 @@ void TStringGrid::paintEvent(QPaintEvent*) {
         }
     }
     FCanvas = nullptr;
+}
+
+TGridDrawState TStringGrid::DrawStateOf(int col, int row) const {
+    if (col < FFixedCols || row < FFixedRows)
+        return gdFixed;
+    if (!Selection().Contains(col, row))
+        return 0;
+    return gdSelected | (col == FCol && row == FRow && hasFocus() ? TGridDrawState(gdFocused) : 0);
+}
+
+void TStringGrid::PrepareCellCanvas(TCanvas& canvas, int, int, TGridDrawState state) const {
+    canvas.Font = Font;
+    canvas.Brush = Brush;
+    if (state & gdFixed) {
+        canvas.Brush.Color = FixedColor;
+    } else if (state & gdSelected) {
+        canvas.Brush.Color = clHighlight;
+        canvas.Font.Color = clHighlightText;
+    }
 }
 
 void TStringGrid::mousePressEvent(QMouseEvent* event) {
@@ -429,8 +528,11 @@ bool TStringGrid::MoveCurrent(int col, int row) {
         return false;
     HideEditor(true);
     InvalidateCell(FCol, FRow);
+    if (FAnchor != TGridCoord{FCol, FRow})
+        InvalidateGrid();
     FCol = col;
     FRow = row;
+    FAnchor = {col, row};
     ScrollInView(col, row);
     InvalidateCell(FCol, FRow);
     return true;

@@ -4,6 +4,7 @@
 // whole columns and rows. Cells are painted one by one through DrawCell; the current cell moves
 // with the mouse and the cursor keys, and with goEditing an in-place editor opens over it.
 
+#include "components/base/exception.h"
 #include "components/base/ext_inplace_edit_list.h"
 #include "components/base/method_event.h"
 #include "platform/ui/canvas.h"
@@ -23,6 +24,48 @@ struct TGridCoord {
     int X = -1;
     int Y = -1;
     friend bool operator==(const TGridCoord&, const TGridCoord&) = default;
+};
+
+// A block of cells, both corners included; (-1, -1, -1, -1) holds none.
+struct TGridRect {
+    int Left = -1;
+    int Top = -1;
+    int Right = -1;
+    int Bottom = -1;
+    bool Contains(int col, int row) const {
+        return col >= Left && col <= Right && row >= Top && row <= Bottom;
+    }
+    friend bool operator==(const TGridRect&, const TGridRect&) = default;
+};
+
+// "Grid index out of range": a row or column operation named one that does not exist.
+class EInvalidGridOperation final : public EWkException {
+public:
+    using EWkException::EWkException;
+};
+
+class TStringGrid;
+
+// One row or column of a grid as a list of texts, read and written through the grid.
+class TGridStrings {
+public:
+    TGridStrings(TStringGrid& grid, bool isRow, int index)
+        : FGrid(grid), FIsRow(isRow), FIndex(index) {}
+
+    // The row or column this list stands for.
+    int Index() const { return FIndex; }
+    // Columns of a row, rows of a column.
+    int Count() const;
+    QString Get(int index) const;
+    void Put(int index, const QString& text);
+    // The texts from the first cell on; cells past them are emptied.
+    void Assign(const QStringList& texts);
+    QStringList Texts() const;
+
+private:
+    TStringGrid& FGrid;
+    bool FIsRow;
+    int FIndex;
 };
 
 using TSelectCellEvent = TWkMethod<void(QObject* sender, int col, int row, bool& canSelect)>;
@@ -57,12 +100,25 @@ public:
     // Empty outside the grid; setting outside the grid does nothing.
     QString Cells(int col, int row) const;
     void SetCells(int col, int row, const QString& text);
+    TGridStrings Rows(int row) { return TGridStrings(*this, true, row); }
+    TGridStrings Cols(int col) { return TGridStrings(*this, false, col); }
 
-    // The current cell; moving it asks SelectCell first.
+    // Moves a row or column with its texts and size to another place, the ones between shifting
+    // by one; the current cell stays on the texts it was on. Raises EInvalidGridOperation for
+    // an index outside the grid.
+    void MoveRow(int fromIndex, int toIndex);
+    void MoveColumn(int fromIndex, int toIndex);
+
+    // The current cell; moving it asks SelectCell first. Both are -1 while no cell is selected.
     int Col() const { return FCol; }
     int Row() const { return FRow; }
     void SetCol(int col) { MoveCurrent(col, FRow); }
     void SetRow(int row) { MoveCurrent(FCol, row); }
+    // The selected cells: from the current cell to the anchor, which follows the current cell
+    // as it moves. Setting it asks no SelectCell; its bottom right corner becomes the current
+    // cell, so (-1, -1, -1, -1) leaves no cell selected.
+    TGridRect Selection() const;
+    void SetSelection(const TGridRect& selection);
     int TopRow() const { return FTopRow; }
     int LeftCol() const { return FLeftCol; }
     void SetTopRow(int row);
@@ -79,7 +135,8 @@ public:
     TRect CellRect(int col, int row) const;
     // The cell at a point of the viewport; (-1, -1) outside every cell.
     TGridCoord MouseCoord(int x, int y) const;
-    // The canvas of the paint in progress (inside DrawCell and OnDrawCell only).
+    // The canvas of the paint in progress (inside DrawCell and OnDrawCell only), or of a
+    // measurement a descendant runs.
     TCanvas* Canvas() const { return FCanvas; }
     // The font and brush every cell starts with.
     TFont Font;
@@ -105,6 +162,12 @@ protected:
     virtual void SetEditText(int col, int row, const QString& text) { SetCells(col, row, text); }
     void InvalidateCell(int col, int row);
     void InvalidateGrid();
+    // What a cell is drawn as: fixed, or selected (and focused) within the selection.
+    TGridDrawState DrawStateOf(int col, int row) const;
+    // Gives the cell's font and brush to canvas, as a paint starts each cell.
+    void PrepareCellCanvas(TCanvas& canvas, int col, int row, TGridDrawState state) const;
+    // Lends Canvas() to a measurement outside painting; nullptr ends the loan.
+    void SetCanvas(TCanvas* canvas) { FCanvas = canvas; }
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -143,6 +206,7 @@ private:
     int FDefaultRowHeight = 24;
     int FCol = 1;
     int FRow = 1;
+    TGridCoord FAnchor{1, 1};
     int FTopRow = 1;
     int FLeftCol = 1;
     unsigned FOptions = 0;

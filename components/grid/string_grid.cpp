@@ -16,6 +16,13 @@ void TWkStringGrid::SetAlignment(TAlignment alignment) {
         editor->UpdateAlignment();
 }
 
+TWkStringGrid::~TWkStringGrid() {
+    if (TInplaceEditList* editor = InplaceEditor()) {
+        editor->removeEventFilter(this);
+        delete editor;
+    }
+}
+
 void TWkStringGrid::SetFixedFont(const TFont& font) {
     FFixedFont = font;
     viewport()->update();

@@ -1,12 +1,14 @@
 // The byte-stream load and save of TWkStringGrid.
 
 #include "components/base/exception.h"
+#include "components/grid/grid_io_error.h"
 #include "components/grid/string_grid.h"
 
 #include <QFile>
 #include <QIODevice>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 
 namespace {
 
@@ -20,10 +22,6 @@ void requireByteEncoding(QStringConverter::Encoding encoding) {
     if (encoding != QStringConverter::Utf8 && encoding != QStringConverter::Latin1 &&
         encoding != QStringConverter::System)
         throw EWkException(QStringLiteral("The grid stream holds UTF-8 or 8-bit text only"));
-}
-
-QString streamError(const char* operation, const QIODevice& stream) {
-    return QStringLiteral("%1 failed: %2").arg(QLatin1String(operation), stream.errorString());
 }
 
 } // namespace
@@ -46,26 +44,23 @@ void TWkStringGrid::SaveToStream(QIODevice& stream, QStringConverter::Encoding e
         }
     }
     if (stream.write(bytes) != bytes.size())
-        throw EWkException(streamError("Writing the grid", stream));
+        throw GridIoError("Writing the grid", stream);
     if (OnSaveProgress)
         OnSaveProgress(this, total, total);
 }
 
 void TWkStringGrid::LoadFromStream(QIODevice& stream, QStringConverter::Encoding encoding) {
     requireByteEncoding(encoding);
-    QStringDecoder decode(encoding);
     const qint64 size = stream.size() - stream.pos();
     int col = 0;
     int row = 1;
     QByteArray cellBytes;
+    // Each cell is decoded on its own: a character cut at the end of one cell is malformed
+    // there and never joins the bytes of the next one.
+    QStringDecoder decode(encoding, QStringConverter::Flag::Stateless);
     const auto storeCell = [&] {
         ++col;
-        if (col > MaxStreamGridCols || row > MaxStreamGridRows)
-            throw EWkException(QStringLiteral("The grid stream holds too many cells"));
-        if (RowCount() < row)
-            SetRowCount(row);
-        if (ColCount() < col)
-            SetColCount(col);
+        GrowForLoadedCell(col, row);
         SetCells(col - 1, row - 1, decode(cellBytes));
         cellBytes.clear();
     };
@@ -75,7 +70,7 @@ void TWkStringGrid::LoadFromStream(QIODevice& stream, QStringConverter::Encoding
     while (!stream.atEnd()) {
         const QByteArray block = stream.read(ReadBlockSize);
         if (block.isEmpty())
-            throw EWkException(streamError("Reading the grid", stream));
+            throw GridIoError("Reading the grid", stream);
         for (const char byte : block) {
             if (byte == CellEnd || byte == RowEnd) {
                 storeCell();
@@ -101,16 +96,30 @@ void TWkStringGrid::LoadFromStream(QIODevice& stream, QStringConverter::Encoding
         OnLoadProgress(this, size, size);
 }
 
+void TWkStringGrid::GrowForLoadedCell(int cols, int rows) {
+    const int newCols = std::max(cols, ColCount());
+    const int newRows = std::max(rows, RowCount());
+    if (newCols == ColCount() && newRows == RowCount())
+        return;
+    if (cols > MaxStreamGridCols || rows > MaxStreamGridRows ||
+        qint64(newCols) * newRows > MaxStreamGridCells)
+        throw EWkException(QStringLiteral("The grid stream holds too many cells"));
+    if (newRows != RowCount())
+        SetRowCount(newRows);
+    if (newCols != ColCount())
+        SetColCount(newCols);
+}
+
 void TWkStringGrid::SaveToFile(const QString& fileName, QStringConverter::Encoding encoding) {
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw EWkException(streamError("Creating the grid file", file));
+        throw GridIoError("Creating the grid file", file);
     SaveToStream(file, encoding);
 }
 
 void TWkStringGrid::LoadFromFile(const QString& fileName, QStringConverter::Encoding encoding) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw EWkException(streamError("Opening the grid file", file));
+        throw GridIoError("Opening the grid file", file);
     LoadFromStream(file, encoding);
 }

@@ -144,23 +144,23 @@ void TWkImage::paintEvent(QPaintEvent*) {
     graphic->Draw(canvas, TRect{0, 0, graphic->Width(), graphic->Height()});
 }
 
+// Every button presses the picture down and lets it up again; only the left one clicks.
 void TWkImage::mousePressEvent(QMouseEvent* event) {
     TWkExImage::mousePressEvent(event);
-    if (event->button() != Qt::LeftButton)
-        return;
-    FPressed = true;
+    if (event->button() == Qt::LeftButton)
+        FPressed = true;
     if (FPictures.Any())
         SetState(stDown);
 }
 
 void TWkImage::mouseReleaseEvent(QMouseEvent* event) {
     TWkExImage::mouseReleaseEvent(event);
-    if (event->button() != Qt::LeftButton || !FPressed)
-        return;
-    FPressed = false;
     const QPoint at = event->position().toPoint();
-    if (rect().contains(at))
-        click();
+    if (event->button() == Qt::LeftButton && FPressed) {
+        FPressed = false;
+        if (rect().contains(at))
+            click();
+    }
     if (!FPictures.Any() || FState == stClicked1 || FState == stClicked2)
         return;
     if (at.x() > 0 && at.x() < width() && at.y() > 0 && at.y() < height()) {

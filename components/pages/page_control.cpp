@@ -4,12 +4,17 @@
 #include "components/pages/tab_control_painter.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QKeyEvent>
+#include <QPixmap>
 #include <QStackedWidget>
 
 TWkPageControl::TWkPageControl(QWidget* parent) : TWkExPageControl(parent) {
     setTabBar(new TWkPageTabBar(*this));
     tabBar()->installEventFilter(this);
+    FImageChangeLink.OnChange = [this](TImageList&) {
+        UpdateTabImages();
+    };
 }
 
 TWkPageControl::~TWkPageControl() {
@@ -65,6 +70,41 @@ void TWkPageControl::SetTabPainter(TWkTabControlPainter* painter) {
     InvalidateTabs();
 }
 
+void TWkPageControl::SetImages(TImageList* images) {
+    if (images == Images())
+        return;
+    if (Images())
+        Images()->UnRegisterChanges(FImageChangeLink);
+    if (images)
+        images->RegisterChanges(FImageChangeLink);
+    UpdateTabImages();
+}
+
+// The index lives with the tab, so it moves with its page.
+int TWkPageControl::PageImageIndex(int page) const {
+    const QVariant index = tabBar()->tabData(page);
+    return index.isValid() ? index.toInt() : -1;
+}
+
+void TWkPageControl::SetPageImageIndex(int page, int imageIndex) {
+    if (page < 0 || page >= count())
+        return;
+    tabBar()->setTabData(page, imageIndex);
+    UpdateTabImages();
+}
+
+void TWkPageControl::UpdateTabImages() {
+    const TImageList* images = Images();
+    if (images)
+        setIconSize(QSize(images->Width(), images->Height()));
+    for (int page = 0; page < count(); ++page) {
+        const int index = PageImageIndex(page);
+        const bool shown = images && index >= 0 && index < images->Count();
+        setTabIcon(page, shown ? QIcon(QPixmap::fromImage(images->Image(index))) : QIcon());
+    }
+    InvalidateTabs();
+}
+
 void TWkPageControl::InvalidateTabs() {
     tabBar()->update();
 }
@@ -92,8 +132,8 @@ void TWkPageControl::DrawTab(TCanvas& canvas, int visibleIndex, const TRect& rec
     int seen = -1;
     for (int page = 0; page < count(); ++page) {
         if (isTabVisible(page) && ++seen == visibleIndex) {
-            FTabPainter->DrawTab(*this, canvas, -1, tabText(page), rect, active,
-                                 widget(page)->isEnabled());
+            FTabPainter->DrawTab(*this, canvas, Images(), PageImageIndex(page), tabText(page), rect,
+                                 active, widget(page)->isEnabled());
             return;
         }
     }
@@ -182,6 +222,8 @@ void TWkPageControl::tabRemoved(int index) {
 
 bool TWkPageControl::PrepareHint(THintInfo& info) {
     ResolveHintColorOf(info);
+    if (HintWindowClass())
+        info.HintWindowClass = HintWindowClass();
     if (FHintSource != TWkHintSource::hsDefault && info.Control == this) {
         const int tab = IndexOfTabAt(mapFromGlobal(info.GlobalPos));
         const QWidget* sheet = tab >= 0 ? widget(tab) : nullptr;
@@ -194,6 +236,8 @@ bool TWkPageControl::PrepareHint(THintInfo& info) {
                               !sheet->toolTip().isEmpty()) ||
                              (preferMain && mainHint.isEmpty()))) {
             info.HintText = sheet->toolTip();
+            const QRect tabRect = tabBar()->tabRect(tab);
+            info.CursorRect = QRect(tabBar()->mapTo(this, tabRect.topLeft()), tabRect.size());
         }
     }
     return ShowHint(info);

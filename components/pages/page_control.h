@@ -6,6 +6,7 @@
 
 #include "components/base/ext_control.h"
 #include "platform/ui/geometry.h"
+#include "platform/ui/image_list.h"
 
 #include <functional>
 
@@ -48,6 +49,16 @@ public:
     bool RightClickSelect() const { return FRightClickSelect; }
     void SetRightClickSelect(bool on) { FRightClickSelect = on; }
 
+    // The images shown on the tabs, each page's by its image index; not owned, and null again
+    // once the list is destroyed.
+    TImageList* Images() const { return FImageChangeLink.Sender(); }
+    void SetImages(TImageList* images);
+    // The page's image in Images, -1 (the default) for none.
+    int PageImageIndex(int page) const;
+    void SetPageImageIndex(int page, int imageIndex);
+    // Shows on every tab its page's image.
+    void UpdateTabImages();
+
     TWkTabControlPainter* TabPainter() const { return FTabPainter; }
     void SetTabPainter(TWkTabControlPainter* painter);
 
@@ -87,5 +98,6 @@ private:
     bool FHandleGlobalTab = false;
     TWkHintSource FHintSource = TWkHintSource::hsDefault;
     TWkTabControlPainter* FTabPainter = nullptr;
+    TChangeLink FImageChangeLink;
     bool FRightClickSelect = false;
 };

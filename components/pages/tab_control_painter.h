@@ -9,6 +9,7 @@
 #include <QString>
 
 class TCanvas;
+class TImageList;
 class TWkPageControl;
 
 class TWkTabControlPainter : public TWkComponent {
@@ -18,9 +19,11 @@ public:
     // Detaches every page control still drawn by this painter, last first.
     ~TWkTabControlPainter() override;
 
-    // Draws one tab of control; imageIndex is the page's image (-1 for none).
-    virtual void DrawTab(TWkPageControl& control, TCanvas& canvas, int imageIndex,
-                         const QString& caption, const TRect& rect, bool active, bool enabled) = 0;
+    // Draws one tab of control; imageIndex is the page's image in images (-1 for none; images
+    // is null when the control has no image list).
+    virtual void DrawTab(TWkPageControl& control, TCanvas& canvas, const TImageList* images,
+                         int imageIndex, const QString& caption, const TRect& rect, bool active,
+                         bool enabled) = 0;
 
     // Repaints every client, for painters whose look changed.
     void Changed();

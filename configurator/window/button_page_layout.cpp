@@ -130,23 +130,22 @@ int CaptionWidthFor(const QFont& font, const QString& caption) {
     return width + 2 * CellInset;
 }
 
-// The width column col of grid needs for its caption, its cells and, where the column has an
-// editor, every item of the editor in the editor's own frame.
-int ColumnWidthFor(const TWkStringGrid& grid, int col, const QComboBox* editor) {
-    const bool fixed = col < grid.FixedCols();
-    const QFont font = ToQFont(fixed ? grid.FixedFont() : grid.Font);
-    QStringList cells;
-    for (int row = grid.FixedRows(); row < grid.RowCount(); ++row) {
-        cells << grid.Cells(col, row);
-    }
-    int width = std::max(CaptionWidthFor(ToQFont(grid.FixedFont()), grid.Cells(col, 0)),
-                         WidestText(font, cells) + 2 * CellInset);
-    if (!fixed) {
+// Sizes column col of grid to its caption, its cells and, where the column has an editor, every
+// item of the editor in the editor's own frame. AutoSizeCol measures each cell on one line, but
+// the caption wraps, so it sits out of the measuring and its wrapped width joins the editor's as
+// the least width.
+void SizeGridColumn(TWkStringGrid& grid, int col, const QComboBox* editor) {
+    const QString caption = grid.Cells(col, 0);
+    int least = CaptionWidthFor(ToQFont(grid.FixedFont()), caption);
+    if (col >= grid.FixedCols()) {
+        const QFont font = ToQFont(grid.Font);
         const QStringList items = ComboItems(editor);
-        width = std::max(
-            {width, WidestText(font, items) + 2 * CellInset, ComboWidthFor(editor, font, items)});
+        least = std::max(
+            {least, WidestText(font, items) + 2 * CellInset, ComboWidthFor(editor, font, items)});
     }
-    return width;
+    grid.SetCells(col, 0, QString());
+    grid.AutoSizeCol(col, least, 2 * CellInset);
+    grid.SetCells(col, 0, caption);
 }
 
 // Sizes grid's columns to their texts in a cell font of pixels; returns the grid's width.
@@ -154,7 +153,7 @@ int SizeGridColumns(TWkStringGrid& grid, const QList<QComboBox*>& editors, int p
     grid.Font.Height = -pixels;
     int width = 2 * GridFrame + grid.verticalScrollBar()->sizeHint().width();
     for (int col = 0; col < GridColumns; ++col) {
-        grid.SetColWidth(col, ColumnWidthFor(grid, col, editors[col]));
+        SizeGridColumn(grid, col, editors[col]);
         width += grid.ColWidths(col) + GridLine;
     }
     return width;

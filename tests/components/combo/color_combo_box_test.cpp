@@ -1,6 +1,7 @@
 // The colour combo box: its lists, colours added by code and by the colour dialog, names and
 // drawing.
 
+#include "components/base/convert_error.h"
 #include "components/combo/color_combo_box.h"
 #include "components/combo/color_ident.h"
 #include "platform/ui/canvas.h"
@@ -170,6 +171,71 @@ TEST_F(ColorComboTest, DisplayNamesFollowTheMapThenTheIdentifier) {
         name = "Any";
     };
     EXPECT_EQ(box.ColorName(0x00FF8000), "$00FF8000");
+}
+
+TEST_F(ColorComboTest, ColourNamesAreLookedUpIgnoringCase) {
+    TWkColorComboBox box;
+    box.SetColorNameMap({"CLRED=Scarlet", "$00ff8000=Orange", "clblue", "Navy=Deep"});
+    EXPECT_EQ(box.ColorDisplayName(clRed, {}), "Scarlet");
+    EXPECT_EQ(box.ColorDisplayName(0x00FF8000, {}), "Orange");
+    EXPECT_EQ(box.ColorDisplayName(clBlue, {}), "Blue") << "a line without = names nothing";
+    EXPECT_EQ(box.ColorDisplayName(clNavy, {}), "Navy") << "the identifier is looked up whole";
+}
+
+TEST_F(ColorComboTest, AddedColoursAreCaptionedThroughTheFormat) {
+    const struct {
+        const char* pattern;
+        QStringList captions;
+    } cases[] = {
+        {"Custom", {"Custom", "Custom"}},   {"Custom %d", {"Custom 0", "Custom 1"}},
+        {"#%.3d %%", {"#000 %", "#001 %"}}, {"[%-3d]", {"[0  ]", "[1  ]"}},
+        {"%.2x|%0:u", {"00|0", "01|1"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pattern);
+        TWkColorComboBox box(nullptr, coText | coStdColors | coCustomColors);
+        box.SetNewColorText(c.pattern);
+        box.SetColorValue(0x00FF8000);
+        box.SetColorValue(0x00FF8001);
+        EXPECT_EQ(Texts(box).mid(20, 2), c.captions);
+    }
+    TWkColorComboBox box(nullptr, coText | coStdColors);
+    box.SetNewColorText("Custom %s");
+    EXPECT_THROW(box.SetColorValue(0x00FF8000), EConvertError);
+    EXPECT_EQ(box.count(), 20) << "nothing is added";
+    EXPECT_EQ(box.ColorValue(), clBlack);
+}
+
+TEST_F(ColorComboTest, HexAndRgbOptionsDrawExactlyTheirTexts) {
+    // A text box captioned by OnGetDisplayName draws the same pixels only for the same text.
+    const auto captioned = [this](const QString& caption, TColor color = clRed) {
+        TWkColorComboBox box;
+        box.OnGetDisplayName = [caption](TWkColorComboBox&, int, TColor, QString& name) {
+            name = caption;
+        };
+        box.SetColorValue(color);
+        return Draw(box, box.ItemIndex());
+    };
+    const struct {
+        TWkColorComboOptions options;
+        const char* text;
+        const char* near;
+    } cases[] = {
+        {coHex | coStdColors, "0x0000ff", "0x0000FF"},
+        {coHex | coRGB | coStdColors, "0x0000ff", "0xff"},
+        {coRGB | coStdColors, "(255,0,0)", "(0,0,255)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        TWkColorComboBox box(nullptr, c.options);
+        const QImage drawn = Draw(box, 9);
+        EXPECT_EQ(drawn, captioned(c.text));
+        EXPECT_NE(drawn, captioned(c.near));
+    }
+    TWkColorComboBox box(nullptr, coHex | coStdColors);
+    box.SetColorValue(0x00123456);
+    EXPECT_EQ(Draw(box, 20), captioned("0x123456", 0x00123456))
+        << "blue-green-red order, as stored";
 }
 
 TEST_F(ColorComboTest, APenBoxDrawsOnlyTheColour) {

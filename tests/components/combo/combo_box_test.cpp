@@ -215,6 +215,125 @@ TEST_F(ComboBoxTest, ItemHeightsAreFixedOrMeasured) {
     EXPECT_EQ(heightOf(3), 23);
 }
 
+TEST_F(ComboBoxTest, TheMeasureStyleDecidesWhenHeightsAreMeasured) {
+    const int base = TWkCustomComboBox::DefaultItemHeight;
+    const struct {
+        const char* name;
+        TWkComboBoxMeasureStyle measureStyle;
+        TComboBoxStyle style;
+        std::vector<int> measuredOnShow;
+        int heightBeforeDraw;               // of item 3, after the show
+        std::vector<int> measuredByDrawing; // drawing item 3, then the closed face
+        int heightAfterDraw;
+        int editHeight;
+    } cases[] = {
+        {"standard, variable: on the list's request",
+         cmsStandard,
+         TComboBoxStyle::csOwnerDrawVariable,
+         {},
+         base + 13,
+         {},
+         base + 13,
+         -1},
+        {"standard, fixed: never",
+         cmsStandard,
+         TComboBoxStyle::csOwnerDrawFixed,
+         {},
+         base,
+         {},
+         base,
+         -1},
+        {"after create, variable: every item and the edit part once",
+         cmsAfterCreate,
+         TComboBoxStyle::csOwnerDrawVariable,
+         {-1, 0, 1, 2, 3},
+         base + 13,
+         {},
+         base + 13,
+         base + 9},
+        {"after create, fixed: the edit part only",
+         cmsAfterCreate,
+         TComboBoxStyle::csOwnerDrawFixed,
+         {-1},
+         base,
+         {},
+         base,
+         base + 9},
+        {"before draw, variable: what is drawn",
+         cmsBeforeDraw,
+         TComboBoxStyle::csOwnerDrawVariable,
+         {},
+         base,
+         {3, -1},
+         base + 13,
+         base + 9},
+        {"before draw, fixed: never",
+         cmsBeforeDraw,
+         TComboBoxStyle::csOwnerDrawFixed,
+         {},
+         base,
+         {},
+         base,
+         -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TWkCustomComboBox box;
+        box.setGeometry(0, 0, 140, 22);
+        for (const char* text : {"Red", "Green", "Blue", "Dark red"})
+            box.Items().Add(QString::fromLatin1(text));
+        std::vector<int> measured;
+        box.OnMeasureItem = [&measured](TWkCustomComboBox&, int index, int& height) {
+            measured.push_back(index);
+            height += 10 + index;
+        };
+        box.SetStyle(c.style);
+        box.SetMeasureStyle(c.measureStyle);
+        box.SetItemIndex(2);
+        box.show();
+        box.hide();
+        box.show();
+        EXPECT_EQ(measured, c.measuredOnShow);
+        measured.clear();
+        const auto sizeOf = [&box](int index) {
+            QStyleOptionViewItem option;
+            return box.view()->itemDelegate()->sizeHint(option, box.model()->index(index, 0));
+        };
+        EXPECT_EQ(sizeOf(3).height(), c.heightBeforeDraw);
+        measured.clear();
+        ListItemImage(box, 3, QStyle::State_None, QSize(140, 16));
+        box.grab();
+        EXPECT_EQ(measured, c.measuredByDrawing);
+        measured.clear();
+        EXPECT_EQ(sizeOf(3).height(), c.heightAfterDraw);
+        EXPECT_EQ(box.EditHeight(), c.editHeight);
+    }
+}
+
+TEST_F(ComboBoxTest, MeasuredHeightsStayWithTheirItemsAndSizeTheEditPart) {
+    QStyleOptionViewItem option;
+    auto heightOf = [&](int index) {
+        return box.view()->itemDelegate()->sizeHint(option, box.model()->index(index, 0)).height();
+    };
+    box.SetStyle(TComboBoxStyle::csOwnerDrawVariable);
+    box.SetMeasureStyle(cmsAfterCreate);
+    box.SetItemHeight(20);
+    int editHeight = 20;
+    box.OnMeasureItem = [&editHeight](TWkCustomComboBox&, int index, int& height) {
+        height = index < 0 ? editHeight : height + index;
+    };
+    const int plainHeight = box.sizeHint().height();
+    editHeight = 60;
+    box.show();
+    EXPECT_EQ(heightOf(3), 23);
+    box.Items().Insert(0, QStringLiteral("White"));
+    EXPECT_EQ(heightOf(4), 23) << "the height moved with its item";
+    EXPECT_EQ(heightOf(0), 20) << "a new item is not measured after the show";
+    EXPECT_EQ(box.EditHeight(), 60);
+    EXPECT_GE(box.sizeHint().height(), 60);
+    EXPECT_GT(box.sizeHint().height(), plainHeight);
+}
+
 TEST_F(ComboBoxTest, TheOpenListIsAtLeastTheDropDownWidth) {
     box.SetDropDownWidth(300);
     EXPECT_EQ(box.view()->minimumWidth(), 300);

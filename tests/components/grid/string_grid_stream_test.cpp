@@ -2,6 +2,7 @@
 #include "components/grid/string_grid.h"
 
 #include <QBuffer>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -99,6 +100,43 @@ TEST(StringGridStream, Utf8TextsRoundTripAndWideEncodingsAreRefused) {
     EXPECT_EQ(back.grid.Cells(1, 1), QStringLiteral("Кнопка"));
 }
 
+TEST(StringGridStream, EachCellIsDecodedOnItsOwn) {
+    const QString bad(QChar::ReplacementCharacter);
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QString first;  // cell (0, 0)
+        QString second; // cell (1, 0), or (0, 1) after a row end
+        bool secondInNextRow;
+    } cases[] = {
+        {"a character cut by a cell end stays malformed in both cells",
+         QByteArray("\xD0\x00\x9A\x01", 4), bad, bad, false},
+        {"a three-byte character cut after two bytes", QByteArray("\xE2\x82\x00\xAC\x01", 5), bad,
+         bad, false},
+        {"whole characters on both sides of a cell end", QByteArray("\xD0\x9A\x00\xD0\x9A\x01", 6),
+         QStringLiteral("К"), QStringLiteral("К"), false},
+        {"a lone continuation byte before good text",
+         QByteArray("\x9A"
+                    "a\x00"
+                    "b\x01",
+                    5),
+         bad + u'a', QStringLiteral("b"), false},
+        {"a character cut by a row end", QByteArray("x\xD0\x01\x9A\x01", 5),
+         QStringLiteral("x") + bad, bad, true},
+    };
+    // How many replacement characters a cut sequence gives is the decoder's choice.
+    const auto collapsed = [&bad](QString text) {
+        return text.replace(QRegularExpression(bad + u'+'), bad);
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Grid g(2, 2);
+        g.load(c.bytes);
+        EXPECT_EQ(collapsed(g.grid.Cells(0, 0)), c.first);
+        EXPECT_EQ(collapsed(c.secondInNextRow ? g.grid.Cells(0, 1) : g.grid.Cells(1, 0)), c.second);
+    }
+}
+
 TEST(StringGridStream, ProgressRunsFromZeroToTheTotal) {
     Grid g(2, 2);
     QList<QPair<qint64, qint64>> saved, loaded;
@@ -122,4 +160,11 @@ TEST(StringGridStream, OversizedStreamsStopWithAnErrorAndKeepWhatWasRead) {
     Grid cell(2, 2);
     EXPECT_THROW(cell.load("ok\x01" + QByteArray(MaxStreamCellBytes + 1, 'x')), EWkException);
     EXPECT_EQ(cell.grid.Cells(0, 0), "ok");
+    // Within the row and column limits, but too many cells in all.
+    Grid wide(2, 2);
+    const QByteArray row = QByteArray(MaxStreamGridCols - 1, '\x00') + '\x01';
+    EXPECT_THROW(wide.load(row.repeated(int(MaxStreamGridCells / MaxStreamGridCols) + 1)),
+                 EWkException);
+    EXPECT_EQ(wide.grid.ColCount(), MaxStreamGridCols);
+    EXPECT_LE(qint64(wide.grid.RowCount()) * wide.grid.ColCount(), MaxStreamGridCells);
 }

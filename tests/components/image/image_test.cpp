@@ -24,10 +24,9 @@ protected:
         image.OnClick = TNotifyEvent::FromCallable([this](QObject*) { ++clicks; });
     }
 
-    void Mouse(QEvent::Type type, QPoint at) {
-        QMouseEvent event(type, at, image.mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                          Qt::NoModifier);
+    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        QMouseEvent event(type, at, image.mapToGlobal(at), button,
+                          type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&image, &event);
     }
     void Click(QPoint at = {3, 3}) {
@@ -115,6 +114,37 @@ TEST_F(ImageTest, AMouseUpOnTheEdgeCountsAsOutside) {
     Mouse(QEvent::MouseButtonPress, {3, 3});
     Mouse(QEvent::MouseButtonRelease, {4, 4});
     EXPECT_EQ(image.State(), stEntered);
+}
+
+TEST_F(ImageTest, EveryButtonPressesAndReleasesButOnlyTheLeftOneClicks) {
+    Set(image.Pictures().PicEnter(), entered);
+    Set(image.Pictures().PicDown(), down);
+    Set(image.Pictures().PicClicked1(), clicked1);
+    const struct {
+        Qt::MouseButton button;
+        QPoint releasedAt;
+        TPicState afterRelease;
+        int clicks;
+    } cases[] = {
+        {Qt::LeftButton, {3, 3}, stClicked1, 1},  {Qt::RightButton, {3, 3}, stEntered, 0},
+        {Qt::MiddleButton, {3, 3}, stEntered, 0}, {Qt::BackButton, {3, 3}, stEntered, 0},
+        {Qt::RightButton, {8, 3}, stDefault, 0},  {Qt::MiddleButton, {3, 0}, stDefault, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "button " << c.button << " released at "
+                                        << c.releasedAt.x() << "," << c.releasedAt.y());
+        image.SetState(stDefault);
+        clicks = 0;
+        Mouse(QEvent::MouseButtonPress, {3, 3}, c.button);
+        EXPECT_EQ(image.State(), stDown);
+        EXPECT_EQ(Shown(), QColor(Qt::blue).rgb());
+        Mouse(QEvent::MouseButtonRelease, c.releasedAt, c.button);
+        EXPECT_EQ(image.State(), c.afterRelease);
+        EXPECT_EQ(clicks, c.clicks);
+        // A left click leaves the first clicked state counted; the next case starts afresh.
+        if (c.clicks > 0)
+            Click();
+    }
 }
 
 TEST_F(ImageTest, DisablingShowsTheDisabledPicture) {

@@ -19,11 +19,25 @@ class RecordingPainter final : public TWkTabControlPainter {
 public:
     using TWkTabControlPainter::TWkTabControlPainter;
     QStringList drawn;
-    void DrawTab(TWkPageControl&, TCanvas&, int, const QString& caption, const TRect&, bool active,
-                 bool enabled) override {
-        drawn << caption + (active ? " active" : "") + (enabled ? "" : " disabled");
+    QList<const TImageList*> lists;
+    void DrawTab(TWkPageControl&, TCanvas&, const TImageList* images, int imageIndex,
+                 const QString& caption, const TRect&, bool active, bool enabled) override {
+        drawn << caption + (active ? " active" : "") + (enabled ? "" : " disabled") +
+                     (imageIndex >= 0 ? QStringLiteral(" image %1").arg(imageIndex) : QString());
+        lists << images;
     }
 };
+
+THintInfo shownHint;
+void recordHint(const THintInfo& info) {
+    shownHint = info;
+}
+
+QImage Filled(QColor color) {
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(color);
+    return image;
+}
 
 class PageControlTest : public ::testing::Test {
 protected:
@@ -192,6 +206,76 @@ TEST_F(PageControlTest, HintsComeFromTheChosenSource) {
         EXPECT_EQ(QToolTip::text(), c.hint);
         QToolTip::hideText();
     }
+}
+
+TEST_F(PageControlTest, APagesHintShowsWhileTheCursorStaysOnItsTab) {
+    pages->SetHintWindowClass(&recordHint);
+    pages->widget(1)->setToolTip("second page");
+    const QRect tabRect = pages->tabBar()->tabRect(1);
+    const QRect onControl(pages->tabBar()->mapTo(pages, tabRect.topLeft()), tabRect.size());
+    const struct {
+        const char* name;
+        TWkHintSource source;
+        const char* controlHint;
+        const char* hint;
+        QRect cursorRect;
+    } cases[] = {
+        {"prefer main, the control has none: the page's", TWkHintSource::hsPreferMain, "",
+         "second page", onControl},
+        {"prefer main, the control has one", TWkHintSource::hsPreferMain, "control", "control", {}},
+        {"force children", TWkHintSource::hsForceChildren, "control", "second page", onControl},
+        {"prefer children", TWkHintSource::hsPreferChildren, "", "second page", onControl},
+        {"force main", TWkHintSource::hsForceMain, "control", "control", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        shownHint = {};
+        pages->setToolTip(c.controlHint);
+        pages->SetHintSource(c.source);
+        const QPoint at = onControl.center();
+        QHelpEvent help(QEvent::ToolTip, at, pages->mapToGlobal(at));
+        QApplication::sendEvent(pages, &help);
+        EXPECT_EQ(shownHint.HintText, c.hint);
+        EXPECT_EQ(shownHint.CursorRect, c.cursorRect);
+    }
+}
+
+TEST_F(PageControlTest, TabsShowTheirPagesImages) {
+    auto images = std::make_unique<TImageList>(16, 16);
+    images->AddImage(Filled(Qt::red));
+    images->AddImage(Filled(Qt::blue));
+    pages->SetPageImageIndex(0, 1);
+    pages->SetPageImageIndex(2, 0);
+    pages->SetPageImageIndex(3, 7);
+    EXPECT_TRUE(pages->tabIcon(0).isNull()) << "no image list yet";
+    pages->SetImages(images.get());
+    const auto shown = [this](int page) {
+        return pages->tabIcon(page).pixmap(16, 16).toImage().pixelColor(8, 8);
+    };
+    EXPECT_EQ(shown(0), QColor(Qt::blue));
+    EXPECT_TRUE(pages->tabIcon(1).isNull());
+    EXPECT_EQ(shown(2), QColor(Qt::red));
+    EXPECT_TRUE(pages->tabIcon(3).isNull()) << "an index past the list shows nothing";
+    EXPECT_EQ(pages->PageImageIndex(1), -1);
+    EXPECT_EQ(pages->PageImageIndex(3), 7);
+
+    images->Replace(1, Filled(Qt::green));
+    EXPECT_EQ(shown(0), QColor(Qt::green)) << "a change of the list reaches the tabs";
+    pages->tabBar()->moveTab(0, 3);
+    EXPECT_EQ(pages->PageImageIndex(3), 1) << "the index moves with its page";
+
+    auto* painter = new RecordingPainter;
+    pages->SetTabPainter(painter);
+    pages->tabBar()->grab();
+    EXPECT_EQ(painter->drawn,
+              QStringList({"Two", "Three image 0", "Four image 7", "One active image 1"}));
+    EXPECT_EQ(painter->lists, QList<const TImageList*>(4, images.get()));
+    delete painter;
+
+    images.reset();
+    EXPECT_EQ(pages->Images(), nullptr);
+    pages->UpdateTabImages();
+    EXPECT_TRUE(pages->tabIcon(3).isNull());
 }
 
 TEST_F(PageControlTest, APainterDrawsTheVisibleTabsUntilItGoes) {
