@@ -4,12 +4,15 @@
 #include "util/locale_utils.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
 namespace {
 
 constexpr int DefaultFixedDigits = 2;
+// A pattern cannot ask for more padding or digits than this: it must not build a huge text.
+constexpr int MaxCount = 4096;
 constexpr int DefaultSignificantDigits = 15;
 
 struct Placeholder {
@@ -42,8 +45,10 @@ private:
     std::size_t FNext = 0;
 };
 
-QString Digits(quint64 value, int base, std::optional<int> precision) {
-    QString text = QString::number(value, base).toUpper();
+QString Digits(quint64 value, int base, std::optional<int> precision, bool upperCase = true) {
+    QString text = QString::number(value, base);
+    if (upperCase)
+        text = text.toUpper();
     if (precision && text.size() < *precision)
         text.prepend(QString(*precision - text.size(), QLatin1Char('0')));
     return text;
@@ -118,10 +123,8 @@ std::optional<int> Formatter::ReadNumber(qsizetype& i) {
     if (i == start)
         return std::nullopt;
     bool ok = false;
-    const int number = FFormat.mid(start, i - start).toInt(&ok);
-    if (!ok)
-        Invalid();
-    return number;
+    const qint64 number = FFormat.mid(start, i - start).toLongLong(&ok);
+    return ok ? int(std::min<qint64>(number, MaxCount)) : MaxCount;
 }
 
 // A width or precision: digits, or "*" for the next argument, which must be an integer.
@@ -132,7 +135,7 @@ std::optional<int> Formatter::ReadCount(qsizetype& i) {
     const auto* n = std::get_if<TCkFmtArg::Integer>(&NextArg());
     if (!n)
         Invalid();
-    return static_cast<int>(n->value);
+    return int(std::clamp<qint64>(n->value, -1, MaxCount));
 }
 
 const TCkFmtArg::Value& Formatter::NextArg() {
@@ -152,7 +155,7 @@ QString Formatter::Show(const Placeholder& p, const TCkFmtArg::Value& arg) const
         if (type == QLatin1Char('U'))
             return Digits(AsUnsigned(*n), 10, p.precision);
         if (type == QLatin1Char('X'))
-            return Digits(AsUnsigned(*n), 16, p.precision);
+            return Digits(AsUnsigned(*n), 16, p.precision, p.type == QLatin1Char('X'));
     } else if (const auto* value = std::get_if<double>(&arg)) {
         if (QStringLiteral("EFGNM").contains(type))
             return FloatText(type, *value, p.precision);

@@ -1,8 +1,9 @@
 #pragma once
 // The run-time library's Format: "%" [index ":"] ["-"] [width] ["." precision] type, with the
-// types d (signed), u (unsigned), x (hexadecimal, upper case), e, f, g, n, m (floating point:
-// scientific, fixed, shortest, with thousands, as money), p (pointer) and s (text); width and
-// precision may be "*", taken from the next integer argument; "%%" is a percent sign.
+// types d (signed), u (unsigned), x (hexadecimal, lower case; X upper case), e, f, g, n, m
+// (floating point: scientific, fixed, shortest, with thousands, as money), p (pointer) and s
+// (text); width and precision may be "*", taken from the next integer argument, and are held to
+// 4096; "%%" is a percent sign.
 
 #include <QChar>
 #include <QString>

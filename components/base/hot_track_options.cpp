@@ -17,7 +17,7 @@ template <typename T> void TWkHotTrackOptions::Change(T& field, T value, const Q
 void TWkHotTrackOptions::Assign(const QObject* source) {
     const auto* options = qobject_cast<const TWkHotTrackOptions*>(source);
     if (options == nullptr)
-        throw EConvertError::CannotAssign(source, *this);
+        throw CannotAssignError(source, *this);
     BeginUpdate();
     try {
         SetEnabled(options->Enabled());

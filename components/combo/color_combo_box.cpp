@@ -1,10 +1,10 @@
 #include "components/combo/color_combo_box.h"
 
-#include "components/base/format.h"
 #include "components/base/types.h"
 #include "components/combo/color_ident.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/ui_host.h"
+#include "util/text_format.h"
 
 #include <QFontMetrics>
 
@@ -89,14 +89,14 @@ void TWkColorComboBox::SetColorValue(TColor color) {
         return;
     }
     if (HasDialogEntry()) {
-        InsertColor(count() - 1, color, Format(FNewColorText, {FCustomColorCount}));
+        InsertColor(count() - 1, color, TextFormat(FNewColorText, {FCustomColorCount}));
         if (!FExecutingDialog)
             ++FCustomColorCount;
         SetItemIndex(count() - 2);
         FColorValue = color;
         return;
     }
-    AddColor(color, Format(FNewColorText, {FCustomColorCount}));
+    AddColor(color, TextFormat(FNewColorText, {FCustomColorCount}));
     SetItemIndex(count() - 1);
     FColorValue = color;
     Change();
@@ -268,7 +268,7 @@ void TWkColorComboBox::SetCustomColors(const QList<TColor>& colors) {
         QString name = FNewColorText;
         if (!DoNewColor(color, name))
             continue;
-        InsertColor(count() - 1, color, Format(name, {FCustomColorCount}));
+        InsertColor(count() - 1, color, TextFormat(name, {FCustomColorCount}));
         ++FCustomColorCount;
     }
 }
@@ -377,10 +377,10 @@ void TWkColorComboBox::DrawItem(TCanvas& canvas, int index, TRect rect, TOwnerDr
         DoGetDisplayName(index, color, text);
         if (text != FColorDialogText) {
             if (FOptions & coHex) {
-                text = Format(u"0x%.6x", {ColorToRGB(color)});
+                text = TextFormat(QStringLiteral("0x%.6x"), {ColorToRGB(color)});
             } else if (FOptions & coRGB) {
-                text =
-                    Format(u"(%d,%d,%d)", {GetRValue(color), GetGValue(color), GetBValue(color)});
+                text = TextFormat(QStringLiteral("(%d,%d,%d)"),
+                                  {GetRValue(color), GetGValue(color), GetBValue(color)});
             }
         }
         rect.Left += FColorWidth + 6;

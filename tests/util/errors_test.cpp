@@ -56,7 +56,7 @@ TEST(Win32Error, FormattedCallerTextKeepsArgumentsAsTheyAre) {
     } cases[] = {
         {"no arguments", ECkWin32Error::CreateFmt(QStringLiteral("Failed at 100%%")),
          QStringLiteral("Failed at 100%")},
-        {"numbers", ECkWin32Error::CreateFmt(QStringLiteral("%1:d of %0:d, code %2:x"), 3, 4, 255),
+        {"numbers", ECkWin32Error::CreateFmt(QStringLiteral("%1:d of %0:d, code %2:X"), 3, 4, 255),
          QStringLiteral("4 of 3, code FF")},
         {"argument holding a placeholder",
          ECkWin32Error::CreateFmt(QStringLiteral("Opening %s failed after %u tries"),

@@ -3,6 +3,7 @@
 
 #include <QLocale>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -29,9 +30,9 @@ TEST_F(TextFormatTest, PlaceholdersShowTheirArguments) {
          QStringLiteral("4294967295")},
         {"64-bit", TextFormat(QStringLiteral("%d"), {qint64{-5000000000}}),
          QStringLiteral("-5000000000")},
-        {"hexadecimal", TextFormat(QStringLiteral("%x %.4x"), {255, 10}),
+        {"hexadecimal", TextFormat(QStringLiteral("%X %.4X"), {255, 10}),
          QStringLiteral("FF 000A")},
-        {"hexadecimal of a negative value", TextFormat(QStringLiteral("%x"), {minusOne}),
+        {"hexadecimal of a negative value", TextFormat(QStringLiteral("%X"), {minusOne}),
          QStringLiteral("FFFFFFFF")},
         {"width", TextFormat(QStringLiteral("[%5d][%-5s]"), {12, "ab"}),
          QStringLiteral("[   12][ab   ]")},
@@ -58,6 +59,51 @@ TEST_F(TextFormatTest, PlaceholdersShowTheirArguments) {
         EXPECT_EQ(c.result, c.expected) << c.name;
 }
 
+TEST_F(TextFormatTest, WidthsPrecisionsAndKindsOfEveryType) {
+    const struct {
+        const char* name;
+        QString result;
+        QString expected;
+    } cases[] = {
+        {"no placeholder", TextFormat(QStringLiteral("Custom"), {0}), QStringLiteral("Custom")},
+        {"hexadecimal cases",
+         TextFormat(QStringLiteral("%x %X %.6x %.2x"), {255, 255, 255, 0x12345}),
+         QStringLiteral("ff FF 0000ff 12345")},
+        {"64-bit hexadecimal", TextFormat(QStringLiteral("%x"), {qint64(-1)}),
+         QStringLiteral("ffffffffffffffff")},
+        {"64-bit unsigned", TextFormat(QStringLiteral("%u"), {qint64(-1)}),
+         QStringLiteral("18446744073709551615")},
+        {"signed widths", TextFormat(QStringLiteral("%5d|%-5d|%.3d"), {42, 42, 5}),
+         QStringLiteral("   42|42   |005")},
+        {"scientific precision", TextFormat(QStringLiteral("%.1e"), {0.00012}),
+         QStringLiteral("1E-004")},
+        {"general precision", TextFormat(QStringLiteral("%.3g|%g|%g"), {1234.5, 0.0, 1.5e-7}),
+         QStringLiteral("1.23E3|0|1.5E-7")},
+        {"text widths", TextFormat(QStringLiteral("%6s|%-6s|"), {"Blue", "Cyan"}),
+         QStringLiteral("  Blue|Cyan  |")},
+        {"character", TextFormat(QStringLiteral("%s"), {QChar(u'K')}), QStringLiteral("K")},
+        {"counts from arguments", TextFormat(QStringLiteral("%*d|%-*d|%.*d"), {4, 1, 3, 2, 3, 9}),
+         QStringLiteral("   1|2  |009")},
+        {"negative width from an argument", TextFormat(QStringLiteral("%*d"), {-5, 1}),
+         QStringLiteral("1")},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.result, c.expected) << c.name;
+}
+
+TEST_F(TextFormatTest, HugeWidthsAndPrecisionsAreCapped) {
+    EXPECT_EQ(TextFormat(QStringLiteral("%99999999999d"), {1}).size(), 4096);
+    EXPECT_EQ(TextFormat(QStringLiteral("%.99999999999d"), {1}).size(), 4096);
+    EXPECT_EQ(TextFormat(QStringLiteral("%*d"), {1 << 30, 1}).size(), 4096);
+}
+
+TEST_F(TextFormatTest, InfinitiesAndNotANumber) {
+    EXPECT_EQ(TextFormat(QStringLiteral("%g"), {std::numeric_limits<double>::infinity()}),
+              QStringLiteral("INF"));
+    EXPECT_EQ(TextFormat(QStringLiteral("%f"), {std::numeric_limits<double>::quiet_NaN()}),
+              QStringLiteral("NAN"));
+}
+
 TEST_F(TextFormatTest, DecimalSeparatorIsTheLocales) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(TextFormat(QStringLiteral("%.1f"), {2.5}), QStringLiteral("2,5"));
@@ -77,6 +123,9 @@ TEST_F(TextFormatTest, MismatchedOrMissingArgumentsRaise) {
         {"%*d", {"x", 1}, QStringLiteral("Format '%*d' invalid or incompatible with argument")},
         {"%s %s", {"a"}, QStringLiteral("No argument for format '%s %s'")},
         {"%", {}, QStringLiteral("No argument for format '%'")},
+        {"%p", {5}, QStringLiteral("Format '%p' invalid or incompatible with argument")},
+        {"%d", {1.5}, QStringLiteral("Format '%d' invalid or incompatible with argument")},
+        {"%3:d", {5}, QStringLiteral("No argument for format '%3:d'")},
     };
     for (const auto& c : cases) {
         try {
