@@ -2,6 +2,7 @@
 #include "platform/hidclass/hidsdi.h"
 #include "platform/win32/device_file.h"
 #include "platform/win32/last_error.h"
+#include "tests/support/opened_handles.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -38,25 +39,15 @@ protected:
     }
 
     HANDLE open(DWORD access, int collection = 0) {
-        const std::u16string path =
-            DeviceInterfacePath(bus.nodePath(device), collection, 2).toStdU16String();
-        HANDLE handle = CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_EXISTING, 0, nullptr);
-        if (handle != INVALID_HANDLE_VALUE)
-            opened.push_back(handle);
-        return handle;
-    }
-
-    void TearDown() override {
-        for (HANDLE handle : opened)
-            CloseHandle(handle);
+        return opened.open(
+            DeviceInterfacePath(bus.nodePath(device), collection, 2).toStdU16String(), access);
     }
 
     SimHidBus bus;
     ScopedHidBus guard{bus};
     SimHidBus::DeviceId device = 0;
     std::vector<BYTE> sent;
-    std::vector<HANDLE> opened;
+    OpenedHandles opened;
 };
 
 TEST_F(HidDeviceCallsTest, FeatureTransfersShowFaultsInResultAndLastError) {
@@ -158,9 +149,7 @@ TEST_F(HidDeviceCallsTest, UnparsableDescriptorGivesNoPreparsedData) {
     SimHidDeviceSpec broken;
     broken.reportDescriptor = {0x05, 0x01, 0xA1}; // collection item cut short
     const auto id = bus.addDevice(broken);
-    const std::u16string path = bus.nodePath(id).toStdU16String();
-    HANDLE handle = CreateFileW(path.c_str(), 0, 3, nullptr, OPEN_EXISTING, 0, nullptr);
-    opened.push_back(handle);
+    HANDLE handle = opened.open(bus.nodePath(id).toStdU16String(), 0);
     PHIDP_PREPARSED_DATA data = nullptr;
     EXPECT_FALSE(HidD_GetPreparsedData(handle, &data));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_DATA);
@@ -213,9 +202,7 @@ TEST_F(HidDeviceCallsTest, DeviceWithoutLanguageListHasNoIndexedString) {
     SimHidDeviceSpec silent;
     silent.languageIds.clear();
     const auto id = bus.addDevice(silent);
-    const std::u16string path = bus.nodePath(id).toStdU16String();
-    HANDLE handle = CreateFileW(path.c_str(), 0, 3, nullptr, OPEN_EXISTING, 0, nullptr);
-    opened.push_back(handle);
+    HANDLE handle = opened.open(bus.nodePath(id).toStdU16String(), 0);
     WORD languages[254];
     EXPECT_FALSE(HidD_GetIndexedString(handle, 0, languages, sizeof languages));
     EXPECT_EQ(GetLastError(), ERROR_NOT_FOUND);

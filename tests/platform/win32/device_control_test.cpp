@@ -2,6 +2,7 @@
 #include "platform/win32/device_file.h"
 #include "platform/win32/hid_control_codes.h"
 #include "platform/win32/last_error.h"
+#include "tests/support/opened_handles.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -39,24 +40,16 @@ protected:
     }
 
     HANDLE open(DWORD access) {
-        const std::u16string path = bus.nodePath(device).toStdU16String();
-        HANDLE handle = CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_EXISTING, 0, nullptr);
+        HANDLE handle = opened.open(bus.nodePath(device).toStdU16String(), access);
         EXPECT_NE(handle, INVALID_HANDLE_VALUE);
-        opened.push_back(handle);
         return handle;
-    }
-
-    void TearDown() override {
-        for (HANDLE handle : opened)
-            CloseHandle(handle);
     }
 
     SimHidBus bus;
     ScopedHidBus guard{bus};
     SimHidBus::DeviceId device = 0;
     std::string sent;
-    std::vector<HANDLE> opened;
+    OpenedHandles opened;
 };
 
 TEST_F(DeviceControlTest, ReportCodesReachTheDevice) {
