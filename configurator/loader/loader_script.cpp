@@ -96,6 +96,17 @@ bool ShellQuoting::doubleQuoted() const {
     return false;
 }
 
+// text with a backslash before each of the characters in special.
+QString backslashed(const QString& text, const QString& special) {
+    QString escaped;
+    for (QChar c : text) {
+        if (special.contains(c))
+            escaped += QLatin1Char('\\');
+        escaped += c;
+    }
+    return escaped;
+}
+
 // The value leaves the quotes it stands in, follows as a backslash-escaped word and opens them
 // again, so it stays one piece of the quoted text. Should the quoting above be misread, every
 // character the shell could act on is still behind a backslash.
@@ -107,24 +118,13 @@ QString ShellQuoting::write(const QString& value) const {
         written = QLatin1Char('"') + written + QLatin1Char('"');
     else if (top() == Context::Parameter && doubleQuoted()) {
         // Inside "${name:-word}" a backslash escapes only $ ` " and itself.
-        written.clear();
-        for (QChar c : value) {
-            if (QStringLiteral("$`\"\\").contains(c))
-                written += QLatin1Char('\\');
-            written += c;
-        }
+        written = backslashed(value, QStringLiteral("$`\"\\"));
     }
     // Backquotes take one backslash off before $ ` and \ each time they are read.
     for (Context context : open_) {
         if (context != Context::Backquote)
             continue;
-        QString layered;
-        for (QChar c : written) {
-            if (QStringLiteral("$`\\").contains(c))
-                layered += QLatin1Char('\\');
-            layered += c;
-        }
-        written = layered;
+        written = backslashed(written, QStringLiteral("$`\\"));
     }
     return written;
 }
