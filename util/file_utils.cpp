@@ -9,7 +9,6 @@
 #include <optional>
 #include <sys/auxv.h>
 #include <sys/stat.h>
-#include <vector>
 
 namespace {
 
@@ -86,18 +85,8 @@ QString ModuleFileName(HMODULE module) {
 }
 
 bool VersionFixedFileInfo(const QString& fileName, VS_FIXEDFILEINFO& info) {
-    DWORD handle = 0;
-    const DWORD size = GetFileVersionInfoSizeW(fileName, &handle);
-    if (size == 0)
-        return false;
-    std::vector<BYTE> block(size);
-    if (!GetFileVersionInfoW(fileName, handle, size, block.data()))
-        return false;
-    void* value = nullptr;
-    UINT length = 0;
-    if (!VerQueryValueW(block.data(), QStringLiteral("\\"), &value, &length))
-        return false;
-    if (length == sizeof info)
-        std::memcpy(&info, value, sizeof info);
-    return true;
+    return ModuleVersionValue(fileName, QStringLiteral("\\"), [&](const void* value, UINT length) {
+        if (length == sizeof info)
+            std::memcpy(&info, value, sizeof info);
+    });
 }

@@ -57,13 +57,12 @@ DWORD SharedMemoryOpen(void*& view, const QString& name, DWORD size, DWORD desir
         throw ECkWin32Error(QStringLiteral("The MMF named \"%1\" cannot be mapped").arg(name));
     }
     bool existed = false;
-    auto object = NamedObject::Open(name, Request(false, size, desiredAccess), existed);
+    // Only a block that other processes hold can be opened with size 0.
+    auto object = NamedObject::Open(name, Request(size != 0, size, desiredAccess), existed);
     if (!object) {
         if (size == 0)
             throw ESharedMemError(NameText(CkRes::SMmfCannotBeEmpty, name));
-        object = NamedObject::Open(name, Request(true, size, desiredAccess), existed);
-        if (!object)
-            throw ECkWin32Error(QStringLiteral("The MMF named \"%1\" cannot be created").arg(name));
+        throw ECkWin32Error(QStringLiteral("The MMF named \"%1\" cannot be created").arg(name));
     }
     view = object->Data();
     blocks.push_front(SharedBlock{name, std::move(object), 1});

@@ -156,19 +156,30 @@ BOOL VerQueryValueW(const void* block, const QString& subBlock, void** buffer, U
     return FALSE;
 }
 
-QString ModuleFileVersion(const QString& name) {
+bool ModuleVersionValue(const QString& name, const QString& subBlock,
+                        const std::function<void(const void* value, UINT length)>& take) {
     DWORD handle = 0;
     const DWORD size = GetFileVersionInfoSizeW(name, &handle);
     if (size == 0)
-        return {};
+        return false;
     std::vector<BYTE> block(size);
     if (!GetFileVersionInfoW(name, handle, size, block.data()))
-        return {};
+        return false;
     void* value = nullptr;
     UINT length = 0;
-    if (!VerQueryValueW(block.data(), QStringLiteral("\\StringFileInfo\\040904E4\\FileVersion"),
-                        &value, &length) ||
-        length == 0)
-        return {};
-    return QString::fromUtf16(static_cast<const char16_t*>(value), length - 1);
+    if (!VerQueryValueW(block.data(), subBlock, &value, &length))
+        return false;
+    take(value, length);
+    return true;
+}
+
+QString ModuleFileVersion(const QString& name) {
+    QString version;
+    ModuleVersionValue(name, QStringLiteral("\\StringFileInfo\\040904E4\\FileVersion"),
+                       [&](const void* value, UINT length) {
+                           if (length > 0)
+                               version = QString::fromUtf16(static_cast<const char16_t*>(value),
+                                                            length - 1);
+                       });
+    return version;
 }

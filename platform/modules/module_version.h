@@ -7,6 +7,7 @@
 #include "platform/win32/types.h"
 
 #include <QString>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -49,6 +50,11 @@ BOOL GetFileVersionInfoW(const QString& name, DWORD handle, DWORD length, void* 
 // its 52 bytes. FALSE when block holds no such value. Every read stays
 // inside the block's own recorded size.
 BOOL VerQueryValueW(const void* block, const QString& subBlock, void** buffer, UINT* length);
+
+// Reads the module's record through the three calls above and hands take the value subBlock
+// names, as VerQueryValueW points at it; false, take not called, when there is none.
+bool ModuleVersionValue(const QString& name, const QString& subBlock,
+                        const std::function<void(const void* value, UINT length)>& take);
 
 // The module's "\StringFileInfo\040904E4\FileVersion" text read through the three calls above;
 // empty when it has none.
