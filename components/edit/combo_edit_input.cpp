@@ -32,7 +32,7 @@ bool TWkCustomComboEdit::Copy() {
 }
 
 bool TWkCustomComboEdit::Paste() {
-    if (!allowed(caPaste) || !FDirectInput || FReadOnly)
+    if (!pasteAllowed())
         return false;
     ClearGroup();
     paste();

@@ -70,21 +70,26 @@ void TWkCustomComboEdit::PostClosePopup(bool accept) {
         this, [this, accept] { ClosePopup(accept); }, Qt::QueuedConnection);
 }
 
-bool TWkCustomComboEdit::insidePopup(const QObject* object) const {
+namespace {
+
+// object is ancestor or lies somewhere inside it.
+bool isWithin(const QObject* object, const QObject* ancestor) {
     for (; object; object = object->parent()) {
-        if (object == FPopup)
+        if (object == ancestor)
             return true;
     }
     return false;
 }
 
+} // namespace
+
+bool TWkCustomComboEdit::insidePopup(const QObject* object) const {
+    return FPopup && isWithin(object, FPopup);
+}
+
 void TWkCustomComboEdit::CancelMode(QObject* sender) {
-    if (!FPopupVisible || sender == this || insidePopup(sender))
+    if (!FPopupVisible || sender == this || insidePopup(sender) || isWithin(sender, FButton))
         return;
-    for (const QObject* up = sender; up; up = up->parent()) {
-        if (up == FButton)
-            return;
-    }
     ClosePopup(false);
 }
 

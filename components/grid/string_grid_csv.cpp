@@ -26,6 +26,8 @@ public:
 
     // The records of text; raises EWkException past the stream limits.
     QList<QStringList> Read(QStringView text);
+    // The most fields a record read so far holds.
+    int Widest() const { return FWidest; }
 
 private:
     void EndField();
@@ -145,16 +147,14 @@ void TWkStringGrid::LoadFromCSV(const QString& fileName, QChar separator, QChar 
         throw GridIoError("Reading the CSV file", file);
     const auto encoding = QStringConverter::encodingForData(bytes).value_or(QStringConverter::Utf8);
     const QString text = QStringDecoder(encoding, QStringConverter::Flag::Stateless)(bytes);
-    const QList<QStringList> records = TCsvReader(separator, quoteChar, stripQuotes).Read(text);
+    TCsvReader reader(separator, quoteChar, stripQuotes);
+    const QList<QStringList> records = reader.Read(text);
 
     const qsizetype count = records.size();
     if (OnLoadProgress)
         OnLoadProgress(this, 0, count);
-    int widest = FixedCols() + 1;
-    for (const QStringList& fields : records)
-        widest = std::max(widest, int(fields.size()));
     SetRowCount(int(count));
-    SetColCount(widest);
+    SetColCount(std::max(FixedCols() + 1, reader.Widest()));
     Clear();
     for (qsizetype row = 0; row < count; ++row) {
         if (row > 0 && OnLoadProgress)

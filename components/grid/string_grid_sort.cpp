@@ -63,5 +63,4 @@ void TWkStringGrid::SortGridByCols(const QList<int>& colOrder, bool fixed) {
         return false;
     });
     ReorderRows(FixedRows(), order, fixed ? 0 : FixedCols());
-    viewport()->update();
 }

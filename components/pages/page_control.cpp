@@ -221,9 +221,6 @@ void TWkPageControl::tabRemoved(int index) {
 }
 
 bool TWkPageControl::PrepareHint(THintInfo& info) {
-    ResolveHintColorOf(info);
-    if (HintWindowClass())
-        info.HintWindowClass = HintWindowClass();
     if (FHintSource != TWkHintSource::hsDefault && info.Control == this) {
         const int tab = IndexOfTabAt(mapFromGlobal(info.GlobalPos));
         const QWidget* sheet = tab >= 0 ? widget(tab) : nullptr;
@@ -240,5 +237,5 @@ bool TWkPageControl::PrepareHint(THintInfo& info) {
             info.CursorRect = QRect(tabBar()->mapTo(this, tabRect.topLeft()), tabRect.size());
         }
     }
-    return ShowHint(info);
+    return TWkExPageControl::PrepareHint(info);
 }
