@@ -346,13 +346,11 @@ void TWkGIFImage::LoadFromClipboardFormat(const QMimeData& data, const QString& 
     buffer.setData(data.data(WkGifClipboardFormat));
     buffer.open(QIODevice::ReadOnly);
     readLengthPrefixed(buffer, false);
-    if (Count() == 0)
+    if (Count() == 0 || !data.hasImage())
         return;
     // The bitmap put beside the picture is frame 0 already decoded; one of another size is
     // not, and frame 0 decodes from its data instead.
     TWkGIFFrame& first = *FItems.front();
-    if (!data.hasImage())
-        return;
     TBitmap shown;
     shown.LoadFromClipboardFormat(data, ClipboardBitmapFormat);
     if (shown.Width() != first.FImage->Width || shown.Height() != first.FImage->Height)
