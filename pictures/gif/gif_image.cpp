@@ -281,10 +281,14 @@ int TWkGIFImage::ScreenHeight() const {
     return Empty() ? 0 : FScreenHeight;
 }
 
-void TWkGIFImage::SetComment(const QList<QByteArray>& comment) {
+TGIFData& TWkGIFImage::ownData() {
     if (FImage.use_count() > 1)
         FImage = std::make_shared<TGIFData>(*FImage);
-    FImage->FComment = comment;
+    return *FImage;
+}
+
+void TWkGIFImage::SetComment(const QList<QByteArray>& comment) {
+    ownData().FComment = comment;
 }
 
 TColor TWkGIFImage::TransparentColor() const {
