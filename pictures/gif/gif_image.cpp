@@ -303,20 +303,19 @@ bool TWkGIFImage::Transparent() const {
 }
 
 bool TWkGIFImage::Empty() const {
-    if (FItems.empty())
-        return true;
-    const TWkGIFFrame& frame = *FItems[std::max(FFrameIndex, 0)];
-    return !frame.HasBitmap() && !frame.HasData();
+    const TWkGIFFrame* frame = shownFrame();
+    return !frame || (!frame->HasBitmap() && !frame->HasData());
 }
 
 int TWkGIFImage::Width() const {
+    // A frame with neither bitmap nor data is 0 wide.
     const TWkGIFFrame* frame = currentFrame();
-    return Empty() || !frame ? 0 : frame->Width();
+    return frame ? frame->Width() : 0;
 }
 
 int TWkGIFImage::Height() const {
     const TWkGIFFrame* frame = currentFrame();
-    return Empty() || !frame ? 0 : frame->Height();
+    return frame ? frame->Height() : 0;
 }
 
 void TWkGIFImage::SetWidth(int) {
