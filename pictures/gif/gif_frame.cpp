@@ -62,11 +62,15 @@ void TWkGIFFrame::takeDecoded(const QImage& pixels) {
     ownBitmap().SetImage(pixels);
 }
 
+void TWkGIFFrame::clearBitmap() {
+    if (!FBitmap)
+        return;
+    const QScopedValueRollback filling(FFillingBitmap, true);
+    FBitmap->Assign(nullptr);
+}
+
 void TWkGIFFrame::decodeAgain() {
-    {
-        const QScopedValueRollback filling(FFillingBitmap, true);
-        ownBitmap().Assign(nullptr);
-    }
+    clearBitmap();
     decodeBitmap();
 }
 

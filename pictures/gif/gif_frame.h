@@ -87,6 +87,8 @@ private:
     void decodeBitmap();
     // Puts pixels in the bitmap that match the stored data, which stay.
     void takeDecoded(const QImage& pixels);
+    // Empties the bitmap without letting go of the stored data.
+    void clearBitmap();
     void decodeAgain();
     // New stored data from the bitmap, reduced to 8 bits first when it has more colours. The
     // frame is left as it was when encoding fails or is aborted.

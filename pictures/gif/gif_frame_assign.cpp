@@ -15,10 +15,7 @@ constexpr TColor FallbackColor = clFuchsia;
 
 void TWkGIFFrame::reset() {
     FImage = std::make_shared<TGIFItem>();
-    if (FBitmap) {
-        const QScopedValueRollback filling(FFillingBitmap, true);
-        FBitmap->Assign(nullptr);
-    }
+    clearBitmap();
     FExtensions.clear();
     FTransparentColor = clNone;
     FTopLeft = QPoint();
@@ -69,12 +66,11 @@ void TWkGIFFrame::assignFrame(const TWkGIFFrame& source) {
     FImage = source.FImage;
     FTopLeft = source.FTopLeft;
     FInterlaced = source.FInterlaced;
-    {
+    if (source.HasBitmap()) {
         const QScopedValueRollback filling(FFillingBitmap, true);
-        if (source.HasBitmap())
-            ownBitmap().Assign(source.FBitmap.get());
-        else if (FBitmap)
-            FBitmap->Assign(nullptr);
+        ownBitmap().Assign(source.FBitmap.get());
+    } else {
+        clearBitmap();
     }
     FTransparentColor = source.FTransparentColor;
     FAnimateInterval = source.FAnimateInterval;

@@ -89,10 +89,9 @@ void TWkGIFFrame::encodeBitmap() {
     FInterlaced = false;
     FGrayscale = gray;
     if (FOwner->FImage->FColorMap.Count == 0) {
-        if (FOwner->FImage.use_count() > 1)
-            FOwner->FImage = std::make_shared<TGIFData>(*FOwner->FImage);
-        FOwner->FImage->FColorMap = item->FColorMap;
-        FOwner->FImage->FBitsPerPixel = item->FBitsPerPixel;
+        TGIFData& global = FOwner->ownData();
+        global.FColorMap = item->FColorMap;
+        global.FBitsPerPixel = item->FBitsPerPixel;
         FLocalColors = false;
     } else {
         FLocalColors = true;
@@ -148,9 +147,7 @@ void TWkGIFImage::Grayscale(bool forceEncoding) {
     if (FItems.empty())
         throw EInvalidGraphicOperation(GifNoDataText());
     // Frames with global colours are written with the global table: it turns gray with them.
-    if (FImage.use_count() > 1)
-        FImage = std::make_shared<TGIFData>(*FImage);
-    FImage->FColorMap.MakeGray();
+    ownData().FColorMap.MakeGray();
     for (auto& frame : FItems)
         if (!frame->FGrayscale)
             grayFrame(*frame, forceEncoding);

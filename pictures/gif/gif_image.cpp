@@ -281,10 +281,14 @@ int TWkGIFImage::ScreenHeight() const {
     return Empty() ? 0 : FScreenHeight;
 }
 
-void TWkGIFImage::SetComment(const QList<QByteArray>& comment) {
+TGIFData& TWkGIFImage::ownData() {
     if (FImage.use_count() > 1)
         FImage = std::make_shared<TGIFData>(*FImage);
-    FImage->FComment = comment;
+    return *FImage;
+}
+
+void TWkGIFImage::SetComment(const QList<QByteArray>& comment) {
+    ownData().FComment = comment;
 }
 
 TColor TWkGIFImage::TransparentColor() const {
@@ -299,20 +303,19 @@ bool TWkGIFImage::Transparent() const {
 }
 
 bool TWkGIFImage::Empty() const {
-    if (FItems.empty())
-        return true;
-    const TWkGIFFrame& frame = *FItems[std::max(FFrameIndex, 0)];
-    return !frame.HasBitmap() && !frame.HasData();
+    const TWkGIFFrame* frame = shownFrame();
+    return !frame || (!frame->HasBitmap() && !frame->HasData());
 }
 
 int TWkGIFImage::Width() const {
+    // A frame with neither bitmap nor data is 0 wide.
     const TWkGIFFrame* frame = currentFrame();
-    return Empty() || !frame ? 0 : frame->Width();
+    return frame ? frame->Width() : 0;
 }
 
 int TWkGIFImage::Height() const {
     const TWkGIFFrame* frame = currentFrame();
-    return Empty() || !frame ? 0 : frame->Height();
+    return frame ? frame->Height() : 0;
 }
 
 void TWkGIFImage::SetWidth(int) {
@@ -346,13 +349,11 @@ void TWkGIFImage::LoadFromClipboardFormat(const QMimeData& data, const QString& 
     buffer.setData(data.data(WkGifClipboardFormat));
     buffer.open(QIODevice::ReadOnly);
     readLengthPrefixed(buffer, false);
-    if (Count() == 0)
+    if (Count() == 0 || !data.hasImage())
         return;
     // The bitmap put beside the picture is frame 0 already decoded; one of another size is
     // not, and frame 0 decodes from its data instead.
     TWkGIFFrame& first = *FItems.front();
-    if (!data.hasImage())
-        return;
     TBitmap shown;
     shown.LoadFromClipboardFormat(data, ClipboardBitmapFormat);
     if (shown.Width() != first.FImage->Width || shown.Height() != first.FImage->Height)

@@ -132,6 +132,8 @@ private:
     void widenScreen(const TWkGIFFrame& frame);
     void recomputeScreen();
     void reset();
+    // The global data, copied first when another picture shares them.
+    TGIFData& ownData();
     void readLengthPrefixed(QIODevice& stream, bool decodeFirst);
     void assignImage(const TWkGIFImage& source);
     void assignAni(const TWkAni& source);

@@ -35,9 +35,10 @@ bool SignatureAdded() {
 
 void WkGIFInitialization() {
     Lifetime().Initialize([] {
-        for (const TWkRegisteredClass& streamed : StreamedClasses())
-            GroupDescendentsWith(streamed.name, ControlGroup);
-        RegisterClasses(StreamedClasses());
+        const std::vector<TWkRegisteredClass> streamed = StreamedClasses();
+        for (const TWkRegisteredClass& entry : streamed)
+            GroupDescendentsWith(entry.name, ControlGroup);
+        RegisterClasses(streamed);
         const TGraphicClass gif = GraphicClassOf<TWkGIFImage>();
         TPicture::RegisterFileFormat(QStringLiteral("gif"), QStringLiteral("CompuServe GIF Image"),
                                      gif);

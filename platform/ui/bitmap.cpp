@@ -103,16 +103,16 @@ QImage converted(const QImage& image, TPixelFormat format) {
         if (image.format() == QImage::Format_Mono || image.format() == QImage::Format_MonoLSB)
             return image.convertToFormat(QImage::Format_Mono);
         return image.convertToFormat(QImage::Format_Mono, blackAndWhite(), flags);
-    case pf4bit:
-        if (image.format() == QImage::Format_Indexed8) {
-            if (image.colorCount() <= 16)
-                return image;
-            // Qt hands an image back unchanged when it already has the format asked for,
-            // whatever colour table comes with the request.
-            return image.convertToFormat(QImage::Format_ARGB32)
-                .convertToFormat(QImage::Format_Indexed8, StandardColorTable16(), flags);
-        }
-        return image.convertToFormat(QImage::Format_Indexed8, StandardColorTable16(), flags);
+    case pf4bit: {
+        if (image.format() != QImage::Format_Indexed8)
+            return image.convertToFormat(QImage::Format_Indexed8, StandardColorTable16(), flags);
+        if (image.colorCount() <= 16)
+            return image;
+        // Qt hands an image back unchanged when it already has the format asked for,
+        // whatever colour table comes with the request.
+        return image.convertToFormat(QImage::Format_ARGB32)
+            .convertToFormat(QImage::Format_Indexed8, StandardColorTable16(), flags);
+    }
     case pf8bit:
         if (image.format() == QImage::Format_Indexed8)
             return image;
