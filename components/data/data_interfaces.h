@@ -141,6 +141,12 @@ public:
     virtual void SetCaption(const QString& caption) = 0;
 };
 
+// The item's caption; empty for a null item or one without text.
+inline QString ItemCaption(IWkDataItem* item) {
+    const auto* text = Supports<IWkDataItemText>(item);
+    return text != nullptr ? text->Caption() : QString();
+}
+
 // The image aspect of an item: indexes into the list's image lists, -1 for none.
 class IWkDataItemImage : public virtual IWkInterface {
 public:
