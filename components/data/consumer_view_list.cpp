@@ -280,12 +280,16 @@ void TWkDataConsumerViewList::ItemUpdated(IWkDataItem* item) {
 
 void TWkDataConsumerViewList::ListChanging(IWkDataItems* list) {
     FChangingParentKnown = false;
-    IWkDataItems* source = Source();
-    if (list == source) {
+    // Every row is read again once the change is done.
+    const auto rereadAll = [this] {
         RememberExpanded(0, Count());
         FRows.clear();
         FChangingParent.clear();
         FChangingParentKnown = true;
+    };
+    IWkDataItems* source = Source();
+    if (list == source) {
+        rereadAll();
         return;
     }
     IWkDataItem* parent = list != nullptr ? list->ParentItem() : nullptr;
@@ -306,12 +310,8 @@ void TWkDataConsumerViewList::ListChanging(IWkDataItems* list) {
         walk = owner != nullptr ? owner->OwnerList() : nullptr;
         above = walk == list;
     }
-    if (above) {
-        RememberExpanded(0, Count());
-        FRows.clear();
-        FChangingParent.clear();
-        FChangingParentKnown = true;
-    }
+    if (above)
+        rereadAll();
 }
 
 void TWkDataConsumerViewList::ListChanged() {
