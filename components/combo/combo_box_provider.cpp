@@ -7,15 +7,6 @@
 #include <QImage>
 #include <QLineEdit>
 
-namespace {
-
-QString CaptionOf(IWkDataItem* item) {
-    const auto* text = Supports<IWkDataItemText>(item);
-    return text != nullptr ? text->Caption() : QString();
-}
-
-} // namespace
-
 TWkComboBoxProviderLink::TWkComboBoxProviderLink(TWkCustomComboBox& combo)
     : combo(combo), FConsumerSvc(std::make_unique<TWkDataConsumer>(
                         &combo, std::initializer_list<int>{TWkDataConsumer::caItemList,
@@ -48,7 +39,7 @@ QString TWkComboBoxProviderLink::ItemText(int index) const {
     if (!FProviderIsActive || view == nullptr || index < 0 || index >= view->Count())
         throw EListError(index);
     const EnterScope scope(*FConsumerSvc);
-    return CaptionOf(view->Item(index));
+    return ItemCaption(view->Item(index));
 }
 
 void TWkComboBoxProviderLink::DrawItem(TCanvas& canvas, int index, TRect rect,
@@ -103,7 +94,7 @@ int TWkComboBoxProviderLink::Search(int start, const QString& text, bool exact) 
     const int first = start >= 0 && start < count ? start + 1 : 0;
     for (int step = 0; step < count; ++step) {
         const int index = (first + step) % count;
-        const QString caption = CaptionOf(view->Item(index));
+        const QString caption = ItemCaption(view->Item(index));
         if (exact ? caption == text : caption.startsWith(text, Qt::CaseInsensitive))
             return index;
     }
@@ -131,7 +122,7 @@ void TWkComboBoxProviderLink::Selected(int index) {
         const EnterScope scope(*FConsumerSvc);
         item = Item(index);
         if (combo.isEditable())
-            combo.setEditText(CaptionOf(item));
+            combo.setEditText(ItemCaption(item));
     }
     combo.Click();
     combo.Change();
@@ -158,7 +149,7 @@ void TWkComboBoxProviderLink::Resync() {
         if (rows > 0) {
             const EnterScope scope(*FConsumerSvc);
             for (int i = 0; i < rows; ++i)
-                combo.setItemText(i, CaptionOf(view->Item(i)));
+                combo.setItemText(i, ItemCaption(view->Item(i)));
         }
         const TWkDataConsumerItemSelect* select = FConsumerSvc->ItemSelect();
         const int selected =

@@ -89,10 +89,7 @@ IWkDataItems* TWkDataConsumerViewList::Source() const {
 }
 
 IWkDataItem* TWkDataConsumerViewList::Item(int index) const {
-    if (!Valid(index))
-        return nullptr;
-    auto* find = Supports<IWkDataItemsFind>(Source());
-    return find != nullptr ? find->FindItem(FRows[index].ItemID, true) : nullptr;
+    return Valid(index) ? FindItemBelow(Source(), FRows[index].ItemID) : nullptr;
 }
 
 int TWkDataConsumerViewList::ItemLevel(int index) const {
@@ -283,12 +280,16 @@ void TWkDataConsumerViewList::ItemUpdated(IWkDataItem* item) {
 
 void TWkDataConsumerViewList::ListChanging(IWkDataItems* list) {
     FChangingParentKnown = false;
-    IWkDataItems* source = Source();
-    if (list == source) {
+    // Every row is read again once the change is done.
+    const auto rereadAll = [this] {
         RememberExpanded(0, Count());
         FRows.clear();
         FChangingParent.clear();
         FChangingParentKnown = true;
+    };
+    IWkDataItems* source = Source();
+    if (list == source) {
+        rereadAll();
         return;
     }
     IWkDataItem* parent = list != nullptr ? list->ParentItem() : nullptr;
@@ -309,12 +310,8 @@ void TWkDataConsumerViewList::ListChanging(IWkDataItems* list) {
         walk = owner != nullptr ? owner->OwnerList() : nullptr;
         above = walk == list;
     }
-    if (above) {
-        RememberExpanded(0, Count());
-        FRows.clear();
-        FChangingParent.clear();
-        FChangingParentKnown = true;
-    }
+    if (above)
+        rereadAll();
 }
 
 void TWkDataConsumerViewList::ListChanged() {
@@ -324,8 +321,7 @@ void TWkDataConsumerViewList::ListChanged() {
     if (FChangingParent.isEmpty()) {
         InsertRows(0, Source(), 0);
     } else {
-        auto* find = Supports<IWkDataItemsFind>(Source());
-        IWkDataItem* parent = find != nullptr ? find->FindItem(FChangingParent, true) : nullptr;
+        IWkDataItem* parent = FindItemBelow(Source(), FChangingParent);
         const int parentRow = RefreshRow(parent);
         if (parentRow >= 0 && ItemIsExpanded(parentRow))
             InsertRows(parentRow + 1, Supports<IWkDataItems>(parent), ItemLevel(parentRow) + 1);
@@ -367,8 +363,7 @@ void TWkDataConsumerViewList::ProviderNotifyChanged(TDataProviderChangeReason re
     case pcrDelete:
         if (FChangingParentKnown) {
             FChangingParentKnown = false;
-            auto* find = Supports<IWkDataItemsFind>(Source());
-            RefreshRow(find != nullptr ? find->FindItem(FChangingParent, true) : nullptr);
+            RefreshRow(FindItemBelow(Source(), FChangingParent));
         }
         break;
     case pcrUpdateItems:

@@ -208,9 +208,7 @@ void TWkDataConsumer::ItemSelected(IWkDataItem* item) {
 IWkDataItems* TWkDataConsumer::ItemSource() const {
     if (FProvider == nullptr || FItemSourceID.isEmpty())
         return nullptr;
-    auto* find = Supports<IWkDataItemsFind>(FProvider->RootItems());
-    IWkDataItem* item = find != nullptr ? find->FindItem(FItemSourceID, true) : nullptr;
-    return Supports<IWkDataItems>(item);
+    return Supports<IWkDataItems>(FindItemBelow(FProvider->RootItems(), FItemSourceID));
 }
 
 void TWkDataConsumer::AddServer(IWkDataConsumerServer* server) {

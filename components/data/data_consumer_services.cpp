@@ -26,8 +26,7 @@ void TWkDataConsumerAggregatedObject::WaitForFixup() {
 IWkDataItem* TWkDataConsumerItemSelect::Find(const TWkDataItemID& id) const {
     TWkDataConsumer& consumer = Consumer();
     const EnterScope scope(consumer);
-    auto* find = Supports<IWkDataItemsFind>(consumer.Provider()->RootItems());
-    return find != nullptr ? find->FindItem(id, true) : nullptr;
+    return FindItemBelow(consumer.Provider()->RootItems(), id);
 }
 
 void TWkDataConsumerItemSelect::SetItem(const TWkDataItemID& id) {

@@ -126,6 +126,13 @@ public:
     virtual IWkDataItem* FindItem(const TWkDataItemID& id, bool recurse) = 0;
 };
 
+// The item with that identifier in list or its sub-item lists; null when none or for a list
+// that cannot be searched.
+inline IWkDataItem* FindItemBelow(IWkInterface* list, const TWkDataItemID& id) {
+    auto* find = Supports<IWkDataItemsFind>(list);
+    return find != nullptr ? find->FindItem(id, true) : nullptr;
+}
+
 class IWkDataItem : public virtual IWkInterface {
 public:
     static inline const QUuid IID{QStringLiteral("{C965CF64-A1F2-44A4-B856-3A4EC6B693E1}")};
@@ -140,6 +147,12 @@ public:
     virtual QString Caption() const = 0;
     virtual void SetCaption(const QString& caption) = 0;
 };
+
+// The item's caption; empty for a null item or one without text.
+inline QString ItemCaption(IWkDataItem* item) {
+    const auto* text = Supports<IWkDataItemText>(item);
+    return text != nullptr ? text->Caption() : QString();
+}
 
 // The image aspect of an item: indexes into the list's image lists, -1 for none.
 class IWkDataItemImage : public virtual IWkInterface {

@@ -70,8 +70,7 @@ IWkDataItem* TWkBaseDataItems::FindItem(const TWkDataItemID& id, bool recurse) {
     if (!recurse)
         return nullptr;
     for (int i = Count() - 1; i >= 0; --i) {
-        auto* find = Supports<IWkDataItemsFind>(ItemObject(i)->SubItems());
-        if (IWkDataItem* found = find != nullptr ? find->FindItem(id, true) : nullptr)
+        if (IWkDataItem* found = FindItemBelow(ItemObject(i)->SubItems(), id))
             return found;
     }
     return nullptr;

@@ -58,7 +58,4 @@ public:
 protected:
     void DoDraw(const TRect& rect) override;
     TSize DoMeasure() override;
-
-private:
-    QString Caption() const;
 };
