@@ -26,6 +26,9 @@ std::vector<QString> RegisteredClassNames();
 // Puts className and every class descending from it, registered now or later, into the group
 // of groupClass (the group groupClass itself belongs to, or the one it names).
 void GroupDescendentsWith(const QString& className, const QString& groupClass);
+
+// The group of the classes that a form stream may hold beside the controls.
+inline const QString ControlGroup = QStringLiteral("TControl");
 // The group of a registered class: the class that names it, empty for the default group;
 // none for an unregistered class.
 std::optional<QString> ClassGroupOf(const QString& name);

@@ -16,8 +16,6 @@ UnitLifetime& providerUnit() {
 
 const QString Extensible = QStringLiteral("TExtensibleInterfacedPersistent");
 const QString Aggregated = QStringLiteral("TAggregatedPersistent");
-// The group of the controls, which the framework's classes join.
-const QString ControlGroup = QStringLiteral("TControl");
 
 QString name(const char* className) {
     return QString::fromLatin1(className);

@@ -228,8 +228,7 @@ QString TWkCustomLabel::GetLabelCaption() const {
     if (item == nullptr)
         return FCaption;
     EnterScope scope(*FConsumerSvc);
-    const auto* text = Supports<IWkDataItemText>(item);
-    return text != nullptr ? text->Caption() : QString();
+    return ItemCaption(item);
 }
 
 void TWkCustomLabel::SetImages(TImageList* images) {

@@ -7,9 +7,6 @@
 
 namespace {
 
-// The group of the controls, which the picture classes join.
-const QString ControlGroup = QStringLiteral("TControl");
-
 UnitLifetime& Lifetime() {
     static UnitLifetime lifetime;
     return lifetime;
