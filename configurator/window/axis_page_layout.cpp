@@ -208,13 +208,13 @@ void BuildNumbers(QWidget* page, const Layout& layout, int n) {
     MakeEdit(page, name("adc_error_%1"), QString(), layout.Cell(Error, n))->setReadOnly(true);
 }
 
-// The controls of every row take the table's font.
-void UseTableFont(QWidget* page, const QFont& font) {
-    for (QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!qobject_cast<QLabel*>(control)) {
-            control->setFont(font);
-        }
-    }
+// The rows' controls are made inside a panel that has the table's font already: a font set on a
+// combo box once it exists makes the box build its drop-down list at once, for every box.
+QWidget* MakeTablePanel(QWidget* page, const QFont& font) {
+    auto* panel = new QWidget(page);
+    panel->setFont(font);
+    panel->setGeometry(0, 0, TableRight + Gap, MouseRowTop + 2 * RowStep);
+    return panel;
 }
 
 // The live state of the controller's 96 physical button inputs.
@@ -231,22 +231,22 @@ void BuildButtonIndicators(QWidget* page) {
     }
 }
 
-} // namespace
-
 QFont AxisTableFont(const QWidget& page) {
     QFont font = page.font();
     font.setPointSizeF(font.pointSizeF() - TableFontShrink);
     return font;
 }
 
+} // namespace
+
 void BuildAxisPage(QWidget* page) {
     const QFont font = AxisTableFont(*page);
     const Layout layout = TableLayout(page, font);
+    QWidget* table = MakeTablePanel(page, font);
     for (int n = 1; n <= 10; ++n) {
-        BuildSelections(page, layout, n);
-        BuildNumbers(page, layout, n);
+        BuildSelections(table, layout, n);
+        BuildNumbers(table, layout, n);
     }
-    UseTableFont(page, font);
     for (int n = 1; n <= 10; ++n) {
         FitTextFont(FindNamed<QComboBox>(*page, NumberName("osi_%1_src", n)), font);
         FitTextFont(FindNamed<QComboBox>(*page, NumberName("osi_%1_acal", n)), font);

@@ -94,7 +94,7 @@ void TMForm::RebuildAxisLists(const LanguageLines& lines) {
         SetItems(arrays_.OsiFilter[n], filters);
         SetItems(arrays_.OsiAcal[n], calibrations);
         SetItems(arrays_.OsiSrc[n], sources);
-        const QFont font = AxisTableFont(*arrays_.OsiSrc[n]->parentWidget());
+        const QFont font = arrays_.OsiSrc[n]->parentWidget()->font();
         FitTextFont(arrays_.OsiAcal[n], font);
         FitTextFont(arrays_.OsiSrc[n], font);
     }

@@ -25,6 +25,3 @@ void FitButtonGrids(QWidget* page);
 void BuildLedPage(QWidget* page);
 void BuildFirmwarePage(QWidget* page);
 void BuildStatisticsPage(QWidget* page);
-
-// The font of the axis rows' controls on the axis page.
-QFont AxisTableFont(const QWidget& page);

@@ -92,5 +92,10 @@ void FitTextFont(QWidget* control, QFont font) {
     while (!Fits(control, font).value() && font.pointSizeF() - FontStep >= MinimumFontPointSize) {
         font.setPointSizeF(font.pointSizeF() - FontStep);
     }
+    // A control that shows its parent's font keeps inheriting it: setting the same font again
+    // would only make a combo box build its drop-down list.
+    if (font == control->font()) {
+        return;
+    }
     control->setFont(font);
 }
