@@ -102,9 +102,13 @@ void TWkImage::click() {
 }
 
 void TWkImage::SetEnabled(bool value) {
-    if (value != isEnabled())
-        SetState(value ? stDefault : stDisabled);
     setEnabled(value);
+}
+
+// Every way of enabling or disabling the image ends here, Qt's own setEnabled included.
+bool TWkImage::NotifyEnabledChanged(QEvent* event) {
+    SetState(isEnabled() ? stDefault : stDisabled);
+    return TWkExImage::NotifyEnabledChanged(event);
 }
 
 void TWkImage::SetTransparent(bool value) {
