@@ -213,7 +213,7 @@ TWkChartFloatingMarker* TWkChart::AddFloatingMarker() {
 void TWkChart::DeleteFloatingMarker(int index) {
     if (index < 0 || index >= FloatingMarkerCount())
         return;
-    FDragFloatingMarker = nullptr;
+    dropMarkerDrag();
     FFloatingMarkers.erase(FFloatingMarkers.begin() + index);
     for (int i = 0; i < FloatingMarkerCount(); ++i) {
         TWkChartFloatingMarker& marker = *FFloatingMarkers[static_cast<std::size_t>(i)];
@@ -241,9 +241,16 @@ void TWkChart::CopyFloatingMarkers(const TWkChart& source) {
 }
 
 void TWkChart::ClearFloatingMarkers() {
-    FDragFloatingMarker = nullptr;
+    dropMarkerDrag();
     FFloatingMarkers.clear();
     update();
+}
+
+// The marker that was being dragged, if it stays, is placed from its positions again.
+void TWkChart::dropMarkerDrag() {
+    if (FDragFloatingMarker)
+        FDragFloatingMarker->Dragging = false;
+    FDragFloatingMarker = nullptr;
 }
 
 TWkChartFloatingMarker* TWkChart::FloatingMarker(int index) const {

@@ -176,6 +176,7 @@ private:
     void computeAverages();
     // Paint step (chart.cpp).
     void paintFloatingMarkers(TCanvas& canvas);
+    void dropMarkerDrag();
     void paintCursor(TCanvas& canvas);
     // Mouse (chart_mouse.cpp).
     void mousePress(QMouseEvent* event);
