@@ -9,7 +9,8 @@
 #include <cmath>
 #include <stdexcept>
 
-TWkChart::TWkChart(QWidget* parent) : TWkExGraphicControl(parent), FOptions(this) {
+TWkChart::TWkChart(QWidget* parent)
+    : TWkExGraphicControl(parent), FOptions(this), FDrag(new TWkControlDrag(this, *this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     if (!parent)
         resize(300, 300);

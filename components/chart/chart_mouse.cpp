@@ -49,6 +49,8 @@ QString numberText(double value) {
 
 void TWkChart::mousePressEvent(QMouseEvent* event) {
     TWkExGraphicControl::mousePressEvent(event);
+    if (startsAutomaticDrag(*event))
+        return;
     guarded([&] { mousePress(event); });
 }
 
@@ -301,7 +303,7 @@ void TWkChart::editXAxisHeader() {
 
 void TWkChart::mouseMoveEvent(QMouseEvent* event) {
     TWkExGraphicControl::mouseMoveEvent(event);
-    if (!FDragFloatingMarker)
+    if (FDrag->MouseMoved(event->globalPosition().toPoint()) || !FDragFloatingMarker)
         return;
     const int x = event->position().toPoint().x();
     int y = event->position().toPoint().y();
@@ -318,6 +320,11 @@ void TWkChart::mouseMoveEvent(QMouseEvent* event) {
 void TWkChart::mouseReleaseEvent(QMouseEvent* event) {
     unsetCursor();
     TWkExGraphicControl::mouseReleaseEvent(event);
+    // A drop handler may free the chart. After a drag the release still ends a hint.
+    const QPointer<TWkChart> alive(this);
+    FDrag->MouseReleased(event->globalPosition().toPoint());
+    if (alive.isNull())
+        return;
     guarded([&] { mouseRelease(event); });
 }
 
