@@ -73,7 +73,7 @@ void TWkImage::SetState(TPicState value) {
     FireNotifyEvent(OnStateChanged, this);
 }
 
-void TWkImage::restoreClickState() {
+void TWkImage::RestoreClickState() {
     TPicState target = stDefault;
     switch (FClickCount) {
     case 1:
@@ -97,7 +97,7 @@ void TWkImage::click() {
     FireNotifyEvent(OnClick, this);
     if (FPictures.Any()) {
         ++FClickCount;
-        restoreClickState();
+        RestoreClickState();
     }
 }
 
@@ -172,7 +172,7 @@ void TWkImage::mouseReleaseEvent(QMouseEvent* event) {
         if (FState == stEntered)
             return;
     }
-    restoreClickState();
+    RestoreClickState();
 }
 
 bool TWkImage::NotifyMouseEnter(QEvent* event) {
@@ -187,7 +187,7 @@ bool TWkImage::NotifyMouseLeave(QEvent* event) {
     if (!MouseOver())
         return SendToInherited(event);
     if (FPictures.Any() && isEnabled())
-        restoreClickState();
+        RestoreClickState();
     return TWkExImage::NotifyMouseLeave(event);
 }
 

@@ -74,7 +74,7 @@ protected:
 
 private:
     void click();
-    void restoreClickState();
+    void RestoreClickState();
     void pictureChanged();
     void updateOpaque();
     TPicture* pictureOf(TPicState state);
