@@ -9,7 +9,8 @@
 #include <cmath>
 #include <stdexcept>
 
-TWkChart::TWkChart(QWidget* parent) : TWkExGraphicControl(parent), FOptions(this) {
+TWkChart::TWkChart(QWidget* parent)
+    : TWkExGraphicControl(parent), FOptions(this), FDrag(new TWkControlDrag(this, *this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     if (!parent)
         resize(300, 300);
@@ -213,7 +214,7 @@ TWkChartFloatingMarker* TWkChart::AddFloatingMarker() {
 void TWkChart::DeleteFloatingMarker(int index) {
     if (index < 0 || index >= FloatingMarkerCount())
         return;
-    FDragFloatingMarker = nullptr;
+    dropMarkerDrag();
     FFloatingMarkers.erase(FFloatingMarkers.begin() + index);
     for (int i = 0; i < FloatingMarkerCount(); ++i) {
         TWkChartFloatingMarker& marker = *FFloatingMarkers[static_cast<std::size_t>(i)];
@@ -241,9 +242,16 @@ void TWkChart::CopyFloatingMarkers(const TWkChart& source) {
 }
 
 void TWkChart::ClearFloatingMarkers() {
-    FDragFloatingMarker = nullptr;
+    dropMarkerDrag();
     FFloatingMarkers.clear();
     update();
+}
+
+// The marker that was being dragged, if it stays, is placed from its positions again.
+void TWkChart::dropMarkerDrag() {
+    if (FDragFloatingMarker)
+        FDragFloatingMarker->Dragging = false;
+    FDragFloatingMarker = nullptr;
 }
 
 TWkChartFloatingMarker* TWkChart::FloatingMarker(int index) const {

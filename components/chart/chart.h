@@ -4,14 +4,18 @@
 // the damaged part of that picture and adds floating markers, the cursor line and the value hint.
 // Clicks beside the plot edit the scale and headers; see chart_mouse.cpp.
 
+#include "components/base/control_drag.h"
 #include "components/base/ext_control.h"
 #include "components/chart/chart_bars.h"
 #include "components/chart/chart_data.h"
 #include "components/chart/chart_layout.h"
 #include "components/chart/chart_options.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/screen_cursors.h"
 
 #include <QImage>
+#include <QMenu>
+#include <QPointer>
 #include <QRect>
 #include <QStringList>
 #include <functional>
@@ -31,7 +35,7 @@ using TWkChartFloatingMarkerDragEvent =
     std::function<void(TWkChart* sender, TWkChartFloatingMarker* marker)>;
 using TWkChartNotifyEvent = std::function<void(TWkChart* sender)>;
 
-class TWkChart : public TWkExGraphicControl, public TWkChartOptionsOwner {
+class TWkChart : public TWkExGraphicControl, public TWkChartOptionsOwner, public IWkDragControl {
 public:
     explicit TWkChart(QWidget* parent = nullptr);
     ~TWkChart() override;
@@ -106,6 +110,27 @@ public:
     // The hint lines for value index FMouseValue.
     void AutoHint();
 
+    // Shown at the pointer on a right click (or the menu key); null again once the menu is
+    // destroyed.
+    QMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(QMenu* menu) { FPopupMenu = menu; }
+
+    // With dmAutomatic (and dkDrag) a left press starts dragging the chart to another control
+    // instead of the chart's own press: no marker drag, dialog or hint. The chart takes no drop.
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode value) { FDragMode = value; }
+    // Only dkDrag is acted on: the chart never docks.
+    TDragKind DragKind() const { return FDragKind; }
+    void SetDragKind(TDragKind value) { FDragKind = value; }
+    int DragCursor() const override { return FDragCursor; }
+    void SetDragCursor(int cursor) { FDragCursor = cursor; }
+    // See TWkControlDrag.
+    void BeginDrag(bool immediate, int threshold = -1) { FDrag->BeginDrag(immediate, threshold); }
+    void EndDrag(bool drop) { FDrag->EndDrag(drop); }
+    bool Dragging() const { return FDrag->Dragging(); }
+
+    // A left double click; the chart then handles the second press as a press.
+    TNotifyEvent OnDblClick;
     TWkChartPaintEvent OnChartPaint;
     TWkChartClickEvent OnChartClick;
     TWkChartFloatingMarkerDragEvent OnBeginFloatingMarkerDrag;
@@ -125,6 +150,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void NotifyBoundsChanged() override;
 
 private:
@@ -176,7 +203,14 @@ private:
     void computeAverages();
     // Paint step (chart.cpp).
     void paintFloatingMarkers(TCanvas& canvas);
+    void dropMarkerDrag();
     void paintCursor(TCanvas& canvas);
+    // Drags of the chart itself (chart_input.cpp); as a target it takes nothing.
+    bool DragOver(QObject* source, int x, int y, TDragState state) override;
+    void DragDrop(QObject* source, int x, int y) override;
+    void DoStartDrag(QObject*& dragObject) override;
+    void DoEndDrag(QObject* target, int x, int y) override;
+    bool startsAutomaticDrag(const QMouseEvent& event);
     // Mouse (chart_mouse.cpp).
     void mousePress(QMouseEvent* event);
     void mouseRelease(QMouseEvent* event);
@@ -219,4 +253,10 @@ private:
     bool FMouseDownHintBold = false;
     QStringList FMouseDownHintStrs;
     TWkChartFloatingMarker* FDragFloatingMarker = nullptr;
+
+    QPointer<QMenu> FPopupMenu;
+    TDragMode FDragMode = dmManual;
+    TDragKind FDragKind = dkDrag;
+    int FDragCursor = crDrag;
+    TWkControlDrag* FDrag;
 };

@@ -22,12 +22,23 @@ QDateTime fromDateTimeValue(double value) {
 // Numbers read the same on every desktop: plain digits and a point, which the scale dialog's
 // reading takes in any locale as well.
 
-// A value in fixed notation with three decimals, scientific once it has more than seven digits
-// before the point.
+constexpr int HintPrecision = 7;
+constexpr int HintDecimals = 3;
+
+// A value in fixed notation with three decimals, rounded to seven significant digits (the
+// decimals beyond them show as zeros); scientific once it has more than seven digits before the
+// point.
 QString fixedValueText(double value) {
-    if (std::fabs(value) >= 1e7)
-        return QString::number(value, 'E', 6);
-    return QString::number(value, 'f', 3);
+    // The exponent after rounding to seven digits: 9999999.7 has eight digits then.
+    const QString scientific = QString::number(value, 'E', HintPrecision - 1);
+    const int integerDigits = scientific.mid(scientific.indexOf(QLatin1Char('E')) + 1).toInt() + 1;
+    if (integerDigits > HintPrecision)
+        return scientific;
+    const int decimals = std::clamp(HintPrecision - integerDigits, 0, HintDecimals);
+    QString text = QString::number(value, 'f', decimals);
+    if (decimals == 0)
+        text += QLatin1Char('.');
+    return text + QString(HintDecimals - decimals, QLatin1Char('0'));
 }
 
 QString numberText(double value) {
@@ -38,6 +49,8 @@ QString numberText(double value) {
 
 void TWkChart::mousePressEvent(QMouseEvent* event) {
     TWkExGraphicControl::mousePressEvent(event);
+    if (startsAutomaticDrag(*event))
+        return;
     guarded([&] { mousePress(event); });
 }
 
@@ -290,7 +303,7 @@ void TWkChart::editXAxisHeader() {
 
 void TWkChart::mouseMoveEvent(QMouseEvent* event) {
     TWkExGraphicControl::mouseMoveEvent(event);
-    if (!FDragFloatingMarker)
+    if (FDrag->MouseMoved(event->globalPosition().toPoint()) || !FDragFloatingMarker)
         return;
     const int x = event->position().toPoint().x();
     int y = event->position().toPoint().y();
@@ -307,6 +320,11 @@ void TWkChart::mouseMoveEvent(QMouseEvent* event) {
 void TWkChart::mouseReleaseEvent(QMouseEvent* event) {
     unsetCursor();
     TWkExGraphicControl::mouseReleaseEvent(event);
+    // A drop handler may free the chart. After a drag the release still ends a hint.
+    const QPointer<TWkChart> alive(this);
+    FDrag->MouseReleased(event->globalPosition().toPoint());
+    if (alive.isNull())
+        return;
     guarded([&] { mouseRelease(event); });
 }
 

@@ -73,7 +73,7 @@ void TWkImage::SetState(TPicState value) {
     FireNotifyEvent(OnStateChanged, this);
 }
 
-void TWkImage::restoreClickState() {
+void TWkImage::RestoreClickState() {
     TPicState target = stDefault;
     switch (FClickCount) {
     case 1:
@@ -97,14 +97,18 @@ void TWkImage::click() {
     FireNotifyEvent(OnClick, this);
     if (FPictures.Any()) {
         ++FClickCount;
-        restoreClickState();
+        RestoreClickState();
     }
 }
 
 void TWkImage::SetEnabled(bool value) {
-    if (value != isEnabled())
-        SetState(value ? stDefault : stDisabled);
     setEnabled(value);
+}
+
+// Every way of enabling or disabling the image ends here, Qt's own setEnabled included.
+bool TWkImage::NotifyEnabledChanged(QEvent* event) {
+    SetState(isEnabled() ? stDefault : stDisabled);
+    return TWkExImage::NotifyEnabledChanged(event);
 }
 
 void TWkImage::SetTransparent(bool value) {
@@ -168,7 +172,7 @@ void TWkImage::mouseReleaseEvent(QMouseEvent* event) {
         if (FState == stEntered)
             return;
     }
-    restoreClickState();
+    RestoreClickState();
 }
 
 bool TWkImage::NotifyMouseEnter(QEvent* event) {
@@ -183,7 +187,7 @@ bool TWkImage::NotifyMouseLeave(QEvent* event) {
     if (!MouseOver())
         return SendToInherited(event);
     if (FPictures.Any() && isEnabled())
-        restoreClickState();
+        RestoreClickState();
     return TWkExImage::NotifyMouseLeave(event);
 }
 

@@ -50,6 +50,7 @@ public:
     TPicState State() const { return FState; }
     // Takes the state only when its picture is present; OnStateChanged fires either way.
     void SetState(TPicState value);
+    // Shows the disabled picture while disabled (also when disabled through setEnabled).
     void SetEnabled(bool value);
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool value);
@@ -69,10 +70,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool NotifyMouseEnter(QEvent* event) override;
     bool NotifyMouseLeave(QEvent* event) override;
+    bool NotifyEnabledChanged(QEvent* event) override;
 
 private:
     void click();
-    void restoreClickState();
+    void RestoreClickState();
     void pictureChanged();
     void updateOpaque();
     TPicture* pictureOf(TPicState state);

@@ -117,7 +117,9 @@ void TWkCustomLabel::Paint(TCanvas& canvas) {
     if (FLayout != tlTop) {
         TRect measured = text;
         DoDrawText(canvas, measured, flags | DT_CALCRECT | DT_EXPANDTABS);
-        const int spare = text.Height() - measured.Height();
+        // Measured against the control's full height: the bottom margin and the inner pixel do
+        // not count, so a bottom-laid line ends on the control's last row.
+        const int spare = height() - measured.Bottom;
         const int shift = FLayout == tlBottom ? spare : spare / 2;
         text = Offset(text, {0, shift});
     }

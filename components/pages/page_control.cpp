@@ -47,6 +47,11 @@ void TWkPageControl::ApplyClientBorder() {
 void TWkPageControl::SetHideAllTabs(bool hide) {
     FHideAllTabs = hide;
     tabBar()->setVisible(!hide);
+    // Out of the Tab order, still taking the focus on a click when it did.
+    QWidget* active = currentWidget();
+    if (hide && active)
+        active->setFocusPolicy((active->focusPolicy() & Qt::ClickFocus) ? Qt::ClickFocus
+                                                                        : Qt::NoFocus);
 }
 
 void TWkPageControl::SetHandleGlobalTab(bool on) {
@@ -139,10 +144,22 @@ void TWkPageControl::DrawTab(TCanvas& canvas, int visibleIndex, const TRect& rec
     }
 }
 
+namespace {
+
+// QWidget::destroy is protected; this opens it to the page control alone.
+struct TNativeWindowRelease : QWidget {
+    using QWidget::destroy;
+};
+
+} // namespace
+
 bool TWkPageControl::CanChange() {
     bool allowChange = true;
     if (OnChanging)
         OnChanging(*this, allowChange);
+    QWidget* leaving = currentWidget();
+    if (allowChange && FReduceMemoryUse && leaving && leaving->internalWinId())
+        (leaving->*&TNativeWindowRelease::destroy)(true, true);
     return allowChange;
 }
 

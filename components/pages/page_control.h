@@ -34,9 +34,16 @@ public:
     void SetClientBorderWidth(int width);
 
     // Hides the tab row; turning it off shows the tabs again, each page keeping its own
-    // visibility.
+    // visibility. Turning it on also takes the active page out of the Tab order (its TabStop),
+    // and it stays out.
     bool HideAllTabs() const { return FHideAllTabs; }
     void SetHideAllTabs(bool hide);
+
+    // Lets go of the native window of the page being left at each allowed page change; Qt makes
+    // it again when the page is shown. Pages without a native window of their own (Qt's usual
+    // kind, drawn in the window's) have nothing to let go of.
+    bool ReduceMemoryUse() const { return FReduceMemoryUse; }
+    void SetReduceMemoryUse(bool on) { FReduceMemoryUse = on; }
 
     // Ctrl+Tab anywhere in the window goes to the next enabled page, Ctrl+Shift+Tab to the
     // previous one. Off, Ctrl+Tab steps only while the focus is inside the control.
@@ -75,6 +82,8 @@ public:
     void InvalidateTabs();
 
 protected:
+    // Whether the active page may be left now (OnChanging); when it may, and ReduceMemoryUse
+    // is on, the page's native window goes.
     virtual bool CanChange();
 
     bool event(QEvent* event) override;
@@ -96,6 +105,7 @@ private:
     int FClientBorderWidth = DefaultClientBorderWidth;
     bool FHideAllTabs = false;
     bool FHandleGlobalTab = false;
+    bool FReduceMemoryUse = false;
     TWkHintSource FHintSource = TWkHintSource::hsDefault;
     TWkTabControlPainter* FTabPainter = nullptr;
     TChangeLink FImageChangeLink;

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -155,6 +156,63 @@ TEST(ChartMouse, DraggedMarkerTakesTheValueWhereItWasDropped) {
     EXPECT_EQ(marker->XPosition(), 6);
     EXPECT_EQ(marker->YPosition(), 50); // not draggable up and down
     EXPECT_FALSE(f.chart->HintShown());
+}
+
+TEST(ChartMouse, DeletingAMarkerDropsTheDragAndLeavesTheDraggedOneFree) {
+    const struct {
+        const char* name;
+        std::function<void(TWkChart&, TWkChartFloatingMarker* other)> remove;
+    } cases[] = {
+        {"by index",
+         [](TWkChart& c, TWkChartFloatingMarker*) {
+             c.DeleteFloatingMarker(0);
+         }},
+        {"by object",
+         [](TWkChart& c, TWkChartFloatingMarker* other) {
+             c.DeleteFloatingMarkerObj(other);
+         }},
+    };
+    const auto column = [](int x) {
+        return RoundHalfEven(45 + x * 22.9);
+    };
+    for (const auto& c : cases) {
+        MouseFixture f;
+        f.chart->Options().MouseDragObjects = true;
+        TWkChartFloatingMarker* other = f.chart->AddFloatingMarker();
+        TWkChartFloatingMarker* dragged = f.chart->AddFloatingMarker();
+        for (TWkChartFloatingMarker* m : {other, dragged}) {
+            m->Visible = true;
+            m->XDraggable = true;
+            m->SetYPosition(50);
+        }
+        other->SetXPosition(8);
+        dragged->SetXPosition(2);
+        f.chart->grab();
+        int ended = 0;
+        f.chart->OnEndFloatingMarkerDrag = [&](TWkChart*, TWkChartFloatingMarker*) {
+            ++ended;
+        };
+
+        click(f.chart, dragged->RawX, dragged->RawY);
+        mouse(f.chart, QEvent::MouseMove, column(4), 30);
+        ASSERT_TRUE(dragged->Dragging) << c.name;
+        c.remove(*f.chart, other);
+        EXPECT_FALSE(dragged->Dragging) << c.name;
+        mouse(f.chart, QEvent::MouseButtonRelease, column(4), 30);
+        EXPECT_EQ(ended, 0) << c.name << ": the drag was dropped";
+        EXPECT_EQ(dragged->XPosition(), 2) << c.name;
+
+        dragged->SetXPosition(5);
+        f.chart->grab();
+        EXPECT_EQ(dragged->RawX, column(5)) << c.name << ": placed from code";
+
+        click(f.chart, dragged->RawX, dragged->RawY);
+        mouse(f.chart, QEvent::MouseMove, column(7), 30);
+        mouse(f.chart, QEvent::MouseButtonRelease, column(7), 30);
+        EXPECT_EQ(ended, 1) << c.name;
+        EXPECT_EQ(dragged->XPosition(), 7) << c.name << ": dragged again";
+        EXPECT_FALSE(dragged->Dragging) << c.name;
+    }
 }
 
 TEST(ChartMouse, LegendEdgeDragWidensThePlot) {

@@ -75,6 +75,12 @@ TEST_P(ChartNumbersInLocale, HintValuesShowPlainDigitsAndAPoint) {
         {-1234.25, "X : -1234.250 mm"},
         {0.125, "X : 0.125 mm"},
         {12345678.9, "X : 1.234568E+07 mm"},
+        {123456.789, "X : 123456.800 mm"},
+        {1234567.4, "X : 1234567.000 mm"},
+        {-98765.4321, "X : -98765.430 mm"},
+        {9999.99999, "X : 10000.000 mm"},
+        {9999999.7, "X : 1.000000E+07 mm"},
+        {0.0004996, "X : 0.000 mm"},
     };
     for (const auto& c : cases) {
         ChartFixture f;

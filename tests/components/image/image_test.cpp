@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QEnterEvent>
 #include <QMouseEvent>
+#include <QWidget>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -148,11 +150,37 @@ TEST_F(ImageTest, EveryButtonPressesAndReleasesButOnlyTheLeftOneClicks) {
 }
 
 TEST_F(ImageTest, DisablingShowsTheDisabledPicture) {
+    QWidget parent;
+    image.setParent(&parent);
     Set(image.Pictures().PicDisabled(), down);
-    image.SetEnabled(false);
-    EXPECT_EQ(image.State(), stDisabled);
-    image.SetEnabled(true);
-    EXPECT_EQ(image.State(), stDefault);
+    const struct {
+        const char* name;
+        std::function<void(bool)> enable;
+    } ways[] = {
+        {"SetEnabled",
+         [this](bool on) {
+             image.SetEnabled(on);
+         }},
+        {"setEnabled",
+         [this](bool on) {
+             image.setEnabled(on);
+         }},
+        {"the parent",
+         [&parent](bool on) {
+             parent.setEnabled(on);
+         }},
+    };
+    for (const auto& way : ways) {
+        stateChanges = 0;
+        way.enable(false);
+        EXPECT_EQ(image.State(), stDisabled) << way.name;
+        EXPECT_EQ(Shown(), QColor(Qt::blue).rgb()) << way.name;
+        way.enable(true);
+        EXPECT_EQ(image.State(), stDefault) << way.name;
+        EXPECT_EQ(Shown(), QColor(Qt::gray).rgb()) << way.name;
+        EXPECT_EQ(stateChanges, 2) << way.name;
+    }
+    image.setParent(nullptr);
 }
 
 TEST_F(ImageTest, TransparentPixelsOfAPlainBitmapAreNoHit) {

@@ -11,6 +11,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QToolTip>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -178,6 +179,56 @@ TEST_F(PageControlTest, HidingAllTabsKeepsEachPagesOwnTab) {
     pages->SetHandleGlobalTab(true);
     CtrlTab(outside);
     EXPECT_EQ(pages->currentIndex(), 3) << "a hidden tab is passed over";
+}
+
+TEST_F(PageControlTest, HidingAllTabsTakesTheActivePageOutOfTheTabOrder) {
+    for (int page = 0; page < 4; ++page)
+        pages->widget(page)->setFocusPolicy(Qt::StrongFocus);
+    pages->setCurrentIndex(2);
+    pages->SetHideAllTabs(true);
+    EXPECT_EQ(pages->widget(2)->focusPolicy(), Qt::ClickFocus);
+    EXPECT_EQ(pages->widget(1)->focusPolicy(), Qt::StrongFocus);
+    pages->SetHideAllTabs(false);
+    EXPECT_EQ(pages->widget(2)->focusPolicy(), Qt::ClickFocus) << "not given back";
+}
+
+TEST_F(PageControlTest, ReduceMemoryUseLetsGoOfTheLeftPagesWindow) {
+    const struct {
+        const char* name;
+        bool reduce;
+        bool allow;
+        std::function<void()> change;
+        bool windowKept;
+    } cases[] = {
+        {"click, off", false, true, [this] { ClickTab(1); }, true},
+        {"click", true, true, [this] { ClickTab(1); }, false},
+        {"click refused", true, false, [this] { ClickTab(1); }, true},
+        {"Ctrl+Tab", true, true, [this] { CtrlTab(outside); }, false},
+        {"right click", true, true, [this] { ClickTab(1, Qt::RightButton); }, false},
+        {"from code", true, true, [this] { pages->setCurrentIndex(1); }, true},
+    };
+    pages->SetHandleGlobalTab(true);
+    pages->SetRightClickSelect(true);
+    for (const auto& c : cases) {
+        pages->SetReduceMemoryUse(false);
+        pages->OnChanging = nullptr;
+        pages->setCurrentIndex(0);
+        QWidget* first = pages->widget(0);
+        first->winId();
+        ASSERT_NE(first->internalWinId(), 0u) << c.name;
+        pages->SetReduceMemoryUse(c.reduce);
+        pages->OnChanging = [&c](TWkPageControl&, bool& allow) {
+            allow = c.allow;
+        };
+        c.change();
+        EXPECT_EQ(pages->currentIndex(), c.allow ? 1 : 0) << c.name;
+        EXPECT_EQ(first->internalWinId() != 0, c.windowKept) << c.name;
+
+        ClickTab(0);
+        EXPECT_EQ(pages->currentIndex(), 0) << c.name;
+        EXPECT_TRUE(first->isVisible()) << c.name;
+        EXPECT_NE(first->internalWinId(), 0u) << c.name << ": made again when shown";
+    }
 }
 
 TEST_F(PageControlTest, HintsComeFromTheChosenSource) {
