@@ -36,6 +36,11 @@ struct NamedObjectRequest {
     std::function<void(void* data)> initialise = {};
 };
 
+// Removes the objects named namePrefix followed by the decimal id of a process that no longer
+// lives, when nothing holds them open: objects named after their process are never opened by
+// another one, so those of a process that died without closing them would stay for good.
+void ReclaimAbandonedObjects(const QString& namePrefix);
+
 class NamedObject {
 public:
     // The object, or null with the last error set: ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND,

@@ -1,12 +1,16 @@
+#include "own_object_name.h"
 #include "platform/win32/last_error.h"
 #include "util/errors.h"
 #include "util/mutex.h"
 #include "util/named_object.h"
 #include "util/shared_memory.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace {
 
@@ -44,10 +48,10 @@ private:
 };
 
 TEST(NamedObjects, MutexIsSharedWithAnotherProcess) {
-    TCkMutex mutex(nullptr, false, QStringLiteral("NamedTest_Mutex"));
+    TCkMutex mutex(nullptr, false, OwnObjectName(QStringLiteral("NamedTest_Mutex")));
     EXPECT_FALSE(mutex.Existed());
     Peer peer;
-    ASSERT_EQ(peer.Ask("mutex NamedTest_Mutex"), "opened");
+    ASSERT_EQ(peer.Ask("mutex " + OwnObjectName("NamedTest_Mutex")), "opened");
     EXPECT_EQ(peer.Ask("acquire 0"), "signaled");
     EXPECT_EQ(mutex.WaitFor(0), wrTimeout);
     EXPECT_EQ(mutex.WaitFor(50), wrTimeout);
@@ -69,32 +73,34 @@ TEST(NamedObjects, MutexIsSharedWithAnotherProcess) {
 
 TEST(NamedObjects, NameGoesWithItsLastHolderInAnyProcess) {
     {
-        TCkMutex mutex(nullptr, false, QStringLiteral("Local\\NamedTest_Gone"));
+        TCkMutex mutex(nullptr, false, OwnObjectName(QStringLiteral("Local\\NamedTest_Gone")));
         Peer peer;
-        EXPECT_EQ(peer.Ask("mutex NamedTest_Gone"), "opened"); // "Local\" is the default
+        EXPECT_EQ(peer.Ask("mutex " + OwnObjectName("NamedTest_Gone")),
+                  "opened"); // "Local\" is the default
     }
     Peer peer;
-    EXPECT_EQ(peer.Ask("mutex NamedTest_Gone"),
+    EXPECT_EQ(peer.Ask("mutex " + OwnObjectName("NamedTest_Gone")),
               "Win32 error: The system cannot find the file specified. (2) Failed to open mutex");
 }
 
 TEST(NamedObjects, BlockIsSharedWithAnotherProcess) {
     void* view = nullptr;
-    ASSERT_EQ(SharedMemoryOpen(view, QStringLiteral("Global\\NamedTest_Block"), 64), ERROR_SUCCESS);
+    ASSERT_EQ(SharedMemoryOpen(view, OwnObjectName(QStringLiteral("Global\\NamedTest_Block")), 64),
+              ERROR_SUCCESS);
     std::strcpy(static_cast<char*>(view), "from the test");
     Peer peer;
-    EXPECT_EQ(peer.Ask("shm Global\\NamedTest_Block 0"), "existed");
+    EXPECT_EQ(peer.Ask("shm " + OwnObjectName("Global\\NamedTest_Block") + " 0"), "existed");
     EXPECT_EQ(peer.Ask("read"), "from the test");
     EXPECT_EQ(peer.Ask("write from the peer"), "written");
     EXPECT_STREQ(static_cast<const char*>(view), "from the peer");
     // Another name space is another block.
-    EXPECT_EQ(peer.Ask("shm NamedTest_Block 8"), "new");
+    EXPECT_EQ(peer.Ask("shm " + OwnObjectName("NamedTest_Block") + " 8"), "new");
     EXPECT_TRUE(SharedMemoryClose(view));
 
     // A block whose last holder died is made anew.
     peer.Quit();
-    for (const QString& name :
-         {QStringLiteral("NamedTest_Block"), QStringLiteral("Global\\NamedTest_Block")}) {
+    for (const QString& name : {OwnObjectName(QStringLiteral("NamedTest_Block")),
+                                OwnObjectName(QStringLiteral("Global\\NamedTest_Block"))}) {
         void* fresh = nullptr;
         EXPECT_EQ(SharedMemoryOpen(fresh, name, 8), ERROR_SUCCESS) << name.toStdString();
         EXPECT_EQ(static_cast<const char*>(fresh)[0], '\0');
@@ -104,10 +110,11 @@ TEST(NamedObjects, BlockIsSharedWithAnotherProcess) {
 
 TEST(NamedObjects, ViewsFollowTheAccessAskedFor) {
     void* writable = nullptr;
-    ASSERT_EQ(SharedMemoryOpen(writable, QStringLiteral("NamedTest_Access"), 16), ERROR_SUCCESS);
+    ASSERT_EQ(SharedMemoryOpen(writable, OwnObjectName(QStringLiteral("NamedTest_Access")), 16),
+              ERROR_SUCCESS);
     std::strcpy(static_cast<char*>(writable), "shared");
     Peer peer;
-    ASSERT_EQ(peer.Ask("shm NamedTest_Access 16"), "existed");
+    ASSERT_EQ(peer.Ask("shm " + OwnObjectName("NamedTest_Access") + " 16"), "existed");
     EXPECT_EQ(peer.Ask("write changed"), "written");
     EXPECT_STREQ(static_cast<const char*>(writable), "changed");
 
@@ -117,7 +124,8 @@ TEST(NamedObjects, ViewsFollowTheAccessAskedFor) {
         bool existed = false;
         const NamedObjectRequest request{NamedObjectKind::Mapping, false, 16,
                                          access != FILE_MAP_READ, access == FILE_MAP_COPY};
-        return NamedObject::Open(QStringLiteral("NamedTest_Access"), request, existed);
+        return NamedObject::Open(OwnObjectName(QStringLiteral("NamedTest_Access")), request,
+                                 existed);
     };
     const auto copy = open(FILE_MAP_COPY);
     ASSERT_NE(copy, nullptr);
@@ -132,7 +140,8 @@ TEST(NamedObjects, ViewsFollowTheAccessAskedFor) {
 
 TEST(NamedObjects, NamesThatCannotBeHad) {
     void* block = nullptr;
-    ASSERT_EQ(SharedMemoryOpen(block, QStringLiteral("NamedTest_Taken"), 8), ERROR_SUCCESS);
+    ASSERT_EQ(SharedMemoryOpen(block, OwnObjectName(QStringLiteral("NamedTest_Taken")), 8),
+              ERROR_SUCCESS);
     const struct {
         const char* name;
         QString mutexName;
@@ -140,7 +149,7 @@ TEST(NamedObjects, NamesThatCannotBeHad) {
     } cases[] = {
         {"backslash inside the name", QStringLiteral("Local\\a\\b"), ERROR_PATH_NOT_FOUND},
         {"unknown name space", QStringLiteral("Session\\1\\x"), ERROR_PATH_NOT_FOUND},
-        {"name of a block", QStringLiteral("NamedTest_Taken"), ERROR_INVALID_HANDLE},
+        {"name of a block", OwnObjectName(QStringLiteral("NamedTest_Taken")), ERROR_INVALID_HANDLE},
     };
     for (const auto& c : cases) {
         try {
@@ -152,10 +161,10 @@ TEST(NamedObjects, NamesThatCannotBeHad) {
                 << c.name;
         }
     }
-    TCkMutex mutex(nullptr, false, QStringLiteral("NamedTest_Mutex2"));
+    TCkMutex mutex(nullptr, false, OwnObjectName(QStringLiteral("NamedTest_Mutex2")));
     void* other = nullptr;
     try {
-        SharedMemoryOpen(other, QStringLiteral("NamedTest_Mutex2"), 8);
+        SharedMemoryOpen(other, OwnObjectName(QStringLiteral("NamedTest_Mutex2")), 8);
         ADD_FAILURE() << "block opened over a mutex";
     } catch (const ECkWin32Error& e) {
         EXPECT_EQ(e.LastError(), ERROR_INVALID_HANDLE);
@@ -165,10 +174,11 @@ TEST(NamedObjects, NamesThatCannotBeHad) {
 }
 
 TEST(NamedObjects, HandlesKeepTheirAccessRights) {
-    TCkMutex made(nullptr, false, QStringLiteral("NamedTest_Rights"));
-    TCkMutex waitOnly = TCkMutex::Open(SYNCHRONIZE, false, QStringLiteral("NamedTest_Rights"));
-    TCkMutex modifyOnly =
-        TCkMutex::Open(MUTEX_MODIFY_STATE, false, QStringLiteral("NamedTest_Rights"));
+    TCkMutex made(nullptr, false, OwnObjectName(QStringLiteral("NamedTest_Rights")));
+    TCkMutex waitOnly =
+        TCkMutex::Open(SYNCHRONIZE, false, OwnObjectName(QStringLiteral("NamedTest_Rights")));
+    TCkMutex modifyOnly = TCkMutex::Open(MUTEX_MODIFY_STATE, false,
+                                         OwnObjectName(QStringLiteral("NamedTest_Rights")));
     EXPECT_EQ(modifyOnly.WaitFor(0), wrError);
     EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
     EXPECT_EQ(waitOnly.WaitFor(0), wrSignaled);
@@ -177,6 +187,81 @@ TEST(NamedObjects, HandlesKeepTheirAccessRights) {
     EXPECT_TRUE(modifyOnly.Release()); // the owner releases through a handle that may
     EXPECT_EQ(made.WaitFor(0), wrSignaled);
     EXPECT_TRUE(made.Release());
+}
+
+bool InShmFolder(const QString& name) {
+    return QFileInfo::exists(QStringLiteral("/dev/shm") +
+                             QString::fromStdString(PosixObjectName(name)));
+}
+
+// The registry's objects of process pid, named as the registry names them.
+QStringList RegistryObjects(const std::string& pid) {
+    const QString id = QString::fromStdString(pid);
+    return {QStringLiteral("MutexNPA_UnitVersioning_") + id,
+            QStringLiteral("ShmNPA_UnitVersioning_") + id};
+}
+
+TEST(NamedObjects, RegistryObjectsOfAProcessThatDiedAreReclaimedByTheNextProcess) {
+    Peer crashed;
+    const std::string crashedPid = crashed.Ask("registry");
+    ASSERT_NE(crashedPid.find_first_of("0123456789"), std::string::npos) << crashedPid;
+    for (const QString& name : RegistryObjects(crashedPid))
+        ASSERT_TRUE(InShmFolder(name)) << name.toStdString();
+    crashed.Quit();
+
+    Peer running;
+    const std::string runningPid = running.Ask("registry");
+    for (const QString& name : RegistryObjects(crashedPid))
+        EXPECT_FALSE(InShmFolder(name)) << name.toStdString();
+    for (const QString& name : RegistryObjects(runningPid))
+        EXPECT_TRUE(InShmFolder(name)) << name.toStdString();
+
+    // A live process keeps its objects when another one starts.
+    Peer next;
+    next.Ask("registry");
+    for (const QString& name : RegistryObjects(runningPid))
+        EXPECT_TRUE(InShmFolder(name)) << "of a live process: " << name.toStdString();
+}
+
+TEST(NamedObjects, OnlyUnheldObjectsOfEndedProcessesAreReclaimed) {
+    std::string endedPid;
+    {
+        Peer ended;
+        endedPid = ended.Ask("pid");
+        ended.Quit();
+    }
+    const QString prefix = OwnObjectName(QStringLiteral("ReclaimTest")) + QLatin1Char('_');
+    const QString ended = prefix + QString::fromStdString(endedPid);
+    const QString endedHeld = QStringLiteral("Global\\") + ended;
+    const QString live = prefix + QString::number(::getpid());
+    const QString notAProcess = prefix + QStringLiteral("x1");
+    void* block = nullptr;
+    ASSERT_EQ(SharedMemoryOpen(block, endedHeld, 8), ERROR_SUCCESS);
+    {
+        Peer leaver;
+        for (const QString& name : {ended, live, notAProcess})
+            ASSERT_EQ(leaver.Ask("shm " + name.toStdString() + " 8"), "new");
+        leaver.Quit();
+    }
+    const struct {
+        const char* name;
+        QString objectName;
+        bool kept;
+    } cases[] = {
+        {"process ended, nothing holds it", ended, false},
+        {"process ended, held here", endedHeld, true},
+        {"process lives", live, true},
+        {"no process id", notAProcess, true},
+    };
+    for (const auto& c : cases)
+        ASSERT_TRUE(InShmFolder(c.objectName)) << c.name;
+    ReclaimAbandonedObjects(prefix);
+    ReclaimAbandonedObjects(QStringLiteral("Global\\") + prefix);
+    for (const auto& c : cases)
+        EXPECT_EQ(InShmFolder(c.objectName), c.kept) << c.name;
+    EXPECT_TRUE(SharedMemoryClose(block));
+    for (const QString& name : {live, notAProcess})
+        ::shm_unlink(PosixObjectName(name).c_str());
 }
 
 TEST(NamedObjects, PosixNamesKeepNameSpacesApart) {
