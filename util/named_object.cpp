@@ -80,7 +80,9 @@ bool Failed(DWORD error) {
 
 bool Initialise(int fd, const NamedObjectRequest& request) {
     const Header header{Magic, request.kind, request.size};
-    if (::ftruncate(fd, off_t(HeaderBytes + request.size)) != 0 ||
+    // Set apart from the creation, which the process's umask would narrow.
+    if (::fchmod(fd, request.sharing.mode) != 0 ||
+        ::ftruncate(fd, off_t(HeaderBytes + request.size)) != 0 ||
         ::pwrite(fd, &header, sizeof header, 0) != ssize_t(sizeof header))
         return Failed(Win32ErrorFromErrno(errno));
     if (!request.initialise)
@@ -219,6 +221,11 @@ std::unique_ptr<NamedObject> NamedObject::Open(const QString& name,
         if (step == Step::Retry) {
             ::close(fd);
             continue;
+        }
+        // shm_open always opens close-on-exec.
+        if (step == Step::Done && request.sharing.inheritable && ::fcntl(fd, F_SETFD, 0) != 0) {
+            SetLastErrorFromErrno(errno);
+            step = Step::Fail;
         }
         if (step == Step::Done) {
             const std::size_t bytes = HeaderBytes + size;

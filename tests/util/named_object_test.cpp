@@ -1,15 +1,20 @@
 #include "own_object_name.h"
 #include "platform/win32/last_error.h"
+#include "platform/win32/security.h"
 #include "util/errors.h"
 #include "util/mutex.h"
 #include "util/named_object.h"
 #include "util/shared_memory.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <algorithm>
 #include <cstring>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -262,6 +267,92 @@ TEST(NamedObjects, OnlyUnheldObjectsOfEndedProcessesAreReclaimed) {
     EXPECT_TRUE(SharedMemoryClose(block));
     for (const QString& name : {live, notAProcess})
         ::shm_unlink(PosixObjectName(name).c_str());
+}
+
+// This process's descriptors of the named object, found through /proc.
+std::vector<int> DescriptorsOf(const QString& name) {
+    const std::string target = "/dev/shm" + PosixObjectName(name);
+    std::vector<int> found;
+    const QDir folder(QStringLiteral("/proc/self/fd"));
+    for (const QString& entry :
+         folder.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        char link[512] = {};
+        const std::string path = "/proc/self/fd/" + entry.toStdString();
+        if (::readlink(path.c_str(), link, sizeof link - 1) > 0 && target == link)
+            found.push_back(entry.toInt());
+    }
+    return found;
+}
+
+struct Sharing {
+    bool closeOnExec;
+    mode_t mode;
+};
+
+Sharing SharingOf(int fd) {
+    struct stat info {};
+    EXPECT_EQ(::fstat(fd, &info), 0);
+    return {(::fcntl(fd, F_GETFD) & FD_CLOEXEC) != 0, info.st_mode & 0777};
+}
+
+TEST(NamedObjects, MutexAttributesSayWhoMayInheritAndOpenIt) {
+    SECURITY_DESCRIPTOR everyone{};
+    ASSERT_TRUE(InitializeSecurityDescriptor(&everyone, SECURITY_DESCRIPTOR_REVISION));
+    ASSERT_TRUE(SetSecurityDescriptorDacl(&everyone, TRUE, nullptr, FALSE));
+    SECURITY_DESCRIPTOR noList{};
+    ASSERT_TRUE(InitializeSecurityDescriptor(&noList, SECURITY_DESCRIPTOR_REVISION));
+    BYTE listBytes[8] = {};
+    SECURITY_DESCRIPTOR withList{};
+    ASSERT_TRUE(InitializeSecurityDescriptor(&withList, SECURITY_DESCRIPTOR_REVISION));
+    ASSERT_TRUE(
+        SetSecurityDescriptorDacl(&withList, TRUE, reinterpret_cast<PACL>(listBytes), FALSE));
+    const auto attributes = [](SECURITY_DESCRIPTOR* descriptor, BOOL inherit) {
+        return SECURITY_ATTRIBUTES{sizeof(SECURITY_ATTRIBUTES), descriptor, inherit};
+    };
+    const SECURITY_ATTRIBUTES inheritable = attributes(nullptr, TRUE);
+    const SECURITY_ATTRIBUTES open = attributes(&everyone, FALSE);
+    const SECURITY_ATTRIBUTES both = attributes(&everyone, TRUE);
+    const SECURITY_ATTRIBUTES unlisted = attributes(&noList, FALSE);
+    const SECURITY_ATTRIBUTES listed = attributes(&withList, FALSE);
+    const struct {
+        const char* name;
+        const SECURITY_ATTRIBUTES* attributes;
+        bool closeOnExec;
+        mode_t mode;
+    } cases[] = {
+        {"no attributes", nullptr, true, 0600},
+        {"inheritable", &inheritable, false, 0600},
+        {"null access list", &open, true, 0666},
+        {"inheritable with a null access list", &both, false, 0666},
+        {"descriptor without an access list", &unlisted, true, 0600},
+        {"access list the system cannot keep", &listed, true, 0600},
+    };
+    int index = 0;
+    for (const auto& c : cases) {
+        const QString name = OwnObjectName(QStringLiteral("SharingTest%1").arg(index++));
+        const TCkMutex mutex(c.attributes, false, name);
+        const std::vector<int> made = DescriptorsOf(name);
+        ASSERT_EQ(made.size(), 1u) << c.name;
+        const Sharing sharing = SharingOf(made[0]);
+        EXPECT_EQ(sharing.closeOnExec, c.closeOnExec) << c.name;
+        EXPECT_EQ(sharing.mode, c.mode) << c.name;
+
+        // Another creator and the openers keep the object's mode; each says for its own handle
+        // whether it is inherited.
+        const TCkMutex again(&both, false, name);
+        const TCkMutex inherited = TCkMutex::Open(MUTEX_ALL_ACCESS, true, name);
+        const TCkMutex kept = TCkMutex::Open(MUTEX_ALL_ACCESS, false, name);
+        std::vector<int> later = DescriptorsOf(name);
+        ASSERT_EQ(later.size(), 4u) << c.name;
+        std::erase(later, made[0]);
+        std::sort(later.begin(), later.end()); // descriptors are handed out lowest first
+        const bool expectedCloseOnExec[] = {false, false, true};
+        for (std::size_t i = 0; i < later.size(); ++i) {
+            const Sharing opened = SharingOf(later[i]);
+            EXPECT_EQ(opened.closeOnExec, expectedCloseOnExec[i]) << c.name << " opening " << i;
+            EXPECT_EQ(opened.mode, c.mode) << c.name << " opening " << i;
+        }
+    }
 }
 
 TEST(NamedObjects, PosixNamesKeepNameSpacesApart) {
