@@ -24,23 +24,23 @@ TWkHidDeviceController::TWkHidDeviceController(QObject* owner) : TWkComponent(ow
             UnbindSetupApiLibrary();
     }
     if (!librariesBound) {
-        hidGuid = HidInterfaceClass;
+        FHidGuid = HidInterfaceClass;
         return;
     }
-    HidApi.HidD_GetHidGuid(&hidGuid);
-    hWnd = AllocateHWnd(
+    HidApi.HidD_GetHidGuid(&FHidGuid);
+    FHWnd = AllocateHWnd(
         [this](UINT msg, WPARAM wParam, LPARAM lParam) { DeviceWndProc(msg, wParam, lParam); });
-    PostMessageW(hWnd, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, FirstScanParam);
+    PostMessageW(FHWnd, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, FirstScanParam);
 }
 
 TWkHidDeviceController::~TWkHidDeviceController() {
     Destroying();
-    deviceChangeEvent = nullptr;
-    devUnplugEvent = nullptr;
-    enumerateEvent = nullptr;
-    if (hWnd != nullptr)
-        DeallocateHWnd(hWnd);
-    const auto devices = std::exchange(list, {});
+    FDeviceChangeEvent = nullptr;
+    FDevUnplugEvent = nullptr;
+    FEnumerateEvent = nullptr;
+    if (FHWnd != nullptr)
+        DeallocateHWnd(FHWnd);
+    const auto devices = std::exchange(FList, {});
     for (TWkHidDevice* device : devices) {
         device->DetachFromController();
         if (device->IsCheckedOut()) {
@@ -70,15 +70,15 @@ QString TWkHidDeviceController::HidVersion() const {
 void TWkHidDeviceController::DeviceWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (IsDestroying() || msg != WM_DEVICECHANGE || wParam != DBT_DEVNODES_CHANGED)
         return;
-    if (inDeviceChange) {
+    if (FInDeviceChange) {
         if (!rescanPending || lParam == FirstScanParam)
             pendingLParam = lParam;
         rescanPending = true;
         return;
     }
     QPointer<TWkHidDeviceController> alive(this);
-    inDeviceChange = true;
-    lastLParam = lParam;
+    FInDeviceChange = true;
+    FLParam = lParam;
     for (;;) {
         HandleDeviceChange();
         // A handler may have freed the controller.
@@ -87,9 +87,9 @@ void TWkHidDeviceController::DeviceWndProc(UINT msg, WPARAM wParam, LPARAM lPara
         if (!rescanPending || IsDestroying())
             break;
         rescanPending = false;
-        lastLParam = pendingLParam;
+        FLParam = pendingLParam;
     }
-    inDeviceChange = false;
+    FInDeviceChange = false;
 }
 
 void TWkHidDeviceController::HandleDeviceChange() {
@@ -106,80 +106,80 @@ void TWkHidDeviceController::HandleDeviceChange() {
 
 void TWkHidDeviceController::ReplaceDevice(TWkHidDevice* device, const TWkHidDataEvent& data,
                                            const TWkHidPlugEvent& unplug) {
-    const auto at = std::find(list.begin(), list.end(), device);
-    if (at == list.end())
+    const auto at = std::find(FList.begin(), FList.end(), device);
+    if (at == FList.end())
         return;
     if (!device->IsPluggedIn()) {
-        list.erase(at);
-        --numUnpluggedDevices;
+        FList.erase(at);
+        --FNumUnpluggedDevices;
         return;
     }
     const bool wasCheckedOut = device->IsCheckedOut();
     try {
         auto* replacement =
-            new TWkHidDevice(TWkHidDevice::FromPnPInfo{}, std::move(device->pnpInfo), this);
+            new TWkHidDevice(TWkHidDevice::FromPnPInfo{}, std::move(device->FPnPInfo), this);
         replacement->SetOnData(data);
         replacement->SetOnUnplug(unplug);
         replacement->SetThreadSleepTime(device->ThreadSleepTime());
         *at = replacement;
         if (wasCheckedOut) {
-            --numCheckedOutDevices;
-            ++numCheckedInDevices;
+            --FNumCheckedOutDevices;
+            ++FNumCheckedInDevices;
         }
     } catch (const EWkException&) {
         // The interface vanished or changed under us: it simply leaves the list.
-        list.erase(at);
+        FList.erase(at);
         if (wasCheckedOut)
-            --numCheckedOutDevices;
+            --FNumCheckedOutDevices;
         else
-            --numCheckedInDevices;
+            --FNumCheckedInDevices;
     }
 }
 
 void TWkHidDeviceController::SetDevThreadSleepTime(int milliseconds) {
-    if (milliseconds == devThreadSleepTime)
+    if (milliseconds == FDevThreadSleepTime)
         return;
-    for (TWkHidDevice* device : list) {
-        if (device->ThreadSleepTime() == devThreadSleepTime)
+    for (TWkHidDevice* device : FList) {
+        if (device->ThreadSleepTime() == FDevThreadSleepTime)
             device->SetThreadSleepTime(milliseconds);
     }
-    devThreadSleepTime = milliseconds;
+    FDevThreadSleepTime = milliseconds;
 }
 
 void TWkHidDeviceController::SetOnDeviceChange(const TNotifyEvent& handler) {
-    if (handler.SameCode(deviceChangeEvent))
+    if (handler.SameCode(FDeviceChangeEvent))
         return;
-    deviceChangeEvent = handler;
+    FDeviceChangeEvent = handler;
     if (!IsLoading())
         DeviceChange();
 }
 
 void TWkHidDeviceController::SetOnDeviceData(const TWkHidDataEvent& handler) {
-    if (handler.SameCode(devDataEvent))
+    if (handler.SameCode(FDevDataEvent))
         return;
-    for (TWkHidDevice* device : list) {
-        if (device->OnData().SameCode(devDataEvent))
+    for (TWkHidDevice* device : FList) {
+        if (device->OnData().SameCode(FDevDataEvent))
             device->SetOnData(handler);
     }
-    devDataEvent = handler;
+    FDevDataEvent = handler;
 }
 
 void TWkHidDeviceController::SetOnDeviceDataError(const TWkHidDataErrorEvent& handler) {
-    if (handler.SameCode(devDataErrorEvent))
+    if (handler.SameCode(FDevDataErrorEvent))
         return;
-    for (TWkHidDevice* device : list) {
-        if (device->OnDataError().SameCode(devDataErrorEvent))
+    for (TWkHidDevice* device : FList) {
+        if (device->OnDataError().SameCode(FDevDataErrorEvent))
             device->SetOnDataError(handler);
     }
-    devDataErrorEvent = handler;
+    FDevDataErrorEvent = handler;
 }
 
 void TWkHidDeviceController::SetOnDeviceUnplug(const TWkHidPlugEvent& handler) {
-    if (handler.SameCode(devUnplugEvent))
+    if (handler.SameCode(FDevUnplugEvent))
         return;
-    for (TWkHidDevice* device : list) {
-        if (device->OnUnplug().SameCode(devUnplugEvent))
+    for (TWkHidDevice* device : FList) {
+        if (device->OnUnplug().SameCode(FDevUnplugEvent))
             device->SetOnUnplug(handler);
     }
-    devUnplugEvent = handler;
+    FDevUnplugEvent = handler;
 }

@@ -51,36 +51,36 @@ public:
     int CountByVendorName(const QString& vendorName);
     int CountByCallback(TWkHidCheckCallback check);
 
-    const GUID& HidGuid() const { return hidGuid; }
-    int NumCheckedInDevices() const { return numCheckedInDevices; }
-    int NumCheckedOutDevices() const { return numCheckedOutDevices; }
-    int NumUnpluggedDevices() const { return numUnpluggedDevices; }
+    const GUID& HidGuid() const { return FHidGuid; }
+    int NumCheckedInDevices() const { return FNumCheckedInDevices; }
+    int NumCheckedOutDevices() const { return FNumCheckedOutDevices; }
+    int NumUnpluggedDevices() const { return FNumUnpluggedDevices; }
     QString Version() const { return QStringLiteral("1.0.35"); }
     // The "FileVersion" of "HID.dll" from its version record; empty when it has none.
     QString HidVersion() const;
     // Writes are accepted and change nothing.
     void SetVersion(const QString&) {}
 
-    int DevThreadSleepTime() const { return devThreadSleepTime; }
+    int DevThreadSleepTime() const { return FDevThreadSleepTime; }
     // Devices still on the old value follow (when they accept the new one).
     void SetDevThreadSleepTime(int milliseconds);
 
-    const TNotifyEvent& OnDeviceChange() const { return deviceChangeEvent; }
+    const TNotifyEvent& OnDeviceChange() const { return FDeviceChangeEvent; }
     // A different handler rescans at once (throwing as DeviceChange does), unless the component
     // is loading.
     void SetOnDeviceChange(const TNotifyEvent& handler);
-    const TWkHidEnumerateEvent& OnEnumerate() const { return enumerateEvent; }
-    void SetOnEnumerate(const TWkHidEnumerateEvent& handler) { enumerateEvent = handler; }
-    const TWkHidPlugEvent& OnArrival() const { return arrivalEvent; }
-    void SetOnArrival(const TWkHidPlugEvent& handler) { arrivalEvent = handler; }
-    const TWkHidPlugEvent& OnRemoval() const { return removalEvent; }
-    void SetOnRemoval(const TWkHidPlugEvent& handler) { removalEvent = handler; }
+    const TWkHidEnumerateEvent& OnEnumerate() const { return FEnumerateEvent; }
+    void SetOnEnumerate(const TWkHidEnumerateEvent& handler) { FEnumerateEvent = handler; }
+    const TWkHidPlugEvent& OnArrival() const { return FArrivalEvent; }
+    void SetOnArrival(const TWkHidPlugEvent& handler) { FArrivalEvent = handler; }
+    const TWkHidPlugEvent& OnRemoval() const { return FRemovalEvent; }
+    void SetOnRemoval(const TWkHidPlugEvent& handler) { FRemovalEvent = handler; }
     // The device handlers pass on to every listed device that still holds the old one.
-    const TWkHidDataEvent& OnDeviceData() const { return devDataEvent; }
+    const TWkHidDataEvent& OnDeviceData() const { return FDevDataEvent; }
     void SetOnDeviceData(const TWkHidDataEvent& handler);
-    const TWkHidDataErrorEvent& OnDeviceDataError() const { return devDataErrorEvent; }
+    const TWkHidDataErrorEvent& OnDeviceDataError() const { return FDevDataErrorEvent; }
     void SetOnDeviceDataError(const TWkHidDataErrorEvent& handler);
-    const TWkHidPlugEvent& OnDeviceUnplug() const { return devUnplugEvent; }
+    const TWkHidPlugEvent& OnDeviceUnplug() const { return FDevUnplugEvent; }
     void SetOnDeviceUnplug(const TWkHidPlugEvent& handler);
 
 private:
@@ -129,26 +129,26 @@ private:
     void ReplaceDevice(TWkHidDevice* device, const TWkHidDataEvent& data,
                        const TWkHidPlugEvent& unplug);
 
-    GUID hidGuid{};
-    TWkHidPlugEvent arrivalEvent;
-    TNotifyEvent deviceChangeEvent;
-    TWkHidEnumerateEvent enumerateEvent;
-    TWkHidDataEvent devDataEvent;
-    TWkHidDataErrorEvent devDataErrorEvent;
-    TWkHidPlugEvent devUnplugEvent;
-    TWkHidPlugEvent removalEvent;
-    int devThreadSleepTime = 100;
-    std::vector<TWkHidDevice*> list; // owned
-    int numCheckedInDevices = 0;
-    int numCheckedOutDevices = 0;
-    int numUnpluggedDevices = 0;
-    bool inDeviceChange = false;
+    GUID FHidGuid{};
+    TWkHidPlugEvent FArrivalEvent;
+    TNotifyEvent FDeviceChangeEvent;
+    TWkHidEnumerateEvent FEnumerateEvent;
+    TWkHidDataEvent FDevDataEvent;
+    TWkHidDataErrorEvent FDevDataErrorEvent;
+    TWkHidPlugEvent FDevUnplugEvent;
+    TWkHidPlugEvent FRemovalEvent;
+    int FDevThreadSleepTime = 100;
+    std::vector<TWkHidDevice*> FList; // owned
+    int FNumCheckedInDevices = 0;
+    int FNumCheckedOutDevices = 0;
+    int FNumUnpluggedDevices = 0;
+    bool FInDeviceChange = false;
     // Counts the enumerations begun: one begun by a handler offers again what is left.
     unsigned enumerations = 0;
     // A change message that came while a scan ran: one more scan follows.
     bool rescanPending = false;
     LPARAM pendingLParam = 0;
-    LPARAM lastLParam = 0;
+    LPARAM FLParam = 0;
     bool librariesBound = false;
-    HWND hWnd = nullptr;
+    HWND FHWnd = nullptr;
 };

@@ -6,8 +6,8 @@
 
 std::vector<TWkHidDeviceController::ListedDevice> TWkHidDeviceController::Snapshot() const {
     std::vector<ListedDevice> devices;
-    devices.reserve(list.size());
-    for (TWkHidDevice* device : list)
+    devices.reserve(FList.size());
+    for (TWkHidDevice* device : FList)
         devices.push_back({device, device->LifeToken()});
     return devices;
 }
@@ -39,10 +39,10 @@ int TWkHidDeviceController::Enumerate() {
 }
 
 bool TWkHidDeviceController::OfferDevice(TWkHidDevice* device) {
-    if (!enumerateEvent)
+    if (!FEnumerateEvent)
         return false;
-    const TWkHidEnumerateEvent handler = enumerateEvent;
-    const int idx = static_cast<int>(std::find(list.begin(), list.end(), device) - list.begin());
+    const TWkHidEnumerateEvent handler = FEnumerateEvent;
+    const int idx = static_cast<int>(std::find(FList.begin(), FList.end(), device) - FList.begin());
     bool goOn = false;
     if (WhileOffered(device, [&] { goOn = handler(device, idx); }) && !device->IsCheckedOut())
         device->CloseAll();
@@ -60,9 +60,9 @@ void TWkHidDeviceController::CheckIn(TWkHidDevice*& hidDev) {
         return;
     }
     if (device->IsCheckedOut()) {
-        device->checkedOut = false;
-        --numCheckedOutDevices;
-        ++numCheckedInDevices;
+        device->FIsCheckedOut = false;
+        --FNumCheckedOutDevices;
+        ++FNumCheckedInDevices;
     }
 }
 
@@ -75,7 +75,7 @@ bool TWkHidDeviceController::TryCheckOut(TWkHidDevice* device, TWkHidDevice*& hi
 template <typename Match>
 bool TWkHidDeviceController::CheckOutFirst(TWkHidDevice*& hidDev, Match match) {
     hidDev = nullptr;
-    for (TWkHidDevice* device : list) {
+    for (TWkHidDevice* device : FList) {
         if (!device->IsCheckedOut() && match(device))
             return TryCheckOut(device, hidDev);
     }
@@ -84,7 +84,7 @@ bool TWkHidDeviceController::CheckOutFirst(TWkHidDevice*& hidDev, Match match) {
 
 template <typename Match> int TWkHidDeviceController::CountPlugged(Match match) {
     int count = 0;
-    for (TWkHidDevice* device : list) {
+    for (TWkHidDevice* device : FList) {
         if (device->IsPluggedIn() && match(device))
             ++count;
     }
@@ -135,9 +135,9 @@ bool TWkHidDeviceController::CheckOutByID(TWkHidDevice*& hidDev, int vid, int pi
 
 bool TWkHidDeviceController::CheckOutByIndex(TWkHidDevice*& hidDev, int idx) {
     hidDev = nullptr;
-    if (idx < 0 || static_cast<std::size_t>(idx) >= list.size() || list[idx]->IsCheckedOut())
+    if (idx < 0 || static_cast<std::size_t>(idx) >= FList.size() || FList[idx]->IsCheckedOut())
         return false;
-    return TryCheckOut(list[idx], hidDev);
+    return TryCheckOut(FList[idx], hidDev);
 }
 
 bool TWkHidDeviceController::CheckOutByProductName(TWkHidDevice*& hidDev,

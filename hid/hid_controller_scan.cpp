@@ -76,7 +76,7 @@ TWkHidDeviceController::ScanResult TWkHidDeviceController::ScanPresentDevices() 
     ScanResult scan;
     if (!HidLibraryBound())
         return scan;
-    HDEVINFO set = SetupApi.SetupDiGetClassDevsW(&hidGuid, nullptr, nullptr,
+    HDEVINFO set = SetupApi.SetupDiGetClassDevsW(&FHidGuid, nullptr, nullptr,
                                                  DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
     if (set == INVALID_HANDLE_VALUE)
         return scan;
@@ -86,7 +86,7 @@ TWkHidDeviceController::ScanResult TWkHidDeviceController::ScanPresentDevices() 
         for (DWORD index = 0;; ++index) {
             SP_DEVICE_INTERFACE_DATA iface{};
             iface.cbSize = sizeof(SP_DEVICE_INTERFACE_DATA);
-            if (!SetupApi.SetupDiEnumDeviceInterfaces(set, nullptr, &hidGuid, index, &iface))
+            if (!SetupApi.SetupDiEnumDeviceInterfaces(set, nullptr, &FHidGuid, index, &iface))
                 break;
             SP_DEVINFO_DATA devData{};
             QString path;
@@ -124,22 +124,22 @@ void TWkHidDeviceController::AddScannedDevice(ScanResult& scan, HDEVINFO set,
 }
 
 void TWkHidDeviceController::DeviceChange() {
-    bool changed = lastLParam == FirstScanParam;
+    bool changed = FLParam == FirstScanParam;
     ScanResult scan = ScanPresentDevices();
     RemoveVanishedDevices(scan.present, changed);
     AddArrivedDevices(scan.fresh, changed);
     RecountDevices();
-    if (changed && deviceChangeEvent)
-        deviceChangeEvent(this);
+    if (changed && FDeviceChangeEvent)
+        FDeviceChangeEvent(this);
 }
 
 bool TWkHidDeviceController::IsListed(const TWkHidDevice* device) const {
-    return std::find(list.begin(), list.end(), device) != list.end();
+    return std::find(FList.begin(), FList.end(), device) != FList.end();
 }
 
 TWkHidDeviceController::DeviceIds TWkHidDeviceController::PluggedDeviceIds() const {
     DeviceIds ids;
-    for (const TWkHidDevice* device : list) {
+    for (const TWkHidDevice* device : FList) {
         if (device->IsPluggedIn())
             ids.insert(device->PnPInfo().DeviceID());
     }
@@ -147,10 +147,10 @@ TWkHidDeviceController::DeviceIds TWkHidDeviceController::PluggedDeviceIds() con
 }
 
 void TWkHidDeviceController::RemoveVanishedDevices(const DeviceIds& present, bool& changed) {
-    for (std::size_t i = list.size(); i-- > 0;) {
-        if (i >= list.size())
+    for (std::size_t i = FList.size(); i-- > 0;) {
+        if (i >= FList.size())
             continue;
-        TWkHidDevice* device = list[i];
+        TWkHidDevice* device = FList[i];
         // Reported once: an unplugged device kept for its borrower is no news on later scans.
         if (!device->IsPluggedIn())
             continue;
@@ -159,13 +159,13 @@ void TWkHidDeviceController::RemoveVanishedDevices(const DeviceIds& present, boo
         changed = true;
         device->MarkUnplugged();
         // A borrower may check the device in from its handlers, which frees it.
-        if (removalEvent && IsListed(device)) {
-            const TWkHidPlugEvent handler = removalEvent;
+        if (FRemovalEvent && IsListed(device)) {
+            const TWkHidPlugEvent handler = FRemovalEvent;
             if (!WhileOffered(device, [&] { handler(device); }))
                 continue;
         }
         if (IsListed(device) && !device->IsCheckedOut()) {
-            list.erase(std::find(list.begin(), list.end(), device));
+            FList.erase(std::find(FList.begin(), FList.end(), device));
             delete device;
         }
     }
@@ -184,26 +184,26 @@ void TWkHidDeviceController::AddArrivedDevices(FreshList& fresh, bool& changed) 
         if (!candidate)
             continue;
         TWkHidDevice* device = candidate.release();
-        list.push_back(device);
+        FList.push_back(device);
         changed = true;
-        if (arrivalEvent) {
-            const TWkHidPlugEvent handler = arrivalEvent;
+        if (FArrivalEvent) {
+            const TWkHidPlugEvent handler = FArrivalEvent;
             WhileOffered(device, [&] { handler(device); });
         }
     }
 }
 
 void TWkHidDeviceController::RecountDevices() {
-    numCheckedInDevices = 0;
-    numUnpluggedDevices = 0;
+    FNumCheckedInDevices = 0;
+    FNumUnpluggedDevices = 0;
     int checkedOut = 0;
-    for (const TWkHidDevice* device : list) {
+    for (const TWkHidDevice* device : FList) {
         if (device->IsCheckedOut())
             ++checkedOut;
         else
-            ++numCheckedInDevices;
+            ++FNumCheckedInDevices;
         if (!device->IsPluggedIn())
-            ++numUnpluggedDevices;
+            ++FNumUnpluggedDevices;
     }
-    numCheckedOutDevices = checkedOut - numUnpluggedDevices;
+    FNumCheckedOutDevices = checkedOut - FNumUnpluggedDevices;
 }

@@ -30,25 +30,26 @@ void CloseIfOpen(HANDLE& handle) {
 } // namespace
 
 TWkHidDevice::TWkHidDevice()
-    : fileHandle(INVALID_HANDLE_VALUE), overlappedWrite(INVALID_HANDLE_VALUE),
-      overlappedRead(INVALID_HANDLE_VALUE) {
+    : FHidFileHandle(INVALID_HANDLE_VALUE), FHidOverlappedWrite(INVALID_HANDLE_VALUE),
+      FHidOverlappedRead(INVALID_HANDLE_VALUE) {
     throw EControllerError(
         QStringLiteral("Direct creation of a TWkHidDevice object is not allowed"));
 }
 
 TWkHidDevice::TWkHidDevice(FromPnPInfo, std::unique_ptr<TWkHidPnPInfo> info,
                            TWkHidDeviceController* owner)
-    : controller(owner), fileHandle(INVALID_HANDLE_VALUE), overlappedWrite(INVALID_HANDLE_VALUE),
-      pnpInfo(std::move(info)), overlappedRead(INVALID_HANDLE_VALUE) {
-    if (controller != nullptr) {
-        SetOnData(controller->OnDeviceData());
-        dataErrorEvent = controller->OnDeviceDataError();
-        unplugEvent = controller->OnDeviceUnplug();
+    : FMyController(owner), FHidFileHandle(INVALID_HANDLE_VALUE),
+      FHidOverlappedWrite(INVALID_HANDLE_VALUE), FPnPInfo(std::move(info)),
+      FHidOverlappedRead(INVALID_HANDLE_VALUE) {
+    if (FMyController != nullptr) {
+        SetOnData(FMyController->OnDeviceData());
+        FDataError = FMyController->OnDeviceDataError();
+        FUnplug = FMyController->OnDeviceUnplug();
     }
     if (!OpenSynchronous())
         throw EControllerError(QStringLiteral("Device cannot be opened"));
-    attributes.Size = sizeof(HIDD_ATTRIBUTES);
-    if (!HidApi.HidD_GetAttributes(fileHandle, &attributes)) {
+    FAttributes.Size = sizeof(HIDD_ATTRIBUTES);
+    if (!HidApi.HidD_GetAttributes(FHidFileHandle, &FAttributes)) {
         CloseAll();
         throw EControllerError(QStringLiteral("Device cannot be identified"));
     }
@@ -56,40 +57,40 @@ TWkHidDevice::TWkHidDevice(FromPnPInfo, std::unique_ptr<TWkHidPnPInfo> info,
 }
 
 TWkHidDevice::~TWkHidDevice() {
-    const TWkHidDataEvent data = dataEvent;
-    const TWkHidPlugEvent unplug = unplugEvent;
+    const TWkHidDataEvent data = FData;
+    const TWkHidPlugEvent unplug = FUnplug;
     SetOnData(nullptr);
-    unplugEvent = nullptr;
+    FUnplug = nullptr;
     CloseAll();
     FreePreparsedData();
-    if (controller != nullptr)
-        controller->ReplaceDevice(this, data, unplug);
+    if (FMyController != nullptr)
+        FMyController->ReplaceDevice(this, data, unplug);
 }
 
 bool TWkHidDevice::Refuse() const {
-    SetLastError(pluggedIn ? ERROR_INVALID_HANDLE : ERROR_DEVICE_NOT_CONNECTED);
+    SetLastError(FIsPluggedIn ? ERROR_INVALID_HANDLE : ERROR_DEVICE_NOT_CONNECTED);
     return false;
 }
 
 bool TWkHidDevice::OpenSynchronous() {
-    const QString& path = pnpInfo->DevicePath();
-    fileHandle = OpenPath(path, GENERIC_READ | GENERIC_WRITE, 0);
-    hasReadWriteAccess = fileHandle != INVALID_HANDLE_VALUE;
-    readWriteOpenError = hasReadWriteAccess ? ERROR_SUCCESS : GetLastError();
-    if (!hasReadWriteAccess)
-        fileHandle = OpenPath(path, 0, 0);
-    if (fileHandle == INVALID_HANDLE_VALUE)
+    const QString& path = FPnPInfo->DevicePath();
+    FHidFileHandle = OpenPath(path, GENERIC_READ | GENERIC_WRITE, 0);
+    FHasReadWriteAccess = FHidFileHandle != INVALID_HANDLE_VALUE;
+    readWriteOpenError = FHasReadWriteAccess ? ERROR_SUCCESS : GetLastError();
+    if (!FHasReadWriteAccess)
+        FHidFileHandle = OpenPath(path, 0, 0);
+    if (FHidFileHandle == INVALID_HANDLE_VALUE)
         return false;
-    if (numInputBuffers != 0)
-        HidApi.HidD_SetNumInputBuffers(fileHandle, numInputBuffers);
+    if (FNumInputBuffers != 0)
+        HidApi.HidD_SetNumInputBuffers(FHidFileHandle, FNumInputBuffers);
     ULONG count = 0;
-    if (HidApi.HidD_GetNumInputBuffers(fileHandle, &count))
-        numInputBuffers = count;
+    if (HidApi.HidD_GetNumInputBuffers(FHidFileHandle, &count))
+        FNumInputBuffers = count;
     return true;
 }
 
 bool TWkHidDevice::OpenFile() {
-    if (fileHandle != INVALID_HANDLE_VALUE)
+    if (FHidFileHandle != INVALID_HANDLE_VALUE)
         return true;
     if (!IsOpenAllowed())
         return Refuse();
@@ -97,44 +98,45 @@ bool TWkHidDevice::OpenFile() {
 }
 
 void TWkHidDevice::CloseFile() {
-    CloseIfOpen(fileHandle);
-    numInputBuffers = 0;
+    CloseIfOpen(FHidFileHandle);
+    FNumInputBuffers = 0;
 }
 
 bool TWkHidDevice::OpenFileEx(TWkHidOpenExMode mode) {
     if (!IsOpenAllowed())
         return Refuse();
     if (mode == omhWrite) {
-        if (overlappedWrite == INVALID_HANDLE_VALUE)
-            overlappedWrite = OpenPath(pnpInfo->DevicePath(), GENERIC_WRITE, FILE_FLAG_OVERLAPPED);
-        return overlappedWrite != INVALID_HANDLE_VALUE;
+        if (FHidOverlappedWrite == INVALID_HANDLE_VALUE)
+            FHidOverlappedWrite =
+                OpenPath(FPnPInfo->DevicePath(), GENERIC_WRITE, FILE_FLAG_OVERLAPPED);
+        return FHidOverlappedWrite != INVALID_HANDLE_VALUE;
     }
     std::lock_guard lock(overlappedReadLock);
     return OpenOverlappedReadLocked();
 }
 
 bool TWkHidDevice::OpenOverlappedReadLocked() {
-    if (overlappedRead != INVALID_HANDLE_VALUE)
+    if (FHidOverlappedRead != INVALID_HANDLE_VALUE)
         return true;
-    overlappedRead = OpenPath(pnpInfo->DevicePath(), GENERIC_READ, FILE_FLAG_OVERLAPPED);
-    if (overlappedRead == INVALID_HANDLE_VALUE)
+    FHidOverlappedRead = OpenPath(FPnPInfo->DevicePath(), GENERIC_READ, FILE_FLAG_OVERLAPPED);
+    if (FHidOverlappedRead == INVALID_HANDLE_VALUE)
         return false;
-    if (numOverlappedBuffers != 0)
-        HidApi.HidD_SetNumInputBuffers(overlappedRead, numOverlappedBuffers);
+    if (FNumOverlappedBuffers != 0)
+        HidApi.HidD_SetNumInputBuffers(FHidOverlappedRead, FNumOverlappedBuffers);
     ULONG count = 0;
-    if (HidApi.HidD_GetNumInputBuffers(overlappedRead, &count))
-        numOverlappedBuffers = count;
+    if (HidApi.HidD_GetNumInputBuffers(FHidOverlappedRead, &count))
+        FNumOverlappedBuffers = count;
     return true;
 }
 
 void TWkHidDevice::CloseFileEx(TWkHidOpenExMode mode) {
     if (mode == omhWrite) {
-        CloseIfOpen(overlappedWrite);
+        CloseIfOpen(FHidOverlappedWrite);
         return;
     }
     std::lock_guard lock(overlappedReadLock);
-    CloseIfOpen(overlappedRead);
-    numOverlappedBuffers = 0;
+    CloseIfOpen(FHidOverlappedRead);
+    FNumOverlappedBuffers = 0;
 }
 
 void TWkHidDevice::CloseAll() {
@@ -145,59 +147,59 @@ void TWkHidDevice::CloseAll() {
 
 HANDLE TWkHidDevice::HidOverlappedRead() const {
     std::lock_guard lock(overlappedReadLock);
-    return overlappedRead;
+    return FHidOverlappedRead;
 }
 
 DWORD TWkHidDevice::NumOverlappedBuffers() const {
     std::lock_guard lock(overlappedReadLock);
-    return numOverlappedBuffers;
+    return FNumOverlappedBuffers;
 }
 
 void TWkHidDevice::SetNumInputBuffers(DWORD count) {
-    if (count == numInputBuffers || !OpenFile())
+    if (count == FNumInputBuffers || !OpenFile())
         return;
-    HidApi.HidD_SetNumInputBuffers(fileHandle, count);
+    HidApi.HidD_SetNumInputBuffers(FHidFileHandle, count);
     ULONG driverCount = 0;
-    if (HidApi.HidD_GetNumInputBuffers(fileHandle, &driverCount))
-        numInputBuffers = driverCount;
+    if (HidApi.HidD_GetNumInputBuffers(FHidFileHandle, &driverCount))
+        FNumInputBuffers = driverCount;
 }
 
 void TWkHidDevice::SetNumOverlappedBuffers(DWORD count) {
     if (!IsOpenAllowed())
         return;
     std::lock_guard lock(overlappedReadLock);
-    if (count == numOverlappedBuffers || !OpenOverlappedReadLocked())
+    if (count == FNumOverlappedBuffers || !OpenOverlappedReadLocked())
         return;
-    HidApi.HidD_SetNumInputBuffers(overlappedRead, count);
+    HidApi.HidD_SetNumInputBuffers(FHidOverlappedRead, count);
     ULONG driverCount = 0;
-    if (HidApi.HidD_GetNumInputBuffers(overlappedRead, &driverCount))
-        numOverlappedBuffers = driverCount;
+    if (HidApi.HidD_GetNumInputBuffers(FHidOverlappedRead, &driverCount))
+        FNumOverlappedBuffers = driverCount;
 }
 
 void TWkHidDevice::SetThreadSleepTime(int milliseconds) {
     if (milliseconds >= 10 && milliseconds <= 10000)
-        threadSleepTime = milliseconds;
+        FThreadSleepTime = milliseconds;
 }
 
 bool TWkHidDevice::CheckOut() {
-    if (controller == nullptr || !pluggedIn || checkedOut)
+    if (FMyController == nullptr || !FIsPluggedIn || FIsCheckedOut)
         return false;
     MarkCheckedOut();
     return true;
 }
 
 void TWkHidDevice::MarkCheckedOut() {
-    checkedOut = true;
-    controller->numCheckedOutDevices++;
-    controller->numCheckedInDevices--;
+    FIsCheckedOut = true;
+    FMyController->FNumCheckedOutDevices++;
+    FMyController->FNumCheckedInDevices--;
     StartReader();
 }
 
 void TWkHidDevice::MarkUnplugged() {
     CloseAll();
-    pluggedIn = false;
+    FIsPluggedIn = false;
     // Fires once: the handler is cleared before it runs.
-    const TWkHidPlugEvent unplug = std::exchange(unplugEvent, nullptr);
+    const TWkHidPlugEvent unplug = std::exchange(FUnplug, nullptr);
     if (unplug)
         unplug(this);
 }
@@ -205,37 +207,37 @@ void TWkHidDevice::MarkUnplugged() {
 void TWkHidDevice::SetOnData(const TWkHidDataEvent& handler) {
     if (!handler)
         StopReader();
-    dataEvent = handler;
+    FData = handler;
     StartReader();
 }
 
 void TWkHidDevice::StartReader() {
-    if (!dataEvent || !pluggedIn || !checkedOut || !hasReadWriteAccess || dataThread)
+    if (!FData || !FIsPluggedIn || !FIsCheckedOut || !FHasReadWriteAccess || FDataThread)
         return;
     // A report shorter than its id and one data byte carries nothing to hand over.
     const USHORT length = Caps().InputReportByteLength;
     if (length < 2)
         return;
-    dataThread = TWkHidDeviceReadThread::CreateForDevice(this, length);
+    FDataThread = TWkHidDeviceReadThread::CreateForDevice(this, length);
 }
 
 void TWkHidDevice::StopReader() {
-    TWkHidDeviceReadThread* thread = dataThread.get();
+    TWkHidDeviceReadThread* thread = FDataThread.get();
     if (thread == nullptr)
         return;
     thread->Terminate();
     if (thread->InHandOver()) {
         // Stopped from one of its own handlers: the reader ends once that handler returns, and
         // touches the device no more. It is freed from the event loop then.
-        std::shared_ptr<TWkHidDeviceReadThread> ending(dataThread.release());
+        std::shared_ptr<TWkHidDeviceReadThread> ending(FDataThread.release());
         QMetaObject::invokeMethod(
             QCoreApplication::instance(), [ending] { ending->WaitFor(); }, Qt::QueuedConnection);
         return;
     }
     thread->WaitFor();
     // A handler served during the wait may have stopped the reader itself.
-    if (dataThread.get() == thread)
-        dataThread.reset();
+    if (FDataThread.get() == thread)
+        FDataThread.reset();
 }
 
 HIDP_CAPS TWkHidDevice::Caps() {
@@ -246,31 +248,31 @@ HIDP_CAPS TWkHidDevice::Caps() {
 }
 
 PHIDP_PREPARSED_DATA TWkHidDevice::PreparsedData() {
-    if (preparsedData == nullptr && OpenFile()) {
+    if (FPreparsedData == nullptr && OpenFile()) {
         PHIDP_PREPARSED_DATA data = nullptr;
-        if (HidApi.HidD_GetPreparsedData(fileHandle, &data))
-            preparsedData = data;
+        if (HidApi.HidD_GetPreparsedData(FHidFileHandle, &data))
+            FPreparsedData = data;
         CloseFile();
     }
-    return preparsedData;
+    return FPreparsedData;
 }
 
 void TWkHidDevice::FreePreparsedData() {
     // The library may be gone already when a borrower frees its device after the controller.
-    if (preparsedData != nullptr && HidApi.HidD_FreePreparsedData != nullptr)
-        HidApi.HidD_FreePreparsedData(preparsedData);
-    preparsedData = nullptr;
+    if (FPreparsedData != nullptr && HidApi.HidD_FreePreparsedData != nullptr)
+        HidApi.HidD_FreePreparsedData(FPreparsedData);
+    FPreparsedData = nullptr;
 }
 
 HIDD_CONFIGURATION TWkHidDevice::Configuration() {
     HIDD_CONFIGURATION configuration{};
     if (OpenFile())
-        HidApi.HidD_GetConfiguration(fileHandle, &configuration, sizeof configuration);
+        HidApi.HidD_GetConfiguration(FHidFileHandle, &configuration, sizeof configuration);
     return configuration;
 }
 
 void TWkHidDevice::SetConfiguration(const HIDD_CONFIGURATION& configuration) {
     HIDD_CONFIGURATION copy = configuration;
     if (OpenFile())
-        HidApi.HidD_SetConfiguration(fileHandle, &copy, sizeof copy);
+        HidApi.HidD_SetConfiguration(FHidFileHandle, &copy, sizeof copy);
 }

@@ -68,7 +68,7 @@ public:
     bool CheckOut();
 
     // Identity.
-    HIDD_ATTRIBUTES Attributes() const { return attributes; }
+    HIDD_ATTRIBUTES Attributes() const { return FAttributes; }
     HIDP_CAPS Caps();
     PHIDP_PREPARSED_DATA PreparsedData();
     QString VendorName();
@@ -76,43 +76,43 @@ public:
     QString SerialNumber();
     const QStringList& LanguageStrings();
     const TWkPhysicalDescriptor& PhysicalDescriptor();
-    const TWkHidPnPInfo& PnPInfo() const { return *pnpInfo; }
+    const TWkHidPnPInfo& PnPInfo() const { return *FPnPInfo; }
     HIDD_CONFIGURATION Configuration();
     void SetConfiguration(const HIDD_CONFIGURATION& configuration);
 
     // State.
-    bool IsPluggedIn() const { return pluggedIn; }
-    bool IsCheckedOut() const { return checkedOut; }
-    bool HasReadWriteAccess() const { return hasReadWriteAccess; }
+    bool IsPluggedIn() const { return FIsPluggedIn; }
+    bool IsCheckedOut() const { return FIsCheckedOut; }
+    bool HasReadWriteAccess() const { return FHasReadWriteAccess; }
     // Why the last open of the synchronous handle for reading and writing failed (a Win32 code);
     // ERROR_SUCCESS when it did not.
     DWORD ReadWriteOpenError() const { return readWriteOpenError; }
-    HANDLE HidFileHandle() const { return fileHandle; }
+    HANDLE HidFileHandle() const { return FHidFileHandle; }
     HANDLE HidOverlappedRead() const;
-    HANDLE HidOverlappedWrite() const { return overlappedWrite; }
+    HANDLE HidOverlappedWrite() const { return FHidOverlappedWrite; }
 
-    DWORD NumInputBuffers() const { return numInputBuffers; }
+    DWORD NumInputBuffers() const { return FNumInputBuffers; }
     void SetNumInputBuffers(DWORD count);
     DWORD NumOverlappedBuffers() const;
     void SetNumOverlappedBuffers(DWORD count);
     // Milliseconds the reader waits per pass; only 10 .. 10000 is accepted.
-    int ThreadSleepTime() const { return threadSleepTime; }
+    int ThreadSleepTime() const { return FThreadSleepTime; }
     void SetThreadSleepTime(int milliseconds);
-    LONG Tag() const { return tag; }
-    void SetTag(LONG value) { tag = value; }
+    LONG Tag() const { return FTag; }
+    void SetTag(LONG value) { FTag = value; }
 
     // Parser parameters and list lengths (see hid_device_parser.cpp).
-    HIDP_REPORT_TYPE ReportTypeParam() const { return reportTypeParam; }
+    HIDP_REPORT_TYPE ReportTypeParam() const { return FReportTypeParam; }
     void SetReportTypeParam(HIDP_REPORT_TYPE value);
-    USAGE UsagePageParam() const { return usagePageParam; }
+    USAGE UsagePageParam() const { return FUsagePageParam; }
     void SetUsagePageParam(USAGE value);
-    USHORT LinkCollectionParam() const { return linkCollectionParam; }
-    void SetLinkCollectionParam(USHORT value) { linkCollectionParam = value; }
-    USAGE UsageParam() const { return usageParam; }
-    void SetUsageParam(USAGE value) { usageParam = value; }
-    ULONG MaxDataListLength() const { return maxDataListLength; }
-    ULONG MaxUsageListLength() const { return maxUsageListLength; }
-    ULONG MaxButtonListLength() const { return maxButtonListLength; }
+    USHORT LinkCollectionParam() const { return FLinkCollectionParam; }
+    void SetLinkCollectionParam(USHORT value) { FLinkCollectionParam = value; }
+    USAGE UsageParam() const { return FUsageParam; }
+    void SetUsageParam(USAGE value) { FUsageParam = value; }
+    ULONG MaxDataListLength() const { return FMaxDataListLength; }
+    ULONG MaxUsageListLength() const { return FMaxUsageListLength; }
+    ULONG MaxButtonListLength() const { return FMaxButtonListLength; }
 
     // Parser calls with the device's preparsed data and parameters; HIDP status results.
     NTSTATUS GetSpecificButtonCaps(HIDP_BUTTON_CAPS* buttonCaps, USHORT& count);
@@ -146,14 +146,14 @@ public:
 
     // Handlers. Setting OnData to nil stops the reader before returning; setting one starts it
     // when the device is lent out, plugged in and opened for reading and writing.
-    const TWkHidDataEvent& OnData() const { return dataEvent; }
+    const TWkHidDataEvent& OnData() const { return FData; }
     void SetOnData(const TWkHidDataEvent& handler);
-    const TWkHidDataErrorEvent& OnDataError() const { return dataErrorEvent; }
-    void SetOnDataError(const TWkHidDataErrorEvent& handler) { dataErrorEvent = handler; }
-    const TWkHidPlugEvent& OnUnplug() const { return unplugEvent; }
-    void SetOnUnplug(const TWkHidPlugEvent& handler) { unplugEvent = handler; }
+    const TWkHidDataErrorEvent& OnDataError() const { return FDataError; }
+    void SetOnDataError(const TWkHidDataErrorEvent& handler) { FDataError = handler; }
+    const TWkHidPlugEvent& OnUnplug() const { return FUnplug; }
+    void SetOnUnplug(const TWkHidPlugEvent& handler) { FUnplug = handler; }
 
-    bool HasReader() const { return dataThread != nullptr; }
+    bool HasReader() const { return FDataThread != nullptr; }
     // Expires when the device is freed. Code that hands the device to a handler, which may pump
     // messages and so let the device go, looks at it before it touches the device again.
     std::weak_ptr<void> LifeToken() const { return life; }
@@ -167,8 +167,8 @@ private:
     TWkHidDevice(FromPnPInfo, std::unique_ptr<TWkHidPnPInfo> info,
                  TWkHidDeviceController* controller);
 
-    bool IsOpenAllowed() const { return pluggedIn && (checkedOut || enumerated); }
-    void SetEnumerated(bool value) { enumerated = value; }
+    bool IsOpenAllowed() const { return FIsPluggedIn && (FIsCheckedOut || FIsEnumerated); }
+    void SetEnumerated(bool value) { FIsEnumerated = value; }
     // Opens the synchronous handle read-write, else query-only, and applies the buffer count.
     bool OpenSynchronous();
     bool OpenOverlappedReadLocked();
@@ -178,49 +178,49 @@ private:
     void MarkCheckedOut();
     void StartReader();
     void StopReader();
-    void DetachFromController() { controller = nullptr; }
+    void DetachFromController() { FMyController = nullptr; }
     void ReplaceInController();
     // Refuses an operation on a device that may not be opened: the last error says why.
     bool Refuse() const;
     void UpdateListLengths();
     bool ParserReady();
 
-    TWkHidDeviceController* controller = nullptr;
-    std::atomic<bool> pluggedIn{true};
-    std::atomic<bool> checkedOut{false};
-    std::atomic<bool> enumerated{false};
-    HANDLE fileHandle;
-    HANDLE overlappedWrite;
-    OVERLAPPED ovlWrite{};
-    HIDD_ATTRIBUTES attributes{};
-    std::unique_ptr<TWkHidPnPInfo> pnpInfo;
-    QString vendorName;
-    QString productName;
-    QString serialNumber;
-    TWkPhysicalDescriptor physicalDescriptor;
-    PHIDP_PREPARSED_DATA preparsedData = nullptr;
-    QStringList languageStrings;
-    DWORD numInputBuffers = 0;
-    std::atomic<int> threadSleepTime{100};
-    ULONG maxDataListLength = 0;
-    ULONG maxUsageListLength = 0;
-    ULONG maxButtonListLength = 0;
-    HIDP_REPORT_TYPE reportTypeParam = HidP_Input;
-    USAGE usagePageParam = 0;
-    USHORT linkCollectionParam = 0;
-    USAGE usageParam = 0;
-    TWkHidDataEvent dataEvent;
-    TWkHidDataErrorEvent dataErrorEvent;
-    TWkHidPlugEvent unplugEvent;
-    bool hasReadWriteAccess = false;
+    TWkHidDeviceController* FMyController = nullptr;
+    std::atomic<bool> FIsPluggedIn{true};
+    std::atomic<bool> FIsCheckedOut{false};
+    std::atomic<bool> FIsEnumerated{false};
+    HANDLE FHidFileHandle;
+    HANDLE FHidOverlappedWrite;
+    OVERLAPPED FOvlWrite{};
+    HIDD_ATTRIBUTES FAttributes{};
+    std::unique_ptr<TWkHidPnPInfo> FPnPInfo;
+    QString FVendorName;
+    QString FProductName;
+    QString FSerialNumber;
+    TWkPhysicalDescriptor FPhysicalDescriptor;
+    PHIDP_PREPARSED_DATA FPreparsedData = nullptr;
+    QStringList FLanguageStrings;
+    DWORD FNumInputBuffers = 0;
+    std::atomic<int> FThreadSleepTime{100};
+    ULONG FMaxDataListLength = 0;
+    ULONG FMaxUsageListLength = 0;
+    ULONG FMaxButtonListLength = 0;
+    HIDP_REPORT_TYPE FReportTypeParam = HidP_Input;
+    USAGE FUsagePageParam = 0;
+    USHORT FLinkCollectionParam = 0;
+    USAGE FUsageParam = 0;
+    TWkHidDataEvent FData;
+    TWkHidDataErrorEvent FDataError;
+    TWkHidPlugEvent FUnplug;
+    bool FHasReadWriteAccess = false;
     DWORD readWriteOpenError = ERROR_SUCCESS;
-    std::unique_ptr<TWkHidDeviceReadThread> dataThread;
-    LONG tag = 0;
+    std::unique_ptr<TWkHidDeviceReadThread> FDataThread;
+    LONG FTag = 0;
     std::shared_ptr<void> life = std::make_shared<char>();
 
     // The overlapped read state is used by the reader thread while the UI thread may close it.
     mutable std::mutex overlappedReadLock;
-    HANDLE overlappedRead;          // guarded by overlappedReadLock
-    OVERLAPPED ovlRead{};           // guarded by overlappedReadLock
-    DWORD numOverlappedBuffers = 0; // guarded by overlappedReadLock
+    HANDLE FHidOverlappedRead;       // guarded by overlappedReadLock
+    OVERLAPPED FOvlRead{};           // guarded by overlappedReadLock
+    DWORD FNumOverlappedBuffers = 0; // guarded by overlappedReadLock
 };

@@ -6,15 +6,15 @@
 #include "platform/win32/overlapped_io.h"
 
 bool TWkHidDevice::GetFeature(void* report, ULONG size) {
-    return OpenFile() && HidApi.HidD_GetFeature(fileHandle, report, size);
+    return OpenFile() && HidApi.HidD_GetFeature(FHidFileHandle, report, size);
 }
 
 bool TWkHidDevice::SetFeature(void* report, ULONG size) {
-    return OpenFile() && HidApi.HidD_SetFeature(fileHandle, report, size);
+    return OpenFile() && HidApi.HidD_SetFeature(FHidFileHandle, report, size);
 }
 
 bool TWkHidDevice::FlushQueue() {
-    return OpenFile() && HidApi.HidD_FlushQueue(fileHandle);
+    return OpenFile() && HidApi.HidD_FlushQueue(FHidFileHandle);
 }
 
 bool TWkHidDevice::GetInputReport(void* report, ULONG size) {
@@ -22,7 +22,7 @@ bool TWkHidDevice::GetInputReport(void* report, ULONG size) {
         SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
         return false;
     }
-    return OpenFile() && HidApi.HidD_GetInputReport(fileHandle, report, size);
+    return OpenFile() && HidApi.HidD_GetInputReport(FHidFileHandle, report, size);
 }
 
 bool TWkHidDevice::SetOutputReport(void* report, ULONG size) {
@@ -30,21 +30,21 @@ bool TWkHidDevice::SetOutputReport(void* report, ULONG size) {
         SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
         return false;
     }
-    return OpenFile() && HidApi.HidD_SetOutputReport(fileHandle, report, size);
+    return OpenFile() && HidApi.HidD_SetOutputReport(FHidFileHandle, report, size);
 }
 
 bool TWkHidDevice::ReadFile(void* report, DWORD toRead, DWORD& bytesRead) {
-    return OpenFile() && ::ReadFile(fileHandle, report, toRead, &bytesRead, nullptr);
+    return OpenFile() && ::ReadFile(FHidFileHandle, report, toRead, &bytesRead, nullptr);
 }
 
 bool TWkHidDevice::WriteFile(const void* report, DWORD toWrite, DWORD& bytesWritten) {
-    return OpenFile() && ::WriteFile(fileHandle, report, toWrite, &bytesWritten, nullptr);
+    return OpenFile() && ::WriteFile(FHidFileHandle, report, toWrite, &bytesWritten, nullptr);
 }
 
 bool TWkHidDevice::DeviceIoControl(DWORD ioControlCode, void* inBuffer, DWORD inSize,
                                    void* outBuffer, DWORD outSize, DWORD& bytesReturned) {
-    return OpenFile() && ::DeviceIoControl(fileHandle, ioControlCode, inBuffer, inSize, outBuffer,
-                                           outSize, &bytesReturned, nullptr);
+    return OpenFile() && ::DeviceIoControl(FHidFileHandle, ioControlCode, inBuffer, inSize,
+                                           outBuffer, outSize, &bytesReturned, nullptr);
 }
 
 bool TWkHidDevice::ReadFileEx(void* report, DWORD toRead,
@@ -54,33 +54,33 @@ bool TWkHidDevice::ReadFileEx(void* report, DWORD toRead,
     std::lock_guard lock(overlappedReadLock);
     if (!OpenOverlappedReadLocked())
         return false;
-    ovlRead = OVERLAPPED{};
-    ovlRead.hEvent = this;
-    return ::ReadFileEx(overlappedRead, report, toRead, &ovlRead, callBack);
+    FOvlRead = OVERLAPPED{};
+    FOvlRead.hEvent = this;
+    return ::ReadFileEx(FHidOverlappedRead, report, toRead, &FOvlRead, callBack);
 }
 
 bool TWkHidDevice::WriteFileEx(const void* report, DWORD toWrite,
                                LPOVERLAPPED_COMPLETION_ROUTINE callBack) {
     if (!OpenFileEx(omhWrite))
         return false;
-    ovlWrite = OVERLAPPED{};
-    ovlWrite.hEvent = this;
-    return ::WriteFileEx(overlappedWrite, report, toWrite, &ovlWrite, callBack);
+    FOvlWrite = OVERLAPPED{};
+    FOvlWrite.hEvent = this;
+    return ::WriteFileEx(FHidOverlappedWrite, report, toWrite, &FOvlWrite, callBack);
 }
 
 DWORD TWkHidDevice::HidOverlappedReadResult() {
     std::lock_guard lock(overlappedReadLock);
     DWORD bytes = 0;
-    if (overlappedRead == INVALID_HANDLE_VALUE ||
-        !GetOverlappedResult(overlappedRead, &ovlRead, &bytes, FALSE))
+    if (FHidOverlappedRead == INVALID_HANDLE_VALUE ||
+        !GetOverlappedResult(FHidOverlappedRead, &FOvlRead, &bytes, FALSE))
         return 0;
     return bytes;
 }
 
 DWORD TWkHidDevice::HidOverlappedWriteResult() {
     DWORD bytes = 0;
-    if (overlappedWrite == INVALID_HANDLE_VALUE ||
-        !GetOverlappedResult(overlappedWrite, &ovlWrite, &bytes, FALSE))
+    if (FHidOverlappedWrite == INVALID_HANDLE_VALUE ||
+        !GetOverlappedResult(FHidOverlappedWrite, &FOvlWrite, &bytes, FALSE))
         return 0;
     return bytes;
 }
@@ -104,7 +104,7 @@ bool CancelPendingIo(HANDLE handle) {
 
 bool TWkHidDevice::CancelIO(TWkHidOpenExMode mode) {
     if (mode == omhWrite)
-        return overlappedWrite != INVALID_HANDLE_VALUE && CancelPendingIo(overlappedWrite);
+        return FHidOverlappedWrite != INVALID_HANDLE_VALUE && CancelPendingIo(FHidOverlappedWrite);
     std::lock_guard lock(overlappedReadLock);
-    return overlappedRead != INVALID_HANDLE_VALUE && CancelPendingIo(overlappedRead);
+    return FHidOverlappedRead != INVALID_HANDLE_VALUE && CancelPendingIo(FHidOverlappedRead);
 }

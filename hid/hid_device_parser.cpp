@@ -21,142 +21,147 @@ bool TWkHidDevice::ParserReady() {
 void TWkHidDevice::UpdateListLengths() {
     if (!ParserReady())
         return;
-    maxDataListLength = HidApi.HidP_MaxDataListLength(reportTypeParam, preparsedData);
-    maxUsageListLength =
-        HidApi.HidP_MaxUsageListLength(reportTypeParam, usagePageParam, preparsedData);
-    maxButtonListLength =
-        HidApi.HidP_MaxButtonListLength(reportTypeParam, usagePageParam, preparsedData);
+    FMaxDataListLength = HidApi.HidP_MaxDataListLength(FReportTypeParam, FPreparsedData);
+    FMaxUsageListLength =
+        HidApi.HidP_MaxUsageListLength(FReportTypeParam, FUsagePageParam, FPreparsedData);
+    FMaxButtonListLength =
+        HidApi.HidP_MaxButtonListLength(FReportTypeParam, FUsagePageParam, FPreparsedData);
 }
 
 void TWkHidDevice::SetReportTypeParam(HIDP_REPORT_TYPE value) {
-    reportTypeParam = value;
+    FReportTypeParam = value;
     UpdateListLengths();
 }
 
 void TWkHidDevice::SetUsagePageParam(USAGE value) {
-    usagePageParam = value;
+    FUsagePageParam = value;
     UpdateListLengths();
 }
 
 NTSTATUS TWkHidDevice::GetSpecificButtonCaps(HIDP_BUTTON_CAPS* buttonCaps, USHORT& count) {
     if (!ParserReady())
         return HIDP_STATUS_NULL;
-    return HidApi.HidP_GetSpecificButtonCaps(reportTypeParam, usagePageParam, linkCollectionParam,
-                                             usageParam, buttonCaps, &count, preparsedData);
+    return HidApi.HidP_GetSpecificButtonCaps(FReportTypeParam, FUsagePageParam,
+                                             FLinkCollectionParam, FUsageParam, buttonCaps, &count,
+                                             FPreparsedData);
 }
 
 NTSTATUS TWkHidDevice::GetButtonCaps(HIDP_BUTTON_CAPS* buttonCaps, USHORT& count) {
     if (!ParserReady())
         return HIDP_STATUS_NULL;
-    return GetAllButtonCaps(reportTypeParam, buttonCaps, count, preparsedData);
+    return GetAllButtonCaps(FReportTypeParam, buttonCaps, count, FPreparsedData);
 }
 
 NTSTATUS TWkHidDevice::GetSpecificValueCaps(HIDP_VALUE_CAPS* valueCaps, USHORT& count) {
     if (!ParserReady())
         return HIDP_STATUS_NULL;
-    return HidApi.HidP_GetSpecificValueCaps(reportTypeParam, usagePageParam, linkCollectionParam,
-                                            usageParam, valueCaps, &count, preparsedData);
+    return HidApi.HidP_GetSpecificValueCaps(FReportTypeParam, FUsagePageParam, FLinkCollectionParam,
+                                            FUsageParam, valueCaps, &count, FPreparsedData);
 }
 
 NTSTATUS TWkHidDevice::GetValueCaps(HIDP_VALUE_CAPS* valueCaps, USHORT& count) {
     if (!ParserReady())
         return HIDP_STATUS_NULL;
-    return GetAllValueCaps(reportTypeParam, valueCaps, count, preparsedData);
+    return GetAllValueCaps(FReportTypeParam, valueCaps, count, FPreparsedData);
 }
 
 NTSTATUS TWkHidDevice::GetData(HIDP_DATA* dataList, ULONG& dataLength, void* report,
                                ULONG reportLength) {
     if (!ParserReady())
         return HIDP_STATUS_NULL;
-    return HidApi.HidP_GetData(reportTypeParam, dataList, &dataLength, preparsedData, Bytes(report),
-                               reportLength);
+    return HidApi.HidP_GetData(FReportTypeParam, dataList, &dataLength, FPreparsedData,
+                               Bytes(report), reportLength);
 }
 
 NTSTATUS TWkHidDevice::SetData(HIDP_DATA* dataList, ULONG& dataLength, void* report,
                                ULONG reportLength) {
     if (!ParserReady())
         return HIDP_STATUS_NULL;
-    return HidApi.HidP_SetData(reportTypeParam, dataList, &dataLength, preparsedData, Bytes(report),
-                               reportLength);
+    return HidApi.HidP_SetData(FReportTypeParam, dataList, &dataLength, FPreparsedData,
+                               Bytes(report), reportLength);
 }
 
 NTSTATUS TWkHidDevice::GetUsages(USAGE* usageList, ULONG& usageLength, void* report,
                                  ULONG reportLength) {
     if (!ParserReady())
         return HIDP_STATUS_NULL;
-    return HidApi.HidP_GetUsages(reportTypeParam, usagePageParam, linkCollectionParam, usageList,
-                                 &usageLength, preparsedData, Bytes(report), reportLength);
+    return HidApi.HidP_GetUsages(FReportTypeParam, FUsagePageParam, FLinkCollectionParam, usageList,
+                                 &usageLength, FPreparsedData, Bytes(report), reportLength);
 }
 
 NTSTATUS TWkHidDevice::GetButtons(USAGE* usageList, ULONG& usageLength, void* report,
                                   ULONG reportLength) {
     if (!ParserReady())
         return HIDP_STATUS_NULL;
-    return HidApi.HidP_GetButtons(reportTypeParam, usagePageParam, linkCollectionParam, usageList,
-                                  &usageLength, preparsedData, Bytes(report), reportLength);
+    return HidApi.HidP_GetButtons(FReportTypeParam, FUsagePageParam, FLinkCollectionParam,
+                                  usageList, &usageLength, FPreparsedData, Bytes(report),
+                                  reportLength);
 }
 
 NTSTATUS TWkHidDevice::GetUsagesEx(USAGE_AND_PAGE* usageList, ULONG& usageLength, void* report,
                                    ULONG reportLength) {
     if (!ParserReady())
         return HIDP_STATUS_NULL;
-    return HidApi.HidP_GetUsagesEx(reportTypeParam, linkCollectionParam, usageList, &usageLength,
-                                   preparsedData, Bytes(report), reportLength);
+    return HidApi.HidP_GetUsagesEx(FReportTypeParam, FLinkCollectionParam, usageList, &usageLength,
+                                   FPreparsedData, Bytes(report), reportLength);
 }
 
 NTSTATUS TWkHidDevice::GetButtonsEx(USAGE_AND_PAGE* usageList, ULONG& usageLength, void* report,
                                     ULONG reportLength) {
     if (!ParserReady())
         return HIDP_STATUS_NULL;
-    return HidApi.HidP_GetButtonsEx(reportTypeParam, linkCollectionParam, usageList, &usageLength,
-                                    preparsedData, Bytes(report), reportLength);
+    return HidApi.HidP_GetButtonsEx(FReportTypeParam, FLinkCollectionParam, usageList, &usageLength,
+                                    FPreparsedData, Bytes(report), reportLength);
 }
 
 NTSTATUS TWkHidDevice::SetUsages(USAGE* usageList, ULONG& usageLength, void* report,
                                  ULONG reportLength) {
     if (!ParserReady())
         return HIDP_STATUS_NULL;
-    return HidApi.HidP_SetUsages(reportTypeParam, usagePageParam, linkCollectionParam, usageList,
-                                 &usageLength, preparsedData, Bytes(report), reportLength);
+    return HidApi.HidP_SetUsages(FReportTypeParam, FUsagePageParam, FLinkCollectionParam, usageList,
+                                 &usageLength, FPreparsedData, Bytes(report), reportLength);
 }
 
 NTSTATUS TWkHidDevice::SetButtons(USAGE* usageList, ULONG& usageLength, void* report,
                                   ULONG reportLength) {
     if (!ParserReady())
         return HIDP_STATUS_NULL;
-    return HidApi.HidP_SetButtons(reportTypeParam, usagePageParam, linkCollectionParam, usageList,
-                                  &usageLength, preparsedData, Bytes(report), reportLength);
+    return HidApi.HidP_SetButtons(FReportTypeParam, FUsagePageParam, FLinkCollectionParam,
+                                  usageList, &usageLength, FPreparsedData, Bytes(report),
+                                  reportLength);
 }
 
 NTSTATUS TWkHidDevice::UnsetUsages(USAGE* usageList, ULONG& usageLength, void* report,
                                    ULONG reportLength) {
     if (!ParserReady())
         return HIDP_STATUS_NULL;
-    return HidApi.HidP_UnsetUsages(reportTypeParam, usagePageParam, linkCollectionParam, usageList,
-                                   &usageLength, preparsedData, Bytes(report), reportLength);
+    return HidApi.HidP_UnsetUsages(FReportTypeParam, FUsagePageParam, FLinkCollectionParam,
+                                   usageList, &usageLength, FPreparsedData, Bytes(report),
+                                   reportLength);
 }
 
 NTSTATUS TWkHidDevice::UnsetButtons(USAGE* usageList, ULONG& usageLength, void* report,
                                     ULONG reportLength) {
     if (!ParserReady())
         return HIDP_STATUS_NULL;
-    return HidApi.HidP_UnsetButtons(reportTypeParam, usagePageParam, linkCollectionParam, usageList,
-                                    &usageLength, preparsedData, Bytes(report), reportLength);
+    return HidApi.HidP_UnsetButtons(FReportTypeParam, FUsagePageParam, FLinkCollectionParam,
+                                    usageList, &usageLength, FPreparsedData, Bytes(report),
+                                    reportLength);
 }
 
 NTSTATUS TWkHidDevice::GetUsageValue(ULONG& usageValue, void* report, ULONG reportLength) {
     if (!ParserReady())
         return HIDP_STATUS_NULL;
-    return HidApi.HidP_GetUsageValue(reportTypeParam, usagePageParam, linkCollectionParam,
-                                     usageParam, &usageValue, preparsedData, Bytes(report),
+    return HidApi.HidP_GetUsageValue(FReportTypeParam, FUsagePageParam, FLinkCollectionParam,
+                                     FUsageParam, &usageValue, FPreparsedData, Bytes(report),
                                      reportLength);
 }
 
 NTSTATUS TWkHidDevice::GetScaledUsageValue(LONG& usageValue, void* report, ULONG reportLength) {
     if (!ParserReady())
         return HIDP_STATUS_NULL;
-    return HidApi.HidP_GetScaledUsageValue(reportTypeParam, usagePageParam, linkCollectionParam,
-                                           usageParam, &usageValue, preparsedData, Bytes(report),
+    return HidApi.HidP_GetScaledUsageValue(FReportTypeParam, FUsagePageParam, FLinkCollectionParam,
+                                           FUsageParam, &usageValue, FPreparsedData, Bytes(report),
                                            reportLength);
 }
 
@@ -164,24 +169,24 @@ NTSTATUS TWkHidDevice::GetUsageValueArray(void* usageValue, USHORT usageValueByt
                                           void* report, ULONG reportLength) {
     if (!ParserReady())
         return HIDP_STATUS_NULL;
-    return HidApi.HidP_GetUsageValueArray(reportTypeParam, usagePageParam, linkCollectionParam,
-                                          usageParam, Bytes(usageValue), usageValueByteLength,
-                                          preparsedData, Bytes(report), reportLength);
+    return HidApi.HidP_GetUsageValueArray(FReportTypeParam, FUsagePageParam, FLinkCollectionParam,
+                                          FUsageParam, Bytes(usageValue), usageValueByteLength,
+                                          FPreparsedData, Bytes(report), reportLength);
 }
 
 NTSTATUS TWkHidDevice::SetUsageValue(ULONG usageValue, void* report, ULONG reportLength) {
     if (!ParserReady())
         return HIDP_STATUS_NULL;
-    return HidApi.HidP_SetUsageValue(reportTypeParam, usagePageParam, linkCollectionParam,
-                                     usageParam, usageValue, preparsedData, Bytes(report),
+    return HidApi.HidP_SetUsageValue(FReportTypeParam, FUsagePageParam, FLinkCollectionParam,
+                                     FUsageParam, usageValue, FPreparsedData, Bytes(report),
                                      reportLength);
 }
 
 NTSTATUS TWkHidDevice::SetScaledUsageValue(LONG usageValue, void* report, ULONG reportLength) {
     if (!ParserReady())
         return HIDP_STATUS_NULL;
-    return HidApi.HidP_SetScaledUsageValue(reportTypeParam, usagePageParam, linkCollectionParam,
-                                           usageParam, usageValue, preparsedData, Bytes(report),
+    return HidApi.HidP_SetScaledUsageValue(FReportTypeParam, FUsagePageParam, FLinkCollectionParam,
+                                           FUsageParam, usageValue, FPreparsedData, Bytes(report),
                                            reportLength);
 }
 
@@ -189,9 +194,9 @@ NTSTATUS TWkHidDevice::SetUsageValueArray(void* usageValue, USHORT usageValueByt
                                           void* report, ULONG reportLength) {
     if (!ParserReady())
         return HIDP_STATUS_NULL;
-    return HidApi.HidP_SetUsageValueArray(reportTypeParam, usagePageParam, linkCollectionParam,
-                                          usageParam, Bytes(usageValue), usageValueByteLength,
-                                          preparsedData, Bytes(report), reportLength);
+    return HidApi.HidP_SetUsageValueArray(FReportTypeParam, FUsagePageParam, FLinkCollectionParam,
+                                          FUsageParam, Bytes(usageValue), usageValueByteLength,
+                                          FPreparsedData, Bytes(report), reportLength);
 }
 
 NTSTATUS TWkHidDevice::GetExtendedAttributes(HIDP_REPORT_TYPE reportType, USHORT dataIndex,
@@ -199,7 +204,7 @@ NTSTATUS TWkHidDevice::GetExtendedAttributes(HIDP_REPORT_TYPE reportType, USHORT
                                              ULONG& lengthAttributes) {
     if (HidApi.HidP_GetExtendedAttributes == nullptr)
         return HIDP_STATUS_NOT_IMPLEMENTED;
-    return HidApi.HidP_GetExtendedAttributes(reportType, dataIndex, preparsedData, attributes,
+    return HidApi.HidP_GetExtendedAttributes(reportType, dataIndex, FPreparsedData, attributes,
                                              &lengthAttributes);
 }
 
@@ -207,6 +212,6 @@ NTSTATUS TWkHidDevice::InitializeReportForID(HIDP_REPORT_TYPE reportType, UCHAR 
                                              void* report, ULONG reportLength) {
     if (HidApi.HidP_InitializeReportForID == nullptr)
         return HIDP_STATUS_NOT_IMPLEMENTED;
-    return HidApi.HidP_InitializeReportForID(reportType, reportId, preparsedData, Bytes(report),
+    return HidApi.HidP_InitializeReportForID(reportType, reportId, FPreparsedData, Bytes(report),
                                              reportLength);
 }

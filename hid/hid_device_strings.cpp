@@ -49,58 +49,59 @@ template <typename Query> QString ReadString(HANDLE handle, Query query) {
 } // namespace
 
 QString TWkHidDevice::VendorName() {
-    if (vendorName.isEmpty() && OpenFile()) {
-        vendorName = ReadString(fileHandle, HidApi.HidD_GetManufacturerString);
+    if (FVendorName.isEmpty() && OpenFile()) {
+        FVendorName = ReadString(FHidFileHandle, HidApi.HidD_GetManufacturerString);
         CloseFile();
     }
-    return vendorName;
+    return FVendorName;
 }
 
 QString TWkHidDevice::ProductName() {
-    if (productName.isEmpty() && OpenFile()) {
-        productName = ReadString(fileHandle, HidApi.HidD_GetProductString);
+    if (FProductName.isEmpty() && OpenFile()) {
+        FProductName = ReadString(FHidFileHandle, HidApi.HidD_GetProductString);
         CloseFile();
     }
-    return productName;
+    return FProductName;
 }
 
 QString TWkHidDevice::SerialNumber() {
-    if (!serialNumber.isEmpty() || !OpenFile())
-        return serialNumber;
+    if (!FSerialNumber.isEmpty() || !OpenFile())
+        return FSerialNumber;
     StringBuffer serial{};
-    if (!HidApi.HidD_GetSerialNumberString(fileHandle, serial.data(), sizeof serial))
+    if (!HidApi.HidD_GetSerialNumberString(FHidFileHandle, serial.data(), sizeof serial))
         serial.fill(0);
     StringBuffer languages = LanguageBuffer();
-    HidApi.HidD_GetIndexedString(fileHandle, 0, languages.data(), sizeof languages);
+    HidApi.HidD_GetIndexedString(FHidFileHandle, 0, languages.data(), sizeof languages);
     CloseFile();
     // Some devices answer the serial-number request with their language list: that is no
     // serial number.
     const std::size_t n = LanguageListLength(languages);
     if (!std::equal(serial.begin(), serial.begin() + n, languages.begin()))
-        serialNumber = TextOf(serial);
-    return serialNumber;
+        FSerialNumber = TextOf(serial);
+    return FSerialNumber;
 }
 
 const QStringList& TWkHidDevice::LanguageStrings() {
-    if (!languageStrings.isEmpty() || !OpenFile())
-        return languageStrings;
+    if (!FLanguageStrings.isEmpty() || !OpenFile())
+        return FLanguageStrings;
     StringBuffer languages = LanguageBuffer();
-    const bool ok = HidApi.HidD_GetIndexedString(fileHandle, 0, languages.data(), sizeof languages);
+    const bool ok =
+        HidApi.HidD_GetIndexedString(FHidFileHandle, 0, languages.data(), sizeof languages);
     CloseFile();
     const std::size_t n = ok ? LanguageListLength(languages) : 0;
     for (std::size_t i = 0; i < n; ++i)
-        languageStrings << LanguageIdName(languages[i]);
-    return languageStrings;
+        FLanguageStrings << LanguageIdName(languages[i]);
+    return FLanguageStrings;
 }
 
 const TWkPhysicalDescriptor& TWkHidDevice::PhysicalDescriptor() {
-    if (!physicalDescriptor.empty() || !OpenFile())
-        return physicalDescriptor;
+    if (!FPhysicalDescriptor.empty() || !OpenFile())
+        return FPhysicalDescriptor;
     TWkPhysicalDescriptor words(MaxPhysicalDescriptorWords, 0);
     ULONG size = 0;
     bool found = false;
     for (; size <= MaxPhysicalDescriptorWords; ++size) {
-        if (HidApi.HidD_GetPhysicalDescriptor(fileHandle, words.data(), 2 * size)) {
+        if (HidApi.HidD_GetPhysicalDescriptor(FHidFileHandle, words.data(), 2 * size)) {
             found = true;
             break;
         }
@@ -109,6 +110,6 @@ const TWkPhysicalDescriptor& TWkHidDevice::PhysicalDescriptor() {
     }
     CloseFile();
     words.resize(found ? size : 0);
-    physicalDescriptor = std::move(words);
-    return physicalDescriptor;
+    FPhysicalDescriptor = std::move(words);
+    return FPhysicalDescriptor;
 }

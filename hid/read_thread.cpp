@@ -20,7 +20,7 @@ TWkHidDeviceReadThread::TWkHidDeviceReadThread() {
 }
 
 TWkHidDeviceReadThread::TWkHidDeviceReadThread(TWkHidDevice* device, USHORT reportLength)
-    : device(device), report(reportLength, 0) {}
+    : Device(device), Report(reportLength, 0) {}
 
 TWkHidDeviceReadThread::~TWkHidDeviceReadThread() {
     Terminate();
@@ -41,52 +41,52 @@ void TWkHidDeviceReadThread::Execute() {
     try {
         while (!Terminated()) {
             lastWait = WAIT_IO_COMPLETION;
-            std::fill(report.begin(), report.end(), BYTE{0});
-            if (!device->ReadFileEx(report.data(), static_cast<DWORD>(report.size()),
+            std::fill(Report.begin(), Report.end(), BYTE{0});
+            if (!Device->ReadFileEx(Report.data(), static_cast<DWORD>(Report.size()),
                                     &ReadCompletion)) {
-                err = GetLastError();
+                FErr = GetLastError();
                 DeliverReadError();
                 // A handler that stopped the reader may have freed the device as well.
                 if (!Terminated())
-                    SleepEx(device->ThreadSleepTime(), TRUE);
+                    SleepEx(Device->ThreadSleepTime(), TRUE);
                 continue;
             }
             lastWait = AwaitRead();
             if (Terminated())
                 break;
-            numBytesRead = device->HidOverlappedReadResult();
-            if (numBytesRead > 0)
+            NumBytesRead = Device->HidOverlappedReadResult();
+            if (NumBytesRead > 0)
                 DeliverReport();
         }
     } catch (...) {
         if (lastWait != WAIT_IO_COMPLETION)
-            device->CancelIO(omhRead);
+            Device->CancelIO(omhRead);
         throw;
     }
     if (lastWait != WAIT_IO_COMPLETION)
-        device->CancelIO(omhRead);
+        Device->CancelIO(omhRead);
 }
 
 DWORD TWkHidDeviceReadThread::AwaitRead() {
     DWORD result;
     do {
-        result = SleepEx(device->ThreadSleepTime(), TRUE);
+        result = SleepEx(Device->ThreadSleepTime(), TRUE);
     } while (!Terminated() && result != WAIT_IO_COMPLETION);
     return result;
 }
 
 void TWkHidDeviceReadThread::DeliverReadError() {
     Synchronize([this] {
-        if (const auto handler = device->OnDataError())
-            handler(device, err);
+        if (const auto handler = Device->OnDataError())
+            handler(Device, FErr);
     });
 }
 
 void TWkHidDeviceReadThread::DeliverReport() {
     // The count comes from the device: never hand over more than the buffer holds.
-    const auto size = std::min<std::size_t>(numBytesRead, report.size());
+    const auto size = std::min<std::size_t>(NumBytesRead, Report.size());
     Synchronize([this, size] {
-        if (const auto handler = device->OnData())
-            handler(device, report[0], report.data() + 1, static_cast<WORD>(size - 1));
+        if (const auto handler = Device->OnData())
+            handler(Device, Report[0], Report.data() + 1, static_cast<WORD>(size - 1));
     });
 }

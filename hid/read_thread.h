@@ -34,9 +34,9 @@ private:
     void DeliverReadError();
     void DeliverReport();
 
-    DWORD err = 0;
-    TWkHidDevice* device = nullptr;
-    DWORD numBytesRead = 0;
+    DWORD FErr = 0;
+    TWkHidDevice* Device = nullptr;
+    DWORD NumBytesRead = 0;
     // Sized once; the pending read writes into it, so it lives as long as the thread.
-    std::vector<BYTE> report;
+    std::vector<BYTE> Report;
 };

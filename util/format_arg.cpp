@@ -24,6 +24,28 @@ QString PointerText(const void* pointer) {
 
 } // namespace
 
+QString CurrencyToText(CkCurrency value) {
+    constexpr quint64 Scale = 10000;
+    const bool negative = value.tenThousandths < 0;
+    // Through unsigned arithmetic, so the most negative amount has a magnitude too.
+    const quint64 magnitude =
+        negative ? 0 - quint64(value.tenThousandths) : quint64(value.tenThousandths);
+    QString text = QString::number(magnitude / Scale);
+    if (const quint64 fraction = magnitude % Scale) {
+        QString digits = QStringLiteral("%1").arg(fraction, 4, 10, QLatin1Char('0'));
+        while (digits.endsWith(QLatin1Char('0')))
+            digits.chop(1);
+        text += CurrentDecimalSeparator() + digits;
+    }
+    return negative ? QLatin1Char('-') + text : text;
+}
+
+TCkFormatArg::TCkFormatArg(const CkCurrency* value)
+    : FValue(value ? Value(*value) : Value(Null{})) {}
+
+TCkFormatArg::TCkFormatArg(const QMetaObject* metaClass)
+    : FValue(metaClass ? Value(metaClass) : Value(Null{})) {}
+
 TCkFormatArg::TCkFormatArg(const char* value)
     : FValue(value ? Value(QString::fromUtf8(value)) : Value(Null{})) {}
 
@@ -47,6 +69,10 @@ QString TCkFormatArg::Text(int index) const {
         QString operator()(const void* v) const { return PointerText(v); }
         QString operator()(const ICkToString* v) const { return v->ToString(); }
         QString operator()(const QVariant& v) const { return VariantText(v, index); }
+        QString operator()(CkCurrency v) const { return CurrencyToText(v); }
+        QString operator()(const QMetaObject* v) const {
+            return QString::fromLatin1(v->className());
+        }
     };
     return std::visit(Visitor{index}, FValue);
 }
@@ -79,6 +105,8 @@ QString TCkFormatArg::VariantText(const QVariant& value, int index) {
     case QMetaType::QDateTime:
         return QLocale().toString(value.toDateTime(), QLocale::ShortFormat);
     default:
+        if (value.metaType() == QMetaType::fromType<CkCurrency>())
+            return CurrencyToText(value.value<CkCurrency>());
         throw ArgumentException::TypeNotSupported(index);
     }
 }

@@ -1,16 +1,26 @@
 #pragma once
-// One argument of the indexed format: a number, character, Boolean, pointer, text, object or
-// QVariant, turned into text only when the format uses it.
+// One argument of the indexed format: a number, currency amount, character, Boolean, pointer,
+// text, object, class or QVariant, turned into text only when the format uses it.
 
 #include "util/to_string.h"
 
 #include <QChar>
+#include <QMetaType>
 #include <QString>
 #include <QVariant>
 #include <concepts>
 #include <cstddef>
 #include <type_traits>
 #include <variant>
+
+// A currency amount: a 64-bit count of ten-thousandths.
+struct CkCurrency {
+    qint64 tenThousandths = 0;
+    friend bool operator==(const CkCurrency&, const CkCurrency&) = default;
+};
+
+// The amount as text: its decimals without trailing zeros, the current decimal separator.
+QString CurrencyToText(CkCurrency value);
 
 class TCkFormatArg {
 public:
@@ -30,6 +40,11 @@ public:
     // An object that describes itself; a null pointer is a null argument.
     TCkFormatArg(const ICkToString* object);
     TCkFormatArg(const QVariant& value) : FValue(value) {}
+    TCkFormatArg(CkCurrency value) : FValue(value) {}
+    // A null pointer is a null argument.
+    TCkFormatArg(const CkCurrency* value);
+    // A class, shown by its name; a null pointer is a null argument.
+    TCkFormatArg(const QMetaObject* metaClass);
 
     // Objects that cannot describe themselves are refused when formatted.
     template <typename T>
@@ -44,8 +59,9 @@ public:
 private:
     struct Null {};
     struct Unsupported {};
-    using Value = std::variant<Null, Unsupported, qint64, quint64, double, bool, QChar, QString,
-                               const void*, const ICkToString*, QVariant>;
+    using Value =
+        std::variant<Null, Unsupported, qint64, quint64, double, bool, QChar, QString, const void*,
+                     const ICkToString*, QVariant, CkCurrency, const QMetaObject*>;
 
     template <typename T> static Value FromIntegral(T value) {
         if constexpr (std::is_same_v<T, bool>)

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QLocale>
+#include <clocale>
 #include <langinfo.h>
 
 QChar CurrentDecimalSeparator() {
@@ -46,7 +47,10 @@ int CompareTextLocale(QStringView s1, QStringView s2) {
     return result < 0 ? -1 : (result > 0 ? 1 : 0);
 }
 
-unsigned CodePageOfCodeset(const QByteArray& codeset) {
+namespace {
+
+// 0 for a name without a code page number.
+unsigned NumberedCodePage(const QByteArray& codeset) {
     const QByteArray name = codeset.trimmed().toUpper();
     static const struct {
         const char* name;
@@ -55,6 +59,8 @@ unsigned CodePageOfCodeset(const QByteArray& codeset) {
         {"UTF-8", 65001},    {"UTF8", 65001},    {"ANSI_X3.4-1968", 20127}, {"ASCII", 20127},
         {"US-ASCII", 20127}, {"KOI8-R", 20866},  {"KOI8-U", 21866},         {"GB18030", 54936},
         {"EUC-JP", 20932},   {"SHIFT_JIS", 932}, {"EUC-KR", 51949},         {"BIG5", 950},
+        {"BIG5-HKSCS", 950}, {"GBK", 936},       {"GB2312", 936},           {"EUC-CN", 936},
+        {"TIS-620", 874},    {"TIS620", 874},
     };
     for (const auto& entry : named) {
         if (name == entry.name)
@@ -73,9 +79,25 @@ unsigned CodePageOfCodeset(const QByteArray& codeset) {
         if (ok && number > 0 && number <= 65535 - entry.base)
             return entry.base + number;
     }
-    return CkAnsiCodePage;
+    return 0;
+}
+
+} // namespace
+
+unsigned CodePageOfCodeset(const QByteArray& codeset) {
+    const unsigned codePage = NumberedCodePage(codeset);
+    return codePage ? codePage : CkAnsiCodePage;
 }
 
 unsigned LocaleCodePage() {
     return CodePageOfCodeset(QByteArray(nl_langinfo(CODESET)));
+}
+
+unsigned CodePageOfLocale(const QByteArray& localeName) {
+    const locale_t locale = newlocale(LC_CTYPE_MASK, localeName.constData(), locale_t(0));
+    if (!locale)
+        return LocaleCodePage();
+    const unsigned codePage = NumberedCodePage(QByteArray(nl_langinfo_l(CODESET, locale)));
+    freelocale(locale);
+    return codePage ? codePage : LocaleCodePage();
 }

@@ -28,8 +28,12 @@ int CompareTextLocale(QStringView s1, QStringView s2);
 constexpr unsigned CkAnsiCodePage = 65001;
 
 // The code page of a character set name as the C library reports it ("UTF-8", "CP1251",
-// "ISO-8859-5", "KOI8-R" ...); CkAnsiCodePage for a name it does not know.
+// "ISO-8859-5", "KOI8-R", "TIS-620" ...); CkAnsiCodePage for a name it does not know.
 unsigned CodePageOfCodeset(const QByteArray& codeset);
 
 // The code page of the process's current locale (its LC_CTYPE character set).
 unsigned LocaleCodePage();
+
+// The code page of the named locale ("th_TH.TIS-620", "C.UTF-8" ...): its character set's
+// number, or the process's code page when the locale is not installed or its set has no number.
+unsigned CodePageOfLocale(const QByteArray& localeName);

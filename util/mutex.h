@@ -12,12 +12,14 @@ public:
     // Makes the mutex, or takes the existing one of that name (Existed tells which). Raises
     // ECkMutexError "Failed to create mutex" with the system error when the name cannot be had:
     // a "\" after its name-space prefix, an object of another kind or of another user.
-    // secAttr may be null. The system has no handle inheritance and no access lists for these
-    // objects: the mutex is its user's, whatever the attributes say.
+    // secAttr may be null. An inheritable handle passes to the programs this process starts; a
+    // new named mutex is its user's alone unless the attributes' descriptor has a null access
+    // list, which lets every user open it (mode 0666). Other access lists cannot be kept by the
+    // system and count as its user's alone.
     TCkMutex(const SECURITY_ATTRIBUTES* secAttr, bool initialOwner, const QString& name);
     // The existing mutex of that name with the access asked for (SYNCHRONIZE to wait,
     // MUTEX_MODIFY_STATE to release, MUTEX_ALL_ACCESS for both); raises ECkMutexError "Failed
-    // to open mutex" when there is none. inheritable has no effect, as above.
+    // to open mutex" when there is none. inheritable as for the attributes above.
     static TCkMutex Open(DWORD access, bool inheritable, const QString& name);
 
     // True when the calling thread owns the mutex afterwards, also when it took it over from a
@@ -31,7 +33,7 @@ private:
         std::shared_ptr<RobustMutex> mutex;
         bool existed;
     };
-    static Made Make(const QString& name, bool initialOwner);
+    static Made Make(const QString& name, bool initialOwner, NamedObjectSharing sharing);
     TCkMutex(const Made& made, const QString& name);
 
     RobustMutex* FMutex;

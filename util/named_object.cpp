@@ -4,11 +4,14 @@
 
 #include <QCryptographicHash>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -16,6 +19,7 @@ constexpr std::uint32_t Magic = 0x52564154; // "TAVR"
 // Data starts a cache line into the object, so that a mutex in it is well aligned.
 constexpr std::size_t HeaderBytes = 64;
 // shm names are file names under /dev/shm.
+constexpr const char* ShmFolder = "/dev/shm";
 constexpr std::size_t LongestPosixName = 250;
 
 struct Header {
@@ -76,7 +80,9 @@ bool Failed(DWORD error) {
 
 bool Initialise(int fd, const NamedObjectRequest& request) {
     const Header header{Magic, request.kind, request.size};
-    if (::ftruncate(fd, off_t(HeaderBytes + request.size)) != 0 ||
+    // Set apart from the creation, which the process's umask would narrow.
+    if (::fchmod(fd, request.sharing.mode) != 0 ||
+        ::ftruncate(fd, off_t(HeaderBytes + request.size)) != 0 ||
         ::pwrite(fd, &header, sizeof header, 0) != ssize_t(sizeof header))
         return Failed(Win32ErrorFromErrno(errno));
     if (!request.initialise)
@@ -107,7 +113,47 @@ bool Check(int fd, const NamedObjectRequest& request, std::size_t& size) {
 
 enum class Step { Done, Retry, Fail };
 
+bool ProcessGone(const std::string& digits) {
+    if (digits.empty() || digits.size() > 9 ||
+        digits.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    const pid_t pid = pid_t(std::stol(digits));
+    return pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+// Under the gate nobody can be half way through opening or closing the object, so no holder
+// means nobody has it.
+void RemoveUnheld(const std::string& posixName) {
+    const int fd = ::shm_open(posixName.c_str(), O_RDWR | O_CLOEXEC, 0);
+    if (fd < 0)
+        return;
+    {
+        const Gate gate(fd);
+        if (!Unlinked(fd) && OnlyOpening(fd))
+            ::shm_unlink(posixName.c_str());
+    }
+    ::close(fd);
+}
+
 } // namespace
+
+void ReclaimAbandonedObjects(const QString& namePrefix) {
+    const std::string prefix = PosixObjectName(namePrefix).substr(1);
+    if (prefix.empty() || prefix.find('#') != std::string::npos)
+        return;
+    DIR* folder = ::opendir(ShmFolder);
+    if (!folder)
+        return;
+    std::vector<std::string> abandoned;
+    while (const dirent* entry = ::readdir(folder)) {
+        const std::string name = entry->d_name;
+        if (name.starts_with(prefix) && ProcessGone(name.substr(prefix.size())))
+            abandoned.push_back("/" + name);
+    }
+    ::closedir(folder);
+    for (const std::string& posixName : abandoned)
+        RemoveUnheld(posixName);
+}
 
 std::string PosixObjectName(const QString& name) {
     QString rest = name;
@@ -175,6 +221,11 @@ std::unique_ptr<NamedObject> NamedObject::Open(const QString& name,
         if (step == Step::Retry) {
             ::close(fd);
             continue;
+        }
+        // shm_open always opens close-on-exec.
+        if (step == Step::Done && request.sharing.inheritable && ::fcntl(fd, F_SETFD, 0) != 0) {
+            SetLastErrorFromErrno(errno);
+            step = Step::Fail;
         }
         if (step == Step::Done) {
             const std::size_t bytes = HeaderBytes + size;

@@ -15,12 +15,21 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <sys/types.h>
 
 enum class NamedObjectKind : std::uint32_t { Mutex = 1, Mapping = 2 };
 
 // The POSIX shared-memory name for a desktop object name; empty, with last error
 // ERROR_PATH_NOT_FOUND, for a name with a "\" other than after its name-space prefix.
 std::string PosixObjectName(const QString& name);
+
+// How an opening is shared beyond this process.
+struct NamedObjectSharing {
+    // The opening passes to the programs this process starts (no close-on-exec).
+    bool inheritable = false;
+    // Mode bits of a new object; an existing one keeps its own.
+    mode_t mode = 0600;
+};
 
 struct NamedObjectRequest {
     NamedObjectKind kind;
@@ -34,7 +43,13 @@ struct NamedObjectRequest {
     bool privateCopy = false;
     // Fills the data of a new object (it starts zeroed) before any other process can see it.
     std::function<void(void* data)> initialise = {};
+    NamedObjectSharing sharing = {};
 };
+
+// Removes the objects named namePrefix followed by the decimal id of a process that no longer
+// lives, when nothing holds them open: objects named after their process are never opened by
+// another one, so those of a process that died without closing them would stay for good.
+void ReclaimAbandonedObjects(const QString& namePrefix);
 
 class NamedObject {
 public:

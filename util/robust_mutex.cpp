@@ -72,7 +72,7 @@ RobustMutex::~RobustMutex() {
 }
 
 std::shared_ptr<RobustMutex> RobustMutex::Create(const QString& name, bool initialOwner,
-                                                 bool& existed) {
+                                                 bool& existed, NamedObjectSharing sharing) {
     existed = false;
     std::shared_ptr<RobustMutex> mutex;
     if (name.isEmpty()) {
@@ -80,10 +80,13 @@ std::shared_ptr<RobustMutex> RobustMutex::Create(const QString& name, bool initi
         InitialiseState(state, false);
         mutex.reset(new RobustMutex(nullptr, state, MUTEX_ALL_ACCESS));
     } else {
-        const NamedObjectRequest request{
-            NamedObjectKind::Mutex, true, sizeof(RobustMutexState), true, false, [](void* data) {
-                InitialiseState(data, true);
-            }};
+        const NamedObjectRequest request{NamedObjectKind::Mutex,
+                                         true,
+                                         sizeof(RobustMutexState),
+                                         true,
+                                         false,
+                                         [](void* data) { InitialiseState(data, true); },
+                                         sharing};
         auto object = NamedObject::Open(name, request, existed);
         if (!object)
             return nullptr;
@@ -96,9 +99,11 @@ std::shared_ptr<RobustMutex> RobustMutex::Create(const QString& name, bool initi
     return mutex;
 }
 
-std::shared_ptr<RobustMutex> RobustMutex::Open(const QString& name, DWORD access) {
+std::shared_ptr<RobustMutex> RobustMutex::Open(const QString& name, DWORD access,
+                                               bool inheritable) {
     bool existed = false;
-    const NamedObjectRequest request{NamedObjectKind::Mutex, false, sizeof(RobustMutexState)};
+    const NamedObjectRequest request{
+        NamedObjectKind::Mutex, false, sizeof(RobustMutexState), true, false, {}, {inheritable}};
     auto object = NamedObject::Open(name, request, existed);
     if (!object)
         return nullptr;

@@ -4,12 +4,12 @@
 // is shared with every process that opens the same name (see NamedObject); an unnamed one is
 // this process's own. Each Create or Open is a handle of its own with its own access rights.
 
+#include "util/named_object.h"
 #include "util/waitable.h"
 
 #include <QString>
 #include <memory>
 
-class NamedObject;
 struct RobustMutexState;
 
 // Access rights of a mutex handle.
@@ -21,12 +21,14 @@ class RobustMutex final : public CkWaitable {
 public:
     // The mutex for name, made when no process has it yet; existed tells which. An empty name
     // makes an unnamed mutex. initialOwner makes the calling thread the owner of a new mutex.
-    // Null with the last error set when the name cannot be had (see NamedObject::Open).
+    // Null with the last error set when the name cannot be had (see NamedObject::Open). sharing
+    // applies to a named mutex only.
     static std::shared_ptr<RobustMutex> Create(const QString& name, bool initialOwner,
-                                               bool& existed);
+                                               bool& existed, NamedObjectSharing sharing = {});
     // The existing mutex for name with the access asked for, or null with last error
     // ERROR_FILE_NOT_FOUND (or another of NamedObject::Open's).
-    static std::shared_ptr<RobustMutex> Open(const QString& name, DWORD access);
+    static std::shared_ptr<RobustMutex> Open(const QString& name, DWORD access,
+                                             bool inheritable = false);
 
     // Fails with ERROR_ACCESS_DENIED without SYNCHRONIZE access.
     DWORD Wait(DWORD timeoutMs) override;

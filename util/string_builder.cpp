@@ -45,7 +45,7 @@ QString TCkStringBuilder::BoolText(bool value) {
 }
 
 void TCkStringBuilder::CheckRoom(qint64 added) const {
-    if (FLength + added > FMaxCapacity)
+    if (Capacity() + added > FMaxCapacity)
         throw ArgumentOutOfRangeException();
 }
 

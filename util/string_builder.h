@@ -1,7 +1,10 @@
 #pragma once
 // A growable UTF-16 text buffer with an upper bound on its capacity. Every member that changes
 // the text returns the builder so calls can be chained; a change that would pass MaxCapacity
-// raises ArgumentOutOfRangeException and keeps what was written before it.
+// raises ArgumentOutOfRangeException and keeps what was written before it. Appends and inserts
+// hold the capacity, not the length, to the bound: a piece is refused once the capacity plus
+// the piece passes MaxCapacity, even where the text would still hold it, while growth itself
+// may take the capacity past it.
 
 #include "util/format_arg.h"
 #include "util/indexed_format.h"

@@ -11,7 +11,8 @@ DWORD PositiveOr(long value, DWORD fallback) {
 CkSystemInfo Read() {
     const DWORD pageSize = PositiveOr(sysconf(_SC_PAGESIZE), 4096);
     // Linux maps memory page by page, so the granularity is the page size.
-    return CkSystemInfo{PositiveOr(sysconf(_SC_NPROCESSORS_ONLN), 1), pageSize, pageSize};
+    // Qt and the C library hold text as Unicode throughout, as the NT line does.
+    return CkSystemInfo{PositiveOr(sysconf(_SC_NPROCESSORS_ONLN), 1), pageSize, pageSize, true};
 }
 
 } // namespace

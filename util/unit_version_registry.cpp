@@ -2,6 +2,7 @@
 
 #include "util/errors.h"
 #include "util/mutex.h"
+#include "util/named_object.h"
 #include "util/shared_memory.h"
 
 #include <cstdlib>
@@ -11,6 +12,9 @@
 #include <utility>
 
 namespace {
+
+constexpr const char* MutexPrefix = "MutexNPA_UnitVersioning_";
+constexpr const char* CellPrefix = "ShmNPA_UnitVersioning_";
 
 // What this module knows of the registry. The mutex pointer is guarded by a local lock; everything
 // else is touched only under the named mutex. A caller keeps its own reference to the mutex while
@@ -38,9 +42,11 @@ std::shared_ptr<TCkMutex> RegistryMutex(ModuleState& state) {
     const std::lock_guard guard(state.mutexLock);
     if (state.shuttingDown)
         return nullptr;
-    if (!state.mutex)
-        state.mutex =
-            std::make_shared<TCkMutex>(nullptr, false, ProcessName("MutexNPA_UnitVersioning_"));
+    if (!state.mutex) {
+        ReclaimAbandonedObjects(QLatin1String(MutexPrefix));
+        ReclaimAbandonedObjects(QLatin1String(CellPrefix));
+        state.mutex = std::make_shared<TCkMutex>(nullptr, false, ProcessName(MutexPrefix));
+    }
     return state.mutex;
 }
 
@@ -56,7 +62,7 @@ void CloseCellAtExit() {
 void OpenCell(ModuleState& state) {
     void* view = nullptr;
     try {
-        SharedMemoryOpen(view, ProcessName("ShmNPA_UnitVersioning_"), sizeof(TUnitVersioning*));
+        SharedMemoryOpen(view, ProcessName(CellPrefix), sizeof(TUnitVersioning*));
     } catch (const ECkError&) {
         view = nullptr; // the module keeps a registry of its own then
     }

@@ -35,6 +35,30 @@ DWORD HidChannel::getOutputReport(std::span<BYTE>) {
     return ERROR_INVALID_FUNCTION;
 }
 
+DWORD HidChannel::getReport(HidReportKind kind, std::span<BYTE> buffer, DWORD& transferred) {
+    transferred = 0;
+    DWORD error = ERROR_INVALID_FUNCTION;
+    switch (kind) {
+    case HidReportKind::Feature:
+        error = getFeature(buffer);
+        break;
+    case HidReportKind::Input:
+        error = getInputReport(buffer);
+        break;
+    case HidReportKind::Output:
+        error = getOutputReport(buffer);
+        break;
+    }
+    if (error == ERROR_SUCCESS)
+        transferred = static_cast<DWORD>(buffer.size());
+    return error;
+}
+
+DWORD HidChannel::readReportDescriptor(std::vector<BYTE>& descriptor) {
+    descriptor = info.reportDescriptor;
+    return ERROR_SUCCESS;
+}
+
 DWORD HidChannel::writeReport(std::span<const BYTE>) {
     return ERROR_INVALID_FUNCTION;
 }

@@ -27,6 +27,9 @@ struct HidNodeInfo {
     QString location; // physical location of the node on its bus
 };
 
+// The reports a channel gets from the device by control transfer.
+enum class HidReportKind { Feature, Input, Output };
+
 // How a channel is opened; the four forms device callers use.
 enum class HidAccess {
     Query,     // attributes and strings only, no reports
@@ -67,6 +70,12 @@ public:
     virtual DWORD setOutputReport(std::span<const BYTE> buffer);
     // The output report the device holds now, by control transfer.
     virtual DWORD getOutputReport(std::span<BYTE> buffer);
+    // Gets a report as getFeature, getInputReport and getOutputReport do, and tells how many
+    // bytes of buffer the device filled, the id byte counted. The default calls those and
+    // counts the whole buffer.
+    virtual DWORD getReport(HidReportKind kind, std::span<BYTE> buffer, DWORD& transferred);
+    // The node's report descriptor; the default answers with the one enumeration read.
+    virtual DWORD readReportDescriptor(std::vector<BYTE>& descriptor);
     // Sends an output report over the interrupt pipe (a plain file write).
     virtual DWORD writeReport(std::span<const BYTE> buffer);
     // Takes the oldest queued input report without blocking: ERROR_SUCCESS with bytesRead 0

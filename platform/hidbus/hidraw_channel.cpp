@@ -4,6 +4,7 @@
 #include "platform/win32/last_error.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <linux/hidraw.h>
 #include <poll.h>
@@ -25,6 +26,11 @@ constexpr std::size_t kMaxIoctlLength = (1u << 14) - 1;
 // flush() reads at most this many reports, so a device that floods cannot keep it looping.
 constexpr int kMaxFlushReads = 1024;
 
+// What a node that is no hidraw node answers to a hidraw ioctl.
+bool AnswersNoIoctl(int err) {
+    return err == ENOTTY || err == EINVAL;
+}
+
 } // namespace
 
 HidrawChannel::HidrawChannel(HidNodeInfo node, HidAccess access, int fd)
@@ -45,18 +51,67 @@ DWORD HidrawChannel::errorFromErrno(int err) const {
     return Win32ErrorFromErrno(err);
 }
 
-DWORD HidrawChannel::request(unsigned long code, std::span<BYTE> buffer) {
+DWORD HidrawChannel::request(unsigned long code, std::span<BYTE> buffer, DWORD* transferred) {
     if (fd < 0)
         return ERROR_INVALID_HANDLE;
     if (buffer.empty() || buffer.size() > kMaxIoctlLength)
         return ERROR_INVALID_PARAMETER;
-    if (ioctl(fd, code, buffer.data()) < 0)
+    const int length = ioctl(fd, code, buffer.data());
+    if (length < 0)
         return errorFromErrno(errno);
+    if (transferred)
+        *transferred =
+            static_cast<DWORD>(std::min<std::size_t>(std::size_t(length), buffer.size()));
+    return ERROR_SUCCESS;
+}
+
+DWORD HidrawChannel::getReport(HidReportKind kind, std::span<BYTE> buffer, DWORD& transferred) {
+    transferred = 0;
+    switch (kind) {
+    case HidReportKind::Feature:
+        return request(HIDIOCGFEATURE(buffer.size()), buffer, &transferred);
+    case HidReportKind::Input:
+        return request(HIDIOCGINPUT(buffer.size()), buffer, &transferred);
+    case HidReportKind::Output:
+        return request(HIDIOCGOUTPUT(buffer.size()), buffer, &transferred);
+    }
+    return ERROR_INVALID_FUNCTION;
+}
+
+DWORD HidrawChannel::readAttributes(WORD& vendorId, WORD& productId, WORD& version) {
+    hidraw_devinfo info{};
+    if (fd < 0 || ioctl(fd, HIDIOCGRAWINFO, &info) < 0) {
+        if (fd >= 0 && !AnswersNoIoctl(errno))
+            return errorFromErrno(errno);
+        return HidChannel::readAttributes(vendorId, productId, version);
+    }
+    vendorId = static_cast<WORD>(info.vendor);
+    productId = static_cast<WORD>(info.product);
+    version = node().version;
+    return ERROR_SUCCESS;
+}
+
+DWORD HidrawChannel::readReportDescriptor(std::vector<BYTE>& descriptor) {
+    int size = 0;
+    if (fd < 0 || ioctl(fd, HIDIOCGRDESCSIZE, &size) < 0) {
+        if (fd >= 0 && !AnswersNoIoctl(errno))
+            return errorFromErrno(errno);
+        return HidChannel::readReportDescriptor(descriptor);
+    }
+    // The size is the device's word: one the descriptor record cannot hold is refused.
+    if (size < 0 || size > HID_MAX_DESCRIPTOR_SIZE)
+        return ERROR_INVALID_DATA;
+    hidraw_report_descriptor answer{};
+    answer.size = static_cast<__u32>(size);
+    if (ioctl(fd, HIDIOCGRDESC, &answer) < 0)
+        return errorFromErrno(errno);
+    descriptor.assign(answer.value, answer.value + size);
     return ERROR_SUCCESS;
 }
 
 DWORD HidrawChannel::getFeature(std::span<BYTE> buffer) {
-    return request(HIDIOCGFEATURE(buffer.size()), buffer);
+    DWORD transferred = 0;
+    return getReport(HidReportKind::Feature, buffer, transferred);
 }
 
 DWORD HidrawChannel::setFeature(std::span<const BYTE> buffer) {
@@ -65,7 +120,8 @@ DWORD HidrawChannel::setFeature(std::span<const BYTE> buffer) {
 }
 
 DWORD HidrawChannel::getInputReport(std::span<BYTE> buffer) {
-    return request(HIDIOCGINPUT(buffer.size()), buffer);
+    DWORD transferred = 0;
+    return getReport(HidReportKind::Input, buffer, transferred);
 }
 
 DWORD HidrawChannel::setOutputReport(std::span<const BYTE> buffer) {
@@ -74,7 +130,8 @@ DWORD HidrawChannel::setOutputReport(std::span<const BYTE> buffer) {
 }
 
 DWORD HidrawChannel::getOutputReport(std::span<BYTE> buffer) {
-    return request(HIDIOCGOUTPUT(buffer.size()), buffer);
+    DWORD transferred = 0;
+    return getReport(HidReportKind::Output, buffer, transferred);
 }
 
 DWORD HidrawChannel::writeReport(std::span<const BYTE> buffer) {

@@ -15,6 +15,11 @@ public:
     DWORD getInputReport(std::span<BYTE> buffer) override;
     DWORD setOutputReport(std::span<const BYTE> buffer) override;
     DWORD getOutputReport(std::span<BYTE> buffer) override;
+    DWORD getReport(HidReportKind kind, std::span<BYTE> buffer, DWORD& transferred) override;
+    // Both ask the device, and answer from what enumeration read where the node answers no
+    // hidraw ioctl; the version is always enumeration's, as hidraw does not tell it.
+    DWORD readAttributes(WORD& vendorId, WORD& productId, WORD& version) override;
+    DWORD readReportDescriptor(std::vector<BYTE>& descriptor) override;
     DWORD writeReport(std::span<const BYTE> buffer) override;
     DWORD readReport(std::span<BYTE> buffer, DWORD& bytesRead) override;
     DWORD connectionError() override;
@@ -22,7 +27,8 @@ public:
     DWORD flush() override;
 
 private:
-    DWORD request(unsigned long code, std::span<BYTE> buffer);
+    // transferred, when given, gets the length the ioctl answers, at most the buffer's.
+    DWORD request(unsigned long code, std::span<BYTE> buffer, DWORD* transferred = nullptr);
     DWORD errorFromErrno(int err) const;
 
     int fd;

@@ -63,6 +63,13 @@ public:
         return HidChannel::readAttributes(vendorId, productId, version);
     }
 
+    DWORD readReportDescriptor(std::vector<BYTE>& descriptor) override {
+        std::lock_guard lock(device->mutex);
+        if (const DWORD error = stateError())
+            return error;
+        return HidChannel::readReportDescriptor(descriptor);
+    }
+
     DWORD getFeature(std::span<BYTE> buffer) override {
         return callGet(&SimHidDeviceSpec::getFeature, buffer);
     }

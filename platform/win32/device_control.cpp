@@ -1,13 +1,16 @@
 // DeviceIoControl on device handles: the HID class codes that a hidraw node can serve, each on
 // the channel call behind it (feature reports: HIDIOCGFEATURE/HIDIOCSFEATURE; input and output
-// reports: HIDIOCGINPUT/HIDIOCSOUTPUT/HIDIOCGOUTPUT), with the queue, the input buffer count and
-// the strings the class layer keeps for a handle.
+// reports: HIDIOCGINPUT/HIDIOCSOUTPUT/HIDIOCGOUTPUT; the collection: HIDIOCGRAWINFO and
+// HIDIOCGRDESC), with the queue, the input buffer count and the strings the class layer keeps
+// for a handle.
 #include "platform/win32/device_file.h"
 #include "platform/win32/hid_control_codes.h"
 #include "platform/win32/last_error.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -36,13 +39,15 @@ BOOL finish(Request& request, DWORD error, DWORD returned) {
     return TRUE;
 }
 
-BOOL getReport(Request& r, DWORD (HidChannel::*get)(std::span<BYTE>)) {
+BOOL getReport(Request& r, HidReportKind kind) {
     if (!r.out || r.outSize == 0)
         return fail(ERROR_INVALID_PARAMETER);
     if (!accessReads(r.file.channel->access()))
         return fail(ERROR_ACCESS_DENIED);
-    const DWORD error = (*r.file.channel.*get)({static_cast<BYTE*>(r.out), r.outSize});
-    return finish(r, error, r.outSize);
+    DWORD transferred = 0;
+    const DWORD error =
+        r.file.channel->getReport(kind, {static_cast<BYTE*>(r.out), r.outSize}, transferred);
+    return finish(r, error, transferred);
 }
 
 BOOL setReport(Request& r, DWORD (HidChannel::*set)(std::span<const BYTE>)) {
@@ -112,18 +117,48 @@ BOOL indexedString(Request& r) {
     return copyWords(r, std::u16string(languages.begin(), languages.end()));
 }
 
+// Both answer on a handle of any access, as attribute queries do.
+BOOL collectionInformation(Request& r) {
+    if (!r.out || r.outSize < sizeof(HID_COLLECTION_INFORMATION))
+        return fail(ERROR_INSUFFICIENT_BUFFER);
+    std::vector<BYTE> descriptor;
+    HID_COLLECTION_INFORMATION info{};
+    if (const DWORD error = r.file.channel->readReportDescriptor(descriptor))
+        return fail(error);
+    if (const DWORD error =
+            r.file.channel->readAttributes(info.VendorID, info.ProductID, info.VersionNumber))
+        return fail(error);
+    info.DescriptorSize = static_cast<ULONG>(descriptor.size());
+    std::memcpy(r.out, &info, sizeof info);
+    return finish(r, ERROR_SUCCESS, sizeof info);
+}
+
+BOOL collectionDescriptor(Request& r) {
+    std::vector<BYTE> descriptor;
+    if (const DWORD error = r.file.channel->readReportDescriptor(descriptor))
+        return fail(error);
+    if (!r.out || r.outSize < descriptor.size())
+        return fail(ERROR_INSUFFICIENT_BUFFER);
+    std::copy(descriptor.begin(), descriptor.end(), static_cast<BYTE*>(r.out));
+    return finish(r, ERROR_SUCCESS, static_cast<DWORD>(descriptor.size()));
+}
+
 BOOL serve(DWORD code, Request& r) {
     switch (code) {
     case IOCTL_HID_GET_FEATURE:
-        return getReport(r, &HidChannel::getFeature);
+        return getReport(r, HidReportKind::Feature);
     case IOCTL_HID_SET_FEATURE:
         return setReport(r, &HidChannel::setFeature);
     case IOCTL_HID_GET_INPUT_REPORT:
-        return getReport(r, &HidChannel::getInputReport);
+        return getReport(r, HidReportKind::Input);
     case IOCTL_HID_SET_OUTPUT_REPORT:
         return setReport(r, &HidChannel::setOutputReport);
     case IOCTL_HID_GET_OUTPUT_REPORT:
-        return getReport(r, &HidChannel::getOutputReport);
+        return getReport(r, HidReportKind::Output);
+    case IOCTL_HID_GET_COLLECTION_INFORMATION:
+        return collectionInformation(r);
+    case IOCTL_HID_GET_COLLECTION_DESCRIPTOR:
+        return collectionDescriptor(r);
     case IOCTL_HID_FLUSH_QUEUE:
         return flushQueue(r);
     case IOCTL_GET_NUM_DEVICE_INPUT_BUFFERS:

@@ -67,7 +67,10 @@ BOOL WriteFile(HANDLE handle, LPCVOID buffer, DWORD toWrite, LPDWORD bytesWritte
 // Serves the HID class control codes of hid_control_codes.h that a hidraw node can serve (see
 // device_control.cpp); any other code gives FALSE with ERROR_INVALID_FUNCTION. Report codes take
 // the report, byte 0 its id, as the HidD_* calls do and need the same access; bytesReturned
-// counts the bytes put into the output buffer. The call completes before it returns, so an
+// counts the bytes put into the output buffer (for a report, the length the device
+// transferred). The collection codes answer on a handle of any access with the node's ids,
+// version and whole report descriptor; an output buffer too small for the answer gives
+// ERROR_INSUFFICIENT_BUFFER and is left as it was. The call completes before it returns, so an
 // overlapped record is not used.
 BOOL DeviceIoControl(HANDLE handle, DWORD ioControlCode, LPVOID inBuffer, DWORD inSize,
                      LPVOID outBuffer, DWORD outSize, LPDWORD bytesReturned,

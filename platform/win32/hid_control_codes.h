@@ -24,6 +24,24 @@ constexpr DWORD IOCTL_GET_NUM_DEVICE_INPUT_BUFFERS =
 constexpr DWORD IOCTL_SET_NUM_DEVICE_INPUT_BUFFERS =
     hid_control_detail::Code(105, hid_control_detail::MethodBuffered);
 
+// Buffered: the node's ids, version and report descriptor length.
+constexpr DWORD IOCTL_HID_GET_COLLECTION_INFORMATION =
+    hid_control_detail::Code(106, hid_control_detail::MethodBuffered);
+
+struct HID_COLLECTION_INFORMATION {
+    ULONG DescriptorSize;
+    BOOLEAN Polled;
+    UCHAR Reserved1[1];
+    USHORT VendorID;
+    USHORT ProductID;
+    USHORT VersionNumber;
+};
+static_assert(sizeof(HID_COLLECTION_INFORMATION) == 12);
+
+// The node's report descriptor bytes, as many as the collection information says.
+constexpr DWORD IOCTL_HID_GET_COLLECTION_DESCRIPTOR =
+    hid_control_detail::Code(100, hid_control_detail::MethodNeither);
+
 // No buffers.
 constexpr DWORD IOCTL_HID_FLUSH_QUEUE =
     hid_control_detail::Code(101, hid_control_detail::MethodNeither);

@@ -97,6 +97,7 @@ constexpr ErrorText errorTexts[] = {
     {ERROR_DEVICE_NOT_CONNECTED, "The device is not connected."},
     {ERROR_NOT_FOUND, "Element not found."},
     {ERROR_TIMEOUT, "This operation returned because the timeout period expired."},
+    {ERROR_UNKNOWN_REVISION, "The revision level is unknown."},
     {ERROR_INVALID_WINDOW_HANDLE, "Invalid window handle."},
     {ERROR_INVALID_USER_BUFFER,
      "The supplied user buffer is not valid for the requested operation."},

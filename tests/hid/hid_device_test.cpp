@@ -4,6 +4,7 @@
 #include "tests/hid/hid_scenario.h"
 
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -54,6 +55,19 @@ TEST_F(DeviceAccess, ControlCodesReachTheDeviceOnlyWhileItMayBeOpened) {
     ASSERT_TRUE(device->DeviceIoControl(IOCTL_HID_GET_PRODUCT_STRING, nullptr, 0, product,
                                         sizeof product, returned));
     EXPECT_EQ(std::u16string(product), u"Stick");
+    HID_COLLECTION_INFORMATION info{};
+    ASSERT_TRUE(device->DeviceIoControl(IOCTL_HID_GET_COLLECTION_INFORMATION, nullptr, 0, &info,
+                                        sizeof info, returned));
+    const std::vector<BYTE> descriptor =
+        JoystickSpec(0x1234, 0x0001, QStringLiteral("Stick")).reportDescriptor;
+    EXPECT_EQ(info.VendorID, 0x1234);
+    EXPECT_EQ(info.ProductID, 0x0001);
+    EXPECT_EQ(info.DescriptorSize, descriptor.size());
+    std::vector<BYTE> bytes(info.DescriptorSize);
+    ASSERT_TRUE(device->DeviceIoControl(IOCTL_HID_GET_COLLECTION_DESCRIPTOR, nullptr, 0,
+                                        bytes.data(), info.DescriptorSize, returned));
+    EXPECT_EQ(bytes, descriptor);
+    EXPECT_EQ(returned, descriptor.size());
     EXPECT_FALSE(device->DeviceIoControl(IOCTL_GET_PHYSICAL_DESCRIPTOR, nullptr, 0, report.data(),
                                          report.size(), returned));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_FUNCTION);

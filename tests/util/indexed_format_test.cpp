@@ -3,8 +3,10 @@
 
 #include <QDate>
 #include <QPoint>
+#include <QTimer>
 #include <QVariant>
 #include <gtest/gtest.h>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -14,6 +16,9 @@ struct Described : ICkToString {
 };
 
 struct Plain {};
+
+const QMetaObject* const ObjectClass = &QObject::staticMetaObject;
+const CkCurrency Amount{125000};
 
 TEST(IndexedFormat, FillsPlaceholders) {
     const Described described;
@@ -42,6 +47,16 @@ TEST(IndexedFormat, FillsPlaceholders) {
          "{0},{1},{2}",
          {QVariant(12), QVariant(QStringLiteral("v")), QVariant(true)},
          "12,v,True"},
+        {"class names", "{0} {1}", {ObjectClass, &QTimer::staticMetaObject}, "QObject QTimer"},
+        {"currency amounts",
+         "{0} {1} {2} {3} {4}",
+         {CkCurrency{12345678}, CkCurrency{-5}, CkCurrency{30000}, CkCurrency{0},
+          CkCurrency{std::numeric_limits<qint64>::min()}},
+         "1234.5678 -0.0005 3 0 -922337203685477.5808"},
+        {"currency through a pointer and a variant",
+         "{0} {1}",
+         {&Amount, QVariant::fromValue(CkCurrency{25000})},
+         "12.5 2.5"},
         {"whole pointer",
          "{0}",
          {static_cast<const void*>(&anchor)},
@@ -79,6 +94,10 @@ TEST(IndexedFormat, RefusesBadPlaceholdersAndArguments) {
     ExpectError<ArgumentException>("{0}", {QVariant(QPoint(1, 2))},
                                    "Argument type of 0 is not supported");
     ExpectError<ArgumentException>("{1}", {0, &plain}, "Argument type of 1 is not supported");
+    ExpectError<ArgumentNullException>("{0}", {static_cast<const QMetaObject*>(nullptr)},
+                                       "Argument 0 is null");
+    ExpectError<ArgumentNullException>("{0}", {static_cast<const CkCurrency*>(nullptr)},
+                                       "Argument 0 is null");
 }
 
 TEST(IndexedFormat, UnusedBadArgumentsDoNoHarm) {

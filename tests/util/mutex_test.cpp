@@ -1,3 +1,4 @@
+#include "own_object_name.h"
 #include "platform/win32/last_error.h"
 #include "util/errors.h"
 #include "util/mutex.h"
@@ -83,14 +84,14 @@ TEST(Mutex, OwnerThatEndsLeavesTheMutexAbandoned) {
 }
 
 TEST(Mutex, SameNameGivesTheSameMutex) {
-    TCkMutex first(nullptr, true, QStringLiteral("MutexTest_Same"));
+    TCkMutex first(nullptr, true, OwnObjectName(QStringLiteral("MutexTest_Same")));
     EXPECT_FALSE(first.Existed());
-    TCkMutex second(nullptr, true, QStringLiteral("MutexTest_Same"));
+    TCkMutex second(nullptr, true, OwnObjectName(QStringLiteral("MutexTest_Same")));
     EXPECT_TRUE(second.Existed());
     EXPECT_NE(second.Handle(), first.Handle()); // each is a handle of its own
-    EXPECT_EQ(second.Name(), QStringLiteral("MutexTest_Same"));
+    EXPECT_EQ(second.Name(), OwnObjectName(QStringLiteral("MutexTest_Same")));
     const TCkMutex opened =
-        TCkMutex::Open(MUTEX_ALL_ACCESS, false, QStringLiteral("MutexTest_Same"));
+        TCkMutex::Open(MUTEX_ALL_ACCESS, false, OwnObjectName(QStringLiteral("MutexTest_Same")));
     EXPECT_TRUE(opened.Existed());
     OnOtherThread([&] { EXPECT_EQ(second.WaitFor(0), wrTimeout); }); // the first one's
     // Only the first creator became owner: one release frees it for others.
@@ -103,7 +104,7 @@ TEST(Mutex, SameNameGivesTheSameMutex) {
 
 TEST(Mutex, OpeningAMissingNameRaisesWithTheSystemError) {
     try {
-        TCkMutex::Open(MUTEX_ALL_ACCESS, false, QStringLiteral("MutexTest_Missing"));
+        TCkMutex::Open(MUTEX_ALL_ACCESS, false, OwnObjectName(QStringLiteral("MutexTest_Missing")));
         FAIL() << "missing mutex opened";
     } catch (const ECkMutexError& e) {
         EXPECT_EQ(e.LastError(), ERROR_FILE_NOT_FOUND);
@@ -112,10 +113,11 @@ TEST(Mutex, OpeningAMissingNameRaisesWithTheSystemError) {
 }
 
 TEST(Mutex, NameIsFreedWithItsLastHolder) {
-    { TCkMutex gone(nullptr, false, QStringLiteral("MutexTest_Gone")); }
-    EXPECT_THROW(TCkMutex::Open(MUTEX_ALL_ACCESS, false, QStringLiteral("MutexTest_Gone")),
-                 ECkMutexError);
-    TCkMutex again(nullptr, false, QStringLiteral("MutexTest_Gone"));
+    { TCkMutex gone(nullptr, false, OwnObjectName(QStringLiteral("MutexTest_Gone"))); }
+    EXPECT_THROW(
+        TCkMutex::Open(MUTEX_ALL_ACCESS, false, OwnObjectName(QStringLiteral("MutexTest_Gone"))),
+        ECkMutexError);
+    TCkMutex again(nullptr, false, OwnObjectName(QStringLiteral("MutexTest_Gone")));
     EXPECT_FALSE(again.Existed());
 }
 

@@ -6,17 +6,21 @@
 //   shm NAME SIZE   open the block NAME     -> "new", "existed" or the error's message
 //   read            the block's text        -> the text
 //   write TEXT      store TEXT in the block -> "written"
+//   pid                                     -> this process's id
+//   registry        make the unit-version registry -> this process's id
 //   quit            end without closing or releasing anything
 #include "platform/win32/last_error.h"
 #include "util/errors.h"
 #include "util/mutex.h"
 #include "util/shared_memory.h"
+#include "util/unit_version_registry.h"
 
 #include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -64,6 +68,10 @@ int main() {
             } else if (command == "write") {
                 std::strcpy(static_cast<char*>(block), argument.c_str());
                 answer = "written";
+            } else if (command == "pid") {
+                answer = std::to_string(::getpid());
+            } else if (command == "registry") {
+                answer = UnitVersionRegistry() ? std::to_string(::getpid()) : "no registry";
             } else if (command == "quit") {
                 std::_Exit(0);
             }

@@ -9,21 +9,29 @@ namespace {
 
 using Step = std::function<void(TCkStringBuilder&)>;
 
-TEST(StringBuilder, GrowsByTwoThirdsAndStopsAtTheMaximum) {
+TEST(StringBuilder, GrowsByTwoThirdsAndHoldsTheCapacityToTheMaximum) {
     TCkStringBuilder b(4, 10);
     b.Append(u'x', 7);
     EXPECT_EQ(b.Length(), 7);
     EXPECT_EQ(b.Capacity(), 7); // 1 + 4 * 5 / 3
     b.Append(u'x', 1);
     EXPECT_EQ(b.Capacity(), 12); // 1 + 7 * 5 / 3, growth is not held to the maximum
-    b.Append(u'y', 2);           // 10 characters fill the maximum exactly
-    EXPECT_EQ(b.ToString(), QStringLiteral("xxxxxxxxyy"));
-    EXPECT_THROW(b.Append(u'z', 1), ArgumentOutOfRangeException);
-    EXPECT_EQ(b.ToString(), QStringLiteral("xxxxxxxxyy"));
+    // 1 + 12 passes 10, though a ninth character would fit.
+    EXPECT_THROW(b.Append(u'y', 1), ArgumentOutOfRangeException);
+    EXPECT_THROW(b.Insert(0, u"y"), ArgumentOutOfRangeException);
+    EXPECT_EQ(b.ToString(), QStringLiteral("xxxxxxxx"));
+
+    TCkStringBuilder full(10, 10);
+    EXPECT_THROW(full.Append(u'x', 1), ArgumentOutOfRangeException);
+    EXPECT_EQ(full.Length(), 0);
+    TCkStringBuilder exact(9, 10);
+    exact.Append(u'x', 9); // the capacity stays 9, and 9 + 1 does not pass 10
+    EXPECT_EQ(exact.Length(), 9);
 }
 
-TEST(StringBuilder, RepeatedAppendKeepsTheRepetitionsThatFit) {
-    TCkStringBuilder b(0, 5);
+TEST(StringBuilder, RepeatedInsertKeepsTheRepetitionsThatFit) {
+    // "ab" grows the capacity to 2, "c" to 4, the first "xy" to 8; the second "xy" would pass 8.
+    TCkStringBuilder b(0, 8);
     EXPECT_THROW(b.Append(QStringView(u"ab"), 0, 2).Append(u'c', 1).Insert(0, u"xy", 3),
                  ArgumentOutOfRangeException);
     EXPECT_EQ(b.ToString(), QStringLiteral("xyabc"));
@@ -142,7 +150,7 @@ TEST(StringBuilder, RangeErrorsLeaveTheTextAlone) {
 }
 
 TEST(StringBuilder, ReplaceRefusesEmptySearchAndResultsPastTheMaximum) {
-    TCkStringBuilder b(8, 8);
+    TCkStringBuilder b(3, 8); // 3 + 5 does not pass 8; the text then holds at most 8
     b.Append(u"a.b.c");
     try {
         b.Replace(u"", u"x", 0, -1);

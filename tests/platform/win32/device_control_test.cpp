@@ -6,8 +6,11 @@
 
 #include <cstring>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
+
+const std::vector<BYTE> Descriptor = {0x05, 0x01, 0x09, 0x04, 0xA1, 0x01, 0xC0};
 
 // A device that fills each kind of report it is asked for with its own byte and keeps what it
 // is sent.
@@ -15,6 +18,10 @@ class DeviceControlTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SimHidDeviceSpec spec;
+        spec.vendorId = 0x16C0;
+        spec.productId = 0x05DF;
+        spec.version = 0x0102;
+        spec.reportDescriptor = Descriptor;
         spec.manufacturer = QStringLiteral("Tavro");
         spec.product = QStringLiteral("Stick");
         spec.languageIds = {0x0409, 0x0419};
@@ -146,6 +153,115 @@ TEST_F(DeviceControlTest, RefusedRequestsSayWhy) {
     EXPECT_FALSE(
         DeviceIoControl(both, IOCTL_HID_GET_FEATURE, nullptr, 0, report, 8, &returned, nullptr));
     EXPECT_EQ(GetLastError(), ERROR_DEVICE_NOT_CONNECTED);
+}
+
+TEST_F(DeviceControlTest, CollectionInformationAndDescriptorOnEveryAccess) {
+    for (DWORD access : {DWORD(GENERIC_READ | GENERIC_WRITE), DWORD(0)}) {
+        HANDLE handle = open(access);
+        HID_COLLECTION_INFORMATION info;
+        std::memset(&info, 0xEE, sizeof info);
+        DWORD returned = 0;
+        ASSERT_TRUE(DeviceIoControl(handle, IOCTL_HID_GET_COLLECTION_INFORMATION, nullptr, 0, &info,
+                                    sizeof info, &returned, nullptr))
+            << access << ": " << GetLastError();
+        EXPECT_EQ(returned, sizeof info) << access;
+        EXPECT_EQ(info.DescriptorSize, Descriptor.size()) << access;
+        EXPECT_EQ(info.Polled, 0) << access;
+        EXPECT_EQ(info.VendorID, 0x16C0) << access;
+        EXPECT_EQ(info.ProductID, 0x05DF) << access;
+        EXPECT_EQ(info.VersionNumber, 0x0102) << access;
+
+        std::vector<BYTE> bytes(Descriptor.size() + 2, 0xEE);
+        ASSERT_TRUE(DeviceIoControl(handle, IOCTL_HID_GET_COLLECTION_DESCRIPTOR, nullptr, 0,
+                                    bytes.data(), DWORD(bytes.size()), &returned, nullptr))
+            << access << ": " << GetLastError();
+        EXPECT_EQ(returned, Descriptor.size()) << access;
+        std::vector<BYTE> expected = Descriptor;
+        expected.insert(expected.end(), {0xEE, 0xEE});
+        EXPECT_EQ(bytes, expected) << access;
+    }
+}
+
+TEST_F(DeviceControlTest, CollectionRequestsThatCannotBeServed) {
+    HANDLE handle = open(GENERIC_READ | GENERIC_WRITE);
+    const DWORD infoSize = sizeof(HID_COLLECTION_INFORMATION);
+    const auto descriptorSize = DWORD(Descriptor.size());
+    const struct {
+        const char* name;
+        DWORD code;
+        DWORD outSize;
+        bool noBuffer;
+        SimHidFaults faults;
+        bool unplugged;
+        DWORD error;
+    } cases[] = {
+        {"information one byte short",
+         IOCTL_HID_GET_COLLECTION_INFORMATION,
+         infoSize - 1,
+         false,
+         {},
+         false,
+         ERROR_INSUFFICIENT_BUFFER},
+        {"information into nothing",
+         IOCTL_HID_GET_COLLECTION_INFORMATION,
+         infoSize,
+         true,
+         {},
+         false,
+         ERROR_INSUFFICIENT_BUFFER},
+        {"descriptor one byte short",
+         IOCTL_HID_GET_COLLECTION_DESCRIPTOR,
+         descriptorSize - 1,
+         false,
+         {},
+         false,
+         ERROR_INSUFFICIENT_BUFFER},
+        {"descriptor into nothing",
+         IOCTL_HID_GET_COLLECTION_DESCRIPTOR,
+         descriptorSize,
+         true,
+         {},
+         false,
+         ERROR_INSUFFICIENT_BUFFER},
+        {"ids that cannot be read",
+         IOCTL_HID_GET_COLLECTION_INFORMATION,
+         infoSize,
+         false,
+         {.attributesError = ERROR_SEM_TIMEOUT},
+         false,
+         ERROR_SEM_TIMEOUT},
+        {"information of an unplugged device",
+         IOCTL_HID_GET_COLLECTION_INFORMATION,
+         infoSize,
+         false,
+         {},
+         true,
+         ERROR_DEVICE_NOT_CONNECTED},
+        {"descriptor of an unplugged device",
+         IOCTL_HID_GET_COLLECTION_DESCRIPTOR,
+         descriptorSize,
+         false,
+         {},
+         true,
+         ERROR_DEVICE_NOT_CONNECTED},
+    };
+    for (const auto& c : cases) {
+        bus.setFaults(device, c.faults);
+        if (c.unplugged)
+            bus.unplug(device);
+        std::vector<BYTE> buffer(64, 0xEE);
+        DWORD returned = 99;
+        SetLastError(ERROR_SUCCESS);
+        EXPECT_FALSE(DeviceIoControl(handle, c.code, nullptr, 0,
+                                     c.noBuffer ? nullptr : buffer.data(), c.outSize, &returned,
+                                     nullptr))
+            << c.name;
+        EXPECT_EQ(GetLastError(), c.error) << c.name;
+        EXPECT_EQ(returned, 0u) << c.name;
+        EXPECT_EQ(buffer, std::vector<BYTE>(64, 0xEE)) << c.name << ": nothing written";
+        if (c.unplugged)
+            bus.replug(device);
+    }
 }
 
 TEST_F(DeviceControlTest, QueueBufferCountAndStrings) {

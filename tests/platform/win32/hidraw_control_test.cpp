@@ -7,6 +7,7 @@
 #include "platform/win32/last_error.h"
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cerrno>
 #include <cstdarg>
 #include <gtest/gtest.h>
@@ -21,6 +22,9 @@ struct FakeNode {
     int fd = -1;
     std::vector<unsigned long> requests;
     std::vector<BYTE> sent;
+    int reportLength = 4;   // what a get ioctl transfers, the id counted
+    int descriptorSize = 5; // what HIDIOCGRDESCSIZE answers
+    std::vector<BYTE> descriptor{1, 2, 3, 4, 5, 6, 7, 8}; // HIDIOCGRDESC copies what is asked
 };
 
 FakeNode fakeNode;
@@ -29,8 +33,9 @@ FakeNode fakeNode;
 
 extern "C" int __real_ioctl(int fd, unsigned long request, ...);
 
-// Report ioctls get the report back with every byte after the id set to the ioctl's number;
-// the set ioctls keep what they were given. Both answer with the length, as hidraw does.
+// Get ioctls fill a report of the node's report length, every byte after the id set to the
+// ioctl's number; the set ioctls keep what they were given. Both answer with the length
+// transferred, as hidraw does. The node's ids are 1234:5678.
 extern "C" int __wrap_ioctl(int fd, unsigned long request, ...) {
     va_list args;
     va_start(args, request);
@@ -48,9 +53,25 @@ extern "C" int __wrap_ioctl(int fd, unsigned long request, ...) {
         return size;
     case _IOC_NR(HIDIOCGFEATURE(0)):
     case _IOC_NR(HIDIOCGINPUT(0)):
-    case _IOC_NR(HIDIOCGOUTPUT(0)):
-        std::fill(bytes + 1, bytes + size, static_cast<BYTE>(_IOC_NR(request)));
-        return size;
+    case _IOC_NR(HIDIOCGOUTPUT(0)): {
+        const int length = std::min(size, fakeNode.reportLength);
+        std::fill(bytes + 1, bytes + length, static_cast<BYTE>(_IOC_NR(request)));
+        return length;
+    }
+    case _IOC_NR(HIDIOCGRAWINFO): {
+        auto* info = static_cast<hidraw_devinfo*>(argument);
+        *info = {3, 0x1234, 0x5678};
+        return 0;
+    }
+    case _IOC_NR(HIDIOCGRDESCSIZE):
+        *static_cast<int*>(argument) = fakeNode.descriptorSize;
+        return 0;
+    case _IOC_NR(HIDIOCGRDESC): {
+        auto* answer = static_cast<hidraw_report_descriptor*>(argument);
+        const auto count = std::min<std::size_t>(answer->size, fakeNode.descriptor.size());
+        std::copy_n(fakeNode.descriptor.begin(), count, answer->value);
+        return 0;
+    }
     default:
         errno = ENOTTY;
         return -1;
@@ -118,10 +139,70 @@ TEST_F(HidrawControlTest, ReportCodesMakeTheirHidrawIoctls) {
             EXPECT_EQ(returned, 0u) << c.name;
         } else {
             const auto filled = static_cast<BYTE>(_IOC_NR(c.request));
-            EXPECT_EQ(after, (std::vector<BYTE>{3, filled, filled, filled, filled, filled}))
-                << c.name;
-            EXPECT_EQ(returned, 6u) << c.name;
+            EXPECT_EQ(after, (std::vector<BYTE>{3, filled, filled, filled, 9, 9})) << c.name;
+            EXPECT_EQ(returned, 4u) << c.name << ": the length transferred";
         }
+    }
+}
+
+TEST_F(HidrawControlTest, CollectionComesFromTheNodeWhenItAnswers) {
+    HANDLE handle = open("hidraw0", GENERIC_READ | GENERIC_WRITE);
+    const HidNodeInfo& node = DeviceFileFromHandle(handle)->channel->node();
+    fakeNode.fd = DeviceFileFromHandle(handle)->channel->pollFd();
+    HID_COLLECTION_INFORMATION info{};
+    DWORD returned = 0;
+    ASSERT_TRUE(DeviceIoControl(handle, IOCTL_HID_GET_COLLECTION_INFORMATION, nullptr, 0, &info,
+                                sizeof info, &returned, nullptr))
+        << GetLastError();
+    EXPECT_EQ(info.DescriptorSize, 5u);
+    EXPECT_EQ(info.VendorID, 0x1234);
+    EXPECT_EQ(info.ProductID, 0x5678);
+    EXPECT_EQ(info.VersionNumber, node.version) << "hidraw does not tell the version";
+    EXPECT_EQ(node.version, 0x0102);
+
+    BYTE descriptor[8] = {};
+    ASSERT_TRUE(DeviceIoControl(handle, IOCTL_HID_GET_COLLECTION_DESCRIPTOR, nullptr, 0, descriptor,
+                                sizeof descriptor, &returned, nullptr))
+        << GetLastError();
+    EXPECT_EQ(returned, 5u);
+    EXPECT_EQ(std::vector<BYTE>(descriptor, descriptor + 8),
+              (std::vector<BYTE>{1, 2, 3, 4, 5, 0, 0, 0}));
+}
+
+TEST_F(HidrawControlTest, DescriptorSizeTheRecordCannotHoldIsRefused) {
+    HANDLE handle = open("hidraw0", GENERIC_READ | GENERIC_WRITE);
+    fakeNode.fd = DeviceFileFromHandle(handle)->channel->pollFd();
+    fakeNode.descriptor.assign(HID_MAX_DESCRIPTOR_SIZE + 8, 0x55);
+    const struct {
+        const char* name;
+        int size;
+        bool served;
+    } cases[] = {
+        {"negative", -1, false},
+        {"one past the largest", HID_MAX_DESCRIPTOR_SIZE + 1, false},
+        {"far past the largest", 1 << 30, false},
+        {"the largest", HID_MAX_DESCRIPTOR_SIZE, true},
+        {"empty", 0, true},
+    };
+    for (const auto& c : cases) {
+        fakeNode.descriptorSize = c.size;
+        std::vector<BYTE> bytes(HID_MAX_DESCRIPTOR_SIZE + 8, 0);
+        DWORD returned = 99;
+        HID_COLLECTION_INFORMATION info{};
+        const BOOL informed = DeviceIoControl(handle, IOCTL_HID_GET_COLLECTION_INFORMATION, nullptr,
+                                              0, &info, sizeof info, &returned, nullptr);
+        EXPECT_EQ(informed, c.served) << c.name;
+        const BOOL copied = DeviceIoControl(handle, IOCTL_HID_GET_COLLECTION_DESCRIPTOR, nullptr, 0,
+                                            bytes.data(), DWORD(bytes.size()), &returned, nullptr);
+        EXPECT_EQ(copied, c.served) << c.name;
+        if (!c.served) {
+            EXPECT_EQ(GetLastError(), ERROR_INVALID_DATA) << c.name;
+            EXPECT_EQ(returned, 0u) << c.name;
+            continue;
+        }
+        EXPECT_EQ(info.DescriptorSize, DWORD(c.size)) << c.name;
+        EXPECT_EQ(returned, DWORD(c.size)) << c.name;
+        EXPECT_EQ(std::count(bytes.begin(), bytes.end(), 0x55), c.size) << c.name;
     }
 }
 
@@ -166,6 +247,23 @@ TEST_F(HidrawControlTest, NodeThatAnswersNoIoctlRefusesReportsButFlushesAndNames
     EXPECT_FALSE(DeviceIoControl(unnamed, IOCTL_HID_GET_PRODUCT_STRING, nullptr, 0, text,
                                  sizeof text, &returned, nullptr));
     EXPECT_EQ(GetLastError(), ERROR_NOT_FOUND) << "the node has no product string";
+
+    // The collection then comes from what enumeration read.
+    HID_COLLECTION_INFORMATION info{};
+    ASSERT_TRUE(DeviceIoControl(handle, IOCTL_HID_GET_COLLECTION_INFORMATION, nullptr, 0, &info,
+                                sizeof info, &returned, nullptr))
+        << GetLastError();
+    const HidNodeInfo& node = DeviceFileFromHandle(handle)->channel->node();
+    ASSERT_FALSE(node.reportDescriptor.empty());
+    EXPECT_EQ(info.DescriptorSize, node.reportDescriptor.size());
+    EXPECT_EQ(info.VendorID, 0x16C0);
+    EXPECT_EQ(info.ProductID, 0x05DF);
+    EXPECT_EQ(info.VersionNumber, 0x0102);
+    std::vector<BYTE> descriptor(info.DescriptorSize);
+    ASSERT_TRUE(DeviceIoControl(handle, IOCTL_HID_GET_COLLECTION_DESCRIPTOR, nullptr, 0,
+                                descriptor.data(), info.DescriptorSize, &returned, nullptr));
+    EXPECT_EQ(descriptor, node.reportDescriptor);
+    EXPECT_EQ(returned, info.DescriptorSize);
 }
 
 } // namespace
