@@ -166,6 +166,54 @@ TEST_F(WindowTest, EditsSwallowKeysTheyDoNotTake) {
     }
 }
 
+// The key handlers are the window's own: called directly they swallow a key by setting it to 0
+// and run the check; a key typed into their control reaches them.
+TEST_F(WindowTest, KeyHandlersSwallowWhatTheirEditsDoNotTake) {
+    TMForm& window = Open();
+    Pick(Find<QComboBox>("osi_1_src"), 2); // calibration edits take input with a source
+    Pick(Find<QComboBox>("osi_1_name"), 1);
+    using Handler = void (TMForm::*)(QObject*, QChar&);
+    const struct {
+        const char* edit;
+        Handler handler;
+        char16_t key;
+        bool kept;
+    } cases[] = {
+        {"osi_1_acal_min", &TMForm::DigitControl, u'7', true},
+        {"osi_1_acal_min", &TMForm::DigitControl, u'a', false},
+        {"btn_timer_1", &TMForm::DigitControl, 8, true},
+        {"ab_02_l", &TMForm::DigitControl, u'-', false},
+        {"dev_vid", &TMForm::HexDigitControl, u'F', true},
+        {"dev_pid", &TMForm::HexDigitControl, u'f', false},
+        {"dev_name", &TMForm::dev_nameKeyPress, u'_', true},
+        {"dev_name", &TMForm::dev_nameKeyPress, u'\u0416', false},
+    };
+    auto* vendor = Find<QLineEdit>("dev_vid");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.edit) + " " + std::to_string(int(c.key)));
+        auto* edit = Find<QLineEdit>(c.edit);
+        {
+            const QSignalBlocker quiet(vendor);
+            vendor->setText("12");
+        }
+        QChar key(c.key);
+        (window.*c.handler)(edit, key);
+        EXPECT_EQ(key.isNull(), !c.kept);
+        EXPECT_TRUE(window.State().ConfigError) << "the check ran";
+        vendor->setText("8888");
+        ASSERT_FALSE(window.State().ConfigError);
+
+        const QString original = edit->text();
+        edit->setText("1");
+        edit->setCursorPosition(1);
+        QKeyEvent press(QEvent::KeyPress, c.key == 8 ? Qt::Key_Backspace : 0, Qt::NoModifier,
+                        QString(QChar(c.key)));
+        QApplication::sendEvent(edit, &press);
+        EXPECT_EQ(edit->text() != "1", c.kept) << edit->text().toStdString();
+        edit->setText(original);
+    }
+}
+
 // One edit of each filter and binding group that takes typing (the live values are read-only).
 const char* const FilteredEdits[] = {"dev_vid",        "dev_pid",       "dev_name",
                                      "osi_1_acal_min", "osi_4_ms_step", "osi_3_zm_del",
