@@ -3,6 +3,7 @@
 #include "platform/ui/ui_host.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
@@ -33,7 +34,10 @@ QString toolProgramPath(const QString& programFolder, ToolProgram tool) {
 }
 
 void openToolProgram(const QString& programFolder, ToolProgram tool) {
-    shellOpen(toolProgramPath(programFolder, tool));
+    // Handed to the desktop, a missing file would only make it print its own complaint.
+    const QString program = toolProgramPath(programFolder, tool);
+    if (QFileInfo(program).isFile())
+        shellOpen(program);
 }
 
 bool openInstalledProgram(const QString& name) {

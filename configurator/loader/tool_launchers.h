@@ -1,7 +1,7 @@
 #pragma once
 // The buttons that start outside programs: tool programs from the "tools" folder next to the
 // program, the system's device and game-controller panels and the project's web pages. These
-// are other parties' programs: when one is absent the shell call fails and nothing is shown.
+// are other parties' programs: when one is absent nothing is started and nothing is shown.
 
 #include <QString>
 
@@ -15,6 +15,7 @@ enum class ToolProgram {
 // Program folder + "/tools/" + the tool's file name.
 QString toolProgramPath(const QString& programFolder, ToolProgram tool);
 
+// Opens the tool's file when it is there.
 void openToolProgram(const QString& programFolder, ToolProgram tool);
 // Starts the program of that name found on the search path; when there is none nothing is
 // started (and nothing shown). Returns whether it was handed to the shell.

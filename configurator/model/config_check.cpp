@@ -105,17 +105,23 @@ Verdict VirtualAxesHaveButtons(const Config& config, const LanguageLines& lines)
     return std::nullopt;
 }
 
-// The ids go to the controller as two bytes each; a text that is not four hex digits cannot, so
-// it is reported here rather than guessed at when writing or saving.
-Verdict IdentityIdsValid(const Config& config, const LanguageLines& lines) {
-    const struct {
-        const QString& text;
-        int captionLine;
-    } ids[] = {{config.identity.vendorId, 15}, {config.identity.productId, 16}};
-    for (const auto& id : ids)
-        if (!ParseIdentityId(id.text))
-            return lines.line(51) + Space + lines.line(id.captionLine) + QStringLiteral(" [") +
-                   id.text + QStringLiteral("] (0000..FFFF)");
+// A character named in a message: printable ones as they are, the others by their code.
+QString ShownCharacter(const QString& text, int at) {
+    const bool pair =
+        at + 1 < text.size() && text[at].isHighSurrogate() && text[at + 1].isLowSurrogate();
+    const QString character = text.mid(at, pair ? 2 : 1);
+    if (character.size() == 1 && !character[0].isPrint())
+        return QStringLiteral("U+%1")
+            .arg(character[0].unicode(), 4, 16, QLatin1Char('0'))
+            .toUpper();
+    return character;
+}
+
+// The ids and the name go to the controller as bytes; a text that does not fit is reported
+// here rather than guessed at when writing or saving.
+Verdict IdentityFits(const Config& config, const LanguageLines& lines) {
+    if (const std::optional<EncodeError> error = IdentityEncodeError(config.identity))
+        return EncodeErrorMessage(*error, config, lines);
     return std::nullopt;
 }
 
@@ -147,7 +153,7 @@ CheckResult CheckConfig(Config& config, const LanguageLines& lines,
         verdict = VirtualAxesHaveButtons(config, lines);
     }
     if (!verdict)
-        verdict = IdentityIdsValid(config, lines);
+        verdict = IdentityFits(config, lines);
     if (verdict) {
         result.message = *verdict;
         return result;
@@ -156,4 +162,36 @@ CheckResult CheckConfig(Config& config, const LanguageLines& lines,
     result.message = lines.line(68) + Space + QString::number(result.sensorAxes) + lines.line(69) +
                      Space + QString::number(result.buttons) + QLatin1Char('.');
     return result;
+}
+
+QString EncodeErrorMessage(const EncodeError& error, const Config& config,
+                           const LanguageLines& lines) {
+    const QString number = QString::number(error.number);
+    const auto field = [&](int captionLine, const QString& text) {
+        return lines.line(51) + Space + lines.line(captionLine) + QStringLiteral(" [") + text +
+               QLatin1Char(']');
+    };
+    const auto numbered = [&](int ownerLine, int captionLine) {
+        return lines.line(51) + Space + lines.line(ownerLine) + Space + number +
+               QStringLiteral(", ") + lines.line(captionLine) + QStringLiteral(" []");
+    };
+    const QString fourHexDigits = QStringLiteral(" (4 \u00D7 0..9, A..F)");
+    const DeviceIdentity& identity = config.identity;
+    switch (error.field) {
+    case EncodeField::Step:
+        return numbered(29, 42);
+    case EncodeField::Delay:
+        return numbered(37, 35);
+    case EncodeField::Speed:
+        return numbered(37, 36);
+    case EncodeField::VendorId:
+        return field(15, identity.vendorId) + fourHexDigits;
+    case EncodeField::ProductId:
+        return field(16, identity.productId) + fourHexDigits;
+    case EncodeField::DeviceName: {
+        const int at = std::max(FirstNameCharacterBeyondOneByte(identity.name), 0);
+        return field(19, identity.name) + QStringLiteral(": ") + ShownCharacter(identity.name, at);
+    }
+    }
+    return {};
 }

@@ -5,6 +5,7 @@
 
 #include "configurator/model/config.h"
 #include "configurator/model/language_lines.h"
+#include "configurator/model/report_codec.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,6 +23,12 @@ void ClampSlotTimings(Config& config);
 
 // Runs the clamps on config, then the rules in order: sensors used twice, axes without usage,
 // usages used twice, hat directions not set, hat buttons used twice, virtual axes without
-// buttons, vendor and product ids that are not four hex digits. sourceItems is the source list
-// in effect (it names the sensor in the message).
+// buttons, vendor and product ids that are not four hex digits, a device name the image cannot
+// hold (the encoder refuses all three, EncodeErrorMessage gives the message). sourceItems is the
+// source list in effect (it names the sensor in the message).
 CheckResult CheckConfig(Config& config, const LanguageLines& lines, const QStringList& sourceItems);
+
+// Why the images cannot hold config, in the words of the check: line 51, the field's caption,
+// what it holds in brackets and what it needs (four hex digits; a name character of one byte).
+QString EncodeErrorMessage(const EncodeError& error, const Config& config,
+                           const LanguageLines& lines);

@@ -17,13 +17,11 @@ bool AllDigits(const QString& text) {
     return true;
 }
 
+// LimitedText, with every text that is no number becoming "0".
 QString ClampedText(const QString& text, int max) {
-    const std::optional<int> value = StrictNumber(text);
-    if (!value)
-        return AllDigits(text) ? QString::number(max) : QStringLiteral("0");
-    if (*value > max)
-        return QString::number(max);
-    return *value < 0 ? QStringLiteral("0") : text;
+    if (!StrictNumber(text) && !AllDigits(text))
+        return QStringLiteral("0");
+    return LimitedText(text, max);
 }
 
 } // namespace
@@ -64,6 +62,15 @@ QString ClampedTimerText(const QString& text) {
 
 QString ClampedStepText(const QString& text) {
     return ClampedText(text, StepMax);
+}
+
+QString LimitedText(const QString& text, int max) {
+    const std::optional<int> value = StrictNumber(text);
+    if (!value)
+        return AllDigits(text) ? QString::number(max) : text;
+    if (*value > max)
+        return QString::number(max);
+    return *value < 0 ? QStringLiteral("0") : text;
 }
 
 int LenientNumber(const QString& text) {

@@ -11,6 +11,7 @@
 
 constexpr int IdentityIdLength = 4;
 constexpr int DeviceNameLength = 15;
+constexpr int RangeBoundMax = 255; // ab_0K_l, ab_0K_h: one byte each in the image
 
 // DigitControl: "0".."9".
 bool IsDigitKey(QChar key);
@@ -29,6 +30,11 @@ QString ClampedTimerText(const QString& text);
 // osi_1_cal_01_editChange for a virtual-axis step: an empty or non-numeric text becomes "0",
 // above 100 becomes "100".
 QString ClampedStepText(const QString& text);
+
+// The calibration edits and the range bounds (max CalibrationMax, RangeBoundMax): a number above
+// max, also too long a number, becomes max and a negative one "0", so the edit shows what the
+// image holds; any other text, an empty one included, stays as typed.
+QString LimitedText(const QString& text, int max);
 
 // The lenient number of an edit: its decimal value, 0 when the text is not a number.
 int LenientNumber(const QString& text);

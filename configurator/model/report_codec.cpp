@@ -18,17 +18,28 @@ std::optional<EncodeError> Validate(const Config& config) {
         if (!config.specialFunctions[s - 1].speed)
             return EncodeError{EncodeField::Speed, s};
     }
-    if (!ParseIdentityId(config.identity.vendorId))
-        return EncodeError{EncodeField::VendorId, 0};
-    if (!ParseIdentityId(config.identity.productId))
-        return EncodeError{EncodeField::ProductId, 0};
-    for (QChar c : config.identity.name.left(DeviceNameLength))
-        if (c.unicode() == 0 || c.unicode() > 0xFF)
-            return EncodeError{EncodeField::DeviceName, 0};
-    return std::nullopt;
+    return IdentityEncodeError(config.identity);
 }
 
 } // namespace
+
+std::optional<EncodeError> IdentityEncodeError(const DeviceIdentity& identity) {
+    if (!ParseIdentityId(identity.vendorId))
+        return EncodeError{EncodeField::VendorId, 0};
+    if (!ParseIdentityId(identity.productId))
+        return EncodeError{EncodeField::ProductId, 0};
+    if (FirstNameCharacterBeyondOneByte(identity.name) >= 0)
+        return EncodeError{EncodeField::DeviceName, 0};
+    return std::nullopt;
+}
+
+int FirstNameCharacterBeyondOneByte(const QString& text) {
+    const int length = std::min<int>(text.size(), DeviceNameLength);
+    for (int i = 0; i < length; ++i)
+        if (text[i].unicode() == 0 || text[i].unicode() > 0xFF)
+            return i;
+    return -1;
+}
 
 EncodeResult ConfigToReport(const Config& config) {
     EncodeResult result;
@@ -58,22 +69,4 @@ Config ReportToConfig(const ReportImage& axis, const ReportImage& general, const
     ApplyHatRule(config);
     DecodeIdentity(hid, config.identity);
     return config;
-}
-
-QString EncodeErrorText(const EncodeError& error) {
-    switch (error.field) {
-    case EncodeField::Step:
-        return QStringLiteral("Axis %1: the virtual-axis step is not a number.").arg(error.number);
-    case EncodeField::Delay:
-        return QStringLiteral("Special function %1: the delay is not a number.").arg(error.number);
-    case EncodeField::Speed:
-        return QStringLiteral("Special function %1: the speed is not a number.").arg(error.number);
-    case EncodeField::VendorId:
-        return QStringLiteral("The vendor id needs four hex digits.");
-    case EncodeField::ProductId:
-        return QStringLiteral("The product id needs four hex digits.");
-    case EncodeField::DeviceName:
-        return QStringLiteral("The device name may hold only Latin characters.");
-    }
-    return {};
 }

@@ -69,5 +69,10 @@ EncodeResult ConfigToReport(const Config& config);
 // 241 of report 5 are not read.
 Config ReportToConfig(const ReportImage& axis, const ReportImage& general, const ReportImage& hid);
 
-// A sentence for the user about why encoding failed.
-QString EncodeErrorText(const EncodeError& error);
+// The identity's part of ConfigToReport's validation: ids that are not exactly four hex digits
+// (vendor first), then a name character among the first 15 that is no single byte.
+std::optional<EncodeError> IdentityEncodeError(const DeviceIdentity& identity);
+
+// Where in text the first of its first DeviceNameLength characters that one byte cannot hold
+// stands (U+0000 or above U+00FF); -1 when there is none.
+int FirstNameCharacterBeyondOneByte(const QString& text);

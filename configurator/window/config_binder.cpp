@@ -65,7 +65,8 @@ AxisRow ReadAxis(const ControlArrays& a, int n) {
     return row;
 }
 
-void ShowAxis(const ControlArrays& a, int n, const AxisRow& row) {
+// Everything of a row but its texts.
+void ShowAxisChoices(const ControlArrays& a, int n, const AxisRow& row) {
     SetIndex(a.OsiSrc[n], row.source);
     SetIndex(a.OsiSrcPort[n], row.port);
     SetIndex(a.OsiSrcChnl[n], row.channel);
@@ -79,13 +80,47 @@ void ShowAxis(const ControlArrays& a, int n, const AxisRow& row) {
     SetValue(a.OsiDzc[n], row.deadZoneCentre);
     SetValue(a.OsiDzh[n], row.deadZoneHigh);
     SetValue(a.OsiDzd[n], row.deadZoneSecond);
-    SetTextQuietly(a.OsiAcalMin[n], QString::number(row.calibrationMin));
-    SetTextQuietly(a.OsiAcalCen[n], QString::number(row.calibrationCentre));
-    SetTextQuietly(a.OsiAcalMax[n], QString::number(row.calibrationMax));
-    SetTextQuietly(a.OsiMsStep[n], NumberText(row.step));
     SetIndex(a.OsiMsBtnU[n], row.buttonUp);
     SetIndex(a.OsiMsBtn[n], row.buttonCentre);
     SetIndex(a.OsiMsBtnD[n], row.buttonDown);
+}
+
+void ShowCalibrationTexts(const ControlArrays& a, int n, const AxisRow& row) {
+    SetTextQuietly(a.OsiAcalMin[n], QString::number(row.calibrationMin));
+    SetTextQuietly(a.OsiAcalCen[n], QString::number(row.calibrationCentre));
+    SetTextQuietly(a.OsiAcalMax[n], QString::number(row.calibrationMax));
+}
+
+void ShowAxis(const ControlArrays& a, int n, const AxisRow& row) {
+    ShowAxisChoices(a, n, row);
+    ShowCalibrationTexts(a, n, row);
+    SetTextQuietly(a.OsiMsStep[n], NumberText(row.step));
+}
+
+// The texts the row rule sets: the calibration of a row without sensor, the step of a row that
+// is no virtual axis.
+void ShowAxisRule(const ControlArrays& a, int n, const AxisRow& row) {
+    ShowAxisChoices(a, n, row);
+    if (row.source <= SourceVirtual) {
+        ShowCalibrationTexts(a, n, row);
+    }
+    if (row.source != SourceVirtual) {
+        SetTextQuietly(a.OsiMsStep[n], NumberText(row.step));
+    }
+}
+
+void ShowRange(const ConfigControls& c, int k, const AxisButtonRange& range) {
+    SetIndex(c.rangeButtons[k], range.button);
+    SetIndex(c.rangeAxes[k], range.axis);
+    SetTextQuietly(c.rangeLows[k], QString::number(range.low));
+    SetTextQuietly(c.rangeHighs[k], QString::number(range.high));
+}
+
+// An edit that holds value, as a number, keeps its text ("007" stays).
+void ShowNumber(QLineEdit* edit, const std::optional<int>& value) {
+    if (StrictNumber(edit->text()) != value) {
+        SetTextQuietly(edit, NumberText(value));
+    }
 }
 
 SpecialFunctionSlot ReadSlot(const ControlArrays& a, int s) {
@@ -173,12 +208,7 @@ void ShowConfig(const ConfigControls& c, const Config& config) {
     for (int s = 1; s <= SlotCount; ++s) {
         ShowSlot(*c.rows, s, config.specialFunctions[s - 1]);
     }
-    for (int hat = 0; hat < HatCount; ++hat) {
-        SetChecked(c.hatOn[hat], config.hats[hat].on);
-        for (int d = 0; d < 4; ++d) {
-            SetIndex(c.hatDirections[hat][d], config.hats[hat].directions[d]);
-        }
-    }
+    ShowHats(c, config);
     for (int k = 0; k < MatrixLineCount; ++k) {
         SetIndex(c.matrixRows[k], config.matrixRows[k]);
         SetIndex(c.matrixColumns[k], config.matrixColumns[k]);
@@ -196,11 +226,7 @@ void ShowConfig(const ConfigControls& c, const Config& config) {
         SetIndex(c.registerLengths[k], config.shiftRegisters[k].length);
     }
     for (int k = 0; k < AxisButtonRangeCount; ++k) {
-        const AxisButtonRange& range = config.axisButtonRanges[k];
-        SetIndex(c.rangeButtons[k], range.button);
-        SetIndex(c.rangeAxes[k], range.axis);
-        SetTextQuietly(c.rangeLows[k], QString::number(range.low));
-        SetTextQuietly(c.rangeHighs[k], QString::number(range.high));
+        ShowRange(c, k, config.axisButtonRanges[k]);
     }
     SetIndex(c.poll, config.pollInterval);
     SetIndex(c.ledPort, config.ledPort);
@@ -211,6 +237,26 @@ void ShowConfig(const ConfigControls& c, const Config& config) {
     SetTextQuietly(c.vendorId, config.identity.vendorId);
     SetTextQuietly(c.productId, config.identity.productId);
     SetTextQuietly(c.name, config.identity.name);
+}
+
+void ShowAxisRules(const ConfigControls& c, const Config& config) {
+    for (int n = 1; n <= AxisRowCount; ++n) {
+        ShowAxisRule(*c.rows, n, config.axes[n - 1]);
+    }
+    for (int k = 0; k < AxisButtonRangeCount; ++k) {
+        if (config.axisButtonRanges[k].button == 0) {
+            ShowRange(c, k, config.axisButtonRanges[k]);
+        }
+    }
+}
+
+void ShowHats(const ConfigControls& c, const Config& config) {
+    for (int hat = 0; hat < HatCount; ++hat) {
+        SetChecked(c.hatOn[hat], config.hats[hat].on);
+        for (int d = 0; d < 4; ++d) {
+            SetIndex(c.hatDirections[hat][d], config.hats[hat].directions[d]);
+        }
+    }
 }
 
 void ShowEnabling(const ConfigControls& c, const Config& config) {
@@ -246,10 +292,10 @@ void ShowSlotTimings(const ConfigControls& c, const Config& config, const QWidge
     for (int s = 1; s <= SlotCount; ++s) {
         const SpecialFunctionSlot& slot = config.specialFunctions[s - 1];
         if (c.rows->ZmDel[s] != skip) {
-            SetTextQuietly(c.rows->ZmDel[s], NumberText(slot.delay));
+            ShowNumber(c.rows->ZmDel[s], slot.delay);
         }
         if (c.rows->ZmSpd[s] != skip) {
-            SetTextQuietly(c.rows->ZmSpd[s], NumberText(slot.speed));
+            ShowNumber(c.rows->ZmSpd[s], slot.speed);
         }
     }
 }

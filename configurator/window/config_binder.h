@@ -15,10 +15,19 @@ Config ReadConfig(const ConfigControls& controls,
 // selects no item of its list shows the list's first item.
 void ShowConfig(const ConfigControls& controls, const Config& config);
 
+// What the axis rules write back: every row's items, spins and switches, but only the texts the
+// rules set (the calibration of a row without sensor, the step of a row that is no virtual axis,
+// the ranges without a button); every other text stays as typed.
+void ShowAxisRules(const ConfigControls& controls, const Config& config);
+
+// Both hats' switches and directions.
+void ShowHats(const ConfigControls& controls, const Config& config);
+
 // Enables each axis row's controls for its source and each hat's directions for its switch.
 void ShowEnabling(const ConfigControls& controls, const Config& config);
 
-// Texts of the special-function delay and speed edits, for the check's clamps.
+// Texts of the special-function delay and speed edits, for the check's clamps: an edit whose
+// number is the value keeps its text.
 void ShowSlotTimings(const ConfigControls& controls, const Config& config, const QWidget* skip);
 
 // Writes text into edit without raising its change handler; an edit that already shows it is

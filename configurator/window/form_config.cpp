@@ -41,7 +41,8 @@ void TMForm::ShowRules(const Config& config) {
 void TMForm::osi_Change() {
     Config config = CurrentConfig();
     ApplyAxisRules(config);
-    ShowRules(config);
+    ShowAxisRules(controls_, config);
+    ShowEnabling(controls_, config);
     CheckConfig();
 }
 
@@ -58,7 +59,8 @@ void TMForm::btnClrConfigClick() {
 void TMForm::hat_1_onClick() {
     Config config = CurrentConfig();
     ApplyHatRule(config);
-    ShowRules(config);
+    ShowHats(controls_, config);
+    ShowEnabling(controls_, config);
     CheckConfig();
 }
 
@@ -78,10 +80,20 @@ void TMForm::btn_timer_1Change() {
     CheckConfig();
 }
 
+// Every row's step is held to 0..100, the calibration values and range bounds to what their
+// image fields hold, so the window shows what a write sends and a read brings back.
 void TMForm::osi_1_cal_01_editChange() {
-    // Every row's step is held to 0..100: the image keeps it in one byte.
     for (int n = 1; n <= AxisRows; ++n) {
         SetTextQuietly(arrays_.OsiMsStep[n], ClampedStepText(arrays_.OsiMsStep[n]->text()));
+        for (QLineEdit* edit :
+             {arrays_.OsiAcalMin[n], arrays_.OsiAcalCen[n], arrays_.OsiAcalMax[n]}) {
+            SetTextQuietly(edit, LimitedText(edit->text(), CalibrationMax));
+        }
+    }
+    for (int k = 0; k < AxisButtonRangeCount; ++k) {
+        for (QLineEdit* edit : {controls_.rangeLows[k], controls_.rangeHighs[k]}) {
+            SetTextQuietly(edit, LimitedText(edit->text(), RangeBoundMax));
+        }
     }
     CheckConfig();
 }
@@ -112,13 +124,32 @@ void TMForm::CheckConfigTyping(const QWidget* typing) {
     }
 }
 
+void TMForm::DigitControl(QObject*, QChar& key) {
+    if (!IsDigitKey(key)) {
+        key = QChar(0);
+    }
+    CheckConfig();
+}
+
+void TMForm::HexDigitControl(QObject*, QChar& key) {
+    if (!IsHexDigitKey(key)) {
+        key = QChar(0);
+    }
+    CheckConfig();
+}
+
+void TMForm::dev_nameKeyPress(QObject*, QChar& key) {
+    if (!IsDeviceNameKey(key)) {
+        key = QChar(0);
+    }
+    CheckConfig();
+}
+
 void TMForm::ConnectConfigHandlers() {
     const ControlArrays& a = arrays_;
     auto osiChange = Guarded([this] { osi_Change(); });
     auto check = Guarded([this] { CheckConfig(); });
-    auto afterKey = [this] {
-        CheckConfig();
-    };
+    const TKeyPressEvent digitControl(this, &TMForm::DigitControl);
     for (int n = 1; n <= AxisRows; ++n) {
         for (QComboBox* combo : {a.OsiSrc[n], a.OsiSrcPort[n], a.OsiSrcChnl[n], a.OsiName[n],
                                  a.OsiMsBtn[n], a.OsiMsBtnD[n], a.OsiMsBtnU[n]}) {
@@ -130,14 +161,14 @@ void TMForm::ConnectConfigHandlers() {
         for (QLineEdit* edit :
              {a.OsiMsStep[n], a.OsiAcalMin[n], a.OsiAcalCen[n], a.OsiAcalMax[n], a.OsiValue[n],
               a.OsiAxisValue[n], FindNamed<QLineEdit>(*this, NumberName("adc_error_%1", n))}) {
-            KeyFilter::Install(edit, IsDigitKey, afterKey);
+            KeyFilter::Install(edit, digitControl);
             connect(edit, &QLineEdit::textChanged, this,
                     Guarded([this] { osi_1_cal_01_editChange(); }));
         }
     }
     for (int s = 1; s <= CurveSlots; ++s) {
         for (QLineEdit* edit : {a.ZmDel[s], a.ZmSpd[s]}) {
-            KeyFilter::Install(edit, IsDigitKey, afterKey);
+            KeyFilter::Install(edit, digitControl);
             connect(edit, &QLineEdit::textChanged, this, Guarded([this] { osi_1_filterChange(); }));
             connect(edit, &QLineEdit::editingFinished, this,
                     Guarded([this] { CheckConfigTyping(nullptr); }));
@@ -145,14 +176,14 @@ void TMForm::ConnectConfigHandlers() {
     }
     for (int k = 0; k < AxisButtonRangeCount; ++k) {
         for (QLineEdit* edit : {controls_.rangeLows[k], controls_.rangeHighs[k]}) {
-            KeyFilter::Install(edit, IsDigitKey, afterKey);
+            KeyFilter::Install(edit, digitControl);
             connect(edit, &QLineEdit::textChanged, this,
                     Guarded([this] { osi_1_cal_01_editChange(); }));
         }
         connect(controls_.rangeAxes[k], &QComboBox::activated, this, check);
     }
     for (QLineEdit* timer : controls_.buttonTimers) {
-        KeyFilter::Install(timer, IsDigitKey, afterKey);
+        KeyFilter::Install(timer, digitControl);
         connect(timer, &QLineEdit::textChanged, this, Guarded([this] { btn_timer_1Change(); }));
     }
     for (QComboBox* shift : controls_.shiftButtons) {
@@ -165,9 +196,10 @@ void TMForm::ConnectConfigHandlers() {
             connect(direction, &QComboBox::activated, this, check);
         }
     }
-    KeyFilter::Install(controls_.vendorId, IsHexDigitKey, afterKey);
-    KeyFilter::Install(controls_.productId, IsHexDigitKey, afterKey);
-    KeyFilter::Install(controls_.name, IsDeviceNameKey, afterKey);
+    for (QLineEdit* id : {controls_.vendorId, controls_.productId}) {
+        KeyFilter::Install(id, TKeyPressEvent(this, &TMForm::HexDigitControl));
+    }
+    KeyFilter::Install(controls_.name, TKeyPressEvent(this, &TMForm::dev_nameKeyPress));
     for (QLineEdit* edit : {controls_.vendorId, controls_.productId, controls_.name}) {
         connect(edit, &QLineEdit::textChanged, this, Guarded([this] { dev_vidChange(); }));
     }

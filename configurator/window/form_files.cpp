@@ -1,6 +1,7 @@
 // The window's configuration files: saving the file set and loading the configuration from it.
 
 #include "configurator/files/config_file_commands.h"
+#include "configurator/model/config_check.h"
 #include "configurator/model/report_codec.h"
 #include "configurator/window/event_guard.h"
 #include "configurator/window/main_form.h"
@@ -25,12 +26,12 @@ void TMForm::ConnectFileHandlers() {
 }
 
 bool TMForm::ConfigToReport() {
-    const EncodeResult encoded = ::ConfigToReport(CurrentConfig());
+    const Config config = CurrentConfig();
+    const EncodeResult encoded = ::ConfigToReport(config);
     if (!encoded.ok()) {
-        // The check runs just before and its line already names the first problem.
-        if (!state_.ConfigError) {
-            checkInfo_->setText(EncodeErrorText(*encoded.error));
-        }
+        // The check may have stopped at an earlier problem, which alone would not stop a save:
+        // the line names what stopped the encoding.
+        checkInfo_->setText(EncodeErrorMessage(*encoded.error, config, state_.LngStrings));
         state_.ConfigError = true;
         return false;
     }

@@ -2,13 +2,13 @@
 // buttons below the pages and the about box.
 
 #include "components/edit/file_name_rules.h"
+#include "components/image/image.h"
 #include "configurator/loader/about_box.h"
 #include "configurator/loader/firmware_loader.h"
 #include "configurator/loader/loader_console.h"
 #include "configurator/loader/registry_cleaning.h"
 #include "configurator/loader/serial_ports.h"
 #include "configurator/loader/tool_launchers.h"
-#include "configurator/window/click_filter.h"
 #include "configurator/window/event_guard.h"
 #include "configurator/window/main_form.h"
 #include "configurator/window/named_control.h"
@@ -17,61 +17,27 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <functional>
 
 void TMForm::ConnectLoaderHandlers() {
-    const QString folder = programFolder_;
-    const std::pair<const char*, std::function<void()>> buttons[] = {
-        {"btnStartFirmware",
-         [this] {
-             btnStartFirmwareClick();
-         }},
-        {"BtnGetCPorts",
-         [this] {
-             BtnGetCPortsClick();
-         }},
-        {"clear_reg",
-         [this] {
-             clear_regClick();
-         }},
-        {"btn_about",
-         [this] {
-             btn_aboutClick();
-         }},
-        {"Direct_Input_Viewer",
-         [folder] {
-             openToolProgram(folder, ToolProgram::DirectInputViewer);
-         }},
-        {"USBDeview",
-         [folder] {
-             openToolProgram(folder, ToolProgram::UsbDeview);
-         }},
-        {"DAZ_Button_Tester",
-         [folder] {
-             openToolProgram(folder, ToolProgram::ButtonTester);
-         }},
-        {"DAZ_Joystick_Tester",
-         [folder] {
-             openToolProgram(folder, ToolProgram::JoystickTester);
-         }},
-        {"btn_devmgmt",
-         [] {
-             openDeviceManager();
-         }},
-        {"Windows_Joysticks",
-         [] {
-             openGameControllerPanel();
-         }},
-        {"BtnDonate",
-         [] {
-             openDonationPage();
-         }},
+    const std::pair<const char*, void (TMForm::*)()> buttons[] = {
+        {"btnStartFirmware", &TMForm::btnStartFirmwareClick},
+        {"BtnGetCPorts", &TMForm::BtnGetCPortsClick},
+        {"clear_reg", &TMForm::clear_regClick},
+        {"btn_about", &TMForm::btn_aboutClick},
+        {"Direct_Input_Viewer", &TMForm::Direct_Input_ViewerClick},
+        {"USBDeview", &TMForm::USBDeviewClick},
+        {"DAZ_Button_Tester", &TMForm::DAZ_Button_TesterClick},
+        {"DAZ_Joystick_Tester", &TMForm::DAZ_Joystick_TesterClick},
+        {"btn_devmgmt", &TMForm::btn_devmgmtClick},
+        {"Windows_Joysticks", &TMForm::Windows_JoysticksClick},
+        {"BtnDonate", &TMForm::BtnDonateClick},
     };
     for (const auto& [name, handler] : buttons) {
-        connect(FindNamed<QPushButton>(*this, name), &QPushButton::clicked, this, Guarded(handler));
+        connect(FindNamed<QPushButton>(*this, name), &QPushButton::clicked, this,
+                Guarded([this, handler = handler] { (this->*handler)(); }));
     }
-    ClickFilter::Install(imgRed_, [this] { btn_aboutClick(); });
-    ClickFilter::Install(imgGrn_, [this] { btn_aboutClick(); });
+    FindNamed<TWkImage>(*this, "img_red")->OnClick = TNotifyEvent(this, &TMForm::img_redClick);
+    FindNamed<TWkImage>(*this, "img_grn")->OnClick = TNotifyEvent(this, &TMForm::img_grnClick);
 }
 
 // The chosen loader kind shows its template in command_file; the "--" kind runs the template
@@ -108,4 +74,40 @@ void TMForm::clear_regClick() {
 
 void TMForm::btn_aboutClick() {
     showAboutBox(this);
+}
+
+void TMForm::img_redClick(QObject*) {
+    showAboutBox(this);
+}
+
+void TMForm::img_grnClick(QObject*) {
+    showAboutBox(this);
+}
+
+void TMForm::Direct_Input_ViewerClick() {
+    openToolProgram(programFolder_, ToolProgram::DirectInputViewer);
+}
+
+void TMForm::USBDeviewClick() {
+    openToolProgram(programFolder_, ToolProgram::UsbDeview);
+}
+
+void TMForm::DAZ_Button_TesterClick() {
+    openToolProgram(programFolder_, ToolProgram::ButtonTester);
+}
+
+void TMForm::DAZ_Joystick_TesterClick() {
+    openToolProgram(programFolder_, ToolProgram::JoystickTester);
+}
+
+void TMForm::btn_devmgmtClick() {
+    openDeviceManager();
+}
+
+void TMForm::Windows_JoysticksClick() {
+    openGameControllerPanel();
+}
+
+void TMForm::BtnDonateClick() {
+    openDonationPage();
 }

@@ -17,11 +17,11 @@ bool TypesNoCharacter(const QString& typed) {
 
 } // namespace
 
-KeyFilter::KeyFilter(QObject* parent, Accepts accepts, std::function<void()> afterKey)
-    : QObject(parent), accepts_(accepts), afterKey_(std::move(afterKey)) {}
+KeyFilter::KeyFilter(QObject* parent, TKeyPressEvent onKeyPress)
+    : QObject(parent), onKeyPress_(std::move(onKeyPress)) {}
 
-void KeyFilter::Install(QObject* watched, Accepts accepts, std::function<void()> afterKey) {
-    watched->installEventFilter(new KeyFilter(watched, accepts, std::move(afterKey)));
+void KeyFilter::Install(QObject* watched, TKeyPressEvent onKeyPress) {
+    watched->installEventFilter(new KeyFilter(watched, std::move(onKeyPress)));
 }
 
 bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
@@ -32,8 +32,12 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (TypesNoCharacter(typed)) {
         return QObject::eventFilter(watched, event);
     }
-    const bool kept = std::all_of(typed.begin(), typed.end(),
-                                  [this](QChar key) { return key == Backspace || accepts_(key); });
-    RunGuarded(afterKey_);
-    return !kept;
+    // A key that types several characters at once goes in whole or not at all.
+    bool swallowed = false;
+    for (QChar typedKey : typed) {
+        QChar key = typedKey;
+        RunGuarded([&] { onKeyPress_(watched, key); });
+        swallowed = swallowed || key.isNull();
+    }
+    return swallowed;
 }

@@ -1,24 +1,27 @@
 #pragma once
-// Keeps only the typed characters a predicate accepts (Backspace always), swallows every other
-// typed character, and reports each typed key afterwards. Keys that type no printable character
-// (arrows, Tab, Return, Escape, Delete, shortcuts) pass untouched and are not reported.
+// Gives each character typed into a control (Backspace, 8, included) to the control's key-press
+// handler before the control sees it; a handler that sets the key to 0 swallows it. Keys that
+// type no printable character (arrows, Tab, Return, Escape, Delete, shortcuts) pass untouched
+// and reach no handler.
+
+#include "components/base/method_event.h"
 
 #include <QObject>
-#include <functional>
+
+class QChar;
+
+// OnKeyPress: the control that got the key and the typed character; key := 0 swallows it.
+using TKeyPressEvent = TWkMethod<void(QObject* sender, QChar& key)>;
 
 class KeyFilter final : public QObject {
 public:
-    using Accepts = bool (*)(QChar key);
-
-    // Filters the keys typed into watched; afterKey runs once per typed key, kept or not.
-    static void Install(QObject* watched, Accepts accepts, std::function<void()> afterKey);
+    static void Install(QObject* watched, TKeyPressEvent onKeyPress);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    KeyFilter(QObject* parent, Accepts accepts, std::function<void()> afterKey);
+    KeyFilter(QObject* parent, TKeyPressEvent onKeyPress);
 
-    Accepts accepts_;
-    std::function<void()> afterKey_;
+    TKeyPressEvent onKeyPress_;
 };

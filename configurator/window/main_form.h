@@ -89,6 +89,11 @@ public:
     void osi_1_curve_03Change();
     // Validates the configuration, shows the verdict in chk_report_info and keeps ConfigError.
     void CheckConfig();
+    // OnKeyPress of the number edits, of dev_vid and dev_pid, and of dev_name: a key the edit
+    // does not take is swallowed (key := 0); then the check.
+    void DigitControl(QObject* sender, QChar& key);
+    void HexDigitControl(QObject* sender, QChar& key);
+    void dev_nameKeyPress(QObject* sender, QChar& key);
 
     // Special-function slots: the shown curve and its highlighted point editors.
     void osi_S_curve_Click(int slot);
@@ -116,6 +121,18 @@ public:
     void BtnGetCPortsClick();
     void clear_regClick();
     void btn_aboutClick();
+    // The tool buttons: a tool program from the tools folder (nothing when it is not there), the
+    // system's panels, the donation page.
+    void Direct_Input_ViewerClick();
+    void USBDeviewClick();
+    void DAZ_Button_TesterClick();
+    void DAZ_Joystick_TesterClick();
+    void btn_devmgmtClick();
+    void Windows_JoysticksClick();
+    void BtnDonateClick();
+    // OnClick of the status pictures: the about box.
+    void img_redClick(QObject* sender);
+    void img_grnClick(QObject* sender);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -41,14 +41,30 @@ TEST(EditFilters, ClampedTexts) {
         const char* text;
         const char* timer;
         const char* step;
+        const char* rangeBound;
+        const char* calibration;
     } cases[] = {
-        {"", "0", "0"},        {"0", "0", "0"},       {"42", "42", "42"},
-        {"100", "100", "100"}, {"101", "101", "100"}, {"254", "254", "100"},
-        {"300", "254", "100"}, {"abc", "0", "0"},     {"99999999999", "254", "100"},
+        {"", "0", "0", "", ""},
+        {"0", "0", "0", "0", "0"},
+        {"007", "007", "007", "007", "007"},
+        {"42", "42", "42", "42", "42"},
+        {"100", "100", "100", "100", "100"},
+        {"101", "101", "100", "101", "101"},
+        {"254", "254", "100", "254", "254"},
+        {"256", "254", "100", "255", "256"},
+        {"300", "254", "100", "255", "300"},
+        {"65535", "254", "100", "255", "65535"},
+        {"99999", "254", "100", "255", "65535"},
+        {"-5", "0", "0", "0", "0"},
+        {"abc", "0", "0", "abc", "abc"},
+        {"99999999999", "254", "100", "255", "65535"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ClampedTimerText(QLatin1String(c.text)), QLatin1String(c.timer)) << c.text;
-        EXPECT_EQ(ClampedStepText(QLatin1String(c.text)), QLatin1String(c.step)) << c.text;
+        const QString text = QLatin1String(c.text);
+        EXPECT_EQ(ClampedTimerText(text), QLatin1String(c.timer)) << c.text;
+        EXPECT_EQ(ClampedStepText(text), QLatin1String(c.step)) << c.text;
+        EXPECT_EQ(LimitedText(text, RangeBoundMax), QLatin1String(c.rangeBound)) << c.text;
+        EXPECT_EQ(LimitedText(text, CalibrationMax), QLatin1String(c.calibration)) << c.text;
     }
 }
 

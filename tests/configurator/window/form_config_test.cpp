@@ -1,3 +1,4 @@
+#include "configurator/model/edit_filters.h"
 #include "configurator/model/report_codec.h"
 #include "tests/configurator/expect_same_config.h"
 #include "tests/configurator/window/window_fixture.h"
@@ -10,6 +11,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <functional>
+#include <optional>
 
 namespace {
 
@@ -163,6 +166,54 @@ TEST_F(WindowTest, EditsSwallowKeysTheyDoNotTake) {
     }
 }
 
+// The key handlers are the window's own: called directly they swallow a key by setting it to 0
+// and run the check; a key typed into their control reaches them.
+TEST_F(WindowTest, KeyHandlersSwallowWhatTheirEditsDoNotTake) {
+    TMForm& window = Open();
+    Pick(Find<QComboBox>("osi_1_src"), 2); // calibration edits take input with a source
+    Pick(Find<QComboBox>("osi_1_name"), 1);
+    using Handler = void (TMForm::*)(QObject*, QChar&);
+    const struct {
+        const char* edit;
+        Handler handler;
+        char16_t key;
+        bool kept;
+    } cases[] = {
+        {"osi_1_acal_min", &TMForm::DigitControl, u'7', true},
+        {"osi_1_acal_min", &TMForm::DigitControl, u'a', false},
+        {"btn_timer_1", &TMForm::DigitControl, 8, true},
+        {"ab_02_l", &TMForm::DigitControl, u'-', false},
+        {"dev_vid", &TMForm::HexDigitControl, u'F', true},
+        {"dev_pid", &TMForm::HexDigitControl, u'f', false},
+        {"dev_name", &TMForm::dev_nameKeyPress, u'_', true},
+        {"dev_name", &TMForm::dev_nameKeyPress, u'\u0416', false},
+    };
+    auto* vendor = Find<QLineEdit>("dev_vid");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.edit) + " " + std::to_string(int(c.key)));
+        auto* edit = Find<QLineEdit>(c.edit);
+        {
+            const QSignalBlocker quiet(vendor);
+            vendor->setText("12");
+        }
+        QChar key(c.key);
+        (window.*c.handler)(edit, key);
+        EXPECT_EQ(key.isNull(), !c.kept);
+        EXPECT_TRUE(window.State().ConfigError) << "the check ran";
+        vendor->setText("8888");
+        ASSERT_FALSE(window.State().ConfigError);
+
+        const QString original = edit->text();
+        edit->setText("1");
+        edit->setCursorPosition(1);
+        QKeyEvent press(QEvent::KeyPress, c.key == 8 ? Qt::Key_Backspace : 0, Qt::NoModifier,
+                        QString(QChar(c.key)));
+        QApplication::sendEvent(edit, &press);
+        EXPECT_EQ(edit->text() != "1", c.kept) << edit->text().toStdString();
+        edit->setText(original);
+    }
+}
+
 // One edit of each filter and binding group that takes typing (the live values are read-only).
 const char* const FilteredEdits[] = {"dev_vid",        "dev_pid",       "dev_name",
                                      "osi_1_acal_min", "osi_4_ms_step", "osi_3_zm_del",
@@ -309,23 +360,24 @@ TEST_F(WindowTest, AnIdThatIsNotFourHexDigitsIsReportedAtOnce) {
         const char* text;
         const char* shown;
     } cases[] = {
-        {"dev_vid", "1A2", "[1A2] (0000..FFFF)"},
-        {"dev_pid", "12G4", "[12G4] (0000..FFFF)"},
-        {"dev_vid", "", "[] (0000..FFFF)"},
+        {"dev_vid", "1A2", "[1A2] (4 × 0..9, A..F)"},
+        {"dev_pid", "12G4", "[12G4] (4 × 0..9, A..F)"},
+        {"dev_vid", "", "[] (4 × 0..9, A..F)"},
+        {"dev_vid", "C8", "[C8] (4 × 0..9, A..F)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.edit + std::string(" ") + c.text);
         auto* edit = Find<QLineEdit>(c.edit);
         edit->setText(c.text);
         EXPECT_TRUE(window.State().ConfigError);
-        EXPECT_TRUE(Find<QLineEdit>("chk_report_info")->text().endsWith(c.shown))
+        EXPECT_TRUE(Find<QLineEdit>("chk_report_info")->text().endsWith(QString::fromUtf8(c.shown)))
             << Find<QLineEdit>("chk_report_info")->text().toStdString();
 
         // Saving shows the same verdict and writes nothing.
         host.log.clear();
         Find<QPushButton>("btnWrite_PC")->click();
         ASSERT_EQ(host.log.size(), 1);
-        EXPECT_TRUE(host.log[0].contains(c.shown)) << host.log[0].toStdString();
+        EXPECT_TRUE(host.log[0].contains(QString::fromUtf8(c.shown))) << host.log[0].toStdString();
 
         edit->setText("8888");
         EXPECT_FALSE(window.State().ConfigError);
@@ -343,7 +395,7 @@ TEST_F(WindowTest, CalibrationHandlerRunsTheCheckOnValuesSetQuietly) {
 
     window.osi_1_cal_01_sldrChange();
     EXPECT_TRUE(window.State().ConfigError);
-    EXPECT_TRUE(Find<QLineEdit>("chk_report_info")->text().endsWith("[12] (0000..FFFF)"));
+    EXPECT_TRUE(Find<QLineEdit>("chk_report_info")->text().endsWith(u"[12] (4 × 0..9, A..F)"));
 }
 
 TEST_F(WindowTest, CheckLineShowsTheFirstProblem) {
@@ -361,6 +413,169 @@ TEST_F(WindowTest, CheckLineShowsTheFirstProblem) {
     Pick(Find<QComboBox>("osi_2_src_port"), 2);
     EXPECT_FALSE(window.State().ConfigError);
     EXPECT_EQ(Find<QLineEdit>("chk_report_info")->text(), " 2 0.");
+}
+
+// The rules write only the texts they set; every other edit keeps what the user typed.
+TEST_F(WindowTest, RulesWriteOnlyTheTextsTheySet) {
+    Open();
+    Pick(Find<QComboBox>("osi_2_src"), 2); // internal ADC: its calibration takes input
+    Pick(Find<QComboBox>("osi_3_src"), 1); // virtual axis: its step takes input
+    Pick(Find<QComboBox>("ab_01_b"), 5);   // a range with a button keeps its bounds
+    const struct {
+        const char* edit;
+        const char* typed;
+    } typed[] = {
+        {"osi_2_acal_min", ""},   {"osi_2_acal_cen", "007"}, {"osi_2_acal_max", "0065535"},
+        {"osi_3_ms_step", "007"}, {"ab_01_l", "007"},        {"ab_01_h", ""},
+        {"osi_4_zm_del", "007"},  {"osi_5_zm_spd", "0012"},  {"btn_timer_1", "007"},
+    };
+    // Texts the row rule sets: calibration of a row without source and of a virtual axis, the
+    // step of a row that is no virtual axis, the bounds of a range without a button.
+    const char* const forced[] = {"osi_5_acal_min", "osi_3_acal_cen", "osi_6_ms_step",
+                                  "osi_2_ms_step", "ab_02_h"};
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        bool axisRules;
+    } actions[] = {
+        {"a combo of another row", [&] { Pick(Find<QComboBox>("osi_1_src"), 4); }, true},
+        {"a dead-zone spin", [&] { Find<QSpinBox>("osi_2_dzl")->setValue(1); }, true},
+        {"the board", [&] { Pick(Find<QComboBox>("joy_hardware"), 0); }, true},
+        {"a hat switch", [&] { Find<QCheckBox>("hat_1_on")->setChecked(true); }, false},
+        {"a hat direction", [&] { Pick(Find<QComboBox>("hat_1_up"), 3); }, false},
+    };
+    for (const auto& action : actions) {
+        SCOPED_TRACE(action.name);
+        for (const auto& t : typed) {
+            Find<QLineEdit>(t.edit)->setText(t.typed);
+            ASSERT_EQ(Find<QLineEdit>(t.edit)->text(), t.typed) << t.edit;
+        }
+        for (const char* edit : forced) {
+            const QSignalBlocker quiet(Find<QLineEdit>(edit));
+            Find<QLineEdit>(edit)->setText("12");
+        }
+        action.act();
+        for (const auto& t : typed) {
+            EXPECT_EQ(Find<QLineEdit>(t.edit)->text(), t.typed) << t.edit;
+        }
+        for (const char* edit : forced) {
+            EXPECT_EQ(Find<QLineEdit>(edit)->text(), action.axisRules ? "0" : "12") << edit;
+        }
+    }
+}
+
+struct LimitCase {
+    const char* edit;
+    int limit;
+    const char* hugeShows; // what a number too long for any field becomes
+    std::function<std::optional<int>(const Config&)> field;
+};
+
+// Every digits-only edit that goes into the images, with the largest value its field holds.
+const LimitCase LimitCases[] = {
+    {"osi_2_acal_min", CalibrationMax, "65535",
+     [](const Config& c) {
+         return std::optional(c.axes[1].calibrationMin);
+     }},
+    {"osi_2_acal_cen", CalibrationMax, "65535",
+     [](const Config& c) {
+         return std::optional(c.axes[1].calibrationCentre);
+     }},
+    {"osi_9_acal_max", CalibrationMax, "65535",
+     [](const Config& c) {
+         return std::optional(c.axes[8].calibrationMax);
+     }},
+    {"osi_3_ms_step", StepMax, "100",
+     [](const Config& c) {
+         return c.axes[2].step;
+     }},
+    {"osi_10_ms_step", StepMax, "100",
+     [](const Config& c) {
+         return c.axes[9].step;
+     }},
+    {"ab_01_l", RangeBoundMax, "255",
+     [](const Config& c) {
+         return std::optional(c.axisButtonRanges[0].low);
+     }},
+    {"ab_04_h", RangeBoundMax, "255",
+     [](const Config& c) {
+         return std::optional(c.axisButtonRanges[3].high);
+     }},
+    {"btn_timer_2", ButtonTimerMax, "254",
+     [](const Config& c) {
+         return std::optional(c.buttonTimers[1]);
+     }},
+    // The check reads a delay or speed that is no int as 0, which it holds to 2 and 1.
+    {"osi_1_zm_del", 200, "2",
+     [](const Config& c) {
+         return c.specialFunctions[0].delay;
+     }},
+    {"osi_6_zm_spd", 200, "1",
+     [](const Config& c) {
+         return c.specialFunctions[5].speed;
+     }},
+};
+
+// A number beyond what the image holds shows what the image holds, so what the window shows
+// is what a write sends and what a read brings back.
+TEST_F(WindowTest, NumberEditsShowWhatTheImageHolds) {
+    TMForm& window = Open();
+    for (const char* row : {"osi_2_src", "osi_9_src"}) {
+        Pick(Find<QComboBox>(row), 2);
+    }
+    for (const char* row : {"osi_3_src", "osi_10_src"}) {
+        Pick(Find<QComboBox>(row), 1);
+    }
+    Pick(Find<QComboBox>("ab_01_b"), 5);
+    Pick(Find<QComboBox>("ab_04_b"), 6);
+    for (const LimitCase& c : LimitCases) {
+        const QString limit = QString::number(c.limit);
+        const std::pair<QString, QString> typed[] = {{QString::number(c.limit + 1), limit},
+                                                     {"99999999999", c.hugeShows},
+                                                     {limit, limit},
+                                                     {"17", "17"}};
+        for (const auto& [text, shown] : typed) {
+            SCOPED_TRACE(std::string(c.edit) + " " + text.toStdString());
+            auto* edit = Find<QLineEdit>(c.edit);
+            edit->setText(text);
+            EXPECT_EQ(edit->text(), shown);
+            const EncodeResult encoded = ConfigToReport(window.CurrentConfig());
+            ASSERT_TRUE(encoded.ok());
+            const Config back =
+                ReportToConfig(encoded.images.axis, encoded.images.general, encoded.images.hid);
+            EXPECT_EQ(c.field(back), shown.toInt());
+        }
+    }
+}
+
+// A pasted name the image cannot hold is the check's problem; when another problem comes first
+// in the line, a save stopped by the name names the name.
+TEST_F(WindowTest, ANameTheImageCannotHoldIsTheReasonShown) {
+    TMForm& window = Open();
+    auto* name = Find<QLineEdit>("dev_name");
+    auto* line = Find<QLineEdit>("chk_report_info");
+    const QString refused = QString::fromUtf8("[Джойстик]: Д");
+    name->setText(QString::fromUtf8("Джойстик"));
+    EXPECT_TRUE(window.State().ConfigError);
+    EXPECT_TRUE(line->text().endsWith(refused)) << line->text().toStdString();
+
+    Pick(Find<QComboBox>("osi_1_src"), 2); // an axis without usage comes first
+    const QString usage = line->text();
+    EXPECT_FALSE(usage.contains(refused)) << usage.toStdString();
+    host.log.clear();
+    Find<QPushButton>("btnWrite_PC")->click();
+    ASSERT_EQ(host.log.size(), 1) << host.log.join('\n').toStdString();
+    EXPECT_TRUE(host.log[0].contains(refused)) << host.log[0].toStdString();
+    EXPECT_TRUE(host.fileRequests.empty());
+
+    // The other problem alone does not stop a save: its box comes, then the dialog.
+    name->setText("Joy");
+    EXPECT_EQ(line->text(), usage);
+    host.log.clear();
+    Find<QPushButton>("btnWrite_PC")->click();
+    EXPECT_EQ(host.fileRequests.size(), 1u);
+    ASSERT_FALSE(host.log.isEmpty());
+    EXPECT_TRUE(host.log[0].contains(usage)) << host.log[0].toStdString();
 }
 
 } // namespace

@@ -205,6 +205,23 @@ TEST_F(DeviceTest, AfterAWriteAndARestartTheControllerComesBackConnected) {
     EXPECT_EQ(list->currentRow(), 0);
 }
 
+// A name the image cannot hold stops the write, and the box says so even when the check line
+// names another problem first.
+TEST_F(DeviceTest, AWriteStoppedByTheNameNamesTheName) {
+    SimControllerDevice controller(bus, QStringLiteral("TAVRO-SIM-0001"), OneAxisImages());
+    Start();
+    ClickLine(0);
+    Find<QLineEdit>("dev_name")->setText(QString::fromUtf8("Джойстик"));
+    auto* source = Find<QComboBox>("osi_2_src");
+    source->setCurrentIndex(2); // an axis without usage
+    emit source->activated(2);
+    host.log.clear();
+    Find<QPushButton>("btnWrite_MK")->click();
+    const QString log = host.log.join('\n');
+    EXPECT_TRUE(log.contains(QString::fromUtf8("[Джойстик]: Д"))) << log.toStdString();
+    EXPECT_FALSE(log.contains("Restart")) << log.toStdString();
+}
+
 TEST_F(DeviceTest, SelectingFromCodeDoesNotRunTheClickHandler) {
     SimControllerDevice controller(bus);
     TMForm& window = Start();

@@ -292,6 +292,40 @@ TEST_F(LanguageTest, ShippedLanguagesSwitchBothWaysKeepingTheConfiguration) {
     EXPECT_TRUE(host.entries("messageBox").isEmpty()) << host.log.join('\n').toStdString();
 }
 
+// A vendor id of two digits and a name with Cyrillic letters are named in the window's language,
+// with what is wrong: four hex digits needed, a letter the image cannot hold.
+TEST_F(LanguageTest, IdentityProblemsReadRightInBothLanguages) {
+    for (const char* language : {"English.lng", "Russian.lng"}) {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(TAVRO_PROGRAM_DIR "/") + language, Path(language)));
+    }
+    WriteSettings({"English"});
+    TMForm& window = Open();
+    const struct {
+        const char* language;
+        const char* vendorId;
+        const char* name;
+    } cases[] = {
+        {"English", "Configuration error: Vendor ID (VID) [C8] (4 × 0..9, A..F)",
+         "Configuration error: USB device name [Джойстик]: Д"},
+        {"Russian", "Ошибка настройки: Код производителя (VID) [C8] (4 × 0..9, A..F)",
+         "Ошибка настройки: Имя USB-устройства [Джойстик]: Д"},
+    };
+    auto* line = Find<QLineEdit>("chk_report_info");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        ChooseLanguage(c.language);
+        Find<QLineEdit>("dev_vid")->setText("C8");
+        EXPECT_EQ(line->text(), QString::fromUtf8(c.vendorId));
+        EXPECT_TRUE(window.State().ConfigError);
+        Find<QLineEdit>("dev_vid")->setText("8888");
+        Find<QLineEdit>("dev_name")->setText(QString::fromUtf8("Джойстик"));
+        EXPECT_EQ(line->text(), QString::fromUtf8(c.name));
+        EXPECT_TRUE(window.State().ConfigError);
+        Find<QLineEdit>("dev_name")->setText("Tavro2");
+        EXPECT_FALSE(window.State().ConfigError);
+    }
+}
+
 // The firmware file field is no text of a language: it browses, shows and keeps its name alike
 // in both.
 TEST_F(LanguageTest, FirmwareFileFieldWorksAlikeInBothLanguages) {

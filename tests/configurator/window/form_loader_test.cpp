@@ -4,6 +4,7 @@
 #include "configurator/loader/loader_console.h"
 #include "configurator/loader/loader_script.h"
 #include "configurator/loader/serial_ports.h"
+#include "configurator/loader/tool_launchers.h"
 #include "pictures/gif/gif_image.h"
 #include "platform/win32/registry.h"
 #include "tests/configurator/window/wiring_fixture.h"
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -124,14 +126,27 @@ TEST_F(LoaderTest, ClearRegistryReportsEveryKeyOfTheUnselectedController) {
 }
 
 TEST_F(LoaderTest, AboutBoxOpensModallyFromEachOfItsControls) {
-    Open();
-    const char* pictures[] = {"img_red", "img_grn"};
-    for (const char* picture : pictures) {
+    TMForm& window = Open();
+    const struct {
+        const char* picture;
+        void (TMForm::*handler)(QObject*);
+    } pictures[] = {{"img_red", &TMForm::img_redClick}, {"img_grn", &TMForm::img_grnClick}};
+    for (const auto& picture : pictures) {
+        SCOPED_TRACE(picture.picture);
+        auto* image = Find<TWkImage>(picture.picture);
+        ASSERT_NE(image, nullptr);
         host.log.clear();
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(Find<QLabel>(picture), &press);
-        EXPECT_EQ(host.log, QStringList({"dialog: Tavro2"})) << picture;
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(image, &event);
+        }
+        EXPECT_EQ(host.log, QStringList({"dialog: Tavro2"}));
+        ASSERT_TRUE(image->OnClick);
+        host.log.clear();
+        (window.*picture.handler)(image);
+        EXPECT_EQ(host.log, QStringList({"dialog: Tavro2"}));
     }
     host.log.clear();
     Click("btn_about");
@@ -164,24 +179,63 @@ TEST_F(LoaderTest, TheStatusPicturesAreImagesOfTheGeneratedLamps) {
     EXPECT_EQ(withLamp.pixel(1, 1), withoutLamp.pixel(1, 1));
 }
 
+// Each tool button runs its own handler, which opens its program when the tools folder holds it
+// and does nothing at all when it does not.
 TEST_F(LoaderTest, ToolButtonsOpenTheirProgramsFromTheToolsFolder) {
     const struct {
         const char* button;
+        void (TMForm::*handler)();
         const char* program;
     } tools[] = {
-        {"Direct_Input_Viewer", "DIView.exe"},
-        {"USBDeview", "USBDeview.exe"},
-        {"DAZ_Button_Tester", "DAZ_BtnTester.exe"},
-        {"DAZ_Joystick_Tester", "DAZ_JoyTester.exe"},
+        {"Direct_Input_Viewer", &TMForm::Direct_Input_ViewerClick, "DIView.exe"},
+        {"USBDeview", &TMForm::USBDeviewClick, "USBDeview.exe"},
+        {"DAZ_Button_Tester", &TMForm::DAZ_Button_TesterClick, "DAZ_BtnTester.exe"},
+        {"DAZ_Joystick_Tester", &TMForm::DAZ_Joystick_TesterClick, "DAZ_JoyTester.exe"},
     };
-    Open();
-    host.shellResult = false; // absent tools fail without a message
+    TMForm& window = Open();
+    host.shellResult = false; // a tool that fails to start shows nothing either
     for (const auto& tool : tools) {
+        SCOPED_TRACE(tool.button);
         host.log.clear();
         Click(tool.button);
-        EXPECT_EQ(host.log, QStringList({"shellOpen: " + Path("tools/") + tool.program + " |  | "}))
-            << tool.button;
+        (window.*tool.handler)();
+        EXPECT_TRUE(host.log.isEmpty()) << host.log.join('\n').toStdString();
+
+        ASSERT_TRUE(QDir().mkpath(Path("tools")));
+        QFile program(Path("tools/") + tool.program);
+        ASSERT_TRUE(program.open(QIODevice::WriteOnly));
+        program.close();
+        const QString opened = "shellOpen: " + Path("tools/") + tool.program + " |  | ";
+        Click(tool.button);
+        (window.*tool.handler)();
+        EXPECT_EQ(host.log, QStringList({opened, opened}));
+        ASSERT_TRUE(program.remove());
     }
+}
+
+// The panels are looked up on the search path; the donation page always opens.
+TEST_F(LoaderTest, PanelAndDonationButtonsRunTheirHandlers) {
+    TMForm& window = Open();
+    const struct {
+        const char* button;
+        void (TMForm::*handler)();
+    } buttons[] = {
+        {"btn_devmgmt", &TMForm::btn_devmgmtClick},
+        {"Windows_Joysticks", &TMForm::Windows_JoysticksClick},
+        {"BtnDonate", &TMForm::BtnDonateClick},
+    };
+    for (const auto& button : buttons) {
+        SCOPED_TRACE(button.button);
+        host.log.clear();
+        Click(button.button);
+        const QStringList clicked = host.log;
+        host.log.clear();
+        (window.*button.handler)();
+        EXPECT_EQ(host.log, clicked);
+    }
+    host.log.clear();
+    Click("BtnDonate");
+    EXPECT_EQ(host.log, QStringList({"shellOpen: " + donationPageAddress() + " |  | "}));
 }
 
 } // namespace
