@@ -135,7 +135,7 @@ void TWkCustomComboEdit::SetReadOnly(bool value) {
 }
 
 void TWkCustomComboEdit::updateReadOnly() {
-    setReadOnly(FReadOnly || !FDirectInput);
+    setReadOnly(ReadOnly() || !FDirectInput);
 }
 
 void TWkCustomComboEdit::SetDisabledColor(TColor value) {
@@ -250,7 +250,7 @@ void TWkCustomComboEdit::SelectAll() {
 }
 
 void TWkCustomComboEdit::buttonClicked() {
-    if (FReadOnly && !FAlwaysEnableButton)
+    if (ReadOnly() && !FAlwaysEnableButton)
         return;
     ButtonPressed();
 }
@@ -349,5 +349,13 @@ bool TWkCustomComboEdit::NotifyTextChanged(QEvent* event) {
 bool TWkCustomComboEdit::NotifyEnabledChanged(QEvent* event) {
     const bool result = TWkExCustomMaskEdit::NotifyEnabledChanged(event);
     FButton->setEnabled(isEnabled());
+    FireNotifyEvent(OnEnabledChanged, this);
     return result;
+}
+
+void TWkCustomComboEdit::AdjustDialogCodes(TDialogCodes& codes) const {
+    if (!FPopupVisible)
+        return;
+    codes |= TDialogCode::WantTab;
+    codes &= ~TDialogCodes(TDialogCode::Native);
 }
