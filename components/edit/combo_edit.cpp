@@ -114,6 +114,7 @@ void TWkCustomComboEdit::SetParentFlat(bool value) {
 }
 
 void TWkCustomComboEdit::layoutButton() {
+    FButtonFramed = hasFrame();
     FBtnControl->setGeometry(
         ComboButtonRect(size(), FBtnControl->width(), hasFrame(), FFlat && hasFrame()));
     FButton->setGeometry(FBtnControl->rect());

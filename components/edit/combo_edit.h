@@ -298,5 +298,7 @@ private:
     bool FCheckOnExit = true;
     bool FPopupVisible = false;
     bool FFlat = false;
+    // The frame the button was placed in.
+    bool FButtonFramed = true;
     bool FParentFlat = true;
 };

@@ -363,6 +363,14 @@ TEST_F(ComboEdit, ButtonFollowsTheFrameAndTheSize) {
     edit->resize(240, 25);
     EXPECT_EQ(edit->Button()->parentWidget()->geometry(), QRect(219, 0, 21, 25));
     EXPECT_EQ(edit->Button()->geometry(), QRect(0, 0, 21, 25)) << "the button fills its place";
+
+    edit->setFrame(true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(edit->Button()->parentWidget()->geometry(), QRect(217, 2, 21, 21))
+        << "switching the frame places the button when the edit repaints";
+    edit->setFrame(false);
+    edit->grab();
+    EXPECT_EQ(edit->Button()->parentWidget()->geometry(), QRect(219, 0, 21, 25));
 }
 
 TEST(ComboEditGeometry, LeastAndAdjustedHeightsCountTheFrame) {
