@@ -216,7 +216,12 @@ void TWkCustomComboEdit::focusInEvent(QFocusEvent* event) {
         FOldValue = text();
         DoEnter();
     }
+    const bool selected = hasSelectedText();
     TWkExCustomMaskEdit::focusInEvent(event);
+    // Qt selects the whole text when the focus comes by key; that goes through SelectAll, which
+    // selects nothing without DirectInput.
+    if (!FDirectInput && !selected && hasSelectedText())
+        deselect();
 }
 
 void TWkCustomComboEdit::focusOutEvent(QFocusEvent* event) {

@@ -93,6 +93,19 @@ TEST_F(ComboEdit, WithoutDirectInputOnlyTheButtonWorks) {
     EXPECT_FALSE(edit->hasSelectedText());
     edit->DoClick();
     EXPECT_EQ(buttonClicks, 1);
+
+    auto* other = new QLineEdit(&window);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    for (const bool direct : {true, false}) {
+        SCOPED_TRACE(direct);
+        edit->SetDirectInput(direct);
+        other->setFocus(Qt::TabFocusReason);
+        edit->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(edit->hasFocus());
+        EXPECT_EQ(edit->hasSelectedText(), direct) << "entering by key selects through SelectAll";
+    }
+    QApplication::setActiveWindow(nullptr);
 }
 
 TEST_F(ComboEdit, ClipboardCommandsGateKeysAndCalls) {
