@@ -1,5 +1,7 @@
 #include "components/buttons/action_link.h"
 
+#include "components/buttons/action_list.h"
+
 #include <QAction>
 #include <QEvent>
 
@@ -23,6 +25,9 @@ TWkActionValues ActionValuesOf(const QAction& action) {
     values.checked = action.isChecked();
     values.imageIndex = numberProperty(action, "imageIndex", -1);
     values.groupIndex = numberProperty(action, "groupIndex", 0);
+    values.helpContext = numberProperty(action, "helpContext", 0);
+    if (const auto* list = dynamic_cast<const TActionList*>(action.parent()))
+        values.images = list->Images();
     return values;
 }
 

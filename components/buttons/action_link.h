@@ -2,8 +2,9 @@
 // Links a QAction to a library control. The control takes the action's values when linked
 // (ActionChange) and later follows each value the action changes, but only while the control
 // still holds the value the action had before: a value the user of the control set apart stays.
-// QAction carries no image or group number; the link reads them from the action's dynamic
-// properties "imageIndex" and "groupIndex" (-1 and 0 when unset).
+// QAction carries no image or group number and no help topic; the link reads them from the
+// action's dynamic properties "imageIndex", "groupIndex" and "helpContext" (-1, 0 and 0 when
+// unset), and the images from the TActionList the action belongs to.
 
 #include "components/base/method_event.h"
 
@@ -12,6 +13,7 @@
 #include <QPointer>
 
 class QAction;
+class TImageList;
 
 // The values of an action that a control can follow.
 struct TWkActionValues {
@@ -23,6 +25,8 @@ struct TWkActionValues {
     bool checked = false;
     int imageIndex = -1;
     int groupIndex = 0;
+    int helpContext = 0;
+    TImageList* images = nullptr; // the action list's
 };
 
 TWkActionValues ActionValuesOf(const QAction& action);

@@ -47,6 +47,8 @@ void TWkImageSpeedButtonActionLink::ActionChange(QAction& action, bool checkDefa
         FClient->SetGroupIndex(values.groupIndex);
     if (!checkDefaults || !FClient->Down())
         FClient->SetDown(values.checked);
+    if (values.images && (!checkDefaults || !FClient->Images()))
+        FClient->SetImages(values.images);
     if (!checkDefaults || FClient->ImageIndex() == -1)
         FClient->SetImageIndex(values.imageIndex);
 }

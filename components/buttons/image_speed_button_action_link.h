@@ -1,7 +1,8 @@
 #pragma once
 // Links a QAction to an image speed button: besides caption, hint, enabled and visible, the
 // action's checked state drives Down (on a grouped button that allows all up), its group and
-// image numbers drive GroupIndex and ImageIndex, and a click runs the action.
+// image numbers drive GroupIndex and ImageIndex, its list's images become the button's, and a
+// click runs the action.
 
 #include "components/buttons/action_link.h"
 

@@ -17,6 +17,8 @@ namespace {
 // How long ButtonClick shows the pressed look.
 constexpr unsigned PressShowMs = 20;
 
+int liveButtons = 0;
+
 } // namespace
 
 QPoint DropDownMenuPoint(QSize button, int menuWidth, TWkDropDownMenuPos position,
@@ -55,6 +57,15 @@ TWkCustomSpeedButton::TWkCustomSpeedButton(QWidget* parent)
         update();
     };
     followFont();
+    ++liveButtons;
+}
+
+TWkCustomSpeedButton::~TWkCustomSpeedButton() {
+    --liveButtons;
+}
+
+int TWkCustomSpeedButton::LiveButtonCount() {
+    return liveButtons;
 }
 
 void TWkCustomSpeedButton::SetState(TWkButtonState state) {
@@ -185,6 +196,20 @@ void TWkCustomSpeedButton::SetSpacing(int value) {
     update();
 }
 
+void TWkCustomSpeedButton::SetAlignment(TAlignment value) {
+    if (value == FGlyph.Alignment())
+        return;
+    FGlyph.SetAlignment(value);
+    update();
+}
+
+void TWkCustomSpeedButton::SetWordWrap(bool value) {
+    if (value == FGlyph.WordWrap())
+        return;
+    FGlyph.SetWordWrap(value);
+    update();
+}
+
 void TWkCustomSpeedButton::SetStyle(TButtonStyle value) {
     FStyle = value;
     update();
@@ -302,11 +327,26 @@ bool TWkCustomSpeedButton::CheckBtnMenuDropDown() {
     FMenuTracking = true;
     QObject::connect(FDropDownMenu, &QMenu::aboutToHide, this, &TWkCustomSpeedButton::menuClosed,
                      Qt::UniqueConnection);
+    FDropDownMenu->setAttribute(Qt::WA_NoMouseReplay, false);
+    FDropDownMenu->installEventFilter(this);
     FDropDownMenu->popup(mapToGlobal(at));
     return true;
 }
 
+// A press on the button that closes its menu ends there: Qt would hand it on to the button,
+// which would open the menu again.
+bool TWkCustomSpeedButton::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == FDropDownMenu && event->type() == QEvent::MouseButtonPress) {
+        const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+        if (!FDropDownMenu->geometry().contains(at) && rect().contains(mapFromGlobal(at)))
+            FDropDownMenu->setAttribute(Qt::WA_NoMouseReplay);
+    }
+    return TWkExGraphicControl::eventFilter(watched, event);
+}
+
 void TWkCustomSpeedButton::menuClosed() {
+    if (QObject* menu = sender())
+        menu->removeEventFilter(this);
     FMenuTracking = false;
     UpdateTracking();
 }
@@ -389,6 +429,8 @@ bool TWkCustomSpeedButton::NotifyParentColorChanged(QEvent* event) {
 void TWkCustomSpeedButton::mousePressEvent(QMouseEvent* event) {
     if (FMenuTracking)
         return;
+    if (event->type() == QEvent::MouseButtonPress)
+        FDownAtPress = FDown;
     TWkExGraphicControl::mousePressEvent(event);
     setMouseInControl(true);
     if (event->button() != Qt::LeftButton || !isEnabled())
@@ -458,12 +500,15 @@ void TWkCustomSpeedButton::finishPress(const QPoint& at) {
         UpdateTracking();
 }
 
+// Qt's own handling presses the button again. Only a button that was down before the double
+// click began and still is takes the second press (and fires OnDblClick); on any other one a
+// double click is the one click its first press made.
 void TWkCustomSpeedButton::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (FMenuTracking)
+    event->accept();
+    if (FMenuTracking || !FDown || !FDownAtPress)
         return;
+    FireNotifyEvent(OnDblClick, this);
     TWkExGraphicControl::mouseDoubleClickEvent(event);
-    if (FDown)
-        FireNotifyEvent(OnDblClick, this);
 }
 
 void TWkCustomSpeedButton::RepeatTimerTick() {

@@ -26,6 +26,10 @@ QPoint DropDownMenuPoint(QSize button, int menuWidth, TWkDropDownMenuPos positio
 class TWkCustomSpeedButton : public TWkExGraphicControl, public IWkHotTrack {
 public:
     explicit TWkCustomSpeedButton(QWidget* parent = nullptr);
+    ~TWkCustomSpeedButton() override;
+
+    // Speed buttons alive in the process.
+    static int LiveButtonCount();
 
     TWkButtonState State() const { return FState; }
     bool Down() const { return FDown; }
@@ -58,6 +62,11 @@ public:
     void SetMargin(int value);
     int Spacing() const { return FSpacing; }
     void SetSpacing(int value);
+    // Where the caption sits across its room, and whether it wraps at word breaks.
+    TAlignment Alignment() const { return FGlyph.Alignment(); }
+    void SetAlignment(TAlignment value);
+    bool WordWrap() const { return FGlyph.WordWrap(); }
+    void SetWordWrap(bool value);
     TButtonStyle Style() const { return FStyle; }
     void SetStyle(TButtonStyle value);
     bool GrayedInactive() const { return FInactiveGrayed; }
@@ -122,6 +131,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     bool NotifyMouseEnter(QEvent* event) override;
     bool NotifyMouseLeave(QEvent* event) override;
     bool NotifyEnabledChanged(QEvent* event) override;
@@ -179,6 +189,8 @@ private:
     int FModalResult = 0;
     int FAcceleratorId = 0;
     bool FDown = false;
+    // Down when the last single press began.
+    bool FDownAtPress = false;
     bool FDragging = false;
     bool FMouseInControl = false;
     bool FMenuTracking = false;

@@ -6,7 +6,9 @@
 #include "platform/ui/ui_host.h"
 #include "util/text_format.h"
 
+#include <QAbstractItemView>
 #include <QFontMetrics>
+#include <algorithm>
 
 namespace {
 
@@ -173,8 +175,22 @@ void TWkColorComboBox::GetColors() {
         InternalInsertColor(count(), DialogEntryValue, FColorDialogText);
     Items().EndUpdate();
     FColorValue = chosen;
-    if (count() > 0)
-        SetColorValue(chosen);
+    if (count() == 0)
+        return;
+    {
+        // Qt selects the first item of a list filled from empty; the rebuilt list has chosen
+        // nothing yet, so choosing the colour again is a change even when it is the first.
+        const QSignalBlocker blocker(this);
+        SetItemIndex(-1);
+    }
+    SetColorValue(chosen);
+}
+
+int TWkColorComboBox::DroppedDownWidth() const {
+    const QWidget* list = view()->window();
+    if (list->isVisible())
+        return list->width();
+    return std::max(width(), DropDownWidth());
 }
 
 QString TWkColorComboBox::ColorDisplayName(TColor color, const QString& defaultName) const {

@@ -51,7 +51,8 @@ public:
     TColor HiliteText() const { return FHiliteText; }
     void SetHiliteText(TColor color);
     int CustomColorCount() const { return FCustomColorCount; }
-    int DroppedDownWidth() const { return DropDownWidth(); }
+    // The width the list opens with (the open list's own while open): never less than the box.
+    int DroppedDownWidth() const;
     void SetDroppedDownWidth(int width) { SetDropDownWidth(width); }
     // Lines "identifier=display name" that rename colours; empty unless a form fills it.
     const QStringList& ColorNameMap() const { return FColorNameMap; }

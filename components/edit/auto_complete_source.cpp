@@ -2,6 +2,8 @@
 
 #include "components/edit/edit_completer.h"
 
+#include <new>
+
 TAutoCompleteSource::TAutoCompleteSource(QStringList items, QObject* parent)
     : QAbstractListModel(parent), FItems(std::move(items)) {}
 
@@ -32,6 +34,50 @@ void TAutoCompleteSource::SetMatchWithoutPrefixes(bool value) {
     beginResetModel();
     FMatchWithoutPrefixes = value;
     endResetModel();
+}
+
+TAutoCompleteSource::HRESULT TAutoCompleteSource::Next(unsigned count, QString* items,
+                                                       unsigned* fetched) {
+    if (!items)
+        return E_FAIL;
+    unsigned given = 0;
+    try {
+        for (; given < count && FPosition < FItems.size(); ++given, ++FPosition)
+            items[given] = FItems[FPosition];
+    } catch (const std::bad_alloc&) {
+        if (fetched)
+            *fetched = given;
+        return E_OUTOFMEMORY;
+    }
+    if (fetched)
+        *fetched = given;
+    return given == count ? S_OK : S_FALSE;
+}
+
+TAutoCompleteSource::HRESULT TAutoCompleteSource::Skip(unsigned n) {
+    const qsizetype end = FItems.size();
+    if (FPosition + qsizetype(n) < end) {
+        FPosition += int(n);
+        return S_OK;
+    }
+    FPosition = int(end);
+    return S_FALSE;
+}
+
+TAutoCompleteSource::HRESULT TAutoCompleteSource::Reset() {
+    FPosition = 0;
+    return S_OK;
+}
+
+TAutoCompleteSource::HRESULT
+TAutoCompleteSource::Clone(std::unique_ptr<TAutoCompleteSource>& enumerator) const {
+    try {
+        enumerator = std::make_unique<TAutoCompleteSource>(FItems);
+    } catch (const std::bad_alloc&) {
+        return E_UNEXPECTED;
+    }
+    enumerator->FPosition = FPosition;
+    return S_OK;
 }
 
 int TAutoCompleteSource::rowCount(const QModelIndex& parent) const {

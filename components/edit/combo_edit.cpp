@@ -114,6 +114,7 @@ void TWkCustomComboEdit::SetParentFlat(bool value) {
 }
 
 void TWkCustomComboEdit::layoutButton() {
+    FButtonFramed = hasFrame();
     FBtnControl->setGeometry(
         ComboButtonRect(size(), FBtnControl->width(), hasFrame(), FFlat && hasFrame()));
     FButton->setGeometry(FBtnControl->rect());
@@ -135,7 +136,7 @@ void TWkCustomComboEdit::SetReadOnly(bool value) {
 }
 
 void TWkCustomComboEdit::updateReadOnly() {
-    setReadOnly(FReadOnly || !FDirectInput);
+    setReadOnly(ReadOnly() || !FDirectInput);
 }
 
 void TWkCustomComboEdit::SetDisabledColor(TColor value) {
@@ -250,7 +251,7 @@ void TWkCustomComboEdit::SelectAll() {
 }
 
 void TWkCustomComboEdit::buttonClicked() {
-    if (FReadOnly && !FAlwaysEnableButton)
+    if (ReadOnly() && !FAlwaysEnableButton)
         return;
     ButtonPressed();
 }
@@ -349,5 +350,13 @@ bool TWkCustomComboEdit::NotifyTextChanged(QEvent* event) {
 bool TWkCustomComboEdit::NotifyEnabledChanged(QEvent* event) {
     const bool result = TWkExCustomMaskEdit::NotifyEnabledChanged(event);
     FButton->setEnabled(isEnabled());
+    FireNotifyEvent(OnEnabledChanged, this);
     return result;
+}
+
+void TWkCustomComboEdit::AdjustDialogCodes(TDialogCodes& codes) const {
+    if (!FPopupVisible)
+        return;
+    codes |= TDialogCode::WantTab;
+    codes &= ~TDialogCodes(TDialogCode::Native);
 }

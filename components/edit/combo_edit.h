@@ -78,16 +78,19 @@ public:
     // Typing allowed; off makes the text read-only to the keyboard while the button works.
     bool DirectInput() const { return FDirectInput; }
     void SetDirectInput(bool value);
-    bool ReadOnly() const { return FReadOnly; }
+    bool ReadOnly() const { return GetReadOnly(); }
     void SetReadOnly(bool value) override;
     bool AlwaysEnableButton() const { return FAlwaysEnableButton; }
     void SetAlwaysEnableButton(bool value) { FAlwaysEnableButton = value; }
     bool AlwaysShowPopup() const { return FAlwaysShowPopup; }
     void SetAlwaysShowPopup(bool value) { FAlwaysShowPopup = value; }
     TColor DisabledColor() const { return FDisabledColor; }
-    void SetDisabledColor(TColor value);
+    virtual void SetDisabledColor(TColor value);
     TColor DisabledTextColor() const { return FDisabledTextColor; }
-    void SetDisabledTextColor(TColor value);
+    virtual void SetDisabledTextColor(TColor value);
+    // The help system's topic number of the edit; 0 for none.
+    int HelpContext() const { return FHelpContext; }
+    void SetHelpContext(int value) { FHelpContext = value; }
     // Edits of one window sharing a group (not -1) clear each other when one is typed into.
     int GroupIndex() const { return FGroupIndex; }
     void SetGroupIndex(int value);
@@ -125,6 +128,9 @@ public:
     void SetCheckOnExit(bool value) { FCheckOnExit = value; }
     // True when the text fills the mask (or there is none); else beeps when BeepOnError.
     bool ValidateEdit();
+    // A masked edit changed since it took the focus gets back the text it had then; an edit
+    // without a mask keeps its text.
+    void Reset();
 
     QStringList AutoCompleteItems() const { return FAutoCompleteItems; }
     void SetAutoCompleteItems(const QStringList& items);
@@ -139,9 +145,11 @@ public:
     QWidget* Popup() const { return FPopup; }
     void SetPopup(QWidget* popup) { FPopup = popup; }
     bool PopupVisible() const { return FPopupVisible; }
-    void ClosePopup(bool accept);
+    // Closes an open popup. Accepting takes its value (an exception from that resets the edit
+    // and goes on to the caller); otherwise the edit is Reset.
+    virtual void ClosePopup(bool accept);
     // ClosePopup once the events now queued are handled.
-    void PostClosePopup(bool accept);
+    virtual void PostClosePopup(bool accept);
     // Another control took the mouse or the window lost the focus: an open popup closes without
     // accepting, unless sender is the edit, its button, or the popup or something inside it.
     void CancelMode(QObject* sender);
@@ -173,6 +181,8 @@ public:
     TNotifyEvent OnPopupHidden;
     TNotifyEvent OnPopupChange;
     TNotifyEvent OnPopupValueAccepted;
+    // The edit was enabled or disabled (by itself or with its parent).
+    TNotifyEvent OnEnabledChanged;
 
 protected:
     // The connector the edit binds its text with; made on first use.
@@ -182,7 +192,7 @@ protected:
     virtual void LayoutChanged() {}
     // Widens the margins the text keeps free: the button's width and 2 on the right.
     virtual void AddButtonMargin(int& left, int& right) const;
-    void UpdateEditRect();
+    virtual void UpdateEditRect();
     virtual void HidePopupWindow();
     virtual void ShowPopupWindow(QPoint origin);
     // The inner list of the popup that keys go to first; null for none.
@@ -202,8 +212,9 @@ protected:
     // The list completion draws from; the generic edit completes from AutoCompleteItems.
     virtual QAbstractItemModel* MakeAutoCompleteSource();
     virtual void ApplyAutoCompleteOptions();
-    void AttachAutoComplete();
-    void DetachAutoComplete();
+    virtual void AttachAutoComplete();
+    virtual void DetachAutoComplete();
+    virtual bool GetReadOnly() const { return FReadOnly; }
     // The text changed (by typing or code).
     virtual void Change();
     // The focus came from or went to another control of the window (not another window or a
@@ -233,6 +244,8 @@ protected:
     void NotifyBoundsChanged() override;
     bool NotifyTextChanged(QEvent* event) override;
     bool NotifyEnabledChanged(QEvent* event) override;
+    // Tab stays with the edit while a popup is open.
+    void AdjustDialogCodes(TDialogCodes& codes) const override;
 
 private:
     QString Text() const override { return text(); }
@@ -241,6 +254,7 @@ private:
     bool insidePopup(const QObject* object) const;
     void showGatedContextMenu(QContextMenuEvent* event);
     bool dropsCompletionList(const QKeyEvent& event);
+    void appendCompletion(const QKeyEvent& event, const QString& before);
     bool pasteAllowed() const;
     bool markWithoutCopy(const QKeyEvent& event);
     void searchTyped(const QString& typed);
@@ -262,6 +276,8 @@ private:
     QPointer<QWidget> FPopup;
     TImageList* FImages = nullptr;
     QStringList FAutoCompleteItems;
+    // The text when the edit took the focus, for Reset.
+    QString FOldValue;
     QKeySequence FClickKey{Qt::AltModifier | Qt::Key_Down};
     TWkClipboardCommands FClipboardCommands = AllClipboardCommands;
     unsigned FAutoCompleteOptions = 0;
@@ -273,6 +289,7 @@ private:
     int FImageIndex = -1;
     int FNumGlyphs = 1;
     int FGroupIndex = -1;
+    int FHelpContext = 0;
     bool FDirectInput = true;
     bool FReadOnly = false;
     bool FAlwaysEnableButton = false;
@@ -281,5 +298,7 @@ private:
     bool FCheckOnExit = true;
     bool FPopupVisible = false;
     bool FFlat = false;
+    // The frame the button was placed in.
+    bool FButtonFramed = true;
     bool FParentFlat = true;
 };

@@ -25,8 +25,12 @@ bool TWkCustomComboEditActionLink::IsOnExecuteLinked() const {
 
 void TWkCustomComboEditActionLink::ActionChange(QAction& action, bool checkDefaults) {
     const TWkActionValues values = ActionValuesOf(action);
+    if (values.images && (!checkDefaults || !FClient->Images()))
+        FClient->SetImages(values.images);
     if (!checkDefaults || FClient->isEnabled())
         FClient->setEnabled(values.enabled);
+    if (!checkDefaults || FClient->HelpContext() == 0)
+        FClient->SetHelpContext(values.helpContext);
     if (!checkDefaults || FClient->ButtonHint().isEmpty())
         FClient->SetButtonHint(values.hint);
     if (!checkDefaults || FClient->ImageIndex() == -1)

@@ -1,6 +1,7 @@
 #pragma once
 // Links a QAction to a combo edit's button: the action's hint becomes ButtonHint, its shortcut
-// ClickKey, its image number ImageIndex, and pressing the button runs the action. The caption is
+// ClickKey, its image number ImageIndex (its list's images the edit's Images), its help topic
+// the edit's HelpContext, and pressing the button runs the action. The caption is
 // never linked: the edit's text is its own.
 
 #include "components/buttons/action_link.h"

@@ -68,6 +68,27 @@ void TWkCustomComboEdit::searchTyped(const QString& typed) {
     uiHost().shellOpen(WebSearchAddress(typed), {}, {});
 }
 
+// Suggesting and appending together: the list shows what matches the typed text, and the first
+// match is appended to it, the appended part selected so that typing on replaces it.
+void TWkCustomComboEdit::appendCompletion(const QKeyEvent& event, const QString& before) {
+    const unsigned both = acoAutoSuggest | acoAutoAppend;
+    if (!FCompleter || (FAutoCompleteOptions & both) != both)
+        return;
+    const QString typed = text();
+    if (event.text().isEmpty() || !event.text().front().isPrint() || typed == before ||
+        hasSelectedText() || cursorPosition() != typed.size())
+        return;
+    FCompleter->setCompletionPrefix(typed);
+    if (!FCompleter->setCurrentRow(0))
+        return;
+    const QString match = FCompleter->currentCompletion();
+    if (match.size() <= typed.size() || !match.startsWith(typed, Qt::CaseInsensitive))
+        return;
+    setText(typed + match.mid(typed.size()));
+    setModified(true);
+    setSelection(int(typed.size()), int(match.size() - typed.size()));
+}
+
 // With acoUpDownKeyDropsList the arrow keys show the suggestions for the text.
 bool TWkCustomComboEdit::dropsCompletionList(const QKeyEvent& event) {
     if (!FCompleter || !(FAutoCompleteOptions & acoUpDownKeyDropsList) ||

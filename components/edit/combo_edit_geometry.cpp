@@ -66,7 +66,12 @@ void TWkCustomComboEdit::showEvent(QShowEvent* event) {
 }
 
 // A flat edit shows a one-pixel window-frame line where the style draws its 3D frame.
+// QLineEdit::setFrame tells nothing but repaints: the button moves into the new frame here.
 void TWkCustomComboEdit::paintEvent(QPaintEvent* event) {
+    if (hasFrame() != FButtonFramed) {
+        layoutButton();
+        UpdateEditRect();
+    }
     TWkExCustomMaskEdit::paintEvent(event);
     if (!FFlat || !hasFrame())
         return;

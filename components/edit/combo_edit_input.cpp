@@ -10,7 +10,7 @@
 #include <QMimeData>
 
 void TWkCustomComboEdit::SetClipboardCommands(TWkClipboardCommands value) {
-    FClipboardCommands = FReadOnly ? ReadOnlyClipboardCommands(value) : value;
+    FClipboardCommands = ReadOnly() ? ReadOnlyClipboardCommands(value) : value;
 }
 
 bool TWkCustomComboEdit::allowed(TWkClipboardCommand command) const {
@@ -18,7 +18,7 @@ bool TWkCustomComboEdit::allowed(TWkClipboardCommand command) const {
 }
 
 bool TWkCustomComboEdit::Cut() {
-    if (!allowed(caCut) || !FDirectInput || FReadOnly)
+    if (!allowed(caCut) || !FDirectInput || ReadOnly())
         return false;
     cut();
     return true;
@@ -61,6 +61,13 @@ bool TWkCustomComboEdit::ValidateEdit() {
     return false;
 }
 
+void TWkCustomComboEdit::Reset() {
+    if (inputMask().isEmpty() || !isModified())
+        return;
+    setText(FOldValue);
+    setModified(false);
+}
+
 void TWkCustomComboEdit::keyPressEvent(QKeyEvent* event) {
     ClearGroup();
     const int key = event->key();
@@ -74,6 +81,11 @@ void TWkCustomComboEdit::keyPressEvent(QKeyEvent* event) {
     // The button's key still toggles the popup; every other key is the popup list's first.
     if (!clickKey && forwardToPopupList(event))
         return;
+    // What the list leaves of a Tab ends here: the focus stays while the popup is open.
+    if (FPopupVisible && (key == Qt::Key_Tab || key == Qt::Key_Backtab)) {
+        event->accept();
+        return;
+    }
     if (FPopupVisible && (enter || key == Qt::Key_Escape)) {
         ClosePopup(key != Qt::Key_Escape);
         event->accept();
@@ -98,7 +110,9 @@ void TWkCustomComboEdit::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    const QString before = text();
     TWkExCustomMaskEdit::keyPressEvent(event);
+    appendCompletion(*event, before);
     // Esc drops the change of a bound edit and shows the field again.
     if (key == Qt::Key_Escape && DataConnector().Active()) {
         DataConnector().Reset();
@@ -141,7 +155,7 @@ bool TWkCustomComboEdit::markWithoutCopy(const QKeyEvent& event) {
 }
 
 bool TWkCustomComboEdit::pasteAllowed() const {
-    return allowed(caPaste) && FDirectInput && !FReadOnly;
+    return allowed(caPaste) && FDirectInput && !ReadOnly();
 }
 
 // The X11 selection is pasted with the middle button and filled by selecting with the left one;
@@ -198,9 +212,16 @@ bool movesWithinWindow(const QFocusEvent& event) {
 } // namespace
 
 void TWkCustomComboEdit::focusInEvent(QFocusEvent* event) {
-    if (movesWithinWindow(*event))
+    if (movesWithinWindow(*event)) {
+        FOldValue = text();
         DoEnter();
+    }
+    const bool selected = hasSelectedText();
     TWkExCustomMaskEdit::focusInEvent(event);
+    // Qt selects the whole text when the focus comes by key; that goes through SelectAll, which
+    // selects nothing without DirectInput.
+    if (!FDirectInput && !selected && hasSelectedText())
+        deselect();
 }
 
 void TWkCustomComboEdit::focusOutEvent(QFocusEvent* event) {

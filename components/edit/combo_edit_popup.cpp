@@ -9,7 +9,7 @@
 #include <QKeyEvent>
 
 void TWkCustomComboEdit::ShowPopup(bool readOnlyWhileOpen) {
-    if ((FReadOnly && !FAlwaysShowPopup) || FPopupVisible || !FPopup)
+    if ((ReadOnly() && !FAlwaysShowPopup) || FPopupVisible || !FPopup)
         return;
     BeforePopup();
     const QRect edit(mapToGlobal(QPoint(0, 0)), size());
@@ -50,11 +50,18 @@ void TWkCustomComboEdit::ClosePopup(bool accept) {
         setFocus();
     updateReadOnly();
     update();
-    if (accept && value && PopupValueAcceptable(*value) && !FReadOnly) {
-        AcceptPopupValue(*value);
-        if (hasFocus())
-            SelectAll();
+    if (!accept || !value || !PopupValueAcceptable(*value) || ReadOnly()) {
+        Reset();
+        return;
     }
+    try {
+        AcceptPopupValue(*value);
+    } catch (...) {
+        Reset();
+        throw;
+    }
+    if (hasFocus())
+        SelectAll();
 }
 
 void TWkCustomComboEdit::AcceptPopupValue(const QString& value) {

@@ -1,7 +1,9 @@
 #include "components/edit/file_dir_edit.h"
 
+#include "components/edit/auto_complete_source.h"
 #include "components/edit/combo_edit_error.h"
 #include "components/edit/file_name_rules.h"
+#include "components/edit/recent_files.h"
 #include "components/util/file_names.h"
 #include "platform/ui/ui_host.h"
 #include "util/file_utils.h"
@@ -48,6 +50,24 @@ QString withEntryName(const QString& path, QString (*lookUp)(const QString&)) {
     return result;
 }
 
+// Enough for any folder one would pick a name from by typing.
+constexpr int MaxListedEntries = 2000;
+
+// The entries of folder as names to complete (folders with a trailing slash).
+QStringList folderEntries(const QString& folder, unsigned fileOptions) {
+    QStringList names;
+    if (folder.isEmpty())
+        return names;
+    const QDir dir(folder);
+    const QFileInfoList entries = dir.entryInfoList(fileSystemFilter(fileOptions), QDir::Name);
+    for (const QFileInfo& entry : entries) {
+        if (names.size() == MaxListedEntries)
+            break;
+        names << dir.filePath(entry.fileName()) + (entry.isDir() ? QStringLiteral("/") : QString());
+    }
+    return names;
+}
+
 } // namespace
 
 TWkFileDirEdit::TWkFileDirEdit(QWidget* parent) : TWkCustomComboEdit(parent) {
@@ -69,6 +89,17 @@ bool TWkFileDirEdit::wantsFileSystem() const {
     return FAutoCompleteFileOptions & (acfFileSystem | acfFileSysDirs);
 }
 
+TWkFileDirEdit::SourceKind TWkFileDirEdit::wantedSource() const {
+    if (FAutoCompleteFileOptions & acfURLMRU)
+        return SourceKind::Listed;
+    return wantsFileSystem() ? SourceKind::FileSystem : SourceKind::Empty;
+}
+
+QStringList TWkFileDirEdit::listedNames() {
+    FListedFolder = wantsFileSystem() ? FileDirectoryPart(text()) : QString();
+    return FRecentFiles + folderEntries(FListedFolder, FAutoCompleteFileOptions);
+}
+
 QAbstractItemModel* TWkFileDirEdit::makeFileSystemSource() const {
     auto* files = new QFileSystemModel;
     files->setFilter(fileSystemFilter(FAutoCompleteFileOptions));
@@ -76,10 +107,16 @@ QAbstractItemModel* TWkFileDirEdit::makeFileSystemSource() const {
     return files;
 }
 
-// Without the file system there is nothing to complete from.
+// Without a list there is nothing to complete from.
 QAbstractItemModel* TWkFileDirEdit::MakeAutoCompleteSource() {
-    if (wantsFileSystem())
+    switch (wantedSource()) {
+    case SourceKind::FileSystem:
         return makeFileSystemSource();
+    case SourceKind::Listed:
+        return new TAutoCompleteSource(listedNames());
+    case SourceKind::Empty:
+        break;
+    }
     return new QStringListModel;
 }
 
@@ -87,27 +124,38 @@ void TWkFileDirEdit::ApplyAutoCompleteOptions() {
     QCompleter* completer = AutoComplete();
     if (!completer)
         return;
+    FRecentFiles = FAutoCompleteFileOptions & acfURLMRU ? ReadRecentlyUsed(RecentlyUsedFilePath())
+                                                        : QStringList();
     auto* files = qobject_cast<QFileSystemModel*>(completer->model());
-    if (wantsFileSystem() != (files != nullptr)) {
+    auto* listed = dynamic_cast<TAutoCompleteSource*>(completer->model());
+    const SourceKind held = files    ? SourceKind::FileSystem
+                            : listed ? SourceKind::Listed
+                                     : SourceKind::Empty;
+    if (held != wantedSource()) {
         // The completer deletes the model it parents when given another.
         QAbstractItemModel* source = MakeAutoCompleteSource();
         source->setParent(completer);
         completer->setModel(source);
     } else if (files) {
         files->setFilter(fileSystemFilter(FAutoCompleteFileOptions));
+    } else if (listed) {
+        listed->SetItems(listedNames());
     }
     TWkCustomComboEdit::ApplyAutoCompleteOptions();
 }
 
 // The completer lists a folder only once the model has read it; reading starts when the model
-// is asked for the folder.
+// is asked for the folder. A plain list takes the entries of a newly typed folder.
 void TWkFileDirEdit::loadTypedFolder() {
     if (!AutoComplete())
         return;
+    const QString folder = FileDirectoryPart(text());
     if (auto* files = qobject_cast<QFileSystemModel*>(AutoComplete()->model())) {
-        const QString folder = FileDirectoryPart(text());
         if (!folder.isEmpty())
             files->index(folder);
+    } else if (auto* listed = dynamic_cast<TAutoCompleteSource*>(AutoComplete()->model())) {
+        if (wantsFileSystem() && folder != FListedFolder)
+            listed->SetItems(listedNames());
     }
 }
 

@@ -6,8 +6,9 @@
 
 #include <functional>
 
-// Which lists feed completion. The desktop's address history and recent lists have no
-// counterpart here; only the file system does.
+// Which lists feed completion: the file system (every entry, or folders only) and the desktop's
+// recently used files. Linux desktops keep no history of typed addresses: acfURLHistory adds
+// nothing.
 enum TWkAutoCompleteFileOption : unsigned {
     acfFileSystem = 1,
     acfFileSysDirs = 2,
@@ -58,9 +59,17 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    enum class SourceKind { Empty, FileSystem, Listed };
+
     bool wantsFileSystem() const;
+    // The recent files make a plain list, to which the typed folder's entries are added.
+    SourceKind wantedSource() const;
+    QStringList listedNames();
     QAbstractItemModel* makeFileSystemSource() const;
     void loadTypedFolder();
+
+    QStringList FRecentFiles;
+    QString FListedFolder;
 
     unsigned FAutoCompleteFileOptions = 0;
     bool FMultipleDirs = false;

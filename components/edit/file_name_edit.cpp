@@ -151,6 +151,7 @@ void TWkFilenameEdit::ShowPopup(bool) {
         return;
     const bool save = FDialogKind == dkSave || FDialogKind == dkSavePicture;
     FileDialogRequest request = dialogRequest(name);
+    FDialog.HelpContext = HelpContext();
     request.multiSelect = request.multiSelect && !save;
     const std::optional<FileDialogAnswer> chosen =
         uiHost().fileDialog(save ? FileDialogMode::Save : FileDialogMode::Open, request);

@@ -14,6 +14,10 @@ enum TFileDialogKind { dkOpen, dkSave, dkOpenPicture, dkSavePicture };
 // The dialog's options the edit uses.
 enum TOpenOption : unsigned { ofHideReadOnly = 1, ofAllowMultiSelect = 2 };
 
+// How the dialog's name field looks: an edit, or a combo box of earlier names. Qt's dialogs
+// have one look; the choice is kept for whoever reads the settings.
+enum TFileEditStyle { fsEdit, fsComboBox };
+
 // What the dialog starts with and what it chose last.
 struct TFileDialogSettings {
     QString Title = QStringLiteral("Browse");
@@ -25,6 +29,9 @@ struct TFileDialogSettings {
     QStringList Files;
     QStringList HistoryList;
     unsigned Options = ofHideReadOnly;
+    TFileEditStyle FileEditStyle = fsEdit;
+    // The edit's help topic, given for each run.
+    int HelpContext = 0;
 };
 
 class TWkFilenameEdit : public TWkFileDirEdit {
@@ -66,6 +73,8 @@ public:
     // land in DialogFiles, the first also in the text.
     void SetDialogOptions(unsigned value);
     const QStringList& DialogFiles() const { return FDialog.Files; }
+    TFileEditStyle FileEditStyle() const { return FDialog.FileEditStyle; }
+    void SetFileEditStyle(TFileEditStyle value) { FDialog.FileEditStyle = value; }
 
     int DefaultImageIndex() const override;
 

@@ -1,3 +1,4 @@
+#include "components/buttons/action_list.h"
 #include "components/buttons/image_speed_button.h"
 #include "components/buttons/image_speed_button_action_link.h"
 
@@ -76,6 +77,36 @@ TEST_F(ButtonAction, CheckedDrivesDownOnlyOnAGroupThatAllowsAllUp) {
     EXPECT_TRUE(button->Down());
     action.setChecked(false);
     EXPECT_FALSE(button->Down());
+}
+
+TEST_F(ButtonAction, ButtonTakesTheImagesOfTheActionsList) {
+    TImageList listImages(8, 8);
+    TImageList ownImages(8, 8);
+    TActionList list;
+    list.SetImages(&listImages);
+    QAction listed("Listed", &list);
+    const struct {
+        const char* name;
+        bool checkDefaults;
+        TImageList* own;
+        TImageList* images;
+    } cases[] = {
+        {"linked", false, &ownImages, &listImages},
+        {"defaults, none set", true, nullptr, &listImages},
+        {"defaults, own set", true, &ownImages, &ownImages},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TWkImageSpeedButton probe;
+        probe.SetImages(c.own);
+        TWkImageSpeedButtonActionLink link(&probe);
+        link.ActionChange(listed, c.checkDefaults);
+        EXPECT_EQ(probe.Images(), c.images);
+    }
+    button->SetImages(&ownImages);
+    button->SetAction(&action);
+    EXPECT_EQ(button->Images(), &ownImages) << "an action outside a list has no images to give";
+    button->SetImages(nullptr);
 }
 
 TEST_F(ButtonAction, CheckingDefaultsKeepsWhatTheButtonSetItself) {

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -151,16 +152,105 @@ TEST_F(SpeedButton, ButtonClickShowsThePressThroughTheHost) {
     EXPECT_EQ(clicks.size(), 2);
 }
 
-TEST_F(SpeedButton, DoubleClickFiresOnlyOnADownButton) {
-    int doubles = 0;
-    a.OnDblClick = TNotifyEvent::FromCallable([&](QObject*) { ++doubles; });
-    sendMouse(&a, QEvent::MouseButtonDblClick, {10, 10});
-    sendMouse(&a, QEvent::MouseButtonRelease, {10, 10});
-    EXPECT_EQ(doubles, 0);
-    a.SetGroupIndex(3);
-    a.SetDown(true);
-    sendMouse(&a, QEvent::MouseButtonDblClick, {10, 10});
-    EXPECT_EQ(doubles, 1);
+// Qt delivers a double click as press, release, double click, release.
+TEST_F(SpeedButton, DoubleClickClicksOnceUnlessTheButtonIsDown) {
+    const struct {
+        const char* name;
+        int group;
+        bool allowAllUp;
+        bool downBefore;
+        int clicks;
+        int doubles;
+        bool downAfter;
+    } cases[] = {
+        {"plain", 0, false, false, 1, 0, false},
+        {"grouped, all up allowed", 1, true, false, 1, 0, true},
+        {"grouped", 1, false, false, 1, 0, true},
+        {"down before", 1, false, true, 2, 1, true},
+        {"down before, all up allowed", 1, true, true, 1, 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RepeatingButton button(&parent);
+        button.resize(25, 25);
+        button.SetGroupIndex(c.group);
+        button.SetAllowAllUp(c.allowAllUp);
+        button.SetDown(c.downBefore);
+        int clicked = 0;
+        int doubles = 0;
+        button.OnClick = TNotifyEvent::FromCallable([&](QObject*) { ++clicked; });
+        button.OnDblClick = TNotifyEvent::FromCallable([&](QObject*) { ++doubles; });
+        sendMouse(&button, QEvent::MouseButtonPress, {10, 10});
+        sendMouse(&button, QEvent::MouseButtonRelease, {10, 10});
+        sendMouse(&button, QEvent::MouseButtonDblClick, {10, 10});
+        sendMouse(&button, QEvent::MouseButtonRelease, {10, 10});
+        EXPECT_EQ(clicked, c.clicks);
+        EXPECT_EQ(doubles, c.doubles);
+        EXPECT_EQ(button.Down(), c.downAfter);
+        button.SetAllowAllUp(true);
+        button.SetDown(false);
+    }
+}
+
+TEST_F(SpeedButton, LiveButtonsAreCounted) {
+    const int before = TWkCustomSpeedButton::LiveButtonCount();
+    auto* first = new TWkImageSpeedButton(&parent);
+    {
+        TWkCustomSpeedButton second;
+        EXPECT_EQ(TWkCustomSpeedButton::LiveButtonCount(), before + 2);
+    }
+    EXPECT_EQ(TWkCustomSpeedButton::LiveButtonCount(), before + 1);
+    delete first;
+    EXPECT_EQ(TWkCustomSpeedButton::LiveButtonCount(), before);
+}
+
+// Counts the paints a button gets once the events are handled.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+TEST_F(SpeedButton, AlignmentAndWordWrapPlaceTheCaptionAndRepaint) {
+    a.resize(120, 40);
+    a.SetCaption("Fire at will");
+    parent.resize(200, 100);
+    parent.show();
+    QCoreApplication::processEvents();
+    PaintCounter counter;
+    a.installEventFilter(&counter);
+    const QImage centred = a.grab().toImage();
+    counter.paints = 0;
+
+    a.SetAlignment(taLeftJustify);
+    EXPECT_EQ(a.Alignment(), taLeftJustify);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1);
+    const QImage left = a.grab().toImage();
+    EXPECT_NE(left, centred);
+    EXPECT_EQ(a.ButtonGlyph().Alignment(), taLeftJustify) << "the painter lays it out";
+
+    counter.paints = 0;
+    a.SetAlignment(taLeftJustify);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 0) << "no change, no paint";
+
+    a.resize(40, 60);
+    const QImage oneLine = a.grab().toImage();
+    counter.paints = 0;
+    a.SetWordWrap(true);
+    EXPECT_TRUE(a.WordWrap());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1);
+    EXPECT_NE(a.grab().toImage(), oneLine) << "the caption wraps instead of being shortened";
+    a.removeEventFilter(&counter);
+    parent.hide();
 }
 
 TEST_F(SpeedButton, HotFontFollowsTheFontButWhatIsPreserved) {
@@ -243,6 +333,44 @@ TEST_F(SpeedButton, ThemedFaceShowsTheParentsBackgroundNotItsColour) {
     ClassicStyle classic;
     a.SetFlat(false);
     EXPECT_EQ(a.grab().toImage().pixel(12, 12), qRgb(255, 0, 0)) << "the classic face fills Color";
+}
+
+// A press outside an open menu closes it; Qt then hands the press on to the widget under it
+// unless the menu carries WA_NoMouseReplay (only the desktop's mouse grab makes Qt do that, so
+// the press is sent to the menu here as Qt's popup handling would send it).
+TEST_F(SpeedButton, APressOnTheButtonThatClosesItsMenuIsNotHandedOn) {
+    parent.resize(200, 200);
+    a.move(50, 50);
+    QMenu menu;
+    menu.addAction("one");
+    a.SetDropDownMenu(&menu);
+    parent.show();
+    const auto pressMenuAt = [&](QPoint inParent) {
+        const QPointF global = parent.mapToGlobal(QPointF(inParent));
+        QMouseEvent event(QEvent::MouseButtonPress, menu.mapFromGlobal(global), global,
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&menu, &event);
+    };
+    const struct {
+        const char* name;
+        QPoint at;
+        bool dropped;
+    } cases[] = {{"on the button", {60, 60}, true},
+                 {"beside the button", {30, 60}, false},
+                 {"on the button's last pixel", {74, 74}, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        sendMouse(&a, QEvent::MouseButtonPress, {10, 10});
+        ASSERT_TRUE(menu.isVisible());
+        EXPECT_TRUE(a.MenuTracking());
+        EXPECT_FALSE(menu.testAttribute(Qt::WA_NoMouseReplay));
+        pressMenuAt(c.at);
+        EXPECT_FALSE(menu.isVisible());
+        EXPECT_FALSE(a.MenuTracking());
+        EXPECT_EQ(menu.testAttribute(Qt::WA_NoMouseReplay), c.dropped);
+    }
+    EXPECT_TRUE(clicks.isEmpty()) << "a press that opens the menu does not click";
+    parent.hide();
 }
 
 TEST(DropDownMenu, OpensAtTheCornerItsPositionAndAlignmentGive) {

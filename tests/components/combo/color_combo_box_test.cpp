@@ -8,9 +8,11 @@
 #include "tests/components/combo/list_item_image.h"
 #include "tests/support/recording_ui_host.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -155,6 +157,58 @@ TEST_F(ColorComboTest, UpdatesRebuildOnceAtTheOutermostEnd) {
     EXPECT_EQ(unmatched.EndUpdate(), 0);
     EXPECT_EQ(unmatched.count(), 0);
     EXPECT_EQ(unmatched.BeginUpdate(), 1) << "an unmatched end leaves no debt";
+}
+
+TEST_F(ColorComboTest, ARebuildChoosesTheColourAgainWithAChange) {
+    const struct {
+        const char* name;
+        TColor chosen;
+        std::function<void(TWkColorComboBox&)> rebuild;
+        int index;
+    } cases[] = {
+        {"first colour, new options", clBlack,
+         [](TWkColorComboBox& box) { box.SetOptions(coText | coStdColors | coSysColors); }, 0},
+        {"first colour, end of update", clBlack,
+         [](TWkColorComboBox& box) {
+             box.BeginUpdate();
+             box.EndUpdate();
+         },
+         0},
+        {"first colour, asked for", clBlack, [](TWkColorComboBox& box) { box.GetColors(); }, 0},
+        {"later colour", clRed, [](TWkColorComboBox& box) { box.GetColors(); }, 9},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TWkColorComboBox box;
+        box.SetColorValue(c.chosen);
+        Watch(box);
+        changes = 0;
+        c.rebuild(box);
+        EXPECT_EQ(changes, 1);
+        EXPECT_EQ(box.ItemIndex(), c.index);
+        EXPECT_EQ(box.ColorValue(), c.chosen);
+    }
+}
+
+TEST_F(ColorComboTest, DroppedDownWidthIsTheOpenListsWidth) {
+    const struct {
+        int set;
+        int width;
+    } cases[] = {{0, 135}, {60, 135}, {200, 200}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.set);
+        TWkColorComboBox box;
+        box.resize(135, 22);
+        box.SetDroppedDownWidth(c.set);
+        EXPECT_EQ(box.DroppedDownWidth(), c.width);
+        box.show();
+        box.showPopup();
+        const QWidget* list = box.view()->window();
+        ASSERT_TRUE(list->isVisible());
+        EXPECT_EQ(box.DroppedDownWidth(), list->width());
+        EXPECT_GE(box.DroppedDownWidth(), c.width);
+        box.hidePopup();
+    }
 }
 
 TEST_F(ColorComboTest, DisplayNamesFollowTheMapThenTheIdentifier) {

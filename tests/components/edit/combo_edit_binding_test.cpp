@@ -1,7 +1,9 @@
 // A combo edit bound to a data field, and linked to an action.
 
+#include "components/buttons/action_list.h"
 #include "components/edit/combo_edit.h"
 #include "components/edit/combo_edit_action_link.h"
+#include "platform/ui/image_list.h"
 #include "tests/support/record_data_source.h"
 
 #include <QAction>
@@ -177,6 +179,43 @@ TEST_F(ComboEditAction, EditFollowsOnlyWhatItStillShares) {
 
     action.setEnabled(false);
     EXPECT_FALSE(edit->isEnabled());
+}
+
+TEST_F(ComboEditAction, EditTakesTheImagesOfTheActionsListAndItsHelpTopic) {
+    TImageList listImages(14, 12);
+    TImageList ownImages(14, 12);
+    TActionList list;
+    list.SetImages(&listImages);
+    const struct {
+        const char* name;
+        bool checkDefaults;
+        TImageList* ownImages;
+        int ownHelp;
+        TImageList* images;
+        int help;
+    } cases[] = {
+        {"linked", false, &ownImages, 5, &listImages, 42},
+        {"defaults, none set", true, nullptr, 0, &listImages, 42},
+        {"defaults, own set", true, &ownImages, 5, &ownImages, 5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QAction listed("Browse", &list);
+        listed.setProperty("helpContext", 42);
+        TWkCustomComboEdit probe;
+        probe.SetImages(c.ownImages);
+        probe.SetHelpContext(c.ownHelp);
+        TWkCustomComboEditActionLink link(&probe);
+        link.ActionChange(listed, c.checkDefaults);
+        EXPECT_EQ(probe.Images(), c.images);
+        EXPECT_EQ(probe.HelpContext(), c.help);
+        probe.SetImages(nullptr);
+    }
+    edit->SetImages(&ownImages);
+    edit->SetAction(&action);
+    EXPECT_EQ(edit->Images(), &ownImages) << "an action outside a list has no images to give";
+    EXPECT_EQ(edit->HelpContext(), 0);
+    edit->SetImages(nullptr);
 }
 
 TEST_F(ComboEditAction, CheckingDefaultsKeepsWhatTheEditSetItself) {

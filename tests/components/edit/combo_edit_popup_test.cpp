@@ -11,7 +11,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <gtest/gtest.h>
+#include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -39,6 +42,23 @@ bool send(QWidget* widget, QEvent::Type type, int key,
 
 bool press(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     return send(widget, QEvent::KeyPress, key, modifiers);
+}
+
+// Types the characters as the keyboard would.
+void type(QWidget* widget, const QString& characters) {
+    for (const QChar character : characters) {
+        QKeyEvent event(QEvent::KeyPress, Qt::Key_A + (character.toUpper().unicode() - 'A'),
+                        Qt::NoModifier, QString(character));
+        QCoreApplication::sendEvent(widget, &event);
+    }
+}
+
+void mouse(QWidget* widget, QEvent::Type type) {
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, held,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
 }
 
 void click(QWidget* widget) {
@@ -137,6 +157,104 @@ TEST_F(ComboEditPopup, PressElsewhereCancelsButNotOnThePopupOrTheEdit) {
     edit->DoClick();
     edit->CancelMode(edit->Button());
     EXPECT_TRUE(edit->PopupVisible()) << "the button closes the popup itself";
+}
+
+TEST_F(ComboEditPopup, TabGoesToTheListAndKeepsTheFocusWhileItIsOpen) {
+    edit->DoClick();
+    popup.setTabKeyNavigation(true);
+    EXPECT_TRUE(press(edit, Qt::Key_Tab));
+    EXPECT_EQ(popup.currentRow(), 1) << "the list has the key first";
+    popup.setTabKeyNavigation(false);
+    EXPECT_TRUE(press(edit, Qt::Key_Tab));
+    EXPECT_TRUE(press(edit, Qt::Key_Backtab, Qt::ShiftModifier));
+    EXPECT_TRUE(edit->hasFocus());
+    EXPECT_TRUE(edit->PopupVisible());
+    EXPECT_EQ(popup.currentRow(), 1);
+
+    press(edit, Qt::Key_Return);
+    EXPECT_EQ(edit->text(), "two") << "the choice made before the Tab is kept";
+    EXPECT_EQ(accepted, 1);
+    EXPECT_FALSE(press(edit, Qt::Key_Tab)) << "with the popup closed Tab is not the edit's";
+}
+
+TEST_F(ComboEditPopup, DoubleClickOnTheButtonOpensThePopupOnce) {
+    int clicks = 0;
+    edit->OnButtonClick = TNotifyEvent::FromCallable([&](QObject*) { ++clicks; });
+    QWidget* button = edit->Button();
+    mouse(button, QEvent::MouseButtonPress);
+    mouse(button, QEvent::MouseButtonRelease);
+    mouse(button, QEvent::MouseButtonDblClick);
+    mouse(button, QEvent::MouseButtonRelease);
+    EXPECT_TRUE(edit->PopupVisible());
+    EXPECT_EQ(clicks, 1);
+    mouse(button, QEvent::MouseButtonPress);
+    mouse(button, QEvent::MouseButtonRelease);
+    EXPECT_FALSE(edit->PopupVisible()) << "the next press closes it";
+}
+
+TEST_F(ComboEditPopup, ClosingWithoutAcceptingResetsAMaskedEdit) {
+    const struct {
+        const char* name;
+        const char* mask;
+        bool byEscape;
+        const char* text;
+    } cases[] = {
+        {"masked, Esc", "9999;_", true, "12"},
+        {"masked, closed from code", "9999;_", false, "12"},
+        {"unmasked, Esc", "", true, "123"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        other->setFocus(Qt::TabFocusReason);
+        edit->SetEditMask(c.mask);
+        edit->setText("12");
+        edit->setFocus(Qt::TabFocusReason);
+        edit->setCursorPosition(2);
+        edit->insert("3");
+        ASSERT_TRUE(edit->isModified());
+        edit->DoClick();
+        ASSERT_TRUE(edit->PopupVisible());
+        if (c.byEscape)
+            press(edit, Qt::Key_Escape);
+        else
+            edit->ClosePopup(false);
+        EXPECT_FALSE(edit->PopupVisible());
+        EXPECT_EQ(edit->text(), c.text);
+        EXPECT_EQ(edit->isModified(), std::string(c.mask).empty());
+    }
+    EXPECT_EQ(accepted, 0);
+}
+
+// Its popup holds digits; taking them fails after the text was set.
+class RefusingComboEdit final : public TWkCustomComboEdit {
+public:
+    using TWkCustomComboEdit::TWkCustomComboEdit;
+
+protected:
+    std::optional<QString> GetPopupValue() const override { return QStringLiteral("77"); }
+    void AcceptPopupValue(const QString& value) override {
+        TWkCustomComboEdit::AcceptPopupValue(value);
+        throw std::runtime_error("refused");
+    }
+};
+
+TEST_F(ComboEditPopup, AnErrorWhileAcceptingResetsAndGoesOn) {
+    auto* refusing = new RefusingComboEdit(&window);
+    refusing->setGeometry(10, 80, 200, 21);
+    refusing->show();
+    refusing->SetPopup(&popup);
+    refusing->SetEditMask("9999;_");
+    refusing->setText("12");
+    refusing->setFocus(Qt::TabFocusReason);
+    refusing->setCursorPosition(2);
+    refusing->insert("3");
+    refusing->DoClick();
+    ASSERT_TRUE(refusing->PopupVisible());
+    EXPECT_THROW(refusing->ClosePopup(true), std::runtime_error);
+    EXPECT_FALSE(refusing->PopupVisible());
+    EXPECT_EQ(refusing->text(), "12");
+    EXPECT_FALSE(refusing->isModified());
+    delete refusing;
 }
 
 TEST_F(ComboEditPopup, WindowLosingTheFocusCloses) {
@@ -239,6 +357,40 @@ TEST_F(ComboEditCompletion, TabWalksTheListWithUseTab) {
     EXPECT_EQ(list->currentIndex().row(), 1);
     EXPECT_TRUE(list->isVisible());
     list->hide();
+}
+
+TEST_F(ComboEditCompletion, AppendingWithSuggestionsCompletesInTheTextToo) {
+    const struct {
+        const char* name;
+        unsigned options;
+        const char* typed;
+        const char* text;
+        const char* selected;
+        bool list;
+    } cases[] = {
+        {"suggest", acoAutoSuggest, "b", "b", "", true},
+        {"suggest and append", acoAutoSuggest | acoAutoAppend, "b", "beta", "eta", true},
+        {"typing on", acoAutoSuggest | acoAutoAppend, "be", "beta", "ta", true},
+        {"other case", acoAutoSuggest | acoAutoAppend, "B", "Beta", "eta", true},
+        {"no match", acoAutoSuggest | acoAutoAppend, "x", "x", "", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        edit->SetAutoCompleteOptions(c.options);
+        edit->clear();
+        type(edit, c.typed);
+        EXPECT_EQ(edit->text(), c.text);
+        EXPECT_EQ(edit->selectedText(), c.selected);
+        EXPECT_EQ(edit->AutoComplete()->popup()->isVisible(), c.list);
+        EXPECT_TRUE(edit->isModified());
+        edit->AutoComplete()->popup()->hide();
+    }
+    edit->SetAutoCompleteOptions(acoAutoSuggest | acoAutoAppend);
+    edit->clear();
+    type(edit, "b");
+    press(edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit->text(), "b") << "deleting the appended part appends nothing again";
+    edit->AutoComplete()->popup()->hide();
 }
 
 TEST_F(ComboEditCompletion, RtlReadingTurnsTheList) {

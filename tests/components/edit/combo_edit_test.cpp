@@ -7,8 +7,10 @@
 #include <QClipboard>
 #include <QCompleter>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QStyle>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -91,6 +93,19 @@ TEST_F(ComboEdit, WithoutDirectInputOnlyTheButtonWorks) {
     EXPECT_FALSE(edit->hasSelectedText());
     edit->DoClick();
     EXPECT_EQ(buttonClicks, 1);
+
+    auto* other = new QLineEdit(&window);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    for (const bool direct : {true, false}) {
+        SCOPED_TRACE(direct);
+        edit->SetDirectInput(direct);
+        other->setFocus(Qt::TabFocusReason);
+        edit->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(edit->hasFocus());
+        EXPECT_EQ(edit->hasSelectedText(), direct) << "entering by key selects through SelectAll";
+    }
+    QApplication::setActiveWindow(nullptr);
 }
 
 TEST_F(ComboEdit, ClipboardCommandsGateKeysAndCalls) {
@@ -217,6 +232,124 @@ TEST_F(ComboEdit, MaskValidation) {
     EXPECT_TRUE(edit->ValidateEdit());
 }
 
+TEST_F(ComboEdit, EnablingOrDisablingIsTold) {
+    int told = 0;
+    edit->OnEnabledChanged = TNotifyEvent::FromCallable([&](QObject* sender) {
+        EXPECT_EQ(sender, edit);
+        ++told;
+    });
+    edit->setEnabled(false);
+    EXPECT_EQ(told, 1);
+    EXPECT_FALSE(edit->Button()->isEnabled());
+    window.setEnabled(false);
+    EXPECT_EQ(told, 1) << "already disabled";
+    edit->setEnabled(true);
+    EXPECT_EQ(told, 1) << "still disabled with its window";
+    window.setEnabled(true);
+    EXPECT_EQ(told, 2);
+    EXPECT_TRUE(edit->Button()->isEnabled());
+}
+
+// Records which of the edit's overridable steps its own code reached.
+class ProbeEdit final : public TWkCustomComboEdit {
+public:
+    using TWkCustomComboEdit::TWkCustomComboEdit;
+    using TWkCustomComboEdit::UpdateEditRect;
+    QStringList calls;
+    bool readOnly = false;
+
+    void ClosePopup(bool accept) override {
+        calls << QStringLiteral("ClosePopup %1").arg(accept);
+        TWkCustomComboEdit::ClosePopup(accept);
+    }
+    void PostClosePopup(bool accept) override {
+        calls << QStringLiteral("PostClosePopup %1").arg(accept);
+    }
+    void SetDisabledColor(TColor value) override {
+        calls << "SetDisabledColor";
+        TWkCustomComboEdit::SetDisabledColor(value);
+    }
+    void SetDisabledTextColor(TColor value) override {
+        calls << "SetDisabledTextColor";
+        TWkCustomComboEdit::SetDisabledTextColor(value);
+    }
+
+protected:
+    void UpdateEditRect() override { calls << "UpdateEditRect"; }
+    void AttachAutoComplete() override {
+        calls << "AttachAutoComplete";
+        TWkCustomComboEdit::AttachAutoComplete();
+    }
+    void DetachAutoComplete() override {
+        calls << "DetachAutoComplete";
+        TWkCustomComboEdit::DetachAutoComplete();
+    }
+    bool GetReadOnly() const override { return readOnly; }
+};
+
+TEST(ComboEditSteps, TheEditsOwnCodeGoesThroughTheOverridableSteps) {
+    QWidget window;
+    window.resize(300, 100);
+    auto* probe = new ProbeEdit(&window);
+    auto* other = new QLineEdit(&window);
+    other->move(0, 50);
+    QWidget popup;
+    probe->SetPopup(&popup);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    TWkCustomComboEdit& edit = *probe;
+    const struct {
+        const char* name;
+        std::function<void()> run;
+        QStringList calls;
+    } cases[] = {
+        {"the button closes an open popup",
+         [&] {
+             edit.DoClick();
+             edit.DoClick();
+         },
+         {"ClosePopup 1"}},
+        {"the focus leaving an open popup",
+         [&] {
+             edit.DoClick();
+             other->setFocus();
+         },
+         {"PostClosePopup 0"}},
+        {"disabled colours",
+         [&] {
+             edit.SetDisabledColor(clRed);
+             edit.SetDisabledTextColor(clRed);
+         },
+         {"SetDisabledColor", "SetDisabledTextColor"}},
+        {"a new size", [&] { edit.resize(150, 30); }, {"UpdateEditRect"}},
+        {"completion on and off",
+         [&] {
+             edit.SetAutoCompleteOptions(acoAutoSuggest);
+             edit.SetAutoCompleteOptions(0);
+         },
+         {"AttachAutoComplete", "DetachAutoComplete"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        probe->ClosePopup(false);
+        probe->setFocus();
+        probe->calls.clear();
+        c.run();
+        EXPECT_EQ(probe->calls, c.calls);
+    }
+    probe->ClosePopup(false);
+    int clicks = 0;
+    probe->OnButtonClick = TNotifyEvent::FromCallable([&](QObject*) { ++clicks; });
+    probe->readOnly = true;
+    EXPECT_TRUE(edit.ReadOnly());
+    edit.DoClick();
+    EXPECT_EQ(clicks, 0) << "read-only as GetReadOnly says: the button does nothing";
+    EXPECT_EQ(edit.ClipboardCommands(), AllClipboardCommands);
+    edit.SetClipboardCommands(caCut | caPaste);
+    EXPECT_EQ(edit.ClipboardCommands(), TWkClipboardCommands(caCopy));
+    QApplication::setActiveWindow(nullptr);
+}
+
 TEST(ComboEditGeometry, ButtonSitsInsideTheFrameItHas) {
     const struct {
         bool frame;
@@ -243,6 +376,14 @@ TEST_F(ComboEdit, ButtonFollowsTheFrameAndTheSize) {
     edit->resize(240, 25);
     EXPECT_EQ(edit->Button()->parentWidget()->geometry(), QRect(219, 0, 21, 25));
     EXPECT_EQ(edit->Button()->geometry(), QRect(0, 0, 21, 25)) << "the button fills its place";
+
+    edit->setFrame(true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(edit->Button()->parentWidget()->geometry(), QRect(217, 2, 21, 21))
+        << "switching the frame places the button when the edit repaints";
+    edit->setFrame(false);
+    edit->grab();
+    EXPECT_EQ(edit->Button()->parentWidget()->geometry(), QRect(219, 0, 21, 25));
 }
 
 TEST(ComboEditGeometry, LeastAndAdjustedHeightsCountTheFrame) {

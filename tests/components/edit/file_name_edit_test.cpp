@@ -188,6 +188,61 @@ TEST_F(FilenameEdit, CompletesNamesFromTheFileSystem) {
     EXPECT_EQ(found, QStringList({dir.filePath("firmware.hex"), dir.filePath("fonts.txt")}));
 }
 
+// Sets XDG_DATA_HOME for the test's lifetime.
+class ScopedDataHome {
+public:
+    explicit ScopedDataHome(const QString& folder) : saved(qgetenv("XDG_DATA_HOME")) {
+        qputenv("XDG_DATA_HOME", folder.toLocal8Bit());
+    }
+    ~ScopedDataHome() { qputenv("XDG_DATA_HOME", saved); }
+
+private:
+    QByteArray saved;
+};
+
+TEST_F(FilenameEdit, CompletesFromTheDesktopsRecentFiles) {
+    QTemporaryDir home;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TAVRO_RECENT_FIXTURES "/recently-used.xbel"),
+                            home.filePath("recently-used.xbel")));
+    QTemporaryDir folder;
+    for (const char* name : {"firmware.hex", "fonts.txt", "other.hex"})
+        QFile(folder.filePath(name)).open(QIODevice::WriteOnly);
+    const ScopedDataHome dataHome(home.path());
+    const auto completions = [this](const QString& typed) {
+        QCompleter* completer = edit->AutoComplete();
+        completer->setCompletionPrefix(typed);
+        QStringList found;
+        for (int row = 0; completer->setCurrentRow(row); ++row)
+            found << completer->currentCompletion();
+        return found;
+    };
+    const QStringList recent{"/home/user/new firmware.hex", "/srv/middle.hex", "/tmp/old.hex"};
+    const struct {
+        const char* name;
+        unsigned options;
+        QString typed;
+        QStringList found;
+    } cases[] = {
+        {"recent files", acfURLMRU, "/", recent},
+        {"recent files, narrowed", acfURLMRU, "/tmp", {"/tmp/old.hex"}},
+        {"with the typed folder",
+         acfURLMRU | acfFileSystem,
+         folder.path() + "/f",
+         {folder.filePath("firmware.hex"), folder.filePath("fonts.txt")}},
+        {"with a recent file",
+         acfURLMRU | acfFileSystem,
+         "/home/user/new",
+         {"/home/user/new firmware.hex"}},
+        {"typed addresses: none kept here", acfURLHistory, "/", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        edit->SetAutoCompleteFileOptions(c.options);
+        edit->setText(c.typed);
+        EXPECT_EQ(completions(c.typed), c.found);
+    }
+}
+
 TEST_F(FilenameEdit, DialogGetsFilterIndexHistoryAndMultiSelectAndFillsDialogFiles) {
     edit->SetFilter("Hex|*.hex|Binary|*.bin");
     edit->SetFilterIndex(2);
@@ -221,6 +276,23 @@ TEST_F(FilenameEdit, DialogGetsFilterIndexHistoryAndMultiSelectAndFillsDialogFil
 
     edit->SetDialogOptions(ofHideReadOnly);
     EXPECT_TRUE(edit->DialogFiles().isEmpty());
+}
+
+TEST_F(FilenameEdit, DialogSettingsTheDialogCannotShowAreKept) {
+    EXPECT_EQ(edit->FileEditStyle(), fsEdit);
+    edit->SetFileEditStyle(fsComboBox);
+    edit->SetHelpContext(17);
+    for (const TFileDialogKind kind : {dkSave, dkOpenPicture, dkOpen}) {
+        SCOPED_TRACE(kind);
+        edit->SetDialogKind(kind);
+        edit->DoClick();
+        EXPECT_EQ(edit->FileEditStyle(), fsComboBox);
+        EXPECT_EQ(edit->Dialog().FileEditStyle, fsComboBox);
+        EXPECT_EQ(edit->Dialog().HelpContext, 17) << "the dialog runs with the edit's topic";
+    }
+    edit->SetHelpContext(0);
+    edit->DoClick();
+    EXPECT_EQ(edit->Dialog().HelpContext, 0);
 }
 
 TEST_F(FilenameEdit, FormsOfTheNameKeepItsFolder) {
