@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QMouseEvent>
 #include <QTabWidget>
+#include <ostream>
 
 namespace {
 
@@ -14,6 +15,10 @@ struct FirstCellCase {
     const char* grid;
     const char* editor;
 };
+
+void PrintTo(const FirstCellCase& c, std::ostream* out) {
+    *out << c.grid;
+}
 
 class GridFirstCell : public WindowTest, public ::testing::WithParamInterface<FirstCellCase> {};
 
