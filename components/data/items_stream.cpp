@@ -229,10 +229,14 @@ void WriteDataItems(QIODevice& stream, TWkBaseDataItems& list) {
 }
 
 void WriteDataItems(THackWriter& writer, TWkBaseDataItems& list) {
-    QObject* const root = writer.Root();
+    // The writer's own root comes back afterwards, also when a write fails.
+    struct RootLent {
+        THackWriter& writer;
+        QObject* const previous;
+        ~RootLent() { writer.SetRoot(previous); }
+    } lent{writer, writer.Root()};
     writer.SetRoot(referenceRoot(list));
     writeList(writer, list);
-    writer.SetRoot(root);
     writer.WriteListEnd();
 }
 

@@ -195,8 +195,11 @@ TEST_F(ItemsStream, CollectionsAreWrittenWithoutTheHoldingPropertysPath) {
     buffer.open(QIODevice::WriteOnly);
     THackWriter writer(buffer);
     writer.SetPropPath(QStringLiteral("Provider."));
+    QObject form;
+    writer.SetRoot(&form);
     WriteDataItems(writer, source.root);
     EXPECT_EQ(writer.GetPropPath(), "Provider.") << "given back afterwards";
+    EXPECT_EQ(writer.Root(), &form) << "the writer's root too";
 
     // Only the names of the list's own properties carry the path.
     QBuffer expected;
