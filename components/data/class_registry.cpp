@@ -64,6 +64,19 @@ std::optional<TWkRegisteredClass> FindClass(const QString& name) {
     return c != nullptr ? std::optional(*c) : std::nullopt;
 }
 
+std::unique_ptr<TWkStreamable> MakeClass(const QString& name, TWkStreamable& owner) {
+    TWkClassMaker make;
+    {
+        const std::lock_guard guard(registryLock());
+        const TWkRegisteredClass* c = find(name);
+        if (c == nullptr || !c->make)
+            return nullptr;
+        make = c->make;
+    }
+    // Made outside the lock: a constructor may look classes up.
+    return make(owner);
+}
+
 bool InheritsFrom(const QString& name, const QString& ancestor) {
     const std::lock_guard guard(registryLock());
     const TWkRegisteredClass* c = find(name);

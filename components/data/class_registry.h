@@ -3,14 +3,25 @@
 // with the ancestry a reader checks before it makes one. Classes fall into class groups: a
 // class belongs to the group of its nearest ancestor (or itself) that was grouped.
 
+#include "components/data/streamable.h"
+
 #include <QString>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
+
+// Makes an instance of a class for the object it is made for (the object an extension belongs
+// to, the list an item is read into, the item a sub-list is made for); null when that object is
+// not of a kind the class serves.
+using TWkClassMaker = std::function<std::unique_ptr<TWkStreamable>(TWkStreamable& owner)>;
 
 struct TWkRegisteredClass {
     QString name;
     // The class and its registered ancestors, nearest first.
     std::vector<QString> ancestry;
+    // Empty for a class that is named here but made elsewhere (the picture classes).
+    TWkClassMaker make = {};
 };
 
 // Registers the classes in the given order; a name already registered is kept as it is.
@@ -18,6 +29,9 @@ void RegisterClasses(const std::vector<TWkRegisteredClass>& classes);
 void UnregisterClasses(const std::vector<QString>& names);
 // The class of that name, or none.
 std::optional<TWkRegisteredClass> FindClass(const QString& name);
+// A new instance of the registered class made for owner; null for an unregistered class, a
+// class without maker, or an owner the class does not serve.
+std::unique_ptr<TWkStreamable> MakeClass(const QString& name, TWkStreamable& owner);
 // True when the registered class name is ancestor or descends from it.
 bool InheritsFrom(const QString& name, const QString& ancestor);
 // Every registered name, in registration order.

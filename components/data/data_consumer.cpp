@@ -111,7 +111,7 @@ void TWkDataConsumer::SetProvider(IWkDataProvider* provider) {
             service->ProviderChanging();
     }
     FProvider = provider;
-    FContext = nullptr;
+    FContext.Reset();
     FItemSourceID.clear();
     if (FProvider != nullptr)
         FProvider->RegisterNotify(this);
@@ -133,7 +133,7 @@ void TWkDataConsumer::SetProvider(IWkDataProvider* provider) {
 }
 
 QString TWkDataConsumer::Context() const {
-    return FContext != nullptr ? FContext->Name() : FFixupContext;
+    return FContext ? FContext->Name() : FFixupContext;
 }
 
 void TWkDataConsumer::SetContext(const QString& name) {
@@ -160,7 +160,7 @@ void TWkDataConsumer::SetContext(const QString& name) {
 }
 
 void TWkDataConsumer::SetContextIntf(IWkDataContext* context) {
-    if (context == FContext)
+    if (context == FContext.Get())
         return;
     Changing(ccrContextChange);
     for (TWkDataConsumerAggregatedObject* service : Services())
@@ -172,7 +172,7 @@ void TWkDataConsumer::SetContextIntf(IWkDataContext* context) {
 
 bool TWkDataConsumer::IsContextStored() const {
     IWkDataContexts* contexts = FProvider != nullptr ? FProvider->Contexts() : nullptr;
-    return contexts != nullptr && contexts->Count() > 0 && FContext != contexts->Context(0);
+    return contexts != nullptr && contexts->Count() > 0 && FContext.Get() != contexts->Context(0);
 }
 
 void TWkDataConsumer::Loaded() {
@@ -184,7 +184,7 @@ void TWkDataConsumer::Enter() {
         throw EWkDataConsumer(QStringLiteral("You must specify a provider before using it"));
     FProvider->SelectConsumer(this);
     try {
-        FProvider->SelectContext(FContext);
+        FProvider->SelectContext(FContext.Get());
     } catch (...) {
         FProvider->ReleaseConsumer();
         throw;

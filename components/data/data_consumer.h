@@ -75,7 +75,9 @@ public:
     // Raises EWkDataConsumer: without a provider (unless loading: then kept until the provider
     // comes), for a provider without contexts, or a name it does not hold.
     void SetContext(const QString& name);
-    IWkDataContext* ContextIntf() const { return FContext; }
+    // Held by a counted reference: a context that its list lets go of stays alive while
+    // selected here.
+    IWkDataContext* ContextIntf() const { return FContext.Get(); }
     void SetContextIntf(IWkDataContext* context);
     // Whether Context is stored: a provider with contexts is set and the selected context is
     // not its first.
@@ -149,7 +151,7 @@ private:
     QObject* FOwner;
     std::vector<int> FAttrList;
     IWkDataProvider* FProvider = nullptr;
-    IWkDataContext* FContext = nullptr;
+    TWkRef<IWkDataContext> FContext;
     bool FNeedFixups = false;
     QString FFixupContext;
     bool FLoading = false;

@@ -14,7 +14,7 @@ IWkDataContexts* TWkBaseDataContext::ContextList() const {
 }
 
 void TWkBaseDataContext::SetName(const TWkDataContextID& name) {
-    IWkDataContext* holder = FContexts->ContextByName(name);
+    IWkDataContext* holder = FContexts != nullptr ? FContexts->ContextByName(name) : nullptr;
     if (holder != nullptr && holder != static_cast<IWkDataContext*>(this))
         throw EWkDataContexts(QStringLiteral("A context with that name already exists"));
     StoreName(name);
@@ -68,7 +68,7 @@ TWkDataContexts::~TWkDataContexts() {
 IWkDataContext* TWkDataContexts::Context(int index) const {
     if (index < 0 || index >= Count())
         throw EWkDataContexts(QStringLiteral("List index out of bounds (%1)").arg(index));
-    return FContexts[index].get();
+    return FContexts[index].Get();
 }
 
 TWkBaseDataContext* TWkDataContexts::Add(std::unique_ptr<TWkBaseDataContext> context) {
@@ -80,8 +80,8 @@ TWkBaseDataContext* TWkDataContexts::Add(std::unique_ptr<TWkBaseDataContext> con
     IWkDataProvider* provider = Provider();
     if (provider != nullptr)
         provider->NotifyChanging(pcrContextAdd, Ancestor());
-    TWkBaseDataContext* added = context.get();
-    FContexts.push_back(std::move(context));
+    TWkBaseDataContext* added = context.release();
+    FContexts.emplace_back(added);
     if (provider != nullptr)
         provider->NotifyChanged(pcrContextAdd, &static_cast<IWkDataContext&>(*added));
     return added;
@@ -92,13 +92,11 @@ void TWkDataContexts::Delete(int index) {
         return;
     IWkDataContext* ancestor = Ancestor();
     IWkDataProvider* provider = Provider();
-    IWkDataContext* going = FContexts[index].get();
     if (provider != nullptr)
-        provider->NotifyChanging(pcrContextDelete, going);
-    std::unique_ptr<TWkBaseDataContext> removed = std::move(FContexts[index]);
+        provider->NotifyChanging(pcrContextDelete, FContexts[index].Get());
+    TWkRef<TWkBaseDataContext> removed = std::move(FContexts[index]);
     FContexts.erase(FContexts.begin() + index);
-    ContextDestroying(going);
-    removed.reset();
+    LetGo(std::move(removed));
     if (provider != nullptr)
         provider->NotifyChanged(pcrContextDelete, ancestor);
 }
@@ -111,10 +109,15 @@ void TWkDataContexts::Remove(IWkDataContext* context) {
 
 void TWkDataContexts::Clear() {
     while (!FContexts.empty()) {
-        std::unique_ptr<TWkBaseDataContext> last = std::move(FContexts.back());
+        TWkRef<TWkBaseDataContext> last = std::move(FContexts.back());
         FContexts.pop_back();
-        ContextDestroying(last.get());
+        LetGo(std::move(last));
     }
+}
+
+void TWkDataContexts::LetGo(TWkRef<TWkBaseDataContext> context) {
+    ContextDestroying(context.Get());
+    context->FContexts = nullptr;
 }
 
 TWkBaseDataContexts& TWkBaseDataContextsManager::Contexts() const {

@@ -1,7 +1,12 @@
 #pragma once
 // Contexts: named variants of a provider's item texts and states, held in context lists. A
 // list announces additions and deletions to its provider; clearing it announces nothing. Before
-// a context goes, the provider's items are told, so that what they kept for it goes too.
+// a context leaves its list, the provider's items are told, so that what they kept for it goes
+// too.
+//
+// A context lives by its counted references (TWkRef): its list holds one while the context is
+// in it, and a consumer that selected it holds another. A context taken out of its list while
+// still referenced lives on without a list.
 
 #include "components/data/extensible_object.h"
 
@@ -25,9 +30,12 @@ public:
     // Raises EWkDataContexts "Cannot create a context without a context list owner" for a
     // null list.
     explicit TWkBaseDataContext(TWkBaseDataContexts* contexts);
+    TWkBaseDataContext(const TWkBaseDataContext&) = delete;
+    TWkBaseDataContext& operator=(const TWkBaseDataContext&) = delete;
 
     virtual const char* ClassName() const = 0;
     TWkDataContextID Name() const override { return ReadName(); }
+    // Null once the context has left its list.
     IWkDataContexts* ContextList() const override;
     bool Deletable() const override { return true; }
     // Only contexts that cannot be deleted are stored with their provider.
@@ -39,12 +47,15 @@ public:
 
 protected:
     void* OwnInterface(const QUuid& iid) override;
+    bool FreesWhenUnreferenced() const override { return true; }
     // Raises like IWkDataContextNaming::SetName, then stores the name.
     void SetName(const TWkDataContextID& name);
     virtual void StoreName(const TWkDataContextID& name) = 0;
     virtual TWkDataContextID ReadName() const = 0;
 
 private:
+    friend class TWkDataContexts;
+
     TWkBaseDataContexts* FContexts;
 };
 
@@ -102,15 +113,15 @@ public:
     // By identity, last context first; -1 when absent.
     int IndexOf(IWkDataContext* context) const override;
 
-    // Adds the context, announcing pcrContextAdd; the same context again does nothing. Raises
-    // EWkDataContexts "A context with that name already exists" for another context of that
-    // name (the context is freed then).
+    // Adds a new context, not yet referenced, announcing pcrContextAdd; the same context again
+    // does nothing. Raises EWkDataContexts "A context with that name already exists" for
+    // another context of that name (the context is freed then).
     virtual TWkBaseDataContext* Add(std::unique_ptr<TWkBaseDataContext> context) = 0;
-    // Frees the context at index when there is one and it is deletable, announcing
-    // pcrContextDelete; does nothing otherwise.
+    // Takes the context at index out of the list when there is one and it is deletable,
+    // announcing pcrContextDelete; does nothing otherwise. The list's reference goes with it.
     virtual void Delete(int index) = 0;
     virtual void Remove(IWkDataContext* context) = 0;
-    // Frees every context without announcing it.
+    // Takes every context out without announcing it.
     virtual void Clear() = 0;
 
     void* QueryInterface(const QUuid& iid) override {
@@ -144,7 +155,10 @@ public:
     void Clear() override;
 
 private:
-    std::vector<std::unique_ptr<TWkBaseDataContext>> FContexts;
+    // Tells the items, unlinks the context from this list and drops the list's reference.
+    void LetGo(TWkRef<TWkBaseDataContext> context);
+
+    std::vector<TWkRef<TWkBaseDataContext>> FContexts;
 };
 
 // Adding, deleting and clearing the contexts of a list.
@@ -178,5 +192,13 @@ protected:
 template <typename M> TWkBaseDataContexts::ManagerClass ContextsManagerClass() {
     return [](TWkBaseDataContexts& list) -> std::unique_ptr<TWkBaseDataContextsManager> {
         return std::make_unique<M>(list);
+    };
+}
+
+// The maker of context class C, unnamed, for the context list it will join.
+template <typename C> TWkClassMaker ContextMaker() {
+    return [](TWkStreamable& owner) -> std::unique_ptr<TWkStreamable> {
+        auto* list = dynamic_cast<TWkBaseDataContexts*>(&owner);
+        return list != nullptr ? std::make_unique<C>(list, TWkDataContextID()) : nullptr;
     };
 }

@@ -1,6 +1,7 @@
 #include "components/data/data_item.h"
 
 #include "components/data/data_items.h"
+#include "components/data/property_stream.h"
 
 #include <algorithm>
 
@@ -21,6 +22,18 @@ QString TWkBaseDataItem::NewItemID() {
     std::reverse(bytes.begin() + 4, bytes.begin() + 6);
     std::reverse(bytes.begin() + 6, bytes.begin() + 8);
     return QString::fromLatin1(bytes.toHex().toUpper());
+}
+
+void TWkBaseDataItem::WriteProperties(THackWriter& writer) {
+    writer.WritePropName("ID");
+    writer.WriteString(FID);
+}
+
+bool TWkBaseDataItem::ReadProperty(TWkPropertyReader& reader, const QString& name) {
+    if (name != QLatin1String("ID"))
+        return false;
+    SetID(reader.ReadString());
+    return true;
 }
 
 IWkDataItems* TWkBaseDataItem::OwnerList() const {

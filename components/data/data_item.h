@@ -14,11 +14,19 @@ class TWkBaseDataItem : public TExtensibleInterfacedPersistent,
                         public IWkDataItem,
                         public IWkDataContextDestroying {
 public:
+    static constexpr const char* RegisteredName = "TWkBaseDataItem";
+
     // A new item gets a new identifier: the 32 upper-case hex digits of a new GUID's bytes.
     explicit TWkBaseDataItem(TWkBaseDataItems* owner);
     ~TWkBaseDataItem() override;
 
     static QString NewItemID();
+
+    // The registered class name the item streams under.
+    virtual const char* ClassName() const { return RegisteredName; }
+    // "ID"; the item's extensions and sub-items are stored by the item tree around it.
+    void WriteProperties(THackWriter& writer) override;
+    bool ReadProperty(TWkPropertyReader& reader, const QString& name) override;
 
     TWkDataItemID ID() const override { return FID; }
     // Stored as given: neither checked for uniqueness nor announced.

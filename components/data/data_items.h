@@ -127,3 +127,21 @@ private:
 
 // Makes a TWkDataItemsList the sub-item list of item, replacing the one it had.
 TWkDataItemsList* MakeSubItems(TWkBaseDataItem& item);
+
+// The maker of item class T for the list it is read into; the list takes it with Append.
+template <typename T> TWkClassMaker ItemMaker() {
+    return [](TWkStreamable& owner) -> std::unique_ptr<TWkStreamable> {
+        auto* list = dynamic_cast<TWkBaseDataItems*>(&owner);
+        return list != nullptr ? std::make_unique<T>(list) : nullptr;
+    };
+}
+
+// The maker of list class L as the sub-item list of an item, replacing none: the made list is
+// already held by the item's sub-items extension, so the caller lets go of the pointer
+// (release) instead of freeing it.
+template <typename L> TWkClassMaker SubItemsMaker() {
+    return [](TWkStreamable& owner) -> std::unique_ptr<TWkStreamable> {
+        auto* parent = dynamic_cast<TWkBaseDataItem*>(&owner);
+        return parent != nullptr ? std::unique_ptr<TWkStreamable>(new L(*parent)) : nullptr;
+    };
+}

@@ -7,6 +7,8 @@ template <typename List, typename Node> struct Tree {
     List* (*root)(List* list);
     // The list above list and the node that owns list, or nulls at the root.
     std::pair<List*, Node*> (*up)(List* list);
+    // The list that holds node.
+    List* (*holder)(Node* node);
     Node* (*match)(List* list, QStringView name);
     List* (*down)(Node* node);
 };
@@ -31,16 +33,18 @@ Node* walk(const Tree<List, Node>& tree, List* list, const QString& path) {
             ++end;
         const QStringView name = QStringView(path).mid(pos, end - pos);
         pos = end + 1;
-        if (list == nullptr)
-            return nullptr;
         if (name == u"..") {
-            const auto [above, owner] = tree.up(list);
+            // Below a node without sub-list, ".." steps back to the list that holds the node.
+            const auto [above, owner] =
+                list != nullptr ? tree.up(list) : std::pair(tree.holder(node), node);
             if (owner == nullptr)
                 return nullptr;
             node = owner;
             list = above;
             continue;
         }
+        if (list == nullptr)
+            return nullptr;
         node = tree.match(list, name);
         if (node == nullptr)
             return nullptr;
@@ -58,6 +62,7 @@ const Tree<IWkDataItems, IWkDataItem> items{
         IWkDataItem* parent = list->ParentItem();
         return {parent != nullptr ? parent->OwnerList() : nullptr, parent};
     },
+    [](IWkDataItem* item) { return item->OwnerList(); },
     [](IWkDataItems* list, QStringView name) -> IWkDataItem* {
         for (int i = list->Count() - 1; i >= 0; --i) {
             IWkDataItem* item = list->Item(i);
@@ -79,6 +84,7 @@ const Tree<IWkDataContexts, IWkDataContext> contexts{
         IWkDataContext* ancestor = list->Ancestor();
         return {ancestor != nullptr ? ancestor->ContextList() : nullptr, ancestor};
     },
+    [](IWkDataContext* context) { return context->ContextList(); },
     [](IWkDataContexts* list, QStringView name) -> IWkDataContext* {
         for (int i = list->Count() - 1; i >= 0; --i) {
             IWkDataContext* context = list->Context(i);

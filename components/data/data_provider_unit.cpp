@@ -21,39 +21,64 @@ QString name(const char* className) {
     return QString::fromLatin1(className);
 }
 
-// The streamable classes of the framework with their ancestry, in registration order.
+template <typename E> TWkClassMaker itemAspect() {
+    return ExtensionMaker<E, TWkBaseDataItem>();
+}
+
+template <typename E> TWkClassMaker listAspect() {
+    return ExtensionMaker<E, TWkBaseDataItems>();
+}
+
+// The streamable classes of the framework with their ancestry and makers, in registration
+// order. Consumers and context lists belong to controls and providers, which make them.
 std::vector<TWkRegisteredClass> providerClasses() {
     const QString aggregatedEx = QStringLiteral("TAggregatedPersistentEx");
     const QString itemsAspect = QStringLiteral("TWkDataItemsAggregatedObject");
-    const QString itemAspect = QStringLiteral("TWkDataItemAggregatedObject");
+    const QString itemAspectBase = QStringLiteral("TWkDataItemAggregatedObject");
     const QString text = name(TWkDataItemTextImpl::RegisteredName);
     const QString baseText = QStringLiteral("TWkBaseDataItemTextImpl");
     const QString context = name(TWkDataContext::RegisteredName);
     const QString baseContext = QStringLiteral("TWkBaseDataContext");
     const QString service = QStringLiteral("TWkDataConsumerAggregatedObject");
     return {
-        {name(TWkDataItemsList::RegisteredName), {QStringLiteral("TWkBaseDataItems"), Extensible}},
+        {name(TWkDataItemsList::RegisteredName),
+         {QStringLiteral("TWkBaseDataItems"), Extensible},
+         SubItemsMaker<TWkDataItemsList>()},
         {name(TWkCustomDataItemsImages::RegisteredName),
-         {QStringLiteral("TWkBaseDataItemsImagesImpl"), itemsAspect, aggregatedEx, Aggregated}},
+         {QStringLiteral("TWkBaseDataItemsImagesImpl"), itemsAspect, aggregatedEx, Aggregated},
+         listAspect<TWkCustomDataItemsImages>()},
         {name(TWkCustomDataItemsTextRenderer::RegisteredName),
-         {QStringLiteral("TWkBaseDataItemsRenderer"), itemsAspect, aggregatedEx, Aggregated}},
+         {QStringLiteral("TWkBaseDataItemsRenderer"), itemsAspect, aggregatedEx, Aggregated},
+         listAspect<TWkCustomDataItemsTextRenderer>()},
         {name(TWkBaseDataItemsListManagement::RegisteredName),
-         {QStringLiteral("TWkBaseDataItemsManagement"), itemsAspect, aggregatedEx, Aggregated}},
-        {QStringLiteral("TWkBaseDataItem"), {Extensible}},
-        {text, {baseText, itemAspect, aggregatedEx, Aggregated}},
+         {QStringLiteral("TWkBaseDataItemsManagement"), itemsAspect, aggregatedEx, Aggregated},
+         listAspect<TWkBaseDataItemsListManagement>()},
+        {name(TWkBaseDataItem::RegisteredName), {Extensible}, ItemMaker<TWkBaseDataItem>()},
+        {text,
+         {baseText, itemAspectBase, aggregatedEx, Aggregated},
+         itemAspect<TWkDataItemTextImpl>()},
         {name(TWkDataItemImageImpl::RegisteredName),
-         {QStringLiteral("TWkBaseDataItemImageImpl"), itemAspect, aggregatedEx, Aggregated}},
+         {QStringLiteral("TWkBaseDataItemImageImpl"), itemAspectBase, aggregatedEx, Aggregated},
+         itemAspect<TWkDataItemImageImpl>()},
         {name(TWkDataItemContextTextImpl::RegisteredName),
-         {text, baseText, itemAspect, aggregatedEx, Aggregated}},
+         {text, baseText, itemAspectBase, aggregatedEx, Aggregated},
+         itemAspect<TWkDataItemContextTextImpl>()},
         {name(TWkDataItemBlockableTextImpl::RegisteredName),
-         {text, baseText, itemAspect, aggregatedEx, Aggregated}},
+         {text, baseText, itemAspectBase, aggregatedEx, Aggregated},
+         itemAspect<TWkDataItemBlockableTextImpl>()},
         {name(TWkDataConsumer::RegisteredName), {Extensible}},
-        {name(TWkDataConsumerItemSelect::RegisteredName), {service, aggregatedEx, Aggregated}},
+        {name(TWkDataConsumerItemSelect::RegisteredName),
+         {service, aggregatedEx, Aggregated},
+         ExtensionMaker<TWkDataConsumerItemSelect, TWkDataConsumer>()},
         {name(TWkDataContexts::RegisteredName),
          {QStringLiteral("TWkBaseDataContexts"), Extensible}},
-        {context, {baseContext, Extensible}},
-        {name(TWkManagedDataContext::RegisteredName), {context, baseContext, Extensible}},
-        {name(TWkFixedDataContext::RegisteredName), {context, baseContext, Extensible}},
+        {context, {baseContext, Extensible}, ContextMaker<TWkDataContext>()},
+        {name(TWkManagedDataContext::RegisteredName),
+         {context, baseContext, Extensible},
+         ContextMaker<TWkManagedDataContext>()},
+        {name(TWkFixedDataContext::RegisteredName),
+         {context, baseContext, Extensible},
+         ContextMaker<TWkFixedDataContext>()},
     };
 }
 

@@ -5,7 +5,9 @@
 // ones. Extensions are owned by their object and freed with it, last added first; they count
 // references and answer queries for their object.
 
+#include "components/data/class_registry.h"
 #include "components/data/data_interfaces.h"
+#include "components/data/streamable.h"
 
 #include <memory>
 #include <vector>
@@ -23,7 +25,7 @@ template <typename T> void FreeLastFirst(std::vector<std::unique_ptr<T>>& owned)
 
 // An implementation object inside a controller: its references and queries are the
 // controller's.
-class TAggregatedPersistent : public virtual IWkInterface {
+class TAggregatedPersistent : public virtual IWkInterface, public TWkStreamable {
 public:
     explicit TAggregatedPersistent(TExtensibleInterfacedPersistent& controller)
         : FController(&controller) {}
@@ -60,7 +62,7 @@ protected:
     virtual void* OwnInterface(const QUuid& iid) = 0;
 };
 
-class TExtensibleInterfacedPersistent : public virtual IWkInterface {
+class TExtensibleInterfacedPersistent : public virtual IWkInterface, public TWkStreamable {
 public:
     TExtensibleInterfacedPersistent() = default;
     virtual ~TExtensibleInterfacedPersistent();
@@ -120,6 +122,15 @@ protected:
 private:
     std::vector<std::unique_ptr<TAggregatedPersistentEx>> FExtensions;
 };
+
+// The maker of extension class E for objects of kind Owner.
+template <typename E, typename Owner = TExtensibleInterfacedPersistent>
+TWkClassMaker ExtensionMaker() {
+    return [](TWkStreamable& owner) -> std::unique_ptr<TWkStreamable> {
+        auto* served = dynamic_cast<Owner*>(&owner);
+        return served != nullptr ? std::make_unique<E>(*served) : nullptr;
+    };
+}
 
 // Suspends an object's counting for a scope.
 class TWkCountingSuspension {

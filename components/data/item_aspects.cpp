@@ -1,6 +1,8 @@
 #include "components/data/item_aspects.h"
 
+#include "components/data/data_errors.h"
 #include "components/data/data_items.h"
+#include "components/data/property_stream.h"
 
 #include <algorithm>
 
@@ -27,6 +29,31 @@ void TWkDataItemTextImpl::SetPlainCaption(const QString& caption) {
     if (caption == FCaption)
         return;
     Announce([&] { FCaption = caption; });
+}
+
+void TWkDataItemTextImpl::WriteProperties(THackWriter& writer) {
+    writer.WritePropName("Caption");
+    writer.WriteString(FCaption);
+}
+
+bool TWkDataItemTextImpl::ReadProperty(TWkPropertyReader& reader, const QString& name) {
+    if (name != QLatin1String("Caption"))
+        return false;
+    SetPlainCaption(reader.ReadString());
+    return true;
+}
+
+void TWkDataItemBlockableTextImpl::WriteProperties(THackWriter& writer) {
+    TWkDataItemTextImpl::WriteProperties(writer);
+    writer.WritePropName("ReadOnly");
+    writer.WriteBoolean(FReadOnly);
+}
+
+bool TWkDataItemBlockableTextImpl::ReadProperty(TWkPropertyReader& reader, const QString& name) {
+    if (name != QLatin1String("ReadOnly"))
+        return TWkDataItemTextImpl::ReadProperty(reader, name);
+    SetReadOnly(reader.ReadBoolean());
+    return true;
 }
 
 void TWkDataItemBlockableTextImpl::SetReadOnly(bool readOnly) {
@@ -110,4 +137,29 @@ void TWkDataItemImageImpl::SetImageIndex(int index) {
 
 void TWkDataItemImageImpl::SetSelectedIndex(int index) {
     Change(FSelectedIndex, index);
+}
+
+void TWkDataItemImageImpl::WriteProperties(THackWriter& writer) {
+    writer.WritePropName("ImageAlignment");
+    writer.WriteInteger(FImageAlignment);
+    writer.WritePropName("ImageIndex");
+    writer.WriteInteger(FImageIndex);
+    writer.WritePropName("SelectedIndex");
+    writer.WriteInteger(FSelectedIndex);
+}
+
+bool TWkDataItemImageImpl::ReadProperty(TWkPropertyReader& reader, const QString& name) {
+    if (name == QLatin1String("ImageAlignment")) {
+        const std::int32_t value = reader.ReadInteger();
+        if (value < taLeftJustify || value > taCenter)
+            throw EReadError(QStringLiteral("Invalid property value"));
+        SetImageAlignment(TAlignment(value));
+    } else if (name == QLatin1String("ImageIndex")) {
+        SetImageIndex(reader.ReadInteger());
+    } else if (name == QLatin1String("SelectedIndex")) {
+        SetSelectedIndex(reader.ReadInteger());
+    } else {
+        return false;
+    }
+    return true;
 }

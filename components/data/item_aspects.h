@@ -58,6 +58,11 @@ public:
     // Announced when different; not blocked.
     void SetPlainCaption(const QString& caption);
 
+    // "Caption", the plain caption: texts kept per context belong to the running provider's
+    // contexts.
+    void WriteProperties(THackWriter& writer) override;
+    bool ReadProperty(TWkPropertyReader& reader, const QString& name) override;
+
 protected:
     QString ReadText() const override { return FCaption; }
     void StoreText(const QString& caption) override { FCaption = caption; }
@@ -77,6 +82,10 @@ public:
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool readOnly);
     bool Editable() const override { return !FReadOnly; }
+
+    // The caption's properties and "ReadOnly".
+    void WriteProperties(THackWriter& writer) override;
+    bool ReadProperty(TWkPropertyReader& reader, const QString& name) override;
 
 private:
     bool FReadOnly = false;
@@ -133,6 +142,10 @@ public:
     void SetImageIndex(int index) override;
     int SelectedIndex() const override { return FSelectedIndex; }
     void SetSelectedIndex(int index) override;
+
+    // "ImageAlignment", "ImageIndex" and "SelectedIndex".
+    void WriteProperties(THackWriter& writer) override;
+    bool ReadProperty(TWkPropertyReader& reader, const QString& name) override;
 
 private:
     template <typename T> void Change(T& field, T value);

@@ -6,44 +6,11 @@
 #include "components/data/list_aspects.h"
 #include "components/data/property_stream.h"
 
-#include <functional>
-#include <map>
-
 namespace {
 
 const QString AggregatedBase = QStringLiteral("TAggregatedPersistentEx");
 const QString ItemBase = QStringLiteral("TWkBaseDataItem");
 const QString ItemsBase = QStringLiteral("TWkBaseDataItems");
-
-using MakeExtension = std::function<TAggregatedPersistentEx*(TExtensibleInterfacedPersistent&)>;
-
-template <typename E> MakeExtension onItems() {
-    return [](TExtensibleInterfacedPersistent& owner) -> TAggregatedPersistentEx* {
-        return dynamic_cast<TWkBaseDataItems*>(&owner) != nullptr ? owner.AddExtension<E>()
-                                                                  : nullptr;
-    };
-}
-
-template <typename E> MakeExtension onItem() {
-    return [](TExtensibleInterfacedPersistent& owner) -> TAggregatedPersistentEx* {
-        return dynamic_cast<TWkBaseDataItem*>(&owner) != nullptr ? owner.AddExtension<E>()
-                                                                 : nullptr;
-    };
-}
-
-// The aspects a stream can put on lists and items; each only on the kind it serves.
-const std::map<QString, MakeExtension>& extensionMakers() {
-    static const std::map<QString, MakeExtension> makers = {
-        {TWkCustomDataItemsImages::RegisteredName, onItems<TWkCustomDataItemsImages>()},
-        {TWkCustomDataItemsTextRenderer::RegisteredName, onItems<TWkCustomDataItemsTextRenderer>()},
-        {TWkBaseDataItemsListManagement::RegisteredName, onItems<TWkBaseDataItemsListManagement>()},
-        {TWkDataItemTextImpl::RegisteredName, onItem<TWkDataItemTextImpl>()},
-        {TWkDataItemBlockableTextImpl::RegisteredName, onItem<TWkDataItemBlockableTextImpl>()},
-        {TWkDataItemContextTextImpl::RegisteredName, onItem<TWkDataItemContextTextImpl>()},
-        {TWkDataItemImageImpl::RegisteredName, onItem<TWkDataItemImageImpl>()},
-    };
-    return makers;
-}
 
 [[noreturn]] void fail(const QString& message) {
     throw EReadError(message);
@@ -51,81 +18,8 @@ const std::map<QString, MakeExtension>& extensionMakers() {
 
 // --- writing
 
-void writeList(THackWriter& writer, TWkBaseDataItems& list, QObject* root);
-
-// The object under which stored image-list references are named: the owner of the list's
-// provider component, or the component itself when it has no owner.
-QObject* referenceRoot(TWkBaseDataItems& list) {
-    auto* component = Supports<IWkDataProviderComponent>(list.Provider());
-    QObject* provider = component != nullptr ? component->Component() : nullptr;
-    return provider != nullptr && provider->parent() != nullptr ? provider->parent() : provider;
-}
-
-// The reference's name, or empty for a list that cannot be found again under root.
-QString referenceName(QObject* root, TCustomImageList* images) {
-    if (root == nullptr || images == nullptr || images->objectName().isEmpty())
-        return {};
-    const QString name = images->objectName();
-    return root->findChild<TCustomImageList*>(name) == images ? name : QString();
-}
-
-void writeReference(THackWriter& writer, QObject* root, const char* property,
-                    TCustomImageList* images) {
-    const QString name = referenceName(root, images);
-    if (name.isEmpty())
-        return;
-    writer.WritePropName(property);
-    writer.WriteString(name);
-}
-
-void writeExtensionProperties(THackWriter& writer, TAggregatedPersistentEx& extension,
-                              QObject* root) {
-    if (auto* text = dynamic_cast<TWkDataItemTextImpl*>(&extension)) {
-        // The plain caption: texts kept per context belong to the running provider's contexts.
-        writer.WritePropName("Caption");
-        writer.WriteString(text->PlainCaption());
-    }
-    if (auto* blockable = dynamic_cast<TWkDataItemBlockableTextImpl*>(&extension)) {
-        writer.WritePropName("ReadOnly");
-        writer.WriteBoolean(blockable->ReadOnly());
-    }
-    if (auto* image = dynamic_cast<TWkDataItemImageImpl*>(&extension)) {
-        writer.WritePropName("ImageAlignment");
-        writer.WriteInteger(image->ImageAlignment());
-        writer.WritePropName("ImageIndex");
-        writer.WriteInteger(image->ImageIndex());
-        writer.WritePropName("SelectedIndex");
-        writer.WriteInteger(image->SelectedIndex());
-    }
-    if (auto* images = dynamic_cast<TWkCustomDataItemsImages*>(&extension)) {
-        writeReference(writer, root, "DisabledImages", images->DisabledImages());
-        writeReference(writer, root, "HotImages", images->HotImages());
-        writeReference(writer, root, "Images", images->Images());
-    }
-}
-
-void writeExtensions(THackWriter& writer, TExtensibleInterfacedPersistent& owner, QObject* root) {
-    std::vector<TAggregatedPersistentEx*> stored;
-    for (int i = 0; i < owner.ExtensionCount(); ++i) {
-        TAggregatedPersistentEx* extension = owner.Extension(i);
-        if (FindClass(QString::fromLatin1(extension->ClassName())))
-            stored.push_back(extension);
-    }
-    if (stored.empty())
-        return;
-    writer.WritePropName("Extensions");
-    writer.WriteCollectionBegin();
-    for (TAggregatedPersistentEx* extension : stored) {
-        writer.WritePropName("ClassName");
-        writer.WriteString(QString::fromLatin1(extension->ClassName()));
-        writeExtensionProperties(writer, *extension, root);
-        writer.WriteListEnd();
-    }
-    writer.WriteListEnd();
-}
-
-// The sub-item element is written without the path of the property holding the tree; the
-// path comes back afterwards, also when a write fails.
+// A collection is written without the path of the property that holds it; the path comes back
+// afterwards, also when a write fails.
 class PropPathCleared {
 public:
     explicit PropPathCleared(THackWriter& writer) : writer(writer), path(writer.GetPropPath()) {
@@ -140,56 +34,90 @@ private:
     const QString path;
 };
 
-void writeItem(THackWriter& writer, TWkBaseDataItem& item, QObject* root) {
+// Writes the property name, then a collection whose elements write is given, with the path
+// cleared inside it.
+template <typename Elements>
+void writeCollection(THackWriter& writer, const char* property, Elements elements) {
+    writer.WritePropName(property);
+    const PropPathCleared cleared(writer);
+    writer.WriteCollectionBegin();
+    elements();
+    writer.WriteListEnd();
+}
+
+void writeElementClass(THackWriter& writer, const char* className) {
     writer.WritePropName("ClassName");
-    writer.WriteString(ItemBase);
-    writer.WritePropName("ID");
-    writer.WriteString(item.ID());
-    writeExtensions(writer, item, root);
-    if (auto* sub = item.FindExtension<TWkBaseDataItemSubItems>(); sub && sub->List()) {
-        writer.WritePropName("SubItems");
-        writer.WriteCollectionBegin();
-        {
-            const PropPathCleared cleared(writer);
-            writer.WritePropName("ClassName");
-            writer.WriteString(QString::fromLatin1(sub->List()->ClassName()));
-            writeList(writer, *sub->List(), root);
+    writer.WriteString(QString::fromLatin1(className));
+}
+
+void writeList(THackWriter& writer, TWkBaseDataItems& list);
+
+void writeExtensions(THackWriter& writer, TExtensibleInterfacedPersistent& owner) {
+    std::vector<TAggregatedPersistentEx*> stored;
+    for (int i = 0; i < owner.ExtensionCount(); ++i) {
+        TAggregatedPersistentEx* extension = owner.Extension(i);
+        if (FindClass(QString::fromLatin1(extension->ClassName())))
+            stored.push_back(extension);
+    }
+    if (stored.empty())
+        return;
+    writeCollection(writer, "Extensions", [&] {
+        for (TAggregatedPersistentEx* extension : stored) {
+            writeElementClass(writer, extension->ClassName());
+            extension->WriteProperties(writer);
             writer.WriteListEnd();
         }
-        writer.WriteListEnd();
+    });
+}
+
+void writeItem(THackWriter& writer, TWkBaseDataItem& item) {
+    writeElementClass(writer, item.ClassName());
+    item.WriteProperties(writer);
+    writeExtensions(writer, item);
+    if (auto* sub = item.FindExtension<TWkBaseDataItemSubItems>(); sub && sub->List()) {
+        writeCollection(writer, "SubItems", [&] {
+            writeElementClass(writer, sub->List()->ClassName());
+            writeList(writer, *sub->List());
+            writer.WriteListEnd();
+        });
     }
     writer.WriteListEnd();
 }
 
-void writeList(THackWriter& writer, TWkBaseDataItems& list, QObject* root) {
-    writeExtensions(writer, list, root);
-    writer.WritePropName("Items");
-    writer.WriteCollectionBegin();
-    for (int i = 0; i < list.Count(); ++i) {
-        TWkBaseDataItem* item = list.ItemObject(i);
-        if (list.IsStreamableItem(item))
-            writeItem(writer, *item, root);
-    }
-    writer.WriteListEnd();
+void writeList(THackWriter& writer, TWkBaseDataItems& list) {
+    list.WriteProperties(writer);
+    writeExtensions(writer, list);
+    writeCollection(writer, "Items", [&] {
+        for (int i = 0; i < list.Count(); ++i) {
+            TWkBaseDataItem* item = list.ItemObject(i);
+            if (list.IsStreamableItem(item))
+                writeItem(writer, *item);
+        }
+    });
+}
+
+// The object under which stored image-list references are named: the owner of the list's
+// provider component, or the component itself when it has no owner.
+QObject* referenceRoot(TWkBaseDataItems& list) {
+    auto* component = Supports<IWkDataProviderComponent>(list.Provider());
+    QObject* provider = component != nullptr ? component->Component() : nullptr;
+    return provider != nullptr && provider->parent() != nullptr ? provider->parent() : provider;
 }
 
 // --- reading
 
-// The list classes a stream can make as sub-item lists.
-using MakeList = TWkBaseDataItems* (*)(TWkBaseDataItem& parent);
-const std::map<QString, MakeList>& listMakers() {
-    static const std::map<QString, MakeList> makers = {
-        {TWkDataItemsList::RegisteredName,
-         [](TWkBaseDataItem& parent) -> TWkBaseDataItems* {
-             return MakeSubItems(parent);
-         }},
-    };
-    return makers;
+// An instance of the registered class made for owner, as a T; "Invalid class type" when the
+// class makes nothing of that kind for owner.
+template <typename T> std::unique_ptr<T> make(const QString& className, TWkStreamable& owner) {
+    std::unique_ptr<TWkStreamable> made = MakeClass(className, owner);
+    if (dynamic_cast<T*>(made.get()) == nullptr)
+        fail(QStringLiteral("Invalid class type"));
+    return std::unique_ptr<T>(dynamic_cast<T*>(made.release()));
 }
 
 class ItemsReader {
 public:
-    ItemsReader(QIODevice& stream, QObject* root) : reader(stream), root(root) {}
+    ItemsReader(QIODevice& stream, QObject* root) : reader(stream) { reader.SetRoot(root); }
 
     void readListProperties(TWkBaseDataItems& list, int depth) {
         while (!reader.EndOfList()) {
@@ -199,14 +127,15 @@ public:
             else if (name == QLatin1String("Items"))
                 readItems(list, depth);
             else
-                noSuchProperty(name);
+                readProperty(list, name);
         }
         reader.ReadListEnd();
     }
 
 private:
-    [[noreturn]] static void noSuchProperty(const QString& name) {
-        fail(QStringLiteral("Property %1 does not exist").arg(name));
+    void readProperty(TWkStreamable& object, const QString& name) {
+        if (!object.ReadProperty(reader, name))
+            fail(QStringLiteral("Property %1 does not exist").arg(name));
     }
 
     // The class named by the "ClassName" that must open every element, checked against the
@@ -232,57 +161,13 @@ private:
                 if (QLatin1String(owner.Extension(i)->ClassName()) == className)
                     extension = owner.Extension(i);
             }
-            if (extension == nullptr) {
-                const auto maker = extensionMakers().find(className);
-                extension = maker != extensionMakers().end() ? maker->second(owner) : nullptr;
-            }
             if (extension == nullptr)
-                fail(QStringLiteral("Invalid class type"));
+                extension = owner.AddExtension(make<TAggregatedPersistentEx>(className, owner));
             while (!reader.EndOfList())
-                readExtensionProperty(*extension, reader.ReadPropName());
+                readProperty(*extension, reader.ReadPropName());
             reader.ReadListEnd();
         }
         reader.ReadListEnd();
-    }
-
-    void readExtensionProperty(TAggregatedPersistentEx& extension, const QString& name) {
-        auto* text = dynamic_cast<TWkDataItemTextImpl*>(&extension);
-        auto* blockable = dynamic_cast<TWkDataItemBlockableTextImpl*>(&extension);
-        auto* image = dynamic_cast<TWkDataItemImageImpl*>(&extension);
-        auto* images = dynamic_cast<TWkCustomDataItemsImages*>(&extension);
-        if (text && name == QLatin1String("Caption"))
-            text->SetPlainCaption(reader.ReadString());
-        else if (blockable && name == QLatin1String("ReadOnly"))
-            blockable->SetReadOnly(reader.ReadBoolean());
-        else if (image && name == QLatin1String("ImageAlignment"))
-            image->SetImageAlignment(readAlignment());
-        else if (image && name == QLatin1String("ImageIndex"))
-            image->SetImageIndex(reader.ReadInteger());
-        else if (image && name == QLatin1String("SelectedIndex"))
-            image->SetSelectedIndex(reader.ReadInteger());
-        else if (images && name == QLatin1String("DisabledImages"))
-            images->SetDisabledImages(readReference());
-        else if (images && name == QLatin1String("HotImages"))
-            images->SetHotImages(readReference());
-        else if (images && name == QLatin1String("Images"))
-            images->SetImages(readReference());
-        else
-            noSuchProperty(name);
-    }
-
-    TAlignment readAlignment() {
-        const std::int32_t value = reader.ReadInteger();
-        if (value < taLeftJustify || value > taCenter)
-            fail(QStringLiteral("Invalid property value"));
-        return TAlignment(value);
-    }
-
-    // A name that the owner does not hold leaves the reference empty.
-    TCustomImageList* readReference() {
-        const QString name = reader.ReadString();
-        if (root == nullptr || name.isEmpty())
-            return nullptr;
-        return root->findChild<TCustomImageList*>(name);
     }
 
     void readItems(TWkBaseDataItems& list, int depth) {
@@ -290,9 +175,9 @@ private:
         while (!reader.EndOfList()) {
             if (++itemsRead > MaxStreamItems)
                 fail(QStringLiteral("Too many items in stream"));
-            readClassName(ItemBase);
             // Owned here until it is read completely, so a failure frees it.
-            auto item = std::make_unique<TWkBaseDataItem>(&list);
+            std::unique_ptr<TWkBaseDataItem> item =
+                make<TWkBaseDataItem>(readClassName(ItemBase), list);
             while (!reader.EndOfList())
                 readItemProperty(*item, reader.ReadPropName(), depth);
             reader.ReadListEnd();
@@ -302,14 +187,12 @@ private:
     }
 
     void readItemProperty(TWkBaseDataItem& item, const QString& name, int depth) {
-        if (name == QLatin1String("ID"))
-            item.SetID(reader.ReadString());
-        else if (name == QLatin1String("Extensions"))
+        if (name == QLatin1String("Extensions"))
             readExtensions(item);
         else if (name == QLatin1String("SubItems"))
             readSubItems(item, depth + 1);
         else
-            noSuchProperty(name);
+            readProperty(item, name);
     }
 
     void readSubItems(TWkBaseDataItem& item, int depth) {
@@ -318,9 +201,6 @@ private:
         const TWkCountingSuspension suspended(item);
         reader.ReadCollectionBegin();
         const QString className = readClassName(ItemsBase);
-        const auto maker = listMakers().find(className);
-        if (maker == listMakers().end())
-            fail(QStringLiteral("Invalid class type"));
         // A sub-list of another class goes (its extension releases it); one of this class is
         // read into.
         auto* existing = item.FindExtension<TWkBaseDataItemSubItems>();
@@ -330,14 +210,14 @@ private:
             existing = nullptr;
         }
         TWkBaseDataItems* list = existing != nullptr ? existing->List() : nullptr;
+        // A made sub-list is held by the item's sub-items extension.
         if (list == nullptr)
-            list = maker->second(item);
+            list = make<TWkBaseDataItems>(className, item).release();
         readListProperties(*list, depth);
         reader.ReadListEnd();
     }
 
     TWkPropertyReader reader;
-    QObject* root;
     int itemsRead = 0;
 };
 
@@ -349,7 +229,14 @@ void WriteDataItems(QIODevice& stream, TWkBaseDataItems& list) {
 }
 
 void WriteDataItems(THackWriter& writer, TWkBaseDataItems& list) {
-    writeList(writer, list, referenceRoot(list));
+    // The writer's own root comes back afterwards, also when a write fails.
+    struct RootLent {
+        THackWriter& writer;
+        QObject* const previous;
+        ~RootLent() { writer.SetRoot(previous); }
+    } lent{writer, writer.Root()};
+    writer.SetRoot(referenceRoot(list));
+    writeList(writer, list);
     writer.WriteListEnd();
 }
 

@@ -1,6 +1,7 @@
 #include "components/data/list_aspects.h"
 
 #include "components/data/data_errors.h"
+#include "components/data/property_stream.h"
 #include "components/data/render_pass.h"
 #include "platform/ui/canvas.h"
 
@@ -133,6 +134,51 @@ void TWkCustomDataItemsImages::Change(QPointer<TCustomImageList>& field, TCustom
     Changing(pcrUpdateItems, source);
     field = images;
     Changed(pcrUpdateItems, source);
+}
+
+namespace {
+
+// The reference's name, or empty for a list that cannot be found again under root.
+QString referenceName(QObject* root, TCustomImageList* images) {
+    if (root == nullptr || images == nullptr || images->objectName().isEmpty())
+        return {};
+    const QString name = images->objectName();
+    return root->findChild<TCustomImageList*>(name) == images ? name : QString();
+}
+
+void writeReference(THackWriter& writer, const char* property, TCustomImageList* images) {
+    const QString name = referenceName(writer.Root(), images);
+    if (name.isEmpty())
+        return;
+    writer.WritePropName(property);
+    writer.WriteString(name);
+}
+
+TCustomImageList* readReference(TWkPropertyReader& reader) {
+    const QString name = reader.ReadString();
+    if (reader.Root() == nullptr || name.isEmpty())
+        return nullptr;
+    return reader.Root()->findChild<TCustomImageList*>(name);
+}
+
+} // namespace
+
+void TWkCustomDataItemsImages::WriteProperties(THackWriter& writer) {
+    writeReference(writer, "DisabledImages", FDisabledImages);
+    writeReference(writer, "HotImages", FHotImages);
+    writeReference(writer, "Images", FImages);
+}
+
+bool TWkCustomDataItemsImages::ReadProperty(TWkPropertyReader& reader, const QString& name) {
+    if (name == QLatin1String("DisabledImages"))
+        SetDisabledImages(readReference(reader));
+    else if (name == QLatin1String("HotImages"))
+        SetHotImages(readReference(reader));
+    else if (name == QLatin1String("Images"))
+        SetImages(readReference(reader));
+    else
+        return false;
+    return true;
 }
 
 IWkDataItemsRenderer* FindRenderer(IWkDataItem* item) {

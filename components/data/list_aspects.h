@@ -135,6 +135,12 @@ public:
     TCustomImageList* Images() const override { return FImages; }
     void SetImages(TCustomImageList* images) override { Change(FImages, images); }
 
+    // "DisabledImages", "HotImages" and "Images", each the name of a list that is found again
+    // under the stream's root; a list that cannot be is not written. Reading a name that the
+    // root does not hold leaves the reference empty.
+    void WriteProperties(THackWriter& writer) override;
+    bool ReadProperty(TWkPropertyReader& reader, const QString& name) override;
+
 private:
     void Change(QPointer<TCustomImageList>& field, TCustomImageList* images);
 

@@ -7,6 +7,7 @@
 // is empty, so an end marker where an element would start ends the collection.
 
 #include <QIODevice>
+#include <QObject>
 #include <QString>
 #include <cstdint>
 
@@ -28,6 +29,10 @@ class TWkPropertyWriter {
 public:
     explicit TWkPropertyWriter(QIODevice& stream) : stream(stream) {}
 
+    // The object under which stored references to other objects are named; may be null.
+    QObject* Root() const { return FRoot; }
+    void SetRoot(QObject* root) { FRoot = root; }
+
     void WritePropName(const char* name);
     void WriteInteger(std::int32_t value);
     void WriteString(const QString& value);
@@ -45,6 +50,7 @@ private:
     void write(const char* bytes, qint64 size);
 
     QIODevice& stream;
+    QObject* FRoot = nullptr;
 };
 
 // The writer with its property path open to the item streaming, which writes each sub-item
@@ -63,6 +69,10 @@ class TWkPropertyReader {
 public:
     explicit TWkPropertyReader(QIODevice& stream) : stream(stream) {}
 
+    // The object under which stored references are looked up by name; may be null.
+    QObject* Root() const { return FRoot; }
+    void SetRoot(QObject* root) { FRoot = root; }
+
     // True when the next byte is the end marker (not consumed).
     bool EndOfList();
     // Consumes the end marker; raises "Expected end of list" for anything else.
@@ -79,4 +89,5 @@ private:
     QByteArray read(qint64 size);
 
     QIODevice& stream;
+    QObject* FRoot = nullptr;
 };

@@ -378,10 +378,14 @@ void TStringGrid::mousePressEvent(QMouseEvent* event) {
     const TGridCoord cell = MouseCoord(at.x(), at.y());
     if (event->button() != Qt::LeftButton || cell.X < FFixedCols || cell.Y < FFixedRows)
         return;
-    if (cell.X == FCol && cell.Y == FRow && (FOptions & goEditing))
-        ShowEditor();
-    else
+    if (cell.X != FCol || cell.Y != FRow) {
         MoveCurrent(cell.X, cell.Y);
+        return;
+    }
+    // A click on the current cell is asked about as well: listeners learn the clicked cell
+    // from it, also when it was current from the start.
+    if (SelectCell(cell.X, cell.Y) && (FOptions & goEditing))
+        ShowEditor();
 }
 
 void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event) {

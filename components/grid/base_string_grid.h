@@ -150,7 +150,8 @@ public:
 protected:
     // Paints one cell on Canvas(); the default draws its text (or calls OnDrawCell when set).
     virtual void DrawCell(int col, int row, const TRect& rect, TGridDrawState state);
-    // Whether the current cell may move to (col, row); the default asks OnSelectCell.
+    // Whether the current cell may move to (col, row); the default asks OnSelectCell. Every
+    // click on a cell that may be current asks, also one on the current cell.
     virtual bool SelectCell(int col, int row);
     // Whether the editor may open on the current cell.
     virtual bool CanEditShow() const;

@@ -3,6 +3,7 @@
 #include "test_provider.h"
 
 #include <QWidget>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -292,4 +293,80 @@ TEST(DataConsumer, TheContextIsStoredOnlyWhenItIsNotTheFirst) {
     EXPECT_TRUE(consumer.IsContextStored());
     consumer.SetContext(QString());
     EXPECT_TRUE(consumer.IsContextStored());
+}
+
+namespace {
+
+// Counts the contexts of its kind that are alive.
+class CountedContext : public TWkDataContext {
+public:
+    CountedContext(TWkBaseDataContexts* contexts, const TWkDataContextID& name)
+        : TWkDataContext(contexts, name) {
+        ++alive;
+    }
+    ~CountedContext() override { --alive; }
+    static inline int alive = 0;
+};
+
+} // namespace
+
+TEST(DataConsumer, ASelectedContextOutlivesItsList) {
+    const struct {
+        const char* how;
+        std::function<void(TestProvider&, IWkDataContext*)> letGo;
+    } cases[] = {
+        {"deleted by index",
+         [](TestProvider& p, IWkDataContext*) {
+             p.contexts.Delete(1);
+         }},
+        {"removed",
+         [](TestProvider& p, IWkDataContext* night) {
+             p.contexts.Remove(night);
+         }},
+        {"cleared",
+         [](TestProvider& p, IWkDataContext*) {
+             p.contexts.Clear();
+         }},
+    };
+    for (const auto& c : cases) {
+        TestProvider provider;
+        provider.contexts.Add(std::make_unique<CountedContext>(&provider.contexts, "Day"));
+        IWkDataContext* night =
+            provider.contexts.Add(std::make_unique<CountedContext>(&provider.contexts, "Night"));
+        TWkDataConsumer consumer(nullptr, {TWkDataConsumer::caOneItem});
+        consumer.SetProvider(&provider);
+        consumer.SetContext(QStringLiteral("Night"));
+
+        c.letGo(provider, night);
+        EXPECT_EQ(provider.contexts.IndexOf(night), -1) << c.how;
+        EXPECT_EQ(consumer.Context(), QStringLiteral("Night")) << c.how;
+        ASSERT_EQ(consumer.ContextIntf(), night) << c.how;
+        EXPECT_EQ(night->ContextList(), nullptr) << c.how << ": it has left its list";
+        provider.log.clear();
+        consumer.Enter();
+        ASSERT_EQ(provider.SelectedContext(), night) << c.how;
+        EXPECT_EQ(provider.SelectedContext()->Name(), QStringLiteral("Night")) << c.how;
+        consumer.Leave();
+        EXPECT_EQ(provider.log, QStringList({"select consumer", "select context Night",
+                                             "release context", "release consumer"}))
+            << c.how;
+
+        const int before = CountedContext::alive;
+        consumer.SetContext(QString());
+        EXPECT_EQ(CountedContext::alive, before - 1) << c.how << ": freed with the last reference";
+        provider.contexts.Clear();
+        EXPECT_EQ(CountedContext::alive, 0) << c.how;
+    }
+}
+
+TEST(DataConsumer, AContextLeftUnselectedGoesWithItsList) {
+    TestProvider provider;
+    provider.contexts.Add(std::make_unique<CountedContext>(&provider.contexts, "Day"));
+    TWkDataConsumer consumer(nullptr, {});
+    consumer.SetProvider(&provider);
+    ASSERT_NE(consumer.ContextIntf(), nullptr);
+    consumer.SetProvider(nullptr);
+    EXPECT_EQ(CountedContext::alive, 1) << "the list still holds it";
+    provider.contexts.Delete(0);
+    EXPECT_EQ(CountedContext::alive, 0);
 }

@@ -41,6 +41,9 @@ TEST(DataContexts, NamesAndPathsFindContextsWithoutRegardToCase) {
     EXPECT_EQ(provider.contexts.ContextByName("\\Day"), day);
     EXPECT_EQ(provider.contexts.ContextByName(".."), nullptr) << "the root list has no ancestor";
     EXPECT_EQ(provider.contexts.ContextByName("Dusk"), nullptr);
+    EXPECT_EQ(provider.contexts.ContextByName("Day/../Night"), night)
+        << "back from a context without sub-contexts";
+    EXPECT_EQ(provider.contexts.ContextByName("Day/../.."), nullptr);
     EXPECT_EQ(provider.contexts.IndexOf(day), 1);
     EXPECT_NE(Supports<IWkDataContext>(night), nullptr);
     EXPECT_NE(night->QueryInterface(IWkDataContextNaming::IID), nullptr);

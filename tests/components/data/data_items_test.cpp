@@ -352,11 +352,26 @@ TEST(DataItems, PathsOfIdentifiersLeadThroughTheTree) {
         IWkDataItems* from;
         IWkDataItem* expected;
     } cases[] = {
-        {"R0", root, t.r0},      {"r0/c1/g", root, t.g},        {"R0\\C1", root, t.c1},
-        {"R0/C1\\G", root, t.g}, {"../C0", underC1, t.c0},      {"../../R1", underC1, t.r1},
-        {"/R1", underC1, t.r1},  {"\\R0/C0", underC1, t.c0},    {"R0/C1/..", root, t.c1},
-        {"..", root, nullptr},   {"R0/missing", root, nullptr}, {"R1/x", root, nullptr},
-        {"", root, nullptr},     {"G", root, nullptr},
+        {"R0", root, t.r0},
+        {"r0/c1/g", root, t.g},
+        {"R0\\C1", root, t.c1},
+        {"R0/C1\\G", root, t.g},
+        {"../C0", underC1, t.c0},
+        {"../../R1", underC1, t.r1},
+        {"/R1", underC1, t.r1},
+        {"\\R0/C0", underC1, t.c0},
+        {"R0/C1/..", root, t.c1},
+        {"..", root, nullptr},
+        {"R0/missing", root, nullptr},
+        {"R1/x", root, nullptr},
+        {"", root, nullptr},
+        {"G", root, nullptr},
+        // Stepping back from an item without sub-items, as from one with them.
+        {"R0/C0/../C1", root, t.c1},
+        {"R0/C1/G/../../C0", root, t.c0},
+        {"R1/../R0", root, t.r0},
+        {"R0/C0/..", root, t.c0},
+        {"R1/../..", root, nullptr},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ItemByPath(c.from, QString::fromLatin1(c.path)), c.expected) << c.path;

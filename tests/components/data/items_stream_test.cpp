@@ -186,7 +186,7 @@ TEST_F(ItemsStream, ExtensionsAreWrittenOnlyWhenOneIsRegistered) {
     EXPECT_EQ(written(list), expected.data());
 }
 
-TEST_F(ItemsStream, SubItemsAreWrittenWithoutTheHoldingPropertysPath) {
+TEST_F(ItemsStream, CollectionsAreWrittenWithoutTheHoldingPropertysPath) {
     TestProvider source;
     TWkBaseDataItem* parent = source.AddItem(QStringLiteral("P"), QStringLiteral("parent"));
     source.AddItem(QStringLiteral("K"), QStringLiteral("kid"), MakeSubItems(*parent));
@@ -195,23 +195,58 @@ TEST_F(ItemsStream, SubItemsAreWrittenWithoutTheHoldingPropertysPath) {
     buffer.open(QIODevice::WriteOnly);
     THackWriter writer(buffer);
     writer.SetPropPath(QStringLiteral("Provider."));
+    QObject form;
+    writer.SetRoot(&form);
     WriteDataItems(writer, source.root);
-    EXPECT_EQ(writer.GetPropPath(), "Provider.") << "given back after the sub-items";
+    EXPECT_EQ(writer.GetPropPath(), "Provider.") << "given back afterwards";
+    EXPECT_EQ(writer.Root(), &form) << "the writer's root too";
 
-    // Each name is its length byte and its text; the list's own names carry the path, the
-    // sub-item element's do not, and the item after it carries the path again.
-    const QByteArray bytes = buffer.data();
-    const auto named = [](const char* name) {
-        return QByteArray(1, char(std::strlen(name))) + name;
+    // Only the names of the list's own properties carry the path.
+    QBuffer expected;
+    expected.open(QIODevice::WriteOnly);
+    TWkPropertyWriter w(expected);
+    const auto element = [&](const char* className) {
+        w.WritePropName("ClassName");
+        w.WriteString(QString::fromLatin1(className));
     };
-    const qsizetype subItems = bytes.indexOf(named("Provider.SubItems"));
-    ASSERT_GT(subItems, 0);
-    EXPECT_GE(bytes.indexOf(named("Provider.Items")), 0);
-    EXPECT_LT(bytes.indexOf(named("Provider.Items")), subItems);
-    EXPECT_GT(bytes.indexOf(named("ClassName")), subItems) << "no plain name before the sub-items";
-    EXPECT_GT(bytes.indexOf(named("Items")), subItems) << "the sub-list's own names are plain";
-    EXPECT_GT(bytes.lastIndexOf(named("Provider.ClassName")), bytes.lastIndexOf(named("ID")))
-        << "the item after the sub-items has the path again";
+    const auto item = [&](const char* id, const char* caption) {
+        element("TWkBaseDataItem");
+        w.WritePropName("ID");
+        w.WriteString(QString::fromLatin1(id));
+        w.WritePropName("Extensions");
+        w.WriteCollectionBegin();
+        element("TWkDataItemTextImpl");
+        w.WritePropName("Caption");
+        w.WriteString(QString::fromLatin1(caption));
+        w.WriteListEnd();
+        w.WriteListEnd();
+    };
+    w.WritePropName("Provider.Extensions");
+    w.WriteCollectionBegin();
+    element("TWkBaseDataItemsListManagement");
+    w.WriteListEnd();
+    element("TWkCustomDataItemsTextRenderer");
+    w.WriteListEnd();
+    w.WriteListEnd();
+    w.WritePropName("Provider.Items");
+    w.WriteCollectionBegin();
+    item("P", "parent");
+    w.WritePropName("SubItems");
+    w.WriteCollectionBegin();
+    element("TWkDataItemsList");
+    w.WritePropName("Items");
+    w.WriteCollectionBegin();
+    item("K", "kid");
+    w.WriteListEnd();
+    w.WriteListEnd();
+    w.WriteListEnd();
+    w.WriteListEnd();
+    w.WriteListEnd();
+    item("Q", "next");
+    w.WriteListEnd();
+    w.WriteListEnd();
+    w.WriteListEnd();
+    EXPECT_EQ(buffer.data(), expected.data());
 }
 
 TEST_F(ItemsStream, EveryCutOfAGoodStreamFailsCleanly) {
@@ -414,3 +449,175 @@ TEST_F(ItemsStream, TheItemCountIsCapped) {
 }
 
 } // namespace
+
+namespace {
+
+// An item aspect registered after start-up, with properties of its own.
+class RatingAspect : public TWkDataItemAggregatedObject {
+public:
+    using TWkDataItemAggregatedObject::TWkDataItemAggregatedObject;
+    const char* ClassName() const override { return "TRatingAspect"; }
+    void WriteProperties(THackWriter& writer) override {
+        writer.WritePropName("Stars");
+        writer.WriteInteger(stars);
+        writer.WritePropName("Note");
+        writer.WriteString(note);
+    }
+    bool ReadProperty(TWkPropertyReader& reader, const QString& name) override {
+        if (name == QLatin1String("Stars"))
+            stars = reader.ReadInteger();
+        else if (name == QLatin1String("Note"))
+            note = reader.ReadString();
+        else
+            return false;
+        return true;
+    }
+    int stars = 0;
+    QString note;
+
+protected:
+    void* OwnInterface(const QUuid&) override { return nullptr; }
+};
+
+// A list aspect registered after start-up.
+class OrderAspect : public TWkDataItemsAggregatedObject {
+public:
+    using TWkDataItemsAggregatedObject::TWkDataItemsAggregatedObject;
+    const char* ClassName() const override { return "TOrderAspect"; }
+    void WriteProperties(THackWriter& writer) override {
+        writer.WritePropName("Descending");
+        writer.WriteBoolean(descending);
+    }
+    bool ReadProperty(TWkPropertyReader& reader, const QString& name) override {
+        if (name != QLatin1String("Descending"))
+            return false;
+        descending = reader.ReadBoolean();
+        return true;
+    }
+    bool descending = false;
+
+protected:
+    void* OwnInterface(const QUuid&) override { return nullptr; }
+};
+
+// An item class registered after start-up, with a property of its own beside "ID".
+class TaggedItem : public TWkBaseDataItem {
+public:
+    using TWkBaseDataItem::TWkBaseDataItem;
+    const char* ClassName() const override { return "TTaggedItem"; }
+    void WriteProperties(THackWriter& writer) override {
+        TWkBaseDataItem::WriteProperties(writer);
+        writer.WritePropName("Tag");
+        writer.WriteInteger(tag);
+    }
+    bool ReadProperty(TWkPropertyReader& reader, const QString& name) override {
+        if (name != QLatin1String("Tag"))
+            return TWkBaseDataItem::ReadProperty(reader, name);
+        tag = reader.ReadInteger();
+        return true;
+    }
+    int tag = 0;
+};
+
+const QString aggregated = QStringLiteral("TAggregatedPersistentEx");
+const QString aggregatedBase = QStringLiteral("TAggregatedPersistent");
+
+std::vector<TWkRegisteredClass> laterClasses() {
+    return {
+        {"TRatingAspect",
+         {"TWkDataItemAggregatedObject", aggregated, aggregatedBase},
+         ExtensionMaker<RatingAspect, TWkBaseDataItem>()},
+        {"TOrderAspect",
+         {"TWkDataItemsAggregatedObject", aggregated, aggregatedBase},
+         ExtensionMaker<OrderAspect, TWkBaseDataItems>()},
+        {"TTaggedItem",
+         {"TWkBaseDataItem", "TExtensibleInterfacedPersistent"},
+         ItemMaker<TaggedItem>()},
+    };
+}
+
+// A provider holding a tagged item with a rating under a plain parent, and an ordered root.
+struct LaterTree {
+    LaterTree() {
+        source.root.AddExtension<OrderAspect>()->descending = true;
+        TWkBaseDataItem* parent = source.AddItem(QStringLiteral("P"), QStringLiteral("parent"));
+        TWkDataItemsList* children = MakeSubItems(*parent);
+        auto tagged = std::make_unique<TaggedItem>(children);
+        tagged->SetID(QStringLiteral("T"));
+        tagged->tag = 42;
+        auto* rating = tagged->AddExtension<RatingAspect>();
+        rating->stars = 4;
+        rating->note = QStringLiteral("steady");
+        children->Append(std::move(tagged));
+    }
+    TestProvider source;
+};
+
+} // namespace
+
+TEST_F(ItemsStream, ClassesRegisteredLaterStreamTheirOwnProperties) {
+    RegisterClasses(laterClasses());
+    LaterTree tree;
+    const QByteArray bytes = written(tree.source.root);
+    for (const char* stored : {"\x03Tag", "\x05Stars", "\x04Note",
+                               "\x0A"
+                               "Descending"})
+        EXPECT_TRUE(bytes.contains(stored)) << stored;
+
+    TestProvider target;
+    readInto(bytes, target.root);
+    auto* order = target.root.FindExtension<OrderAspect>();
+    ASSERT_NE(order, nullptr);
+    EXPECT_TRUE(order->descending);
+    auto* tagged = dynamic_cast<TaggedItem*>(target.root.FindItem(QStringLiteral("T"), true));
+    ASSERT_NE(tagged, nullptr);
+    EXPECT_EQ(tagged->tag, 42);
+    EXPECT_EQ(tagged->Items()->Parent()->ID(), QStringLiteral("P"));
+    auto* rating = tagged->FindExtension<RatingAspect>();
+    ASSERT_NE(rating, nullptr);
+    EXPECT_EQ(rating->stars, 4);
+    EXPECT_EQ(rating->note, QStringLiteral("steady"));
+    EXPECT_EQ(written(target.root), bytes);
+
+    std::vector<QString> names;
+    for (const TWkRegisteredClass& c : laterClasses())
+        names.push_back(c.name);
+    UnregisterClasses(names);
+}
+
+TEST_F(ItemsStream, AClassTheRegistryCannotMakeIsRefused) {
+    RegisterClasses(laterClasses());
+    LaterTree tree;
+    const QByteArray bytes = written(tree.source.root);
+    std::vector<QString> names;
+    for (const TWkRegisteredClass& c : laterClasses())
+        names.push_back(c.name);
+    UnregisterClasses(names);
+
+    const struct {
+        const char* what;
+        std::vector<TWkRegisteredClass> registered;
+        QString message;
+    } cases[] = {
+        {"unregistered", {}, QStringLiteral("Class TOrderAspect not found")},
+        {"without maker",
+         {{"TOrderAspect", {"TWkDataItemsAggregatedObject", aggregated, aggregatedBase}}},
+         QStringLiteral("Invalid class type")},
+        {"made for items only",
+         {{"TOrderAspect",
+           {"TWkDataItemsAggregatedObject", aggregated, aggregatedBase},
+           ExtensionMaker<OrderAspect, TWkBaseDataItem>()}},
+         QStringLiteral("Invalid class type")},
+    };
+    for (const auto& c : cases) {
+        RegisterClasses(c.registered);
+        TestProvider target;
+        try {
+            readInto(bytes, target.root);
+            ADD_FAILURE() << c.what << ": read without error";
+        } catch (const EReadError& error) {
+            EXPECT_EQ(error.Message(), c.message) << c.what;
+        }
+        UnregisterClasses({"TOrderAspect"});
+    }
+}

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -121,6 +122,76 @@ TEST(StringGrid, MouseAndKeysMoveTheCurrentCellWhereSelectCellAllows) {
     EXPECT_EQ(std::pair(f.grid.Col(), f.grid.Row()), std::pair(1, 2));
     f.key(Qt::Key_Left);
     EXPECT_EQ(f.grid.Col(), 1) << "fixed column never current";
+}
+
+TEST(StringGrid, EveryClickOnACellThatMayBeCurrentAsksSelectCell) {
+    GridFixture f;
+    QStringList asked;
+    f.grid.OnSelectCell = TSelectCellEvent::FromCallable([&](QObject*, int col, int row, bool&) {
+        asked << QStringLiteral("%1,%2").arg(col).arg(row);
+    });
+    const struct {
+        int col, row;
+        const char* expected; // the cell asked about, or empty
+    } clicks[] = {
+        {1, 1, "1,1"}, // current from the start
+        {2, 3, "2,3"}, {2, 3, "2,3"}, {0, 2, ""}, {2, 0, ""}, {3, 1, "3,1"},
+    };
+    for (const auto& c : clicks) {
+        asked.clear();
+        f.click(c.col, c.row);
+        EXPECT_EQ(asked.join(' '), QString::fromLatin1(c.expected)) << c.col << "," << c.row;
+    }
+    EXPECT_EQ(std::pair(f.grid.Col(), f.grid.Row()), std::pair(3, 1));
+}
+
+TEST(StringGrid, AClickOnTheCurrentCellOpensTheEditorOnlyWhereSelectCellAllows) {
+    for (const bool allowed : {false, true}) {
+        GridFixture f;
+        f.grid.SetOptions(goEditing);
+        f.grid.OnSelectCell = TSelectCellEvent::FromCallable(
+            [&](QObject*, int, int, bool& canSelect) { canSelect = allowed; });
+        f.click(1, 1);
+        EXPECT_EQ(f.grid.EditorMode(), allowed) << allowed;
+    }
+}
+
+TEST(StringGrid, AfterClearSelectionKeysAndTheMouseStartFromTheFirstCells) {
+    const struct {
+        const char* what;
+        std::function<void(GridFixture&)> act;
+        int col, row;
+    } cases[] = {
+        {"down", [](GridFixture& f) { f.key(Qt::Key_Down); }, 1, 1},
+        {"up", [](GridFixture& f) { f.key(Qt::Key_Up); }, 1, 1},
+        {"right", [](GridFixture& f) { f.key(Qt::Key_Right); }, 1, 1},
+        {"left", [](GridFixture& f) { f.key(Qt::Key_Left); }, 1, 1},
+        {"home", [](GridFixture& f) { f.key(Qt::Key_Home); }, 1, 1},
+        {"end", [](GridFixture& f) { f.key(Qt::Key_End); }, 3, 1},
+        {"ctrl end",
+         [](GridFixture& f) {
+             QKeyEvent press(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
+             QApplication::sendEvent(&f.grid, &press);
+         },
+         1, 3},
+        {"a click", [](GridFixture& f) { f.click(2, 3); }, 2, 3},
+        {"a click on a fixed cell", [](GridFixture& f) { f.click(0, 2); }, -1, -1},
+        {"F2", [](GridFixture& f) { f.key(Qt::Key_F2); }, -1, -1},
+        {"typing", [](GridFixture& f) { f.key(Qt::Key_A, "a"); }, -1, -1},
+    };
+    for (const auto& c : cases) {
+        GridFixture f;
+        f.grid.SetOptions(goEditing);
+        f.grid.SetCells(2, 2, "kept");
+        f.grid.ClearSelection();
+        ASSERT_EQ(f.grid.Selection(), (TGridRect{-1, -1, -1, -1})) << c.what;
+        c.act(f);
+        EXPECT_EQ(std::pair(f.grid.Col(), f.grid.Row()), std::pair(c.col, c.row)) << c.what;
+        EXPECT_FALSE(f.grid.EditorMode()) << c.what << ": no editor without a current cell";
+        const TGridRect one{c.col, c.row, c.col, c.row};
+        EXPECT_EQ(f.grid.Selection(), one) << c.what;
+        EXPECT_EQ(f.grid.Cells(2, 2), QStringLiteral("kept")) << c.what;
+    }
 }
 
 TEST(StringGrid, ScrollingKeepsTheCurrentRowInViewAndTellsTheListener) {
