@@ -24,8 +24,9 @@ TEST(SecurityDescriptor, OnlyANullAccessListGrantsEveryone) {
     for (const auto& c : cases) {
         SECURITY_DESCRIPTOR descriptor;
         ASSERT_TRUE(InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION));
-        if (c.setList)
+        if (c.setList) {
             ASSERT_TRUE(SetSecurityDescriptorDacl(&descriptor, c.present, c.dacl, FALSE));
+        }
         const SECURITY_ATTRIBUTES attributes{sizeof attributes, &descriptor, FALSE};
         EXPECT_EQ(GrantsEveryone(&attributes), c.grants) << c.name;
     }
