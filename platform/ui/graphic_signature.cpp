@@ -4,6 +4,7 @@
 #include "platform/ui/bmp_codec.h"
 #include "platform/ui/icon.h"
 #include "platform/ui/jpeg_image.h"
+#include "platform/ui/metafile.h"
 
 #include <QIODevice>
 
@@ -17,6 +18,8 @@ std::vector<std::unique_ptr<TGraphicSignature>>& signatureList() {
         };
         add("BM", 0, GraphicClassOf<TBitmap>());
         add(QByteArray("\x00\x00\x01\x00", 4), 0, GraphicClassOf<TIcon>());
+        add(QByteArray("\xD7\xCD", 2), 0, GraphicClassOf<TMetafile>());
+        add(QByteArray("\x01\x00", 2), 0, GraphicClassOf<TMetafile>());
         add("JFIF", 6, GraphicClassOf<TJPEGImage>());
         add("Exif", 6, GraphicClassOf<TJPEGImage>());
         return builtIn;

@@ -1,5 +1,6 @@
 #include "platform/ui/graphic_signature.h"
 #include "platform/ui/jpeg_image.h"
+#include "platform/ui/metafile.h"
 #include "platform/ui/picture.h"
 
 #include <QBuffer>
@@ -153,6 +154,8 @@ TEST(GraphicSignatures, MatchWholeSignaturesAndRestoreThePosition) {
     } cases[] = {
         {"bitmap", "BMxxxx", GraphicClassOf<TBitmap>()},
         {"icon", QByteArray("\x00\x00\x01\x00\x01\x00", 6), GraphicClassOf<TIcon>()},
+        {"placeable metafile", QByteArray("\xD7\xCD\xC6\x9A", 4), GraphicClassOf<TMetafile>()},
+        {"enhanced metafile", QByteArray("\x01\x00\x00\x00", 4), GraphicClassOf<TMetafile>()},
         {"JFIF at 6", jfif, GraphicClassOf<TJPEGImage>()},
         {"Exif at 6",
          QByteArray("\xFF\xD8\xFF\xE1\x00\x10"
