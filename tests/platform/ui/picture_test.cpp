@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -84,7 +85,47 @@ QByteArray jpegBytes() {
     return bytes;
 }
 
+// The JPEG of jpegBytes with its frame header claiming width x height.
+QByteArray jpegClaiming(quint16 width, quint16 height) {
+    QByteArray bytes = jpegBytes();
+    const qsizetype frame = bytes.indexOf("\xFF\xC0");
+    qToBigEndian<quint16>(height, bytes.data() + frame + 5);
+    qToBigEndian<quint16>(width, bytes.data() + frame + 7);
+    return bytes;
+}
+
 } // namespace
+
+TEST(JpegImage, SizesBeyondABitmapsAreRefusedBeforeDecoding) {
+    const struct {
+        const char* name;
+        quint16 width, height;
+        bool loads;
+    } cases[] = {
+        {"as encoded", 8, 8, true},
+        {"more rows than the data hold", 1024, 768, true},
+        {"8000 x 8000", 8000, 8000, false},
+        {"just over the pixel cap", 32767, 1025, false},
+        {"a side over the cap", 32768, 8, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QByteArray bytes = jpegClaiming(c.width, c.height);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        TJPEGImage jpeg;
+        try {
+            jpeg.LoadFromStream(buffer);
+            EXPECT_TRUE(c.loads);
+            EXPECT_EQ(jpeg.Width(), c.width);
+            EXPECT_EQ(jpeg.Height(), c.height);
+        } catch (const EInvalidGraphic& e) {
+            EXPECT_FALSE(c.loads);
+            EXPECT_EQ(e.Message(), "JPEG error");
+            EXPECT_TRUE(jpeg.Empty());
+        }
+    }
+}
 
 TEST_F(PictureTest, RegistryKnowsBuiltInAndRegisteredFormats) {
     EXPECT_EQ(TPicture::GraphicClassOfExtension("BMP"), GraphicClassOf<TBitmap>());
