@@ -150,7 +150,7 @@ TEST(Bitmap, MalformedStreamsRaiseAndLeaveTheBitmap) {
         TBitmap bitmap(2, 2);
         try {
             load(bitmap, c.bytes);
-            FAIL() << "no error";
+            ADD_FAILURE() << "no error";
         } catch (const EInvalidGraphic& e) {
             EXPECT_EQ(e.Message(), "Bitmap image is not valid");
         }
