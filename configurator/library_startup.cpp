@@ -3,12 +3,12 @@
 #include "components/base/library_units.h"
 #include "components/base/types.h"
 #include "components/data/data_provider_unit.h"
-#include "components/draw/screen_cursors.h"
+#include "components/draw/utils_unit.h"
 #include "components/util/rich_edit_unit.h"
 
 LibraryStartup::LibraryStartup() {
     WkTypesInitialization();
-    InstallScreenCursors();
+    WkUtilsInitialization();
     WkDataProviderInitialization();
     WkRichEditInitialization();
     WkLibraryUnitsInitialization();
@@ -20,5 +20,6 @@ LibraryStartup::~LibraryStartup() {
     WkLibraryUnitsFinalization();
     WkRichEditFinalization();
     WkDataProviderFinalization();
+    WkUtilsFinalization();
     WkTypesFinalization();
 }

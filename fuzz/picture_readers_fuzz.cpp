@@ -1,5 +1,6 @@
-// Reads arbitrary bytes as the picture their signature names (bitmap, icon or JPEG), draws it,
-// writes it at every depth and colour mapping method, and reads what was written again.
+// Reads arbitrary bytes as the picture their signature names (bitmap, icon, metafile or JPEG),
+// saves it and reads that again, draws it, writes it at every depth and colour mapping method,
+// and reads what was written again.
 #include "components/draw/bitmap_stream.h"
 #include "components/draw/graphic_signatures.h"
 #include "platform/ui/bitmap.h"
@@ -57,7 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         graphic->SaveToStream(stream);
     }
     ExpectReadable(saved);
-    if (std::int64_t{graphic->Width()} * graphic->Height() > MaxFuzzPixels)
+    // A metafile's frame may be empty; there is nothing to draw then.
+    if (graphic->Width() <= 0 || graphic->Height() <= 0 ||
+        std::int64_t{graphic->Width()} * graphic->Height() > MaxFuzzPixels)
         return 0;
 
     TBitmap bitmap;

@@ -14,7 +14,7 @@ export QT_QPA_PLATFORM=offscreen
 sanitized=(hidparser_test hidbus_test hidclass_test device_file_test hidraw_control_test model_test
     sim_test files_test util_test stats_test grid_test gif_lzw_test gif_image_test
     components_data_test combo_box_test ani_image_test ani_bitmap_test label_test
-    message_window_test recent_files_test)
+    message_window_test recent_files_test graphics_test)
 # The HID layer's own tests run with leak detection: they cover the lifetime of devices.
 leak_checked=(hid_test)
 cmake -S "$root" -B "$asan_build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVRO_SANITIZE=ON >/dev/null

@@ -9,6 +9,8 @@ void CopyFontExcept(TFont& font, const TFont& source, TWkTrackFontOptions option
         font.Height = source.Height;
     if (!options.testFlag(hoPreserveName))
         font.Name = source.Name;
+    if (!options.testFlag(hoPreservePitch))
+        font.Pitch = source.Pitch;
     if (!options.testFlag(hoPreserveStyle)) {
         font.Style = source.Style;
         font.Weight = source.Weight;

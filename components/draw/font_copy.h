@@ -25,7 +25,7 @@ constexpr TWkTrackFontOptions DefaultTrackFontOptions{hoFollowFont | hoPreserveC
                                                       hoPreserveStyle};
 
 // With hoFollowFont, copies into font every attribute of source whose hoPreserve option is not
-// set: colour, height, name, and style (with the weight that goes with it). Without it nothing.
-// Fonts here carry no character set or pitch of their own (Qt picks glyphs per character and
-// keeps the family's pitch), so hoPreserveCharSet and hoPreservePitch change nothing.
+// set: colour, height, name, pitch, and style (with the weight that goes with it). Without it
+// nothing. Fonts here carry no character set (Qt picks glyphs per character), so
+// hoPreserveCharSet changes nothing.
 void CopyFontExcept(TFont& font, const TFont& source, TWkTrackFontOptions options);

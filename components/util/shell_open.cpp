@@ -5,3 +5,7 @@
 bool OpenWithShell(const QString& target) {
     return uiHost().shellOpen(target, {}, {});
 }
+
+bool OpenWithShell(const char16_t* target) {
+    return target != nullptr && OpenWithShell(QString::fromUtf16(target));
+}

@@ -284,12 +284,16 @@ void TBitmap::LoadFromStream(QIODevice& stream) {
     const std::optional<BmpHeader> header = ParseBmpHeader(head);
     if (!header)
         throw EInvalidGraphic(QStringLiteral("Bitmap image is not valid"));
-    const qint64 available = PictureBytesAvailable(stream);
-    const bool sizeFits = header->FileSize >= head.size() && header->FileSize <= available;
-    const QByteArray data =
-        stream.read(sizeFits ? header->FileSize : std::min(available, MaxPictureBytes));
+    const qint64 limit = std::min(PictureBytesAvailable(stream, MaxBmpFileBytes), MaxBmpFileBytes);
+    qint64 length =
+        header->FileSize >= head.size() && header->FileSize <= limit ? header->FileSize : limit;
+    // A file size that stops short of the rows is the header's mistake, not the file's end.
+    if (header->RowsEnd > length && header->RowsEnd <= limit)
+        length = header->RowsEnd;
+    const QByteArray data = stream.read(length);
+    // A file that holds only part of its rows would still get a picture of the full size.
     QImage decoded;
-    if (data.size() <= MaxPictureBytes)
+    if (data.size() >= header->RowsEnd)
         decoded = QImage::fromData(data, "BMP");
     if (decoded.isNull())
         throw EInvalidGraphic(QStringLiteral("Bitmap image is not valid"));

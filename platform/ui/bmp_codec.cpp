@@ -1,6 +1,7 @@
 #include "platform/ui/bmp_codec.h"
 
 #include <QtEndian>
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -13,8 +14,12 @@ void putU32(QByteArray& out, int offset, quint32 value) {
     qToLittleEndian<quint32>(value, out.data() + offset);
 }
 
-int rowBytes(int width, int bitCount) {
-    return static_cast<int>(((static_cast<qint64>(width) * bitCount + 31) / 32) * 4);
+constexpr quint32 BmpUncompressed = 0;
+constexpr quint32 BmpBitFields = 3;
+constexpr quint32 BmpAlphaBitFields = 6;
+
+qint64 rowBytes(int width, int bitCount) {
+    return ((static_cast<qint64>(width) * bitCount + 31) / 32) * 4;
 }
 
 void writeIndexedRow(char* row, const QImage& image, int y, int bitCount) {
@@ -46,8 +51,8 @@ bool isIndexed(const QImage& image) {
 
 } // namespace
 
-qint64 PictureBytesAvailable(const QIODevice& stream) {
-    return stream.isSequential() ? MaxPictureBytes : stream.bytesAvailable();
+qint64 PictureBytesAvailable(const QIODevice& stream, qint64 cap) {
+    return stream.isSequential() ? cap : stream.bytesAvailable();
 }
 
 std::optional<BmpHeader> ParseBmpHeader(const QByteArray& data) {
@@ -60,6 +65,7 @@ std::optional<BmpHeader> ParseBmpHeader(const QByteArray& data) {
     const uchar* info = p + BmpFileHeaderSize;
     qint64 width = 0;
     qint64 height = 0;
+    bool compressed = false;
     if (infoSize == 12) {
         width = qFromLittleEndian<qint16>(info + 4);
         height = qFromLittleEndian<qint16>(info + 6);
@@ -69,6 +75,9 @@ std::optional<BmpHeader> ParseBmpHeader(const QByteArray& data) {
         width = qFromLittleEndian<qint32>(info + 4);
         height = qFromLittleEndian<qint32>(info + 8);
         header.BitCount = qFromLittleEndian<quint16>(info + 14);
+        const quint32 compression = qFromLittleEndian<quint32>(info + 16);
+        compressed = compression != BmpUncompressed && compression != BmpBitFields &&
+                     compression != BmpAlphaBitFields;
     } else {
         return std::nullopt;
     }
@@ -79,6 +88,12 @@ std::optional<BmpHeader> ParseBmpHeader(const QByteArray& data) {
         return std::nullopt;
     header.Width = static_cast<int>(width);
     header.Height = static_cast<int>(height);
+    if (!compressed) {
+        // Rows follow the headers even when the offset points into them.
+        const qint64 rowsStart =
+            std::max<qint64>(qFromLittleEndian<quint32>(p + 10), BmpFileHeaderSize + infoSize);
+        header.RowsEnd = rowsStart + rowBytes(header.Width, header.BitCount) * height;
+    }
     return header;
 }
 
@@ -90,9 +105,9 @@ QByteArray EncodeBmp(const QImage& image, int bitCount, int colorsUsed) {
         return {};
     const QImage source = indexed ? image : image.convertToFormat(QImage::Format_ARGB32);
     const int tableEntries = indexed ? 1 << bitCount : 0;
-    const int stride = rowBytes(source.width(), bitCount);
+    const qint64 stride = rowBytes(source.width(), bitCount);
     const int pixelOffset = BmpFileHeaderSize + BmpInfoHeaderSize + tableEntries * 4;
-    const qint64 fileSize = pixelOffset + static_cast<qint64>(stride) * source.height();
+    const qint64 fileSize = pixelOffset + stride * source.height();
 
     QByteArray out(static_cast<qsizetype>(fileSize), '\0');
     out[0] = 'B';
@@ -116,8 +131,7 @@ QByteArray EncodeBmp(const QImage& image, int bitCount, int colorsUsed) {
         entry[2] = static_cast<char>(qRed(table[i]));
     }
     for (int y = 0; y < source.height(); ++y) {
-        char* row =
-            out.data() + pixelOffset + static_cast<qint64>(source.height() - 1 - y) * stride;
+        char* row = out.data() + pixelOffset + (source.height() - 1 - y) * stride;
         if (indexed)
             writeIndexedRow(row, source, y, bitCount);
         else

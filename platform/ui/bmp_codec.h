@@ -10,12 +10,15 @@
 // Untrusted pictures larger than this are refused before any pixel memory is allocated.
 constexpr qint64 MaxPictureBytes = 64 * 1024 * 1024;
 
-// How many bytes a picture reader may take: what is left of a file or buffer, or up to
-// MaxPictureBytes of a sequential stream, whose length is unknown.
-qint64 PictureBytesAvailable(const QIODevice& stream);
+// How many bytes a picture reader may take: what is left of a file or buffer, or up to cap
+// bytes of a sequential stream, whose length is unknown.
+qint64 PictureBytesAvailable(const QIODevice& stream, qint64 cap = MaxPictureBytes);
 // Sides and areas above these are not pictures a control shows; refusing them caps allocation.
 constexpr int MaxBitmapSide = 32767;
 constexpr qint64 MaxBitmapPixels = 32 * 1024 * 1024;
+// A BMP file the bitmap reader takes: every bitmap it accepts saves at four bytes a pixel at
+// most, with room to spare for headers, colour tables and gaps, so what it saves reads again.
+constexpr qint64 MaxBmpFileBytes = 4 * MaxBitmapPixels + 64 * 1024;
 
 constexpr int BmpFileHeaderSize = 14;
 constexpr int BmpInfoHeaderSize = 40;
@@ -26,6 +29,9 @@ struct BmpHeader {
     int Height = 0; // positive; TopDown tells the row order
     bool TopDown = false;
     int BitCount = 0;
+    // Where the rows of an uncompressed picture end in the file; 0 for compressed rows, whose
+    // length the header does not tell.
+    qint64 RowsEnd = 0;
 };
 
 // The BMP headers at the start of data, or nothing when they are malformed, truncated or

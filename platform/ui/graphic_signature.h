@@ -30,5 +30,7 @@ private:
 const std::vector<std::unique_ptr<TGraphicSignature>>& GraphicSignatures();
 // Appends without checks; callers validate the entry first.
 void AppendGraphicSignature(std::unique_ptr<TGraphicSignature> entry);
+// Frees the list with every added entry; the next use makes it again with the built-ins.
+void ReleaseGraphicSignatures();
 // The class of the first entry that matches the stream, or nullptr. The position is restored.
 TGraphicClass FindGraphicClass(QIODevice& stream);

@@ -61,6 +61,10 @@ QFont ToQFont(const TFont& font) {
     result.setItalic(font.Style & fsItalic);
     result.setUnderline(font.Style & fsUnderline);
     result.setStrikeOut(font.Style & fsStrikeOut);
+    if (font.Pitch != fpDefault) {
+        result.setFixedPitch(font.Pitch == fpFixed);
+        result.setStyleHint(font.Pitch == fpFixed ? QFont::TypeWriter : QFont::AnyStyle);
+    }
     return result;
 }
 
@@ -72,5 +76,7 @@ TFont FromQFont(const QFont& font, TColor color) {
     result.Style = (font.bold() ? fsBold : 0u) | (font.italic() ? fsItalic : 0u) |
                    (font.underline() ? fsUnderline : 0u) | (font.strikeOut() ? fsStrikeOut : 0u);
     result.Color = color;
+    if (font.fixedPitch())
+        result.Pitch = fpFixed;
     return result;
 }

@@ -28,6 +28,8 @@ struct TBrush {
 
 // Font style bits.
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+// fpDefault takes the family's own pitch; the others ask Qt for a family of that pitch.
+enum TFontPitch { fpDefault, fpVariable, fpFixed };
 
 // Screen resolution the point sizes are converted with.
 constexpr int ScreenPixelsPerInch = 96;
@@ -39,6 +41,7 @@ struct TFont {
     unsigned Style = 0; // TFontStyle bits
     int Weight = 0;     // 0: from fsBold; else 100..900 as on the desktop (700 is bold)
     int Escapement = 0; // text angle in tenths of a degree, counter-clockwise
+    TFontPitch Pitch = fpDefault;
 
     int Size() const;
     void SetSize(int points);

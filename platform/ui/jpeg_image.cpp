@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QIODevice>
+#include <QImageReader>
 
 void TJPEGImage::Draw(TCanvas& canvas, const TRect& r) {
     if (!Empty() && !r.IsEmpty())
@@ -17,9 +18,17 @@ void TJPEGImage::LoadFromStream(QIODevice& stream) {
     QByteArray bytes;
     if (available <= MaxPictureBytes) {
         bytes = stream.read(available);
-        decoded = QImage::fromData(bytes, "JPEG");
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, "JPEG");
+        // The size comes from the frame header: a picture beyond the caps is refused before its
+        // pixels are allocated, however few bytes of them the file holds.
+        const QSize size = reader.size();
+        if (size.isValid() && size.width() <= MaxBitmapSide && size.height() <= MaxBitmapSide &&
+            qint64{size.width()} * size.height() <= MaxBitmapPixels)
+            decoded = reader.read();
     }
-    if (decoded.isNull() || decoded.width() > MaxBitmapSide || decoded.height() > MaxBitmapSide)
+    if (decoded.isNull())
         throw EInvalidGraphic(QStringLiteral("JPEG error"));
     data = bytes;
     image = decoded;

@@ -2,6 +2,7 @@
 #include "components/draw/graphic_signatures.h"
 #include "components/draw/parent_background.h"
 #include "components/draw/screen_cursors.h"
+#include "components/draw/utils_unit.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/screen_cursors.h"
 
@@ -82,6 +83,39 @@ TEST(ScreenCursors, DragSlotsHoldQtDragShapes) {
     EXPECT_EQ(ScreenCursor(crWkMultiDrag2).shape(), Qt::DragCopyCursor);
     EXPECT_EQ(ScreenCursor(crWkMultiDrag3).shape(), Qt::DragCopyCursor);
     EXPECT_EQ(ScreenCursor(372).shape(), Qt::ArrowCursor);
+}
+
+TEST(UtilsUnit, OnlyTheFirstStartUpAndTheLastShutDownWork) {
+    const QByteArray marker("xxWkMK");
+    const auto markerClass = [&marker] {
+        QByteArray bytes = marker;
+        QBuffer stream(&bytes);
+        stream.open(QIODevice::ReadOnly);
+        return FindGraphicClass(stream);
+    };
+    const auto tryDragSlot = [] {
+        const bool installed = ScreenCursor(crWkDrag).shape() == Qt::DragMoveCursor;
+        SetScreenCursor(crWkDrag, QCursor(Qt::ArrowCursor));
+        return installed;
+    };
+    tryDragSlot();
+    WkUtilsInitialization();
+    EXPECT_TRUE(tryDragSlot());
+    WkUtilsInitialization();
+    EXPECT_FALSE(tryDragSlot()) << "installed again by a second start-up";
+    EXPECT_EQ(WkUtilsCounter(), -2);
+
+    AddGraphicSignature("WkMK", 2, GraphicClassOf<TMarkerGraphic>());
+    WkUtilsFinalization();
+    EXPECT_EQ(WkUtilsCounter(), -1);
+    EXPECT_EQ(markerClass(), GraphicClassOf<TMarkerGraphic>()) << "one start-up is still open";
+    WkUtilsFinalization();
+    EXPECT_EQ(WkUtilsCounter(), 0);
+    EXPECT_EQ(markerClass(), nullptr);
+    QByteArray bmp("BMxx");
+    QBuffer bmpStream(&bmp);
+    bmpStream.open(QIODevice::ReadOnly);
+    EXPECT_EQ(FindGraphicClass(bmpStream), GraphicClassOf<TBitmap>()) << "built-ins made again";
 }
 
 TEST(ParentBackground, CopiesParentAndEarlierSiblingsOnly) {

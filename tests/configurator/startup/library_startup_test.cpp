@@ -3,15 +3,25 @@
 #include "components/base/types.h"
 #include "components/data/class_registry.h"
 #include "components/draw/screen_cursors.h"
+#include "components/draw/utils_unit.h"
 #include "components/util/clipboard_formats.h"
 #include "components/util/rich_edit_unit.h"
 #include "configurator/library_startup.h"
+#include "pictures/gif/gif_image.h"
+#include "platform/ui/graphic_signature.h"
 #include "platform/ui/screen_cursors.h"
 #include "util/unit_version_registry.h"
 
+#include <QBuffer>
 #include <gtest/gtest.h>
 
 namespace {
+
+TGraphicClass ClassOfStreamStartingWith(QByteArray bytes) {
+    QBuffer stream(&bytes);
+    stream.open(QIODevice::ReadOnly);
+    return FindGraphicClass(stream);
+}
 
 // One test for the whole run: the libraries start and shut down once per process.
 TEST(LibraryStartup, StartsTheLibrariesAndShutsThemDownInReverse) {
@@ -37,6 +47,8 @@ TEST(LibraryStartup, StartsTheLibrariesAndShutsThemDownInReverse) {
         EXPECT_EQ(RegisteredClassNames().size(), 18u) << "the data provider and picture classes";
         EXPECT_EQ(ScreenCursor(crWkDrag).shape(), ScreenCursor(crDrag).shape());
         EXPECT_EQ(ScreenCursor(crWkMultiDrag3).shape(), ScreenCursor(crMultiDrag).shape());
+        EXPECT_EQ(WkUtilsCounter(), -1);
+        EXPECT_EQ(ClassOfStreamStartingWith("GIF89a"), GraphicClassOf<TWkGIFImage>());
 
         const TRichEditClipboardFormats& formats = RichEditClipboardFormats();
         EXPECT_EQ(ClipboardFormatName(formats.EmbeddedObject), QStringLiteral("Embedded Object"));
@@ -52,6 +64,8 @@ TEST(LibraryStartup, StartsTheLibrariesAndShutsThemDownInReverse) {
     for (const TWkLibraryUnit unit : WkLibraryUnitOrder)
         EXPECT_EQ(WkUnitCounter(unit), 0);
     EXPECT_EQ(WkNextChar(), nullptr);
+    EXPECT_EQ(WkUtilsCounter(), 0);
+    EXPECT_EQ(ClassOfStreamStartingWith("GIF89a"), nullptr) << "the signature list is freed";
     EXPECT_TRUE(RegisteredClassNames().empty());
     EXPECT_TRUE(WkStandardColors().front().Description.isEmpty());
     EXPECT_TRUE(WkSystemColors().back().Description.isEmpty());

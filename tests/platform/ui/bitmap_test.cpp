@@ -128,25 +128,68 @@ TEST(Bitmap, MalformedStreamsRaiseAndLeaveTheBitmap) {
     hugeWidth[21] = '\x7F';
     QByteArray zeroHeight = good;
     zeroHeight[22] = zeroHeight[23] = zeroHeight[24] = zeroHeight[25] = 0;
+    // 24 bits, 2304 x 10497 pixels claimed, 22 bytes of them present.
+    const QByteArray claimsMillions = QByteArray::fromBase64(
+        "Qk36AAAABQAAADYAAAAoAAAAAAkAAAEpAAABABgAAAAAAMQAAAAAAAAAAWJtcAAAAAAACQAAAAAA/wAA/wCqVQCq"
+        "VQCqVQCqAAD/AA==");
     const struct {
         const char* name;
         QByteArray bytes;
     } cases[] = {
-        {"empty", QByteArray()},       {"not BM", QByteArray("XX") + good.mid(2)},
-        {"header cut", good.left(20)}, {"huge width", hugeWidth},
+        {"empty", QByteArray()},
+        {"not BM", QByteArray("XX") + good.mid(2)},
+        {"header cut", good.left(20)},
+        {"huge width", hugeWidth},
         {"zero height", zeroHeight},
+        {"last row cut", good.left(good.size() - 12)},
+        {"last byte cut", good.chopped(1)},
+        {"a small part of the pixels claimed", claimsMillions},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TBitmap bitmap(2, 2);
         try {
             load(bitmap, c.bytes);
-            FAIL() << "no error";
+            ADD_FAILURE() << "no error";
         } catch (const EInvalidGraphic& e) {
             EXPECT_EQ(e.Message(), "Bitmap image is not valid");
         }
         EXPECT_EQ(bitmap.Width(), 2);
     }
+}
+
+// A 16-bit BMP (five bits a channel) of width x height, black but for the bottom-left pixel.
+QByteArray Bmp16(int width, int height, quint16 bottomLeft) {
+    const int stride = (width * 2 + 3) / 4 * 4;
+    QByteArray bmp(54 + qsizetype{stride} * height, '\0');
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    qToLittleEndian<quint32>(bmp.size(), bmp.data() + 2);
+    qToLittleEndian<quint32>(54, bmp.data() + 10);
+    qToLittleEndian<quint32>(40, bmp.data() + 14);
+    qToLittleEndian<qint32>(width, bmp.data() + 18);
+    qToLittleEndian<qint32>(height, bmp.data() + 22);
+    qToLittleEndian<quint16>(1, bmp.data() + 26);
+    qToLittleEndian<quint16>(16, bmp.data() + 28);
+    qToLittleEndian<quint16>(bottomLeft, bmp.data() + 54);
+    return bmp;
+}
+
+TEST(Bitmap, WhatALoadedBitmapSavesLoadsAgain) {
+    // 16-bit rows are saved at 24 bits: half as large again, here past 64 MiB.
+    constexpr int width = 4096;
+    constexpr int height = 5462;
+    TBitmap bitmap;
+    load(bitmap, Bmp16(width, height, 0x7C00));
+    ASSERT_EQ(bitmap.PixelFormat(), pf16bit);
+    const QByteArray bmp = saved(bitmap);
+    ASSERT_GT(bmp.size(), 64 * 1024 * 1024);
+    TBitmap again;
+    load(again, bmp);
+    EXPECT_EQ(again.Width(), width);
+    EXPECT_EQ(again.Height(), height);
+    EXPECT_EQ(again.Pixel(0, height - 1), RGB(255, 0, 0));
+    EXPECT_EQ(again.Pixel(1, height - 1), RGB(0, 0, 0));
 }
 
 TEST(Bitmap, TransparentColorFollowsTheBottomLeftPixelUntilFixed) {

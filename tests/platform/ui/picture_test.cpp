@@ -1,11 +1,13 @@
 #include "platform/ui/graphic_signature.h"
 #include "platform/ui/jpeg_image.h"
+#include "platform/ui/metafile.h"
 #include "platform/ui/picture.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -83,7 +85,47 @@ QByteArray jpegBytes() {
     return bytes;
 }
 
+// The JPEG of jpegBytes with its frame header claiming width x height.
+QByteArray jpegClaiming(quint16 width, quint16 height) {
+    QByteArray bytes = jpegBytes();
+    const qsizetype frame = bytes.indexOf("\xFF\xC0");
+    qToBigEndian<quint16>(height, bytes.data() + frame + 5);
+    qToBigEndian<quint16>(width, bytes.data() + frame + 7);
+    return bytes;
+}
+
 } // namespace
+
+TEST(JpegImage, SizesBeyondABitmapsAreRefusedBeforeDecoding) {
+    const struct {
+        const char* name;
+        quint16 width, height;
+        bool loads;
+    } cases[] = {
+        {"as encoded", 8, 8, true},
+        {"more rows than the data hold", 1024, 768, true},
+        {"8000 x 8000", 8000, 8000, false},
+        {"just over the pixel cap", 32767, 1025, false},
+        {"a side over the cap", 32768, 8, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QByteArray bytes = jpegClaiming(c.width, c.height);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        TJPEGImage jpeg;
+        try {
+            jpeg.LoadFromStream(buffer);
+            EXPECT_TRUE(c.loads);
+            EXPECT_EQ(jpeg.Width(), c.width);
+            EXPECT_EQ(jpeg.Height(), c.height);
+        } catch (const EInvalidGraphic& e) {
+            EXPECT_FALSE(c.loads);
+            EXPECT_EQ(e.Message(), "JPEG error");
+            EXPECT_TRUE(jpeg.Empty());
+        }
+    }
+}
 
 TEST_F(PictureTest, RegistryKnowsBuiltInAndRegisteredFormats) {
     EXPECT_EQ(TPicture::GraphicClassOfExtension("BMP"), GraphicClassOf<TBitmap>());
@@ -153,6 +195,8 @@ TEST(GraphicSignatures, MatchWholeSignaturesAndRestoreThePosition) {
     } cases[] = {
         {"bitmap", "BMxxxx", GraphicClassOf<TBitmap>()},
         {"icon", QByteArray("\x00\x00\x01\x00\x01\x00", 6), GraphicClassOf<TIcon>()},
+        {"placeable metafile", QByteArray("\xD7\xCD\xC6\x9A", 4), GraphicClassOf<TMetafile>()},
+        {"enhanced metafile", QByteArray("\x01\x00\x00\x00", 4), GraphicClassOf<TMetafile>()},
         {"JFIF at 6", jfif, GraphicClassOf<TJPEGImage>()},
         {"Exif at 6",
          QByteArray("\xFF\xD8\xFF\xE1\x00\x10"
