@@ -3,6 +3,7 @@
 #include "tests/support/recording_ui_host.h"
 
 #include <QFile>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -62,6 +63,60 @@ TEST_F(LoaderConsoleTest, SecondStartWhileRunningStartsNothing) {
     EXPECT_EQ(host.log,
               QStringList{"messageBox: Firmware loader | The firmware loader is still running."});
     EXPECT_EQ(console.text(), "$ /bin/sh " + script + "\n");
+}
+
+TEST(LoaderConsolePlace, CentredOnTheGivenPointAndInsideTheScreen) {
+    const QRect screen(0, 0, 1920, 1080);
+    const struct {
+        const char* name;
+        QSize size;
+        QPoint centre;
+        QRect screen;
+        QRect place;
+    } cases[] = {
+        // QRect's centre of an even width or height lies half a pixel left of or above the middle.
+        {"room all around", {700, 400}, {960, 540}, screen, {611, 341, 700, 400}},
+        {"centre near the bottom right", {700, 400}, {1800, 1000}, screen, {1220, 680, 700, 400}},
+        {"centre near the top left", {700, 400}, {100, 50}, screen, {0, 0, 700, 400}},
+        {"centre off the screen", {700, 400}, {-500, 3000}, screen, {0, 680, 700, 400}},
+        {"second screen", {700, 400}, {2000, 100}, {1920, 0, 1280, 1024}, {1920, 0, 700, 400}},
+        {"larger than the screen", {2000, 1200}, {960, 540}, screen, {0, 0, 2000, 1200}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CentredInside(c.size, c.centre, c.screen), c.place) << c.name;
+    }
+}
+
+// The console opens over the centre of the window that owns it, inside the screen, also when
+// that window stands partly off the screen.
+TEST_F(LoaderConsoleTest, OpensOverItsWindowsCentreInsideTheScreen) {
+    QWidget owner;
+    const QRect area = owner.screen()->availableGeometry();
+    QRect middle(QPoint(0, 0), area.size() / 2);
+    middle.moveCenter(area.center());
+    const struct {
+        const char* name;
+        QRect ownerPlace;
+        bool atTheBottomRight; // the console meets the screen's bottom and right edges
+    } cases[] = {
+        {"owner in the middle", middle, false},
+        {"owner partly off at the bottom right",
+         QRect(area.bottomRight() - QPoint(100, 80), QSize(400, 300)), true},
+    };
+    for (const auto& c : cases) {
+        owner.setGeometry(c.ownerPlace);
+        owner.show();
+        LoaderConsole opened(&owner);
+        ASSERT_TRUE(opened.start("/bin/true", {}, dir.path())) << c.name;
+        ASSERT_TRUE(opened.waitForFinished(10000)) << c.name;
+        const QRect place = opened.frameGeometry();
+        EXPECT_TRUE(area.contains(place)) << c.name;
+        if (c.atTheBottomRight) {
+            EXPECT_EQ(place.bottomRight(), area.bottomRight()) << c.name;
+        } else {
+            EXPECT_EQ(place.center(), owner.frameGeometry().center()) << c.name;
+        }
+    }
 }
 
 } // namespace
