@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <signal.h>
+#include <unistd.h>
 
 namespace {
 
@@ -39,6 +41,9 @@ LoaderConsole::LoaderConsole(QWidget* parent)
 
     FProcess->setProcessChannelMode(QProcess::MergedChannels);
     FProcess->setStandardInputFile(QProcess::nullDevice());
+    // The loader runs in a process group of its own, so that stopping it stops the programs its
+    // script started too.
+    FProcess->setChildProcessModifier([] { setpgid(0, 0); });
     connect(FProcess, &QProcess::readyReadStandardOutput, this, &LoaderConsole::appendOutput);
     connect(FProcess, &QProcess::finished, this, &LoaderConsole::finished);
     connect(FProcess, &QProcess::errorOccurred, this, &LoaderConsole::failed);
@@ -48,7 +53,7 @@ LoaderConsole::LoaderConsole(QWidget* parent)
 LoaderConsole::~LoaderConsole() {
     FProcess->disconnect(this);
     if (FProcess->state() != QProcess::NotRunning) {
-        FProcess->kill();
+        ::kill(-static_cast<pid_t>(FProcess->processId()), SIGKILL);
         FProcess->waitForFinished(1000);
     }
 }

@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
 
 namespace {
 
@@ -63,6 +65,34 @@ TEST_F(LoaderConsoleTest, SecondStartWhileRunningStartsNothing) {
     EXPECT_EQ(host.log,
               QStringList{"messageBox: Firmware loader | The firmware loader is still running."});
     EXPECT_EQ(console.text(), "$ /bin/sh " + script + "\n");
+}
+
+// The script's own programs stop with it: a loader waiting for its board is not left behind.
+TEST_F(LoaderConsoleTest, ClosingStopsTheLoaderAndTheProgramsItsScriptStarted) {
+    const QString script = loader("sleep 300 &\necho $! > waiting.pid\nwait\n");
+    qint64 waiting = 0;
+    {
+        LoaderConsole closing;
+        ASSERT_TRUE(closing.start("/bin/sh", {script}, dir.path()));
+        QFile pid(dir.filePath("waiting.pid"));
+        for (int tries = 0; tries < 100 && pid.size() == 0; ++tries) {
+            closing.waitForFinished(50);
+        }
+        ASSERT_TRUE(pid.open(QIODevice::ReadOnly));
+        waiting = pid.readAll().trimmed().toLongLong();
+        ASSERT_GT(waiting, 0);
+        ASSERT_EQ(::kill(static_cast<pid_t>(waiting), 0), 0) << "the program is running";
+    }
+    // Killed, it is gone or waits only to be reaped by whoever adopted it.
+    bool stopped = false;
+    for (int tries = 0; tries < 100 && !stopped; ++tries) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(waiting));
+        stopped = !stat.open(QIODevice::ReadOnly) || stat.readAll().contains(") Z ");
+        if (!stopped) {
+            ::usleep(50000);
+        }
+    }
+    EXPECT_TRUE(stopped);
 }
 
 TEST(LoaderConsolePlace, CentredOnTheGivenPointAndInsideTheScreen) {
