@@ -22,7 +22,7 @@ constexpr int ChartWidth = AxisNumberLeft - 14;
 
 } // namespace
 
-// The chart's range edits beside it, the pens, the value table, the report rate: four groups.
+// Tab groups: the chart, its range edits, the pens, the value table, the rate with its reset.
 void BuildStatisticsPage(QWidget* page) {
     TabGroups tabs(page);
     MakeChart(page, QStringLiteral("joy_osi_visual"), {4, 4, ChartWidth, 440});
