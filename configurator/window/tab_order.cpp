@@ -50,12 +50,14 @@ bool TabStopsAt(const QWidget* control, const QWidget* container) {
 TabGroups::TabGroups(QWidget* container) : container_(container) {}
 
 void TabGroups::EndGroup() {
-    const QObjectList& children = container_->children();
     QList<QWidget*> group;
-    for (; grouped_ < children.size(); ++grouped_) {
-        auto* control = qobject_cast<QWidget*>(children[grouped_]);
-        if (control != nullptr && TabStopsAt(control, container_)) {
-            group << control;
+    for (QObject* child : container_->children()) {
+        auto* control = qobject_cast<QWidget*>(child);
+        if (control != nullptr && !grouped_.contains(control)) {
+            grouped_.insert(control);
+            if (TabStopsAt(control, container_)) {
+                group << control;
+            }
         }
     }
     if (!group.isEmpty()) {

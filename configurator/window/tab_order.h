@@ -5,6 +5,7 @@
 // reading order of their first controls, whatever order they were built in.
 
 #include <QList>
+#include <QSet>
 
 class QWidget;
 
@@ -12,7 +13,8 @@ class TabGroups {
 public:
     explicit TabGroups(QWidget* container);
 
-    // The controls made in the container since the last call form one group.
+    // The controls made in the container since the last call form one group. A control taken
+    // into a group must stay until Apply.
     void EndGroup();
     // Sets the tab order of the container's controls; those made since the last EndGroup form a
     // last group. Controls hidden on purpose (in-place editors) and controls Tab does not stop
@@ -21,6 +23,6 @@ public:
 
 private:
     QWidget* container_;
-    qsizetype grouped_ = 0; // the container's children already in a group
+    QSet<const QWidget*> grouped_; // the container's children already taken into a group
     QList<QList<QWidget*>> groups_;
 };
