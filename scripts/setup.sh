@@ -10,6 +10,8 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core xvfb xauth
     clang-format
+    # The firmware loaders the shipped loader scripts call (the tests run them too).
+    avrdude dfu-programmer teensy-loader-cli
 )
 
 "$(dirname "$0")/install_packages.sh" setup "${packages[@]}"

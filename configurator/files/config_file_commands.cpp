@@ -2,7 +2,7 @@
 
 #include "platform/ui/ui_host.h"
 
-#include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -10,22 +10,27 @@ void showFileError(const QString& error) {
     uiHost().messageBox(error, QStringLiteral("Tavro2"), MB_OK | MB_ICONERROR);
 }
 
+QString folderOf(const QString& fileName) {
+    return QFileInfo(fileName).absolutePath();
+}
+
 } // namespace
 
-FileDialogRequest configFileDialogRequest(const QString& title) {
+FileDialogRequest configFileDialogRequest(const QString& title, const QString& folder) {
     FileDialogRequest request;
     request.title = title;
     request.filter = QStringLiteral("Tavro Config file|*.tavro");
     request.defaultExtension = QStringLiteral("tavro");
-    request.initialDir = QDir::currentPath();
+    request.initialDir = folder;
     return request;
 }
 
-bool saveConfigurationToFile(const LanguageLines& lines, const ConfigSaveInput& input) {
+bool saveConfigurationToFile(const LanguageLines& lines, const ConfigSaveInput& input,
+                             QString& folder) {
     // An invalid configuration is still saved: the user may want to keep it or report it.
     if (input.configError)
         uiHost().showMessage(input.checkText);
-    const auto fileName = uiHost().saveFileName(configFileDialogRequest(lines.line(6)));
+    const auto fileName = uiHost().saveFileName(configFileDialogRequest(lines.line(6), folder));
     if (!fileName)
         return false;
     QString error;
@@ -34,16 +39,20 @@ bool saveConfigurationToFile(const LanguageLines& lines, const ConfigSaveInput& 
         showFileError(error);
         return false;
     }
+    folder = folderOf(*fileName);
     return true;
 }
 
-std::optional<ConfigFileSetImages> loadConfigurationFromFile(const LanguageLines& lines) {
-    const auto fileName = uiHost().openFileName(configFileDialogRequest(lines.line(5)));
+std::optional<ConfigFileSetImages> loadConfigurationFromFile(const LanguageLines& lines,
+                                                             QString& folder) {
+    const auto fileName = uiHost().openFileName(configFileDialogRequest(lines.line(5), folder));
     if (!fileName)
         return std::nullopt;
     QString error;
     auto images = loadConfigFileSet(*fileName, &error);
-    if (!images)
+    if (images)
+        folder = folderOf(*fileName);
+    else
         showFileError(error);
     return images;
 }

@@ -3,8 +3,13 @@
 #include "platform/ui/ui_host.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <signal.h>
+#include <unistd.h>
 
 namespace {
 
@@ -12,6 +17,16 @@ namespace {
 constexpr int MaxOutputLines = 10000;
 
 } // namespace
+
+QRect CentredInside(const QSize& size, const QPoint& centre, const QRect& screen) {
+    QRect place(QPoint(0, 0), size);
+    place.moveCenter(centre);
+    place.moveLeft(
+        std::max(screen.left(), std::min(place.left(), screen.right() - size.width() + 1)));
+    place.moveTop(
+        std::max(screen.top(), std::min(place.top(), screen.bottom() - size.height() + 1)));
+    return place;
+}
 
 LoaderConsole::LoaderConsole(QWidget* parent)
     : QWidget(parent, Qt::Window), FOutput(new QPlainTextEdit(this)), FProcess(new QProcess(this)) {
@@ -26,6 +41,9 @@ LoaderConsole::LoaderConsole(QWidget* parent)
 
     FProcess->setProcessChannelMode(QProcess::MergedChannels);
     FProcess->setStandardInputFile(QProcess::nullDevice());
+    // The loader runs in a process group of its own, so that stopping it stops the programs its
+    // script started too.
+    FProcess->setChildProcessModifier([] { setpgid(0, 0); });
     connect(FProcess, &QProcess::readyReadStandardOutput, this, &LoaderConsole::appendOutput);
     connect(FProcess, &QProcess::finished, this, &LoaderConsole::finished);
     connect(FProcess, &QProcess::errorOccurred, this, &LoaderConsole::failed);
@@ -35,7 +53,7 @@ LoaderConsole::LoaderConsole(QWidget* parent)
 LoaderConsole::~LoaderConsole() {
     FProcess->disconnect(this);
     if (FProcess->state() != QProcess::NotRunning) {
-        FProcess->kill();
+        ::kill(-static_cast<pid_t>(FProcess->processId()), SIGKILL);
         FProcess->waitForFinished(1000);
     }
 }
@@ -52,10 +70,27 @@ bool LoaderConsole::start(const QString& program, const QStringList& arguments,
     FOutput->clear();
     appendLine(QStringLiteral("$ %1 %2").arg(program, arguments.join(QLatin1Char(' '))));
     FProcess->setWorkingDirectory(workingDir);
+    if (!isVisible())
+        PlaceOverParent();
     show();
     raise();
     FProcess->start(program, arguments);
     return true;
+}
+
+// Left to the window manager, the console tends to open in a corner, partly off the screen and
+// over the main window. Before it is first shown its frame is not known: it gets the owner's.
+void LoaderConsole::PlaceOverParent() {
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    QSize outer = frameGeometry().size();
+    if (owner && outer == size())
+        outer += owner->frameGeometry().size() - owner->size();
+    const QPoint centre = owner ? owner->frameGeometry().center() : area.center();
+    move(CentredInside(outer, centre, area).topLeft());
 }
 
 bool LoaderConsole::running() const {

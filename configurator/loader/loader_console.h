@@ -8,6 +8,10 @@
 
 class QPlainTextEdit;
 
+// Where a window of size goes on screen: centred on centre, then moved as little as needed to lie
+// inside screen (a window larger than the screen keeps its top-left corner on it).
+QRect CentredInside(const QSize& size, const QPoint& centre, const QRect& screen);
+
 class LoaderConsole : public QWidget {
     Q_OBJECT
 
@@ -16,8 +20,9 @@ public:
     explicit LoaderConsole(QWidget* parent = nullptr);
     ~LoaderConsole() override;
 
-    // Shows the window and starts program there; false, with a message box, while a loader
-    // still runs. A program that cannot start is reported in the window.
+    // Shows the window, opening over the centre of its parent and inside the screen, and starts
+    // program there; false, with a message box, while a loader still runs. A program that cannot
+    // start is reported in the window.
     bool start(const QString& program, const QStringList& arguments, const QString& workingDir);
     bool running() const;
     // Everything the window shows.
@@ -27,6 +32,7 @@ public:
     bool waitForFinished(int ms);
 
 private:
+    void PlaceOverParent();
     void appendOutput();
     void appendLine(const QString& line);
     void finished(int exitCode, QProcess::ExitStatus status);

@@ -2,6 +2,7 @@
 #include "configurator/window/design_items.h"
 #include "configurator/window/form_layout.h"
 #include "configurator/window/named_control.h"
+#include "configurator/window/tab_order.h"
 #include "configurator/window/text_fit.h"
 #include "configurator/window/widget_factory.h"
 
@@ -253,4 +254,5 @@ void BuildAxisPage(QWidget* page) {
     }
     BuildHeaders(page, layout);
     BuildButtonIndicators(page);
+    TabGroups(page).Apply();
 }

@@ -3,6 +3,7 @@
 #include "configurator/window/design_items.h"
 #include "configurator/window/form_layout.h"
 #include "configurator/window/named_control.h"
+#include "configurator/window/tab_order.h"
 #include "configurator/window/text_fit.h"
 #include "configurator/window/widget_factory.h"
 
@@ -318,16 +319,26 @@ void FitButtonGrids(QWidget* page) {
 }
 
 void BuildButtonPage(QWidget* page) {
+    TabGroups tabs(page);
     MakeGrid(page, QStringLiteral("KnpGrid"), 65, true, "Button", {GridLeft, GridTop, 0, 0});
+    tabs.EndGroup();
     MakeGrid(page, QStringLiteral("KbMsGrid"), 16, false, "Function", {PanelLeft, GridTop, 0, 0});
+    tabs.EndGroup();
     BuildHats(page);
+    tabs.EndGroup();
     BuildShiftsAndTimers(page);
+    tabs.EndGroup();
     BuildMatrixAndRegisters(page);
+    tabs.EndGroup();
     BuildEncoders(page);
+    tabs.EndGroup();
     BuildAxisButtons(page);
+    tabs.EndGroup();
     constexpr int ClearWidth = 117;
     MakeButton(page, QStringLiteral("BTN_ClearButtons"), QStringLiteral("Clear buttons"),
                {PanelRight - ClearWidth, HatRowTop(1), ClearWidth, 26});
+    tabs.EndGroup();
     BuildEditors(page);
+    tabs.Apply();
     FitButtonGrids(page);
 }

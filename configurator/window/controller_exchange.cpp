@@ -80,27 +80,24 @@ ControllerExchange::Step ControllerExchange::ReadImage(DeviceSession& session, R
     return StillThere(session);
 }
 
+// Once a set has gone out, live polling stays off until the next read or connection; a write
+// that sent nothing leaves polling as it was.
 void ControllerExchange::btnWrite_MKClick() {
     FormState& state = window_.State();
+    const bool polling = state.PollingEnabled;
     state.PollingEnabled = false;
     uiHost().sleep(WritePauseMs);
     if (!EncodeForWrite()) {
+        state.PollingEnabled = polling;
         return;
     }
     DeviceSession session(state);
-    if (StillThere(session) == Step::DeviceLost) {
-        return;
+    WriteTally tally;
+    const Step step = WriteConfiguration(session, tally);
+    if (tally.sent == 0) {
+        state.PollingEnabled = polling;
     }
-    int failed = 0;
-    if (WriteImage(session, images_.axis, AxisReportLength, "Error write config_axis.[", failed) ==
-            Step::DeviceLost ||
-        WriteImage(session, images_.general, GeneralReportLength, "Error write config.[", failed) ==
-            Step::DeviceLost ||
-        WriteImage(session, images_.hid, HidReportLength, "Error write config_hid.[", failed) ==
-            Step::DeviceLost) {
-        return;
-    }
-    if (failed == ConfigImageCount) {
+    if (step == Step::DeviceLost || tally.failed == ConfigImageCount) {
         return;
     }
     const int answer =
@@ -112,6 +109,20 @@ void ControllerExchange::btnWrite_MKClick() {
     if (answer == IDYES) {
         btnRestartClick();
     }
+}
+
+ControllerExchange::Step ControllerExchange::WriteConfiguration(DeviceSession& session,
+                                                                WriteTally& tally) {
+    if (StillThere(session) == Step::DeviceLost ||
+        WriteImage(session, images_.axis, AxisReportLength, "Error write config_axis.[", tally) ==
+            Step::DeviceLost ||
+        WriteImage(session, images_.general, GeneralReportLength, "Error write config.[", tally) ==
+            Step::DeviceLost ||
+        WriteImage(session, images_.hid, HidReportLength, "Error write config_hid.[", tally) ==
+            Step::DeviceLost) {
+        return Step::DeviceLost;
+    }
+    return Step::Done;
 }
 
 // The check runs first; the encoding may find more (a value with no encoding, a descriptor
@@ -128,19 +139,20 @@ bool ControllerExchange::EncodeForWrite() {
 
 ControllerExchange::Step ControllerExchange::WriteImage(DeviceSession& session, ReportImage& image,
                                                         int length, const char* failure,
-                                                        int& failed) {
+                                                        WriteTally& tally) {
     FormState& state = window_.State();
     uiHost().sleep(WritePauseMs);
     if (StillThere(session) == Step::DeviceLost) {
         return Step::DeviceLost;
     }
+    ++tally.sent;
     const TransferOutcome outcome = session.SetFeature(image.data(), length);
     state.LastTransferOk = outcome.ok;
     state.LastErrorText = outcome.errorText;
     if (outcome.ok) {
         return Step::Done;
     }
-    ++failed;
+    ++tally.failed;
     ShowFailure(failure, outcome.errorText);
     return StillThere(session);
 }

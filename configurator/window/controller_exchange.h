@@ -38,11 +38,19 @@ private:
     // the not-connected state and ends.
     Step StillThere(const DeviceSession& session);
 
+    // The sets a write sent out, and how many of them failed.
+    struct WriteTally {
+        int sent = 0;
+        int failed = 0;
+    };
+
     Step ReadImage(DeviceSession& session, ReportImage& image, std::uint8_t reportId, int length,
                    const char* failure);
-    // Returns Done also after a failed set; failed counts the failures.
+    // Sends the three encoded images.
+    Step WriteConfiguration(DeviceSession& session, WriteTally& tally);
+    // Returns Done also after a failed set, which the tally counts.
     Step WriteImage(DeviceSession& session, ReportImage& image, int length, const char* failure,
-                    int& failed);
+                    WriteTally& tally);
     bool EncodeForWrite();
     void Command(ControllerCommand command);
     void ShowNoDeviceFor(ControllerCommand command);

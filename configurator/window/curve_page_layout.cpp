@@ -2,6 +2,7 @@
 #include "configurator/model/item_lists.h"
 #include "configurator/window/design_items.h"
 #include "configurator/window/form_layout.h"
+#include "configurator/window/tab_order.h"
 #include "configurator/window/widget_factory.h"
 
 #include <QLabel>
@@ -101,9 +102,12 @@ void BuildChart(QWidget* page) {
 } // namespace
 
 void BuildCurvePage(QWidget* page) {
+    TabGroups tabs(page);
     BuildHeaders(page);
     for (int slot = 1; slot <= 6; ++slot) {
         BuildSlot(page, slot);
     }
+    tabs.EndGroup();
     BuildChart(page);
+    tabs.Apply();
 }

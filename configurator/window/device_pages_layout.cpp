@@ -3,6 +3,7 @@
 #include "configurator/window/color_combo.h"
 #include "configurator/window/design_items.h"
 #include "configurator/window/form_layout.h"
+#include "configurator/window/tab_order.h"
 #include "configurator/window/widget_factory.h"
 
 #include <QCheckBox>
@@ -28,6 +29,7 @@ void Separator(QWidget* page, int top) {
 } // namespace
 
 void BuildLedPage(QWidget* page) {
+    TabGroups tabs(page);
     constexpr int CaptionWidth = 140;
     constexpr int ColorLeft = Margin + CaptionWidth + 4;
     constexpr int ColorWidth = 130;
@@ -42,6 +44,7 @@ void BuildLedPage(QWidget* page) {
         MakeColorCombo(page, NumberName("led_color_%1", k, 2),
                        {ColorLeft, y, ColorWidth, RowHeight});
     }
+    tabs.EndGroup();
     MakeLabel(page, QStringLiteral("lbl_led_defcolor"), QStringLiteral("Start colour"),
               {StartLeft, 10, CaptionWidth, RowHeight});
     MakeColorCombo(page, QStringLiteral("led_color_init"),
@@ -50,11 +53,13 @@ void BuildLedPage(QWidget* page) {
                {StartLeft, 44, 170, 26});
     MakeButton(page, QStringLiteral("led_set"), QStringLiteral("Write colours"),
                {StartLeft, 74, 170, 26});
+    tabs.Apply();
 }
 
 // Three groups: the outside loader with what it needs, the commands the controller takes, and
 // the system's tools.
 void BuildFirmwarePage(QWidget* page) {
+    TabGroups tabs(page);
     constexpr int CaptionWidth = 160;
     constexpr int FieldLeft = Margin + CaptionWidth + 4;
     constexpr int FieldRight = 840;
@@ -88,6 +93,7 @@ void BuildFirmwarePage(QWidget* page) {
     chip->setEditable(true);
     MakeButton(page, QStringLiteral("btnStartFirmware"), QStringLiteral("Flash firmware"),
                {FieldLeft, 132, ButtonWidth, 28});
+    tabs.EndGroup();
 
     Separator(page, 172);
     const char* commands[][2] = {{"btnOpenBL", "Start bootloader"},
@@ -97,10 +103,12 @@ void BuildFirmwarePage(QWidget* page) {
         MakeButton(page, QString::fromLatin1(commands[c][0]), QString::fromLatin1(commands[c][1]),
                    {Margin + ButtonStep * c, 184, ButtonWidth, 28});
     }
+    tabs.EndGroup();
 
     Separator(page, 224);
     MakeButton(page, QStringLiteral("btn_devmgmt"), QStringLiteral("Device manager"),
                {Margin, 236, ButtonWidth, 28});
     MakeButton(page, QStringLiteral("clear_reg"), QStringLiteral("Clear joystick registry keys"),
                {Margin + ButtonStep, 236, ButtonWidth, 28});
+    tabs.Apply();
 }

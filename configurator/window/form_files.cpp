@@ -7,6 +7,7 @@
 #include "configurator/window/main_form.h"
 #include "configurator/window/named_control.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -18,7 +19,10 @@ void ShowError(const QString& text) {
 
 } // namespace
 
+// The configuration file dialogs start in the folder the program started in, until a file set
+// is saved or loaded.
 void TMForm::ConnectFileHandlers() {
+    state_.ConfigFolder = QDir::currentPath();
     connect(FindNamed<QPushButton>(*this, "btnWrite_PC"), &QPushButton::clicked, this,
             Guarded([this] { btnWrite_PCClick(); }));
     connect(FindNamed<QPushButton>(*this, "btnRead_PC"), &QPushButton::clicked, this,
@@ -57,13 +61,13 @@ void TMForm::btnWrite_PCClick() {
     input.axis = state_.Images.axis;
     input.hid = state_.Images.hid;
     input.hidDebugLines = state_.HidDebugLines;
-    saveConfigurationToFile(state_.LngStrings, input);
+    saveConfigurationToFile(state_.LngStrings, input, state_.ConfigFolder);
 }
 
 // Both files are read whole before anything changes, so a cancel, a missing or a short file
 // leaves the window's configuration and images as they were.
 void TMForm::btnRead_PCClick() {
-    const auto images = loadConfigurationFromFile(state_.LngStrings);
+    const auto images = loadConfigurationFromFile(state_.LngStrings, state_.ConfigFolder);
     if (!images) {
         return;
     }

@@ -49,4 +49,7 @@ struct FormState {
     // transfers, the configuration files and the language switch share.
     ReportImages Images;
     QStringList HidDebugLines; // text dump of the last built descriptor
+    // Where the configuration file dialogs start: the folder of the file set last saved or
+    // loaded, the program's start folder before that.
+    QString ConfigFolder;
 };

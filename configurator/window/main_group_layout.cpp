@@ -3,6 +3,7 @@
 #include "configurator/window/design_items.h"
 #include "configurator/window/device_list_box.h"
 #include "configurator/window/form_layout.h"
+#include "configurator/window/tab_order.h"
 #include "configurator/window/text_fit.h"
 #include "configurator/window/widget_factory.h"
 #include "pictures/gif/gif_image.h"
@@ -123,11 +124,16 @@ void BuildMainGroup(QWidget* form) {
     auto* group = new QGroupBox(QStringLiteral("Controller"), form);
     group->setObjectName(QStringLiteral("grp_main"));
     group->setGeometry(0, 0, 1175, GroupHeight);
+    TabGroups tabs(group);
     BuildIndicators(group);
     BuildDeviceList(group);
+    tabs.EndGroup();
     BuildLanguageAndBoard(group);
+    tabs.EndGroup();
     BuildCommands(group);
+    tabs.EndGroup();
     BuildIdentity(group);
+    tabs.Apply();
 }
 
 // Below the pages: the debug line across the whole window, for it holds four debug words of 16

@@ -2,6 +2,7 @@
 #include "configurator/window/color_combo.h"
 #include "configurator/window/design_items.h"
 #include "configurator/window/form_layout.h"
+#include "configurator/window/tab_order.h"
 #include "configurator/window/widget_factory.h"
 
 #include <QLabel>
@@ -21,13 +22,17 @@ constexpr int ChartWidth = AxisNumberLeft - 14;
 
 } // namespace
 
+// Tab groups: the chart, its range edits, the pens, the value table, the rate with its reset.
 void BuildStatisticsPage(QWidget* page) {
+    TabGroups tabs(page);
     MakeChart(page, QStringLiteral("joy_osi_visual"), {4, 4, ChartWidth, 440});
+    tabs.EndGroup();
     constexpr int RangeLeft = ChartWidth + 10;
     MakeEdit(page, QStringLiteral("joy_osi_visual_max"), QStringLiteral("16384"),
              {RangeLeft, 4, 70, 22});
     MakeEdit(page, QStringLiteral("joy_osi_visual_min"), QStringLiteral("0"),
              {RangeLeft, 422, 70, 22});
+    tabs.EndGroup();
     const QStringList pens = RangeAxisItems(); // "--", axes "1".."8"
     MakeCombo(page, QStringLiteral("joy_osi_use_01"), pens, {850, 4, 60, 22});
     MakeCombo(page, QStringLiteral("joy_osi_use_02"), pens, {850, 32, 60, 22});
@@ -35,6 +40,7 @@ void BuildStatisticsPage(QWidget* page) {
         ->SetColorValue(clRed);
     MakeColorCombo(page, QStringLiteral("joy_osi_clr_02"), {916, 32, 110, 22}, coStdColors)
         ->SetColorValue(clBlue);
+    tabs.EndGroup();
     const char* headers[][2] = {{"lbl_joy_osi_raw", "Raw"},
                                 {"lbl_joy_osi_min", "Min"},
                                 {"lbl_joy_osi_max", "Max"},
@@ -58,10 +64,12 @@ void BuildStatisticsPage(QWidget* page) {
                   {AxisNumberLeft, FirstRowTop + 24 * (axis - 1), 24, 22})
             ->setAlignment(Qt::AlignCenter);
     }
+    tabs.EndGroup();
     MakeLabel(page, QStringLiteral("lbl_usb_pps"), QStringLiteral("Reports/s"),
               {TableLeft, 306, 150, 22});
     MakeEdit(page, QStringLiteral("joy_usbpps"), QString(), {TableLeft + 154, 306, 80, 22})
         ->setReadOnly(true);
     MakeButton(page, QStringLiteral("JoyStatReset"), QStringLiteral("Reset"),
                {TableLeft, 338, 234, 26});
+    tabs.Apply();
 }

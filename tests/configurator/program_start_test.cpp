@@ -1,7 +1,10 @@
 // The programs themselves, started as a user starts them.
 
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -45,6 +48,30 @@ TEST(ProgramStart, WithoutADisplayEachProgramSaysSoAndEndsWithStatusOne) {
             }
             ExpectNoDisplayLine(program, environment);
         }
+}
+
+// A new user reads the README's first commands: start the tool, run the tests, try the tool
+// without a controller. Each is a script of the repository that can be run as it stands.
+TEST(ProgramStart, TheReadmeStartsWithTheCommandsToStartTestAndTryTheTool) {
+    QFile readme(QStringLiteral(TAVRO_SOURCE_DIR "/README.md"));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList commands;
+    const QRegularExpression command(QStringLiteral("^    (\\S.*)$"));
+    for (const QString& line : QString::fromUtf8(readme.readAll()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("## "))) {
+            break;
+        }
+        const auto match = command.match(line);
+        if (match.hasMatch()) {
+            commands << match.captured(1);
+        }
+    }
+    EXPECT_EQ(commands.join(" | ").toStdString(),
+              "scripts/run.sh | scripts/test.sh | scripts/demo.sh");
+    for (const QString& script : commands) {
+        const QFileInfo file(QStringLiteral(TAVRO_SOURCE_DIR "/") + script);
+        EXPECT_TRUE(file.isFile() && file.isExecutable()) << script.toStdString();
+    }
 }
 
 } // namespace

@@ -253,20 +253,28 @@ TEST_F(ExchangeTest, AnInvalidConfigurationWritesNothing) {
          }},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        TearDown();
-        SetUp();
-        Config config = VariedConfig();
-        c.spoil(config);
-        Exchange().ShowDeviceConfig(config);
-        Connect();
+        // Nothing was sent, so live polling goes on as it was before the click.
+        for (const bool polling : {true, false}) {
+            SCOPED_TRACE(std::string(c.name) + (polling ? ", polling on" : ", polling off"));
+            TearDown();
+            SetUp();
+            Config config = VariedConfig();
+            c.spoil(config);
+            Exchange().ShowDeviceConfig(config);
+            Connect();
+            State().PollingEnabled = polling;
 
-        Exchange().Exchange().btnWrite_MKClick();
+            Exchange().Exchange().btnWrite_MKClick();
 
-        EXPECT_TRUE(State().ConfigError);
-        const QString check = Find<QLineEdit>("chk_report_info")->text();
-        EXPECT_FALSE(check.isEmpty());
-        EXPECT_EQ(Log(), QStringList({"sleep: 1000", "showMessage: " + check}));
+            EXPECT_TRUE(State().ConfigError);
+            const QString check = Find<QLineEdit>("chk_report_info")->text();
+            EXPECT_FALSE(check.isEmpty());
+            EXPECT_EQ(Log(), QStringList({"sleep: 1000", "showMessage: " + check}));
+            EXPECT_EQ(State().PollingEnabled, polling);
+            host.log.clear();
+            form->TmrGetRawDataTimer();
+            EXPECT_EQ(Log().contains("get 7 (170)"), polling) << Log().join(" / ").toStdString();
+        }
     }
 }
 

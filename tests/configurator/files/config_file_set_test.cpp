@@ -37,6 +37,7 @@ protected:
     ReportImage hid = patternImage(6, 3);
     RecordingUiHost host;
     ScopedUiHost scopedHost{host};
+    QString folder = QStringLiteral("/start");
 
     void save(const QStringList& dump) {
         QString error;
@@ -106,7 +107,7 @@ TEST_F(ConfigFileSetTest, LoadFailsWithoutChangingAnythingWhenAFileIsMissingOrSh
             ASSERT_TRUE(broken.resize(c.size));
         host.log.clear();
         host.fileAnswers = {name};
-        EXPECT_FALSE(loadConfigurationFromFile(numberedLanguage())) << c.name;
+        EXPECT_FALSE(loadConfigurationFromFile(numberedLanguage(), folder)) << c.name;
         const QStringList boxes = host.entries("messageBox:");
         ASSERT_EQ(boxes.size(), 1) << c.name;
         EXPECT_TRUE(boxes[0].contains(name + c.file)) << boxes[0].toStdString();
@@ -128,20 +129,61 @@ TEST_F(ConfigFileSetTest, LongerRecordFileLoadsItsFirstRecord) {
 TEST_F(ConfigFileSetTest, DialogsUseTheConfigFilterAndLanguageTitles) {
     host.fileAnswers = {name, std::nullopt};
     ConfigSaveInput input{false, "", config, axis, hid, {}};
-    EXPECT_TRUE(saveConfigurationToFile(numberedLanguage(), input));
-    EXPECT_FALSE(loadConfigurationFromFile(numberedLanguage()));
+    EXPECT_TRUE(saveConfigurationToFile(numberedLanguage(), input, folder));
+    EXPECT_FALSE(loadConfigurationFromFile(numberedLanguage(), folder));
     EXPECT_EQ(host.log, QStringList({"saveFileName: Tavro Config file|*.tavro",
                                      "openFileName: Tavro Config file|*.tavro"}));
-    const FileDialogRequest open = configFileDialogRequest(numberedLanguage().line(5));
+    const FileDialogRequest open = configFileDialogRequest(numberedLanguage().line(5), "/a/b");
     EXPECT_EQ(open.title, "L5");
     EXPECT_EQ(open.defaultExtension, "tavro");
-    EXPECT_EQ(open.initialDir, QDir::currentPath());
+    EXPECT_EQ(open.initialDir, "/a/b");
+}
+
+// Each dialog starts in the folder of the file set last saved or loaded; a cancel or a failure
+// leaves the folder as it was, and the process's current folder never moves.
+TEST_F(ConfigFileSetTest, DialogsStartInTheFolderOfTheLastFileSetSavedOrLoaded) {
+    ASSERT_TRUE(QDir(dir.path()).mkpath("saved"));
+    ASSERT_TRUE(QDir(dir.path()).mkpath("loaded"));
+    const QString saved = dir.filePath("saved/one.tavro");
+    const QString loaded = dir.filePath("loaded/two.tavro");
+    const QString missing = dir.filePath("missing.tavro");
+    ConfigSaveInput input{false, "", config, axis, hid, {}};
+    QString error;
+    ASSERT_TRUE(saveConfigFileSet(loaded, config, axis, hid, {}, &error)) << error.toStdString();
+    const QString startFolder = QDir::currentPath();
+    enum class Command { Save, Load };
+    const struct {
+        const char* name;
+        Command command;
+        std::optional<QString> answer;
+        bool done;
+        QString dialogStart;
+    } steps[] = {
+        {"cancelled load", Command::Load, std::nullopt, false, "/start"},
+        {"save", Command::Save, saved, true, "/start"},
+        {"load after the save", Command::Load, loaded, true, dir.filePath("saved")},
+        {"failed load", Command::Load, missing, false, dir.filePath("loaded")},
+        {"cancelled save", Command::Save, std::nullopt, false, dir.filePath("loaded")},
+        {"save after them", Command::Save, saved, true, dir.filePath("loaded")},
+        {"next dialog", Command::Load, std::nullopt, false, dir.filePath("saved")},
+    };
+    for (const auto& step : steps) {
+        host.fileRequests.clear();
+        host.fileAnswers = {step.answer};
+        const bool done = step.command == Command::Save
+                              ? saveConfigurationToFile(numberedLanguage(), input, folder)
+                              : loadConfigurationFromFile(numberedLanguage(), folder).has_value();
+        EXPECT_EQ(done, step.done) << step.name;
+        ASSERT_EQ(host.fileRequests.size(), 1u) << step.name;
+        EXPECT_EQ(host.fileRequests[0].initialDir, step.dialogStart) << step.name;
+        EXPECT_EQ(QDir::currentPath(), startFolder) << step.name;
+    }
 }
 
 TEST_F(ConfigFileSetTest, InvalidConfigurationShowsTheVerdictAndIsStillSaved) {
     host.fileAnswers = {name};
     ConfigSaveInput input{true, "L49 3", config, axis, hid, {}};
-    EXPECT_TRUE(saveConfigurationToFile(numberedLanguage(), input));
+    EXPECT_TRUE(saveConfigurationToFile(numberedLanguage(), input, folder));
     EXPECT_EQ(host.log,
               QStringList({"showMessage: L49 3", "saveFileName: Tavro Config file|*.tavro"}));
     EXPECT_EQ(contents(name), bytesOf(config));
@@ -149,12 +191,12 @@ TEST_F(ConfigFileSetTest, InvalidConfigurationShowsTheVerdictAndIsStillSaved) {
 
 TEST_F(ConfigFileSetTest, CancelledSaveWritesNothingAndLoadRoundTrips) {
     ConfigSaveInput input{false, "", config, axis, hid, numberedLines(3)};
-    EXPECT_FALSE(saveConfigurationToFile(numberedLanguage(), input));
+    EXPECT_FALSE(saveConfigurationToFile(numberedLanguage(), input, folder));
     EXPECT_FALSE(QFileInfo::exists(name));
 
     host.fileAnswers = {name, name};
-    ASSERT_TRUE(saveConfigurationToFile(numberedLanguage(), input));
-    const auto images = loadConfigurationFromFile(numberedLanguage());
+    ASSERT_TRUE(saveConfigurationToFile(numberedLanguage(), input, folder));
+    const auto images = loadConfigurationFromFile(numberedLanguage(), folder);
     ASSERT_TRUE(images);
     EXPECT_EQ(images->config, config);
     EXPECT_EQ(images->axis, axis);
@@ -165,7 +207,7 @@ TEST_F(ConfigFileSetTest, FailedSaveStopsAtTheFailingFileAndSaysSo) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("cfg.tavro_HID_raw"));
     host.fileAnswers = {name};
     ConfigSaveInput input{false, "", config, axis, hid, {}};
-    EXPECT_FALSE(saveConfigurationToFile(numberedLanguage(), input));
+    EXPECT_FALSE(saveConfigurationToFile(numberedLanguage(), input, folder));
     EXPECT_EQ(contents(name + "_axis"), bytesOf(axis));
     EXPECT_FALSE(QFileInfo::exists(name + "_HID_txt"));
     const QStringList boxes = host.entries("messageBox:");

@@ -1,5 +1,6 @@
 #include "tests/configurator/window/wiring_fixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -125,6 +126,37 @@ TEST_F(FilesTest, UnencodableValueIsShownAndNothingIsSaved) {
     ASSERT_EQ(host.log.size(), 1) << host.log.join('\n').toStdString();
     EXPECT_TRUE(host.log[0].startsWith("messageBox: "));
     EXPECT_FALSE(QFileInfo::exists(Path("none.tavro")));
+}
+
+// The window's file dialogs start where the program started, then in the folder of the file set
+// last saved or loaded; the process's current folder stays.
+TEST_F(FilesTest, FileDialogsStartInTheFolderOfTheLastFileSet) {
+    OpenWithLanguage();
+    ASSERT_TRUE(QDir(Path("")).mkpath("saved"));
+    ASSERT_TRUE(QDir(Path("")).mkpath("other"));
+    const QString startFolder = QDir::currentPath();
+    const struct {
+        const char* button;
+        std::optional<QString> answer;
+        QString dialogStart;
+    } steps[] = {
+        {"btnRead_PC", std::nullopt, startFolder},
+        {"btnWrite_PC", Path("saved/cfg.tavro"), startFolder},
+        {"btnRead_PC", std::nullopt, QFileInfo(Path("saved")).absoluteFilePath()},
+        {"btnWrite_PC", Path("other/cfg.tavro"), QFileInfo(Path("saved")).absoluteFilePath()},
+        {"btnRead_PC", Path("saved/cfg.tavro"), QFileInfo(Path("other")).absoluteFilePath()},
+        {"btnWrite_PC", std::nullopt, QFileInfo(Path("saved")).absoluteFilePath()},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(std::string(step.button) + " " +
+                     step.answer.value_or("(cancel)").toStdString());
+        host.fileRequests.clear();
+        host.fileAnswers = {step.answer};
+        Click(step.button);
+        ASSERT_EQ(host.fileRequests.size(), 1u);
+        EXPECT_EQ(host.fileRequests[0].initialDir, step.dialogStart);
+        EXPECT_EQ(QDir::currentPath(), startFolder);
+    }
 }
 
 } // namespace
