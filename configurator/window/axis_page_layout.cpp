@@ -213,6 +213,7 @@ void BuildNumbers(QWidget* page, const Layout& layout, int n) {
 // combo box once it exists makes the box build its drop-down list at once, for every box.
 QWidget* MakeTablePanel(QWidget* page, const QFont& font) {
     auto* panel = new QWidget(page);
+    panel->setObjectName(QStringLiteral("osi_table"));
     panel->setFont(font);
     panel->setGeometry(0, 0, TableRight + Gap, MouseRowTop + 2 * RowStep);
     return panel;
@@ -248,6 +249,7 @@ void BuildAxisPage(QWidget* page) {
         BuildSelections(table, layout, n);
         BuildNumbers(table, layout, n);
     }
+    TabGroups(table).Apply();
     for (int n = 1; n <= 10; ++n) {
         FitTextFont(FindNamed<QComboBox>(*page, NumberName("osi_%1_src", n)), font);
         FitTextFont(FindNamed<QComboBox>(*page, NumberName("osi_%1_acal", n)), font);

@@ -31,7 +31,7 @@ const GroupedContainer Containers[] = {
      {"^(lstHID_DeviceList|btn_clr_dev_list)$", "^(Translate|btn_about|joy_hardware)$",
       "^(btnRead_MK|btnWrite_MK|btnRead_PC|btnWrite_PC|btnClrConfig)$",
       "^(joy_uptime|dev_name|dev_vid|dev_pid|dev_poll|chk_report_info)$"}},
-    {"TabOSI", TMForm::TabOSI, {"^(osi_\\d+_|joy_osi_\\d+_t|adc_error_)"}},
+    {"osi_table", TMForm::TabOSI, {"^(osi_\\d+_|joy_osi_\\d+_t|adc_error_)"}},
     {"TabOSI_SF", TMForm::TabOSI_SF, {"^osi_\\d_(curve|zm)_", "^CurveVisual"}},
     {"TabKNP",
      TMForm::TabKNP,
