@@ -55,9 +55,8 @@ void DrawFocusRect(TCanvas& canvas, const TRect& rect) {
 } // namespace
 
 TWkColorComboBox::TWkColorComboBox(QWidget* parent, TWkColorComboOptions options)
-    : TWkCustomComboBox(parent), FOptions(options), FNewColorText(QStringLiteral("Custom")),
-      FColorDialogText(QStringLiteral("Custom...")) {
-    SetStyle(TComboBoxStyle::csOwnerDrawFixed);
+    : TWkCustomComboBox(parent, TComboBoxStyle::csOwnerDrawFixed), FOptions(options),
+      FNewColorText(QStringLiteral("Custom")), FColorDialogText(QStringLiteral("Custom...")) {
     connect(this, &QComboBox::currentIndexChanged, this,
             [this](int index) { FollowSelection(index); });
     FitItemHeight();

@@ -34,7 +34,7 @@ bool ChangesTheSelection(const QKeyEvent& event) {
 
 } // namespace
 
-TWkCustomComboBox::TWkCustomComboBox(QWidget* parent)
+TWkCustomComboBox::TWkCustomComboBox(QWidget* parent, TComboBoxStyle style)
     : TWkExCustomComboBox(parent), FProviderLink(std::make_unique<TWkComboBoxProviderLink>(*this)) {
     FPlainDelegate = itemDelegate();
     FOwnerDrawDelegate = new TWkComboItemDelegate(*this);
@@ -52,7 +52,7 @@ TWkCustomComboBox::TWkCustomComboBox(QWidget* parent)
         Click();
         Change();
     });
-    SetStyle(TComboBoxStyle::csDropDown);
+    SetStyle(style);
 }
 
 TWkCustomComboBox::~TWkCustomComboBox() = default;

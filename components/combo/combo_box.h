@@ -50,7 +50,10 @@ public:
 
     static constexpr int DefaultItemHeight = 16;
 
-    explicit TWkCustomComboBox(QWidget* parent = nullptr);
+    // A descendant of another style names it here: a drop-down box made first would build the
+    // edit part only to drop it again.
+    explicit TWkCustomComboBox(QWidget* parent = nullptr,
+                               TComboBoxStyle style = TComboBoxStyle::csDropDown);
     ~TWkCustomComboBox() override;
 
     TWkComboBoxStrings& Items() { return items_; }

@@ -42,11 +42,15 @@ QStringList DesignSourceItems() {
     return items;
 }
 
+// Made once: dozens of the window's boxes show this list and share its texts.
 QStringList PortItems() {
-    QStringList items{QStringLiteral("--")};
-    for (char port = 'A'; port <= 'F'; ++port)
-        for (int pin = 0; pin < 8; ++pin)
-            items << QStringLiteral("%1%2").arg(QLatin1Char(port)).arg(pin);
+    static const QStringList items = [] {
+        QStringList pins{QStringLiteral("--")};
+        for (char port = 'A'; port <= 'F'; ++port)
+            for (int pin = 0; pin < 8; ++pin)
+                pins << QStringLiteral("%1%2").arg(QLatin1Char(port)).arg(pin);
+        return pins;
+    }();
     return items;
 }
 
@@ -86,8 +90,10 @@ QStringList SpecialFunctionItems() {
     return Numbered(QStringLiteral("---"), 1, 6, 1);
 }
 
+// Made once: dozens of the window's boxes show this list and share its texts.
 QStringList ButtonItems() {
-    return Numbered(QStringLiteral("--"), 1, 96, 2);
+    static const QStringList items = Numbered(QStringLiteral("--"), 1, 96, 2);
+    return items;
 }
 
 QStringList RangeAxisItems() {
@@ -148,7 +154,8 @@ QStringList KbMsFunctionItems() {
 }
 
 QStringList GridNumberItems() {
-    return Numbered(GridBlank, 1, 96, 1);
+    static const QStringList items = Numbered(GridBlank, 1, 96, 1);
+    return items;
 }
 
 QStringList GridModeItems(const LanguageLines& lines) {

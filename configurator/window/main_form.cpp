@@ -54,6 +54,7 @@ TMForm::TMForm(const QString& programFolder, QWidget* parent)
     BuildMainGroup(this);
     BuildPages();
     BuildBottomLine(this);
+    const ControlNameIndex controlNames(*this);
     FindControls();
     AttachCharts();
     tmrGetRawData_.setInterval(100);

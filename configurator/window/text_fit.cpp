@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
@@ -68,10 +69,18 @@ std::optional<bool> Fits(const QWidget* control, const QFont& font) {
 } // namespace
 
 int WidestText(const QFont& font, const QStringList& texts) {
+    // The layouts measure the same lists again for every row, every grid font size they try and
+    // every language switch; a text's width in a font never changes.
+    static QHash<QString, QHash<QString, int>> widthsByFont;
+    QHash<QString, int>& widths = widthsByFont[font.key()];
     const QFontMetrics metrics(font);
     int widest = 0;
     for (const QString& text : texts) {
-        widest = std::max(widest, metrics.horizontalAdvance(text));
+        auto known = widths.constFind(text);
+        if (known == widths.constEnd()) {
+            known = widths.insert(text, metrics.horizontalAdvance(text));
+        }
+        widest = std::max(widest, *known);
     }
     return widest;
 }
