@@ -89,7 +89,7 @@ void TWkGIFFrame::decodeBitmap() {
     const TGifRows rows{bitmap.bits(), bitmap.bytesPerLine(), item.Width, item.Height,
                         bitCount == 1 ? 1 : 8};
     FCorrupted |= DecodeGifLzw(item.FImageData, rows, FInterlaced, item.FBitsPerPixel,
-                               GifTolerantDecode, FOwner->OnProgress);
+                               GifTolerantDecode, FOwner->OnProgress, &FOwner->FDecodeScratch);
     takeDecoded(bitmap);
 }
 

@@ -151,4 +151,5 @@ private:
     bool FCorrupted = false;
     int FRepeatCount = 1;
     TGifPalettes FPalettes;
+    TGifDecodeScratch FDecodeScratch;
 };

@@ -160,9 +160,10 @@ struct TLine {
 class TGifDecoder {
 public:
     TGifDecoder(std::span<const std::uint8_t> data, const TGifRows& rows, bool interlaced,
-                int pixelBits, bool tolerant, const TGifProgress& progress)
+                int pixelBits, bool tolerant, const TGifProgress& progress,
+                TGifDecodeScratch* scratch)
         : FData(data), FProgress(progress), FReader(data, FProgress), FRows(rows),
-          FInterlaced(interlaced), FTolerant(tolerant) {
+          FInterlaced(interlaced), FTolerant(tolerant), FScratch(scratch ? *scratch : FOwnScratch) {
         FPixelMask = (1u << std::clamp(pixelBits, 1, 8)) - 1;
     }
 
@@ -183,7 +184,7 @@ public:
             FTables = &tables;
             FOverflow = tables.Overflow.data();
             decode(static_cast<unsigned>(codeSize));
-            if (FScratch)
+            if (FThroughScratch)
                 handOutRows();
         }
         FProgress.Ending(QString());
@@ -208,9 +209,10 @@ private:
         if (FRows.Bits == 8 && !FInterlaced && FRows.Stride == FRows.Width) {
             FLinear = FRows.Row(0);
         } else if (pixels <= ScratchPixels) {
-            FScratch =
-                std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(pixels));
-            FLinear = FScratch.get();
+            if (FScratch.size() < static_cast<std::size_t>(pixels))
+                FScratch.resize(static_cast<std::size_t>(pixels));
+            FLinear = FScratch.data();
+            FThroughScratch = true;
         } else if (FRows.Bits != 8) {
             FLine.resize(static_cast<std::size_t>(FRows.Width));
             return;
@@ -225,7 +227,7 @@ private:
 
     // The scratch copy's rows, in decoding order, to their places.
     void handOutRows() {
-        const std::uint8_t* from = FScratch.get();
+        const std::uint8_t* from = FScratch.data();
         int pass = 0;
         for (int row = 0; row < FRows.Height; from += FRows.Width) {
             if (FRows.Bits == 8)
@@ -414,9 +416,11 @@ private:
     // The current frame's, while it decodes.
     TDecoderTables* FTables = nullptr;
     std::vector<std::uint8_t> FLine;
-    // The picture as one row, and the scratch copy it may stand in.
+    // The picture as one row, and the scratch copy it may stand in (the caller's, else ours).
     std::uint8_t* FLinear = nullptr;
-    std::unique_ptr<std::uint8_t[]> FScratch;
+    TGifDecodeScratch FOwnScratch;
+    TGifDecodeScratch& FScratch;
+    bool FThroughScratch = false;
     const std::uint8_t* FOverflow = nullptr;
     unsigned FOverflowLength = 0;
     // One past the highest byte of the rows an entry may copy from; 0 for packed rows.
@@ -430,6 +434,7 @@ private:
 } // namespace
 
 bool DecodeGifLzw(std::span<const std::uint8_t> frameData, const TGifRows& rows, bool interlaced,
-                  int pixelBits, bool tolerant, const TGifProgress& progress) {
-    return TGifDecoder(frameData, rows, interlaced, pixelBits, tolerant, progress).Run();
+                  int pixelBits, bool tolerant, const TGifProgress& progress,
+                  TGifDecodeScratch* scratch) {
+    return TGifDecoder(frameData, rows, interlaced, pixelBits, tolerant, progress, scratch).Run();
 }
