@@ -7,7 +7,9 @@
 #include "platform/ui/canvas.h"
 #include "platform/ui/graphic.h"
 
+#include <QScopeGuard>
 #include <QScopedValueRollback>
+#include <utility>
 
 namespace {
 
@@ -88,8 +90,12 @@ void TWkGIFFrame::decodeBitmap() {
     bitmap.setColorTable(FOwner->FPalettes.For(item.FColorMap, bitCount));
     const TGifRows rows{bitmap.bits(), bitmap.bytesPerLine(), item.Width, item.Height,
                         bitCount == 1 ? 1 : 8};
+    // Borrowed while this frame decodes: a progress handler that decodes another frame meanwhile
+    // finds none and uses its own.
+    TGifDecodeScratch scratch = std::exchange(FOwner->FDecodeScratch, {});
+    const auto giveBack = qScopeGuard([&] { FOwner->FDecodeScratch = std::move(scratch); });
     FCorrupted |= DecodeGifLzw(item.FImageData, rows, FInterlaced, item.FBitsPerPixel,
-                               GifTolerantDecode, FOwner->OnProgress, &FOwner->FDecodeScratch);
+                               GifTolerantDecode, FOwner->OnProgress, &scratch);
     takeDecoded(bitmap);
 }
 

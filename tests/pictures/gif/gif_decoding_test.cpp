@@ -74,6 +74,25 @@ QByteArray Picture(const std::vector<TFrameSpec>& frames, int screenWidth, int s
     return gif + ';';
 }
 
+void FillPixels(std::vector<TFrameSpec>& frames) {
+    std::mt19937 random(11);
+    for (TFrameSpec& frame : frames) {
+        const int colors = frame.LocalBits > 0 ? 1 << frame.LocalBits : 256;
+        frame.Pixels.resize(static_cast<std::size_t>(frame.Width) * frame.Height);
+        for (std::size_t i = 0; i < frame.Pixels.size(); ++i)
+            frame.Pixels[i] = static_cast<std::uint8_t>(frame.Periodic ? i % std::min(colors, 5)
+                                                                       : random() % colors);
+    }
+}
+
+int WrongPixels(const QImage& bitmap, const TFrameSpec& frame) {
+    int wrong = 0;
+    for (int y = 0; y < frame.Height; ++y)
+        for (int x = 0; x < frame.Width; ++x)
+            wrong += bitmap.pixelIndex(x, y) != frame.Pixels[y * frame.Width + x];
+    return wrong;
+}
+
 TEST(GifDecodingTest, FramesOfEveryKindDecodeToTheirOwnPixelsAndColours) {
     // One after the other in one picture, so that nothing a frame leaves behind (tables,
     // colours) shows in the next: code sizes 8 and 2 in turn, full dictionaries and tiny ones,
@@ -89,14 +108,7 @@ TEST(GifDecodingTest, FramesOfEveryKindDecodeToTheirOwnPixelsAndColours) {
         {"one pixel", 1, 1, 0, false, false, {}},
         {"large, padded rows", 701, 390, 0, false, false, {}},
     };
-    std::mt19937 random(11);
-    for (TFrameSpec& frame : frames) {
-        const int colors = frame.LocalBits > 0 ? 1 << frame.LocalBits : 256;
-        frame.Pixels.resize(static_cast<std::size_t>(frame.Width) * frame.Height);
-        for (std::size_t i = 0; i < frame.Pixels.size(); ++i)
-            frame.Pixels[i] = static_cast<std::uint8_t>(frame.Periodic ? i % std::min(colors, 5)
-                                                                       : random() % colors);
-    }
+    FillPixels(frames);
     TWkGIFImage image;
     image.LoadFromBytes(Picture(frames, 701, 400), false);
     image.DecodeAllFrames();
@@ -107,11 +119,7 @@ TEST(GifDecodingTest, FramesOfEveryKindDecodeToTheirOwnPixelsAndColours) {
         SCOPED_TRACE(frame.Name);
         const QImage& bitmap = image.Frame(f).Bitmap().Image();
         ASSERT_EQ(bitmap.size(), QSize(frame.Width, frame.Height));
-        int wrong = 0;
-        for (int y = 0; y < frame.Height; ++y)
-            for (int x = 0; x < frame.Width; ++x)
-                wrong += bitmap.pixelIndex(x, y) != frame.Pixels[y * frame.Width + x];
-        EXPECT_EQ(wrong, 0);
+        EXPECT_EQ(WrongPixels(bitmap, frame), 0);
         const int colors = frame.LocalBits > 0 ? 1 << frame.LocalBits : 256;
         ASSERT_GE(bitmap.colorCount(), colors);
         for (int i = 0; i < colors; ++i)
@@ -121,6 +129,28 @@ TEST(GifDecodingTest, FramesOfEveryKindDecodeToTheirOwnPixelsAndColours) {
         for (int i = colors; i < bitmap.colorCount(); ++i)
             EXPECT_EQ(bitmap.color(i), qRgb(128, 128, 128)) << i;
     }
+}
+
+TEST(GifDecodingTest, AProgressHandlerMayDecodeAnotherFrameMeanwhile) {
+    // Both frames go through a scratch copy; the second needs a larger one.
+    std::vector<TFrameSpec> frames = {
+        {"small interlaced", 20, 10, 0, true, false, {}},
+        {"larger interlaced", 60, 40, 0, true, false, {}},
+    };
+    FillPixels(frames);
+    TWkGIFImage image;
+    image.LoadFromBytes(Picture(frames, 60, 40), false);
+    bool decodedMeanwhile = false;
+    image.OnProgress = [&](TProgressStage stage, int, const QString&) {
+        if (stage == TProgressStage::psRunning && !decodedMeanwhile) {
+            decodedMeanwhile = true;
+            image.Frame(1).Bitmap();
+        }
+    };
+    const QImage first = image.Frame(0).Bitmap().Image();
+    ASSERT_TRUE(decodedMeanwhile);
+    EXPECT_EQ(WrongPixels(first, frames[0]), 0);
+    EXPECT_EQ(WrongPixels(image.Frame(1).Bitmap().Image(), frames[1]), 0);
 }
 
 } // namespace
