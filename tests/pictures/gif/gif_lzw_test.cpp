@@ -49,6 +49,16 @@ struct Picture {
     TGifConstRows ConstRows() const { return {pixels.data(), Stride(), width, height, bits}; }
 };
 
+// Fills an 8-bit picture with random pixels and returns its frame data.
+Bytes EncodeNoise(Picture& picture, unsigned seed) {
+    std::mt19937 random(seed);
+    for (auto& pixel : picture.pixels)
+        pixel = static_cast<std::uint8_t>(random());
+    Bytes data;
+    EncodeGifLzw(picture.ConstRows(), false, data);
+    return data;
+}
+
 // One row of 8-bit pixels decoded from frame data.
 struct Decoded {
     Bytes pixels;
@@ -147,11 +157,7 @@ TEST(GifLzwTest, OneBitPicturesUseCodeSizeTwo) {
 
 TEST(GifLzwTest, EncoderSubBlocksHoldAtMost255Bytes) {
     Picture picture(512, 64, 8);
-    std::mt19937 random(3);
-    for (auto& pixel : picture.pixels)
-        pixel = static_cast<std::uint8_t>(random());
-    Bytes data;
-    EncodeGifLzw(picture.ConstRows(), false, data);
+    const Bytes data = EncodeNoise(picture, 3);
     std::size_t pos = 1;
     int blocks = 0;
     while (data[pos] != 0) {
@@ -279,11 +285,7 @@ TEST(GifLzwTest, ProgressRunsFromStartToEnd) {
 
     // Decoding reports its progress as it takes in the data, a sub-block at a time.
     Picture noise(64, 64, 8);
-    std::mt19937 random(5);
-    for (auto& pixel : noise.pixels)
-        pixel = static_cast<std::uint8_t>(random());
-    Bytes noisy;
-    EncodeGifLzw(noise.ConstRows(), false, noisy);
+    const Bytes noisy = EncodeNoise(noise, 5);
     std::vector<int> running;
     const TGifProgress decoding = [&](TProgressStage stage, int percent, const QString&) {
         stages.push_back(stage);
