@@ -7,7 +7,9 @@
 #include "platform/ui/canvas.h"
 #include "platform/ui/graphic.h"
 
+#include <QScopeGuard>
 #include <QScopedValueRollback>
+#include <utility>
 
 namespace {
 
@@ -85,20 +87,15 @@ void TWkGIFFrame::decodeBitmap() {
     if (bitmap.isNull())
         throw EInvalidGraphicOperation(QStringLiteral("Out of memory"));
     bitmap.fill(0);
-    QList<QRgb> colors;
-    for (int i = 0; i < (1 << bitCount); ++i) {
-        if (i < item.FColorMap.Count) {
-            const std::uint8_t* rgb = &item.FColorMap.Colors[i * 3];
-            colors.append(qRgb(rgb[0], rgb[1], rgb[2]));
-        } else {
-            colors.append(qRgb(128, 128, 128));
-        }
-    }
-    bitmap.setColorTable(colors);
+    bitmap.setColorTable(FOwner->FPalettes.For(item.FColorMap, bitCount));
     const TGifRows rows{bitmap.bits(), bitmap.bytesPerLine(), item.Width, item.Height,
                         bitCount == 1 ? 1 : 8};
+    // Borrowed while this frame decodes: a progress handler that decodes another frame meanwhile
+    // finds none and uses its own.
+    TGifDecodeScratch scratch = std::exchange(FOwner->FDecodeScratch, {});
+    const auto giveBack = qScopeGuard([&] { FOwner->FDecodeScratch = std::move(scratch); });
     FCorrupted |= DecodeGifLzw(item.FImageData, rows, FInterlaced, item.FBitsPerPixel,
-                               GifTolerantDecode, FOwner->OnProgress);
+                               GifTolerantDecode, FOwner->OnProgress, &scratch);
     takeDecoded(bitmap);
 }
 

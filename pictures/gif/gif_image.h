@@ -4,6 +4,7 @@
 
 #include "pictures/gif/gif_frame.h"
 #include "pictures/gif/gif_lzw.h"
+#include "pictures/gif/gif_palette.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/graphic.h"
 
@@ -149,4 +150,6 @@ private:
     bool FLooping = false;
     bool FCorrupted = false;
     int FRepeatCount = 1;
+    TGifPalettes FPalettes;
+    TGifDecodeScratch FDecodeScratch;
 };

@@ -34,12 +34,18 @@ using TGifProgress = std::function<void(TProgressStage, int percent, const QStri
 // at or beyond the height, which callers never write.
 int NextInterlacedRow(int row, int height, int& pass);
 
+// Memory a caller that decodes many frames lends the decoder for the small ones, so that they do
+// not each allocate and free their own (which makes the allocator hand memory back to the system
+// and fault it in again, frame after frame).
+using TGifDecodeScratch = std::vector<std::uint8_t>;
+
 // Decodes frame data into the rows, which the caller has cleared. Pixels are masked to
 // `pixelBits`. Returns true when the data are corrupt (cut short, a code naming no entry, a code
 // size out of range): decoding stops there and undecoded pixels stay 0. With `tolerant` off a
 // corruption raises EInvalidGraphicOperation instead.
 bool DecodeGifLzw(std::span<const std::uint8_t> frameData, const TGifRows& rows, bool interlaced,
-                  int pixelBits, bool tolerant, const TGifProgress& progress = {});
+                  int pixelBits, bool tolerant, const TGifProgress& progress = {},
+                  TGifDecodeScratch* scratch = nullptr);
 
 // Encodes the rows into frame data appended to `out`.
 void EncodeGifLzw(const TGifConstRows& rows, bool interlaced, std::vector<std::uint8_t>& out,

@@ -13,6 +13,10 @@
 // yet, or that run into the row's last bytes, are written in place by walking the table back
 // from the last pixel. A string that runs past the end of its row is written in the same walk:
 // its head goes to the row's end, its tail to an overflow that opens the rows after it.
+//
+// A picture whose rows follow each other in memory, or a small one decoded into a scratch copy
+// and handed out row by row at the end, is one long row: no string is cut by a row's end, which
+// in narrow frames would be most of them.
 
 namespace {
 
@@ -27,6 +31,9 @@ constexpr unsigned CopyChunk = 16;
 // One sub-block and the at most two bytes left of the one before, plus the bytes of one code
 // read as a single 32-bit word.
 constexpr std::size_t CodeBufferSize = 260;
+// Frames up to this many pixels whose rows do not follow each other are decoded through a
+// scratch copy; larger ones row by row, so that decoding never needs twice a large frame.
+constexpr std::int64_t ScratchPixels = 512 * 512;
 
 // Reads codes, least significant bit first, from the data sub-blocks after the code size byte.
 class TCodeBitReader {
@@ -37,7 +44,9 @@ public:
         std::uint32_t Valid = 0;
     };
 
-    explicit TCodeBitReader(std::span<const std::uint8_t> frameData) : FData(frameData) {}
+    // The progress follows the data taken in, which grows by one sub-block at a time.
+    TCodeBitReader(std::span<const std::uint8_t> frameData, TGifProgressReport& progress)
+        : FData(frameData), FProgress(progress) {}
 
     // The next code of `width` bits; false when the data end first (at the zero terminator or
     // the end of the data).
@@ -53,9 +62,6 @@ public:
         bits.Position += width;
         return true;
     }
-
-    // Bytes of the frame data taken in so far.
-    std::size_t Consumed() const { return FNext; }
 
 private:
     TBits fill(TBits bits, unsigned width) {
@@ -74,11 +80,13 @@ private:
             std::memcpy(FBuffer.data() + bits.Valid / 8, FData.data() + FNext, take);
             FNext += take;
             bits.Valid += static_cast<std::uint32_t>(take * 8);
+            FProgress.Running(FNext, FData.size());
         }
         return bits;
     }
 
     std::span<const std::uint8_t> FData;
+    TGifProgressReport& FProgress;
     std::size_t FNext = 1;
     std::array<std::uint8_t, CodeBufferSize> FBuffer{};
 };
@@ -93,12 +101,15 @@ struct TEntry {
     std::uint8_t First;
 };
 
+// The tables stand on the stack and only the roots are set: every other entry is written by the
+// frame before it is read (a code above the next free one is refused), so what a frame pays
+// for them grows with its data, and nothing is allocated.
 struct TDecoderTables {
-    std::array<TEntry, MaxCodes> Entries{};
+    std::array<TEntry, MaxCodes> Entries;
     // Each root's pixel, followed by room for a chunk read.
     std::array<std::uint8_t, MaxRoots + CopyChunk> Roots{};
     // The tail of a string that ran past the end of its row, waiting for the next rows.
-    std::array<std::uint8_t, MaxCodes> Overflow{};
+    std::array<std::uint8_t, MaxCodes> Overflow;
 };
 
 // Copies at least `length` bytes in whole chunks. The bytes of the string never lie in the
@@ -112,6 +123,14 @@ inline void CopyChunks(std::uint8_t* to, const std::uint8_t* from, unsigned leng
         std::memcpy(to + done, chunk, CopyChunk);
         done += CopyChunk;
     } while (done < length);
+}
+
+// Writes the entry's string from the pixel at `from` on, taken from where it stands in the
+// picture. The last pixel is always the suffix: the string of a code made by that very code
+// ends in the pixel being written.
+inline void CopyString(const TEntry& entry, std::uint8_t* to, unsigned length, unsigned from = 0) {
+    std::memcpy(to, entry.Source + from, length - 1 - from);
+    to[length - 1 - from] = entry.Suffix;
 }
 
 // Writes the code's string from its last pixel back along the prefixes.
@@ -141,11 +160,11 @@ struct TLine {
 class TGifDecoder {
 public:
     TGifDecoder(std::span<const std::uint8_t> data, const TGifRows& rows, bool interlaced,
-                int pixelBits, bool tolerant, const TGifProgress& progress)
-        : FData(data), FReader(data), FRows(rows), FInterlaced(interlaced), FTolerant(tolerant),
-          FProgress(progress), FTables(std::make_unique<TDecoderTables>()) {
+                int pixelBits, bool tolerant, const TGifProgress& progress,
+                TGifDecodeScratch* scratch)
+        : FData(data), FProgress(progress), FReader(data, FProgress), FRows(rows),
+          FInterlaced(interlaced), FTolerant(tolerant), FScratch(scratch ? *scratch : FOwnScratch) {
         FPixelMask = (1u << std::clamp(pixelBits, 1, 8)) - 1;
-        FOverflow = FTables->Overflow.data();
     }
 
     bool Run() {
@@ -161,7 +180,12 @@ public:
         }
         if (FRows.Width > 0 && FRows.Height > 0) {
             prepareRows();
+            TDecoderTables tables;
+            FTables = &tables;
+            FOverflow = tables.Overflow.data();
             decode(static_cast<unsigned>(codeSize));
+            if (FThroughScratch)
+                handOutRows();
         }
         FProgress.Ending(QString());
         return FCorrupt;
@@ -176,29 +200,59 @@ private:
         FCorrupt = true;
     }
 
-    // 8-bit rows are written in place and keep the copies that entries point to; packed rows
-    // are put together in one line, which no entry may point into since each row reuses it.
+    // The whole picture as one row: in place when 8-bit rows follow each other in decoding
+    // order, else in a scratch copy for a small frame. Otherwise 8-bit rows are written in
+    // place and keep the copies that entries point to, and packed rows are put together in one
+    // line, which no entry may point into since each row reuses it.
     void prepareRows() {
-        if (FRows.Bits != 8) {
+        const std::int64_t pixels = std::int64_t{FRows.Width} * FRows.Height;
+        if (FRows.Bits == 8 && !FInterlaced && FRows.Stride == FRows.Width) {
+            FLinear = FRows.Row(0);
+        } else if (pixels <= ScratchPixels) {
+            if (FScratch.size() < static_cast<std::size_t>(pixels))
+                FScratch.resize(static_cast<std::size_t>(pixels));
+            FLinear = FScratch.data();
+            FThroughScratch = true;
+        } else if (FRows.Bits != 8) {
             FLine.resize(static_cast<std::size_t>(FRows.Width));
+            return;
+        }
+        if (FLinear) {
+            FSourceLimit = reinterpret_cast<std::uintptr_t>(FLinear + pixels);
             return;
         }
         const std::uint8_t* highest = std::max(FRows.Row(0), FRows.Row(FRows.Height - 1));
         FSourceLimit = reinterpret_cast<std::uintptr_t>(highest) + FRows.Width;
     }
 
+    // The scratch copy's rows, in decoding order, to their places.
+    void handOutRows() {
+        const std::uint8_t* from = FScratch.data();
+        int pass = 0;
+        for (int row = 0; row < FRows.Height; from += FRows.Width) {
+            if (FRows.Bits == 8)
+                std::memcpy(FRows.Row(row), from, static_cast<std::size_t>(FRows.Width));
+            else
+                PackRow(from, FRows.Row(row), FRows.Width, FRows.Bits);
+            row = FInterlaced ? NextInterlacedRow(row, FRows.Height, pass) : row + 1;
+        }
+    }
+
     TLine lineOf(int row) {
+        if (FLinear)
+            return {FLinear, FLinear + std::ptrdiff_t{FRows.Width} * FRows.Height};
         std::uint8_t* start = FLine.empty() ? FRows.Row(row) : FLine.data();
         return {start, start + FRows.Width};
     }
 
     // The next row, opened with what overflowed from the rows before it.
     TLine nextRow() {
+        if (FLinear)
+            return {};
         for (;;) {
             if (!FLine.empty())
                 PackRow(FLine.data(), FRows.Row(FRow), FRows.Width, FRows.Bits);
             FRow = FInterlaced ? NextInterlacedRow(FRow, FRows.Height, FPass) : FRow + 1;
-            FProgress.Running(FReader.Consumed(), FData.size());
             if (FRow >= FRows.Height)
                 return {};
             TLine line = lineOf(FRow);
@@ -228,24 +282,35 @@ private:
     // the picture is complete; `end` is where the string ends, or null when it crossed rows.
     TLine writeSlowly(unsigned code, TLine line, std::uint8_t*& end) {
         TDecoderTables& t = *FTables;
-        TEntry& entry = t.Entries[code];
+        TEntry* const table = t.Entries.data();
+        TEntry& entry = table[code];
         const unsigned length = entry.Length;
-        if (length <= static_cast<unsigned>(line.End - line.Out)) {
-            WalkString(t.Entries.data(), code, line.Out);
-            if (sourceFits(line.Out, length))
-                entry.Source = line.Out;
+        const unsigned room = static_cast<unsigned>(line.End - line.Out);
+        if (length <= room) {
+            if (entry.Source) {
+                CopyString(entry, line.Out, length);
+            } else {
+                WalkString(table, code, line.Out);
+                if (sourceFits(line.Out, length))
+                    entry.Source = line.Out;
+            }
             line.Out += length;
             end = line.Out;
             return line.Out == line.End ? nextRow() : line;
         }
-        // The first `room` pixels of the string are the whole string of the entry the walk
-        // reaches after the tail.
-        const unsigned room = static_cast<unsigned>(line.End - line.Out);
-        for (unsigned i = length; i-- > room;) {
-            t.Overflow[i - room] = t.Entries[code].Suffix;
-            code = t.Entries[code].Prefix;
+        if (entry.Source) {
+            // The head is the string's first `room` pixels, short of its suffix.
+            std::memcpy(line.Out, entry.Source, room);
+            CopyString(entry, t.Overflow.data(), length, room);
+        } else {
+            // The first `room` pixels of the string are the whole string of the entry the walk
+            // reaches after the tail.
+            for (unsigned i = length; i-- > room;) {
+                t.Overflow[i - room] = table[code].Suffix;
+                code = table[code].Prefix;
+            }
+            WalkString(table, code, line.Out);
         }
-        WalkString(t.Entries.data(), code, line.Out);
         FOverflow = t.Overflow.data();
         FOverflowLength = length - room;
         end = nullptr;
@@ -343,13 +408,19 @@ private:
     }
 
     std::span<const std::uint8_t> FData;
+    TGifProgressReport FProgress;
     TCodeBitReader FReader;
     const TGifRows& FRows;
     bool FInterlaced;
     bool FTolerant;
-    TGifProgressReport FProgress;
-    std::unique_ptr<TDecoderTables> FTables;
+    // The current frame's, while it decodes.
+    TDecoderTables* FTables = nullptr;
     std::vector<std::uint8_t> FLine;
+    // The picture as one row, and the scratch copy it may stand in (the caller's, else ours).
+    std::uint8_t* FLinear = nullptr;
+    TGifDecodeScratch FOwnScratch;
+    TGifDecodeScratch& FScratch;
+    bool FThroughScratch = false;
     const std::uint8_t* FOverflow = nullptr;
     unsigned FOverflowLength = 0;
     // One past the highest byte of the rows an entry may copy from; 0 for packed rows.
@@ -363,6 +434,7 @@ private:
 } // namespace
 
 bool DecodeGifLzw(std::span<const std::uint8_t> frameData, const TGifRows& rows, bool interlaced,
-                  int pixelBits, bool tolerant, const TGifProgress& progress) {
-    return TGifDecoder(frameData, rows, interlaced, pixelBits, tolerant, progress).Run();
+                  int pixelBits, bool tolerant, const TGifProgress& progress,
+                  TGifDecodeScratch* scratch) {
+    return TGifDecoder(frameData, rows, interlaced, pixelBits, tolerant, progress, scratch).Run();
 }

@@ -2,6 +2,7 @@
 #include "pictures/gif/gif_lzw.h"
 #include "platform/ui/graphic.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
 #include <utility>
@@ -47,6 +48,16 @@ struct Picture {
     TGifRows Rows() { return {pixels.data(), Stride(), width, height, bits}; }
     TGifConstRows ConstRows() const { return {pixels.data(), Stride(), width, height, bits}; }
 };
+
+// Fills an 8-bit picture with random pixels and returns its frame data.
+Bytes EncodeNoise(Picture& picture, unsigned seed) {
+    std::mt19937 random(seed);
+    for (auto& pixel : picture.pixels)
+        pixel = static_cast<std::uint8_t>(random());
+    Bytes data;
+    EncodeGifLzw(picture.ConstRows(), false, data);
+    return data;
+}
 
 // One row of 8-bit pixels decoded from frame data.
 struct Decoded {
@@ -101,6 +112,12 @@ TEST(GifLzwTest, EncodedPicturesDecodeToTheSamePixels) {
         {"8-bit strings across a row end, interlaced", 500, 300, 8, true, 7, true},
         {"4-bit strings across many rows, interlaced", 5, 2000, 4, true, 3, true},
         {"1-bit strings across many rows", 2, 4000, 1, false, 2, true},
+        // Past a quarter million pixels, frames whose rows do not follow each other in
+        // decoding order are decoded row by row instead of through a scratch copy.
+        {"8-bit interlaced, row by row", 700, 400, 8, true, 256, false},
+        {"8-bit strings across padded rows, row by row", 701, 400, 8, false, 7, true},
+        {"1-bit row by row", 1100, 300, 1, false, 2, false},
+        {"4-bit strings across rows, interlaced, row by row", 999, 300, 4, true, 5, true},
     };
     std::mt19937 random(7);
     for (const auto& c : cases) {
@@ -140,11 +157,7 @@ TEST(GifLzwTest, OneBitPicturesUseCodeSizeTwo) {
 
 TEST(GifLzwTest, EncoderSubBlocksHoldAtMost255Bytes) {
     Picture picture(512, 64, 8);
-    std::mt19937 random(3);
-    for (auto& pixel : picture.pixels)
-        pixel = static_cast<std::uint8_t>(random());
-    Bytes data;
-    EncodeGifLzw(picture.ConstRows(), false, data);
+    const Bytes data = EncodeNoise(picture, 3);
     std::size_t pos = 1;
     int blocks = 0;
     while (data[pos] != 0) {
@@ -269,6 +282,28 @@ TEST(GifLzwTest, ProgressRunsFromStartToEnd) {
     EXPECT_EQ(stages.front(), TProgressStage::psStarting);
     EXPECT_EQ(stages.back(), TProgressStage::psEnding);
     EXPECT_EQ(lastPercent, 100);
+
+    // Decoding reports its progress as it takes in the data, a sub-block at a time.
+    Picture noise(64, 64, 8);
+    const Bytes noisy = EncodeNoise(noise, 5);
+    std::vector<int> running;
+    const TGifProgress decoding = [&](TProgressStage stage, int percent, const QString&) {
+        stages.push_back(stage);
+        lastPercent = percent;
+        if (stage == TProgressStage::psRunning)
+            running.push_back(percent);
+    };
+    stages.clear();
+    Picture decoded(64, 64, 8);
+    EXPECT_FALSE(DecodeGifLzw(noisy, decoded.Rows(), false, 8, false, decoding));
+    EXPECT_EQ(stages.front(), TProgressStage::psStarting);
+    EXPECT_EQ(stages.back(), TProgressStage::psEnding);
+    EXPECT_EQ(lastPercent, 100);
+    ASSERT_GE(running.size(), 10u);
+    EXPECT_TRUE(std::is_sorted(running.begin(), running.end()));
+    EXPECT_EQ(std::adjacent_find(running.begin(), running.end()), running.end());
+    EXPECT_LT(running.front(), 10);
+    EXPECT_GT(running.back(), 90);
 
     stages.clear();
     Bytes cut(data.begin(), data.begin() + 3);
