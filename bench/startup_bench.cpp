@@ -2,15 +2,16 @@
 // window with as many standard controls of each kind (the floor for a window of this size) and
 // against an empty window. Each round starts the three in a rotated order after one warm-up
 // round; prints the median time and peak resident memory of each and the configurator's ratio
-// to the plain window. Uses the platform of QT_QPA_PLATFORM (offscreen when unset).
-//   startup_bench [rounds]
+// to the plain window. Uses the platform of QT_QPA_PLATFORM (offscreen when unset). Given another
+// build's configurator child, it times that one too in the same rounds, for figures before and
+// after a change.
+//   startup_bench [rounds [other startup_configurator_child]]
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -141,9 +142,11 @@ int main(int argc, char* argv[]) {
     std::printf("platform %s; standard controls (combo, edit, spin, label, check, button): %s",
                 std::getenv("QT_QPA_PLATFORM"), counts.c_str());
 
-    std::array<Kind, 3> kinds{{{"configurator", {configurator, programFolder}, {}},
-                               {"plain window", plainArguments, {}},
-                               {"empty window", {plain, "--bare"}, {}}}};
+    std::vector<Kind> kinds{{"configurator", {configurator, programFolder}, {}},
+                            {"plain window", plainArguments, {}},
+                            {"empty window", {plain, "--bare"}, {}}};
+    if (argc > 2)
+        kinds.push_back({"other build", {argv[2], programFolder}, {}});
     for (int round = -1; round < rounds; ++round) {
         for (std::size_t turn = 0; turn < kinds.size(); ++turn) {
             Kind& kind = kinds[(turn + std::size_t(round + 1)) % kinds.size()];
@@ -157,8 +160,8 @@ int main(int argc, char* argv[]) {
         }
     }
     std::printf("%-14s %12s %12s %14s\n", "window", "median ms", "CPU ms", "resident MiB");
-    std::array<double, 3> medians{};
-    std::array<double, 3> cpuMedians{};
+    std::vector<double> medians(kinds.size());
+    std::vector<double> cpuMedians(kinds.size());
     for (std::size_t index = 0; index < kinds.size(); ++index) {
         std::vector<double> times;
         std::vector<double> cpu;
@@ -175,5 +178,8 @@ int main(int argc, char* argv[]) {
     }
     std::printf("configurator / plain window: %.2f (CPU time %.2f; %d rounds)\n",
                 medians[0] / medians[1], cpuMedians[0] / cpuMedians[1], rounds);
+    if (kinds.size() > 3)
+        std::printf("other build / plain window: %.2f (CPU time %.2f)\n", medians[3] / medians[1],
+                    cpuMedians[3] / cpuMedians[1]);
     return 0;
 }
