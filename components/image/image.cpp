@@ -1,6 +1,7 @@
 #include "components/image/image.h"
 
 #include "platform/ui/graphic_signature.h"
+#include "platform/ui/metafile.h"
 
 #include <QMouseEvent>
 
@@ -118,7 +119,9 @@ void TWkImage::SetTransparent(bool value) {
 
 void TWkImage::pictureChanged() {
     TGraphic* graphic = FPicture.Graphic();
-    if (graphic != nullptr && dynamic_cast<TIcon*>(graphic) == nullptr)
+    // Icons and metafiles keep their own transparency.
+    if (graphic != nullptr && dynamic_cast<TIcon*>(graphic) == nullptr &&
+        dynamic_cast<TMetafile*>(graphic) == nullptr)
         graphic->SetTransparent(FTransparent);
     FDisplayed.Assign(&FPicture);
     updateOpaque();

@@ -1,4 +1,6 @@
 #include "components/image/image.h"
+#include "platform/ui/icon.h"
+#include "platform/ui/metafile.h"
 
 #include <QCoreApplication>
 #include <QEnterEvent>
@@ -193,6 +195,26 @@ TEST_F(ImageTest, TransparentPixelsOfAPlainBitmapAreNoHit) {
     EXPECT_FALSE(image.HitTestAt(1, 1));
     EXPECT_TRUE(image.HitTestAt(2, 2));
     EXPECT_FALSE(image.HitTestAt(9, 9));
+}
+
+TEST_F(ImageTest, TransparentReachesEveryPictureButIconsAndMetafiles) {
+    struct Case {
+        const char* name;
+        std::unique_ptr<TGraphic> graphic;
+        bool follows;
+    };
+    Case cases[] = {{"bitmap", Filled(Qt::gray), true},
+                    {"icon", std::make_unique<TIcon>(), false},
+                    {"metafile", std::make_unique<TMetafile>(), false}};
+    for (const bool transparent : {true, false}) {
+        image.SetTransparent(transparent);
+        for (Case& c : cases) {
+            const bool own = c.graphic->Transparent();
+            image.Picture().SetGraphic(c.graphic.get());
+            EXPECT_EQ(image.Picture().Graphic()->Transparent(), c.follows ? transparent : own)
+                << c.name << " with the image transparent: " << transparent;
+        }
+    }
 }
 
 } // namespace
