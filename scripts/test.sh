@@ -35,8 +35,13 @@ run_test() {
     # code.
     for corpus in "$root"/fuzz/corpus/*/; do
         name=$(basename "$corpus")
+        leaks=1
+        # The picture readers load Qt's image-format plugins, whose thread-local storage the
+        # leak checker's own thread cannot walk (it stops with a fault of its own): that replay
+        # keeps the address and undefined-behaviour checks only.
+        [ "$name" = picture_readers ] && leaks=0
         echo "replayed: $name"
-        ASAN_OPTIONS=detect_leaks=1 "$asan_build/fuzz/${name}_replay" "$corpus" \
+        ASAN_OPTIONS=detect_leaks=$leaks "$asan_build/fuzz/${name}_replay" "$corpus" \
             "$root/fuzz/reproducers/$name"
     done
     # Leaks inside the system's font and collation libraries are not ours to fix.
