@@ -40,7 +40,8 @@ void WkGIFInitialization() {
         TPicture::RegisterFileFormat(QStringLiteral("gif"), QStringLiteral("CompuServe GIF Image"),
                                      gif);
         TPicture::RegisterClipboardFormat(WkGifClipboardFormat, gif);
-        // The signature list lives as long as the process; it must not hold the class twice.
+        // The signature list keeps what was added until the drawing utilities shut down; it must
+        // not hold the class twice.
         if (!SignatureAdded())
             AddGraphicSignature("GIF", 0, gif);
     });
