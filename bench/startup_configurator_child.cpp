@@ -3,13 +3,11 @@
 // it prints instead how many standard controls of each kind the window holds, for the plain
 // window the bench compares it with.
 #include "bench/startup_signal.h"
-#include "configurator/library_startup.h"
+#include "configurator/program_process.h"
 #include "configurator/window/display_check.h"
 #include "configurator/window/main_form.h"
-#include "platform/modules/standard_modules.h"
 
 #include <QAbstractSpinBox>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -62,10 +60,7 @@ int main(int argc, char* argv[]) {
     if (!EnsureDisplay(argc, argv)) {
         return 1;
     }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tavro2"));
-    const LibraryStartup libraries;
-    RegisterStandardModules();
+    const ProgramProcess process(argc, argv);
     TMForm form(programFolder);
     if (countOnly) {
         PrintControlCounts(form);
@@ -73,5 +68,5 @@ int main(int argc, char* argv[]) {
     }
     ReportFirstPaint(form);
     form.show();
-    return app.exec();
+    return QApplication::exec();
 }

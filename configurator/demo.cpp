@@ -2,16 +2,14 @@
 // hardware: its line appears in the device list, a click connects it, and it answers every
 // report a real controller answers while its sticks sway slowly.
 
-#include "configurator/library_startup.h"
 #include "configurator/model/axis_rules.h"
 #include "configurator/model/report_bits.h"
+#include "configurator/program_process.h"
 #include "configurator/sim/sim_controller_device.h"
 #include "configurator/window/display_check.h"
 #include "configurator/window/main_form.h"
 #include "platform/hidbus/sim_hid_bus.h"
-#include "platform/modules/standard_modules.h"
 
-#include <QApplication>
 #include <QTimer>
 #include <cmath>
 
@@ -55,10 +53,7 @@ int main(int argc, char* argv[]) {
     if (!EnsureDisplay(argc, argv)) {
         return 1;
     }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tavro2"));
-    const LibraryStartup libraries;
-    RegisterStandardModules();
+    const ProgramProcess process(argc, argv);
     SimHidBus bus;
     const ScopedHidBus busGuard(bus);
     SimControllerDevice controller(bus, QStringLiteral("TAVRO-SIM-0001"), DemoImages());
@@ -73,5 +68,5 @@ int main(int argc, char* argv[]) {
     });
     ticker.start(TickMilliseconds);
     form.show();
-    return app.exec();
+    return QApplication::exec();
 }
