@@ -84,15 +84,29 @@ void TMForm::ConnectGridHandlers() {
         });
     knpGrid_->OnDblClick =
         TNotifyEvent::FromCallable([this](QObject*) { RunGuarded([this] { KnpGridDblClick(); }); });
-    knpGrid_->OnEditButtonClick = knpGrid_->OnDblClick;
+    knpGrid_->OnEditButtonClick = TNotifyEvent::FromCallable(
+        [this](QObject*) { RunGuarded([this] { KnpGridEditButtonClick(); }); });
     kbMsGrid_->OnDblClick = TNotifyEvent::FromCallable(
         [this](QObject*) { RunGuarded([this] { KbMsGridDblClick(); }); });
-    kbMsGrid_->OnEditButtonClick = kbMsGrid_->OnDblClick;
-    for (int col = 0; col < int(gridEditors_.size()); ++col) {
+    kbMsGrid_->OnEditButtonClick = TNotifyEvent::FromCallable(
+        [this](QObject*) { RunGuarded([this] { KbMsGridEditButtonClick(); }); });
+    using Handler = void (TMForm::*)();
+    static constexpr Handler changes[] = {
+        &TMForm::KnpGrid_CB_TypeChange,  &TMForm::KnpGrid_CB_NumberChange,
+        &TMForm::KnpGrid_CB_ModeChange,  &TMForm::KnpGrid_CB_ShiftChange,
+        &TMForm::KnpGrid_CB_TimOnChange, &TMForm::KnpGrid_CB_TimOfChange};
+    static constexpr Handler exits[] = {
+        &TMForm::KnpGrid_CB_TypeExit,  &TMForm::KnpGrid_CB_NumberExit,
+        &TMForm::KnpGrid_CB_ModeExit,  &TMForm::KnpGrid_CB_ShiftExit,
+        &TMForm::KnpGrid_CB_TimOnExit, &TMForm::KnpGrid_CB_TimOfExit};
+    static_assert(std::size(changes) == std::tuple_size_v<decltype(gridEditors_)>);
+    for (std::size_t col = 0; col < gridEditors_.size(); ++col) {
         QComboBox* editor = gridEditors_[col];
-        connect(editor, &QComboBox::activated, this, Guarded([this, col] { GridEditorDone(col); }));
-        editor->installEventFilter(
-            new EditorExitFilter(editor, [this, col] { GridEditorDone(col); }));
+        const Handler change = changes[col];
+        const Handler exit = exits[col];
+        connect(editor, &QComboBox::activated, this,
+                Guarded([this, change] { (this->*change)(); }));
+        editor->installEventFilter(new EditorExitFilter(editor, [this, exit] { (this->*exit)(); }));
     }
     connect(FindNamed<QPushButton>(*this, "BTN_ClearButtons"), &QPushButton::clicked, this,
             Guarded([this] { BTN_ClearButtonsClick(); }));
@@ -142,6 +156,53 @@ void TMForm::OpenGridEditor(TWkStringGrid* grid, GridEditorState& editor, GridEd
     combo->show();
     combo->raise();
     combo->setFocus(Qt::OtherFocusReason);
+}
+
+// The edit button opens the editor as a double click does.
+void TMForm::KnpGridEditButtonClick() {
+    KnpGridDblClick();
+}
+
+void TMForm::KbMsGridEditButtonClick() {
+    KbMsGridDblClick();
+}
+
+// Leaving an editor stores what choosing in it stores.
+void TMForm::KnpGrid_CB_TypeChange() {
+    GridEditorDone(TypeCol);
+}
+void TMForm::KnpGrid_CB_NumberChange() {
+    GridEditorDone(1);
+}
+void TMForm::KnpGrid_CB_ModeChange() {
+    GridEditorDone(2);
+}
+void TMForm::KnpGrid_CB_ShiftChange() {
+    GridEditorDone(3);
+}
+void TMForm::KnpGrid_CB_TimOnChange() {
+    GridEditorDone(4);
+}
+void TMForm::KnpGrid_CB_TimOfChange() {
+    GridEditorDone(TimOfCol);
+}
+void TMForm::KnpGrid_CB_TypeExit() {
+    KnpGrid_CB_TypeChange();
+}
+void TMForm::KnpGrid_CB_NumberExit() {
+    KnpGrid_CB_NumberChange();
+}
+void TMForm::KnpGrid_CB_ModeExit() {
+    KnpGrid_CB_ModeChange();
+}
+void TMForm::KnpGrid_CB_ShiftExit() {
+    KnpGrid_CB_ShiftChange();
+}
+void TMForm::KnpGrid_CB_TimOnExit() {
+    KnpGrid_CB_TimOnChange();
+}
+void TMForm::KnpGrid_CB_TimOfExit() {
+    KnpGrid_CB_TimOfChange();
 }
 
 void TMForm::GridEditorDone(int col) {

@@ -108,6 +108,21 @@ public:
     void KbMsGridSelectCell(int col, int row);
     void KnpGridDblClick();
     void KbMsGridDblClick();
+    void KnpGridEditButtonClick();
+    void KbMsGridEditButtonClick();
+    // The editors' Change and Exit handlers: each closes its editor and stores the choice.
+    void KnpGrid_CB_TypeChange();
+    void KnpGrid_CB_NumberChange();
+    void KnpGrid_CB_ModeChange();
+    void KnpGrid_CB_ShiftChange();
+    void KnpGrid_CB_TimOnChange();
+    void KnpGrid_CB_TimOfChange();
+    void KnpGrid_CB_TypeExit();
+    void KnpGrid_CB_NumberExit();
+    void KnpGrid_CB_ModeExit();
+    void KnpGrid_CB_ShiftExit();
+    void KnpGrid_CB_TimOnExit();
+    void KnpGrid_CB_TimOfExit();
     // Change or Exit of the editor of grid column col (0 Type .. 5 TimOf).
     void GridEditorDone(int col);
 

@@ -152,6 +152,43 @@ TEST_F(GridTest, ChoosingOrLeavingStoresTheSameValue) {
     }
 }
 
+// Each editor's named Change and Exit handlers close it and store its choice, and the grids'
+// edit buttons open the editor of the remembered cell.
+TEST_F(GridTest, NamedEditorHandlersCloseTheirEditorAndStoreTheChoice) {
+    using Handler = void (TMForm::*)();
+    struct Case {
+        const char* editor;
+        int col;
+        Handler change;
+        Handler exit;
+    };
+    const Case cases[] = {
+        {"KnpGrid_CB_Type", 0, &TMForm::KnpGrid_CB_TypeChange, &TMForm::KnpGrid_CB_TypeExit},
+        {"KnpGrid_CB_Number", 1, &TMForm::KnpGrid_CB_NumberChange, &TMForm::KnpGrid_CB_NumberExit},
+        {"KnpGrid_CB_Mode", 2, &TMForm::KnpGrid_CB_ModeChange, &TMForm::KnpGrid_CB_ModeExit},
+        {"KnpGrid_CB_Shift", 3, &TMForm::KnpGrid_CB_ShiftChange, &TMForm::KnpGrid_CB_ShiftExit},
+        {"KnpGrid_CB_TimOn", 4, &TMForm::KnpGrid_CB_TimOnChange, &TMForm::KnpGrid_CB_TimOnExit},
+        {"KnpGrid_CB_TimOf", 5, &TMForm::KnpGrid_CB_TimOfChange, &TMForm::KnpGrid_CB_TimOfExit},
+    };
+    for (const Case& c : cases) {
+        for (const Handler handler : {c.change, c.exit}) {
+            SCOPED_TRACE(std::string(c.editor) + (handler == c.change ? " change" : " exit"));
+            form->BTN_ClearButtonsClick();
+            form->KbMsGridSelectCell(c.col, 2);
+            form->KbMsGridEditButtonClick();
+            auto* editor = Find<QComboBox>(c.editor);
+            ASSERT_TRUE(editor->isVisible());
+            editor->setCurrentIndex(1);
+            (form.get()->*handler)();
+            EXPECT_FALSE(editor->isVisible());
+            EXPECT_EQ(kbms->Cells(c.col, 2), editor->itemText(1));
+        }
+    }
+    form->KnpGridSelectCell(2, 4);
+    form->KnpGridEditButtonClick();
+    EXPECT_TRUE(Find<QComboBox>("KnpGrid_CB_Mode")->isVisible());
+}
+
 TEST_F(GridTest, LogicalButtonReachesTheConfiguration) {
     QComboBox* editor = OpenEditor(knp, 1, 40, "KnpGrid_CB_Number");
     editor->setCurrentIndex(12);
