@@ -67,13 +67,13 @@ void PutRows(GifFileType* file, const TBenchFrame& frame) {
 
 QByteArray EncodeWithOurs(const std::vector<TBenchFrame>& frames) {
     TWkGIFImage image;
-    for (const TBenchFrame& spec : frames) {
-        TWkGIFFrame& frame = image.Frame(image.AddFrame(spec.Pixels));
-        frame.SetOrigin(spec.Origin);
-        frame.SetAnimateInterval(static_cast<std::uint32_t>(spec.DelayHundredths * 10));
-        frame.SetDisposalMethod(static_cast<TDisposalMethod>(spec.Disposal));
-        if (spec.Transparent >= 0) {
-            const QRgb rgb = spec.Pixels.color(spec.Transparent);
+    for (const TBenchFrame& planned : frames) {
+        TWkGIFFrame& frame = image.Frame(image.AddFrame(planned.Pixels));
+        frame.SetOrigin(planned.Origin);
+        frame.SetAnimateInterval(static_cast<std::uint32_t>(planned.DelayHundredths * 10));
+        frame.SetDisposalMethod(static_cast<TDisposalMethod>(planned.Disposal));
+        if (planned.Transparent >= 0) {
+            const QRgb rgb = planned.Pixels.color(planned.Transparent);
             frame.SetTransparentColor(qRed(rgb) + qGreen(rgb) * 256 + qBlue(rgb) * 65536);
         }
     }
