@@ -5,6 +5,7 @@
 // right button cancels.
 
 #include "components/base/control_events.h"
+#include "platform/ui/screen_cursors.h"
 
 #include <QObject>
 #include <QPoint>
@@ -68,4 +69,35 @@ private:
     bool FDragging = false;
     QPoint FStart;
     int FThreshold = 0;
+};
+
+// The drag properties a control publishes (DragMode, DragKind, DragCursor) with its drag state.
+// Only dkDrag is acted on: the library's controls never dock.
+class TWkDraggable : public IWkDragControl {
+public:
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode value) { FDragMode = value; }
+    TDragKind DragKind() const { return FDragKind; }
+    void SetDragKind(TDragKind value) { FDragKind = value; }
+    int DragCursor() const override { return FDragCursor; }
+    void SetDragCursor(int cursor) { FDragCursor = cursor; }
+    // See TWkControlDrag.
+    void BeginDrag(bool immediate, int threshold = -1) { FDrag->BeginDrag(immediate, threshold); }
+    void EndDrag(bool drop) { FDrag->EndDrag(drop); }
+    bool Dragging() const { return FDrag->Dragging(); }
+
+protected:
+    // control is the widget that is this object, already made: the drag state is its child.
+    explicit TWkDraggable(QWidget* control) : FDrag(new TWkControlDrag(control, *this)) {}
+    ~TWkDraggable() = default;
+
+    // Whether a left press starts dragging the control instead of the control's own press.
+    bool DragsOnPress() const { return FDragMode == dmAutomatic && FDragKind == dkDrag; }
+
+    TWkControlDrag* const FDrag;
+
+private:
+    TDragMode FDragMode = dmManual;
+    TDragKind FDragKind = dkDrag;
+    int FDragCursor = crDrag;
 };

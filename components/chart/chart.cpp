@@ -10,7 +10,7 @@
 #include <stdexcept>
 
 TWkChart::TWkChart(QWidget* parent)
-    : TWkExGraphicControl(parent), FOptions(this), FDrag(new TWkControlDrag(this, *this)) {
+    : TWkExGraphicControl(parent), TWkDraggable(this), FOptions(this) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     if (!parent)
         resize(300, 300);

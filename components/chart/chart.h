@@ -35,7 +35,7 @@ using TWkChartFloatingMarkerDragEvent =
     std::function<void(TWkChart* sender, TWkChartFloatingMarker* marker)>;
 using TWkChartNotifyEvent = std::function<void(TWkChart* sender)>;
 
-class TWkChart : public TWkExGraphicControl, public TWkChartOptionsOwner, public IWkDragControl {
+class TWkChart : public TWkExGraphicControl, public TWkChartOptionsOwner, public TWkDraggable {
 public:
     explicit TWkChart(QWidget* parent = nullptr);
     ~TWkChart() override;
@@ -115,19 +115,9 @@ public:
     QMenu* PopupMenu() const { return FPopupMenu; }
     void SetPopupMenu(QMenu* menu) { FPopupMenu = menu; }
 
-    // With dmAutomatic (and dkDrag) a left press starts dragging the chart to another control
-    // instead of the chart's own press: no marker drag, dialog or hint. The chart takes no drop.
-    TDragMode DragMode() const { return FDragMode; }
-    void SetDragMode(TDragMode value) { FDragMode = value; }
-    // Only dkDrag is acted on: the chart never docks.
-    TDragKind DragKind() const { return FDragKind; }
-    void SetDragKind(TDragKind value) { FDragKind = value; }
-    int DragCursor() const override { return FDragCursor; }
-    void SetDragCursor(int cursor) { FDragCursor = cursor; }
-    // See TWkControlDrag.
-    void BeginDrag(bool immediate, int threshold = -1) { FDrag->BeginDrag(immediate, threshold); }
-    void EndDrag(bool drop) { FDrag->EndDrag(drop); }
-    bool Dragging() const { return FDrag->Dragging(); }
+    // Dragging: with dmAutomatic (and dkDrag) a left press starts dragging the chart to another
+    // control instead of the chart's own press: no marker drag, dialog or hint. The chart takes
+    // no drop.
 
     // A left double click; the chart then handles the second press as a press.
     TNotifyEvent OnDblClick;
@@ -255,8 +245,4 @@ private:
     TWkChartFloatingMarker* FDragFloatingMarker = nullptr;
 
     QPointer<QMenu> FPopupMenu;
-    TDragMode FDragMode = dmManual;
-    TDragKind FDragKind = dkDrag;
-    int FDragCursor = crDrag;
-    TWkControlDrag* FDrag;
 };

@@ -26,8 +26,7 @@ void TWkChart::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 bool TWkChart::startsAutomaticDrag(const QMouseEvent& event) {
-    if (event.button() != Qt::LeftButton || FDragMode != dmAutomatic || FDragKind != dkDrag ||
-        !isEnabled())
+    if (event.button() != Qt::LeftButton || !DragsOnPress() || !isEnabled())
         return false;
     FDrag->BeginDrag(false);
     return true;

@@ -27,8 +27,8 @@ QChar AcceleratorChar(const QString& caption) {
 } // namespace
 
 TWkCustomLabel::TWkCustomLabel(QWidget* parent)
-    : TWkExGraphicControl(parent), FHotTrackOptions(new TWkHotTrackOptions(this)),
-      FDrag(new TWkControlDrag(this, *this)),
+    : TWkExGraphicControl(parent), TWkDraggable(this),
+      FHotTrackOptions(new TWkHotTrackOptions(this)),
       FConsumerSvc(std::make_unique<TWkDataConsumer>(
           this, std::initializer_list<int>{TWkDataConsumer::caOneItem})) {
     FConsumerSvc->OnChanged = [this](TWkDataConsumer&, TWkDataConsumerChangeReason) {

@@ -29,7 +29,7 @@ enum TShadowPosition { spLeftTop, spLeftBottom, spRightBottom, spRightTop };
 
 enum TWkTextEllipsis { teNone, teWordEllipsis, tePathEllipsis, teEndEllipsis };
 
-class TWkCustomLabel : public TWkExGraphicControl, public IWkHotTrack, public IWkDragControl {
+class TWkCustomLabel : public TWkExGraphicControl, public IWkHotTrack, public TWkDraggable {
     Q_OBJECT
     // The caption by name, so that code setting captions by control name reaches it.
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
@@ -131,18 +131,6 @@ public:
     // triggers it unless OnClick is set. Cleared when the action is destroyed.
     QAction* Action() const { return FAction; }
     void SetAction(QAction* action);
-
-    TDragMode DragMode() const { return FDragMode; }
-    void SetDragMode(TDragMode value) { FDragMode = value; }
-    // Only dkDrag is acted on: the label never docks.
-    TDragKind DragKind() const { return FDragKind; }
-    void SetDragKind(TDragKind value) { FDragKind = value; }
-    int DragCursor() const override { return FDragCursor; }
-    void SetDragCursor(int cursor) { FDragCursor = cursor; }
-    // See TWkControlDrag.
-    void BeginDrag(bool immediate, int threshold = -1) { FDrag->BeginDrag(immediate, threshold); }
-    void EndDrag(bool drop) { FDrag->EndDrag(drop); }
-    bool Dragging() const { return FDrag->Dragging(); }
 
     bool AutoOpenURL() const { return FAutoOpenURL; }
     void SetAutoOpenURL(bool value) { FAutoOpenURL = value; }
@@ -282,9 +270,5 @@ private:
     bool FParentBiDiMode = true;
     QPointer<QMenu> FPopupMenu;
     QPointer<QAction> FAction;
-    TDragMode FDragMode = dmManual;
-    TDragKind FDragKind = dkDrag;
-    int FDragCursor = crDrag;
-    TWkControlDrag* FDrag;
     std::unique_ptr<TWkDataConsumer> FConsumerSvc;
 };

@@ -17,7 +17,7 @@ void TWkCustomLabel::mousePressEvent(QMouseEvent* event) {
         return;
     if (button == mbLeft) {
         FClicked = true;
-        if (FDragMode == dmAutomatic && FDragKind == dkDrag && isEnabled())
+        if (DragsOnPress() && isEnabled())
             FDrag->BeginDrag(false);
     }
     const QPoint at = event->position().toPoint();
