@@ -8,6 +8,7 @@
 #include "platform/ui/ui_host.h"
 #include "util/file_utils.h"
 
+#include <QAbstractFileIconProvider>
 #include <QCompleter>
 #include <QDir>
 #include <QDropEvent>
@@ -49,6 +50,14 @@ QString withEntryName(const QString& path, QString (*lookUp)(const QString&)) {
         result += QLatin1Char('/');
     return result;
 }
+
+// The completion list shows names alone; an icon for each entry asks the desktop's icon theme,
+// which reads the theme's folders and costs more at start than the rest of the window's edits.
+class NoFileIcons : public QAbstractFileIconProvider {
+public:
+    QIcon icon(IconType) const override { return {}; }
+    QIcon icon(const QFileInfo&) const override { return {}; }
+};
 
 // Enough for any folder one would pick a name from by typing.
 constexpr int MaxListedEntries = 2000;
@@ -101,7 +110,9 @@ QStringList TWkFileDirEdit::listedNames() {
 }
 
 QAbstractItemModel* TWkFileDirEdit::makeFileSystemSource() const {
+    static NoFileIcons noIcons;
     auto* files = new QFileSystemModel;
+    files->setIconProvider(&noIcons);
     files->setFilter(fileSystemFilter(FAutoCompleteFileOptions));
     files->setRootPath(QString());
     return files;
