@@ -186,9 +186,11 @@ void TWkColorComboBox::GetColors() {
 }
 
 int TWkColorComboBox::DroppedDownWidth() const {
-    const QWidget* list = view()->window();
-    if (list->isVisible())
-        return list->width();
+    if (ListMade()) {
+        const QWidget* list = view()->window();
+        if (list->isVisible())
+            return list->width();
+    }
     return std::max(width(), DropDownWidth());
 }
 

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QStylePainter>
+#include <algorithm>
 
 namespace {
 
@@ -36,7 +37,6 @@ bool ChangesTheSelection(const QKeyEvent& event) {
 
 TWkCustomComboBox::TWkCustomComboBox(QWidget* parent, TComboBoxStyle style)
     : TWkExCustomComboBox(parent), FProviderLink(std::make_unique<TWkComboBoxProviderLink>(*this)) {
-    FPlainDelegate = itemDelegate();
     FOwnerDrawDelegate = new TWkComboItemDelegate(*this);
     FMaxPixel.OnChanged = [this] {
         FitText();
@@ -91,9 +91,40 @@ void TWkCustomComboBox::SetStyle(TComboBoxStyle style) {
         if (editable)
             connect(lineEdit(), &QLineEdit::textChanged, this, [this] { FitText(); });
     }
-    setItemDelegate(IsOwnerDrawn() ? FOwnerDrawDelegate : FPlainDelegate);
+    ApplyToList();
     ApplyReadOnly();
     update();
+}
+
+bool TWkCustomComboBox::ListMade() const {
+    const QObjectList& parts = children();
+    return std::any_of(parts.begin(), parts.end(), [](const QObject* part) {
+        return part->inherits("QComboBoxPrivateContainer");
+    });
+}
+
+void TWkCustomComboBox::ApplyToList() {
+    if (!ListMade())
+        return;
+    view()->setMinimumWidth(std::max(0, FDropDownWidth));
+    if (IsOwnerDrawn()) {
+        if (FPlainDelegate == nullptr)
+            FPlainDelegate = itemDelegate();
+        setItemDelegate(FOwnerDrawDelegate);
+    } else if (FPlainDelegate != nullptr) {
+        setItemDelegate(FPlainDelegate);
+    }
+}
+
+QAbstractItemView* TWkCustomComboBox::ItemView() {
+    QAbstractItemView* list = view();
+    ApplyToList();
+    return list;
+}
+
+void TWkCustomComboBox::showPopup() {
+    ItemView();
+    TWkExCustomComboBox::showPopup();
 }
 
 QString TWkCustomComboBox::Text() const {
@@ -158,12 +189,13 @@ void TWkCustomComboBox::ShowEmptyValueOff() {
 
 void TWkCustomComboBox::SetDropDownWidth(int width) {
     FDropDownWidth = width;
-    view()->setMinimumWidth(std::max(0, width));
+    ApplyToList();
 }
 
 void TWkCustomComboBox::SetItemHeight(int height) {
     FLastSetItemHeight = height;
-    view()->doItemsLayout();
+    if (ListMade())
+        view()->doItemsLayout();
 }
 
 int TWkCustomComboBox::SearchExactString(const QString& value, bool caseSensitive) const {

@@ -130,6 +130,11 @@ public:
     void DrawRequest(TCanvas& canvas, int index, const TRect& rect, TOwnerDrawState state);
     // Height of the item in the open list.
     int ItemHeightOf(int index);
+    // The open list's view, made now if the box has not made it yet, drawing its items the
+    // way the box's style asks and at least DropDownWidth wide. Qt's view() gives the same view
+    // but may lack both before the list was first needed.
+    QAbstractItemView* ItemView();
+    void showPopup() override;
 
 protected:
     virtual void ShowEmptyValueOff();
@@ -147,6 +152,9 @@ protected:
     virtual void Change();
 
     bool IsOwnerDrawn() const;
+    // Whether Qt has made the open list yet: making it costs more than the box itself, so the
+    // box gives it its delegate only once it exists.
+    bool ListMade() const;
 
     bool HandleSetFocus(QEvent* event) override;
     bool HandleKillFocus(QEvent* event) override;
@@ -173,6 +181,8 @@ private:
     void MeasureAfterCreate();
     void MeasureBeforeDraw(int index, TOwnerDrawState state);
     QSize WithEditHeight(QSize hint) const;
+    // Gives a list already made the delegate of the style and the drop-down width.
+    void ApplyToList();
 
     TWkComboBoxStrings items_{*this};
     TWkMaxPixel FMaxPixel{this};
@@ -187,6 +197,7 @@ private:
     TWkComboBoxMeasureStyle FMeasureStyle = cmsStandard;
     int FEditHeight = -1;
     bool FMeasuredAfterCreate = false;
+    // Qt's own delegate, kept while the owner-drawn one is set.
     QAbstractItemDelegate* FPlainDelegate = nullptr;
     QAbstractItemDelegate* FOwnerDrawDelegate = nullptr;
     std::unique_ptr<TWkComboBoxProviderLink> FProviderLink;

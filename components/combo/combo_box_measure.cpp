@@ -51,7 +51,8 @@ void TWkCustomComboBox::SetItemHeightOf(int index, int height) {
         itemData(index, MeasuredHeightRole) == QVariant(height))
         return;
     setItemData(index, height, MeasuredHeightRole);
-    QMetaObject::invokeMethod(view(), &QAbstractItemView::doItemsLayout, Qt::QueuedConnection);
+    if (ListMade())
+        QMetaObject::invokeMethod(view(), &QAbstractItemView::doItemsLayout, Qt::QueuedConnection);
 }
 
 void TWkCustomComboBox::MeasureAfterCreate() {

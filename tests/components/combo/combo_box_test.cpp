@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyleOptionViewItem>
 #include <gtest/gtest.h>
 
@@ -205,7 +206,10 @@ TEST_F(ComboBoxTest, ItemHeightsAreFixedOrMeasured) {
     };
     QStyleOptionViewItem option;
     auto heightOf = [&](int index) {
-        return box.view()->itemDelegate()->sizeHint(option, box.model()->index(index, 0)).height();
+        return box.ItemView()
+            ->itemDelegate()
+            ->sizeHint(option, box.model()->index(index, 0))
+            .height();
     };
     EXPECT_EQ(heightOf(3), TWkCustomComboBox::DefaultItemHeight);
     box.SetItemHeight(20);
@@ -297,7 +301,7 @@ TEST_F(ComboBoxTest, TheMeasureStyleDecidesWhenHeightsAreMeasured) {
         measured.clear();
         const auto sizeOf = [&box](int index) {
             QStyleOptionViewItem option;
-            return box.view()->itemDelegate()->sizeHint(option, box.model()->index(index, 0));
+            return box.ItemView()->itemDelegate()->sizeHint(option, box.model()->index(index, 0));
         };
         EXPECT_EQ(sizeOf(3).height(), c.heightBeforeDraw);
         measured.clear();
@@ -313,7 +317,10 @@ TEST_F(ComboBoxTest, TheMeasureStyleDecidesWhenHeightsAreMeasured) {
 TEST_F(ComboBoxTest, MeasuredHeightsStayWithTheirItemsAndSizeTheEditPart) {
     QStyleOptionViewItem option;
     auto heightOf = [&](int index) {
-        return box.view()->itemDelegate()->sizeHint(option, box.model()->index(index, 0)).height();
+        return box.ItemView()
+            ->itemDelegate()
+            ->sizeHint(option, box.model()->index(index, 0))
+            .height();
     };
     box.SetStyle(TComboBoxStyle::csOwnerDrawVariable);
     box.SetMeasureStyle(cmsAfterCreate);
@@ -332,6 +339,56 @@ TEST_F(ComboBoxTest, MeasuredHeightsStayWithTheirItemsAndSizeTheEditPart) {
     EXPECT_EQ(box.EditHeight(), 60);
     EXPECT_GE(box.sizeHint().height(), 60);
     EXPECT_GT(box.sizeHint().height(), plainHeight);
+}
+
+// A box that does not edit makes its list only when it is needed; whenever that is, the open
+// list draws the way the style asked last.
+TEST(ComboBoxList, TheOpenListTakesTheStylesDelegateWhenItIsMade) {
+    const auto ownerDrawn = [](QAbstractItemView* list) {
+        QImage image(140, 16, QImage::Format_RGB32);
+        QStyleOptionViewItem option;
+        option.rect = image.rect();
+        option.state = QStyle::State_Selected | QStyle::State_Enabled;
+        QPainter painter(&image);
+        list->itemDelegate()->paint(&painter, option, list->model()->index(1, 0));
+        painter.end();
+        return image.pixelColor(135, 8) == ToQColor(clLime);
+    };
+    const TWkCustomComboBox::TDrawItemEvent lime = [](TWkCustomComboBox&, TCanvas& canvas, int,
+                                                      const TRect& rect, TOwnerDrawState) {
+        canvas.Brush.Color = clLime;
+        canvas.FillRect(rect);
+    };
+    const auto fill = [&](TWkCustomComboBox& box) {
+        box.setGeometry(0, 0, 140, 22);
+        box.Items().Add(QStringLiteral("Red"));
+        box.Items().Add(QStringLiteral("Green"));
+        box.OnDrawItem = lime;
+    };
+
+    TWkCustomComboBox opened(nullptr, TComboBoxStyle::csOwnerDrawVariable);
+    fill(opened);
+    opened.SetStyle(TComboBoxStyle::csOwnerDrawFixed);
+    opened.show();
+    opened.showPopup();
+    EXPECT_TRUE(ownerDrawn(opened.view())) << "the list made by opening it";
+    opened.hidePopup();
+    opened.SetStyle(TComboBoxStyle::csDropDownList);
+    EXPECT_FALSE(ownerDrawn(opened.view())) << "Qt's own delegate back";
+
+    TWkCustomComboBox asked(nullptr, TComboBoxStyle::csOwnerDrawFixed);
+    fill(asked);
+    asked.SetDropDownWidth(300);
+    EXPECT_TRUE(ownerDrawn(asked.ItemView())) << "the list made by asking for it";
+    EXPECT_EQ(asked.ItemView()->minimumWidth(), 300);
+
+    TWkCustomComboBox editing(nullptr, TComboBoxStyle::csDropDown); // Qt makes its list at once
+    fill(editing);
+    QAbstractItemView* list = editing.view();
+    editing.SetStyle(TComboBoxStyle::csOwnerDrawFixed);
+    EXPECT_TRUE(ownerDrawn(list)) << "a list Qt made before the style changed";
+    editing.SetStyle(TComboBoxStyle::csDropDown);
+    EXPECT_FALSE(ownerDrawn(list));
 }
 
 TEST_F(ComboBoxTest, TheOpenListIsAtLeastTheDropDownWidth) {

@@ -11,6 +11,6 @@ QImage ListItemImage(TWkCustomComboBox& box, int index, QStyle::State state, QSi
     option.rect = QRect(QPoint(0, 0), size);
     option.state = state | QStyle::State_Enabled;
     QPainter painter(&image);
-    box.view()->itemDelegate()->paint(&painter, option, box.model()->index(index, 0));
+    box.ItemView()->itemDelegate()->paint(&painter, option, box.model()->index(index, 0));
     return image;
 }
