@@ -154,10 +154,11 @@ QString buttonGridRowLabel(const LanguageLines& lines, int row) {
     return lines.line(135) + QLatin1Char(' ') + QString::number(row);
 }
 
-QList<QWidget*> applyLanguageCaptions(QWidget* root, const QList<LanguageCaption>& captions) {
+QList<QWidget*> applyLanguageCaptions(const FindNamedControl& find,
+                                      const QList<LanguageCaption>& captions) {
     QList<QWidget*> captioned;
     for (const LanguageCaption& caption : captions) {
-        if (auto* widget = root->findChild<QWidget*>(caption.objectName)) {
+        if (QWidget* widget = find(caption.objectName)) {
             setCaption(widget, caption.text);
             captioned.append(widget);
         }

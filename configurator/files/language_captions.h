@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QWidget;
 
@@ -26,7 +27,11 @@ QStringList buttonGridHeaders(const LanguageLines& lines, bool buttonGrid);
 // Column 0 of KnpGrid data row (1..64): line 135 + " " + row.
 QString buttonGridRowLabel(const LanguageLines& lines, int row);
 
-// Sets each caption on the child of root with that objectName: a tab page's tab text, a group
-// box's title, a button's or label's text. Names without such a child are skipped. Returns the
-// children captioned, in the order of captions.
-QList<QWidget*> applyLanguageCaptions(QWidget* root, const QList<LanguageCaption>& captions);
+// The window's control with that objectName, or nullptr.
+using FindNamedControl = std::function<QWidget*(const QString& objectName)>;
+
+// Sets each caption on the control find gives for its name: a tab page's tab text, a group
+// box's title, a button's or label's text. Names without such a control are skipped. Returns
+// the controls captioned, in the order of captions.
+QList<QWidget*> applyLanguageCaptions(const FindNamedControl& find,
+                                      const QList<LanguageCaption>& captions);

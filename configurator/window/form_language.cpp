@@ -9,6 +9,7 @@
 #include "configurator/window/event_guard.h"
 #include "configurator/window/form_layout.h"
 #include "configurator/window/main_form.h"
+#include "configurator/window/named_control.h"
 #include "configurator/window/text_fit.h"
 #include "hid/hid_controller.h"
 
@@ -69,7 +70,10 @@ void TMForm::TranslateChange() {
 
 void TMForm::ApplyLanguage(const LanguageLines& lines) {
     state_.LngStrings = lines;
-    FitCaptions(applyLanguageCaptions(this, languageCaptions(lines)));
+    const auto find = [this](const QString& name) {
+        return ControlNameIndex::Find(*this, name);
+    };
+    FitCaptions(applyLanguageCaptions(find, languageCaptions(lines)));
     RebuildAxisLists(lines);
     RelabelButtonGrids(lines);
     RelabelConnectStatus();

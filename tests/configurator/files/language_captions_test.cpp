@@ -54,7 +54,8 @@ TEST(LanguageCaptions, AppliesToTabsGroupsButtonsAndLabels) {
     auto* untouched = new QLabel("design", tabOsi);
     untouched->setObjectName("joy_uptime");
 
-    applyLanguageCaptions(&root, languageCaptions(numberedLanguage()));
+    applyLanguageCaptions([&root](const QString& name) { return root.findChild<QWidget*>(name); },
+                          languageCaptions(numberedLanguage()));
 
     EXPECT_EQ(pages->tabText(0), "L28");
     EXPECT_EQ(pages->tabText(1), "L28 (L119)");
