@@ -127,7 +127,9 @@ int TWkStringGrid::TextWidthOfCol(int col, int padding) {
         if (state & gdFixed)
             canvas.Font = FixedFont();
         SetCanvasProperties(col, row, CellRect(col, row), state);
-        widest = std::max(widest, canvas.TextWidth(Cells(col, row)) + padding);
+        // An empty cell is no wider in any font; most cells of a fresh grid are empty.
+        const QString text = Cells(col, row);
+        widest = std::max(widest, (text.isEmpty() ? 0 : canvas.TextWidth(text)) + padding);
     }
     return widest;
 }

@@ -71,8 +71,8 @@ std::optional<bool> Fits(const QWidget* control, const QFont& font) {
 int WidestText(const QFont& font, const QStringList& texts) {
     // The layouts measure the same lists again for every row, every grid font size they try and
     // every language switch; a text's width in a font never changes.
-    static QHash<QString, QHash<QString, int>> widthsByFont;
-    QHash<QString, int>& widths = widthsByFont[font.key()];
+    static QHash<QFont, QHash<QString, int>> widthsByFont;
+    QHash<QString, int>& widths = widthsByFont[font];
     const QFontMetrics metrics(font);
     int widest = 0;
     for (const QString& text : texts) {
