@@ -5,6 +5,7 @@
 
 #include <QChar>
 #include <array>
+#include <future>
 #include <memory>
 #include <unordered_map>
 
@@ -128,8 +129,16 @@ char AnsiReplacementChar(UINT codePage) {
 
 namespace {
 
+// The wide tables take a walk over all 65,536 code units, a few milliseconds: the start-up sets
+// it going beside the rest of its work, and the first look-up waits for it.
+const std::shared_future<std::unique_ptr<WideTables>>& WideBuild() {
+    static const std::shared_future<std::unique_ptr<WideTables>> build =
+        std::async(std::launch::async, BuildWide).share();
+    return build;
+}
+
 const WideTables& Wide() {
-    static const std::unique_ptr<WideTables> tables = BuildWide();
+    static const WideTables* const tables = WideBuild().get().get();
     return *tables;
 }
 
@@ -142,7 +151,7 @@ const AnsiCharTables& Ansi() {
 
 void BuildCharTables() {
     Ansi();
-    Wide();
+    WideBuild();
 }
 
 WORD AnsiCharType(BYTE c) {

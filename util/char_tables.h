@@ -19,7 +19,8 @@ constexpr WORD C1_XDIGIT = 0x0080;
 constexpr WORD C1_ALPHA = 0x0100;
 constexpr WORD C1_DEFINED = 0x0200;
 
-// Builds every table now; the look-ups below build them on first use otherwise.
+// Builds the 8-bit tables now and starts building the wide ones on a thread of their own; the
+// look-ups below build them on first use otherwise, and wait for a build under way.
 void BuildCharTables();
 
 WORD AnsiCharType(BYTE c);

@@ -3,7 +3,10 @@
 #include "util/code_page.h"
 #include "util/errors.h"
 
+#include <QChar>
+#include <future>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -77,6 +80,28 @@ TEST(CharTables, CaseMaps) {
         EXPECT_EQ(AnsiReflectCase(c), latin1.reflect[c]);
         EXPECT_EQ(AnsiCharType(c), latin1.types[c]);
     }
+}
+
+// The start-up builds the wide tables on a thread of their own; look-ups that come while it runs
+// wait for the whole tables.
+TEST(CharTables, LookUpsFromSeveralThreadsDuringTheBuildSeeWholeTables) {
+    BuildCharTables();
+    std::vector<std::future<int>> mismatches;
+    for (int part = 0; part < 4; ++part) {
+        mismatches.push_back(std::async(std::launch::async, [part] {
+            int wrong = 0;
+            for (int unit = part; unit < 0x10000; unit += 4) {
+                const auto c = char16_t(unit);
+                wrong += WideUpperCase(c) != QChar(c).toUpper().unicode();
+                wrong += WideLowerCase(c) != QChar(c).toLower().unicode();
+                wrong += bool(WideCharType(c) & C1_DEFINED) !=
+                         (QChar(c).category() != QChar::Other_NotAssigned);
+            }
+            return wrong;
+        }));
+    }
+    for (auto& part : mismatches)
+        EXPECT_EQ(part.get(), 0);
 }
 
 TEST(CharTables, EightBitTablesFollowTheCodePage) {
