@@ -340,5 +340,4 @@ void BuildButtonPage(QWidget* page) {
     tabs.EndGroup();
     BuildEditors(page);
     tabs.Apply();
-    FitButtonGrids(page);
 }

@@ -128,6 +128,7 @@ void TMForm::RelabelButtonGrids(const LanguageLines& lines) {
     SetItems(gridEditors_[4], GridTimOnItems(lines));
     SetItems(gridEditors_[5], GridTimOfItems(lines));
     FitButtonGrids(knpGrid_->parentWidget());
+    buttonGridsFitted_ = true;
     // Closed before hiding, so losing the focus writes nothing back into the tables.
     state_.GridEdit.knp.open = false;
     state_.GridEdit.kbms.open = false;

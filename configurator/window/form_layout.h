@@ -18,6 +18,7 @@ void BuildMainGroup(QWidget* form);
 void BuildBottomLine(QWidget* form);
 void BuildAxisPage(QWidget* page);
 void BuildCurvePage(QWidget* page);
+// The grids are placed and sized by FitButtonGrids once their texts are known.
 void BuildButtonPage(QWidget* page);
 // Sizes the button grids' cell font, columns and caption rows to the texts they show now (cells,
 // captions and every item of their in-place editors) and places them on page.

@@ -63,6 +63,10 @@ TMForm::TMForm(const QString& programFolder, QWidget* parent)
     ConnectHandlers();
     RunGuarded([this] { CreateHidController(); });
     RunGuarded([this] { FormCreate(); });
+    if (!buttonGridsFitted_) {
+        FitButtonGrids(knpGrid_->parentWidget());
+        buttonGridsFitted_ = true;
+    }
 }
 
 TMForm::~TMForm() {

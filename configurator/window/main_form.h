@@ -212,6 +212,8 @@ private:
     QTimer tmrForVisual_;
     QTimer tmrPerSecond_;
     bool closed_ = false;
+    // The language fits the button grids to its texts; without one they fit the design texts.
+    bool buttonGridsFitted_ = false;
 
     TWkPageControl* pages_ = nullptr;
     QLabel* connectStatus_ = nullptr;

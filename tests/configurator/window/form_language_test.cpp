@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -260,6 +261,17 @@ TEST_F(LanguageTest, WithoutLanguageFilesTheDesignTextsStay) {
     EXPECT_TRUE(window.State().LngStrings.lines().isEmpty());
     EXPECT_EQ(Find<QPushButton>("btnRead_PC")->text(), "Load from file");
     EXPECT_EQ(Find<QLabel>("connect_status")->text(), "");
+    // The grids are fitted to the language's texts; without one, to the design texts.
+    for (const char* name : {"KnpGrid", "KbMsGrid"}) {
+        auto* grid = Find<TWkStringGrid>(name);
+        EXPECT_GT(grid->width(), 0) << name;
+        const QFontMetrics fixed(ToQFont(grid->FixedFont()));
+        for (int col = 0; col < grid->ColCount(); ++col) {
+            for (const QString& word : grid->Cells(col, 0).split(' ', Qt::SkipEmptyParts)) {
+                EXPECT_LE(fixed.horizontalAdvance(word), grid->ColWidths(col)) << name << col;
+            }
+        }
+    }
 }
 
 TEST_F(LanguageTest, ShortFileLeavesTheMissingLinesEmpty) {
