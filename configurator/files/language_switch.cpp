@@ -24,7 +24,7 @@ class TempConfigFile {
 public:
     TempConfigFile(QString path, const ReportImage& image) : path_(std::move(path)) {
         QString error;
-        if (!writeRecordFile(path_, image, &error))
+        if (!writeTemporaryRecordFile(path_, image, &error))
             qCWarning(lcLanguageSwitch) << error;
     }
     ~TempConfigFile() {

@@ -21,14 +21,31 @@ std::optional<ReportImage> readRecordFile(const QString& path, QString* error) {
     return image;
 }
 
+namespace {
+
+bool writeRecord(QFileDevice& file, const ReportImage& image) {
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(reinterpret_cast<const char*>(image.data()), ReportImageSize) ==
+               ReportImageSize;
+}
+
+bool writeFailed(const QString& path, const QFileDevice& file, QString* error) {
+    *error = QStringLiteral("Writing '%1' failed: %2").arg(path, file.errorString());
+    return false;
+}
+
+} // namespace
+
 bool writeRecordFile(const QString& path, const ReportImage& image, QString* error) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(image.data()), ReportImageSize) !=
-            ReportImageSize ||
-        !file.commit()) {
-        *error = QStringLiteral("Writing '%1' failed: %2").arg(path, file.errorString());
-        return false;
-    }
+    if (!writeRecord(file, image) || !file.commit())
+        return writeFailed(path, file, error);
+    return true;
+}
+
+bool writeTemporaryRecordFile(const QString& path, const ReportImage& image, QString* error) {
+    QFile file(path);
+    if (!writeRecord(file, image) || !file.flush())
+        return writeFailed(path, file, error);
     return true;
 }

@@ -14,3 +14,7 @@ std::optional<ReportImage> readRecordFile(const QString& path, QString* error);
 // Creates or replaces the file with exactly one record. The old file stays as it was when
 // writing fails; *error then names the path and the reason.
 bool writeRecordFile(const QString& path, const ReportImage& image, QString* error);
+
+// The same for a file that lives only while the program works with it: written in place, without
+// waiting for the disk to hold it.
+bool writeTemporaryRecordFile(const QString& path, const ReportImage& image, QString* error);

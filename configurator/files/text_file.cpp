@@ -26,6 +26,15 @@ QString fileError(const QString& operation, const QString& path, const QString& 
     return QStringLiteral("%1 '%2' failed: %3").arg(operation, path, reason);
 }
 
+// Whether the plain file at path holds bytes and nothing else. Writing what a file already holds
+// would only wait for the disk: the settings are written at every start with what was read.
+bool holdsExactly(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() != bytes.size())
+        return false;
+    return file.read(bytes.size() + 1) == bytes;
+}
+
 } // namespace
 
 QString decodeWindows1251(const QByteArray& bytes) {
@@ -106,6 +115,8 @@ bool writeTextLines(const QString& path, const QStringList& lines, QString* erro
         bytes += line.toUtf8();
         bytes += '\n';
     }
+    if (holdsExactly(path, bytes))
+        return true;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         *error = fileError(QStringLiteral("Writing"), path, file.errorString());

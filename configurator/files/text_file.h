@@ -24,6 +24,7 @@ QStringList splitTextLines(const QString& text);
 // text naming the operation, the path and the reason.
 std::optional<QStringList> readTextLines(const QString& path, qint64 maxBytes, QString* error);
 
-// Writes each line followed by "\n" as UTF-8, replacing the file only once everything is written.
-// On failure leaves any old file as it was and sets *error.
+// Writes each line followed by "\n" as UTF-8, replacing the file only once everything is written;
+// a file that already holds exactly that is left untouched. On failure leaves any old file as it
+// was and sets *error.
 bool writeTextLines(const QString& path, const QStringList& lines, QString* error);

@@ -1,6 +1,7 @@
 #include "configurator/files/text_file.h"
 #include "tests/configurator/files/qt_print.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -92,6 +93,37 @@ TEST(TextFile, ReadsAFileLargerThanOneReadPieceWhole) {
     ASSERT_TRUE(lines) << error.toStdString();
     EXPECT_EQ(*lines, written);
     EXPECT_FALSE(readTextLines(path, 200000, &error)) << "two lines and their ends pass the cap";
+}
+
+// The settings are written at every start with what was read: a file that already holds the
+// lines is not written again, any other is.
+TEST(TextFile, AFileThatHoldsTheLinesAlreadyIsLeftAsItIs) {
+    const struct {
+        const char* name;
+        QByteArray held;
+        bool rewritten;
+    } cases[] = {
+        {"the same lines", "English\nNoDebug\n", false},
+        {"another line", "Russian\nNoDebug\n", true},
+        {"the lines and more", "English\nNoDebug\n\n", true},
+        {"the lines without the last end", "English\nNoDebug", true},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Brantuse.ini");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.held);
+        file.flush();
+        const QDateTime old = QDateTime::currentDateTime().addDays(-3);
+        ASSERT_TRUE(file.setFileTime(old, QFileDevice::FileModificationTime));
+        file.close();
+        QString error;
+        ASSERT_TRUE(writeTextLines(path, {"English", "NoDebug"}, &error)) << c.name;
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), QByteArray("English\nNoDebug\n")) << c.name;
+        EXPECT_EQ(QFileInfo(path).lastModified() != old, c.rewritten) << c.name;
+    }
 }
 
 TEST(TextFile, FailedWriteKeepsTheOldFile) {
