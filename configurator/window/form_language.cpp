@@ -127,8 +127,7 @@ void TMForm::RelabelButtonGrids(const LanguageLines& lines) {
     SetItems(gridEditors_[3], GridShiftItems(lines));
     SetItems(gridEditors_[4], GridTimOnItems(lines));
     SetItems(gridEditors_[5], GridTimOfItems(lines));
-    FitButtonGrids(knpGrid_->parentWidget());
-    buttonGridsFitted_ = true;
+    FitButtonGridsWhenShown();
     // Closed before hiding, so losing the focus writes nothing back into the tables.
     state_.GridEdit.knp.open = false;
     state_.GridEdit.kbms.open = false;

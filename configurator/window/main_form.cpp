@@ -63,10 +63,23 @@ TMForm::TMForm(const QString& programFolder, QWidget* parent)
     ConnectHandlers();
     RunGuarded([this] { CreateHidController(); });
     RunGuarded([this] { FormCreate(); });
-    if (!buttonGridsFitted_) {
-        FitButtonGrids(knpGrid_->parentWidget());
-        buttonGridsFitted_ = true;
+}
+
+void TMForm::FitButtonGridsWhenShown() {
+    QWidget* page = knpGrid_->parentWidget();
+    buttonGridsFitPending_ = !page->isVisible();
+    if (!buttonGridsFitPending_) {
+        FitButtonGrids(page);
     }
+}
+
+bool TMForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && buttonGridsFitPending_ &&
+        watched == knpGrid_->parentWidget()) {
+        buttonGridsFitPending_ = false;
+        FitButtonGrids(knpGrid_->parentWidget());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 TMForm::~TMForm() {
@@ -113,6 +126,7 @@ void TMForm::FindControls() {
     checkInfo_ = FindNamed<QLineEdit>(*this, "chk_report_info");
     knpGrid_ = FindNamed<TWkStringGrid>(*this, "KnpGrid");
     kbMsGrid_ = FindNamed<TWkStringGrid>(*this, "KbMsGrid");
+    knpGrid_->parentWidget()->installEventFilter(this);
     static_assert(std::size(GridEditorNames) == std::tuple_size_v<decltype(gridEditors_)>);
     for (std::size_t col = 0; col < gridEditors_.size(); ++col) {
         gridEditors_[col] = FindNamed<QComboBox>(*this, GridEditorNames[col]);

@@ -151,11 +151,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Fits the button grids when their page is first shown after their texts changed.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class FormExchange;
 
     void BuildPages();
+    void FitButtonGridsWhenShown();
     void FindControls();
     void ConnectHandlers();
     void ConnectConfigHandlers();
@@ -212,8 +215,9 @@ private:
     QTimer tmrForVisual_;
     QTimer tmrPerSecond_;
     bool closed_ = false;
-    // The language fits the button grids to its texts; without one they fit the design texts.
-    bool buttonGridsFitted_ = false;
+    // The button grids are fitted to their texts once their page shows: fitting measures every
+    // cell and editor item, which a start need not wait for while the page is hidden.
+    bool buttonGridsFitPending_ = true;
 
     TWkPageControl* pages_ = nullptr;
     QLabel* connectStatus_ = nullptr;

@@ -262,6 +262,8 @@ TEST_F(LanguageTest, WithoutLanguageFilesTheDesignTextsStay) {
     EXPECT_EQ(Find<QPushButton>("btnRead_PC")->text(), "Load from file");
     EXPECT_EQ(Find<QLabel>("connect_status")->text(), "");
     // The grids are fitted to the language's texts; without one, to the design texts.
+    window.show();
+    Find<QTabWidget>("WkPageControl")->setCurrentIndex(TMForm::TabKNP);
     for (const char* name : {"KnpGrid", "KbMsGrid"}) {
         auto* grid = Find<TWkStringGrid>(name);
         EXPECT_GT(grid->width(), 0) << name;
@@ -272,6 +274,31 @@ TEST_F(LanguageTest, WithoutLanguageFilesTheDesignTextsStay) {
             }
         }
     }
+}
+
+// The grids' columns follow the language's captions: at once while their page shows, else when it
+// next shows.
+TEST_F(LanguageTest, ButtonGridsRefitToTheLanguagesCaptions) {
+    WriteLanguage("Short", "L");
+    WriteLanguage("Long", "Language line number ");
+    WriteSettings({"Short", "NoDebug"});
+    TMForm& window = Open();
+    window.show();
+    auto* pages = Find<QTabWidget>("WkPageControl");
+    auto* grid = Find<TWkStringGrid>("KnpGrid");
+    const auto captionColumn = [&] { return grid->ColWidths(2); };
+    pages->setCurrentIndex(TMForm::TabKNP);
+    const int shortWidth = captionColumn();
+    ASSERT_GT(shortWidth, 0);
+
+    ChooseLanguage("Long");
+    const int longWidth = captionColumn();
+    EXPECT_GT(longWidth, shortWidth) << "refitted while shown";
+
+    pages->setCurrentIndex(TMForm::TabOSI);
+    ChooseLanguage("Short");
+    pages->setCurrentIndex(TMForm::TabKNP);
+    EXPECT_EQ(captionColumn(), shortWidth) << "refitted when shown again";
 }
 
 TEST_F(LanguageTest, ShortFileLeavesTheMissingLinesEmpty) {
