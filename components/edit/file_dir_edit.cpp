@@ -101,7 +101,7 @@ bool TWkFileDirEdit::wantsFileSystem() const {
 TWkFileDirEdit::SourceKind TWkFileDirEdit::wantedSource() const {
     if (FAutoCompleteFileOptions & acfURLMRU)
         return SourceKind::Listed;
-    return wantsFileSystem() ? SourceKind::FileSystem : SourceKind::Empty;
+    return wantsFileSystem() && FEntered ? SourceKind::FileSystem : SourceKind::Empty;
 }
 
 QStringList TWkFileDirEdit::listedNames() {
@@ -204,6 +204,17 @@ void TWkFileDirEdit::Change() {
     }
     loadTypedFolder();
     TWkCustomComboEdit::Change();
+}
+
+void TWkFileDirEdit::focusInEvent(QFocusEvent* event) {
+    if (!FEntered) {
+        FEntered = true;
+        if (wantsFileSystem()) {
+            ApplyAutoCompleteOptions();
+            loadTypedFolder();
+        }
+    }
+    TWkCustomComboEdit::focusInEvent(event);
 }
 
 void TWkFileDirEdit::dragEnterEvent(QDragEnterEvent* event) {

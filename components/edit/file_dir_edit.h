@@ -54,6 +54,7 @@ protected:
     QAbstractItemModel* MakeAutoCompleteSource() override;
     void ApplyAutoCompleteOptions() override;
     void Change() override;
+    void focusInEvent(QFocusEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -73,4 +74,7 @@ private:
 
     unsigned FAutoCompleteFileOptions = 0;
     bool FMultipleDirs = false;
+    // The file system model starts a thread of its own and watches folders: it is made once the
+    // focus first comes to the edit, where typing completes.
+    bool FEntered = false;
 };

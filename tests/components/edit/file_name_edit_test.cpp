@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
@@ -173,6 +174,11 @@ TEST_F(FilenameEdit, CompletesNamesFromTheFileSystem) {
         QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
     QCompleter* completer = edit->AutoComplete();
     ASSERT_NE(completer, nullptr);
+    EXPECT_EQ(qobject_cast<QFileSystemModel*>(completer->model()), nullptr)
+        << "the file system is read only once the user comes to the edit";
+    QFocusEvent entered(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(edit, &entered);
+    ASSERT_NE(qobject_cast<QFileSystemModel*>(completer->model()), nullptr);
     edit->setText(dir.path() + "/f"); // as typed
     completer->setCompletionPrefix(dir.path() + "/f");
     // The file system model reads folders on its own thread.
