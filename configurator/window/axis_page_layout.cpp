@@ -185,9 +185,9 @@ void BuildSelections(QWidget* page, const Layout& layout, int n) {
     MakeCombo(page, name("osi_%1_acal"), DesignItems::AutoCalibration(), layout.Cell(Acal, n));
     MakeCombo(page, name("osi_%1_prcsn"), PrecisionItems(), layout.Cell(Prcsn, n));
     MakeCombo(page, name("osi_%1_specfunc"), SpecialFunctionItems(), layout.Cell(Specfunc, n));
-    MakeCombo(page, name("osi_%1_ms_btn_d"), ButtonItems(), layout.Cell(BtnDown, n));
-    MakeCombo(page, name("osi_%1_ms_btn"), ButtonItems(), layout.Cell(BtnCentre, n));
-    MakeCombo(page, name("osi_%1_ms_btn_u"), ButtonItems(), layout.Cell(BtnUp, n));
+    MakeSharedListCombo(page, name("osi_%1_ms_btn_d"), ButtonItems(), layout.Cell(BtnDown, n));
+    MakeSharedListCombo(page, name("osi_%1_ms_btn"), ButtonItems(), layout.Cell(BtnCentre, n));
+    MakeSharedListCombo(page, name("osi_%1_ms_btn_u"), ButtonItems(), layout.Cell(BtnUp, n));
 }
 
 void BuildNumbers(QWidget* page, const Layout& layout, int n) {

@@ -203,7 +203,7 @@ void RowCaption(QWidget* page, const char* name, const char* text, int top) {
 }
 
 QComboBox* ButtonCombo(QWidget* page, const QString& name, int x, int y) {
-    return MakeCombo(page, name, ButtonItems(), {x, y, ComboWidth, 22});
+    return MakeSharedListCombo(page, name, ButtonItems(), {x, y, ComboWidth, 22});
 }
 
 // The hat rows: an on/off box per hat, wide enough for the caption "Hat" with the hat's number,
@@ -272,10 +272,10 @@ void BuildEncoders(QWidget* page) {
     RowCaption(page, "lbl_dev_enc", "Encoders", EncodersTop);
     for (int k = 1; k <= 6; ++k) {
         const int x = ControlsLeft + (2 * EncoderWidth + 3) * (k - 1);
-        MakeCombo(page, NumberName("enc_%1_l", k, 2), ButtonItems(),
-                  {x, EncodersTop, EncoderWidth, 22});
-        MakeCombo(page, NumberName("enc_%1_r", k, 2), ButtonItems(),
-                  {x + EncoderWidth + 1, EncodersTop, EncoderWidth, 22});
+        MakeSharedListCombo(page, NumberName("enc_%1_l", k, 2), ButtonItems(),
+                            {x, EncodersTop, EncoderWidth, 22});
+        MakeSharedListCombo(page, NumberName("enc_%1_r", k, 2), ButtonItems(),
+                            {x + EncoderWidth + 1, EncodersTop, EncoderWidth, 22});
     }
 }
 

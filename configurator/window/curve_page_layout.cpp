@@ -73,8 +73,8 @@ void BuildSlot(QWidget* page, int slot) {
     }
     MakeCheck(page, NumberName("osi_%1_curve_s", slot), QString(),
               {SymmetryLeft + (SymmetryWidth - CheckWidth) / 2, top, CheckWidth, 22});
-    MakeCombo(page, NumberName("osi_%1_zm_knp", slot), ButtonItems(),
-              {ButtonLeft, top, ButtonWidth, 22});
+    MakeSharedListCombo(page, NumberName("osi_%1_zm_knp", slot), ButtonItems(),
+                        {ButtonLeft, top, ButtonWidth, 22});
     MakeEdit(page, NumberName("osi_%1_zm_del", slot), QStringLiteral("2"),
              {DelayLeft, top, DelayWidth, 22});
     MakeEdit(page, NumberName("osi_%1_zm_spd", slot), QStringLiteral("1"),

@@ -6,10 +6,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStandardItemModel>
 
 namespace {
 
@@ -17,6 +19,41 @@ template <typename Control> Control* Placed(Control* control, const QString& nam
     control->setObjectName(name);
     control->setGeometry(place.x, place.y, place.width, place.height);
     return control;
+}
+
+// The lists that combos under one top-level widget share, kept as its child. A hundred items
+// in each of dozens of combos cost more memory and time at start than the combos themselves.
+class SharedLists : public QObject {
+public:
+    using QObject::QObject;
+
+    static QAbstractItemModel* ModelOf(QWidget& owner, const QStringList& items) {
+        // Only a SharedLists is ever kept under the property's name.
+        auto* lists = static_cast<SharedLists*>(owner.property(PropertyName).value<QObject*>());
+        if (lists == nullptr) {
+            lists = new SharedLists(&owner);
+            owner.setProperty(PropertyName, QVariant::fromValue<QObject*>(lists));
+        }
+        QStandardItemModel*& model = lists->models_[items];
+        if (model == nullptr) {
+            model = new QStandardItemModel(lists);
+            for (const QString& text : items) {
+                model->appendRow(new QStandardItem(text));
+            }
+        }
+        return model;
+    }
+
+private:
+    static constexpr char PropertyName[] = "sharedComboLists";
+    QHash<QStringList, QStandardItemModel*> models_;
+};
+
+QComboBox* DropDownList(QWidget* parent, const QString& name, Place place) {
+    auto* combo = Placed(new QComboBox(parent), name, place);
+    combo->setMaxVisibleItems(24);
+    WheelFocusFilter::install(combo);
+    return combo;
 }
 
 } // namespace
@@ -50,10 +87,15 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, const QString& text, P
 }
 
 QComboBox* MakeCombo(QWidget* parent, const QString& name, const QStringList& items, Place place) {
-    auto* combo = Placed(new QComboBox(parent), name, place);
+    QComboBox* combo = DropDownList(parent, name, place);
     combo->addItems(items);
-    combo->setMaxVisibleItems(24);
-    WheelFocusFilter::install(combo);
+    return combo;
+}
+
+QComboBox* MakeSharedListCombo(QWidget* parent, const QString& name, const QStringList& items,
+                               Place place) {
+    QComboBox* combo = DropDownList(parent, name, place);
+    combo->setModel(SharedLists::ModelOf(*parent->window(), items));
     return combo;
 }
 

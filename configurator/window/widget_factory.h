@@ -31,6 +31,11 @@ QLabel* MakeFlatCaption(QWidget* parent, const QString& name, const QString& tex
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, const QString& text, Place place);
 // A drop-down list (no free text) with the first item selected.
 QComboBox* MakeCombo(QWidget* parent, const QString& name, const QStringList& items, Place place);
+// The same for a long list that dozens of combos offer unchanged (the buttons): the combos made
+// under one top-level widget show one model of it, each with its own choice. No code may change
+// the items through one of them.
+QComboBox* MakeSharedListCombo(QWidget* parent, const QString& name, const QStringList& items,
+                               Place place);
 // The items of a drop-down list, in order.
 QStringList ComboItems(const QComboBox* combo);
 QSpinBox* MakeSpin(QWidget* parent, const QString& name, int minimum, int maximum, Place place);

@@ -143,6 +143,26 @@ TEST_F(WindowTest, StartsWithoutSettingsLanguagesOrDevices) {
         << host.log.join('\n').toStdString();
 }
 
+// The button lists of a page are one list; each combo keeps its own choice from it.
+TEST_F(WindowTest, ButtonCombosShareTheirPagesListAndKeepTheirOwnChoice) {
+    Open();
+    auto* first = Find<QComboBox>("osi_1_ms_btn");
+    auto* second = Find<QComboBox>("osi_2_ms_btn_u");
+    auto* otherPage = Find<QComboBox>("enc_01_l");
+    EXPECT_EQ(first->model(), second->model());
+    EXPECT_NE(first->model(), otherPage->model()) << "a list belongs to its page";
+    for (QComboBox* combo : {first, second, otherPage}) {
+        ASSERT_EQ(combo->count(), 97) << combo->objectName().toStdString();
+        EXPECT_EQ(combo->itemText(0), "--");
+        EXPECT_EQ(combo->itemText(96), "96");
+    }
+    first->setCurrentIndex(5);
+    second->setCurrentIndex(7);
+    EXPECT_EQ(first->currentText(), "05");
+    EXPECT_EQ(second->currentText(), "07");
+    EXPECT_EQ(otherPage->currentIndex(), 0);
+}
+
 TEST_F(WindowTest, PagesInTheirOrder) {
     Open();
     auto* pages = Find<QTabWidget>("WkPageControl");
