@@ -97,10 +97,11 @@ void TWkCustomComboBox::SetStyle(TComboBoxStyle style) {
 }
 
 bool TWkCustomComboBox::ListMade() const {
+    // Qt also makes the list by itself, for instance when a box becomes editable.
     const QObjectList& parts = children();
-    return std::any_of(parts.begin(), parts.end(), [](const QObject* part) {
-        return part->inherits("QComboBoxPrivateContainer");
-    });
+    return FListAsked || std::any_of(parts.begin(), parts.end(), [](const QObject* part) {
+               return part->inherits("QComboBoxPrivateContainer");
+           });
 }
 
 void TWkCustomComboBox::ApplyToList() {
@@ -118,6 +119,7 @@ void TWkCustomComboBox::ApplyToList() {
 
 QAbstractItemView* TWkCustomComboBox::ItemView() {
     QAbstractItemView* list = view();
+    FListAsked = true;
     ApplyToList();
     return list;
 }

@@ -197,6 +197,8 @@ private:
     TWkComboBoxMeasureStyle FMeasureStyle = cmsStandard;
     int FEditHeight = -1;
     bool FMeasuredAfterCreate = false;
+    // ItemView has made the list.
+    bool FListAsked = false;
     // Qt's own delegate, kept while the owner-drawn one is set.
     QAbstractItemDelegate* FPlainDelegate = nullptr;
     QAbstractItemDelegate* FOwnerDrawDelegate = nullptr;
